@@ -1,0 +1,12 @@
+#include "shell/mdiMain.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quenro"));
+    mdiMain window;
+    window.show();
+    return app.exec();
+}

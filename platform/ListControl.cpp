@@ -1,0 +1,132 @@
+#include "platform/ListControl.h"
+
+#include "platform/HandlerCall.h"
+
+#include <QSignalBlocker>
+
+ListControl::ListControl(QWidget* parent)
+    : QComboBox(parent)
+{
+    setEditable(false);
+    connect(this, &QComboBox::activated, this, &ListControl::onActivated);
+}
+
+void ListControl::setClickHandler(std::function<void()> handler)
+{
+    m_handler = std::move(handler);
+}
+
+void ListControl::addItem(const QString& text)
+{
+    const QSignalBlocker blocker(this);
+    const int before = currentIndex();
+    QComboBox::addItem(text);
+    if (before < 0)
+        setCurrentIndex(-1);
+}
+
+void ListControl::addItems(const QStringList& texts)
+{
+    for (const QString& t : texts)
+        addItem(t);
+}
+
+void ListControl::clear()
+{
+    const QSignalBlocker blocker(this);
+    QComboBox::clear();
+}
+
+void ListControl::removeItem(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    const QSignalBlocker blocker(this);
+    const int selected = currentIndex();
+    QComboBox::removeItem(index);
+    if (selected == index)
+        setCurrentIndex(-1);
+}
+
+QStringList ListControl::items() const
+{
+    QStringList out;
+    out.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        out << itemText(i);
+    return out;
+}
+
+QString ListControl::text() const
+{
+    return currentIndex() < 0 ? QString() : itemText(currentIndex());
+}
+
+void ListControl::setListIndex(int index)
+{
+    if (index < -1 || index >= count())
+        index = -1;
+    if (index == currentIndex())
+        return;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    runClick();
+}
+
+int ListControl::findEntry(const QString& text) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (itemText(i) == text)
+            return i;
+    for (int i = 0; i < count(); ++i)
+        if (itemText(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+bool ListControl::setText(const QString& text)
+{
+    const int index = findEntry(text);
+    if (index < 0)
+        return false;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    runClick();
+    return true;
+}
+
+void ListControl::choose(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    HandlerCall::fromEventLoop(m_handler);
+}
+
+bool ListControl::choose(const QString& text)
+{
+    const int index = findEntry(text);
+    if (index < 0)
+        return false;
+    choose(index);
+    return true;
+}
+
+void ListControl::runClick()
+{
+    if (m_handler)
+        m_handler();
+}
+
+void ListControl::onActivated(int)
+{
+    // A user's choice arrives through the event loop: nothing may escape here.
+    HandlerCall::fromEventLoop(m_handler);
+}

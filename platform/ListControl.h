@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QComboBox>
+
+#include <functional>
+
+// A drop-down list whose Click handler runs the way the cascade expects:
+// filling or clearing never runs it, a selection made by code runs it at once
+// (nested) when the index changes, a selection by text always runs it, and a
+// user's choice always runs it, also when the same entry is picked again.
+class ListControl : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ListControl(QWidget* parent = nullptr);
+
+    void setClickHandler(std::function<void()> handler);
+
+    // Filling never selects: a list without a selection keeps none.
+    void addItem(const QString& text);
+    void addItems(const QStringList& texts);
+    void clear();
+    // Removing the selected entry leaves nothing selected.
+    void removeItem(int index);
+
+    int listCount() const { return count(); }
+    QString list(int index) const { return itemText(index); }
+    QStringList items() const;
+    int listIndex() const { return currentIndex(); }
+    // The selected entry's text, empty when nothing is selected.
+    QString text() const;
+
+    // Selection by code: runs the handler only when the index changes.
+    void setListIndex(int index);
+    // Selection of an entry by its text (exact, else ignoring case); runs the
+    // handler even when it is already selected. False when no entry matches:
+    // nothing changes then.
+    bool setText(const QString& text);
+
+    // A user's choice, as from the keyboard or mouse: always runs the handler.
+    void choose(int index);
+    bool choose(const QString& text);
+
+    int findEntry(const QString& text) const;
+
+private:
+    void runClick();
+    void onActivated(int index);
+
+    std::function<void()> m_handler;
+};

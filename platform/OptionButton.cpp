@@ -1,0 +1,38 @@
+#include "platform/OptionButton.h"
+
+#include "platform/HandlerCall.h"
+
+#include <QSignalBlocker>
+
+OptionButton::OptionButton(const QString& caption, QWidget* parent)
+    : QRadioButton(caption, parent)
+{
+    connect(this, &QAbstractButton::clicked, this,
+            [this](bool) { HandlerCall::fromEventLoop(m_handler); });
+}
+
+void OptionButton::setClickHandler(std::function<void()> handler)
+{
+    m_handler = std::move(handler);
+}
+
+void OptionButton::setValue(bool on)
+{
+    if (isChecked() == on)
+        return;
+    {
+        const QSignalBlocker blocker(this);
+        setChecked(on);
+    }
+    if (on && m_handler)
+        m_handler();
+}
+
+void OptionButton::choose()
+{
+    {
+        const QSignalBlocker blocker(this);
+        setChecked(true);
+    }
+    HandlerCall::fromEventLoop(m_handler);
+}

@@ -1,0 +1,95 @@
+#include "platform/Recordset.h"
+
+#include "platform/DatabaseError.h"
+
+Recordset::Recordset(QStringList fieldNames, QVector<QVector<QVariant>> rows)
+    : m_fields(std::move(fieldNames)), m_rows(std::move(rows)), m_open(true)
+{
+}
+
+void Recordset::close()
+{
+    m_fields.clear();
+    m_rows.clear();
+    m_pos = 0;
+    m_open = false;
+}
+
+void Recordset::moveNext()
+{
+    if (eof())
+        throw DatabaseError(QStringLiteral("No current record."));
+    ++m_pos;
+}
+
+void Recordset::movePrevious()
+{
+    if (bof())
+        throw DatabaseError(QStringLiteral("No current record."));
+    --m_pos;
+}
+
+void Recordset::moveFirst()
+{
+    m_pos = 0;
+}
+
+void Recordset::moveLast()
+{
+    m_pos = m_rows.isEmpty() ? 0 : m_rows.size() - 1;
+}
+
+int Recordset::fieldIndex(const QString& name) const
+{
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QVariant Recordset::value(const QString& name) const
+{
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw DatabaseError(QStringLiteral("Item not found in this collection: %1").arg(name));
+    if (m_pos < 0 || eof())
+        throw DatabaseError(QStringLiteral("No current record."));
+    return m_rows[m_pos][index];
+}
+
+bool Recordset::isNull(const QString& name) const
+{
+    return value(name).isNull();
+}
+
+QString Recordset::text(const QString& name) const
+{
+    const QVariant v = value(name);
+    return v.isNull() ? QString() : v.toString();
+}
+
+int Recordset::integer(const QString& name) const
+{
+    const QVariant v = value(name);
+    return v.isNull() ? 0 : v.toInt();
+}
+
+double Recordset::number(const QString& name) const
+{
+    const QVariant v = value(name);
+    return v.isNull() ? 0.0 : v.toDouble();
+}
+
+bool Recordset::boolean(const QString& name) const
+{
+    const QVariant v = value(name);
+    if (v.isNull())
+        return false;
+    if (v.typeId() == QMetaType::QString) {
+        const QString s = v.toString().trimmed();
+        return s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0
+            || s.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0
+            || (s.toInt() != 0);
+    }
+    return v.toLongLong() != 0;
+}

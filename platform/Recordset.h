@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+// The rows of one query, loaded whole. Navigation and field access by name
+// (case-insensitive) as the program's readers expect; a Null field reads as
+// empty text, false or 0 and stays distinguishable through isNull().
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(QStringList fieldNames, QVector<QVector<QVariant>> rows);
+
+    bool isOpen() const { return m_open; }
+    void close();
+
+    bool eof() const { return m_pos >= m_rows.size(); }
+    bool bof() const { return m_pos < 0 || m_rows.isEmpty(); }
+    void moveNext();
+    void movePrevious();
+    void moveFirst();
+    void moveLast();
+    int recordCount() const { return static_cast<int>(m_rows.size()); }
+
+    QStringList fieldNames() const { return m_fields; }
+    bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
+
+    // These throw DatabaseError for an unknown field or when there is no current row.
+    QVariant value(const QString& name) const;
+    bool isNull(const QString& name) const;
+    QString text(const QString& name) const;
+    int integer(const QString& name) const;
+    double number(const QString& name) const;
+    bool boolean(const QString& name) const;
+
+private:
+    int fieldIndex(const QString& name) const;
+
+    QStringList m_fields;
+    QVector<QVector<QVariant>> m_rows;
+    qsizetype m_pos = 0;
+    bool m_open = false;
+};

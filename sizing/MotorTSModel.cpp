@@ -1,0 +1,7 @@
+#include "sizing/MotorTSModel.h"
+
+namespace Pulvane_V4 {
+
+MotorTSModel::MotorTSModel() = default;
+
+} // namespace Pulvane_V4

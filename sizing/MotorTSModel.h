@@ -1,0 +1,10 @@
+#pragma once
+
+namespace Pulvane_V4 {
+
+class MotorTSModel {
+public:
+    MotorTSModel();
+};
+
+} // namespace Pulvane_V4

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace Pulvane_V4 {
+
+class MotorThermalModel {
+public:
+    MotorThermalModel();
+};
+
+} // namespace Pulvane_V4

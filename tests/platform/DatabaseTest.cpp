@@ -1,0 +1,137 @@
+#include "platform/Database.h"
+#include "platform/DatabaseError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DatabaseTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath("fixture.db");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture-writer");
+            db.setDatabaseName(path);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec("CREATE TABLE [Drive to Motor] ([Drive Name] TEXT COLLATE NOCASE, "
+                               "[Motor Series] TEXT COLLATE NOCASE, Notes TEXT, Frame INTEGER, Active INTEGER)"));
+            ASSERT_TRUE(q.exec("INSERT INTO [Drive to Motor] VALUES ('QX-205', 'O''Neil', 'quoted', 4, 1)"));
+            ASSERT_TRUE(q.exec("INSERT INTO [Drive to Motor] VALUES ('QX-205', 'KX', NULL, 16, 0)"));
+            ASSERT_TRUE(q.exec("INSERT INTO [Drive to Motor] VALUES ('QX-410', 'KX', '', NULL, NULL)"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("fixture-writer");
+    }
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+} // namespace
+
+TEST_F(DatabaseTest, BoundValueWithQuoteMatchesItsRow)
+{
+    Database db = Database::open(path);
+    Recordset rs = db.OpenRecordset(
+        "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].Notes FROM [Drive to Motor] "
+        "WHERE ((([Drive to Motor].[Motor Series])=?))",
+        {QStringLiteral("O'Neil")});
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.text("drive name"), "QX-205"); // field names in other case
+    EXPECT_EQ(rs.text("NOTES"), "quoted");
+}
+
+TEST_F(DatabaseTest, NoCaseColumnsCompareWithoutRegardToCase)
+{
+    Database db = Database::open(path);
+    Recordset rs = db.OpenRecordset("SELECT DISTINCT [Drive Name] FROM [Drive to Motor] WHERE [Drive Name]=? "
+                                    "ORDER BY [Drive Name]",
+                                    {QStringLiteral("qx-205")});
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.text("Drive Name"), "QX-205");
+}
+
+TEST_F(DatabaseTest, NullReadsEmptyFalseZeroButStaysDistinguishable)
+{
+    Database db = Database::open(path);
+    Recordset rs = db.OpenRecordset("SELECT Notes, Frame, Active FROM [Drive to Motor] ORDER BY rowid");
+    rs.moveNext();
+    EXPECT_TRUE(rs.isNull("Notes"));
+    EXPECT_EQ(rs.text("Notes"), "");
+    EXPECT_EQ(rs.text("Frame"), "16"); // whole numbers show without a decimal part
+    EXPECT_FALSE(rs.boolean("Active"));
+    rs.moveNext();
+    EXPECT_FALSE(rs.isNull("Notes"));
+    EXPECT_EQ(rs.text("Notes"), "");
+    EXPECT_TRUE(rs.isNull("Frame"));
+    EXPECT_EQ(rs.integer("Frame"), 0);
+    EXPECT_FALSE(rs.boolean("Active"));
+    rs.moveFirst();
+    EXPECT_TRUE(rs.boolean("Active"));
+    EXPECT_EQ(rs.number("Frame"), 4.0);
+}
+
+TEST_F(DatabaseTest, NavigationAtBothEnds)
+{
+    Database db = Database::open(path);
+    Recordset rs = db.OpenRecordset("SELECT Frame FROM [Drive to Motor] ORDER BY rowid");
+    EXPECT_FALSE(rs.eof());
+    EXPECT_EQ(rs.recordCount(), 3);
+    rs.moveLast();
+    EXPECT_TRUE(rs.isNull("Frame"));
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_THROW(rs.moveNext(), DatabaseError);
+    EXPECT_THROW(rs.text("Frame"), DatabaseError); // no current record
+    rs.movePrevious();
+    rs.movePrevious();
+    EXPECT_EQ(rs.integer("Frame"), 16);
+    rs.moveFirst();
+    rs.movePrevious();
+    EXPECT_TRUE(rs.bof());
+    EXPECT_THROW(rs.text("Frame"), DatabaseError);
+
+    Recordset none = db.OpenRecordset("SELECT Frame FROM [Drive to Motor] WHERE Frame=?", {99});
+    EXPECT_TRUE(none.eof());
+    EXPECT_TRUE(none.bof());
+    EXPECT_EQ(none.recordCount(), 0);
+    EXPECT_THROW(none.text("Frame"), DatabaseError);
+    EXPECT_THROW(rs.text("NoSuchField"), DatabaseError);
+}
+
+TEST_F(DatabaseTest, MissingFileFailsAndCreatesNothing)
+{
+    const QString missing = dir.filePath("missing.mdb");
+    EXPECT_THROW(Database::open(missing), DatabaseError);
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_THROW(Database::open(dir.path()), DatabaseError); // a folder is no database
+
+    const QString junk = dir.filePath("junk.mdb");
+    QFile f(junk);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is not a database at all, just some text to fill the header");
+    f.close();
+    EXPECT_THROW(Database::open(junk), DatabaseError);
+}
+
+TEST_F(DatabaseTest, OpenedReadOnlyAndStatementErrorsRaise)
+{
+    Database db = Database::open(path);
+    EXPECT_THROW(db.OpenRecordset("DELETE FROM [Drive to Motor]"), DatabaseError);
+    EXPECT_EQ(db.OpenRecordset("SELECT * FROM [Drive to Motor]").recordCount(), 3);
+    EXPECT_THROW(db.OpenRecordset("SELECT * FROM [No Such Table]"), DatabaseError);
+    Database copy = db;
+    db.Close();
+    EXPECT_FALSE(db.isOpen());
+    EXPECT_THROW(db.OpenRecordset("SELECT 1"), DatabaseError);
+    EXPECT_EQ(copy.OpenRecordset("SELECT * FROM [Drive to Motor]").recordCount(), 3);
+}

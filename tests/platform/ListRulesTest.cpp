@@ -1,0 +1,214 @@
+#include "platform/FlagGuard.h"
+#include "platform/ListControl.h"
+#include "platform/MsgBox.h"
+#include "platform/MultiList.h"
+#include "platform/OptionButton.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+struct Counter {
+    int clicks = 0;
+    QStringList seen;
+};
+
+void watch(ListControl& list, Counter& c)
+{
+    list.setClickHandler([&list, &c] {
+        ++c.clicks;
+        c.seen << list.text();
+    });
+}
+
+} // namespace
+
+TEST(ListRules, FillAndClearRunNothingAndSelectNothing)
+{
+    ListControl list;
+    Counter c;
+    watch(list, c);
+    list.addItem("A");
+    list.addItems({"B", "C"});
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(list.text(), "");
+    list.setListIndex(1);
+    EXPECT_EQ(c.clicks, 1);
+    list.addItem("D"); // filling a list with a selection keeps it
+    EXPECT_EQ(list.text(), "B");
+    list.clear();
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(c.clicks, 1);
+}
+
+TEST(ListRules, CodeSelectionRunsOnlyOnChange)
+{
+    ListControl list;
+    Counter c;
+    watch(list, c);
+    list.addItems({"A", "B"});
+    list.setListIndex(0);
+    list.setListIndex(0);
+    EXPECT_EQ(c.clicks, 1);
+    list.setListIndex(-1);
+    EXPECT_EQ(c.clicks, 2);
+    EXPECT_EQ(c.seen.last(), "");
+    list.setListIndex(-1);
+    EXPECT_EQ(c.clicks, 2);
+}
+
+TEST(ListRules, SelectionByTextAlwaysRunsAndReportsMissingEntry)
+{
+    ListControl list;
+    Counter c;
+    watch(list, c);
+    list.addItems({"Servo", "Stepper"});
+    EXPECT_TRUE(list.setText("Stepper"));
+    EXPECT_TRUE(list.setText("Stepper"));
+    EXPECT_EQ(c.clicks, 2);
+    EXPECT_TRUE(list.setText("servo")); // the original lists matched without regard to case
+    EXPECT_EQ(list.text(), "Servo");
+    EXPECT_FALSE(list.setText("Linear"));
+    EXPECT_EQ(list.text(), "Servo");
+    EXPECT_EQ(c.clicks, 3);
+}
+
+TEST(ListRules, UserChoiceAlwaysRunsAlsoForTheSameEntry)
+{
+    ListControl list;
+    Counter c;
+    watch(list, c);
+    list.addItems({"A", "B"});
+    list.choose(1);
+    list.choose(1);
+    EXPECT_TRUE(list.choose(QStringLiteral("A")));
+    EXPECT_FALSE(list.choose(QStringLiteral("Z")));
+    EXPECT_EQ(c.clicks, 3);
+    EXPECT_EQ(c.seen, (QStringList{"B", "B", "A"}));
+}
+
+TEST(ListRules, QtActivatedSignalIsAUserChoice)
+{
+    ListControl list;
+    Counter c;
+    watch(list, c);
+    list.addItems({"A", "B"});
+    list.setCurrentIndex(1);
+    emit list.activated(1);
+    EXPECT_EQ(c.clicks, 1);
+    EXPECT_EQ(c.seen.last(), "B");
+}
+
+TEST(ListRules, RemovingTheSelectedEntryLeavesNoSelectionAndRunsNothing)
+{
+    ListControl list;
+    Counter c;
+    watch(list, c);
+    list.addItems({"A", "B", "C"});
+    list.setListIndex(1);
+    list.removeItem(0);
+    EXPECT_EQ(list.text(), "B");
+    list.removeItem(0);
+    EXPECT_EQ(list.listIndex(), -1);
+    EXPECT_EQ(list.items(), QStringList{"C"});
+    EXPECT_EQ(c.clicks, 1);
+}
+
+// Two lists in a cascade: the first fills the second and selects its only
+// entry, whose handler runs nested before the first handler returns.
+TEST(ListRules, NestedCascadeRunsInOrder)
+{
+    ListControl upper;
+    ListControl lower;
+    QStringList trace;
+    bool loading = false;
+    upper.setClickHandler([&] {
+        trace << "upper in";
+        {
+            FlagGuard guard(loading, true);
+            lower.clear();
+            lower.addItem(upper.text() + "-1");
+        }
+        if (lower.listCount() == 1)
+            lower.setListIndex(0);
+        trace << "upper out";
+    });
+    lower.setClickHandler([&] {
+        if (loading)
+            return;
+        trace << "lower " + lower.text();
+    });
+    upper.addItems({"X", "Y"});
+    upper.choose(0);
+    upper.choose(1);
+    EXPECT_EQ(trace, (QStringList{"upper in", "lower X-1", "upper out", "upper in", "lower Y-1", "upper out"}));
+    EXPECT_FALSE(loading);
+}
+
+TEST(ListRules, FailingHandlerLeavesFlagsAsTheyWereAndIsReported)
+{
+    MsgBox::Seam seam;
+    ListControl list;
+    bool loadingLists = false;
+    bool loadingProject = true;
+    list.setClickHandler([&] {
+        FlagGuard a(loadingLists, true);
+        FlagGuard b(loadingProject, true);
+        throw std::runtime_error("no current record");
+    });
+    list.addItem("A");
+    EXPECT_THROW(list.setListIndex(0), std::runtime_error); // code selection: the caller handles it
+    EXPECT_FALSE(loadingLists);
+    EXPECT_TRUE(loadingProject);
+    list.choose(0); // a user's choice is caught and reported
+    EXPECT_EQ(seam.prompts(), QStringList{"no current record"});
+    EXPECT_FALSE(loadingLists);
+}
+
+TEST(ListRules, HiddenMeansTheControlsOwnFlag)
+{
+    QWidget parent; // never shown
+    ListControl list(&parent);
+    EXPECT_FALSE(list.isHidden());
+    EXPECT_FALSE(list.isVisible());
+    list.hide();
+    EXPECT_TRUE(list.isHidden());
+}
+
+TEST(MultiListRules, CodeSelectionRunsOnChangeAndFillRunsNothing)
+{
+    MultiList box;
+    int clicks = 0;
+    box.setClickHandler([&] { ++clicks; });
+    box.addItem("A = One");
+    box.addItem("B = Two");
+    box.setSelected(1, true);
+    box.setSelected(1, true);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(box.selectedRows(), QList<int>{1});
+    box.choose(0);
+    box.choose(0);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_FALSE(box.selected(0));
+    box.clear();
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(box.listCount(), 0);
+}
+
+TEST(OptionButtonRules, ChoosingFromCodeRunsNestedOnlyWhenItChanges)
+{
+    QWidget group;
+    OptionButton a("A", &group);
+    OptionButton b("B", &group);
+    QStringList trace;
+    a.setClickHandler([&] { trace << "a"; });
+    b.setClickHandler([&] { trace << "b"; });
+    a.setValue(true);
+    a.setValue(true);
+    b.setValue(true);
+    EXPECT_FALSE(a.value());
+    b.choose();
+    EXPECT_EQ(trace, (QStringList{"a", "b", "b"}));
+}

@@ -1,0 +1,80 @@
+#include "platform/FileDialog.h"
+#include "platform/MsgBox.h"
+#include "platform/Pictures.h"
+#include "platform/ShellOpen.h"
+#include "platform/Twips.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+TEST(Seams, MessageBoxAnswersFromTheQueueAndRecords)
+{
+    MsgBox::Seam seam;
+    seam.queue(MsgBox::No);
+    EXPECT_EQ(MsgBox::show("Reset?", MsgBox::YesNo, "Brevan Quenro", MsgBox::Question), MsgBox::No);
+    EXPECT_EQ(MsgBox::show("Done", MsgBox::OKOnly, "Login"), MsgBox::OK);
+    ASSERT_EQ(seam.messages().size(), 2);
+    EXPECT_EQ(seam.messages()[0].prompt, "Reset?");
+    EXPECT_EQ(seam.messages()[0].buttons, MsgBox::YesNo);
+    EXPECT_EQ(seam.messages()[0].title, "Brevan Quenro");
+    EXPECT_EQ(seam.messages()[1].title, "Login");
+    {
+        MsgBox::Seam inner;
+        MsgBox::show("inner", MsgBox::OKOnly, "t");
+        EXPECT_EQ(inner.messages().size(), 1);
+    }
+    MsgBox::show("outer again", MsgBox::OKOnly, "t");
+    EXPECT_EQ(seam.messages().size(), 3);
+}
+
+TEST(Seams, FileDialogHandsOutPathsAndCancels)
+{
+    FileDialog::Seam seam;
+    seam.queuePath("/tmp/a.dat");
+    seam.queueCancel();
+    FileDialog::Settings s;
+    s.filter = "All Files (*.*)|*.*|Dat Files (*.Dat)|*.dat";
+    s.filterIndex = 2;
+    EXPECT_EQ(FileDialog::show(nullptr, FileDialog::Save, s), std::optional<QString>("/tmp/a.dat"));
+    EXPECT_FALSE(FileDialog::show(nullptr, FileDialog::Open, s).has_value());
+    EXPECT_FALSE(FileDialog::show(nullptr, FileDialog::Open, s).has_value()); // nothing queued: cancel
+    ASSERT_EQ(seam.calls().size(), 3);
+    EXPECT_EQ(seam.calls()[0].mode, FileDialog::Save);
+    EXPECT_EQ(seam.calls()[1].settings.filterIndex, 2);
+}
+
+TEST(Seams, FilterTextBecomesQtFiltersMatchingAnyCase)
+{
+    EXPECT_EQ(FileDialog::qtFilters("All Files (*.*)|*.*|Dat Files (*.Dat)|*.dat"),
+              (QStringList{"All Files (*.*)", "Dat Files (*.dat *.DAT)"}));
+    EXPECT_EQ(FileDialog::qtFilters("Text Files|*.txt;*.csv"),
+              (QStringList{"Text Files (*.txt *.TXT *.csv *.CSV)"}));
+}
+
+TEST(Seams, ShellOpenRecords)
+{
+    ShellOpen::Seam seam;
+    EXPECT_TRUE(ShellOpen::open("/tmp/report.txt"));
+    EXPECT_EQ(seam.opened(), QStringList{"/tmp/report.txt"});
+}
+
+TEST(Seams, UnknownPictureHidesTheBox)
+{
+    QLabel box;
+    box.show();
+    EXPECT_TRUE(Pictures::load("No Such Product").isNull());
+    Pictures::showIn(&box, "No Such Product");
+    EXPECT_TRUE(box.isHidden());
+    Pictures::showIn(&box, "");
+    EXPECT_TRUE(box.isHidden());
+}
+
+TEST(Seams, TwipsToPixels)
+{
+    EXPECT_EQ(Twips::toPixels(4485), 299);
+    EXPECT_EQ(Twips::toPixels(15), 1);
+    EXPECT_EQ(Twips::toPixels(7), 0);
+    EXPECT_EQ(Twips::toPixels(8), 1);
+    EXPECT_EQ(Twips::size(5895, 2600), QSize(393, 173));
+}
