@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+
+class QMdiSubWindow;
+
+// A window of the program with the life of its original: created and loaded
+// on first use through Forms, shown and hidden, unloaded (destroyed) by
+// Forms::unload. Child forms live in the main window's MDI area when there is
+// one; dialogs shown without owner are top-level windows.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum Kind { MdiChild, TopLevel };
+
+    explicit Form(const QString& name, Kind kind = MdiChild);
+    ~Form() override;
+
+    const QString& Name() const { return m_name; }
+
+    // Lifecycle, run by Forms.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    // Setting cancel keeps the form loaded.
+    virtual void Form_Unload(bool& cancel) { (void)cancel; }
+    virtual void Form_Terminate() {}
+
+    void Show();
+    void Hide();
+    bool Visible() const { return m_shown; }
+    void Unload();
+
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString& caption);
+
+    // Size and position in twips, of the window frame as the original set them.
+    void setSizeTwips(int widthTwips, int heightTwips);
+    void moveTwips(int leftTwips, int topTwips);
+    int widthTwips() const;
+    int heightTwips() const;
+    int leftTwips() const;
+    int topTwips() const;
+
+    QMdiSubWindow* subWindow() const { return m_sub; }
+    QWidget* frameWidget();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ensureFrame();
+
+    QString m_name;
+    Kind m_kind;
+    QMdiSubWindow* m_sub = nullptr;
+    bool m_shown = false;
+};

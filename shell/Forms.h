@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class Form;
+class QMdiArea;
+
+// The registry of the program's forms: one instance per form name, created
+// and loaded on first use, destroyed on unload. Forms register a factory under
+// their name so that lower layers reach them by name without including them.
+class Forms {
+public:
+    using Factory = std::function<Form*()>;
+
+    static void registerForm(const QString& name, Factory factory);
+    static bool isRegistered(const QString& name);
+
+    // The form's one instance; the first reference creates it and runs its
+    // Form_Load. Null when no form of that name is registered.
+    static Form* get(const QString& name);
+    template <class T>
+    static T* get(const QString& name)
+    {
+        return dynamic_cast<T*>(get(name));
+    }
+    // The instance when it is loaded; never loads.
+    static Form* find(const QString& name);
+    template <class T>
+    static T* find(const QString& name)
+    {
+        return dynamic_cast<T*>(find(name));
+    }
+    static bool isLoaded(const QString& name);
+
+    // Runs Form_Unload (which may cancel) and Form_Terminate, then destroys the
+    // form. Nothing happens for a form that is not loaded.
+    static void unload(const QString& name);
+    static QList<Form*> loaded();
+    static int loadedCount() { return static_cast<int>(loaded().size()); }
+
+    // Where child forms are shown; none in tests that run forms on their own.
+    static void setMdiArea(QMdiArea* area);
+    static QMdiArea* mdiArea();
+
+    // Unloads every form (tests end with a clean registry).
+    static void unloadAll();
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class ListControl;
+
+// What the shell and the shared dialogs ask of a setup form. The three setup
+// forms implement it; the shell reaches them by name through Forms.
+class SetupForm {
+public:
+    virtual ~SetupForm() = default;
+
+    virtual void Reset() = 0;
+    virtual void Load_Previous_Values() = 0;
+    virtual QString Save_String() = 0;
+    virtual void Open_File() = 0;
+    virtual void Update_Accessories_Display() = 0;
+    // Only the controller setup resets a single axis.
+    virtual void Reset_Axis() {}
+
+    // The lists the gearhead dialog writes back into.
+    virtual ListControl* cmbShaft_options() = 0;
+    virtual ListControl* cmbOptions() = 0;
+};
