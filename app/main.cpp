@@ -1,3 +1,4 @@
+#include "setup/FormCatalog.h"
 #include "shell/mdiMain.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quenro"));
+    FormCatalog::registerAll();
     mdiMain window;
     window.show();
     return app.exec();

@@ -1,0 +1,7 @@
+#include "setup/FormCatalog.h"
+
+#include "shell/Forms.h"
+
+void FormCatalog::registerAll()
+{
+}

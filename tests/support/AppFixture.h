@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/FileDialog.h"
+#include "platform/MsgBox.h"
+#include "platform/ShellOpen.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Base fixture of the program's GUI tests: every form registered, the global
+// state as at start-up, no form loaded, and the message box, file dialog and
+// shell seams installed so that nothing waits for a user.
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Lets deleted forms go and queued events run.
+    static void processEvents();
+
+    std::unique_ptr<MsgBox::Seam> msg;
+    std::unique_ptr<FileDialog::Seam> files;
+    std::unique_ptr<ShellOpen::Seam> shell;
+};
