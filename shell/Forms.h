@@ -1,11 +1,12 @@
 #pragma once
 
+#include "shell/Form.h"
+
 #include <QList>
 #include <QString>
 
 #include <functional>
 
-class Form;
 class QMdiArea;
 
 // The registry of the program's forms: one instance per form name, created

@@ -1,6 +1,19 @@
 #include "shell/Globals.h"
 
+#include "platform/DatabaseError.h"
+#include "platform/MsgBox.h"
+#include "platform/Win1252.h"
+#include "shell/Form.h"
+#include "shell/Forms.h"
+#include "shell/SetupForm.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
 
 namespace Globals {
 
@@ -77,6 +90,9 @@ List21 Drive_Controller_Accessory_List_Item;
 
 namespace {
 Pulvane_V4::MotorModelACX* s_socx = nullptr;
+QString s_testAppFolder;
+
+const QString kTitle = QStringLiteral("Brevan Quenro");
 }
 
 AxisRecord& Current_Record()
@@ -153,6 +169,123 @@ void Reset_All_State()
     Drive_Controller_Option_Code.clear();
     Drive_Controller_JTR_Ready = Drive_Controller_DUW_Ready = Drive_Controller_Expansion_IO = false;
     Drive_Controller_Extra_2.clear();
+    s_testAppFolder.clear();
+}
+
+void Set_App_Folder_For_Tests(const QString& folder)
+{
+    s_testAppFolder = folder;
+}
+
+QString Application_Folder()
+{
+    QString folder = s_testAppFolder.isEmpty() ? QCoreApplication::applicationDirPath() : s_testAppFolder;
+    // A folder at the root already ends in "/".
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+void Open_Database()
+{
+    const bool testing = !s_testAppFolder.isEmpty();
+    App_Path = Application_Folder();
+    try {
+        System_Database = Database::open(App_Path + QStringLiteral("System Databases97.mdb"));
+    } catch (const DatabaseError&) {
+        MsgBox::show(QStringLiteral("Database not found or opened with exclusive rights"), MsgBox::OKOnly, kTitle);
+        if (testing)
+            throw;
+        // The program ends at once: nothing is unloaded or saved.
+        std::fflush(nullptr);
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+Recordset& Run_Query(const QString& sql, const QVariantList& params)
+{
+    Shared_Recordset = System_Database.OpenRecordset(sql, params);
+    return Shared_Recordset;
+}
+
+QString Get_File_Name()
+{
+    // Paths from the original program use "\", ours "/": the name follows whichever comes last.
+    const qsizetype slash = std::max(Project_Path.lastIndexOf(QLatin1Char('/')),
+                                     Project_Path.lastIndexOf(QLatin1Char('\\')));
+    return Project_Path.mid(slash + 1);
+}
+
+QString Read_File(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw std::runtime_error(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
+    return Win1252::decode(bytes);
+}
+
+bool Write_File(const QString& path, const QString& text, bool noLineBreak)
+{
+    QByteArray bytes = Win1252::encode(text);
+    if (!noLineBreak)
+        bytes += "\r\n";
+    QFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                         && file.write(bytes) == bytes.size() && file.flush();
+    const QString error = file.errorString();
+    file.close();
+    if (!written) {
+        MsgBox::show(QStringLiteral("Unable to write the file %1.\n%2").arg(path, error), MsgBox::OKOnly, kTitle,
+                     MsgBox::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+QString Get_Code(const QString& item)
+{
+    const qsizetype equals = item.indexOf(QLatin1Char('='));
+    if (equals <= 0)
+        return equals < 0 ? item : QString();
+    // The character before "=" is the blank of " = ", whatever it is.
+    return item.left(equals - 1);
+}
+
+QString Get_Description(const QString& item)
+{
+    const qsizetype equals = item.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return QString();
+    // The character after "=" is the blank of " = ", whatever it is.
+    return item.mid(equals + 2);
+}
+
+void Ask_Reset_Axis(const QString& kind)
+{
+    const QString question = kind == QLatin1String("Controller")
+        ? QStringLiteral("Controller and Drive Incompatibility.  Would you like to reset the axis?")
+        : QStringLiteral("Motor and Drive Incompatibility.  Would you like to reset the axis?");
+    if (MsgBox::show(question, MsgBox::YesNo, kTitle) != MsgBox::Yes)
+        return;
+    switch (System_Type) {
+    case 1:
+        if (SetupForm* form = Forms::get<SetupForm>(QStringLiteral("frmController_Setup")))
+            form->Reset_Axis();
+        break;
+    case 2:
+        if (SetupForm* form = Forms::get<SetupForm>(QStringLiteral("frmDriveController_Setup")))
+            form->Reset();
+        break;
+    case 4:
+        if (SetupForm* form = Forms::get<SetupForm>(QStringLiteral("frmDrive_Setup")))
+            form->Reset();
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace Globals

@@ -7,6 +7,7 @@
 #include <QDomDocument>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <QVector>
 
 #include <array>
@@ -105,7 +106,41 @@ extern List21 Drive_Controller_Accessory_List_Item;
 Pulvane_V4::MotorModelACX* SOCX();
 void Set_SOCX(Pulvane_V4::MotorModelACX* control);
 
-// Puts every variable back to its start-up value (tests start from a clean state).
+// Puts every variable back to its start-up value (tests start from a clean state);
+// also drops a folder set by Set_App_Folder_For_Tests.
 void Reset_All_State();
+
+// The folder of the running program with a trailing "/" (the test folder when
+// one is set); Open_Database copies it into App_Path.
+QString Application_Folder();
+
+// Opens "System Databases97.mdb" in the application folder (App_Path, ending in
+// "/"). When it cannot be opened the user is told and the program ends.
+void Open_Database();
+// Test seam: Open_Database uses this folder instead of the executable's and,
+// after the message, throws DatabaseError instead of ending the program.
+// An empty folder goes back to the executable's.
+void Set_App_Folder_For_Tests(const QString& folder);
+
+// Every query of the program: Shared_Recordset becomes the rows of the
+// statement, each chosen value bound to a "?" in order.
+Recordset& Run_Query(const QString& sql, const QVariantList& params = {});
+
+// The file name part of Project_Path (after its last "/" or "\").
+QString Get_File_Name();
+// The whole file as Windows-1252 text; throws std::runtime_error when it
+// cannot be read.
+QString Read_File(const QString& path);
+// Writes the text as Windows-1252, exactly its bytes (plus CR LF when
+// noLineBreak is false). A failed write is reported to the user and gives false.
+bool Write_File(const QString& path, const QString& text, bool noLineBreak);
+
+// "K = Keyway" -> "K" and "Keyway".
+QString Get_Code(const QString& item);
+QString Get_Description(const QString& item);
+
+// Asks whether to reset the axis after an incompatible choice ("Controller" or
+// "Drive") and on Yes resets it through the setup form of the current kind.
+void Ask_Reset_Axis(const QString& kind);
 
 } // namespace Globals

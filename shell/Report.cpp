@@ -1,0 +1,243 @@
+#include "shell/Report.h"
+
+#include "platform/FileDialog.h"
+#include "platform/ShellOpen.h"
+#include "shell/Globals.h"
+
+#include <algorithm>
+
+namespace Globals {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Writes the bill-of-material lines in their fixed columns and records each
+// one in the BOM arrays.
+class BillOfMaterial {
+public:
+    explicit BillOfMaterial(QString& text)
+        : m_text(text)
+    {
+        BOM_Count = 0;
+    }
+
+    void fixedLine(const QString& partNumber, const QString& description)
+    {
+        line(QStringLiteral("1"), 1, partNumber, description);
+    }
+
+    // The quantity is written as it stands; one that is not a whole number
+    // cannot be counted and is recorded as 1.
+    void accessoryLine(const QString& quantity, const QString& partNumber, const QString& description)
+    {
+        bool whole = false;
+        const int count = quantity.trimmed().toInt(&whole);
+        line(quantity, whole ? count : 1, partNumber, description);
+    }
+
+    // Every chosen entry of an accessory list, in list order.
+    void accessoryLines(const List21& entries, const List21& quantities, const List21& descriptions,
+                        const QString& suffix = QString())
+    {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (!entries[i].isEmpty())
+                accessoryLine(quantities[i], Get_Code(entries[i]), descriptions[i] + suffix);
+        }
+    }
+
+    // Breakout and required accessories: none when "N/A", empty or starting with "No".
+    void requiredLine(const QString& partNumber, const QString& description)
+    {
+        if (partNumber.isEmpty() || partNumber == QLatin1String("N/A") || partNumber.startsWith(QLatin1String("No")))
+            return;
+        fixedLine(partNumber, description);
+    }
+
+    void cableLine(const QString& partNumber, const QString& description)
+    {
+        if (!partNumber.isEmpty() && partNumber != QLatin1String("N/A"))
+            fixedLine(partNumber, description);
+    }
+
+private:
+    void line(const QString& quantity, int count, const QString& partNumber, const QString& description)
+    {
+        m_text += quantity + QString(23, QLatin1Char(' ')) + partNumber
+                  + QString(std::max<qsizetype>(0, 24 - partNumber.size()), QLatin1Char(' ')) + description + kCrLf;
+        ++BOM_Count;
+        // The arrays keep entries 0 to 200 and grow beyond when a report needs more.
+        if (BOM_Count >= BOM_Quantity.size())
+            BOM_Quantity.resize(BOM_Count + 1);
+        if (BOM_Count >= BOM_Part_Number.size())
+            BOM_Part_Number.resize(BOM_Count + 1);
+        BOM_Quantity[BOM_Count] = count;
+        BOM_Part_Number[BOM_Count] = partNumber;
+    }
+
+    QString& m_text;
+};
+
+void optionalLine(QString& text, const QString& label, const QString& value)
+{
+    if (!value.isEmpty())
+        text += label + value + kCrLf;
+}
+
+// Kinds 4 and 2: the lines after the drive's (or drive/controller's) own two.
+// The gearhead notes close the header without a line end of their own.
+void singleAxisHeader(QString& text, const AxisRecord& axis)
+{
+    text += QStringLiteral("DRIVE INPUT VOLTAGE: ") + axis.Drive_Voltage + kCrLf;
+    text += QStringLiteral("MOTOR: ") + axis.Motor_Part_Number + kCrLf;
+    text += QStringLiteral("NOTES: ") + axis.Motor_Notes + kCrLf;
+    optionalLine(text, QStringLiteral("MOTOR WIRING: "), axis.Motor_Wiring);
+    optionalLine(text, QStringLiteral("DRIVE SWITCHING FREQUENCY: "), axis.Switching_Frequency);
+    if (!axis.Gearhead_Notes.isEmpty())
+        text += QStringLiteral("GEARHEAD NOTES: ") + axis.Gearhead_Notes;
+}
+
+void motorAndCableLines(BillOfMaterial& bom, const AxisRecord& axis, const QString& unitSeries,
+                        const QString& suffix)
+{
+    if (axis.Motor_Series != unitSeries && !axis.Motor_Part_Number.isEmpty())
+        bom.fixedLine(axis.Motor_Part_Number, axis.Motor_Series + QStringLiteral(" Series Motor") + suffix);
+    bom.cableLine(axis.Motor_Cable_Part_Number, QStringLiteral("Motor Power Cable") + suffix);
+    bom.cableLine(axis.Feedback_Cable_Part_Number, QStringLiteral("Motor Feedback Cable") + suffix);
+}
+
+void billHeading(QString& text)
+{
+    text += kCrLf + kCrLf + kCrLf;
+    text += QStringLiteral("Bill of Material") + kCrLf;
+    text += QString(77, QLatin1Char('*')) + kCrLf;
+    text += QStringLiteral("Quantity") + QString(16, QLatin1Char(' ')) + QStringLiteral("Part Number")
+            + QString(13, QLatin1Char(' ')) + QStringLiteral("Description") + kCrLf;
+    text += kCrLf;
+}
+
+void driveReport(QString& text)
+{
+    const AxisRecord& axis = Axis[0];
+    text += QStringLiteral("DRIVE: ") + axis.Drive_Part_Number + kCrLf;
+    text += QStringLiteral("NOTES: ") + axis.Drive_Notes + kCrLf;
+    singleAxisHeader(text, axis);
+    billHeading(text);
+
+    BillOfMaterial bom(text);
+    const QString unit = QStringLiteral("ZU");
+    if (!axis.Drive_Part_Number.isEmpty())
+        bom.fixedLine(axis.Drive_Part_Number,
+                      axis.Drive_Name
+                          + (axis.Motor_Series == unit ? QStringLiteral(" Drive and Motor") : QStringLiteral(" Drive")));
+    bom.accessoryLines(axis.Drive_Accessory_Entry, axis.Drive_Accessory_Quantity, axis.Drive_Accessory_Description);
+    bom.requiredLine(axis.Required_Drive_Accessory, QStringLiteral("Required Drive Accessory"));
+    motorAndCableLines(bom, axis, unit, QString());
+}
+
+void driveControllerReport(QString& text)
+{
+    const AxisRecord& axis = Axis[0];
+    text += QStringLiteral("DRIVE/CONTROLLER: ") + Drive_Controller_Part_Number + kCrLf;
+    text += QStringLiteral("NOTES: ") + Drive_Controller_Notes + kCrLf;
+    singleAxisHeader(text, axis);
+    billHeading(text);
+
+    BillOfMaterial bom(text);
+    const QString unit = QStringLiteral("iQO");
+    if (!Drive_Controller_Part_Number.isEmpty())
+        bom.fixedLine(Drive_Controller_Part_Number,
+                      axis.Drive_Name
+                          + (axis.Motor_Series == unit ? QStringLiteral(" Drive/Controller and Motor")
+                                                       : QStringLiteral(" Drive/Controller")));
+    // Recorded like every other line, so the price request asks about them too.
+    bom.accessoryLines(Drive_Controller_Accessory_Entry, Drive_Controller_Accessory_Quantity,
+                       Drive_Controller_Accessory_Description);
+    motorAndCableLines(bom, axis, unit, QString());
+}
+
+void controllerReport(QString& text)
+{
+    // A count beyond the sixteen records stops at the last one.
+    const int axes = std::clamp(Total_Axes, 0, static_cast<int>(Axis.size()));
+
+    text += QStringLiteral("CONTROLLER: ") + Controller_Part_Number + kCrLf + kCrLf;
+    for (int a = 1; a <= axes; ++a) {
+        const AxisRecord& axis = Axis[static_cast<std::size_t>(a - 1)];
+        if (axis.Motor_Part_Number.isEmpty())
+            continue;
+        text += QStringLiteral("AXIS ") + QString::number(a) + kCrLf;
+        text += QStringLiteral("DRIVE: ") + axis.Drive_Part_Number + kCrLf;
+        text += QStringLiteral("DRIVE NOTES: ") + axis.Drive_Notes + kCrLf;
+        text += QStringLiteral("DRIVE INPUT VOLTAGE: ") + axis.Drive_Voltage + kCrLf;
+        text += QStringLiteral("MOTOR: ") + axis.Motor_Part_Number + kCrLf;
+        text += QStringLiteral("MOTOR NOTES: ") + axis.Motor_Notes + kCrLf;
+        text += QStringLiteral("CONTROLLER CABLE NOTES:  ") + axis.Controller_Cable_Notes + kCrLf;
+        optionalLine(text, QStringLiteral("MOTOR WIRING: "), axis.Motor_Wiring);
+        optionalLine(text, QStringLiteral("DRIVE SWITCHING FREQUENCY: "), axis.Switching_Frequency);
+        optionalLine(text, QStringLiteral("GEARHEAD NOTES: "), axis.Gearhead_Notes);
+        text += kCrLf;
+    }
+    billHeading(text);
+
+    BillOfMaterial bom(text);
+    if (!Controller_Part_Number.isEmpty())
+        bom.fixedLine(Controller_Part_Number, QStringLiteral("Controller"));
+    bom.accessoryLines(Controller_Accessory_Entry, Controller_Accessory_Quantity, Controller_Accessory_Description);
+    bom.requiredLine(Required_Accessory_Part_Number, QStringLiteral("Controller Breakout"));
+
+    const QString unit = QStringLiteral("ZU");
+    for (int a = 1; a <= axes; ++a) {
+        const AxisRecord& axis = Axis[static_cast<std::size_t>(a - 1)];
+        const QString suffix = QStringLiteral(" Axis ") + QString::number(a);
+        bom.requiredLine(axis.Drive_Controller_Accessory, QStringLiteral("Drive to Controller Accessory") + suffix);
+        if (!axis.Controller_Cable_Part_Number.isEmpty())
+            bom.fixedLine(axis.Controller_Cable_Part_Number, QStringLiteral("Controller to Drive Command Cable") + suffix);
+        if (!axis.Drive_Part_Number.isEmpty())
+            bom.fixedLine(axis.Drive_Part_Number,
+                          axis.Drive_Name
+                              + (axis.Motor_Series == unit ? QStringLiteral(" Drive/Motor") : QStringLiteral(" Drive"))
+                              + suffix);
+        bom.accessoryLines(axis.Drive_Accessory_Entry, axis.Drive_Accessory_Quantity, axis.Drive_Accessory_Description,
+                           suffix);
+        bom.requiredLine(axis.Required_Drive_Accessory, QStringLiteral("Required Drive Accessory") + suffix);
+        motorAndCableLines(bom, axis, unit, suffix);
+    }
+}
+
+} // namespace
+
+QString Build_Report()
+{
+    BOM_Count = 0;
+    QString text;
+    if (System_Type == 4 || System_Type == 2 || System_Type == 1) {
+        text = QStringLiteral("Brevan Quenro Results") + kCrLf + QStringLiteral("Use Courier Font for best display")
+               + kCrLf + kCrLf;
+        if (System_Type == 4)
+            driveReport(text);
+        else if (System_Type == 2)
+            driveControllerReport(text);
+        else
+            controllerReport(text);
+    }
+    Report_Text = text;
+    return text;
+}
+
+void Export_Data(QWidget* parent)
+{
+    FileDialog::Settings settings;
+    settings.filter = QStringLiteral("All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
+    settings.filterIndex = 2;
+    settings.initDir = Application_Folder();
+    const std::optional<QString> path = FileDialog::show(parent, FileDialog::Save, settings);
+    if (!path)
+        return;
+    Report_Text = Build_Report();
+    // Only a report that is really on disk is handed to the desktop.
+    if (Write_File(*path, Report_Text, true))
+        ShellOpen::open(*path);
+}
+
+} // namespace Globals
