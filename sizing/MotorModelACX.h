@@ -5,10 +5,12 @@
 #include "sizing/MotorTSModel.h"
 
 #include <memory>
+#include <string>
 
 namespace Pulvane_V4 {
 
-// The control: owns the three model objects for its whole life.
+// The control: creates the three model objects, links them to each other and owns them for
+// its whole life.
 class MotorModelACX {
 public:
     MotorModelACX();
@@ -20,10 +22,22 @@ public:
     MotorThermalModel& DLLThermalModel();
     MotorPerformanceCheck& DLLPerformanceCheck();
 
+    // Assigning another object replaces only what the property hands out; the siblings stay
+    // linked to the objects the control created. The caller keeps the assigned object alive.
+    void DLLMotor(MotorTSModel& value);
+    void DLLThermalModel(MotorThermalModel& value);
+    void DLLPerformanceCheck(MotorPerformanceCheck& value);
+
+    std::string GetVersionNumber();
+
 private:
-    std::unique_ptr<MotorTSModel> m_motor;
-    std::unique_ptr<MotorThermalModel> m_thermal;
-    std::unique_ptr<MotorPerformanceCheck> m_check;
+    std::unique_ptr<MotorTSModel> m_ownMotor;
+    std::unique_ptr<MotorThermalModel> m_ownThermal;
+    std::unique_ptr<MotorPerformanceCheck> m_ownCheck;
+    MotorTSModel* m_motor;
+    MotorThermalModel* m_thermal;
+    MotorPerformanceCheck* m_check;
+    std::string m_versionSuffix;
 };
 
 } // namespace Pulvane_V4

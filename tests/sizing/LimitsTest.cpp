@@ -1,0 +1,287 @@
+// Torque and force limits at a speed, worked out from the closed forms of each limit for
+// unsaturated motors (the constants are then independent of the current, so every pass of the
+// voltage-limit iteration gives the same value).
+
+#include "MessageCapture.h"
+#include "RotaryHand.h"
+#include "ServoSet.h"
+
+#include "sizing/MotorModelACX.h"
+#include "sizing/SizingError.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace Pulvane_V4;
+
+namespace {
+
+struct LimitRow {
+    const char* what;
+    double speed;
+    double acc;
+    double cont;
+    double peak;
+};
+
+class LimitsTest : public ::testing::Test {
+protected:
+    void LoadAndPretest(const ServoSet& set)
+    {
+        Load(acx, set);
+        acx.DLLMotor().PretestLimits();
+    }
+    void CheckRows(const std::vector<LimitRow>& rows)
+    {
+        for (const LimitRow& r : rows) {
+            hand::ExpectNear(r.cont, acx.DLLMotor().GetContTorque(r.speed, r.acc), std::string(r.what) + " cont");
+            hand::ExpectNear(r.peak, acx.DLLMotor().GetPeakTorque(r.speed, r.acc), std::string(r.what) + " peak");
+        }
+    }
+    MotorModelACX acx;
+};
+
+TEST_F(LimitsTest, AnalogDriveWithoutPowerLimits)
+{
+    const RotaryHand h{ServoSet{}};
+    LoadAndPretest(h.p);
+    // Top speed 3000 rpm = 314.15927 rad/s (+0.00001).
+    CheckRows({
+        // At standstill PL (about 709) < DL (978) < VL; peak CL (1959) < RL (2136).
+        {"standstill", 0, 0, h.PL(0, 1, 0), h.CL(0, 1, 0)},
+        {"100 rad/s", 100, 0, h.PL(100, 1, 0), h.CL(100, 1, 0)},
+        // Near the back-EMF the voltage limit wins both curves (VL about 362 < PL 649).
+        {"voltage limited", 310, 0, h.VLanalog(310, 1, 0), h.VLanalog(310, 1, 0)},
+        {"at top speed", 314.159, 0, h.VLanalog(314.159, 1, 0), h.VLanalog(314.159, 1, 0)},
+        {"above top speed", 314.1593, 0, 0, 0},
+        {"above top speed, negative", -314.1593, 0, 0, 0},
+        // Negative speed: friction helps, and the back EMF adds to the bus voltage.
+        {"negative speed", -100, 0, h.PL(100, -1, 0), h.CL(100, -1, 0)},
+        // Deceleration flips the sign for DL, PL, RL and CL; the inertial term always brakes.
+        {"decelerating", 100, -50, h.PL(100, -1, -0.02 * 50), h.CL(100, -1, -0.02 * 50)},
+        {"reverse accelerating", -100, 50, h.PL(100, -1, -0.02 * 50), h.CL(100, -1, -0.02 * 50)},
+    });
+}
+
+TEST_F(LimitsTest, SingleLimitsFollowTheSignRules)
+{
+    const RotaryHand h{ServoSet{}};
+    LoadAndPretest(h.p);
+    MotorTSModel& m = acx.DLLMotor();
+    // Negative speed with positive acceleration equals positive speed with negative acceleration.
+    hand::ExpectNear(h.DL(100, -1, -1), m.GetDLTorqueAtRadsPerSec(-100, 50), "DL -w +a");
+    hand::ExpectNear(h.DL(100, -1, -1), m.GetDLTorqueAtRadsPerSec(100, -50), "DL +w -a");
+    hand::ExpectNear(h.RL(100, -1, -1), m.GetRLTorqueAtRadsPerSec(100, -50), "RL");
+    hand::ExpectNear(h.CL(0, 1, 0), m.GetCLTorqueAtRadsPerSec(0, 0), "CL standstill");
+    // The voltage limit takes its sign from the speed alone.
+    hand::ExpectNear(h.VLanalog(100, 1, -1), m.GetVLTorqueAtRadsPerSec(100, -50), "VL +w -a");
+    hand::ExpectNear(h.VLanalog(100, -1, -1), m.GetAnalogVLTorqueAtRadsPerSec(-100, 50), "VL -w +a");
+    hand::ExpectNear(h.VLdigital(250, 1, 0), m.GetDigitalVLTorqueAtRadsPerSec(250, 0), "digital VL on request");
+    // At standstill friction is the static torque alone.
+    hand::ExpectNear(h.Kt() * 8 - 3, m.GetDLTorqueAtRadsPerSec(0, 0), "DL standstill");
+}
+
+TEST_F(LimitsTest, RecordsFollowTheWinningLimit)
+{
+    const RotaryHand h{ServoSet{}};
+    LoadAndPretest(h.p);
+    MotorTSModel& m = acx.DLLMotor();
+    // PL wins at 100 rad/s: its six-state current in sine peak.
+    hand::ExpectNear(2 * h.I6(115, 100) / 1.732050808, m.GetContCurrent(100, 0), "PL current");
+    // VL wins at 310: the current that drives the voltage-limited torque.
+    const double tem = h.VLanalog(310, 1, 0) - h.fric(310, 1);
+    hand::ExpectNear(2 * tem / 1.732050808 / 1 / 141.6, m.GetContCurrent(310, 0), "VL current");
+    EXPECT_DOUBLE_EQ(16, m.GetPeakCurrent(0, 0));
+    // Above the top speed the continuous current is cleared, the peak current kept.
+    EXPECT_EQ(0, m.GetContCurrent(400, 0));
+    EXPECT_DOUBLE_EQ(16, m.GetPeakCurrent(400, 0));
+    hand::ExpectNear(2 * tem / 1.732050808 / 141.6, m.GetPeakCurrent(310, 0), "VL peak current");
+}
+
+TEST_F(LimitsTest, DigitalDriveWithPowerLimits)
+{
+    const RotaryHand h{SetB()};
+    LoadAndPretest(h.p);
+    // Pa x 141.6 / w with Pa = limit - a Jm w / 141.6.
+    auto reduced = [](double limit, double w, double a) { return (limit - a * 0.02 * w / 141.6) * 141.6 / w; };
+    CheckRows({
+        // DL (about 488) under PL (709); no power limit at standstill.
+        {"standstill", 0, 0, h.DL(0, 1, 0), h.CL(0, 1, 0)},
+        // 485.6 x 100 / 141.6 = 343 W and 1466.6 x 100 / 141.6 = 1036 W: under both limits.
+        {"100 rad/s", 100, 0, h.DL(100, 1, 0), h.CL(100, 1, 0)},
+        // 683 W > 500 W and 2069 W > 1500 W: both cut to the power limit.
+        {"power limited", 200, 0, reduced(500, 200, 0), reduced(1500, 200, 0)},
+        {"power limited accelerating", 200, 100, reduced(500, 200, 100), reduced(1500, 200, 100)},
+        // Back EMF 299 V of 300 V: the sine limit wins both.
+        {"voltage limited", 299, 0, h.VLdigital(299, 1, 0), h.VLdigital(299, 1, 0)},
+    });
+}
+
+TEST_F(LimitsTest, DigitalLimitWithNegativeDiscriminantGivesFrictionOnly)
+{
+    ServoSet set = SetB();
+    set.Lm = 0.02; // large enough inductance: above 300 rad/s the quadratic has no root
+    const RotaryHand h{set};
+    LoadAndPretest(set);
+    MotorTSModel& m = acx.DLLMotor();
+    // q = 153.76 + 2.2828 = 156.04, m = 540.8, c = 2033.3: d = 292508 - 1269124 < 0.
+    const double expected = 0 + h.fric(310, 1);
+    hand::ExpectNear(expected, m.GetDigitalVLTorqueAtRadsPerSec(310, 0), "VL");
+    // A negative result is returned as it is, and the VL current is 0.
+    hand::ExpectNear(expected, m.GetContTorque(310, 0), "cont");
+    EXPECT_LT(m.GetContTorque(310, 0), 0);
+    EXPECT_EQ(0, m.GetContCurrent(310, 0));
+}
+
+TEST_F(LimitsTest, UnsetVoltageModelReportsAndTiesGoToPL)
+{
+    ServoSet set;
+    set.Twr = 30; // below the ambient: no thermal budget, PL = 0 before any pretest
+    Load(acx, set);
+    MotorTSModel& m = acx.DLLMotor();
+    m.GetAnalogVLTorqueAtRadsPerSec(100, 0); // leaves a VL current behind
+    MessageCapture capture;
+    EXPECT_FALSE(m.SetDriveVLModelInt(7));
+    capture.messages.clear();
+    // VL = 0 equals PL = 0 (no friction before the pretest): the tie takes PL's records.
+    EXPECT_EQ(0, m.GetContTorque(100, 0));
+    ASSERT_EQ(1u, capture.messages.size());
+    EXPECT_EQ("Error - Amplifier VoltageLimitModel Type is not set properly", capture.messages[0].first);
+    EXPECT_EQ("", capture.messages[0].second);
+    EXPECT_EQ(0, m.GetContCurrent(100, 0));
+}
+
+TEST_F(LimitsTest, WorkingFrictionIsZeroUntilThePretest)
+{
+    const RotaryHand h{ServoSet{}};
+    Load(acx, h.p);
+    MotorTSModel& m = acx.DLLMotor();
+    hand::ExpectNear(h.Kt() * 8, m.GetDLTorqueAtRadsPerSec(100, 0), "before");
+    // Before the pretest the hot-resistance factor is taken at Tamb: 1 + 0.00393 x 115 = 1.45195.
+    hand::ExpectNear(h.Kt() * 320 / (2 * 1.45195), m.GetAnalogVLTorqueAtRadsPerSec(0, 0), "VL before");
+    m.PretestLimits();
+    hand::ExpectNear(h.DL(100, 1, 0), m.GetDLTorqueAtRadsPerSec(100, 0), "after");
+    // ... and after it at 25 degrees C: 1 + 0.00393 x 130 = 1.5109.
+    hand::ExpectNear(h.Kt() * 320 / (2 * 1.5109) - 3, m.GetAnalogVLTorqueAtRadsPerSec(0, 0), "VL after");
+}
+
+// Linear motor: forces in N, speeds in m/s; the six-state scheme even on a digital drive.
+struct LinearHand {
+    ServoSet p = LinearSet();
+    double hot() const { return 1 + 0.00393 * (p.Twr - 25); }
+    double Rhot() const { return (p.Twr - 25) * (p.Rm * 0.00393) + p.Rm; }
+    double fric(double w, double s) const { return -s * (w * p.Bm + p.Tfm); }
+    double pml(double w) const { return (w * p.Bm + p.Tfm) * p.Denable * w + p.Pbl; }
+    double I6(double budget, double w) const
+    {
+        const double P = (budget - (p.Rthwa - p.Rthwc) * pml(w)) / Rhot() / p.Rthwa;
+        return std::sqrt(std::max(P, 0.0));
+    }
+    double DL(double w, double s, double acc) const { return p.Kb * p.Iclim * 1.732050808 / 2 + fric(w, s) + acc; }
+    double CL(double w, double s, double acc) const { return p.Kb * p.Iplim * 1.732050808 / 2 + fric(w, s) + acc; }
+    double PL(double w, double s, double acc) const { return p.Kb * I6(p.Twr - p.Tamb, w) + fric(w, s) + acc; }
+    double RL(double w, double s, double acc) const
+    {
+        return p.Kb * I6((p.Twr - p.Tamb) * p.Rptc * p.Rptc, w) + fric(w, s) + acc;
+    }
+    // Electrical angle per metre from the pole pitch in mm.
+    double VL(double w, double s, double acc) const
+    {
+        const double x = p.Lm * 2 * hand::pi * 1000 * w / p.Np / 4 / hand::pi / p.Rm / hot();
+        return p.Kb * (p.Vs - s * p.Kb * w) / (x * x + 1) / (p.Rm * hot()) + fric(w, s) + acc;
+    }
+};
+
+TEST_F(LimitsTest, LinearMotorForces)
+{
+    const LinearHand h;
+    LoadAndPretest(h.p);
+    MotorTSModel& m = acx.DLLMotor();
+    struct Row {
+        const char* what;
+        double speed, acc, cont, peak;
+    };
+    const std::vector<Row> rows = {
+        // Standstill: PL 194.5 < DL 211.5; peak RL 493.9 < CL 514.6.
+        {"standstill", 0, 0, h.PL(0, 1, 0), h.RL(0, 1, 0)},
+        // 2.9 m/s: back EMF 145 V of 160 V, the six-state limit wins both (the sine one differs).
+        {"voltage limited", 2.9, 0, h.VL(2.9, 1, 0), h.VL(2.9, 1, 0)},
+        {"decelerating backwards", -1, 0.5, h.PL(1, -1, -2.5), h.RL(1, -1, -2.5)},
+        {"above top speed", 3.0001, 0, 0, 0},
+    };
+    for (const Row& r : rows) {
+        hand::ExpectNear(r.cont, m.GetContForce(r.speed, r.acc), std::string(r.what) + " cont");
+        hand::ExpectNear(r.peak, m.GetPeakForce(r.speed, r.acc), std::string(r.what) + " peak");
+    }
+    hand::ExpectNear(h.DL(1, -1, -2.5), m.GetDLForceAtMPerSec(-1, 0.5), "DL");
+    hand::ExpectNear(h.CL(1, -1, -2.5), m.GetCLForceAtMPerSec(1, -0.5), "CL");
+    hand::ExpectNear(h.PL(1, 1, 0), m.GetPLForceAtMPerSec(1, 0), "PL");
+    hand::ExpectNear(h.RL(1, 1, 0), m.GetRLForceAtMPerSec(1, 0), "RL");
+    hand::ExpectNear(h.VL(2, -1, -5), m.GetVLForceAtMPerSec(-2, 1), "VL");
+    // The current queries pick the force members for a linear motor.
+    hand::ExpectNear(2 * h.I6(90, 0) / 1.732050808, m.GetContCurrent(0, 0), "cont current");
+    hand::ExpectNear(2 * h.I6(90 * 6.25, 0) / 1.732050808, m.GetPeakCurrent(0, 0), "peak current");
+}
+
+TEST_F(LimitsTest, LinearPowerLimits)
+{
+    LinearHand h;
+    h.p.MaxContPower = 200;
+    h.p.MaxPeakPower = 300;
+    LoadAndPretest(h.p);
+    MotorTSModel& m = acx.DLLMotor();
+    // PL(2) = 178.2 N x 2 m/s = 356 W > 200 W: Pa / w = 100 N.
+    hand::ExpectNear(200.0 / 2, m.GetContForce(2, 0), "cont");
+    hand::ExpectNear(300.0 / 2, m.GetPeakForce(2, 0), "peak");
+    // Pacc = a Jm w = 1 x 5 x 2 = 10 W off the available power.
+    hand::ExpectNear((200 - 10.0) / 2, m.GetContForce(2, 1), "cont accelerating");
+    hand::ExpectNear(50, m.GetDPPLForceAtMPerSec(50, 2, 0), "under the limit");
+    hand::ExpectNear(150, m.GetDPPLForceAtMPerSec(400, 2, 0), "over the limit");
+}
+
+TEST_F(LimitsTest, ArithmeticWithoutFiniteValueRaises)
+{
+    struct Row {
+        const char* what;
+        std::function<void(ServoSet&)> change;
+        std::function<double(MotorTSModel&)> call;
+    };
+    const std::vector<Row> rows = {
+        {"Rthwa 0 in PL", [](ServoSet& s) { s.Rthwa = 0; }, [](MotorTSModel& m) { return m.GetPLTorqueAtRadsPerSec(10, 0); }},
+        {"Rthwa 0 in RL", [](ServoSet& s) { s.Rthwa = 0; }, [](MotorTSModel& m) { return m.GetPeakTorque(10, 0); }},
+        {"Rm 0 in the analog VL", [](ServoSet& s) { s.Rm = 0; }, [](MotorTSModel& m) { return m.GetContTorque(10, 0); }},
+        {"Rm 0 in the digital VL", [](ServoSet& s) { s.Rm = 0; }, [](MotorTSModel& m) { return m.GetDigitalVLTorqueAtRadsPerSec(0, 0); }},
+        {"Kb 0 in the current update", [](ServoSet& s) { s.Kb = 0; }, [](MotorTSModel& m) { return m.GetVLTorqueAtRadsPerSec(10, 0); }},
+        {"pole pitch 0", [](ServoSet& s) { s.Np = 0; }, [](MotorTSModel& m) { return m.GetVLForceAtMPerSec(1, 0); }},
+    };
+    for (const Row& r : rows) {
+        MotorModelACX fresh;
+        ServoSet set;
+        set.torque = {0, 0}; // no profile, so nothing is computed while loading
+        set.time = {0, 0};
+        set.vi = {0, 0};
+        set.vf = {0, 0};
+        r.change(set);
+        Load(fresh, set);
+        EXPECT_THROW(r.call(fresh.DLLMotor()), SizingError) << r.what;
+    }
+    // At standstill the power limits never divide.
+    ServoSet powered = SetB();
+    Load(acx, powered);
+    EXPECT_NO_THROW(acx.DLLMotor().GetContTorque(0, 1000));
+}
+
+TEST_F(LimitsTest, ModelsOutsideAControlNeedTheirLinks)
+{
+    MotorTSModel alone;
+    LoadMotor(alone, ServoSet{});
+    EXPECT_THROW(alone.PretestLimits(), SizingError);
+    MotorPerformanceCheck check;
+    EXPECT_THROW(check.setArrays({5}, {1}, {0}, {0}, 1, "Rotary"), SizingError);
+}
+
+} // namespace
