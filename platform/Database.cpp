@@ -2,7 +2,9 @@
 
 #include "platform/DatabaseError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,15 +15,19 @@ public:
     explicit Connection(const QString& path)
         : m_path(path), m_name(QStringLiteral("quenro-db-%1").arg(++s_counter))
     {
+        live().insert(this);
+        // Connections still open when the application object goes (the global
+        // database handles outlive main) are closed while the SQL driver exists.
+        static const bool registered = [] {
+            qAddPostRoutine(&Connection::closeAll);
+            return true;
+        }();
+        (void)registered;
     }
     ~Connection()
     {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            if (db.isValid())
-                db.close();
-        }
-        QSqlDatabase::removeDatabase(m_name);
+        live().remove(this);
+        release();
     }
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -30,6 +36,32 @@ public:
     QString m_name;
 
 private:
+    void release()
+    {
+        if (m_released)
+            return;
+        m_released = true;
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            if (db.isValid())
+                db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+
+    static QSet<Connection*>& live()
+    {
+        static QSet<Connection*> set;
+        return set;
+    }
+
+    static void closeAll()
+    {
+        for (Connection* c : live())
+            c->release();
+    }
+
+    bool m_released = false;
     static inline quint64 s_counter = 0;
 };
 

@@ -1,7 +1,25 @@
 #include "setup/FormCatalog.h"
 
+#include "curves/frmCurve.h"
+#include "setup/drive/frmDrive_Setup.h"
 #include "shell/Forms.h"
+#include "shell/frmAccessories.h"
+#include "shell/frmGear.h"
+#include "shell/frmAbout.h"
+#include "shell/frmCurveInfo.h"
+#include "shell/frmLogin.h"
+#include "shell/frmSelection.h"
+#include "shell/frmXMLwaitdialog.h"
 
 void FormCatalog::registerAll()
 {
+    Forms::registerForm("frmDrive_Setup", [] { return new frmDrive_Setup; });
+    Forms::registerForm("frmGear", [] { return new frmGear; });
+    Forms::registerForm("frmAccessories", [] { return new frmAccessories; });
+    Forms::registerForm("frmCurve", [] { return new frmCurve; });
+    Forms::registerForm("frmSelection", [] { return new frmSelection; });
+    Forms::registerForm("frmAbout", [] { return new frmAbout; });
+    Forms::registerForm("frmCurveInfo", [] { return new frmCurveInfo; });
+    Forms::registerForm("frmLogin", [] { return new frmLogin; });
+    Forms::registerForm("frmXMLwaitdialog", [] { return new frmXMLwaitdialog; });
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QMdiSubWindow>
+#include <QPointer>
 #include <QWidget>
-
-class QMdiSubWindow;
 
 // A window of the program with the life of its original: created and loaded
 // on first use through Forms, shown and hidden, unloaded (destroyed) by
@@ -53,6 +53,7 @@ private:
 
     QString m_name;
     Kind m_kind;
-    QMdiSubWindow* m_sub = nullptr;
+    // The frame may go first when the MDI area is torn down.
+    QPointer<QMdiSubWindow> m_sub;
     bool m_shown = false;
 };

@@ -1,13 +1,561 @@
 #include "shell/mdiMain.h"
 
+#include "platform/FileDialog.h"
+#include "platform/HandlerCall.h"
+#include "platform/MsgBox.h"
+#include "platform/ShellOpen.h"
+#include "shell/Form.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/PriceRequest.h"
+#include "shell/ProjectFile.h"
+#include "shell/Report.h"
+#include "shell/SetupForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <exception>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Brevan Quenro");
+
+mdiMain* g_instance = nullptr;
+
+// Forms that Close, Exit and the window's unload take down first, in this order.
+const QStringList& childUnloadOrder()
+{
+    static const QStringList names = {
+        QStringLiteral("frmAccessories"),   QStringLiteral("frmControl"),
+        QStringLiteral("frmController_Setup"), QStringLiteral("frmDriveControl"),
+        QStringLiteral("frmDriveController_Setup"), QStringLiteral("frmDrive_Setup"),
+        QStringLiteral("frmGear"),
+    };
+    return names;
+}
+
+void unloadForms(const QStringList& names)
+{
+    for (const QString& name : names)
+        Forms::unload(name);
+}
+
+void hideForm(const QString& name)
+{
+    if (Form* form = Forms::find(name))
+        form->Hide();
+}
+
+void showForm(const QString& name)
+{
+    if (Form* form = Forms::get(name))
+        form->Show();
+}
+
+// Restores the normal mouse pointer however the request ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { restore(); }
+    void restore()
+    {
+        if (m_set)
+            QApplication::restoreOverrideCursor();
+        m_set = false;
+    }
+
+private:
+    bool m_set = true;
+};
+
+} // namespace
 
 mdiMain::mdiMain(QWidget* parent)
     : QMainWindow(parent)
 {
+    g_instance = this;
     setObjectName(QStringLiteral("mdiMain"));
-    setWindowTitle(QStringLiteral("Brevan Quenro"));
+    setWindowTitle(kTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/shell/images/quenro.png")));
+
     m_area = new QMdiArea(this);
+    m_area->setObjectName(QStringLiteral("MDIClient"));
     setCentralWidget(m_area);
+    m_area->viewport()->installEventFilter(this);
+    connect(m_area, &QMdiArea::subWindowActivated, this, &mdiMain::onSubWindowActivated);
+    m_tile = QPixmap(QStringLiteral(":/shell/images/background.png"));
+
+    createMenus();
+    createToolbar();
     resize(1024, 768);
+
+    Globals::Set_SOCX(&SOCX);
+    Forms::setMdiArea(m_area);
+    MDIForm_Load();
+}
+
+mdiMain::~mdiMain()
+{
+    // Terminate: the child forms go before the area that frames them.
+    if (!m_ending)
+        MDIForm_Unload();
+    Forms::unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (Globals::SOCX() == &SOCX)
+        Globals::Set_SOCX(nullptr);
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+mdiMain* mdiMain::instance()
+{
+    return g_instance;
+}
+
+QAction* mdiMain::Toolbar_Button(int index) const
+{
+    if (index < 1 || index > 8)
+        return nullptr;
+    return m_buttons[static_cast<size_t>(index - 1)];
+}
+
+void mdiMain::createMenus()
+{
+    // Each menu item runs its handler the way an event would: a failure is shown.
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (mdiMain::*handler)(),
+                       const QKeySequence& shortcut = QKeySequence()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, [this, handler] { HandlerCall::fromEventLoop([this, handler] { (this->*handler)(); }); });
+        return action;
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* newMenu = file->addMenu(QStringLiteral("New"));
+    newMenu->setObjectName(QStringLiteral("mnuNewMenu"));
+    m_mnuNew = newMenu->menuAction();
+    m_mnuNew->setObjectName(QStringLiteral("mnuNew"));
+    m_mnuController_Only = item(newMenu, "mnuController_Only", setupKindCaption(1), &mdiMain::mnuController_Only_Click);
+    m_mnuDrive_Controller = item(newMenu, "mnuDrive_Controller", setupKindCaption(2), &mdiMain::mnuDrive_Controller_Click);
+    m_mnuDrive = item(newMenu, "mnuDrive", setupKindCaption(4), &mdiMain::mnuDrive_Click);
+    m_mnuOpen = item(file, "mnuOpen", QStringLiteral("Open"), &mdiMain::mnuOpen_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_mnuSave = item(file, "mnuSave", QStringLiteral("Save"), &mdiMain::mnuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_mnuSave_As = item(file, "mnuSave_As", QStringLiteral("Save As"), &mdiMain::mnuSave_As_Click);
+    m_mnuReset_All = item(file, "mnuReset_All", QStringLiteral("Reset All"), &mdiMain::mnuReset_All_Click);
+    m_mnuClose = item(file, "mnuClose", QStringLiteral("Close"), &mdiMain::mnuClose_Click);
+    m_mnuExport_Data = item(file, "mnuExport_Data", QStringLiteral("Export Data"), &mdiMain::mnuExport_Data_Click,
+                            QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_mnuExit = item(file, "mnuExit", QStringLiteral("Exit"), &mdiMain::mnuExit_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    m_mnuAbout = item(help, "mnuAbout", QStringLiteral("About"), &mdiMain::mnuAbout_Click);
+    m_mnuLogin = item(help, "mnuLogin", QStringLiteral("LogIn"), &mdiMain::mnuLogin_Click);
+}
+
+void mdiMain::createToolbar()
+{
+    m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setIconSize(QSize(24, 24));
+
+    struct Button {
+        const char* caption;
+        const char* image;
+    };
+    static const Button buttons[8] = {
+        {"New", "new"},          {"Open", "open"},          {"Save", "save"},  {nullptr, nullptr},
+        {"Export", "export"},    {"Reset Axis", "resetaxis"}, {"Reset All Axes", "resetall"}, {"TEMP", "temp"},
+    };
+    for (int i = 0; i < 8; ++i) {
+        const int index = i + 1;
+        QAction* action = nullptr;
+        if (!buttons[i].caption) {
+            action = m_toolbar->addSeparator();
+        } else {
+            action = m_toolbar->addAction(
+                QIcon(QStringLiteral(":/shell/images/%1.png").arg(QString::fromLatin1(buttons[i].image))),
+                QString::fromLatin1(buttons[i].caption));
+            connect(action, &QAction::triggered, this,
+                    [this, index] { HandlerCall::fromEventLoop([this, index] { Toolbar1_ButtonClick(index); }); });
+        }
+        action->setObjectName(QStringLiteral("Toolbar1.Buttons(%1)").arg(index));
+        m_buttons[static_cast<size_t>(i)] = action;
+    }
+}
+
+void mdiMain::MDIForm_Load()
+{
+    Globals::Current_Form = QStringLiteral("frmSelection");
+    Toolbar_Button(1)->setEnabled(true);
+    Toolbar_Button(2)->setEnabled(true);
+    for (int index : {3, 5, 6, 7})
+        Toolbar_Button(index)->setEnabled(false);
+    Toolbar_Button(8)->setVisible(false);
+    MDIForm_Resize();
+}
+
+void mdiMain::MDIForm_Resize()
+{
+    // The picture is drawn stretched over the inner area; an empty area draws nothing.
+    const QSize inner = m_area->viewport()->size();
+    if (inner.width() <= 0 || inner.height() <= 0 || m_tile.isNull())
+        return;
+    if (m_hidden.size() == inner)
+        return;
+    m_hidden = m_tile.scaled(inner, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_area->setBackground(QBrush(m_hidden));
+}
+
+void mdiMain::MDIForm_Activate()
+{
+    // Showing forms below may let activation events run again: one pass at a time.
+    if (m_activating)
+        return;
+    m_activating = true;
+    m_activatedOnce = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{m_activating};
+
+    MDIForm_Resize();
+    QCoreApplication::processEvents();
+    if (Forms::loadedCount() + 1 == 1)
+        showForm(QStringLiteral("frmSelection"));
+
+    const QString& current = Globals::Current_Form;
+    static const QStringList reshown = {
+        QStringLiteral("frmSelection"), QStringLiteral("frmController_Setup"),
+        QStringLiteral("frmDriveController_Setup"), QStringLiteral("frmDrive_Setup"),
+        QStringLiteral("frmGear"), QStringLiteral("frmDriveControl"), QStringLiteral("frmControl"),
+    };
+    if (reshown.contains(current)) {
+        showForm(current);
+    } else if (current == QLatin1String("frmAccessories")) {
+        switch (Globals::System_Type) {
+        case 1:
+            showForm(QStringLiteral("frmControl"));
+            showForm(current);
+            break;
+        case 2:
+            showForm(QStringLiteral("frmDriveControl"));
+            showForm(current);
+            break;
+        case 3:
+        case 4:
+        case 5:
+            showForm(current);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void mdiMain::MDIForm_Unload()
+{
+    unloadForms(childUnloadOrder());
+    unloadForms({QStringLiteral("frmSelection"), QStringLiteral("frmAbout")});
+}
+
+namespace {
+
+struct SetupKind {
+    int kind;
+    const char* form;
+    const char* caption;
+};
+
+// The setup kinds as the New menu and the start dialog offer them.
+const SetupKind* findSetupKind(int kind)
+{
+    static const SetupKind kinds[] = {
+        {1, "frmController_Setup", "Separate Controller, Drive and Motor Setup"},
+        {2, "frmDriveController_Setup", "Standalone Drive/Controller and Motor Setup"},
+        {4, "frmDrive_Setup", "Drive and Motor Setup"},
+    };
+    for (const SetupKind& entry : kinds)
+        if (entry.kind == kind)
+            return &entry;
+    return nullptr;
+}
+
+} // namespace
+
+QString mdiMain::setupFormName(int kind)
+{
+    const SetupKind* entry = findSetupKind(kind);
+    return entry ? QString::fromLatin1(entry->form) : QString();
+}
+
+QString mdiMain::setupKindCaption(int kind)
+{
+    const SetupKind* entry = findSetupKind(kind);
+    return entry ? QString::fromLatin1(entry->caption) : QString();
+}
+
+bool mdiMain::setupFormAvailable(int kind)
+{
+    const QString name = setupFormName(kind);
+    if (!name.isEmpty() && Forms::isRegistered(name))
+        return true;
+    MsgBox::show(QStringLiteral("%1 is not yet available.").arg(setupKindCaption(kind)), MsgBox::OKOnly, kTitle,
+                 MsgBox::Information);
+    return false;
+}
+
+bool mdiMain::openSetupForm(int kind)
+{
+    if (!setupFormAvailable(kind))
+        return false;
+    hideForm(QStringLiteral("frmSelection"));
+    const QString name = setupFormName(kind);
+    showForm(name);
+    Globals::Current_Form = name;
+    m_mnuNew->setEnabled(false);
+    showSetupState(kind);
+    Globals::System_Type = kind;
+    return true;
+}
+
+void mdiMain::showSetupState(int kind)
+{
+    Toolbar_Button(1)->setEnabled(false);
+    for (int index : {2, 3, 5, 7})
+        Toolbar_Button(index)->setEnabled(true);
+    Toolbar_Button(6)->setEnabled(kind == 1);
+}
+
+void mdiMain::showStartState()
+{
+    setWindowTitle(kTitle);
+    m_mnuNew->setEnabled(true);
+    Toolbar_Button(1)->setEnabled(true);
+    Toolbar_Button(2)->setEnabled(true);
+    for (int index : {3, 5, 6, 7})
+        Toolbar_Button(index)->setEnabled(false);
+}
+
+Form* mdiMain::activeChildForm() const
+{
+    // The current window, also while the program is not the active application.
+    QMdiSubWindow* window = m_area->currentSubWindow();
+    if (!window || window->isHidden())
+        return nullptr;
+    return qobject_cast<Form*>(window->widget());
+}
+
+SetupForm* mdiMain::activeSetupForm() const
+{
+    return dynamic_cast<SetupForm*>(activeChildForm());
+}
+
+void mdiMain::mnuController_Only_Click()
+{
+    openSetupForm(1);
+}
+
+void mdiMain::mnuDrive_Controller_Click()
+{
+    openSetupForm(2);
+}
+
+void mdiMain::mnuDrive_Click()
+{
+    openSetupForm(4);
+}
+
+void mdiMain::mnuOpen_Click()
+{
+    ProjectFile::open(*this);
+}
+
+void mdiMain::mnuSave_Click()
+{
+    ProjectFile::save(*this);
+}
+
+void mdiMain::mnuSave_As_Click()
+{
+    ProjectFile::saveAs(*this);
+}
+
+void mdiMain::mnuReset_All_Click()
+{
+    // Only a setup form can be reset; with none active nothing happens.
+    if (Forms::loadedCount() + 1 <= 1)
+        return;
+    if (SetupForm* form = activeSetupForm())
+        form->Reset();
+}
+
+void mdiMain::mnuClose_Click()
+{
+    unloadForms(childUnloadOrder());
+    Forms::unload(QStringLiteral("frmAbout"));
+    showForm(QStringLiteral("frmSelection"));
+}
+
+void mdiMain::mnuExport_Data_Click()
+{
+    Globals::Export_Data(this);
+}
+
+void mdiMain::mnuExit_Click()
+{
+    endProgram();
+}
+
+void mdiMain::endProgram()
+{
+    // Exit always ends the program, whatever a form's unload says.
+    m_ending = true;
+    unloadForms(childUnloadOrder());
+    unloadForms({QStringLiteral("frmAbout"), QStringLiteral("frmSelection")});
+    Forms::unloadAll();
+    close();
+    QCoreApplication::quit();
+}
+
+void mdiMain::mnuAbout_Click()
+{
+    showForm(QStringLiteral("frmAbout"));
+    hideForm(QStringLiteral("frmSelection"));
+    Globals::Current_Form = QStringLiteral("frmAbout");
+}
+
+void mdiMain::mnuLogin_Click()
+{
+    showForm(QStringLiteral("frmLogin"));
+}
+
+void mdiMain::Toolbar1_ButtonClick(int index)
+{
+    switch (index) {
+    case 1:
+        showForm(QStringLiteral("frmSelection"));
+        break;
+    case 2:
+        mnuOpen_Click();
+        break;
+    case 3:
+        mnuSave_Click();
+        break;
+    case 5:
+        mnuExport_Data_Click();
+        break;
+    case 6:
+        if (setupFormAvailable(1)) {
+            if (SetupForm* form = Forms::get<SetupForm>(setupFormName(1)))
+                form->Reset_Axis();
+        }
+        break;
+    case 7:
+        mnuReset_All_Click();
+        break;
+    case 8:
+        createXMLfor_Extranet();
+        break;
+    default:
+        break;
+    }
+}
+
+void mdiMain::createXMLfor_Extranet()
+{
+    // The wait dialog keeps the event loop running: a second press must not start another run.
+    if (m_requesting)
+        return;
+    m_requesting = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{m_requesting};
+
+    const QString waitName = QStringLiteral("frmXMLwaitdialog");
+    try {
+        showForm(waitName);
+        if (Form* wait = Forms::find(waitName))
+            wait->repaint();
+        WaitCursor cursor;
+        const bool answered = Globals::Request_Price_Availability();
+        cursor.restore();
+        if (!answered) {
+            hideForm(waitName);
+            return;
+        }
+
+        FileDialog::Settings settings;
+        settings.filter = QStringLiteral("All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
+        settings.filterIndex = 2;
+        settings.initDir = Globals::Application_Folder();
+        const std::optional<QString> path = FileDialog::show(this, FileDialog::Save, settings);
+        if (!path)
+            return;
+        if (!Globals::Write_File(*path, Globals::Price_Table_Text, true))
+            return;
+        ShellOpen::open(*path);
+    } catch (const std::exception& e) {
+        hideForm(waitName);
+        MsgBox::show(QString::fromUtf8(e.what()), MsgBox::OKOnly, kTitle, MsgBox::Exclamation);
+    }
+}
+
+void mdiMain::onSubWindowActivated(QMdiSubWindow* window)
+{
+    if (!window)
+        return;
+    if (Form* form = qobject_cast<Form*>(window->widget()))
+        HandlerCall::fromEventLoop([form] { form->Form_Activate(); });
+}
+
+bool mdiMain::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate && !m_ending)
+        HandlerCall::fromEventLoop([this] { MDIForm_Activate(); });
+    return handled;
+}
+
+bool mdiMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize)
+        MDIForm_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void mdiMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Where the window system never activates the window, the first showing stands in for it.
+    if (!m_activatedOnce) {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_activatedOnce && !m_ending)
+                HandlerCall::fromEventLoop([this] { MDIForm_Activate(); });
+        });
+    }
+}
+
+void mdiMain::closeEvent(QCloseEvent* event)
+{
+    if (!m_ending) {
+        m_ending = true;
+        MDIForm_Unload();
+        Forms::unloadAll();
+    }
+    event->accept();
+    QMainWindow::closeEvent(event);
 }

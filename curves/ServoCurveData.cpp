@@ -1,0 +1,187 @@
+#include "curves/ServoCurveData.h"
+
+#include "curves/CurveDatabase.h"
+#include "curves/CurveNotFound.h"
+#include "curves/CurveNumbers.h"
+#include "shell/Globals.h"
+
+namespace ServoCurveData {
+
+Database Servo_Curve_Database;
+int Line_Voltage_Class = 0;
+ServoMotorRecord Servo_Motor;
+ServoDriveRecord Servo_Drive;
+
+namespace {
+
+const QString kDriveColumns = QStringLiteral(
+    "SELECT AmplifierDataTable.Dname, AmplifierDataTable.AmpFamily, "
+    "AmplifierDataTable.PartNumber, AmplifierDataTable.VsMaxAmplifier, AmplifierDataTable.VsMinAmplifier, "
+    "AmplifierDataTable.UnitsofVoltage, AmplifierDataTable.VsDefault, "
+    "AmplifierDataTable.IrDrivePeakSine, AmplifierDataTable.IpDrivePeakSine, AmplifierDataTable.SwitchFreq, "
+    "AmplifierDataTable.SwitchFreqEnable, AmplifierDataTable.IncEncFeedback, AmplifierDataTable.ResFeedback, "
+    "AmplifierDataTable.Rendat, AmplifierDataTable.Endat, AmplifierDataTable.SinCos, AmplifierDataTable.HallOnly, "
+    "AmplifierDataTable.MaxContPower, AmplifierDataTable.MaxPeakPower ");
+
+// The limit the VsDefault condition compares against.
+int VsDefault_Limit(bool teldunRule)
+{
+    if (!teldunRule)
+        return Line_Voltage_Class;
+    return Line_Voltage_Class == 460 ? 400 : 480;
+}
+
+double Number(const Recordset& rs, const char* field)
+{
+    return CurveDatabase::Stored_Number(rs, QLatin1String(field));
+}
+
+// Reads the row in the field order of the original reader; the axis learns
+// the frequency when it is read.
+void Read_Drive_Row(const Recordset& rs, bool setAxisFrequency)
+{
+    ServoDriveRecord d;
+    d.PartNumber = rs.text(QStringLiteral("PartNumber"));
+    d.Dname = rs.text(QStringLiteral("Dname"));
+    d.AmpFamily = rs.text(QStringLiteral("Ampfamily"));
+    d.UnitsofVoltage = rs.text(QStringLiteral("UnitsofVoltage"));
+    d.VsDefault = rs.number(QStringLiteral("VsDefault"));
+    d.VsMaxAmplifier = Number(rs, "VsMaxAmplifier");
+    d.VsMinAmplifier = Number(rs, "VsMinAmplifier");
+    d.IrDrivePeakSine = Number(rs, "IrDrivePeakSine");
+    d.IpDrivePeakSine = Number(rs, "IpDrivePeakSine");
+    d.SwitchFreq = Number(rs, "SwitchFreq");
+    if (setAxisFrequency)
+        Globals::Current_Record().Switching_Frequency = CurveNumbers::toText(d.SwitchFreq) + QStringLiteral(" kHz");
+    d.SwitchFreqEnable = rs.boolean(QStringLiteral("SwitchFreqEnable"));
+    d.Feedback = ServoFeedbackKinds::read(rs);
+    d.MaxContPower = Number(rs, "MaxContPower");
+    d.MaxPeakPower = Number(rs, "MaxPeakPower");
+    Servo_Drive = d;
+}
+
+} // namespace
+
+void Open_Servo_Database()
+{
+    CurveDatabase::Open(Servo_Curve_Database, QStringLiteral("BrevanServos_USA97.mDB"));
+}
+
+void Set_Line_Voltage_Class(double Voltage)
+{
+    if (Voltage <= 325)
+        Line_Voltage_Class = 0;
+    else if (Voltage == 565)
+        Line_Voltage_Class = 400;
+    else
+        Line_Voltage_Class = 460;
+}
+
+bool Teldun_Rule()
+{
+    return Servo_Drive.AmpFamily == QLatin1String("Teldun");
+}
+
+QString VsDefault_Condition(bool teldunRule)
+{
+    const bool below = teldunRule && Line_Voltage_Class != 460;
+    return below ? QStringLiteral("AND ((AmplifierDataTable.VsDefault) < ?)")
+                 : QStringLiteral("AND ((AmplifierDataTable.VsDefault) > ?)");
+}
+
+bool Read_Motor(const QString& MotorKey)
+{
+    const Recordset& rs = CurveDatabase::Query(
+        Servo_Curve_Database,
+        QStringLiteral(
+            "SELECT MotorData.ProductKey, MotorData.MotorKb, MotorData.WindingResistance, MotorData.MaxInductance, "
+            "MotorData.MinInductance, "
+            "MotorData.WindingThermalResistance, MotorData.MotorThermalResistance, MotorData.MotorMaxBusVoltage, "
+            "MotorData.WindingThermalTimeConstant, MotorData.MotorThermalTimeConstant, "
+            "MotorData.Damping, MotorData.Friction, MotorData.RatedWindingTemp, MotorData.MotorAmbientTemp, "
+            "MotorData.MotorMaxWindingTemp, MotorData.MotorMaxCaseTemp, MotorData.MotorMinCaseTemp, "
+            "MotorData.MotorPoles, MotorData.MaxSpeed, MotorData.FeedbackResolution, MotorData.EncoderMaxSpeed, "
+            "MotorData.MotorRptc, MotorData.Inertia, MotorData.MotorSeriesName, MotorData.IncEncFeedback, "
+            "MotorData.ResFeedback, MotorData.Rendat, MotorData.Endat, MotorData.Sincos, MotorData.HallOnly, "
+            "MotorData.FrameSize, MotorData.MotorStackNumber, MotorData.MotorWindingLetter, MotorData.FeedbackLetter "
+            "From MotorData WHERE ((MotorData.ProductKey)=?);"),
+        {MotorKey});
+    if (rs.eof())
+        return false;
+
+    ServoMotorRecord m;
+    m.ProductKey = rs.text(QStringLiteral("ProductKey"));
+    m.MotorKb = Number(rs, "MotorKb");
+    m.WindingResistance = Number(rs, "WindingResistance");
+    m.MaxInductance = Number(rs, "MaxInductance");
+    m.MinInductance = Number(rs, "MinInductance");
+    m.WindingThermalResistance = Number(rs, "WindingThermalResistance");
+    m.MotorThermalResistance = Number(rs, "MotorThermalResistance");
+    m.MotorMaxBusVoltage = Number(rs, "MotorMaxBusVoltage");
+    m.WindingThermalTimeConstant = Number(rs, "WindingThermalTimeConstant");
+    m.MotorThermalTimeConstant = Number(rs, "MotorThermalTimeConstant");
+    m.Damping = Number(rs, "Damping");
+    m.Friction = Number(rs, "Friction");
+    m.RatedWindingTemp = Number(rs, "RatedWindingTemp");
+    m.MotorAmbientTemp = rs.number(QStringLiteral("MotorAmbientTemp"));
+    m.MotorMaxWindingTemp = Number(rs, "MotorMaxWindingTemp");
+    m.MotorMaxCaseTemp = Number(rs, "MotorMaxCaseTemp");
+    m.MotorMinCaseTemp = Number(rs, "MotorMinCaseTemp");
+    m.MotorPoles = static_cast<int>(Number(rs, "MotorPoles"));
+    m.MaxSpeed = Number(rs, "MaxSpeed");
+    m.FeedbackResolution = rs.integer(QStringLiteral("FeedbackResolution"));
+    m.EncoderMaxSpeed = Number(rs, "EncoderMaxSpeed");
+    m.MotorRptc = Number(rs, "MotorRptc");
+    m.Inertia = Number(rs, "Inertia");
+    m.MotorSeriesName = rs.text(QStringLiteral("MotorSeriesName"));
+    m.Feedback = ServoFeedbackKinds::read(rs);
+    Servo_Motor = m;
+    return true;
+}
+
+bool Read_Drive(const QString& DriveKey)
+{
+    const Recordset& rs = CurveDatabase::Query(
+        Servo_Curve_Database,
+        kDriveColumns + QStringLiteral("From AmplifierDataTable WHERE ((AmplifierDataTable.PartNumber)=?) ")
+            + VsDefault_Condition(false) + QStringLiteral("ORDER BY AmplifierDataTable.SwitchFreq;"),
+        {DriveKey, VsDefault_Limit(false)});
+    if (rs.eof())
+        return false;
+    Read_Drive_Row(rs, false);
+    return true;
+}
+
+QStringList Switching_Frequencies(const QString& DriveKey)
+{
+    const bool teldun = Teldun_Rule();
+    Recordset& rs = CurveDatabase::Query(
+        Servo_Curve_Database,
+        QStringLiteral("SELECT AmplifierDataTable.Dname, AmplifierDataTable.PartNumber, AmplifierDataTable.SwitchFreq "
+                       "From AmplifierDataTable WHERE ((AmplifierDataTable.PartNumber)=?)")
+            + VsDefault_Condition(teldun) + QStringLiteral("ORDER BY AmplifierDataTable.SwitchFreq;"),
+        {DriveKey, VsDefault_Limit(teldun)});
+    QStringList frequencies;
+    for (; !rs.eof(); rs.moveNext())
+        frequencies << CurveNumbers::toText(Number(rs, "SwitchFreq"));
+    return frequencies;
+}
+
+void Read_Drive_At(const QString& DriveKey, const QString& Frequency)
+{
+    const bool teldun = Teldun_Rule();
+    bool isNumber = false;
+    const double kHz = Frequency.toDouble(&isNumber);
+    if (!isNumber)
+        throw CurveNotFound();
+    const Recordset& rs = CurveDatabase::Query(
+        Servo_Curve_Database,
+        kDriveColumns + QStringLiteral("From AmplifierDataTable WHERE ((AmplifierDataTable.PartNumber)=?) ")
+            + VsDefault_Condition(teldun) + QStringLiteral("AND ((AmplifierDataTable.SwitchFreq) = ?);"),
+        {DriveKey, VsDefault_Limit(teldun), kHz});
+    if (rs.eof())
+        throw CurveNotFound();
+    Read_Drive_Row(rs, true);
+}
+
+} // namespace ServoCurveData

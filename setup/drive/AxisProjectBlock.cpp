@@ -1,0 +1,89 @@
+#include "setup/drive/AxisProjectBlock.h"
+
+#include "shell/AxisRecord.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+using Field = QString AxisRecord::*;
+using List = AxisRecord::List21 AxisRecord::*;
+
+struct Single {
+    Field field;
+    bool restored;
+};
+
+// Lines 2 to 20.
+const std::array<Single, 19> kHeader = {{
+    {&AxisRecord::Part_Number_Type, true},
+    {&AxisRecord::Motor_Part_Number, false},
+    {&AxisRecord::Motor_Notes, false},
+    {&AxisRecord::Motor_Series, true},
+    {&AxisRecord::Frame_Size, true},
+    {&AxisRecord::Stack_Length, true},
+    {&AxisRecord::Winding, true},
+    {&AxisRecord::Feedback, true},
+    {&AxisRecord::Shaft_Option, true},
+    {&AxisRecord::Cable_Option, true},
+    {&AxisRecord::Motor_Option, true},
+    {&AxisRecord::Drive_Name, true},
+    {&AxisRecord::Drive_Notes, false},
+    {&AxisRecord::Drive_Part_Number, false},
+    {&AxisRecord::Motor_Cable, false},
+    {&AxisRecord::Motor_Cable_Length, true},
+    {&AxisRecord::Feedback_Cable, false},
+    {&AxisRecord::Feedback_Cable_Length, true},
+    {&AxisRecord::Required_Drive_Accessory, true},
+}};
+
+// Lines 21 to 125, 21 entries each.
+const std::array<List, 5> kLists = {&AxisRecord::Drive_Accessory_Entry, &AxisRecord::Drive_Accessory_Quantity,
+                                    &AxisRecord::Drive_Accessory_Description,
+                                    &AxisRecord::Drive_Accessory_List_Index,
+                                    &AxisRecord::Drive_Accessory_List_Item};
+
+} // namespace
+
+QString AxisProjectBlock::value(const QString& text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    out += QLatin1Char('\r');
+    return out;
+}
+
+QString AxisProjectBlock::line(const QStringList& lines, int number)
+{
+    if (number < 1 || number > lines.size())
+        throw std::runtime_error("The project file ends before line " + std::to_string(number) + ".");
+    return lines.at(number - 1);
+}
+
+void AxisProjectBlock::write(const AxisRecord& record, QString& text)
+{
+    for (const Single& s : kHeader)
+        text += value(record.*s.field);
+    for (List list : kLists)
+        for (const QString& entry : record.*list)
+            text += value(entry);
+    text += value(record.Gearhead_Notes);
+    text += value(record.Gearhead_Code);
+}
+
+void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record)
+{
+    int number = FirstLine;
+    for (const Single& s : kHeader) {
+        if (s.restored)
+            record.*s.field = line(lines, number);
+        ++number;
+    }
+    for (List list : kLists)
+        for (QString& entry : record.*list)
+            entry = line(lines, number++);
+    ++number; // the gearhead notes: nothing rebuilds them until the gearhead dialog runs again
+    record.Gearhead_Code = line(lines, number);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// Where the cascades of the three setup forms differ. Each form builds one of
+// these; the defaults are the drive setup form's.
+struct CascadeRules {
+    // The form's name and setup kind (the gearhead dialog's caller).
+    QString formName = QStringLiteral("frmDrive_Setup");
+    int systemType = 4;
+
+    // Technology list: the drives of a technology (column technologyDriveColumn)
+    // and the motor series offered with them (rows whose includeColumn is true).
+    QString technologyDrivesSql;
+    QString technologyDriveColumn;
+    QString technologySeriesSql;
+    QString includeColumn;
+
+    // The drive form ignores a frame size chosen before the series' type is known.
+    bool frameSizeNeedsPartNumberType = true;
+    // The drive form empties the two curve keys with the other derived slots.
+    bool clearsCurveKeys = true;
+    // After a series chosen first, a one-entry drive list selects itself.
+    bool seriesSelectsSingleDrive = true;
+    // Caption of the fourth list for "Colbitum" motors.
+    QString colbitumFeedbackCaption = QStringLiteral("Misc");
+    // The column the motor options are ordered by.
+    QString optionsOrderBy = QStringLiteral("Options.Options");
+    // A "GXX" option opens the gearhead dialog only while no gearhead is chosen.
+    bool gearheadOnlyWithoutGearhead = false;
+    // The motor-options step writes the drive text (the other forms leave it to the voltage step).
+    bool optionsWritesDriveText = true;
+    QString keywayMessage = QStringLiteral("Please select another shaft Options\r\n"
+                                           "Keyway on Size 16 motors is not valid unless with a gearhead");
+};

@@ -1,0 +1,147 @@
+#include "setup/drive/MotorOptionsStep.h"
+
+#include "platform/FlagGuard.h"
+#include "platform/ListControl.h"
+#include "platform/MsgBox.h"
+#include "setup/drive/CableLengthStep.h"
+#include "setup/drive/DriveToMotorRow.h"
+#include "setup/drive/DriveVoltageStep.h"
+#include "setup/drive/InputVoltage.h"
+#include "setup/drive/MotorPartNumber.h"
+#include "setup/drive/TextBox.h"
+#include "shell/AxisRecord.h"
+#include "shell/Form.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+
+using namespace Globals;
+
+MotorOptionsStep::MotorOptionsStep(const CascadeControls& controls, const CascadeRules& rules,
+                                   QString& feedbackKey)
+    : m_c(controls), m_rules(rules), m_feedbackKey(feedbackKey)
+{
+}
+
+bool MotorOptionsStep::refusesKeyway(const AxisRecord& record) const
+{
+    // Whole list texts: an entry such as "K = Keyway" is no bare keyway.
+    return record.Gearhead_Code.isEmpty() && m_c.cmbShaft_options->text() == QLatin1String("K")
+        && m_c.cmbFrame_size->text() == QLatin1String("16") && m_c.cmbMotor_Series->text() == QLatin1String("KX");
+}
+
+void MotorOptionsStep::storeDriveNotes(AxisRecord& record, const DriveToMotorRow& row)
+{
+    record.Drive_Notes = row.text(QStringLiteral("Drive_Notes"));
+}
+
+void MotorOptionsStep::showResultsBeforeFlag()
+{
+    if (m_c.txtDrive)
+        m_c.txtDrive->show();
+    if (m_c.lblDrive)
+        m_c.lblDrive->show();
+    m_c.txtMotor_Part->show();
+    m_c.lblMotor_Part->show();
+}
+
+void MotorOptionsStep::showResultsAfterFlag()
+{
+    m_c.txtMotor->show();
+    m_c.lblMotor->show();
+    for (QWidget* line : m_c.lines)
+        line->show();
+}
+
+void MotorOptionsStep::click()
+{
+    if (Loading_Lists)
+        return;
+    FlagGuard loading(Loading_Lists, true);
+    AxisRecord& record = Current_Record();
+    const QString option = m_c.cmbOptions->text();
+    record.Motor_Option = option;
+
+    if (option.left(3) == QLatin1String("GXX")
+        && !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty())) {
+        System_Type = m_rules.systemType;
+        if (Form* gear = Forms::get(QStringLiteral("frmGear")))
+            gear->Show();
+        Current_Form = QStringLiteral("frmGear");
+        Loading_Lists = false;
+        return;
+    }
+
+    if (refusesKeyway(record)) {
+        Loading_Lists = false;
+        // A refusal inside the feedback re-selection would start it again, and again.
+        if (m_reselecting)
+            return;
+        MsgBox::show(m_rules.keywayMessage, MsgBox::OKOnly, QStringLiteral("Brevan Quenro"));
+        FlagGuard reselecting(m_reselecting, true);
+        m_c.cmbFeedback->setText(m_c.cmbFeedback->text());
+        return;
+    }
+
+    if (option.left(1) != QLatin1String("G"))
+        record.Gearhead_Notes.clear();
+
+    m_feedbackKey = record.Feedback;
+    const DriveToMotorRow row = DriveToMotorRow::read(record, m_feedbackKey, DriveToMotorRow::WithCurveKey);
+
+    if (const auto built = MotorPartNumber::build(record)) {
+        record.Motor_Part_Number = built->partNumber;
+        if (built->clearsGearhead)
+            record.Gearhead_Code.clear();
+    }
+
+    storeDriveNotes(record, row);
+    record.Feedback_Cable = row.text(QStringLiteral("Feedback_Cable"));
+    record.Motor_Cable = row.text(QStringLiteral("Motor_Cable"));
+    record.Motor_Notes = row.text(QStringLiteral("Notes"));
+    record.Curve_Motor_Part_Number = row.text(QStringLiteral("Curve Database Motor Part Number"));
+
+    m_c.cmbDriveVoltage->clear();
+    m_c.cmbDriveVoltage->addItems(InputVoltage::offered(row));
+    m_c.cmbDriveVoltage->show();
+    m_c.lblDriveVoltage->show();
+
+    if (!Loading_Project) {
+        // A row that offers no voltage leaves the list empty and unselected.
+        if (m_c.cmbDriveVoltage->listCount() > 0)
+            m_c.cmbDriveVoltage->setListIndex(0);
+        DriveVoltageStep::lookUpCurveDriveKey(record);
+    }
+
+    const QString crlf = QStringLiteral("\r\n");
+    m_c.txtMotor->setText(QStringLiteral("Motor Cable: ") + record.Motor_Cable + crlf
+                          + QStringLiteral("Feedback Cable: ") + record.Feedback_Cable + crlf
+                          + QStringLiteral("Notes: ") + record.Motor_Notes);
+    if (m_rules.optionsWritesDriveText && m_c.txtDrive)
+        m_c.txtDrive->setText(QStringLiteral("Drive: ") + record.Drive_Part_Number + crlf + QStringLiteral("Notes: ")
+                              + record.Drive_Notes);
+    m_c.txtMotor_Part->setText(QStringLiteral("Motor: ") + record.Motor_Part_Number);
+
+    CableLengthStep::fillLengths(m_c.cmbMotor_Cable_Length, record.Motor_Cable);
+    CableLengthStep::fillLengths(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable);
+    // The refilled lists have no length chosen: neither has the record, or a
+    // project saved now would name cables the user never chose (or lengths the
+    // new cables lack, and not open again). A replay keeps its stored lengths.
+    if (!Loading_Project) {
+        record.Motor_Cable_Length.clear();
+        record.Motor_Cable_Part_Number.clear();
+        record.Feedback_Cable_Length.clear();
+        record.Feedback_Cable_Part_Number.clear();
+    }
+    if (m_c.cmbMotor_Cable_Length->listCount() > 0) {
+        m_c.cmbMotor_Cable_Length->show();
+        m_c.lblMotor_Cable_Length->show();
+    }
+    if (m_c.cmbFeedback_Cable_Length->listCount() > 0) {
+        m_c.cmbFeedback_Cable_Length->show();
+        m_c.lblFeedback_Cable_Length->show();
+    }
+
+    showResultsBeforeFlag();
+    Loading_Lists = false;
+    showResultsAfterFlag();
+}

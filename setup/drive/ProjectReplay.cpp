@@ -1,0 +1,117 @@
+#include "setup/drive/ProjectReplay.h"
+
+#include "platform/ListControl.h"
+#include "shell/AxisRecord.h"
+#include "shell/Globals.h"
+
+#include <stdexcept>
+
+using namespace Globals;
+
+namespace {
+const QString kQdServo = QStringLiteral("QD_Servo");
+const QString kKeyway = QStringLiteral("K = Keyway");
+} // namespace
+
+ProjectReplay::ProjectReplay(const CascadeControls& controls)
+    : m_c(controls)
+{
+}
+
+void ProjectReplay::select(ListControl* list, const QString& value)
+{
+    if (!list->setText(value))
+        throw std::runtime_error(QStringLiteral("\"%1\" is not offered in %2.")
+                                     .arg(value, list->objectName())
+                                     .toStdString());
+}
+
+void ProjectReplay::selectOrClear(ListControl* list, const QString& value)
+{
+    if (value.isEmpty())
+        list->setListIndex(-1);
+    else
+        select(list, value);
+}
+
+QString ProjectReplay::lookUpTechnology(const AxisRecord& record)
+{
+    if (!record.Motor_Series.isEmpty()) {
+        const Recordset& rs = Run_Query(QStringLiteral("SELECT DISTINCT [Motors].[Motor Type], [Motors].[Motor Name]"
+                                                       "FROM [Motors] WHERE (([Motors].[Motor Name]) = ?) "
+                                                       "ORDER BY [Motors].[Motor Type];"),
+                                        {record.Motor_Series});
+        return rs.text(QStringLiteral("Motor Type")); // throws when the series is unknown
+    }
+    const Recordset& rs = Run_Query(QStringLiteral("SELECT DISTINCT [Drives].[Drive Type], [Drives].[Drive Name]"
+                                                   "FROM [Drives] WHERE (([Drives].[Drive Name]) = ?) "
+                                                   "ORDER BY [Drives].[Drive Type];"),
+                                    {record.Drive_Name});
+    return rs.text(QStringLiteral("Drive Type"));
+}
+
+QString ProjectReplay::qdFrameSize(const QString& frameSize)
+{
+    static const QList<QPair<QString, QString>> codes = {
+        {QStringLiteral("66"), QStringLiteral("66 = 2 in")},   {QStringLiteral("72"), QStringLiteral("72 = 2 3/4 in")},
+        {QStringLiteral("89"), QStringLiteral("89 = 3 in")},   {QStringLiteral("114"), QStringLiteral("114 = 4 in")},
+        {QStringLiteral("142"), QStringLiteral("142 = 6 in")}, {QStringLiteral("190"), QStringLiteral("190 = 8 in")},
+    };
+    for (const auto& code : codes)
+        if (code.first == frameSize)
+            return code.second;
+    return frameSize;
+}
+
+void ProjectReplay::run(AxisRecord& record) const
+{
+    // 1. Technology, looked up for files that have none.
+    if (!record.Motor_Technology.isEmpty())
+        select(m_c.cmbMotor_Tech, record.Motor_Technology);
+    else if (!record.Motor_Series.isEmpty() || !record.Drive_Name.isEmpty())
+        select(m_c.cmbMotor_Tech, lookUpTechnology(record));
+    else
+        m_c.cmbMotor_Tech->setListIndex(-1);
+
+    selectOrClear(m_c.driveList, record.Drive_Name);
+    selectOrClear(m_c.cmbMotor_Series, record.Motor_Series);
+
+    // The type tests read the type the series handler has just stored.
+    if (record.Part_Number_Type == kQdServo && record.Frame_Size.size() <= 3)
+        record.Frame_Size = qdFrameSize(record.Frame_Size);
+    selectOrClear(m_c.cmbFrame_size, record.Frame_Size);
+    selectOrClear(m_c.cmbStack_length, record.Stack_Length);
+    selectOrClear(m_c.cmbWinding, record.Winding);
+
+    const bool qdServo = record.Part_Number_Type == kQdServo;
+    selectOrClear(m_c.cmbFeedback, qdServo ? record.Shaft_Option : record.Feedback);
+    const QString fifth = qdServo ? record.Feedback : record.Shaft_Option;
+    // The gearhead dialog adds the keyway entry to this series and frame; a
+    // project saved with it needs it again.
+    if (fifth == kKeyway && m_c.cmbShaft_options->findEntry(fifth) < 0
+        && record.Motor_Series == QLatin1String("KX") && record.Frame_Size == QLatin1String("16"))
+        m_c.cmbShaft_options->addItem(kKeyway);
+    selectOrClear(m_c.cmbShaft_options, fifth);
+    selectOrClear(m_c.cmbCable_Option, record.Cable_Option);
+
+    if (!record.Motor_Option.isEmpty() && !record.Gearhead_Code.isEmpty()
+        && record.Gearhead_Code != QLatin1String("GXX")) {
+        m_c.cmbOptions->addItem(record.Gearhead_Code);
+        select(m_c.cmbOptions, record.Gearhead_Code);
+    } else {
+        selectOrClear(m_c.cmbOptions, record.Motor_Option);
+    }
+
+    if (!record.Drive_Voltage.isEmpty())
+        select(m_c.cmbDriveVoltage, record.Drive_Voltage);
+    else if (m_c.cmbOptions->listIndex() != -1)
+        m_c.cmbDriveVoltage->setListIndex(0); // an empty list selects nothing
+    else
+        m_c.cmbDriveVoltage->setListIndex(-1);
+
+    if (!record.Motor_Wiring.isEmpty())
+        select(m_c.cmbWiring, record.Motor_Wiring);
+
+    selectOrClear(m_c.cmbMotor_Cable_Length, record.Motor_Cable_Length);
+    selectOrClear(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable_Length);
+}

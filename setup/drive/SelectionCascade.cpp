@@ -1,0 +1,364 @@
+#include "setup/drive/SelectionCascade.h"
+
+#include "platform/FlagGuard.h"
+#include "platform/ListControl.h"
+#include "platform/Pictures.h"
+#include "shell/AxisRecord.h"
+#include "shell/Globals.h"
+
+#include <QLabel>
+#include <QSet>
+
+#include <array>
+
+using namespace Globals;
+
+namespace {
+
+using Field = QString AxisRecord::*;
+
+// The record slot of each list below the motor series, by its ordinary role.
+const std::array<Field, 7> kSlots = {&AxisRecord::Frame_Size,   &AxisRecord::Stack_Length, &AxisRecord::Winding,
+                                     &AxisRecord::Feedback,     &AxisRecord::Shaft_Option, &AxisRecord::Cable_Option,
+                                     &AxisRecord::Motor_Option};
+
+const QString kQdServo = QStringLiteral("QD_Servo");
+
+const QString kFrameSizes = QStringLiteral(
+    "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size "
+    "FROM [Drive to Motor] WHERE ((([Drive to Motor].[Drive Name])=?) AND (([Drive to Motor].[Motor Name])=?))"
+    "ORDER BY [Drive to Motor].Frame_Size;");
+
+const QString kDrivesOfSeries = QStringLiteral(
+    "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name] "
+    "From [Drive to Motor] WHERE ((([Drive to Motor].[Motor Name])=?))"
+    "ORDER BY [Drive to Motor].[Drive Name];");
+
+const QString kPartNumberType = QStringLiteral(
+    "SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] From [Motors] "
+    "WHERE ((([Motors].[Motor Name])=?));");
+
+const QString kStackLengths = QStringLiteral(
+    "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size, "
+    "[Drive to Motor].Stack_Length "
+    "From [Drive to Motor] WHERE ((([Drive to Motor].[Drive Name])=?) AND (([Drive to Motor].[Motor Name])=?) "
+    "AND (([Drive to Motor].Frame_Size)=?))"
+    "ORDER BY [Drive to Motor].Stack_Length;");
+
+const QString kWindings = QStringLiteral(
+    "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size, "
+    "[Drive to Motor].Stack_Length, [Drive to Motor].Winding "
+    "From [Drive to Motor] WHERE ((([Drive to Motor].[Drive Name])=?) AND (([Drive to Motor].[Motor Name])=?) "
+    "AND (([Drive to Motor].Frame_Size)=?) "
+    "AND (([Drive to Motor].Stack_Length)=?))"
+    "ORDER BY [Drive to Motor].Winding;");
+
+const QString kFeedbacks = QStringLiteral(
+    "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size, "
+    "[Drive to Motor].Stack_Length, [Drive to Motor].Winding, [Drive to Motor].Feedback "
+    "From [Drive to Motor] WHERE ((([Drive to Motor].[Drive Name])=?) AND (([Drive to Motor].[Motor Name])=?) "
+    "AND (([Drive to Motor].Frame_Size)=?) "
+    "AND (([Drive to Motor].Stack_Length)=?)  AND (([Drive to Motor].Winding)=?))"
+    "ORDER BY [Drive to Motor].Feedback;");
+
+const QString kShaftOptions = QStringLiteral(
+    "SELECT [Shaft Options].[Motor Name], [Shaft Options].Frame_Size, [Shaft Options].Stack_Length, "
+    "[Shaft Options].Shaft_Options "
+    "From [Shaft Options] WHERE ((([Shaft Options].[Motor Name])=?) AND (([Shaft Options].Frame_Size)=?) "
+    "AND (([Shaft Options].Stack_Length)=?))"
+    "ORDER BY [Shaft Options].Shaft_Options;");
+
+const QString kCableOptions = QStringLiteral(
+    "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size, "
+    "[Drive to Motor].Stack_Length, [Drive to Motor].Winding, [Drive to Motor].Feedback, "
+    "[Drive to Motor].Cable_Option "
+    "From [Drive to Motor] WHERE ((([Drive to Motor].[Drive Name])=?) AND (([Drive to Motor].[Motor Name])=?) "
+    "AND (([Drive to Motor].Frame_Size)=?) AND (([Drive to Motor].Stack_Length)=?) "
+    "AND (([Drive to Motor].Winding)=?) AND (([Drive to Motor].Feedback)=?))"
+    "ORDER BY [Drive to Motor].Cable_Option;");
+
+// The ORDER BY column is the form's (the controller form orders by the cable option).
+const QString kMotorOptions = QStringLiteral(
+    "SELECT Options.[Motor Name], Options.Frame_Size, Options.Stack_Length, "
+    "Options.Winding, Options.Feedback, Options.Cable_Option, Options.Options From Options "
+    "WHERE (((Options.[Motor Name])=?) AND ((Options.Frame_Size)=?) AND ((Options.Stack_Length)=?) "
+    "AND ((Options.Winding)=? Or (Options.Winding)='Any') AND "
+    "((Options.Feedback)=? Or (Options.Feedback)='Any') AND "
+    "((Options.Cable_Option)=? Or (Options.Cable_Option)='Any'))"
+    "ORDER BY %1;");
+
+} // namespace
+
+SelectionCascade::SelectionCascade(const CascadeControls& controls, const CascadeRules& rules)
+    : m_c(controls), m_rules(rules)
+{
+}
+
+void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const QVariantList& params,
+                                    const QString& column)
+{
+    Distinct_Count = 0;
+    Distinct_List.clear();
+    Recordset& rs = Run_Query(sql, params);
+    QSet<QString> seen;
+    for (; !rs.eof(); rs.moveNext()) {
+        // A value that is not there at all cannot become an entry.
+        if (rs.isNull(column))
+            continue;
+        const QString value = rs.text(column);
+        Distinct_Found = seen.contains(value);
+        if (Distinct_Found)
+            continue;
+        seen.insert(value);
+        Distinct_List.append(value);
+        ++Distinct_Count;
+    }
+    for (int i = 0; i < Distinct_Count; ++i)
+        list->addItem(Distinct_List.at(i));
+}
+
+void SelectionCascade::fillRows(ListControl* list, const QString& sql, const QVariantList& params,
+                                const QString& column)
+{
+    for (Recordset& rs = Run_Query(sql, params); !rs.eof(); rs.moveNext())
+        if (!rs.isNull(column))
+            list->addItem(rs.text(column));
+}
+
+void SelectionCascade::hideResultDisplay() const
+{
+    for (QWidget* w : m_c.resultDisplay)
+        w->hide();
+}
+
+void SelectionCascade::emptyAndDisable(Stage first) const
+{
+    const auto lists = m_c.detailLists();
+    for (int s = first; s <= MotorOptions; ++s)
+        lists[s]->clear();
+    for (int s = first; s <= MotorOptions; ++s)
+        lists[s]->setEnabled(false);
+}
+
+void SelectionCascade::clearChoicesFrom(AxisRecord& record, Stage first)
+{
+    for (int s = first; s <= MotorOptions; ++s)
+        (record.*kSlots[s]).clear();
+    record.Gearhead_Code.clear();
+    record.Gearhead_Notes.clear();
+    record.Bus_Voltage = 0;
+    record.Drive_Voltage.clear();
+}
+
+void SelectionCascade::clearDerived(AxisRecord& record) const
+{
+    record.Drive_Part_Number.clear();
+    record.Motor_Part_Number.clear();
+    if (m_rules.clearsCurveKeys) {
+        record.Curve_Drive_Part_Number.clear();
+        record.Curve_Motor_Part_Number.clear();
+    }
+    record.Motor_Cable_Part_Number.clear();
+    record.Feedback_Cable_Part_Number.clear();
+}
+
+void SelectionCascade::relabel(const QString& partNumberType) const
+{
+    struct Captions {
+        const char* type;
+        QString stack, winding, feedback, shaft, options;
+    };
+    const Captions table[] = {
+        {"L7_Servo", "Stack Length", "Winding", "Feedback", "Shaft Options", "Motor Options"},
+        {"QD_Servo", "Stack Length", "Winding", "Mounting", "Feedback", "Motor Options"},
+        {"Stepper", "Stack Length", "Winding", "Shaft", "Shaft Options", "Motor Options"},
+        {"Colbitum", "Motor Diameter", "Voltage", m_rules.colbitumFeedbackCaption, "Shaft Options", "Options"},
+    };
+    for (const Captions& c : table) {
+        if (partNumberType != QLatin1String(c.type))
+            continue;
+        m_c.lblStack_Length->setText(c.stack);
+        m_c.lblWinding->setText(c.winding);
+        m_c.lblFeedback->setText(c.feedback);
+        m_c.lblShaft_Options->setText(c.shaft);
+        m_c.lblMotor_Options->setText(c.options);
+        return;
+    }
+}
+
+void SelectionCascade::listFrameSizes() const
+{
+    fillDistinct(m_c.cmbFrame_size, kFrameSizes, {m_c.driveList->text(), m_c.cmbMotor_Series->text()},
+                 QStringLiteral("Frame_Size"));
+    m_c.cmbFrame_size->setListIndex(-1);
+    m_c.cmbFrame_size->setEnabled(true);
+}
+
+bool SelectionCascade::askResetAxis()
+{
+    const int before = m_resets;
+    Ask_Reset_Axis(QStringLiteral("Drive"));
+    return m_resets != before;
+}
+
+void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepingTechnology)
+{
+    if (!Loading_Project)
+        resetKeepingTechnology();
+    const QString technology = m_c.cmbMotor_Tech->text();
+    Current_Record().Motor_Technology = technology;
+
+    fillRows(m_c.driveList, m_rules.technologyDrivesSql, {technology}, m_rules.technologyDriveColumn);
+    const QString name = QStringLiteral("Motor Name");
+    for (Recordset& rs = Run_Query(m_rules.technologySeriesSql, {technology}); !rs.eof(); rs.moveNext())
+        if (rs.boolean(m_rules.includeColumn) && !rs.isNull(name))
+            m_c.cmbMotor_Series->addItem(rs.text(name));
+
+    if (m_c.driveList->listCount() == 1)
+        m_c.driveList->setListIndex(0);
+    if (m_c.cmbMotor_Series->listCount() == 1)
+        m_c.cmbMotor_Series->setListIndex(0);
+    m_c.driveList->setEnabled(true);
+    m_c.cmbMotor_Series->setEnabled(true);
+}
+
+bool SelectionCascade::listDrivesOfSeries()
+{
+    m_c.driveList->clear();
+    fillDistinct(m_c.driveList, kDrivesOfSeries, {m_c.cmbMotor_Series->text()}, QStringLiteral("Drive Name"));
+    m_c.driveList->setListIndex(-1);
+    return true;
+}
+
+void SelectionCascade::motorSeriesClick()
+{
+    if (Loading_Lists)
+        return;
+    const QString series = m_c.cmbMotor_Series->text();
+    if (series == Last_Motor_Series)
+        return;
+    const bool driveChosen = m_c.driveList->listIndex() != -1;
+    FlagGuard loading(Loading_Lists, true);
+    AxisRecord& record = Current_Record();
+
+    Pictures::showIn(m_c.picMotor_Series, series);
+    hideResultDisplay();
+    emptyAndDisable(FrameSize);
+    if (!Loading_Project)
+        clearChoicesFrom(record, FrameSize);
+
+    if (driveChosen) {
+        listFrameSizes();
+        if (m_c.cmbFrame_size->listCount() == 0 && askResetAxis())
+            return;
+        // On No the record takes the series the list shows, with its type and captions.
+    } else if (!listDrivesOfSeries()) {
+        return;
+    }
+    Loading_Lists = false;
+
+    const Recordset& rs = Run_Query(kPartNumberType, {series});
+    record.Part_Number_Type = rs.eof() ? QString() : rs.text(QStringLiteral("PartNumber Type"));
+    relabel(record.Part_Number_Type);
+
+    record.Motor_Series = series;
+    clearDerived(record);
+
+    if (m_rules.seriesSelectsSingleDrive && m_c.driveList->listCount() == 1)
+        m_c.driveList->setListIndex(0);
+    if (m_c.cmbFrame_size->listCount() == 1)
+        m_c.cmbFrame_size->setListIndex(0);
+}
+
+void SelectionCascade::fillAfter(Stage stage, bool qdServo, const AxisRecord& record) const
+{
+    const QString drive = m_c.driveList->text();
+    const QString series = m_c.cmbMotor_Series->text();
+    const QString frame = m_c.cmbFrame_size->text();
+    const QString stack = m_c.cmbStack_length->text();
+    const QString winding = m_c.cmbWinding->text();
+    const auto lists = m_c.detailLists();
+    ListControl* next = lists[stage + 1];
+
+    // For "QD_Servo" the fourth list offers the mountings and the fifth the feedbacks.
+    const auto feedbacks = [&] {
+        fillDistinct(next, kFeedbacks, {drive, series, frame, stack, winding}, QStringLiteral("Feedback"));
+    };
+    const auto shaftOptions = [&] {
+        fillDistinct(next, kShaftOptions, {series, frame, stack}, QStringLiteral("Shaft_Options"));
+    };
+    switch (stage) {
+    case FrameSize:
+        fillDistinct(next, kStackLengths, {drive, series, frame}, QStringLiteral("Stack_Length"));
+        break;
+    case StackLength:
+        fillDistinct(next, kWindings, {drive, series, frame, stack}, QStringLiteral("Winding"));
+        break;
+    case Winding:
+        qdServo ? shaftOptions() : feedbacks();
+        break;
+    case FourthList:
+        qdServo ? feedbacks() : shaftOptions();
+        break;
+    case FifthList:
+        // Filtered by the feedback stored in the record, whichever list showed it.
+        fillDistinct(next, kCableOptions, {drive, series, frame, stack, winding, record.Feedback},
+                     QStringLiteral("Cable_Option"));
+        break;
+    case CableOption:
+        // Filtered by the fourth list's text: the mounting for "QD_Servo".
+        fillDistinct(next, kMotorOptions.arg(m_rules.optionsOrderBy),
+                     {series, frame, stack, winding, m_c.cmbFeedback->text(), m_c.cmbCable_Option->text()},
+                     QStringLiteral("Options"));
+        break;
+    case MotorOptions:
+        break;
+    }
+}
+
+void SelectionCascade::detailClick(Stage stage)
+{
+    if (stage >= MotorOptions)
+        return;
+    AxisRecord& record = Current_Record();
+    if (stage == FrameSize && m_rules.frameSizeNeedsPartNumberType && record.Part_Number_Type.isEmpty())
+        return;
+    if (Loading_Lists)
+        return;
+    FlagGuard loading(Loading_Lists, true);
+
+    const auto lists = m_c.detailLists();
+    ListControl* own = lists[stage];
+    ListControl* next = lists[stage + 1];
+    const Stage after = static_cast<Stage>(stage + 1);
+
+    hideResultDisplay();
+    emptyAndDisable(after);
+    if (!Loading_Project)
+        clearChoicesFrom(record, after);
+    clearDerived(record);
+
+    const bool qdServo = record.Part_Number_Type == kQdServo;
+    Field ownSlot = kSlots[stage];
+    if (qdServo && stage == FourthList)
+        ownSlot = &AxisRecord::Shaft_Option;
+    else if (qdServo && stage == FifthList)
+        ownSlot = &AxisRecord::Feedback;
+    const bool earlyStore = stage == Winding || stage == FourthList || stage == FifthList;
+    const QString text = own->text();
+
+    if (earlyStore)
+        record.*ownSlot = text;
+    fillAfter(stage, qdServo, record);
+    next->setListIndex(-1);
+    next->setEnabled(true);
+    if (!earlyStore)
+        record.*ownSlot = text;
+    Loading_Lists = false;
+    if (stage == Winding)
+        record.Winding = m_c.cmbWinding->text();
+
+    // A "QD_Servo" feedback list always waits for the user.
+    if (next->listCount() == 1 && !(qdServo && stage == FourthList))
+        next->setListIndex(0);
+}

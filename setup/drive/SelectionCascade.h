@@ -1,0 +1,75 @@
+#pragma once
+
+#include "setup/drive/CascadeControls.h"
+#include "setup/drive/CascadeRules.h"
+
+#include <QString>
+#include <QVariantList>
+
+#include <functional>
+
+struct AxisRecord;
+
+// The selection cascade of a setup form, from the technology list down to the
+// cable option: the handlers of the motor-series list and of the six motor
+// detail lists, and the steps every cascade handler shares (hiding the result
+// display, emptying the lists and record slots below a choice, filling the
+// next list, selecting a list's only entry). The forms differ in data
+// (CascadeRules) and in the few virtual steps below.
+class SelectionCascade {
+public:
+    // The lists below the motor series, in cascade order.
+    enum Stage { FrameSize, StackLength, Winding, FourthList, FifthList, CableOption, MotorOptions };
+
+    SelectionCascade(const CascadeControls& controls, const CascadeRules& rules);
+    virtual ~SelectionCascade() = default;
+    SelectionCascade(const SelectionCascade&) = delete;
+    SelectionCascade& operator=(const SelectionCascade&) = delete;
+
+    // The technology list's choice: unless a project is replayed the form is
+    // reset first (keeping the technology list), then the drives and the motor
+    // series of the technology are listed and a one-entry list selects itself.
+    void technologyChosen(const std::function<void()>& resetKeepingTechnology);
+    void motorSeriesClick();
+    // The handler of one of the six lists from frame size to cable option.
+    void detailClick(Stage stage);
+
+    void hideResultDisplay() const;
+    // Empties the lists from `first` down to the motor options, then disables them.
+    void emptyAndDisable(Stage first) const;
+    // Empties the record slots from `first` down, the gearhead, the input voltage
+    // and the bus voltage: the choices that depend on the list above `first`.
+    static void clearChoicesFrom(AxisRecord& record, Stage first);
+    // Empties the part numbers (and, on the drive form, the curve keys) that the
+    // later steps derive from the choices.
+    void clearDerived(AxisRecord& record) const;
+    // Captions of the detail lists for a part-number type; other types keep theirs.
+    void relabel(const QString& partNumberType) const;
+    // The frame sizes of the chosen drive and series, nothing selected, enabled.
+    void listFrameSizes() const;
+
+    // Asks the "Drive" incompatibility question; true when the answer reset the form.
+    bool askResetAxis();
+    // The form's Reset tells the cascade here that it ran.
+    void noteReset() { ++m_resets; }
+
+    // Fills a list with the distinct values of a column in row order; Null
+    // values are skipped and the list is never cut short.
+    static void fillDistinct(ListControl* list, const QString& sql, const QVariantList& params,
+                             const QString& column);
+    // Fills a list with one entry per row (Null values skipped).
+    static void fillRows(ListControl* list, const QString& sql, const QVariantList& params, const QString& column);
+
+protected:
+    // A series chosen before a drive: the drive list becomes the drives that
+    // pair with the series. False stops the series handler.
+    virtual bool listDrivesOfSeries();
+
+    const CascadeControls& m_c;
+    const CascadeRules& m_rules;
+
+private:
+    void fillAfter(Stage stage, bool qdServo, const AxisRecord& record) const;
+
+    int m_resets = 0;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// A read-only multi-line text box of a setup form. It keeps the text exactly
+// as the program set it (lines end in CR LF) and shows it line by line.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    void setText(const QString& text);
+    // The text as it was set, CR LF included.
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+};

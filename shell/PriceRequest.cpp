@@ -1,0 +1,253 @@
+#include "shell/PriceRequest.h"
+
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/Report.h"
+#include "shell/frmXMLwaitdialog.h"
+
+#include <QDomDocument>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QSettings>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+namespace Globals {
+
+namespace {
+
+constexpr int kDefaultTimeLimit = 30000;
+constexpr int kBatchLines = 9;
+int g_timeLimit = kDefaultTimeLimit;
+
+[[noreturn]] void fail(const QString& text)
+{
+    throw std::runtime_error(text.toStdString());
+}
+
+QString entry(const QVector<QString>& list, int index)
+{
+    return index >= 0 && index < list.size() ? list[index] : QString();
+}
+
+void store(QVector<QString>& list, int index, const QString& value)
+{
+    if (list.size() <= index)
+        list.resize(index + 1);
+    list[index] = value;
+}
+
+void clearAnswers()
+{
+    for (QVector<QString>* list : {&Response_Model, &Response_Promise_Date, &Response_Unit})
+        std::fill(list->begin(), list->end(), QString());
+    Response_Count = 0;
+}
+
+void showInWaitDialog(frmXMLwaitdialog* wait, const QString& text)
+{
+    if (!wait)
+        return;
+    if (!text.isNull())
+        wait->setText(text);
+    wait->repaint();
+}
+
+QUrl serviceUrl()
+{
+    const QString base = Price_Service_Url();
+    if (base.isEmpty())
+        fail(QStringLiteral("No price and availability service is configured. Set QUENRO_PRICE_SERVICE or Url in "
+                            "section [PriceService] of Quenro.ini beside the program."));
+    QUrl url(base.endsWith(QLatin1Char('/')) ? base.chopped(1) : base, QUrl::StrictMode);
+    if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
+        || url.host().isEmpty())
+        fail(QStringLiteral("The price and availability service address \"%1\" is not a valid http URL.").arg(base));
+    url.setPath(url.path() + QStringLiteral("/xml/priceandavail.asp"));
+    return url;
+}
+
+// One POST, waited for in a local event loop so that the wait dialog stays
+// responsive. Nothing when the user cancelled.
+std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QPointer<frmXMLwaitdialog>& wait)
+{
+    QNetworkAccessManager manager;
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("text/xml; charset=UTF-8"));
+    std::unique_ptr<QNetworkReply> reply(manager.post(request, body));
+
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    bool cancelled = false;
+    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    if (wait) {
+        QObject::connect(wait, &frmXMLwaitdialog::cancelled, &loop, [&] {
+            cancelled = true;
+            loop.quit();
+        });
+    }
+    Http_Ready_State = 1;
+    limit.start(Price_Time_Limit());
+    if (!reply->isFinished())
+        loop.exec();
+    limit.stop();
+    reply->disconnect(&loop);
+
+    const QString where = url.toString();
+    if (!reply->isFinished()) {
+        reply->abort();
+        if (cancelled)
+            return std::nullopt;
+        fail(QStringLiteral("The price and availability service at %1 did not answer within %2 seconds.")
+                 .arg(where, QString::number(Price_Time_Limit() / 1000.0)));
+    }
+    Http_Ready_State = 4;
+
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
+        const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
+        const QString code = QString::number(status.toInt());
+        fail(QStringLiteral("The price and availability service at %1 answered with HTTP error %2.")
+                 .arg(where, reason.isEmpty() ? code : code + QLatin1Char(' ') + reason));
+    }
+    if (reply->error() == QNetworkReply::ConnectionRefusedError)
+        fail(QStringLiteral("The price and availability service at %1 refused the connection.").arg(where));
+    if (reply->error() != QNetworkReply::NoError)
+        fail(QStringLiteral("The price and availability service at %1 could not be reached: %2")
+                 .arg(where, reply->errorString()));
+    return reply->readAll();
+}
+
+} // namespace
+
+QString Price_Service_Url()
+{
+    const QString fromEnvironment = qEnvironmentVariable("QUENRO_PRICE_SERVICE").trimmed();
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    const QSettings ini(Application_Folder() + QStringLiteral("Quenro.ini"),
+                        QSettings::IniFormat);
+    return ini.value(QStringLiteral("PriceService/Url")).toString().trimmed();
+}
+
+int Price_Time_Limit()
+{
+    return g_timeLimit;
+}
+
+void Set_Price_Time_Limit_For_Tests(int milliseconds)
+{
+    g_timeLimit = milliseconds > 0 ? milliseconds : kDefaultTimeLimit;
+}
+
+QString Price_Availability_Request(int first, int count)
+{
+    QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>"
+                                 "<PriceAvailabilityRequest version=\"3.0\" type=\"CRM\">"
+                                 "<PriceAvailabilityHeader>"
+                                 "<BrevanLangDialectCode ISOCountryCode=\"US\" ISOLanguageCode=\"EN\" /> "
+                                 "<CustomerID>408315</CustomerID> "
+                                 "<DivisionID>552907</DivisionID> "
+                                 "</PriceAvailabilityHeader>"
+                                 "<PriceAvailabilityDetails>");
+    for (int k = 1; k <= count; ++k) {
+        const int line = first + k - 1;
+        const QString part = entry(BOM_Part_Number, line);
+        const int quantity = line < BOM_Quantity.size() ? BOM_Quantity[line] : 0;
+        xml += QStringLiteral("<PartDetail PartLineItemNumber=\"%1\" > "
+                              "<PartID><Model>%2</Model> </PartID>"
+                              "<QuoteNumber /> "
+                              "<RequestedQuantity>%3</RequestedQuantity> "
+                              "<RequestedDeliveryDate /> "
+                              "</PartDetail>")
+                   .arg(QString::number(k), part.toHtmlEscaped(), QString::number(quantity));
+    }
+    xml += QStringLiteral("</PriceAvailabilityDetails>"
+                          "</PriceAvailabilityRequest>");
+    return xml;
+}
+
+bool Request_Price_Availability()
+{
+    // Answers of an earlier run never fill this run's table.
+    clearAnswers();
+    QPointer<frmXMLwaitdialog> wait = Forms::get<frmXMLwaitdialog>(QStringLiteral("frmXMLwaitdialog"));
+    showInWaitDialog(wait, QString());
+    Price_Response = QDomDocument();
+    const QUrl url = serviceUrl();
+
+    Report_Text = Build_Report();
+    const int lines = BOM_Count;
+    const int batches = lines <= kBatchLines ? 1 : (lines + kBatchLines - 1) / kBatchLines;
+    for (int batch = 1; batch <= batches; ++batch) {
+        showInWaitDialog(wait, QString());
+        const int first = kBatchLines * (batch - 1) + 1;
+        const int count = batch < batches ? kBatchLines : lines - kBatchLines * (batches - 1);
+        Price_Request_XML = Price_Availability_Request(first, count);
+        QDomDocument sent;
+        QString error;
+        if (!sent.setContent(Price_Request_XML, &error))
+            fail(QStringLiteral("The price and availability request could not be built: %1").arg(error));
+        showInWaitDialog(wait, Price_Request_XML);
+
+        const std::optional<QByteArray> body = post(url, Price_Request_XML.toUtf8(), wait);
+        if (!body)
+            return false;
+        showInWaitDialog(wait, QString::fromUtf8(*body));
+        QDomDocument answer;
+        int line = 0;
+        int column = 0;
+        if (!answer.setContent(*body, &error, &line, &column))
+            fail(QStringLiteral("The answer of the price and availability service is not well-formed XML "
+                                "(line %1, column %2: %3).")
+                     .arg(QString::number(line), QString::number(column), error));
+        Price_Response = answer;
+        Read_Price_Availability_Response();
+    }
+    if (wait)
+        wait->Hide();
+    Build_Price_Availability_Table();
+    return true;
+}
+
+void Read_Price_Availability_Response()
+{
+    const QDomNodeList units = Price_Response.elementsByTagName(QStringLiteral("Unit"));
+    const QDomNodeList models = Price_Response.elementsByTagName(QStringLiteral("Model"));
+    const QDomNodeList dates = Price_Response.elementsByTagName(QStringLiteral("PromiseDate"));
+    // A missing date or unit of an answer line reads as empty text.
+    auto text = [](const QDomNodeList& list, int i) {
+        return i < list.count() ? list.at(i).toElement().text() : QString();
+    };
+    for (int i = 0; i < models.count(); ++i) {
+        ++Response_Count;
+        store(Response_Model, Response_Count, text(models, i));
+        store(Response_Promise_Date, Response_Count, text(dates, i));
+        store(Response_Unit, Response_Count, text(units, i));
+    }
+    Price_Request_XML.clear();
+}
+
+void Build_Price_Availability_Table()
+{
+    const QString separator = QStringLiteral("\t\t");
+    Price_Table_Text.clear();
+    for (int i = 1; i <= BOM_Count; ++i) {
+        const QString date = entry(Response_Promise_Date, i);
+        Price_Table_Text += entry(Response_Model, i) + separator + date.mid(4, 2) + QLatin1Char('/') + date.mid(6, 2)
+                            + QLatin1Char('/') + date.left(4) + separator + entry(Response_Unit, i) + separator
+                            + QStringLiteral("\r\n");
+    }
+}
+
+} // namespace Globals

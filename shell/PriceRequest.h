@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+namespace Globals {
+
+// Sends the bill of material of the current setup to the price-and-availability
+// service in batches of 9 lines, collects the answers and builds
+// Price_Table_Text. Shows the wait dialog meanwhile. Returns false when the user
+// cancelled in the wait dialog; throws std::runtime_error, with a text for the
+// user, when the service is not configured, cannot be reached, does not answer
+// in time, or answers with an HTTP error or a malformed document.
+bool Request_Price_Availability();
+
+// Appends the Model, PromiseDate and Unit texts of Price_Response to the
+// answer arrays (from entry Response_Count + 1) and empties Price_Request_XML.
+void Read_Price_Availability_Response();
+
+// One line per bill-of-material line: model, date as MM/DD/YYYY and unit, each
+// followed by two tabs, then CR LF.
+void Build_Price_Availability_Table();
+
+// The request document for count bill-of-material lines starting at line
+// first (numbered from 1); part numbers are escaped for XML.
+QString Price_Availability_Request(int first, int count);
+
+// The service's base URL: QUENRO_PRICE_SERVICE, else Url of [PriceService] in
+// Quenro.ini beside the program; empty when neither is set.
+QString Price_Service_Url();
+
+// The time limit of one HTTP request in milliseconds (30 s); tests shorten it.
+// Zero or less restores the default.
+int Price_Time_Limit();
+void Set_Price_Time_Limit_For_Tests(int milliseconds);
+
+} // namespace Globals

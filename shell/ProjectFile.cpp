@@ -1,0 +1,168 @@
+#include "shell/ProjectFile.h"
+
+#include "platform/MsgBox.h"
+#include "shell/Form.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/SetupForm.h"
+#include "shell/mdiMain.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+#include <exception>
+#include <optional>
+#include <stdexcept>
+
+namespace ProjectFile {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Brevan Quenro");
+
+void tell(const QString& text)
+{
+    MsgBox::show(text, MsgBox::OKOnly, kTitle, MsgBox::Exclamation);
+}
+
+void showFileCaption(mdiMain& main, const QString& path)
+{
+    Globals::Project_Path = path;
+    main.setWindowTitle(kTitle + QStringLiteral(" - ") + Globals::Get_File_Name());
+}
+
+// Save_String of the active setup form written to the path; caption and path
+// change only when the file was written.
+void writeProject(mdiMain& main, const QString& path)
+{
+    SetupForm* form = main.activeSetupForm();
+    if (!form)
+        return;
+    Globals::Project_Text = form->Save_String();
+    if (!Globals::Write_File(path, Globals::Project_Text, true))
+        return;
+    showFileCaption(main, path);
+}
+
+std::optional<QString> askSavePath(mdiMain& main)
+{
+    return FileDialog::show(&main, FileDialog::Save, dialogSettings());
+}
+
+} // namespace
+
+FileDialog::Settings dialogSettings()
+{
+    FileDialog::Settings settings;
+    settings.filter = QStringLiteral("All Files (*.*)|*.*|Dat Files (*.Dat)|*.dat");
+    settings.filterIndex = 2;
+    settings.initDir = Globals::Application_Folder();
+    return settings;
+}
+
+int projectKind(const QString& text, const QString& fileName, QString* why)
+{
+    if (text.isEmpty()) {
+        *why = QStringLiteral("The file %1 is empty.").arg(fileName);
+        return 0;
+    }
+    const QString first = text.section(QLatin1Char('\r'), 0, 0);
+    bool number = false;
+    const int kind = first.trimmed().toInt(&number);
+    if (!number || (kind != 1 && kind != 2 && kind != 4)) {
+        *why = QStringLiteral("The file %1 is not a Quenro project file: its first line must be 1, 2 or 4.")
+                   .arg(fileName);
+        return 0;
+    }
+    return kind;
+}
+
+void open(mdiMain& main)
+{
+    const std::optional<QString> chosen = FileDialog::show(&main, FileDialog::Open, dialogSettings());
+    if (!chosen)
+        return;
+    const QString path = *chosen;
+    const QString fileName = QFileInfo(path).fileName();
+
+    // Nothing changes until the file is known to be a project of an available kind.
+    QString text;
+    try {
+        text = Globals::Read_File(path);
+    } catch (const std::exception&) {
+        tell(QStringLiteral("The file %1 cannot be read.").arg(fileName));
+        return;
+    }
+    QString why;
+    const int kind = projectKind(text, fileName, &why);
+    if (kind == 0) {
+        tell(why);
+        return;
+    }
+    if (!mdiMain::setupFormAvailable(kind))
+        return;
+
+    Globals::Loading_Project = true;
+    main.Toolbar_Button(1)->setEnabled(false);
+    main.mnuNew()->setEnabled(false);
+    if (Form* selection = Forms::find(QStringLiteral("frmSelection")))
+        selection->Hide();
+    showFileCaption(main, path);
+    Globals::Project_Lines = text.split(QLatin1Char('\r'));
+    Globals::System_Type = kind;
+    if (Globals::Current_Form != QLatin1String("frmSelection")) {
+        if (Form* active = main.activeChildForm())
+            active->Hide();
+    }
+
+    QString failure;
+    try {
+        Form* form = Forms::get(mdiMain::setupFormName(kind));
+        form->Show();
+        SetupForm* setup = dynamic_cast<SetupForm*>(form);
+        if (!setup)
+            throw std::runtime_error("The setup form cannot load project files.");
+        setup->Reset();
+        setup->Load_Previous_Values();
+    } catch (const std::exception& e) {
+        failure = QString::fromUtf8(e.what());
+        if (failure.isEmpty())
+            failure = QStringLiteral("The project %1 could not be loaded.").arg(fileName);
+    }
+
+    main.showSetupState(kind);
+
+    // A load the form rejected keeps what it reached but names no file, so
+    // that a later Save asks for a name instead of overwriting this one.
+    if (Globals::Loading_Project || !failure.isEmpty()) {
+        Globals::Loading_Project = false;
+        Globals::Loading_Lists = false;
+        Globals::Project_Path.clear();
+        main.setWindowTitle(kTitle);
+        if (!failure.isEmpty())
+            tell(failure);
+    }
+}
+
+void saveAs(mdiMain& main)
+{
+    const std::optional<QString> path = askSavePath(main);
+    if (!path)
+        return;
+    writeProject(main, *path);
+}
+
+void save(mdiMain& main)
+{
+    // The bare title means the project has no file yet.
+    std::optional<QString> path;
+    if (main.windowTitle().length() == kTitle.length())
+        path = askSavePath(main);
+    else
+        path = Globals::Project_Path;
+    if (!path)
+        return;
+    writeProject(main, *path);
+}
+
+} // namespace ProjectFile

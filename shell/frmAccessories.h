@@ -1,0 +1,62 @@
+#pragma once
+
+#include "shell/Form.h"
+#include "shell/Globals.h"
+
+#include <array>
+
+class ListControl;
+class MultiList;
+class OptionButton;
+class QLabel;
+class QPushButton;
+
+// The accessory picker shared by every setup kind. The form that opens it
+// fills lstAccessories and selects the earlier choice; the expansion option
+// shows the I/O cards of the chosen type. Closing stores the choice by the
+// context in System_Type and tells the opener to show it.
+class frmAccessories : public Form {
+    Q_OBJECT
+public:
+    static constexpr int Card_Rows = 18;
+
+    // Outlive the window: set by the options dialogs and by choosing the
+    // expansion option, kept from one opening to the next.
+    static QString strExpIO;
+    static QString strExpIO_Note;
+
+    frmAccessories();
+
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+
+    void optExp_Click(int Index);
+    void cmdDone_Click();
+
+    // Stored quantities back into every card row whose card part number is
+    // a stored entry (the openers' last step in contexts 1 and 2).
+    void Restore_Card_Quantities(const Globals::List21& entry, const Globals::List21& quantity);
+
+    // The controls the openers fill; null for an index out of range.
+    MultiList* lstAccessories() const { return m_lstAccessories; }
+    OptionButton* optExp(int index) const;
+    ListControl* cmbTuq(int index) const;
+    QLabel* lblTuq_Card(int index) const;
+    QLabel* lblTuq_Desc(int index) const;
+
+private:
+    void setQuantity(int row, const QString& quantity);
+    void setWindowHeight(int heightTwips);
+
+    MultiList* m_lstAccessories = nullptr;
+    QPushButton* m_cmdDone = nullptr;
+    std::array<OptionButton*, 2> m_optExp {};
+    std::array<ListControl*, Card_Rows> m_cmbTuq {};
+    std::array<QLabel*, Card_Rows> m_lblTuq_Card {};
+    std::array<QLabel*, Card_Rows> m_lblTuq_Desc {};
+    QLabel* m_lblTuq = nullptr;
+    QLabel* m_lblQuantity = nullptr;
+    QLabel* m_lblDescription = nullptr;
+    QLabel* m_lblNote = nullptr;
+    QLabel* m_lblWarning = nullptr;
+};

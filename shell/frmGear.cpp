@@ -1,0 +1,180 @@
+#include "shell/frmGear.h"
+
+#include "platform/FlagGuard.h"
+#include "platform/HandlerCall.h"
+#include "platform/ListControl.h"
+#include "platform/Twips.h"
+#include "shell/DialogSupport.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/SetupForm.h"
+#include "shell/mdiMain.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString kKeyway = QStringLiteral("K = Keyway");
+
+const QString kGearheadList = QStringLiteral(
+    "SELECT Gearhead.[Motor Name], Gearhead.Frame_Size, Gearhead.Stack_Length, Gearhead.GXX, Gearhead.Notes "
+    "From Gearhead WHERE (((Gearhead.[Motor Name])=?) AND ((Gearhead.Frame_Size)=?) AND "
+    "((Gearhead.Stack_Length)=?)) ORDER BY Gearhead.GXX;");
+
+const QString kGearheadRow = QStringLiteral(
+    "SELECT Gearhead.[Motor Name], Gearhead.Frame_Size, Gearhead.Stack_Length, Gearhead.GXX, Gearhead.Notes "
+    "From Gearhead WHERE (((Gearhead.[Motor Name])=?) AND ((Gearhead.Frame_Size)=?) AND "
+    "((Gearhead.Stack_Length)=? AND ((Gearhead.GXX)=?)));");
+
+bool servesKind(int systemType)
+{
+    return systemType == 1 || systemType == 2 || systemType == 4;
+}
+
+} // namespace
+
+frmGear::frmGear()
+    : Form(QStringLiteral("frmGear"), TopLevel)
+{
+    setCaption(QStringLiteral("Gearhead Selection"));
+
+    m_Label1 = new QLabel(QStringLiteral("Gearhead Selection"), this);
+    m_Label1->setObjectName(QStringLiteral("Label1"));
+    m_Label1->setGeometry(Twips::rect(120, 120, 2400, 255));
+
+    m_cmbGear = new ListControl(this);
+    m_cmbGear->setObjectName(QStringLiteral("cmbGear"));
+    m_cmbGear->setGeometry(Twips::rect(120, 420, 2400, 315));
+    m_cmbGear->setClickHandler([this] { cmbGear_Click(); });
+
+    m_lblNotes = new QLabel(QStringLiteral("Notes"), this);
+    m_lblNotes->setObjectName(QStringLiteral("lblNotes"));
+    m_lblNotes->setGeometry(Twips::rect(2760, 120, 1200, 255));
+
+    m_txtNotes = new QPlainTextEdit(this);
+    m_txtNotes->setObjectName(QStringLiteral("txtNotes"));
+    m_txtNotes->setGeometry(Twips::rect(2760, 420, 2520, 1500));
+
+    m_cmdDone = new QPushButton(QStringLiteral("Done"), this);
+    m_cmdDone->setObjectName(QStringLiteral("cmdDone"));
+    m_cmdDone->setGeometry(Twips::rect(120, 1545, 1095, 375));
+    connect(m_cmdDone, &QPushButton::clicked, this,
+            [this] { HandlerCall::fromEventLoop([this] { cmdDone_Click(); }); });
+
+    m_cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cmdCancel->setGeometry(Twips::rect(1425, 1545, 1095, 375));
+    connect(m_cmdCancel, &QPushButton::clicked, this,
+            [this] { HandlerCall::fromEventLoop([this] { cmdCancel_Click(); }); });
+}
+
+void frmGear::Form_Load()
+{
+    constexpr int width = 5520;
+    constexpr int height = 2595;
+    setSizeTwips(width, height);
+    // Centred across, its lower edge on the middle of the screen.
+    moveTwips((DialogSupport::screenWidthTwips() - width) / 2, DialogSupport::screenHeightTwips() / 2 - height);
+    m_cancel = false;
+
+    m_txtNotes->setPlainText(QString());
+    m_txtNotes->hide();
+    m_cmbGear->clear();
+    m_lblNotes->hide();
+
+    {
+        FlagGuard loading(Globals::Loading_Lists, true);
+        Globals::Distinct_Count = 0;
+        if (servesKind(Globals::System_Type)) {
+            Globals::Distinct_List.clear();
+            const AxisRecord& r = Globals::Current_Record();
+            Recordset& rs = Globals::Run_Query(kGearheadList, {r.Motor_Series, r.Frame_Size, r.Stack_Length});
+            for (; !rs.eof(); rs.moveNext()) {
+                const QString code = rs.text(QStringLiteral("GXX"));
+                Globals::Distinct_Found = Globals::Distinct_List.contains(code);
+                if (!Globals::Distinct_Found) {
+                    Globals::Distinct_List.append(code);
+                    Globals::Distinct_Count = static_cast<int>(Globals::Distinct_List.size());
+                }
+            }
+            for (int i = 0; i < Globals::Distinct_Count; ++i) {
+                if (Globals::Distinct_List[i].isEmpty())
+                    break;
+                m_cmbGear->addItem(Globals::Distinct_List[i]);
+            }
+        }
+    }
+    m_cmbGear->setListIndex(-1);
+    DialogSupport::setToolbarEnabled(false);
+}
+
+void frmGear::cmbGear_Click()
+{
+    if (Globals::Loading_Lists)
+        return;
+    FlagGuard loading(Globals::Loading_Lists, true);
+    Globals::Distinct_Count = 0;
+    if (!servesKind(Globals::System_Type))
+        return;
+    const AxisRecord& r = Globals::Current_Record();
+    Recordset& rs =
+        Globals::Run_Query(kGearheadRow, {r.Motor_Series, r.Frame_Size, r.Stack_Length, m_cmbGear->text()});
+    // A gearhead without notes (no row or a Null field) shows an empty box.
+    m_txtNotes->setPlainText(rs.eof() ? QString() : rs.text(QStringLiteral("Notes")));
+    m_txtNotes->show();
+    m_lblNotes->show();
+}
+
+void frmGear::cmdDone_Click()
+{
+    Unload();
+}
+
+void frmGear::cmdCancel_Click()
+{
+    m_cancel = true;
+    Unload();
+}
+
+void frmGear::Form_Unload(bool& cancel)
+{
+    (void)cancel;
+    const QString callerName = mdiMain::setupFormName(Globals::System_Type);
+    // The caller is open whenever this dialog is; a caller closed meanwhile is
+    // not brought back to life just to receive the choice.
+    if (!m_cancel && !m_cmbGear->text().isEmpty())
+        writeBack(callerName.isEmpty() ? nullptr : Forms::find<SetupForm>(callerName));
+    m_cancel = false;
+    if (!callerName.isEmpty())
+        Globals::Current_Form = callerName;
+    DialogSupport::setToolbarEnabled(true);
+}
+
+void frmGear::writeBack(SetupForm* caller)
+{
+    AxisRecord& r = Globals::Current_Record();
+    if (r.Shaft_Option != kKeyway) {
+        // The caller's shaft-option handler must not run for this selection.
+        FlagGuard loading(Globals::Loading_Lists, true);
+        if (caller) {
+            ListControl* shaft = caller->cmbShaft_options();
+            // A fixed-entry list can only select what it holds.
+            if (!shaft->items().contains(kKeyway))
+                shaft->addItem(kKeyway);
+            shaft->setText(kKeyway);
+        }
+        r.Shaft_Option = kKeyway;
+    }
+    const QString code = m_cmbGear->text();
+    r.Gearhead_Code = code;
+    r.Gearhead_Notes = m_txtNotes->toPlainText();
+    if (caller) {
+        // Selecting the new entry runs the caller's motor-options handling with
+        // the gearhead as the option.
+        ListControl* options = caller->cmbOptions();
+        options->addItem(code);
+        options->setText(code);
+    }
+}

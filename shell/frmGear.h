@@ -1,0 +1,36 @@
+#pragma once
+
+#include "shell/Form.h"
+
+class ListControl;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class SetupForm;
+
+// The gearhead picker of the current axis. A setup form opens it from its
+// motor-options list; on closing it writes the gearhead into the axis record
+// and back into that form's shaft-option and motor-options lists.
+class frmGear : public Form {
+    Q_OBJECT
+public:
+    frmGear();
+
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+
+    void cmbGear_Click();
+    void cmdDone_Click();
+    void cmdCancel_Click();
+
+private:
+    void writeBack(SetupForm* caller);
+
+    QLabel* m_Label1 = nullptr;
+    ListControl* m_cmbGear = nullptr;
+    QLabel* m_lblNotes = nullptr;
+    QPlainTextEdit* m_txtNotes = nullptr;
+    QPushButton* m_cmdDone = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+    bool m_cancel = false;
+};

@@ -1,0 +1,81 @@
+#include "shell/frmSelection.h"
+
+#include "platform/HandlerCall.h"
+#include "platform/OptionButton.h"
+#include "platform/Twips.h"
+#include "shell/mdiMain.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+// The setup kind of each option, top to bottom.
+constexpr std::array<int, 3> kKinds = {1, 2, 4};
+} // namespace
+
+frmSelection::frmSelection()
+    : Form(QStringLiteral("frmSelection"))
+{
+    setCaption(QStringLiteral("Selection"));
+    // The captions must fit the dialog's fixed width.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 12, 10, 12);
+    layout->setSpacing(10);
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new OptionButton(mdiMain::setupKindCaption(kKinds[static_cast<size_t>(i)]), this);
+        option->setObjectName(QStringLiteral("Selection(%1)").arg(i));
+        layout->addWidget(option);
+        m_selection[static_cast<size_t>(i)] = option;
+    }
+    layout->addStretch();
+    m_cmdDone = new QPushButton(QStringLiteral("Start"), this);
+    m_cmdDone->setObjectName(QStringLiteral("cmdDone"));
+    layout->addWidget(m_cmdDone, 0, Qt::AlignHCenter);
+    connect(m_cmdDone, &QPushButton::clicked, this, [this] { HandlerCall::fromEventLoop([this] { cmdDone_Click(); }); });
+
+    setTabOrder(m_selection[0], m_selection[1]);
+    setTabOrder(m_selection[1], m_selection[2]);
+    setTabOrder(m_selection[2], m_cmdDone);
+}
+
+OptionButton* frmSelection::Selection(int index) const
+{
+    if (index < 0 || index > 2)
+        return nullptr;
+    return m_selection[static_cast<size_t>(index)];
+}
+
+void frmSelection::Form_Load()
+{
+    const int width = 4485;
+    const int height = 3375;
+    setSizeTwips(width, height);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+    const int screenWidth = Twips::fromPixels(screenSize.width());
+    const int screenHeight = Twips::fromPixels(screenSize.height());
+    // The dialog's lower edge sits at the screen's middle.
+    moveTwips((screenWidth - width) / 2, screenHeight / 2 - height);
+    // Start always has a kind: the first holds the focus and so is chosen.
+    m_selection[0]->setValue(true);
+    m_selection[0]->setFocus();
+}
+
+void frmSelection::cmdDone_Click()
+{
+    mdiMain* main = mdiMain::instance();
+    if (!main)
+        return;
+    for (size_t i = 0; i < m_selection.size(); ++i) {
+        if (m_selection[i]->value()) {
+            main->openSetupForm(kKinds[i]);
+            return;
+        }
+    }
+}

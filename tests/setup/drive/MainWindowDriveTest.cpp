@@ -1,0 +1,69 @@
+#include "DriveFormTest.h"
+
+#include "platform/ListControl.h"
+#include "setup/drive/frmDrive_Setup.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/mdiMain.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+
+// The drive form as the main window opens, saves, reopens and closes it.
+class MainWindowDriveTest : public DriveFormTest {
+protected:
+    void SetUp() override
+    {
+        DriveFormTest::SetUp();
+        main = std::make_unique<mdiMain>();
+        main->show();
+        processEvents();
+    }
+    void TearDown() override
+    {
+        Forms::unloadAll();
+        main.reset();
+        DriveFormTest::TearDown();
+    }
+    std::unique_ptr<mdiMain> main;
+};
+
+TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)
+{
+    main->mnuDrive()->trigger();
+    ASSERT_TRUE(Forms::isLoaded("frmDrive_Setup"));
+    EXPECT_TRUE(form()->Visible());
+    EXPECT_EQ(Globals::Current_Form, "frmDrive_Setup");
+    EXPECT_EQ(Globals::System_Type, 4);
+    EXPECT_FALSE(main->mnuNew()->isEnabled());
+
+    pickPath({"cmbMotor_Tech", "cmbMotor_Series", "cmbFrame_size"}, {"Servo", "ZU", "34"});
+    QStringList lines = form()->Save_String().split('\r');
+    lines[5] = "99"; // a frame size the catalogue no longer has
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.dat");
+    ASSERT_TRUE(Globals::Write_File(path, lines.join('\r'), true));
+
+    files->queuePath(path);
+    main->mnuOpen()->trigger();
+    EXPECT_EQ(msg->prompts(), QStringList {"Error Incompatible File Format or Motor/Drive No Longer Available"});
+    EXPECT_EQ(main->windowTitle(), "Brevan Quenro");
+    EXPECT_TRUE(Globals::Project_Path.isEmpty());
+    EXPECT_FALSE(Globals::Loading_Project);
+    EXPECT_FALSE(Globals::Loading_Lists);
+    // The replay stopped at the frame size; the user goes on from there.
+    EXPECT_EQ(text("cmbMotor_Series"), "ZU");
+    EXPECT_EQ(list("cmbFrame_size")->listIndex(), -1);
+    pick("cmbFrame_size", "23");
+    EXPECT_EQ(items("cmbStack_length"), (QStringList {"1", "2"}));
+
+    // Closing the form puts the main window back to its start state.
+    main->mnuClose()->trigger();
+    processEvents();
+    EXPECT_FALSE(Forms::isLoaded("frmDrive_Setup"));
+    EXPECT_EQ(Globals::Current_Form, "frmSelection");
+    EXPECT_TRUE(main->mnuNew()->isEnabled());
+    EXPECT_TRUE(main->Toolbar_Button(1)->isEnabled());
+    EXPECT_FALSE(main->Toolbar_Button(3)->isEnabled());
+    EXPECT_TRUE(Forms::find("frmSelection")->Visible());
+}

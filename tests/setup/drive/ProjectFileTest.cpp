@@ -1,0 +1,378 @@
+#include "DriveFormTest.h"
+
+#include "platform/ListControl.h"
+#include "platform/MultiList.h"
+#include "setup/drive/TextBox.h"
+#include "setup/drive/frmDrive_Setup.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/Report.h"
+#include "shell/frmAccessories.h"
+
+#include <QFile>
+#include <QSet>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace {
+
+const char* const kLists[] = {"cmbMotor_Tech",    "cmbDrive",        "cmbMotor_Series",       "cmbFrame_size",
+                              "cmbStack_length",  "cmbWinding",      "cmbFeedback",           "cmbShaft_options",
+                              "cmbCable_Option",  "cmbOptions",      "cmbDriveVoltage",       "cmbWiring",
+                              "cmbMotor_Cable_Length", "cmbFeedback_Cable_Length"};
+const char* const kBoxes[] = {"txtDrive", "txtMotor_Part", "txtMotor", "txtAccessories"};
+
+const QString kLoadError = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
+
+} // namespace
+
+class DriveProjectFileTest : public DriveFormTest {
+protected:
+    // What the user sees: every list's entries and choice, every result text.
+    QStringList screen()
+    {
+        QStringList out;
+        for (const char* name : kLists)
+            out << QStringLiteral("%1=%2 [%3]").arg(name, text(name), items(name).join('|'));
+        for (const char* name : kBoxes)
+            out << QStringLiteral("%1=%2").arg(name, box(name)->text());
+        return out;
+    }
+
+    void pickAll(const QStringList& names, const QStringList& entries)
+    {
+        for (qsizetype i = 0; i < names.size(); ++i)
+            if (!entries.at(i).isEmpty())
+                pick(names.at(i).toLatin1().constData(), entries.at(i));
+    }
+
+    void chooseAccessory(int row)
+    {
+        static_cast<QPushButton*>(widget("cmdDriveAccessories"))->click();
+        auto* dialog = Forms::find<frmAccessories>("frmAccessories");
+        ASSERT_NE(dialog, nullptr);
+        dialog->lstAccessories()->choose(row);
+        dialog->cmdDone_Click();
+        processEvents();
+    }
+
+    // A complete servo system: 460 V, 10 m cables and one accessory.
+    void configureServo()
+    {
+        pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbFeedback",
+                 "cmbShaft_options", "cmbOptions", "cmbDriveVoltage", "cmbFeedback_Cable_Length"},
+                {"Servo", "BSD-460", "LM", "80", "2", "R = Resolver", "S = Smooth Shaft", "0 = Standard", "460VAC",
+                 "10"});
+        chooseAccessory(1);
+    }
+
+    // Saves, opens the text again as the main window does and checks that the
+    // record and the form come back the same.
+    void expectRoundTrip()
+    {
+        const QString saved = form()->Save_String();
+        AxisRecord before = record();
+        const QStringList shown = screen();
+        openProject(saved);
+        ASSERT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('|').toStdString() << "\n"
+                                               << shown.join('\n').toStdString();
+        EXPECT_FALSE(Globals::Loading_Project);
+        EXPECT_FALSE(Globals::Loading_Lists);
+        before.Gearhead_Notes.clear(); // not kept in the file
+        EXPECT_EQ(record(), before);
+        EXPECT_EQ(screen(), shown);
+        QStringList lines = saved.split('\r');
+        lines[125].clear(); // the gearhead notes come back only through the gearhead dialog
+        EXPECT_EQ(form()->Save_String(), lines.join('\r'));
+    }
+
+    QString withLines(const QString& saved, int count)
+    {
+        QStringList lines = saved.split('\r');
+        lines = lines.mid(0, count);
+        return lines.join('\r') + '\r';
+    }
+};
+
+TEST_F(DriveProjectFileTest, SaveStringWritesTheHundredAndThirtyLines)
+{
+    configureServo();
+    QStringList lines {"4",
+                       "L7_Servo",
+                       "LM802BR-SC0",
+                       "7.50 N-m continuous, 3000 rpm max, Resolver",
+                       "LM",
+                       "80",
+                       "2",
+                       "B",
+                       "R = Resolver",
+                       "S = Smooth Shaft",
+                       "C = Connectors",
+                       "0 = Standard",
+                       "BSD-460",
+                       "4.0 A continuous, 12.0 A peak (rms), 400/460 VAC three phase",
+                       "BSD4604-A0",
+                       "MPC-S3",
+                       "10",
+                       "FBC-R",
+                       "10",
+                       ""};
+    const QStringList offered {"BRK-R100 = 100 Ohm Braking Resistor", "FLT-460 = Line Filter, 460 VAC",
+                               "PRG-USB = USB Programming Cable"};
+    const auto block = [&lines](const QStringList& first) {
+        for (int i = 0; i < 21; ++i)
+            lines << first.value(i);
+    };
+    block({offered.at(1)});
+    block({"1"});
+    block({"Line Filter, 460 VAC"});
+    block({"0", "1", "2"});
+    block(offered);
+    lines << "" << "" << "460VAC" << "" << "Servo";
+    ASSERT_EQ(lines.size(), 130);
+    EXPECT_EQ(form()->Save_String(), lines.join('\r') + '\r');
+}
+
+TEST_F(DriveProjectFileTest, ReopenedServoProjectShowsTheSameForm)
+{
+    configureServo();
+    expectRoundTrip();
+    EXPECT_EQ(record().Motor_Cable_Part_Number, "MPC-S3-010");
+    EXPECT_FALSE(hidden("txtAccessories"));
+}
+
+TEST_F(DriveProjectFileTest, ReopenedQdServoStepperAndDirectDriveProjects)
+{
+    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbFeedback",
+             "cmbShaft_options", "cmbOptions", "cmbMotor_Cable_Length"},
+            {"Servo", "BSD-230", "QDM", "130 = 130 mm", "2", "M2 = NEMA Face", "E = Encoder", "B = Holding Brake",
+             "15"});
+    ASSERT_EQ(record().Motor_Part_Number, "QDM1302AM2ECB");
+    expectRoundTrip();
+
+    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbWinding",
+             "cmbFeedback", "cmbShaft_options", "cmbCable_Option", "cmbOptions", "cmbDriveVoltage", "cmbWiring",
+             "cmbMotor_Cable_Length"},
+            {"Stepper", "SMD-48", "SX", "23", "1", "B", "S = Single Shaft", "F = Flatted Shaft", "C = Connector",
+             "E = Rear Encoder", "48VDC", "PARALLEL", "5"});
+    ASSERT_EQ(record().Drive_Part_Number, "SMD48-6");
+    expectRoundTrip();
+    EXPECT_EQ(record().Motor_Wiring, "PARALLEL");
+
+    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbFrame_size", "cmbFeedback", "cmbShaft_options", "cmbOptions",
+             "cmbDriveVoltage", "cmbMotor_Cable_Length"},
+            {"Direct Drive", "BDD-460", "40", "A = Absolute Encoder", "H = Hollow Shaft", "W = Water Cooling",
+             "460VAC", "3"});
+    ASSERT_EQ(record().Motor_Part_Number, "CTG3-40210A-HCW");
+    expectRoundTrip();
+    EXPECT_EQ(record().Bus_Voltage, 650.0);
+}
+
+TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
+{
+    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbShaft_options",
+             "cmbOptions"},
+            {"Servo", "BSD-230", "KX", "16", "1", "K", "GXX = Gearhead"});
+    Form* gear = Forms::find("frmGear");
+    ASSERT_NE(gear, nullptr);
+    ASSERT_TRUE(gear->findChild<ListControl*>("cmbGear")->choose(QStringLiteral("GP16-005")));
+    gear->findChild<QPushButton*>("cmdDone")->click();
+    processEvents();
+    ASSERT_EQ(record().Shaft_Option, "K = Keyway");
+    ASSERT_EQ(record().Motor_Part_Number, "KX161AE-KCGP16-005");
+    pick("cmbMotor_Cable_Length", "3");
+
+    // The gearhead dialog added "K = Keyway" to this series' list: the replay adds it again.
+    expectRoundTrip();
+    EXPECT_EQ(items("cmbShaft_options"), (QStringList {"K", "S = Smooth Shaft", "K = Keyway"}));
+    EXPECT_EQ(items("cmbOptions").last(), "GP16-005");
+    EXPECT_TRUE(record().Gearhead_Notes.isEmpty());
+}
+
+// Every complete configuration the form offers on the sample catalogue (every
+// list entry, voltage and wiring; gearhead placeholders are the gearhead
+// dialog's) saves and reopens to the same record and form.
+TEST_F(DriveProjectFileTest, EveryPathOfTheSampleCatalogueReopens)
+{
+    const char* const cascade[] = {"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size",
+                                   "cmbStack_length", "cmbWinding", "cmbFeedback", "cmbShaft_options",
+                                   "cmbCable_Option", "cmbOptions"};
+    const QString keyway = QStringLiteral("Please select another shaft Options\r\nKeyway on Size 16 motors is not "
+                                          "valid unless with a gearhead");
+    int reopened = 0;
+    QSet<QString> partNumbers;
+
+    const auto roundTrip = [&] {
+        if (!items("cmbMotor_Cable_Length").isEmpty())
+            list("cmbMotor_Cable_Length")->choose(0);
+        ASSERT_FALSE(record().Motor_Part_Number.isEmpty());
+        expectRoundTrip();
+        partNumbers.insert(record().Motor_Part_Number + '/' + record().Drive_Part_Number);
+        ++reopened;
+    };
+    std::function<void(int)> walk = [&](int level) {
+        if (HasFatalFailure())
+            return;
+        if (level == 10) {
+            for (int v = 0; v < list("cmbDriveVoltage")->listCount(); ++v) {
+                list("cmbDriveVoltage")->choose(v);
+                if (record().Part_Number_Type != "Stepper") {
+                    roundTrip();
+                    continue;
+                }
+                for (int w = 0; w < list("cmbWiring")->listCount(); ++w) {
+                    list("cmbWiring")->choose(w);
+                    roundTrip();
+                }
+            }
+            return;
+        }
+        ListControl* l = list(cascade[level]);
+        // The user picks each entry; the lists below refill (and may select themselves).
+        for (int i = 0; i < l->listCount(); ++i) {
+            if (level == 9 && l->list(i).startsWith("GXX"))
+                continue;
+            // A series chosen for the last drive may not fit the next one: start it from its technology.
+            if (level == 1 && i > 0)
+                list("cmbMotor_Tech")->choose(text("cmbMotor_Tech"));
+            l->choose(i);
+            if (!msg->messages().isEmpty()) {
+                // Only the keyway on a size-16 KX is refused.
+                ASSERT_EQ(msg->prompts(), QStringList {keyway});
+                ASSERT_EQ(text("cmbMotor_Series") + '/' + text("cmbFrame_size"), "KX/16");
+                msg->clear();
+                continue;
+            }
+            walk(level + 1);
+        }
+    };
+    walk(0);
+    EXPECT_GT(reopened, 1000);
+    EXPECT_GT(partNumbers.size(), 400);
+}
+
+TEST_F(DriveProjectFileTest, FilesWithoutTheirOptionalLastLinesLoad)
+{
+    configureServo();
+    const QString saved = form()->Save_String();
+
+    openProject(withLines(saved, 127)); // no voltage, wiring or technology
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(text("cmbMotor_Tech"), "Servo"); // from the series' motor type
+    EXPECT_EQ(text("cmbDriveVoltage"), "400VAC");
+    EXPECT_EQ(record().Bus_Voltage, 565.0);
+    QStringList again = form()->Save_String().split('\r');
+    EXPECT_EQ(again.at(127), "400VAC");
+    EXPECT_EQ(again.at(129), "Servo");
+
+    openProject(withLines(saved, 126)); // the empty text after the last CR stands in for the gearhead
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_TRUE(record().Gearhead_Code.isEmpty());
+    EXPECT_EQ(record().Motor_Part_Number, "LM802BR-SC0");
+
+    openProject(withLines(saved, 125));
+    EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
+    EXPECT_FALSE(Globals::Loading_Project);
+}
+
+TEST_F(DriveProjectFileTest, AProductNoLongerOfferedEndsTheLoadAndLeavesTheFormUsable)
+{
+    configureServo();
+    QStringList lines = form()->Save_String().split('\r');
+    lines[11] = "X = Discontinued";
+    Globals::Project_Path = "/work/jobs/press.dat";
+    openProject(lines.join('\r'));
+
+    ASSERT_EQ(msg->messages().size(), 1);
+    EXPECT_EQ(msg->messages().at(0).prompt, kLoadError);
+    EXPECT_EQ(msg->messages().at(0).buttons, MsgBox::OKOnly);
+    EXPECT_EQ(msg->messages().at(0).title, "Brevan Quenro");
+    EXPECT_FALSE(Globals::Loading_Project);
+    EXPECT_FALSE(Globals::Loading_Lists);
+    EXPECT_TRUE(Globals::Project_Path.isEmpty());
+    // The lists above the option stay as the replay left them.
+    EXPECT_EQ(text("cmbCable_Option"), "C = Connectors");
+    EXPECT_EQ(items("cmbOptions"), (QStringList {"0 = Standard", "B = Holding Brake"}));
+    EXPECT_EQ(record().Motor_Option, "X = Discontinued");
+    EXPECT_TRUE(hidden("txtAccessories"));
+
+    pick("cmbOptions", "B = Holding Brake");
+    EXPECT_EQ(record().Motor_Part_Number, "LM802BR-SCB");
+    EXPECT_EQ(record().Drive_Part_Number, "BSD4604-A0");
+}
+
+TEST_F(DriveProjectFileTest, OldQdServoFrameCodesAreReadAsTheirItems)
+{
+    QStringList rows;
+    for (const char* table : {"[Drive to Motor]", "[Shaft Options]", "Options"})
+        rows << QStringLiteral("INSERT INTO %1 SELECT * FROM %1 WHERE [Motor Name]='QDM' AND Frame_Size='092 = 92 mm'")
+                    .arg(QLatin1String(table))
+             << QStringLiteral("UPDATE %1 SET Frame_Size='89 = 3 in' WHERE rowid IN (SELECT rowid FROM %1 "
+                               "WHERE [Motor Name]='QDM' AND Frame_Size='092 = 92 mm' ORDER BY rowid DESC LIMIT "
+                               "(SELECT count(*) / 2 FROM %1 WHERE [Motor Name]='QDM' AND Frame_Size='092 = 92 mm'))")
+                    .arg(QLatin1String(table));
+    useCatalogueWith(rows);
+    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbShaft_options",
+             "cmbOptions"},
+            {"Servo", "BSD-230", "QDM", "89 = 3 in", "1", "A = Absolute Encoder", "0 = Standard"});
+    QStringList lines = form()->Save_String().split('\r');
+    ASSERT_EQ(lines.at(5), "89 = 3 in");
+    lines[5] = "89";
+    openProject(lines.join('\r'));
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(text("cmbFrame_size"), "89 = 3 in");
+    EXPECT_EQ(record().Motor_Part_Number, "QDM891AM1AC0");
+    EXPECT_EQ(form()->Save_String().split('\r').at(5), "89 = 3 in");
+}
+
+TEST_F(DriveProjectFileTest, OpenFileReadsTheChosenFile)
+{
+    configureServo();
+    const QString saved = form()->Save_String();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("press.dat");
+    ASSERT_TRUE(Globals::Write_File(path, saved, true));
+
+    files->queueCancel();
+    form()->Open_File();
+    EXPECT_FALSE(Globals::Loading_Project);
+    EXPECT_EQ(text("cmbDriveVoltage"), "460VAC");
+
+    form()->Reset();
+    files->queuePath(path);
+    form()->Open_File();
+    ASSERT_EQ(files->calls().size(), 2);
+    EXPECT_EQ(files->calls().at(1).settings.filter, "All Files (*.*)|*.*|Dat Files (*.Dat)|*.dat");
+    EXPECT_EQ(files->calls().at(1).settings.filterIndex, 2);
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(Globals::Project_Path, path);
+    EXPECT_EQ(Globals::System_Type, 4);
+    EXPECT_EQ(form()->Save_String(), saved);
+}
+
+TEST_F(DriveProjectFileTest, ReportOfAConfiguredDriveSystem)
+{
+    configureServo();
+    const auto line = [](const QString& part, const QString& description) {
+        return QStringLiteral("1") + QString(23, ' ') + part + QString(24 - part.size(), ' ') + description + "\r\n";
+    };
+    const QString expected =
+        QStringLiteral("Brevan Quenro Results\r\nUse Courier Font for best display\r\n\r\n"
+                       "DRIVE: BSD4604-A0\r\n"
+                       "NOTES: 4.0 A continuous, 12.0 A peak (rms), 400/460 VAC three phase\r\n"
+                       "DRIVE INPUT VOLTAGE: 460VAC\r\n"
+                       "MOTOR: LM802BR-SC0\r\n"
+                       "NOTES: 7.50 N-m continuous, 3000 rpm max, Resolver\r\n"
+                       "\r\n\r\n\r\n"
+                       "Bill of Material\r\n")
+        + QString(77, '*') + "\r\n" + "Quantity" + QString(16, ' ') + "Part Number" + QString(13, ' ')
+        + "Description\r\n\r\n" + line("BSD4604-A0", "BSD-460 Drive") + line("FLT-460", "Line Filter, 460 VAC")
+        + line("LM802BR-SC0", "LM Series Motor") + line("MPC-S3-010", "Motor Power Cable")
+        + line("FBC-R-010", "Motor Feedback Cable");
+    EXPECT_EQ(Globals::Build_Report(), expected);
+    EXPECT_EQ(Globals::BOM_Count, 5);
+    EXPECT_EQ(Globals::BOM_Part_Number.value(2), "FLT-460");
+    EXPECT_EQ(Globals::BOM_Quantity.value(2), 1);
+}

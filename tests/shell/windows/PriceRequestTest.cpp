@@ -1,0 +1,298 @@
+#include "HttpTestServer.h"
+#include "WindowsFixture.h"
+
+#include "shell/Form.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/PriceRequest.h"
+#include "shell/frmXMLwaitdialog.h"
+#include "shell/mdiMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTimer>
+
+namespace {
+
+const QString kHead = QStringLiteral(
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?>"
+    "<PriceAvailabilityRequest version=\"3.0\" type=\"CRM\">"
+    "<PriceAvailabilityHeader>"
+    "<BrevanLangDialectCode ISOCountryCode=\"US\" ISOLanguageCode=\"EN\" /> "
+    "<CustomerID>408315</CustomerID> "
+    "<DivisionID>552907</DivisionID> "
+    "</PriceAvailabilityHeader>"
+    "<PriceAvailabilityDetails>");
+const QString kTail = QStringLiteral("</PriceAvailabilityDetails></PriceAvailabilityRequest>");
+
+QString partDetail(int item, const QString& model, int quantity)
+{
+    return QStringLiteral("<PartDetail PartLineItemNumber=\"%1\" > <PartID><Model>%2</Model> </PartID><QuoteNumber /> "
+                          "<RequestedQuantity>%3</RequestedQuantity> <RequestedDeliveryDate /> </PartDetail>")
+        .arg(item)
+        .arg(model)
+        .arg(quantity);
+}
+
+} // namespace
+
+class PriceRequest : public WindowsFixture {
+protected:
+    void SetUp() override
+    {
+        WindowsFixture::SetUp();
+        m_savedService = qgetenv("QUENRO_PRICE_SERVICE");
+        qputenv("QUENRO_PRICE_SERVICE", server.baseUrl().toUtf8());
+        Globals::System_Type = 4;
+        server.setResponder([](const HttpTestServer::Request& request) {
+            return HttpTestServer::Reply{200, "OK", HttpTestServer::answerFor(request.body, "20240307", "EA"), false};
+        });
+    }
+
+    void TearDown() override
+    {
+        Globals::Set_Price_Time_Limit_For_Tests(0);
+        if (m_savedService.isNull())
+            qunsetenv("QUENRO_PRICE_SERVICE");
+        else
+            qputenv("QUENRO_PRICE_SERVICE", m_savedService);
+        WindowsFixture::TearDown();
+    }
+
+    // A drive system whose bill of material has the given number of lines: the
+    // drive, then accessories "ACC-k" with quantity k.
+    static void billOfMaterial(int lines)
+    {
+        AxisRecord& axis = Globals::Axis[0];
+        if (lines >= 1) {
+            axis.Drive_Part_Number = QStringLiteral("BSD-230-10");
+            axis.Drive_Name = QStringLiteral("BSD");
+        }
+        for (int k = 1; k < lines; ++k) {
+            axis.Drive_Accessory_Entry[static_cast<size_t>(k - 1)] = QStringLiteral("ACC-%1 = Accessory %1").arg(k);
+            axis.Drive_Accessory_Quantity[static_cast<size_t>(k - 1)] = QString::number(k);
+            axis.Drive_Accessory_Description[static_cast<size_t>(k - 1)] = QStringLiteral("Accessory %1").arg(k);
+        }
+    }
+
+    QStringList bodies() const
+    {
+        QStringList out;
+        for (const auto& request : server.requests())
+            out << QString::fromUtf8(request.body);
+        return out;
+    }
+
+    // The failure a run through the toolbar button reports, with the dialog and cursor put back.
+    QString failureOfARun()
+    {
+        main->createXMLfor_Extranet();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_FALSE(Forms::find(QStringLiteral("frmXMLwaitdialog"))->Visible());
+        EXPECT_TRUE(files->calls().isEmpty());
+        EXPECT_TRUE(shell->opened().isEmpty());
+        return msg->prompts().join(QLatin1Char('\n'));
+    }
+
+    HttpTestServer server;
+
+private:
+    QByteArray m_savedService;
+};
+
+TEST_F(PriceRequest, NineLinesGoInOneRequestTenInTwoEighteenInTwoFull)
+{
+    billOfMaterial(9);
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    QString nine = kHead + partDetail(1, "BSD-230-10", 1);
+    for (int k = 2; k <= 9; ++k)
+        nine += partDetail(k, QStringLiteral("ACC-%1").arg(k - 1), k - 1);
+    EXPECT_EQ(bodies(), QStringList({nine + kTail}));
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(server.requests()[0].method, "POST");
+    EXPECT_EQ(server.requests()[0].path, "/xml/priceandavail.asp");
+    EXPECT_EQ(server.requests()[0].headers.value("content-type"), "text/xml; charset=UTF-8");
+
+    billOfMaterial(10);
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    ASSERT_EQ(server.requests().size(), 3);
+    EXPECT_EQ(bodies()[1], nine + kTail);
+    EXPECT_EQ(bodies()[2], kHead + partDetail(1, "ACC-9", 9) + kTail);
+    EXPECT_EQ(Globals::Response_Count, 10);
+
+    billOfMaterial(18);
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    ASSERT_EQ(server.requests().size(), 5);
+    QString second = kHead;
+    for (int k = 1; k <= 9; ++k)
+        second += partDetail(k, QStringLiteral("ACC-%1").arg(k + 8), k + 8);
+    EXPECT_EQ(bodies()[4], second + kTail);
+    EXPECT_EQ(Globals::Response_Count, 18);
+    EXPECT_EQ(Globals::Response_Model[18], "ACC-17");
+    EXPECT_TRUE(Globals::Price_Request_XML.isEmpty());
+}
+
+TEST_F(PriceRequest, AnEmptyBillOfMaterialSendsOneEmptyRequest)
+{
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    EXPECT_EQ(bodies(), QStringList({kHead + kTail}));
+    EXPECT_TRUE(Globals::Price_Table_Text.isEmpty());
+}
+
+TEST_F(PriceRequest, TheTableIsSavedAndOpenedAfterARunFromTheToolbar)
+{
+    billOfMaterial(3);
+    server.setResponder([](const HttpTestServer::Request&) {
+        return HttpTestServer::Reply{
+            200, "OK",
+            "<?xml version=\"1.0\"?><Answer><Line><Model>BSD-230-10</Model><PromiseDate>20241105</PromiseDate>"
+            "<Unit>EA</Unit></Line><Line><Model>ACC-1</Model><PromiseDate></PromiseDate><Unit>PK</Unit></Line>"
+            "<Line><Model>ACC-2</Model><PromiseDate>20250130</PromiseDate><Unit/></Line></Answer>",
+            false};
+    });
+    files->queuePath(path("prices.txt"));
+    main->createXMLfor_Extranet();
+
+    ASSERT_EQ(files->calls().size(), 1);
+    EXPECT_EQ(files->calls()[0].mode, FileDialog::Save);
+    EXPECT_EQ(files->calls()[0].settings.filter, "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
+    EXPECT_EQ(files->calls()[0].settings.filterIndex, 2);
+    QFile table(path("prices.txt"));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+    EXPECT_EQ(table.readAll(), QByteArray("BSD-230-10\t\t11/05/2024\t\tEA\t\t\r\n"
+                                          "ACC-1\t\t//\t\tPK\t\t\r\n"
+                                          "ACC-2\t\t01/30/2025\t\t\t\t\r\n"));
+    EXPECT_EQ(shell->opened(), QStringList({path("prices.txt")}));
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    auto* wait = Forms::find<frmXMLwaitdialog>(QStringLiteral("frmXMLwaitdialog"));
+    ASSERT_NE(wait, nullptr);
+    EXPECT_FALSE(wait->Visible());
+    EXPECT_EQ(wait->Caption(), "Connecting to Extranet");
+    EXPECT_TRUE(wait->text().startsWith("<?xml version=\"1.0\"?><Answer>"));
+}
+
+TEST_F(PriceRequest, AnswersOfAnEarlierRunAreCleared)
+{
+    billOfMaterial(3);
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    ASSERT_EQ(Globals::Response_Model[3], "ACC-2");
+
+    server.setResponder([](const HttpTestServer::Request&) {
+        return HttpTestServer::Reply{200, "OK", "<r><Model>ONLY</Model><PromiseDate>20240101</PromiseDate></r>", false};
+    });
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    EXPECT_EQ(Globals::Response_Count, 1);
+    EXPECT_EQ(Globals::Price_Table_Text, "ONLY\t\t01/01/2024\t\t\t\t\r\n"
+                                         "\t\t//\t\t\t\t\r\n"
+                                         "\t\t//\t\t\t\t\r\n");
+}
+
+TEST_F(PriceRequest, PartNumbersAreEscaped)
+{
+    Globals::Axis[0].Drive_Part_Number = QStringLiteral("A<B&C");
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    EXPECT_EQ(bodies(), QStringList({kHead + partDetail(1, "A&lt;B&amp;C", 1) + kTail}));
+    EXPECT_EQ(Globals::Response_Model[1], "A<B&C");
+    EXPECT_EQ(Globals::Price_Table_Text, "A<B&C\t\t03/07/2024\t\tEA\t\t\r\n");
+}
+
+TEST_F(PriceRequest, TheServiceIsReadFromQuenroIniBesideTheProgram)
+{
+    qunsetenv("QUENRO_PRICE_SERVICE");
+    Globals::Set_App_Folder_For_Tests(tmp.path());
+    QFile ini(path("Quenro.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[PriceService]\r\nUrl=" + server.baseUrl().toUtf8() + "/\r\n");
+    ini.close();
+    billOfMaterial(1);
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(server.requests()[0].path, "/xml/priceandavail.asp");
+}
+
+TEST_F(PriceRequest, NoServiceConfigured)
+{
+    qunsetenv("QUENRO_PRICE_SERVICE");
+    Globals::Set_App_Folder_For_Tests(tmp.path());
+    EXPECT_EQ(failureOfARun(), "No price and availability service is configured. Set QUENRO_PRICE_SERVICE or Url in "
+                               "section [PriceService] of Quenro.ini beside the program.");
+    EXPECT_TRUE(server.requests().isEmpty());
+}
+
+TEST_F(PriceRequest, ConnectionRefused)
+{
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const QString url = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
+    closed.close();
+    qputenv("QUENRO_PRICE_SERVICE", url.toUtf8());
+    EXPECT_EQ(failureOfARun(),
+              QStringLiteral("The price and availability service at %1/xml/priceandavail.asp refused the connection.")
+                  .arg(url));
+}
+
+TEST_F(PriceRequest, AServiceThatNeverAnswersHitsTheTimeLimit)
+{
+    EXPECT_EQ(Globals::Price_Time_Limit(), 30000);
+    Globals::Set_Price_Time_Limit_For_Tests(300);
+    server.setResponder([](const HttpTestServer::Request&) { return HttpTestServer::Reply{200, "OK", {}, true}; });
+    EXPECT_EQ(failureOfARun(), "The price and availability service at " + server.baseUrl()
+                                   + "/xml/priceandavail.asp did not answer within 0.3 seconds.");
+    EXPECT_EQ(server.requests().size(), 1);
+}
+
+TEST_F(PriceRequest, AnHttpErrorIsReported)
+{
+    server.setResponder([](const HttpTestServer::Request&) {
+        return HttpTestServer::Reply{500, "Internal Server Error", "<oops/>", false};
+    });
+    EXPECT_EQ(failureOfARun(), "The price and availability service at " + server.baseUrl()
+                                   + "/xml/priceandavail.asp answered with HTTP error 500 Internal Server Error.");
+}
+
+TEST_F(PriceRequest, AMalformedAnswerIsReported)
+{
+    billOfMaterial(10);
+    server.setResponder([](const HttpTestServer::Request&) {
+        return HttpTestServer::Reply{200, "OK", "<Answer><Model>X</Answer>", false};
+    });
+    const QString failure = failureOfARun();
+    EXPECT_TRUE(failure.startsWith("The answer of the price and availability service is not well-formed XML (line 1,"))
+        << failure.toStdString();
+    // The first batch fails: the second is never sent.
+    EXPECT_EQ(server.requests().size(), 1);
+}
+
+TEST_F(PriceRequest, CancelInTheWaitDialogEndsTheRunQuietly)
+{
+    server.setResponder([](const HttpTestServer::Request&) { return HttpTestServer::Reply{200, "OK", {}, true}; });
+    billOfMaterial(2);
+    // The dialog stays responsive while the request waits: its Cancel is pressed meanwhile.
+    QTimer::singleShot(200, [] {
+        if (Form* wait = Forms::find(QStringLiteral("frmXMLwaitdialog"))) {
+            EXPECT_TRUE(wait->Visible());
+            wait->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        }
+    });
+    main->createXMLfor_Extranet();
+    EXPECT_EQ(server.requests().size(), 1);
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_TRUE(files->calls().isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(Forms::find(QStringLiteral("frmXMLwaitdialog"))->Visible());
+}
+
+TEST_F(PriceRequest, ToolbarButton8RunsTheRequest)
+{
+    billOfMaterial(1);
+    files->queueCancel();
+    main->Toolbar_Button(8)->setVisible(true);
+    main->Toolbar_Button(8)->trigger();
+    EXPECT_EQ(server.requests().size(), 1);
+    EXPECT_EQ(files->calls().size(), 1);
+    EXPECT_TRUE(shell->opened().isEmpty());
+}

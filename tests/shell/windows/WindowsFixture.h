@@ -1,0 +1,36 @@
+#pragma once
+
+#include "support/AppFixture.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <ostream>
+
+// Readable failures: gtest prints a QString as text.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+class Form;
+class mdiMain;
+
+// The main window over stand-in setup forms (kinds 1 and 4) and dialogs; the
+// drive/controller setup (kind 2) stays unavailable.
+class WindowsFixture : public AppFixture {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Shows the main window and lets its first activation run.
+    void showMain();
+    // The toolbar's enabled states of buttons 1, 2, 3, 5, 6, 7 as "110000".
+    QString buttonStates() const;
+    QString path(const QString& name) const { return tmp.filePath(name); }
+    static bool shown(const QString& formName);
+
+    std::unique_ptr<mdiMain> main;
+    QTemporaryDir tmp;
+};
