@@ -1,14 +1,20 @@
 #include "sizing/MotorTSModel.h"
 
+#include "sizing/DriveDataSheet.h"
 #include "sizing/MessageSink.h"
+#include "sizing/MotorDataSheet.h"
 #include "sizing/MotorPerformanceCheck.h"
 #include "sizing/MotorThermalModel.h"
 #include "sizing/SizingError.h"
 #include "sizing/SizingMath.h"
+#include "sizing/SpecTemplate.h"
+#include "sizing/SpecWorkbook.h"
 #include "sizing/TypeText.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <new>
 
 namespace Pulvane_V4 {
 
@@ -55,12 +61,21 @@ enum PretestKey {
 // Iterations of the older curve fill stop at this many passes per point.
 constexpr int kMaxFillPasses = 10000;
 
+constexpr const char* kSpecErrorTitle = "Error";
+constexpr const char* kSpecCreationFailed =
+    "Excel object creation failed in Pulvane.MotorTSModel.ExportExcelSpecSheet";
+constexpr const char* kSpecSaveFailed = "A file of the same name is already open.\r\n"
+                                        "This is preventing Pirkanda from Saving your file.\r\n"
+                                        "Please close the file and try again.";
+
 } // namespace
 
 MotorTSModel::MotorTSModel()
 {
     Init_Messages_And_Defaults();
 }
+
+MotorTSModel::~MotorTSModel() = default;
 
 void MotorTSModel::Init_Messages_And_Defaults()
 {
@@ -1092,6 +1107,146 @@ double MotorTSModel::CalcSteadyStateTemp(double& TwAve, double& TcAve, double RM
         TcAve = TwAve - (1 + kCopperCoeff * (TwAve - 25)) * P25 * mp.Rthwc;
     }
     return 0;
+}
+
+// ---- Spec sheets ----------------------------------------------------------------------------
+
+void MotorTSModel::SetReferenceParameters(const std::string& Dname, const std::string& Mname,
+                                          const std::string& WindNum,
+                                          const std::string& ThermCondition, double Lmax,
+                                          double Lmin, double Weight, double BrakeWeight,
+                                          double BrakeInertia, double TwMax)
+{
+    m_reference = ReferenceParameters{Dname, Mname, WindNum, ThermCondition, Lmax, Lmin,
+                                      Weight, BrakeWeight, BrakeInertia, TwMax};
+}
+
+// Nothing to start: the library writes its work books itself.
+bool MotorTSModel::Load_Excel_App(std::unique_ptr<SpecWorkbook>& objExcelApp)
+{
+    try {
+        objExcelApp = std::make_unique<SpecWorkbook>();
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+bool MotorTSModel::ExportExcelSpecSheet(const std::string& ValidFileName)
+{
+    // A book and numbering of its own, so that a family run in progress is left alone.
+    std::unique_ptr<SpecWorkbook> book;
+    if (!Load_Excel_App(book)) {
+        ShowMessage(kSpecCreationFailed, kSpecErrorTitle);
+        return false;
+    }
+    try {
+        book->OpenWorkBook(IsaRotaryMotor() ? SpecTemplate::kRotaryWorkBook
+                                            : SpecTemplate::kLinearWorkBook);
+        Add_Motor_Sheets(*book, 1, "1");
+        if (mbolHideSheets)
+            Set_Data_Sheets_Visible(*book, 1);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return Save_Spec_Workbook(*book, ValidFileName);
+}
+
+void MotorTSModel::OpenExcelFamSpecSheet()
+{
+    mintFamSheetNumber = 0;
+    mobjExcelApp.reset();
+}
+
+bool MotorTSModel::ExportExcelFamSpecSheet()
+{
+    try {
+        if (mintFamSheetNumber == 0) {
+            mintFamSheetNumber = 1;
+            if (!Load_Excel_App(mobjExcelApp)) {
+                ShowMessage(kSpecCreationFailed, kSpecErrorTitle);
+                return false;
+            }
+            // The family's work book follows its first motor.
+            mobjExcelApp->OpenWorkBook(IsaRotaryMotor() ? SpecTemplate::kRotaryWorkBook
+                                                        : SpecTemplate::kLinearWorkBook);
+        }
+        if (!mobjExcelApp)
+            throw SizingError("Spec sheet: the family work book is gone; open a new family");
+        const int k = mintFamSheetNumber;
+        // Sheet positions are 16-bit numbers.
+        if (4 * k - 3 > INT16_MAX)
+            throw SizingError("Spec sheet: too many motors in one family");
+        Add_Motor_Sheets(*mobjExcelApp, 4 * k - 3, std::to_string(k));
+        mintFamSheetNumber = static_cast<std::int16_t>(k + 1);
+        return true;
+    } catch (const std::exception&) {
+        mobjExcelApp.reset();
+        return false;
+    }
+}
+
+void MotorTSModel::CloseExcelFamSpecSheet(const std::string& ValidFileName)
+{
+    if (mobjExcelApp && !ValidFileName.empty()) {
+        if (mbolHideSheets)
+            Set_Data_Sheets_Visible(*mobjExcelApp, mintFamSheetNumber - 1);
+        if (!Save_Spec_Workbook(*mobjExcelApp, ValidFileName)) {
+            mobjExcelApp.reset(); // the numbering stays, as after a failed export
+            return;
+        }
+    }
+    mintFamSheetNumber = 0;
+    mobjExcelApp.reset();
+}
+
+// Moves a template's sheets in before sheet `before`, numbers them and fills them.
+void MotorTSModel::Add_Motor_Sheets(SpecWorkbook& book, int before, const std::string& number)
+{
+    book.MoveTemplateBefore(IsaRotaryMotor() ? SpecTemplate::kRotaryTemplate
+                                             : SpecTemplate::kLinearTemplate,
+                            before);
+    const std::string specs = "Specs" + number;
+    const std::string motor = "MotorData" + number;
+    const std::string drive = "DriveData" + number;
+    const std::string curve = "TSData" + number;
+    book.Rename("Specs", specs);
+    book.Select(specs);
+    book.Sheet(specs).SetText("J7", curve);
+    book.Rename("MotorData", motor);
+    book.Rename("DriveData", drive);
+    book.Rename("TSData", curve);
+    Write_Data_Sheets(book, motor, drive, curve, specs);
+}
+
+void MotorTSModel::Write_Data_Sheets(SpecWorkbook& book, const std::string& MotorDataName,
+                                     const std::string& DriveDataName,
+                                     const std::string& TSDataName, const std::string& SpecsName)
+{
+    MotorDataSheet motorSheet(*this, book);
+    if (IsaLinearMotor())
+        motorSheet.Write_Linear_Motor_Data_Sheet(MotorDataName, TSDataName);
+    else
+        motorSheet.Write_Rotary_Motor_Data_Sheet(MotorDataName, TSDataName);
+    DriveDataSheet(*this, book).Write_Drive_Data_Sheet(DriveDataName);
+    book.Select(SpecsName);
+}
+
+// Hides the data sheets of motors 1 to `motors`; the Specs sheets stay visible.
+void MotorTSModel::Set_Data_Sheets_Visible(SpecWorkbook& book, int motors)
+{
+    for (int i = 1; i <= motors; ++i)
+        for (const char* name : {"MotorData", "DriveData", "TSData"})
+            book.Sheet(name + std::to_string(i)).hidden = true;
+    book.Select(1);
+}
+
+bool MotorTSModel::Save_Spec_Workbook(const SpecWorkbook& book, const std::string& ValidFileName)
+{
+    if (book.SaveAs(ValidFileName))
+        return true;
+    ShowMessage(kSpecSaveFailed, kSpecErrorTitle);
+    return false;
 }
 
 } // namespace Pulvane_V4

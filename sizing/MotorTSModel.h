@@ -3,6 +3,8 @@
 #include "sizing/SaturationCurve.h"
 
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@ namespace Pulvane_V4 {
 
 class MotorPerformanceCheck;
 class MotorThermalModel;
+class SpecWorkbook;
 
 // Torque-speed model of one servo motor on one drive: parameters, torque and force limits with
 // magnetic saturation, the compatibility pretest, curve arrays and losses.
@@ -38,8 +41,14 @@ public:
                NewEndturnLength = 0;
         std::string NewPhaseOrientation, NewBundleOrientation;
     };
+    // Names and values that only the spec sheets show.
+    struct ReferenceParameters {
+        std::string Dname, Mname, WindNum, ThermCondition;
+        double Lmax = 0, Lmin = 0, Weight = 0, BrakeWeight = 0, BrakeInertia = 0, TwMax = 0;
+    };
 
     MotorTSModel();
+    ~MotorTSModel();
     MotorTSModel(const MotorTSModel&) = delete;
     MotorTSModel& operator=(const MotorTSModel&) = delete;
 
@@ -161,7 +170,23 @@ public:
     void SetMotorPerformanceCheck(MotorPerformanceCheck& DLLPerformanceCheckIn);
     void SetMotorThermalModel(MotorThermalModel& DLLThermalModelIn);
 
+    // Spec sheets: .xlsx work books of the motor and drive the model holds. A single export
+    // writes one motor; a family run (open, one export per motor, close) gathers several.
+    bool Load_Excel_App(std::unique_ptr<SpecWorkbook>& objExcelApp);
+    bool ExportExcelSpecSheet(const std::string& ValidFileName);
+    void OpenExcelFamSpecSheet();
+    bool ExportExcelFamSpecSheet();
+    void CloseExcelFamSpecSheet(const std::string& ValidFileName);
+    void SetReferenceParameters(const std::string& Dname, const std::string& Mname,
+                                const std::string& WindNum, const std::string& ThermCondition,
+                                double Lmax, double Lmin, double Weight, double BrakeWeight,
+                                double BrakeInertia, double TwMax);
+
 private:
+    // The sheet writers read the parameters as the setters stored them.
+    friend class MotorDataSheet;
+    friend class DriveDataSheet;
+
     static constexpr int kCurvePoints = 42;
     using CurveArray = std::array<double, kCurvePoints>;
 
@@ -233,6 +258,13 @@ private:
     MotorPerformanceCheck& LinkedCheck() const;
     MotorThermalModel& LinkedThermal() const;
 
+    void Add_Motor_Sheets(SpecWorkbook& book, int before, const std::string& number);
+    void Write_Data_Sheets(SpecWorkbook& book, const std::string& MotorDataName,
+                           const std::string& DriveDataName, const std::string& TSDataName,
+                           const std::string& SpecsName);
+    static void Set_Data_Sheets_Visible(SpecWorkbook& book, int motors);
+    static bool Save_Spec_Workbook(const SpecWorkbook& book, const std::string& ValidFileName);
+
     int m_motorType = 0;    // 0 rotary, 1 linear, -1 rejected
     int m_driveVLModel = 0; // 0 analog six-state, 1 digital sine, -1 rejected
 
@@ -259,6 +291,11 @@ private:
 
     MotorPerformanceCheck* m_check = nullptr;
     MotorThermalModel* m_thermal = nullptr;
+
+    // Spec sheets. The family run's book and numbering; a single export keeps its own.
+    ReferenceParameters m_reference;
+    std::unique_ptr<SpecWorkbook> mobjExcelApp;
+    std::int16_t mintFamSheetNumber = 0;
 };
 
 } // namespace Pulvane_V4
