@@ -225,19 +225,29 @@ QString Build_Report()
     return text;
 }
 
-void Export_Data(QWidget* parent)
+std::optional<QString> Ask_Text_File(QWidget* parent)
 {
     FileDialog::Settings settings;
     settings.filter = QStringLiteral("All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
     settings.filterIndex = 2;
     settings.initDir = Application_Folder();
-    const std::optional<QString> path = FileDialog::show(parent, FileDialog::Save, settings);
+    return FileDialog::show(parent, FileDialog::Save, settings);
+}
+
+void Write_And_Open(const QString& path, const QString& text)
+{
+    // Only a file that is really on disk is handed to the desktop.
+    if (Write_File(path, text, true))
+        ShellOpen::open(path);
+}
+
+void Export_Data(QWidget* parent)
+{
+    const std::optional<QString> path = Ask_Text_File(parent);
     if (!path)
         return;
     Report_Text = Build_Report();
-    // Only a report that is really on disk is handed to the desktop.
-    if (Write_File(*path, Report_Text, true))
-        ShellOpen::open(*path);
+    Write_And_Open(*path, Report_Text);
 }
 
 } // namespace Globals

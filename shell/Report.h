@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace Globals {
@@ -13,5 +15,12 @@ QString Build_Report();
 // The Export Data command: asks for a file name, writes the report there and
 // opens it with its associated program once it is written.
 void Export_Data(QWidget* parent);
+
+// The Save dialog of the text results (report, price table): text files
+// preselected, in the program's folder. Nothing when the user cancels.
+std::optional<QString> Ask_Text_File(QWidget* parent);
+
+// Writes the text whole and opens it with its associated program once it is on disk.
+void Write_And_Open(const QString& path, const QString& text);
 
 } // namespace Globals

@@ -1,9 +1,7 @@
 #include "shell/mdiMain.h"
 
-#include "platform/FileDialog.h"
 #include "platform/HandlerCall.h"
 #include "platform/MsgBox.h"
-#include "platform/ShellOpen.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -498,16 +496,10 @@ void mdiMain::createXMLfor_Extranet()
             return;
         }
 
-        FileDialog::Settings settings;
-        settings.filter = QStringLiteral("All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
-        settings.filterIndex = 2;
-        settings.initDir = Globals::Application_Folder();
-        const std::optional<QString> path = FileDialog::show(this, FileDialog::Save, settings);
+        const std::optional<QString> path = Globals::Ask_Text_File(this);
         if (!path)
             return;
-        if (!Globals::Write_File(*path, Globals::Price_Table_Text, true))
-            return;
-        ShellOpen::open(*path);
+        Globals::Write_And_Open(*path, Globals::Price_Table_Text);
     } catch (const std::exception& e) {
         hideForm(waitName);
         MsgBox::show(QString::fromUtf8(e.what()), MsgBox::OKOnly, kTitle, MsgBox::Exclamation);

@@ -1,8 +1,5 @@
 #include "setup/drive/frmDrive_Setup.h"
 
-#include "curves/DDCurves.h"
-#include "curves/ServoCurves.h"
-#include "curves/StepperCurves.h"
 #include "curves/frmCurve.h"
 #include "platform/FileDialog.h"
 #include "platform/FlagGuard.h"
@@ -521,38 +518,7 @@ void frmDrive_Setup::cmdDriveAccessories_Click()
 
 void frmDrive_Setup::cmdCurve_Click()
 {
-    const AxisRecord& record = Current_Record();
-    auto* curve = Forms::get<frmCurve>(QStringLiteral("frmCurve"));
-    if (!curve)
-        return;
-    curve->MotorType = record.Part_Number_Type;
-    curve->Show();
-
-    const QString& type = record.Part_Number_Type;
-    const QString head = QStringLiteral("Performance Curve for a ") + record.Curve_Drive_Part_Number
-        + QStringLiteral(" & ");
-    QString caption;
-    if (type == QLatin1String("L7_Servo") || type == QLatin1String("QD_Servo")) {
-        curve->BusVoltage = record.Bus_Voltage;
-        ServoCurves::Show_Servo_Curve(record.Curve_Motor_Part_Number, record.Curve_Drive_Part_Number,
-                                      record.Bus_Voltage);
-        caption = head + record.Curve_Motor_Part_Number + QStringLiteral(" @") + record.Drive_Voltage;
-    } else if (type == QLatin1String("Stepper")) {
-        const QString key = record.Curve_Motor_Part_Number + QStringLiteral("__(") + record.Motor_Wiring.left(3)
-            + QLatin1Char(',') + record.Drive_Voltage + QLatin1Char(')');
-        curve->BusVoltage = record.Bus_Voltage;
-        StepperCurves::Show_Stepper_Curve(key, record.Curve_Drive_Part_Number);
-        caption = head + key;
-    } else if (type == QLatin1String("Colbitum")) {
-        curve->BusVoltage = record.Bus_Voltage;
-        DDCurves::Show_DD_Curve(record.Curve_Motor_Part_Number, record.Curve_Drive_Part_Number);
-        caption = head + record.Curve_Motor_Part_Number;
-    } else {
-        return;
-    }
-    // A builder that found no curve has closed the window: nothing to caption then.
-    if (auto* open = Forms::find<frmCurve>(QStringLiteral("frmCurve")))
-        open->setCaption(caption);
+    frmCurve::Show_Axis_Curve(Current_Record());
 }
 
 QString frmDrive_Setup::Save_String()
