@@ -58,6 +58,14 @@ QString Failure_Message(const std::exception& error)
     return QStringLiteral("Performance Curve Not Found");
 }
 
+void Default_Units(QString& SpeedUnits, QString& TorqueUnits)
+{
+    if (SpeedUnits.isEmpty())
+        SpeedUnits = QStringLiteral("rpm");
+    if (TorqueUnits.isEmpty())
+        TorqueUnits = QStringLiteral("oz-in");
+}
+
 void Not_Found(const QString& message)
 {
     Forms::unload(QStringLiteral("frmCurve"));

@@ -26,6 +26,9 @@ Recordset& Query(const Database& db, const QString& sql, const QVariantList& par
 // else "Performance Curve Not Found".
 QString Failure_Message(const std::exception& error);
 
+// An empty unit text stands for the first units of the curve window's lists.
+void Default_Units(QString& SpeedUnits, QString& TorqueUnits);
+
 // Unloads the curve window, then tells the user.
 void Not_Found(const QString& message);
 

@@ -53,10 +53,7 @@ void Show_DD_Curve(const QString& MotorKey, const QString& DriveName)
 void Draw_DD_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, int DriveID)
 {
     (void)DriveID; // carried for the window; the stored points belong to the motor alone
-    if (SpeedUnits.isEmpty())
-        SpeedUnits = QStringLiteral("rpm");
-    if (TorqueUnits.isEmpty())
-        TorqueUnits = QStringLiteral("oz-in");
+    CurveDatabase::Default_Units(SpeedUnits, TorqueUnits);
 
     Recordset& rs = CurveDatabase::Query(
         DD_Curve_Database,

@@ -151,10 +151,7 @@ void Show_Servo_Curve(const QString& MotorKey, const QString& DriveKey, double V
 void Draw_Servo_Curve(QString& SpeedUnits, QString& TorqueUnits, double Voltage)
 {
     CurveTable table(4);
-    if (SpeedUnits.isEmpty())
-        SpeedUnits = QStringLiteral("rpm");
-    if (TorqueUnits.isEmpty())
-        TorqueUnits = QStringLiteral("oz-in");
+    CurveDatabase::Default_Units(SpeedUnits, TorqueUnits);
     frmCurve* form = Curve_Window();
     AxisRecord& axis = Globals::Current_Record();
 

@@ -54,10 +54,7 @@ void Show_Stepper_Curve(const QString& MotorKey, const QString& DriveName)
 
 void Draw_Stepper_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, int DriveID)
 {
-    if (SpeedUnits.isEmpty())
-        SpeedUnits = QStringLiteral("rpm");
-    if (TorqueUnits.isEmpty())
-        TorqueUnits = QStringLiteral("oz-in");
+    CurveDatabase::Default_Units(SpeedUnits, TorqueUnits);
 
     Recordset& rs = CurveDatabase::Query(
         Stepper_Curve_Database,

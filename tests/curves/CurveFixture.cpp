@@ -42,7 +42,27 @@ QStringList directDriveRows()
          << "INSERT INTO MotorPerformance VALUES (7, 0, 2, 2, 1, 0), (7, 0, 2, 6, 1, 1), (7, 1, 2, 2, 1, 0), "
             "(7, 1, 2, 5, 1, 1), (7, 2, 2, 1.8, 1, 0), (7, 2.25, 2, 3, 1, 1), (7, 3, 2, 1.5, 1, 0), "
             "(7, 4, 2, 1.004, 1, NULL)"
-         << "INSERT INTO MotorPerformance VALUES (9, 1, 2, NULL, 1, 0)";
+         << "INSERT INTO MotorPerformance VALUES (9, 1, 2, NULL, 1, 0)"
+         << "INSERT INTO MotorData VALUES (10, 'DD-BIG', 'CT', '06', '230VAC')"
+         << "INSERT INTO Drives VALUES (6, 'BDD-B', 10, 'BDD')";
+    for (int i = 0; i < 101; ++i)
+        rows << QStringLiteral("INSERT INTO MotorPerformance VALUES (10, %1, 2, 1, 1, 0)").arg(i);
+    return rows;
+}
+
+QStringList stepperRows()
+{
+    QStringList rows = kStepperSchema;
+    rows << "INSERT INTO MotorData VALUES (1, 'ST1__(SER,48VDC)', 'SX', '17', '1', 'A', 'SERIES', 'ST1', '48VDC')"
+         << "INSERT INTO MotorData VALUES (2, 'ST1__(PAR,48VDC)', 'SX', '17', '1', 'A', 'PARALLEL', 'ST1', '48VDC')"
+         << "INSERT INTO MotorData (ID, ProductKey) VALUES (3, 'ST2__(SER,48VDC)')"
+         << "INSERT INTO Drives VALUES (11, 'Micro', 'SMD-A', 1), (12, 'Micro', 'SMD-B', 1), (13, 'Micro', 'SMD-A', 2), "
+            "(14, 'Micro', 'SMD-D', 1), (15, 'Micro', 'SMD-A', 3)";
+    // Points of another drive of the same motor must stay out.
+    for (const char* p : {"1, 11, 0, 1.2", "1, 11, 1.5, 1.1", "1, 11, 2.5, 1.005", "1, 11, 10, 0.8",
+                          "1, 12, 5, 9.9", "2, 13, 0, 2.4", "2, 13, 20, 0.4", "3, 15, 0, 1.2", "3, 15, 10, 0.8"})
+        rows << QStringLiteral("INSERT INTO MotorPerformance (MotorID, DriveID, Speed, Torque) VALUES (%1)")
+                    .arg(QLatin1String(p));
     return rows;
 }
 
@@ -150,24 +170,52 @@ int CurveFixture::filledRows() const
     return n;
 }
 
-void CurveFixture::showDirectDrive(const QString& motor, const QString& drive)
+void CurveFixture::setAxis(const char* type, const QString& motor, const QString& drive)
+{
+    axis().Part_Number_Type = QLatin1String(type);
+    axis().Curve_Motor_Part_Number = motor;
+    axis().Curve_Drive_Part_Number = drive;
+}
+
+frmCurve* CurveFixture::showDirectDrive(const QString& motor, const QString& drive)
 {
     makeDatabase(QStringLiteral("BrevanDirectDrive97.mDB"), directDriveRows());
     useTestFolder();
-    axis().Part_Number_Type = QStringLiteral("Colbitum");
-    axis().Curve_Motor_Part_Number = motor;
-    axis().Curve_Drive_Part_Number = drive;
-    showCurve();
+    setAxis("Colbitum", motor, drive);
+    return showCurve();
+}
+
+frmCurve* CurveFixture::showStepperAxis(const QString& motor, const QString& wiring, const QString& voltage,
+                                        const QString& drive)
+{
+    setAxis("Stepper", motor, drive);
+    axis().Motor_Wiring = wiring;
+    axis().Drive_Voltage = voltage;
+    return showCurve();
+}
+
+frmCurve* CurveFixture::showStepper(const QString& motor, const QString& wiring, const QString& drive)
+{
+    makeDatabase(QStringLiteral("BrevanSteppers97.mDB"), stepperRows());
+    useTestFolder();
+    axis().Bus_Voltage = 48;
+    return showStepperAxis(motor, wiring, QStringLiteral("48VDC"), drive);
 }
 
 void CurveFixture::useServoPair()
 {
     AxisRecord& r = axis();
-    r.Part_Number_Type = QStringLiteral("L7_Servo");
-    r.Curve_Motor_Part_Number = QStringLiteral("KX232AE");
-    r.Curve_Drive_Part_Number = QStringLiteral("BSD2303");
+    setAxis("L7_Servo", QStringLiteral("KX232AE"), QStringLiteral("BSD2303"));
     r.Drive_Voltage = QStringLiteral("230VAC");
     r.Bus_Voltage = 325;
+}
+
+frmCurve* CurveFixture::showServo(const QStringList& catalogueChanges)
+{
+    if (!catalogueChanges.isEmpty())
+        copyCatalogue(QStringLiteral("BrevanServos_USA97.mDB"), catalogueChanges);
+    useServoPair();
+    return showCurve();
 }
 
 AxisRecord& CurveFixture::axis()

@@ -5,28 +5,25 @@
 
 using namespace CurveNumbers;
 
-TEST(CurveNumbers, HalvesToEvenOnTheDecimalValue)
+TEST(CurveNumbers, HalvesToEvenOrAwayFromZeroOnTheDecimalValue)
 {
-    EXPECT_DOUBLE_EQ(roundHalfEven(2.25, 1), 2.2);
-    EXPECT_DOUBLE_EQ(roundHalfEven(2.35, 1), 2.4); // 2.35 is 2.35000000000000008882: its decimal form is the tie
-    EXPECT_DOUBLE_EQ(roundHalfEven(2.5, 0), 2.0);
-    EXPECT_DOUBLE_EQ(roundHalfEven(3.5, 0), 4.0);
-    EXPECT_DOUBLE_EQ(roundHalfEven(0.5, 0), 0.0);
-    EXPECT_DOUBLE_EQ(roundHalfEven(-2.5, 0), -2.0);
-    EXPECT_DOUBLE_EQ(roundHalfEven(1.004, 2), 1.0);
-    EXPECT_DOUBLE_EQ(roundHalfEven(9.995, 2), 10.0);
-    EXPECT_DOUBLE_EQ(roundHalfEven(0.0049, 2), 0.0);
-    EXPECT_DOUBLE_EQ(roundHalfEven(123.456, 5), 123.456);
-}
-
-TEST(CurveNumbers, HalvesAwayFromZero)
-{
-    EXPECT_DOUBLE_EQ(roundHalfAway(2.5, 0), 3.0);
-    EXPECT_DOUBLE_EQ(roundHalfAway(-2.5, 0), -3.0);
-    EXPECT_DOUBLE_EQ(roundHalfAway(1.0005, 3), 1.001);
-    EXPECT_DOUBLE_EQ(roundHalfAway(99.5, 0), 100.0);
-    EXPECT_DOUBLE_EQ(roundHalfAway(0.4999, 0), 0.0);
-    EXPECT_DOUBLE_EQ(roundHalfAway(0.00049, 3), 0.0);
+    struct Case {
+        double value;
+        int decimals;
+        double even;
+        double away;
+    };
+    const Case cases[] = {
+        {2.25, 1, 2.2, 2.3},
+        {2.35, 1, 2.4, 2.4}, // 2.35 is 2.35000000000000008882: its decimal form is the tie
+        {2.5, 0, 2, 3},           {3.5, 0, 4, 4},         {0.5, 0, 0, 1},     {-2.5, 0, -2, -3},
+        {1.004, 2, 1, 1},         {9.995, 2, 10, 10},     {0.0049, 2, 0, 0},  {123.456, 5, 123.456, 123.456},
+        {1.0005, 3, 1, 1.001},    {99.5, 0, 100, 100},    {0.4999, 0, 0, 0},  {0.00049, 3, 0, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(roundHalfEven(c.value, c.decimals), c.even) << c.value << " to " << c.decimals;
+        EXPECT_EQ(roundHalfAway(c.value, c.decimals), c.away) << c.value << " to " << c.decimals;
+    }
 }
 
 TEST(CurveNumbers, TextHasFifteenDigitsAndAPoint)

@@ -25,19 +25,20 @@ QByteArray readBytes(const QString& path)
 
 class CurveWindowTest : public CurveFixture {
 protected:
-    void showServo()
-    {
-        useServoPair();
-        ASSERT_NE(showCurve(), nullptr);
-    }
     QString csvPath() const { return folder.filePath(QStringLiteral("curve.csv")); }
+    // The file the Export button writes to csvPath().
+    QByteArray exported(frmCurve* w)
+    {
+        files->queuePath(csvPath());
+        w->cmdExport()->click();
+        return readBytes(csvPath());
+    }
 };
 
 TEST_F(CurveWindowTest, ExportOfTwoCurvesWritesEveryRowThatHoldsAValue)
 {
-    showDirectDrive(QStringLiteral("DD-5C3P"), QStringLiteral("BDD-X"));
-    files->queuePath(csvPath());
-    window()->cmdExport()->click();
+    frmCurve* w = showDirectDrive(QStringLiteral("DD-5C3P"), QStringLiteral("BDD-X"));
+    ASSERT_NE(w, nullptr);
 
     // The peak curve closes two rows before the continuous one; both are written whole.
     const QByteArray expected = "Performance Curve for a BDD-X & DD-5C3P\r\n"
@@ -54,7 +55,7 @@ TEST_F(CurveWindowTest, ExportOfTwoCurvesWritesEveryRowThatHoldsAValue)
                                 "240, 0, 0, 0, \r\n"
                                 "\r\n"
                                 + kNote;
-    EXPECT_EQ(readBytes(csvPath()), expected);
+    EXPECT_EQ(exported(w), expected);
     EXPECT_EQ(shell->opened(), QStringList{csvPath()});
     ASSERT_EQ(files->calls().size(), 1);
     const FileDialog::Seam::Call& call = files->calls()[0];
@@ -68,24 +69,10 @@ TEST_F(CurveWindowTest, ExportOfTwoCurvesWritesEveryRowThatHoldsAValue)
 
 TEST_F(CurveWindowTest, ExportOfAStepperCurve)
 {
-    makeDatabase(QStringLiteral("BrevanSteppers97.mDB"),
-                 kStepperSchema + QStringList{
-                     "INSERT INTO MotorData (ID, ProductKey) VALUES (1, 'ST2__(SER,48VDC)')",
-                     "INSERT INTO Drives (ID, Name, MotorID) VALUES (4, 'SMD-A', 1)",
-                     "INSERT INTO MotorPerformance (MotorID, DriveID, Speed, Torque) VALUES (1, 4, 0, 1.2), "
-                     "(1, 4, 10, 0.8)"});
-    useTestFolder();
-    axis().Part_Number_Type = QStringLiteral("Stepper");
-    axis().Curve_Motor_Part_Number = QStringLiteral("ST2");
-    axis().Curve_Drive_Part_Number = QStringLiteral("SMD-A");
-    axis().Motor_Wiring = QStringLiteral("SERIES");
-    axis().Drive_Voltage = QStringLiteral("48VDC");
-    frmCurve* w = showCurve();
+    frmCurve* w = showStepper(QStringLiteral("ST2"), QStringLiteral("SERIES"), QStringLiteral("SMD-A"));
     ASSERT_NE(w, nullptr);
     w->cmbSpeed_units()->choose(QStringLiteral("rps"));
     w->cmbTorque_Units()->choose(QStringLiteral("N-m"));
-    files->queuePath(csvPath());
-    w->cmdExport()->click();
 
     const QByteArray expected =
         "Performance Curve for a SMD-A & ST2__(SER,48VDC)\r\n"
@@ -101,18 +88,22 @@ TEST_F(CurveWindowTest, ExportOfAStepperCurve)
         "For greater than 50% duty cycle above 5 rps connection must be made to the motor in series.,\r\n"
         "Fan cooling the motor will increase duty cyles above 5 rps.,\r\n"
         + kNote;
-    EXPECT_EQ(readBytes(csvPath()), expected);
+    EXPECT_EQ(exported(w), expected);
 }
 
 TEST_F(CurveWindowTest, ExportOfAServoCurveKeepsThePointInAnyLocale)
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    showServo();
-    window()->cmbSpeed_units()->choose(QStringLiteral("rps"));
-    window()->cmbTorque_Units()->choose(QStringLiteral("N-m"));
-    const QString text = window()->Export_Curve();
+    frmCurve* w = showServo();
+    QString text;
+    if (w) {
+        w->cmbSpeed_units()->choose(QStringLiteral("rps"));
+        w->cmbTorque_Units()->choose(QStringLiteral("N-m"));
+        text = w->Export_Curve();
+    }
     QLocale::setDefault(saved);
+    ASSERT_NE(w, nullptr);
 
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 6 + 100 + 3);
@@ -190,8 +181,8 @@ TEST_F(CurveWindowTest, LoadAndUnloadHandCurrentFormOn)
 
 TEST_F(CurveWindowTest, ARepeatedRequestKeepsTheUsersChoices)
 {
-    showServo();
-    frmCurve* w = window();
+    frmCurve* w = showServo();
+    ASSERT_NE(w, nullptr);
     w->cmbSpeed_units()->choose(QStringLiteral("rad/s"));
     w->cmbSwitching_Frequency()->choose(QStringLiteral("16"));
     EXPECT_EQ(w->cmbTorque_Units()->text(), "oz-in");

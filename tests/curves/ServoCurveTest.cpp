@@ -30,8 +30,7 @@ protected:
 
 TEST_F(ServoCurveTest, FirstDrawOfTheCatalogueCurve)
 {
-    useServoPair();
-    frmCurve* w = showCurve();
+    frmCurve* w = showServo();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(msg->messages().isEmpty());
     EXPECT_EQ(w->Caption(), "Performance Curve for a BSD2303 & KX232AE @230VAC");
@@ -72,8 +71,7 @@ TEST_F(ServoCurveTest, FirstDrawOfTheCatalogueCurve)
 
 TEST_F(ServoCurveTest, RedrawInOtherUnitsAndAtAnotherFrequency)
 {
-    useServoPair();
-    frmCurve* w = showCurve();
+    frmCurve* w = showServo();
     ASSERT_NE(w, nullptr);
 
     w->cmbSpeed_units()->choose(QStringLiteral("rps"));
@@ -99,14 +97,43 @@ TEST_F(ServoCurveTest, RedrawInOtherUnitsAndAtAnotherFrequency)
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
+TEST_F(ServoCurveTest, TopSpeedAndStandstillEdges)
+{
+    // MaxSpeed 50 rps lies below the 83.3 rps of the back EMF: row 99 at 3000 rpm, and the model has no
+    // torque one step above its top speed. A continuous torque of -0.002 oz-in at rest rounds to 0:
+    // the curve closes at once; -0.01 oz-in hides the chart.
+    struct Case {
+        const char* change;
+        int rows;
+        const char* row0;
+        const char* row99;
+        const char* row100;
+    };
+    for (const Case& c : {Case{"MaxSpeed=50", 101, "0/266.35/0/804.43", "3000/235.548/3000/791.871", "3030/0/3030/0"},
+                          Case{"Friction=269.042", 1, "0/0/0/0", "-/-/-/-", "-/-/-/-"}}) {
+        frmCurve* w = showServo({QStringLiteral("UPDATE MotorData SET %1 WHERE ProductKey='KX232AE'")
+                                     .arg(QLatin1String(c.change))});
+        ASSERT_NE(w, nullptr) << c.change;
+        EXPECT_FALSE(w->MSChart1()->isHidden()) << c.change;
+        EXPECT_EQ(filledRows(), c.rows) << c.change;
+        EXPECT_EQ(row(0), c.row0) << c.change;
+        EXPECT_EQ(row(99), c.row99) << c.change;
+        EXPECT_EQ(row(100), c.row100) << c.change;
+        Forms::unloadAll();
+    }
+
+    frmCurve* w = showServo({"UPDATE MotorData SET Friction=269.05 WHERE ProductKey='KX232AE'"});
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(message(), "Motor/Drive Combo Passed.\n Okay.\n");
+    EXPECT_TRUE(w->MSChart1()->isHidden());
+    EXPECT_TRUE(msg->messages().isEmpty());
+}
+
 TEST_F(ServoCurveTest, FyiLineOfASmallDrive)
 {
-    AxisRecord& r = axis();
-    r.Part_Number_Type = QStringLiteral("QD_Servo");
-    r.Curve_Motor_Part_Number = QStringLiteral("KX344BE");
-    r.Curve_Drive_Part_Number = QStringLiteral("BSD4604");
-    r.Drive_Voltage = QStringLiteral("460VAC");
-    r.Bus_Voltage = 650;
+    setAxis("QD_Servo", QStringLiteral("KX344BE"), QStringLiteral("BSD4604"));
+    axis().Drive_Voltage = QStringLiteral("460VAC");
+    axis().Bus_Voltage = 650;
     frmCurve* w = showCurve();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(message(), "Motor/Drive Combo Passed.\n (FYI: The amplifier continuous current is lower than the motor "
@@ -150,32 +177,29 @@ TEST_F(ServoCurveTest, VerdictFollowsTheFrequencyDrawn)
 
 TEST_F(ServoCurveTest, MissingKeysEndInNotFound)
 {
-    useServoPair();
-    axis().Curve_Motor_Part_Number = QStringLiteral("NOSUCH");
-    EXPECT_EQ(showCurve(), nullptr);
-    EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"});
-    EXPECT_EQ(msg->messages().value(0).title, "Brevan Quenro");
-    EXPECT_EQ(Globals::Current_Form, "frmDrive_Setup");
-
-    msg->clear();
-    useServoPair();
-    axis().Curve_Drive_Part_Number = QStringLiteral("NOSUCH");
-    EXPECT_EQ(showCurve(), nullptr);
-    EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"});
-    EXPECT_EQ(Servo_Motor.ProductKey, "KX232AE");
-
-    // An apostrophe is only a character of the key.
-    msg->clear();
-    useServoPair();
-    axis().Curve_Motor_Part_Number = QStringLiteral("KX'232");
-    EXPECT_EQ(showCurve(), nullptr);
-    EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"});
+    // A motor row found before the amplifier is missed stays read; an apostrophe is only a character of the key.
+    struct Case {
+        const char* motor;
+        const char* drive;
+        const char* motorRead;
+    };
+    Servo_Motor = ServoMotorRecord();
+    for (const Case& c : {Case{"NOSUCH", "BSD2303", ""}, Case{"KX232AE", "NOSUCH", "KX232AE"},
+                          Case{"KX'232", "BSD2303", "KX232AE"}}) {
+        msg->clear();
+        useServoPair();
+        setAxis("L7_Servo", QLatin1String(c.motor), QLatin1String(c.drive));
+        EXPECT_EQ(showCurve(), nullptr) << c.motor;
+        EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"}) << c.motor;
+        EXPECT_EQ(msg->messages().value(0).title, "Brevan Quenro");
+        EXPECT_EQ(Globals::Current_Form, "frmDrive_Setup");
+        EXPECT_EQ(Servo_Motor.ProductKey, QLatin1String(c.motorRead)) << c.motor;
+    }
 
     // Class 0 admits every amplifier row: the 460 V drive (VsDefault 480) is read for a 230 V bus.
     msg->clear();
     useServoPair();
     axis().Curve_Drive_Part_Number = QStringLiteral("BSD4604");
-    axis().Bus_Voltage = 325;
     ASSERT_NE(showCurve(), nullptr);
     EXPECT_TRUE(msg->messages().isEmpty());
 }
@@ -189,26 +213,22 @@ TEST_F(ServoCurveTest, MissingDatabaseAndLibraryFailure)
     EXPECT_EQ(msg->prompts(), (QStringList{"Database not found or already opened with exclusive rights",
                                            "Performance Curve Not Found"}));
 
-    // No thermal resistance: the pretest has no finite answer.
-    msg->clear();
-    copyCatalogue(QStringLiteral("BrevanServos_USA97.mDB"),
-                  {"UPDATE MotorData SET WindingThermalResistance=0, MotorThermalResistance=0 "
-                   "WHERE ProductKey='KX232AE'"});
-    EXPECT_EQ(showCurve(), nullptr);
-    EXPECT_EQ(msg->prompts(), QStringList{"MotorTSModel::PretestLimits: division by zero"});
-
-    // A Null model value is a gap in the data.
-    msg->clear();
-    copyCatalogue(QStringLiteral("BrevanServos_USA97.mDB"),
-                  {"UPDATE MotorData SET MotorKb=NULL WHERE ProductKey='KX232AE'"});
-    EXPECT_EQ(showCurve(), nullptr);
-    EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"});
+    // No thermal resistance: the pretest has no finite answer. A Null model value is a gap in the data.
+    const std::pair<const char*, const char*> failures[] = {
+        {"UPDATE MotorData SET WindingThermalResistance=0, MotorThermalResistance=0 WHERE ProductKey='KX232AE'",
+         "MotorTSModel::PretestLimits: division by zero"},
+        {"UPDATE MotorData SET MotorKb=NULL WHERE ProductKey='KX232AE'", "Performance Curve Not Found"},
+    };
+    for (const auto& [change, message] : failures) {
+        msg->clear();
+        EXPECT_EQ(showServo({QLatin1String(change)}), nullptr) << change;
+        EXPECT_EQ(msg->prompts(), QStringList{QLatin1String(message)}) << change;
+    }
 }
 
 TEST_F(ServoCurveTest, FrequencyMissingOnARepeatedRequest)
 {
-    useServoPair();
-    frmCurve* w = showCurve();
+    frmCurve* w = showServo();
     ASSERT_NE(w, nullptr);
     w->cmbSwitching_Frequency()->choose(QStringLiteral("16"));
     // The window stays open; the next request reads its amplifier at 16 kHz, which this one lacks.
@@ -272,16 +292,13 @@ TEST_F(ServoCurveTest, AmplifierVoltagesReachTheModelAsDc)
     // BSD amplifiers give AC limits: 85 V AC x 1.414 = 120.19 V; a bus of 100 V is below it.
     useServoPair();
     axis().Bus_Voltage = 100;
-    frmCurve* w = showCurve();
-    ASSERT_NE(w, nullptr);
+    ASSERT_NE(showCurve(), nullptr);
     EXPECT_EQ(message(), "Motor/Drive Combo Pretest Failed.\n Fatal - Bus voltage too low for the amplifier.\n");
 
     // The same limits as VDC admit it.
-    msg->clear();
     Forms::unloadAll();
     copyCatalogue(QStringLiteral("BrevanServos_USA97.mDB"),
                   {"UPDATE AmplifierDataTable SET UnitsofVoltage='VDC' WHERE PartNumber='BSD2303'"});
-    w = showCurve();
-    ASSERT_NE(w, nullptr);
+    ASSERT_NE(showCurve(), nullptr);
     EXPECT_EQ(message(), "Motor/Drive Combo Passed.\n Okay.\n");
 }

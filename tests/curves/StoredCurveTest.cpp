@@ -11,48 +11,14 @@
 #include <QPlainTextEdit>
 #include <QValueAxis>
 
-namespace {
-
-QStringList stepperRows()
-{
-    QStringList rows = kStepperSchema;
-    rows << "INSERT INTO MotorData VALUES (1, 'ST1__(SER,48VDC)', 'SX', '17', '1', 'A', 'SERIES', 'ST1', '48VDC')"
-         << "INSERT INTO MotorData VALUES (2, 'ST1__(PAR,48VDC)', 'SX', '17', '1', 'A', 'PARALLEL', 'ST1', '48VDC')"
-         << "INSERT INTO Drives VALUES (11, 'Micro', 'SMD-A', 1)"
-         << "INSERT INTO Drives VALUES (12, 'Micro', 'SMD-B', 1)"
-         << "INSERT INTO Drives VALUES (13, 'Micro', 'SMD-A', 2)"
-         << "INSERT INTO Drives VALUES (14, 'Micro', 'SMD-D', 1)";
-    // Points of another drive of the same motor must stay out.
-    for (const char* p : {"1, 11, 0, 1.2", "1, 11, 1.5, 1.1", "1, 11, 2.5, 1.005", "1, 11, 10, 0.8",
-                          "1, 12, 5, 9.9", "2, 13, 0, 2.4", "2, 13, 20, 0.4"})
-        rows << QStringLiteral("INSERT INTO MotorPerformance (MotorID, DriveID, Speed, Torque) VALUES (%1)")
-                    .arg(QLatin1String(p));
-    return rows;
-}
-
-} // namespace
-
 class StoredCurveTest : public CurveFixture {
 protected:
-    void showStepper(const QString& wiring, const QString& drive)
-    {
-        makeDatabase(QStringLiteral("BrevanSteppers97.mDB"), stepperRows());
-        useTestFolder();
-        axis().Part_Number_Type = QStringLiteral("Stepper");
-        axis().Curve_Motor_Part_Number = QStringLiteral("ST1");
-        axis().Curve_Drive_Part_Number = drive;
-        axis().Motor_Wiring = wiring;
-        axis().Drive_Voltage = QStringLiteral("48VDC");
-        axis().Bus_Voltage = 48;
-        showCurve();
-    }
     QString axisTitle(int i) const { return window()->MSChart1()->chart()->axes().value(i)->titleText(); }
 };
 
 TEST_F(StoredCurveTest, DirectDriveCurvesEachCloseAtTheHighestSpeed)
 {
-    showDirectDrive(QStringLiteral("DD-5C3P"), QStringLiteral("BDD-X"));
-    frmCurve* w = window();
+    frmCurve* w = showDirectDrive(QStringLiteral("DD-5C3P"), QStringLiteral("BDD-X"));
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(msg->messages().isEmpty());
     EXPECT_EQ(w->MotorID, 7);
@@ -80,8 +46,7 @@ TEST_F(StoredCurveTest, DirectDriveCurvesEachCloseAtTheHighestSpeed)
 
 TEST_F(StoredCurveTest, DirectDriveRedrawKeepsTheOtherUnit)
 {
-    showDirectDrive(QStringLiteral("DD-5C3P"), QStringLiteral("BDD-X"));
-    frmCurve* w = window();
+    frmCurve* w = showDirectDrive(QStringLiteral("DD-5C3P"), QStringLiteral("BDD-X"));
     ASSERT_NE(w, nullptr);
     w->cmbTorque_Units()->choose(QStringLiteral("N-m"));
     EXPECT_EQ(w->cmbSpeed_units()->text(), "rpm");
@@ -98,10 +63,9 @@ TEST_F(StoredCurveTest, DirectDriveWithoutCurveIsNotFound)
 {
     for (const auto& [motor, drive] : {std::pair{"NOSUCH", "BDD-X"}, std::pair{"DD-5C3P", "BDD-E"},
                                        std::pair{"DD-EMPTY", "BDD-E"}, std::pair{"DD-NULL", "BDD-E"},
-                                       std::pair{"DD'5", "BDD-X"}}) {
+                                       std::pair{"DD'5", "BDD-X"}, std::pair{"DD-BIG", "BDD-B"}}) {
         msg->clear();
-        showDirectDrive(QString::fromLatin1(motor), QString::fromLatin1(drive));
-        EXPECT_EQ(window(), nullptr) << motor;
+        EXPECT_EQ(showDirectDrive(QString::fromLatin1(motor), QString::fromLatin1(drive)), nullptr) << motor;
         EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"}) << motor;
         EXPECT_EQ(Globals::Current_Form, "frmDrive_Setup");
     }
@@ -109,8 +73,7 @@ TEST_F(StoredCurveTest, DirectDriveWithoutCurveIsNotFound)
 
 TEST_F(StoredCurveTest, RedrawThatFailsKeepsTheWindowWithoutAChart)
 {
-    showDirectDrive(QStringLiteral("DD-5C3P"), QStringLiteral("BDD-X"));
-    frmCurve* w = window();
+    frmCurve* w = showDirectDrive(QStringLiteral("DD-5C3P"), QStringLiteral("BDD-X"));
     ASSERT_NE(w, nullptr);
     w->MotorID = 9; // points without torque
     w->cmbTorque_Units()->choose(QStringLiteral("N-m"));
@@ -122,9 +85,7 @@ TEST_F(StoredCurveTest, RedrawThatFailsKeepsTheWindowWithoutAChart)
 
 TEST_F(StoredCurveTest, DirectDriveCurveOfTheCatalogue)
 {
-    axis().Part_Number_Type = QStringLiteral("Colbitum");
-    axis().Curve_Motor_Part_Number = QStringLiteral("CT06150-230");
-    axis().Curve_Drive_Part_Number = QStringLiteral("BDD230");
+    setAxis("Colbitum", QStringLiteral("CT06150-230"), QStringLiteral("BDD230"));
     frmCurve* w = showCurve();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(msg->messages().isEmpty());
@@ -135,26 +96,9 @@ TEST_F(StoredCurveTest, DirectDriveCurveOfTheCatalogue)
     EXPECT_EQ(filledRows(), 14);
 }
 
-TEST_F(StoredCurveTest, TooManyPointsForTheTable)
-{
-    QStringList rows = kDirectDriveSchema;
-    rows << "INSERT INTO MotorData VALUES (1, 'DD-BIG', 'CT', '06', '230VAC')"
-         << "INSERT INTO Drives VALUES (1, 'BDD', 1, 'BDD')";
-    for (int i = 0; i < 101; ++i)
-        rows << QStringLiteral("INSERT INTO MotorPerformance VALUES (1, %1, 2, 1, 1, 0)").arg(i);
-    makeDatabase(QStringLiteral("BrevanDirectDrive97.mDB"), rows);
-    useTestFolder();
-    axis().Part_Number_Type = QStringLiteral("Colbitum");
-    axis().Curve_Motor_Part_Number = QStringLiteral("DD-BIG");
-    axis().Curve_Drive_Part_Number = QStringLiteral("BDD");
-    EXPECT_EQ(showCurve(), nullptr);
-    EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"});
-}
-
 TEST_F(StoredCurveTest, StepperCurveClosesAt50Rps)
 {
-    showStepper(QStringLiteral("SERIES"), QStringLiteral("SMD-A"));
-    frmCurve* w = window();
+    frmCurve* w = showStepper(QStringLiteral("ST1"), QStringLiteral("SERIES"), QStringLiteral("SMD-A"));
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->Caption(), "Performance Curve for a SMD-A & ST1__(SER,48VDC)");
     EXPECT_EQ(w->MotorID, 1);
@@ -178,8 +122,7 @@ TEST_F(StoredCurveTest, StepperCurveClosesAt50Rps)
 
 TEST_F(StoredCurveTest, StepperKeyCarriesWiringAndVoltage)
 {
-    showStepper(QStringLiteral("PARALLEL"), QStringLiteral("SMD-A"));
-    ASSERT_NE(window(), nullptr);
+    ASSERT_NE(showStepper(QStringLiteral("ST1"), QStringLiteral("PARALLEL"), QStringLiteral("SMD-A")), nullptr);
     EXPECT_EQ(window()->Caption(), "Performance Curve for a SMD-A & ST1__(PAR,48VDC)");
     EXPECT_EQ(window()->MotorID, 2);
     EXPECT_EQ(window()->DriveID, 13);
@@ -195,20 +138,15 @@ TEST_F(StoredCurveTest, StepperWithoutPointsOrRowsIsNotFound)
     for (const auto& [wiring, drive] : {std::pair{"SERIES", "SMD-C"}, std::pair{"PARALLEL", "SMD-B"},
                                         std::pair{"SERIES", "SMD-D"}}) {
         msg->clear();
-        showStepper(QString::fromLatin1(wiring), QString::fromLatin1(drive));
-        EXPECT_EQ(window(), nullptr) << drive;
+        EXPECT_EQ(showStepper(QStringLiteral("ST1"), QLatin1String(wiring), QLatin1String(drive)), nullptr) << drive;
         EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"}) << drive;
     }
 }
 
 TEST_F(StoredCurveTest, StepperCurveOfTheCatalogue)
 {
-    axis().Part_Number_Type = QStringLiteral("Stepper");
-    axis().Curve_Motor_Part_Number = QStringLiteral("SX171A");
-    axis().Curve_Drive_Part_Number = QStringLiteral("SMD48-3");
-    axis().Motor_Wiring = QStringLiteral("SERIES");
-    axis().Drive_Voltage = QStringLiteral("24VDC");
-    frmCurve* w = showCurve();
+    frmCurve* w = showStepperAxis(QStringLiteral("SX171A"), QStringLiteral("SERIES"), QStringLiteral("24VDC"),
+                                  QStringLiteral("SMD48-3"));
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->Caption(), "Performance Curve for a SMD48-3 & SX171A__(SER,24VDC)");
     EXPECT_EQ(row(0), "0/31.152");   // 0.224 N-m, stored to 0.22
@@ -220,8 +158,7 @@ TEST_F(StoredCurveTest, StepperCurveOfTheCatalogue)
 TEST_F(StoredCurveTest, MissingDatabaseFallsBackOrEndsCleanly)
 {
     // A folder without curve databases: the earlier opened one serves the show.
-    showStepper(QStringLiteral("SERIES"), QStringLiteral("SMD-A"));
-    ASSERT_NE(window(), nullptr);
+    ASSERT_NE(showStepper(QStringLiteral("ST1"), QStringLiteral("SERIES"), QStringLiteral("SMD-A")), nullptr);
     Forms::unloadAll();
     Globals::Set_App_Folder_For_Tests(QStringLiteral("/nonexistent"));
     showCurve();
