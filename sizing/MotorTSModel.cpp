@@ -339,17 +339,21 @@ double MotorTSModel::ThermalCurrent6(double budgetTemp, double Pml, double Rhot)
     return std::sqrt(P);
 }
 
+// What the motor or drive can deliver at a sine-peak current: torque (rotary) or force (linear).
+double MotorTSModel::Capability(double current, Kind kind) const
+{
+    if (kind == Kind::Linear) {
+        const double Is = current * kSqrt3 / 2;
+        return GetSatKbss_vpradps(Is) * Is;
+    }
+    return GetSatKtsinepeak_OzIn(current) * current;
+}
+
 double MotorTSModel::DLLimit(double speed, double acc, Kind kind)
 {
     const Terms t = CommonTerms(speed, acc, true, kind);
     const double I = m_drive.Iclim;
-    double Tem;
-    if (kind == Kind::Linear) {
-        const double Is = I * kSqrt3 / 2;
-        Tem = GetSatKbss_vpradps(Is) * Is;
-    } else {
-        Tem = GetSatKtsinepeak_OzIn(I) * I;
-    }
+    const double Tem = Capability(I, kind);
     m_rec.dlCurrent = I;
     Temperatures(I, HotResistance(), PmlDriveAndVoltage(t, kind), m_rec.dlTw, m_rec.dlTc);
     return Tem + t.fric + t.acc;
@@ -359,15 +363,16 @@ double MotorTSModel::CLLimit(double speed, double acc, Kind kind)
 {
     const Terms t = CommonTerms(speed, acc, true, kind);
     const double I = m_drive.Iplim;
-    double Tem;
-    if (kind == Kind::Linear) {
-        const double Is = I * kSqrt3 / 2;
-        Tem = GetSatKbss_vpradps(Is) * Is;
-    } else {
-        Tem = GetSatKtsinepeak_OzIn(I) * I;
-    }
+    const double Tem = Capability(I, kind);
     m_rec.clCurrent = I;
     return Tem + t.fric + t.acc;
+}
+
+// Torque (oz-in) or force of a six-state current in the thermal limits.
+double MotorTSModel::ThermalTorque(double I6, Kind kind) const
+{
+    const double Tem = GetSatKbss_vpradps(I6) * I6;
+    return kind == Kind::Rotary ? Tem * kOzInPerNm : Tem;
 }
 
 double MotorTSModel::PLLimit(double speed, double acc, Kind kind)
@@ -376,9 +381,7 @@ double MotorTSModel::PLLimit(double speed, double acc, Kind kind)
     const double Rhot = HotResistance();
     const double Pml = PmlThermal(t.w, kind);
     const double I6 = ThermalCurrent6(m_motor.Twr - m_motor.Tamb, Pml, Rhot);
-    double Tem = GetSatKbss_vpradps(I6) * I6;
-    if (kind == Kind::Rotary)
-        Tem = Tem * kOzInPerNm;
+    const double Tem = ThermalTorque(I6, kind);
     m_rec.plCurrent = 2 * I6 / kSqrt3;
     Temperatures(m_rec.plCurrent, Rhot, Pml, m_rec.plTw, m_rec.plTc);
     return Tem + t.fric + t.acc;
@@ -390,9 +393,7 @@ double MotorTSModel::RLLimit(double speed, double acc, Kind kind)
     const double Pml = PmlThermal(t.w, kind);
     const double I6 = ThermalCurrent6((m_motor.Twr - m_motor.Tamb) * m_motor.Rptc * m_motor.Rptc,
                                       Pml, HotResistance());
-    double Tem = GetSatKbss_vpradps(I6) * I6;
-    if (kind == Kind::Rotary)
-        Tem = Tem * kOzInPerNm;
+    const double Tem = ThermalTorque(I6, kind);
     m_rec.rlCurrent = 2 * I6 / kSqrt3;
     return Tem + t.fric + t.acc;
 }
@@ -722,16 +723,6 @@ bool MotorTSModel::Finding(int key, bool& result)
     return m_exitPretestOnErr;
 }
 
-// What the motor or drive can deliver at a sine-peak current: torque (rotary) or force (linear).
-double MotorTSModel::Capability(double current) const
-{
-    if (IsaLinearMotor()) {
-        const double Is = current * kSqrt3 / 2;
-        return GetSatKbss_vpradps(Is) * Is;
-    }
-    return GetSatKtsinepeak_OzIn(current) * current;
-}
-
 bool MotorTSModel::PretestLimits()
 {
     constexpr const char* where = "MotorTSModel::PretestLimits";
@@ -764,13 +755,14 @@ bool MotorTSModel::PretestLimits()
         return Sqrt(Div(4 * P, 3 * hot * mp.Rm, where), where);
     };
     const bool linear = IsaLinearMotor();
+    const Kind kind = linear ? Kind::Linear : Kind::Rotary;
     const double I1 = thermalCurrent(mp.Tamb);
     const double I2 = thermalCurrent(25);
-    const double Mc = Capability(I1);
-    const double Mp = Capability(I1 * mp.Rptc);
-    const double Mc25 = Capability(I2);
-    const double Dc = Capability(dp.Iclim);
-    const double Dp = Capability(dp.Iplim);
+    const double Mc = Capability(I1, kind);
+    const double Mp = Capability(I1 * mp.Rptc, kind);
+    const double Mc25 = Capability(I2, kind);
+    const double Dc = Capability(dp.Iclim, kind);
+    const double Dp = Capability(dp.Iplim, kind);
     const double R = linear ? check.GetRMSForce() + check.GetRMSInertialForce()
                             : check.GetRMSTorque() + check.GetRMSInertialTorq();
 
@@ -938,9 +930,7 @@ void MotorTSModel::FillCurrentandPLArraysForStdMotor()
     double I = 0;
     for (int i = 0; i < kCurvePoints; ++i) {
         const double w = c.speed[i];
-        c.pml[i] = (m_workDamping * 30 * w / 1000 / kPi + m_workFriction) * mp.Denable * 30 * w
-                       / kOzInRpmPerW / kPi
-                   + mp.Pbl;
+        c.pml[i] = PmlThermal(w, Kind::Rotary);
         c.psl[i] = 0;
         double Iold, Prl, Tw, Ipk;
         int passes = 0;
@@ -986,9 +976,7 @@ void MotorTSModel::FillCurrentandPLArraysForDrive()
     double I = 0;
     for (int i = 0; i < kCurvePoints; ++i) {
         const double w = c.speed[i];
-        c.pml[i] = (m_workDamping * 30 * w / 1000 / kPi + m_workFriction) * mp.Denable * 30 * w
-                       / kOzInRpmPerW / kPi
-                   + mp.Pbl;
+        c.pml[i] = PmlThermal(w, Kind::Rotary);
         c.psl[i] = dp.Csf * (m_voltageLimit * m_voltageLimit) * dp.Sf;
         const double Psl = c.psl[i];
         double Iold, Pcu, Pt, Tw, Tj, Ipk;
@@ -1174,8 +1162,8 @@ bool MotorTSModel::ExportExcelFamSpecSheet()
         if (!mobjExcelApp)
             throw SizingError("Spec sheet: the family work book is gone; open a new family");
         const int k = mintFamSheetNumber;
-        // Sheet positions are 16-bit numbers.
-        if (4 * k - 3 > INT16_MAX)
+        // Sheet positions are 16-bit numbers, and 4 k overflows before the 3 comes off.
+        if (4 * k > INT16_MAX)
             throw SizingError("Spec sheet: too many motors in one family");
         Add_Motor_Sheets(*mobjExcelApp, 4 * k - 3, std::to_string(k));
         mintFamSheetNumber = static_cast<std::int16_t>(k + 1);

@@ -234,6 +234,8 @@ private:
     double PmlThermal(double w, Kind kind) const;
     void Temperatures(double I, double R, double Pml, double& Tw, double& Tc) const;
     double ThermalCurrent6(double budgetTemp, double Pml, double Rhot) const;
+    double ThermalTorque(double I6, Kind kind) const;
+    double Capability(double current, Kind kind) const;
 
     double DLLimit(double speed, double acc, Kind kind);
     double CLLimit(double speed, double acc, Kind kind);
@@ -249,7 +251,6 @@ private:
     double ContLimit(double speed, double acc, Kind kind);
     double PeakLimit(double speed, double acc, Kind kind);
 
-    double Capability(double current) const;
     double DriveCurrent(double torqueOrForce) const;
     void FillCurvePass(double step);
     void FillCurrentandPLArraysForDrive();

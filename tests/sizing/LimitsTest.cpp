@@ -2,6 +2,7 @@
 // unsaturated motors (the constants are then independent of the current, so every pass of the
 // voltage-limit iteration gives the same value).
 
+#include "LinearHand.h"
 #include "MessageCapture.h"
 #include "RotaryHand.h"
 #include "ServoSet.h"
@@ -35,11 +36,15 @@ protected:
         Load(acx, set);
         acx.DLLMotor().PretestLimits();
     }
-    void CheckRows(const std::vector<LimitRow>& rows)
+    // Continuous and peak torque, or force for a linear motor.
+    void CheckRows(const std::vector<LimitRow>& rows, bool linear = false)
     {
+        MotorTSModel& m = acx.DLLMotor();
         for (const LimitRow& r : rows) {
-            hand::ExpectNear(r.cont, acx.DLLMotor().GetContTorque(r.speed, r.acc), std::string(r.what) + " cont");
-            hand::ExpectNear(r.peak, acx.DLLMotor().GetPeakTorque(r.speed, r.acc), std::string(r.what) + " peak");
+            const double cont = linear ? m.GetContForce(r.speed, r.acc) : m.GetContTorque(r.speed, r.acc);
+            const double peak = linear ? m.GetPeakForce(r.speed, r.acc) : m.GetPeakTorque(r.speed, r.acc);
+            hand::ExpectNear(r.cont, cont, std::string(r.what) + " cont");
+            hand::ExpectNear(r.peak, peak, std::string(r.what) + " peak");
         }
     }
     MotorModelACX acx;
@@ -169,54 +174,19 @@ TEST_F(LimitsTest, WorkingFrictionIsZeroUntilThePretest)
     hand::ExpectNear(h.Kt() * 320 / (2 * 1.5109) - 3, m.GetAnalogVLTorqueAtRadsPerSec(0, 0), "VL after");
 }
 
-// Linear motor: forces in N, speeds in m/s; the six-state scheme even on a digital drive.
-struct LinearHand {
-    ServoSet p = LinearSet();
-    double hot() const { return 1 + 0.00393 * (p.Twr - 25); }
-    double Rhot() const { return (p.Twr - 25) * (p.Rm * 0.00393) + p.Rm; }
-    double fric(double w, double s) const { return -s * (w * p.Bm + p.Tfm); }
-    double pml(double w) const { return (w * p.Bm + p.Tfm) * p.Denable * w + p.Pbl; }
-    double I6(double budget, double w) const
-    {
-        const double P = (budget - (p.Rthwa - p.Rthwc) * pml(w)) / Rhot() / p.Rthwa;
-        return std::sqrt(std::max(P, 0.0));
-    }
-    double DL(double w, double s, double acc) const { return p.Kb * p.Iclim * 1.732050808 / 2 + fric(w, s) + acc; }
-    double CL(double w, double s, double acc) const { return p.Kb * p.Iplim * 1.732050808 / 2 + fric(w, s) + acc; }
-    double PL(double w, double s, double acc) const { return p.Kb * I6(p.Twr - p.Tamb, w) + fric(w, s) + acc; }
-    double RL(double w, double s, double acc) const
-    {
-        return p.Kb * I6((p.Twr - p.Tamb) * p.Rptc * p.Rptc, w) + fric(w, s) + acc;
-    }
-    // Electrical angle per metre from the pole pitch in mm.
-    double VL(double w, double s, double acc) const
-    {
-        const double x = p.Lm * 2 * hand::pi * 1000 * w / p.Np / 4 / hand::pi / p.Rm / hot();
-        return p.Kb * (p.Vs - s * p.Kb * w) / (x * x + 1) / (p.Rm * hot()) + fric(w, s) + acc;
-    }
-};
-
 TEST_F(LimitsTest, LinearMotorForces)
 {
     const LinearHand h;
     LoadAndPretest(h.p);
     MotorTSModel& m = acx.DLLMotor();
-    struct Row {
-        const char* what;
-        double speed, acc, cont, peak;
-    };
-    const std::vector<Row> rows = {
+    CheckRows({
         // Standstill: PL 194.5 < DL 211.5; peak RL 493.9 < CL 514.6.
         {"standstill", 0, 0, h.PL(0, 1, 0), h.RL(0, 1, 0)},
         // 2.9 m/s: back EMF 145 V of 160 V, the six-state limit wins both (the sine one differs).
         {"voltage limited", 2.9, 0, h.VL(2.9, 1, 0), h.VL(2.9, 1, 0)},
         {"decelerating backwards", -1, 0.5, h.PL(1, -1, -2.5), h.RL(1, -1, -2.5)},
         {"above top speed", 3.0001, 0, 0, 0},
-    };
-    for (const Row& r : rows) {
-        hand::ExpectNear(r.cont, m.GetContForce(r.speed, r.acc), std::string(r.what) + " cont");
-        hand::ExpectNear(r.peak, m.GetPeakForce(r.speed, r.acc), std::string(r.what) + " peak");
-    }
+    }, true);
     hand::ExpectNear(h.DL(1, -1, -2.5), m.GetDLForceAtMPerSec(-1, 0.5), "DL");
     hand::ExpectNear(h.CL(1, -1, -2.5), m.GetCLForceAtMPerSec(1, -0.5), "CL");
     hand::ExpectNear(h.PL(1, 1, 0), m.GetPLForceAtMPerSec(1, 0), "PL");

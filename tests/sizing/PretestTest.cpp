@@ -194,18 +194,4 @@ TEST_F(PretestTest, ArithmeticFailureKeepsTheFindingsSoFar)
     EXPECT_EQ(kAmpLarge + kRms, text); // Dp > Mp x 10 = 0; R = 5 > Cc = 0
 }
 
-TEST_F(PretestTest, ResetsTheWorkingValues)
-{
-    ServoSet s;
-    s.Twr = 155;
-    s.Tamb = 40;
-    Load(acx, s);
-    MotorTSModel& m = acx.DLLMotor();
-    EXPECT_EQ(320, m.GetVlim());
-    LoadMotor(m, s);
-    EXPECT_EQ(340, m.GetVlim()); // Vm until the pretest takes Vs again
-    m.PretestLimits();
-    EXPECT_EQ(320, m.GetVlim());
-}
-
 } // namespace

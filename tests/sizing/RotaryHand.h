@@ -19,24 +19,41 @@ inline const double sqrt3 = std::sqrt(3.0);
 
 inline void ExpectNear(double expected, double actual, const std::string& what)
 {
-    EXPECT_NEAR(actual, expected, 1e-9 * std::max(1.0, std::fabs(expected))) << what;
+    EXPECT_NEAR(actual, expected, 1e-12 * std::max(1.0, std::fabs(expected))) << what;
+}
+
+// A limit's value with the sine-peak current that goes with it.
+struct Limit {
+    double value, current;
+};
+
+// The tie rules of the continuous and peak values: VL against PL (or CL), the latter on a tie,
+// then DL (or RL) when lower.
+inline Limit Lowest(const Limit& vl, const Limit& other, const Limit& last)
+{
+    const Limit taken = vl.value < other.value ? vl : other;
+    return last.value < taken.value ? last : taken;
 }
 
 } // namespace hand
 
-// Hand model of a rotary set after the pretest: working friction and damping are the
-// motor's, the hot-resistance factor is taken at 25 degrees C, the voltage limit is Vs.
+// Hand model of a rotary set. After the pretest the working friction and damping are the
+// motor's and the hot-resistance factor is taken at 25 degrees C; before it both are 0 and the
+// factor is taken at Tamb. The voltage limit is Vs either way.
 struct RotaryHand {
     static constexpr double pi = hand::pi;
     ServoSet p;
+    bool pretested = true;
     double Kt() const { return p.Kb * hand::sqrt3 * 141.6 / 2; } // sine-peak oz-in per A
-    double hot() const { return 1 + 0.00393 * (p.Twr - 25); }
+    double hot() const { return 1 + 0.00393 * (p.Twr - (pretested ? 25 : p.Tamb)); }
     double Rhot() const { return (p.Twr - 25) * (p.Rm * 0.00393) + p.Rm; }
+    double damping() const { return pretested ? p.Bm : 0; }
+    double friction() const { return pretested ? p.Tfm : 0; }
     // Friction term: damping per 1000 rpm times the speed in krpm, plus static friction.
-    double fric(double w, double s) const { return -s * (p.Bm * 3 * w / 100 / pi + p.Tfm); }
+    double fric(double w, double s) const { return -s * (damping() * 3 * w / 100 / pi + friction()); }
     double pmlThermal(double w) const
     {
-        return (p.Bm * 30 * w / 1000 / pi + p.Tfm) * p.Denable * 30 * w / 1352 / pi + p.Pbl;
+        return (damping() * 30 * w / 1000 / pi + friction()) * p.Denable * 30 * w / 1352 / pi + p.Pbl;
     }
     double I6(double budget, double w) const
     {
@@ -70,12 +87,30 @@ struct RotaryHand {
         return Kt() * (std::sqrt(d) - m) / (2 * q) + fric(w, s) + acc;
     }
 
-    // Continuous torque at w >= 0 without acceleration or power limit: VL against PL (PL on a
-    // tie), then DL when lower.
-    double Cont(double w) const
+    // The limits at w >= 0 without acceleration or power limit, with their currents.
+    hand::Limit VL(double w) const
     {
-        const double vl = p.DriveModel == "ANALOG" ? VLanalog(w, 1, 0) : VLdigital(w, 1, 0);
-        double taken = vl < PL(w, 1, 0) ? vl : PL(w, 1, 0);
-        return DL(w, 1, 0) < taken ? DL(w, 1, 0) : taken;
+        const double T = p.DriveModel == "ANALOG" ? VLanalog(w, 1, 0) : VLdigital(w, 1, 0);
+        return {T, 2 * (T - fric(w, 1)) / 1.732050808 / p.Kb / 141.6};
     }
+    hand::Limit PLlimit(double w) const { return {PL(w, 1, 0), 2 * I6(p.Twr - p.Tamb, w) / 1.732050808}; }
+    hand::Limit RLlimit(double w) const
+    {
+        return {RL(w, 1, 0), 2 * I6((p.Twr - p.Tamb) * p.Rptc * p.Rptc, w) / 1.732050808};
+    }
+    bool AboveTop(double w) const { return p.Wrmax * 6.2831854 / 60 + 0.00001 < w; }
+    hand::Limit ContPoint(double w) const
+    {
+        if (AboveTop(w))
+            return {0, 0};
+        return hand::Lowest(VL(w), PLlimit(w), {DL(w, 1, 0), p.Iclim});
+    }
+    // Above the top speed the model keeps its earlier peak current; 0 here.
+    hand::Limit PeakPoint(double w) const
+    {
+        if (AboveTop(w))
+            return {0, 0};
+        return hand::Lowest(VL(w), {CL(w, 1, 0), p.Iplim}, RLlimit(w));
+    }
+    double Cont(double w) const { return ContPoint(w).value; }
 };
