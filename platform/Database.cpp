@@ -10,6 +10,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <cstdlib>
+
 class Database::Connection {
 public:
     explicit Connection(const QString& path)
@@ -35,6 +37,13 @@ public:
     QString m_path;
     QString m_name;
 
+    // Closes what is still open while the SQL module's own state exists.
+    static void closeAll()
+    {
+        for (Connection* c : live())
+            c->release();
+    }
+
 private:
     void release()
     {
@@ -51,14 +60,10 @@ private:
 
     static QSet<Connection*>& live()
     {
-        static QSet<Connection*> set;
-        return set;
-    }
-
-    static void closeAll()
-    {
-        for (Connection* c : live())
-            c->release();
+        // Never destroyed: a handle held by a global may let go after every
+        // other static is gone.
+        static auto* set = new QSet<Connection*>;
+        return *set;
     }
 
     bool m_released = false;
@@ -76,6 +81,13 @@ Database Database::open(const QString& path)
     Database result;
     result.m_connection = std::make_shared<Connection>(info.absoluteFilePath());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), result.m_connection->m_name);
+    // Registered after the SQL module set up its connection list, so that an
+    // exit with the application object alive closes ours before that list goes.
+    static const bool closedAtExit = [] {
+        std::atexit(&Connection::closeAll);
+        return true;
+    }();
+    (void)closedAtExit;
     db.setDatabaseName(info.absoluteFilePath());
     // Read-only: SQLite then never creates or changes the file.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));

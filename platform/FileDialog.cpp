@@ -2,8 +2,6 @@
 
 #include <QFileDialog>
 
-FileDialog::Seam* FileDialog::s_seam = nullptr;
-
 QStringList FileDialog::qtFilters(const QString& filter)
 {
     QStringList out;
@@ -28,12 +26,12 @@ QStringList FileDialog::qtFilters(const QString& filter)
 
 std::optional<QString> FileDialog::show(QWidget* parent, Mode mode, const Settings& settings)
 {
-    if (s_seam) {
-        s_seam->m_calls.append(Seam::Call{mode, settings});
-        if (s_seam->m_answers.empty())
+    if (Seam* seam = Seam::current()) {
+        seam->m_calls.append(Seam::Call{mode, settings});
+        if (seam->m_answers.empty())
             return std::nullopt;
-        const Seam::Answer answer = s_seam->m_answers.front();
-        s_seam->m_answers.pop_front();
+        const Seam::Answer answer = seam->m_answers.front();
+        seam->m_answers.pop_front();
         if (answer.cancel)
             return std::nullopt;
         return answer.path;
@@ -53,15 +51,4 @@ std::optional<QString> FileDialog::show(QWidget* parent, Mode mode, const Settin
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
-}
-
-FileDialog::Seam::Seam()
-    : m_previous(FileDialog::s_seam)
-{
-    FileDialog::s_seam = this;
-}
-
-FileDialog::Seam::~Seam()
-{
-    FileDialog::s_seam = m_previous;
 }

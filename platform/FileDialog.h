@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SeamStack.h"
+
 #include <QList>
 #include <QString>
 
@@ -30,17 +32,12 @@ public:
     // "A|*.a|B|*.b" -> "A (*.a);;B (*.b)" unless the label already shows its pattern.
     static QStringList qtFilters(const QString& filter);
 
-    class Seam {
+    class Seam : public SeamStack<Seam> {
     public:
         struct Call {
             Mode mode;
             Settings settings;
         };
-
-        Seam();
-        ~Seam();
-        Seam(const Seam&) = delete;
-        Seam& operator=(const Seam&) = delete;
 
         void queuePath(const QString& path) { m_answers.push_back({false, path}); }
         void queueCancel() { m_answers.push_back({true, QString()}); }
@@ -54,9 +51,5 @@ public:
         };
         std::deque<Answer> m_answers;
         QList<Call> m_calls;
-        Seam* m_previous = nullptr;
     };
-
-private:
-    static Seam* s_seam;
 };

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-MsgBox::Seam* MsgBox::s_seam = nullptr;
-
 static MsgBox::Answer firstButton(MsgBox::Buttons buttons)
 {
     return (buttons == MsgBox::YesNo || buttons == MsgBox::YesNoCancel) ? MsgBox::Yes : MsgBox::OK;
@@ -13,8 +11,8 @@ static MsgBox::Answer firstButton(MsgBox::Buttons buttons)
 MsgBox::Answer MsgBox::show(const QString& prompt, Buttons buttons, const QString& title, Icon icon)
 {
     const Message message{prompt, buttons, title, icon};
-    if (s_seam)
-        return s_seam->answer(message);
+    if (Seam* seam = Seam::current())
+        return seam->answer(message);
 
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
@@ -40,17 +38,6 @@ MsgBox::Answer MsgBox::show(const QString& prompt, Buttons buttons, const QStrin
     case QMessageBox::No: return No;
     default: return buttons == YesNo ? No : Cancel;
     }
-}
-
-MsgBox::Seam::Seam()
-    : m_previous(MsgBox::s_seam)
-{
-    MsgBox::s_seam = this;
-}
-
-MsgBox::Seam::~Seam()
-{
-    MsgBox::s_seam = m_previous;
 }
 
 QStringList MsgBox::Seam::prompts() const

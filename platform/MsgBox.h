@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SeamStack.h"
+
 #include <QList>
 #include <QString>
 
@@ -23,13 +25,8 @@ public:
     static Answer show(const QString& prompt, Buttons buttons, const QString& title,
                        Icon icon = NoIcon);
 
-    class Seam {
+    class Seam : public SeamStack<Seam> {
     public:
-        Seam();
-        ~Seam();
-        Seam(const Seam&) = delete;
-        Seam& operator=(const Seam&) = delete;
-
         // Answers are taken in order; with none queued the first button answers.
         void queue(Answer answer) { m_answers.push_back(answer); }
         const QList<Message>& messages() const { return m_messages; }
@@ -42,9 +39,5 @@ public:
 
         std::deque<Answer> m_answers;
         QList<Message> m_messages;
-        Seam* m_previous = nullptr;
     };
-
-private:
-    static Seam* s_seam;
 };

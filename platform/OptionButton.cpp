@@ -22,7 +22,13 @@ void OptionButton::setValue(bool on)
         return;
     {
         const QSignalBlocker blocker(this);
+        // Qt keeps the checked button of an exclusive group checked; an option
+        // button set to False from code must read False afterwards.
+        const bool exclusive = autoExclusive();
+        if (!on)
+            setAutoExclusive(false);
         setChecked(on);
+        setAutoExclusive(exclusive);
     }
     if (on && m_handler)
         m_handler();

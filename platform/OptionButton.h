@@ -5,7 +5,8 @@
 #include <functional>
 
 // An option button of a group. Choosing it from code runs its Click handler at
-// once (nested) when it was not chosen yet; a user's click always runs it.
+// once (nested) when it was not chosen yet; clearing it from code runs nothing;
+// a user's click always runs it.
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SeamStack.h"
+
 #include <QStringList>
 
 // Opens a written file with the program the desktop associates with it.
@@ -8,20 +10,12 @@ class ShellOpen {
 public:
     static bool open(const QString& path);
 
-    class Seam {
+    class Seam : public SeamStack<Seam> {
     public:
-        Seam();
-        ~Seam();
-        Seam(const Seam&) = delete;
-        Seam& operator=(const Seam&) = delete;
         const QStringList& opened() const { return m_opened; }
 
     private:
         friend class ShellOpen;
         QStringList m_opened;
-        Seam* m_previous = nullptr;
     };
-
-private:
-    static Seam* s_seam;
 };

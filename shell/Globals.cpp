@@ -91,8 +91,6 @@ List21 Drive_Controller_Accessory_List_Item;
 namespace {
 Pulvane_V4::MotorModelACX* s_socx = nullptr;
 QString s_testAppFolder;
-
-const QString kTitle = QStringLiteral("Brevan Quenro");
 }
 
 AxisRecord& Current_Record()
@@ -193,7 +191,8 @@ void Open_Database()
     try {
         System_Database = Database::open(App_Path + QStringLiteral("System Databases97.mdb"));
     } catch (const DatabaseError&) {
-        MsgBox::show(QStringLiteral("Database not found or opened with exclusive rights"), MsgBox::OKOnly, kTitle);
+        MsgBox::show(QStringLiteral("Database not found or opened with exclusive rights"), MsgBox::OKOnly,
+                     Product_Title);
         if (testing)
             throw;
         // The program ends at once: nothing is unloaded or saved.
@@ -238,7 +237,7 @@ bool Write_File(const QString& path, const QString& text, bool noLineBreak)
     const QString error = file.errorString();
     file.close();
     if (!written) {
-        MsgBox::show(QStringLiteral("Unable to write the file %1.\n%2").arg(path, error), MsgBox::OKOnly, kTitle,
+        MsgBox::show(QStringLiteral("Unable to write the file %1.\n%2").arg(path, error), MsgBox::OKOnly, Product_Title,
                      MsgBox::Exclamation);
         return false;
     }
@@ -268,7 +267,7 @@ void Ask_Reset_Axis(const QString& kind)
     const QString question = kind == QLatin1String("Controller")
         ? QStringLiteral("Controller and Drive Incompatibility.  Would you like to reset the axis?")
         : QStringLiteral("Motor and Drive Incompatibility.  Would you like to reset the axis?");
-    if (MsgBox::show(question, MsgBox::YesNo, kTitle) != MsgBox::Yes)
+    if (MsgBox::show(question, MsgBox::YesNo, Product_Title) != MsgBox::Yes)
         return;
     switch (System_Type) {
     case 1:

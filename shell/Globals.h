@@ -23,6 +23,10 @@ namespace Globals {
 
 using List21 = std::array<QString, 21>;
 
+// The product title: the main window's bare caption and the title of the
+// program's own messages.
+inline const QString Product_Title = QStringLiteral("Brevan Quenro");
+
 // Shell, database and cascade state
 extern QString App_Path;
 extern QString Project_Path;

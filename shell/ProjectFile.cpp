@@ -18,17 +18,15 @@ namespace ProjectFile {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Brevan Quenro");
-
 void tell(const QString& text)
 {
-    MsgBox::show(text, MsgBox::OKOnly, kTitle, MsgBox::Exclamation);
+    MsgBox::show(text, MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);
 }
 
 void showFileCaption(mdiMain& main, const QString& path)
 {
     Globals::Project_Path = path;
-    main.setWindowTitle(kTitle + QStringLiteral(" - ") + Globals::Get_File_Name());
+    main.setWindowTitle(Globals::Product_Title + QStringLiteral(" - ") + Globals::Get_File_Name());
 }
 
 // Save_String of the active setup form written to the path; caption and path
@@ -138,7 +136,7 @@ void open(mdiMain& main)
         Globals::Loading_Project = false;
         Globals::Loading_Lists = false;
         Globals::Project_Path.clear();
-        main.setWindowTitle(kTitle);
+        main.setWindowTitle(Globals::Product_Title);
         if (!failure.isEmpty())
             tell(failure);
     }
@@ -156,7 +154,7 @@ void save(mdiMain& main)
 {
     // The bare title means the project has no file yet.
     std::optional<QString> path;
-    if (main.windowTitle().length() == kTitle.length())
+    if (main.windowTitle().length() == Globals::Product_Title.length())
         path = askSavePath(main);
     else
         path = Globals::Project_Path;

@@ -23,7 +23,7 @@ frmAbout::frmAbout()
         box->setFont(font);
         return box;
     };
-    m_label1 = label("Label1", QStringLiteral("Brevan Quenro"), 14, true);
+    m_label1 = label("Label1", Globals::Product_Title, 14, true);
     m_label2 = label("Label2", QStringLiteral("Brevan Dravenor Corporation"), 10, false);
     m_lblVersion = label("lblVersion", QString(), 10, false);
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);

@@ -335,5 +335,5 @@ void frmAccessories::Form_Unload(bool& cancel)
                                     "were not stored.")
                          .arg(AccessoryStore::Entries)
                          .arg(dropped),
-                     MsgBox::OKOnly, QStringLiteral("Brevan Quenro"), MsgBox::Exclamation);
+                     MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);
 }

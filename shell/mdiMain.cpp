@@ -24,8 +24,6 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Brevan Quenro");
-
 mdiMain* g_instance = nullptr;
 
 // Forms that Close, Exit and the window's unload take down first, in this order.
@@ -81,7 +79,7 @@ mdiMain::mdiMain(QWidget* parent)
 {
     g_instance = this;
     setObjectName(QStringLiteral("mdiMain"));
-    setWindowTitle(kTitle);
+    setWindowTitle(Globals::Product_Title);
     setWindowIcon(QIcon(QStringLiteral(":/shell/images/quenro.png")));
 
     m_area = new QMdiArea(this);
@@ -310,8 +308,8 @@ bool mdiMain::setupFormAvailable(int kind)
     const QString name = setupFormName(kind);
     if (!name.isEmpty() && Forms::isRegistered(name))
         return true;
-    MsgBox::show(QStringLiteral("%1 is not yet available.").arg(setupKindCaption(kind)), MsgBox::OKOnly, kTitle,
-                 MsgBox::Information);
+    MsgBox::show(QStringLiteral("%1 is not yet available.").arg(setupKindCaption(kind)), MsgBox::OKOnly,
+                 Globals::Product_Title, MsgBox::Information);
     return false;
 }
 
@@ -339,7 +337,7 @@ void mdiMain::showSetupState(int kind)
 
 void mdiMain::showStartState()
 {
-    setWindowTitle(kTitle);
+    setWindowTitle(Globals::Product_Title);
     m_mnuNew->setEnabled(true);
     Toolbar_Button(1)->setEnabled(true);
     Toolbar_Button(2)->setEnabled(true);
@@ -502,7 +500,7 @@ void mdiMain::createXMLfor_Extranet()
         Globals::Write_And_Open(*path, Globals::Price_Table_Text);
     } catch (const std::exception& e) {
         hideForm(waitName);
-        MsgBox::show(QString::fromUtf8(e.what()), MsgBox::OKOnly, kTitle, MsgBox::Exclamation);
+        MsgBox::show(QString::fromUtf8(e.what()), MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);
     }
 }
 

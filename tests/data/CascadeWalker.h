@@ -4,7 +4,6 @@
 
 #include <QList>
 #include <QMap>
-#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -48,16 +47,22 @@ public:
     QMap<QString, CascadePath> driveControllerPaths() const;
     QMap<QString, CascadePath> controllerPaths() const;
 
-    // Every motor series that the setup kind offers with any drive.
-    QStringList seriesOfferedWithDrives() const;
-    QStringList seriesOfferedWithDriveControllers() const;
+    // Every motor series offered with drives ("Include with Drives") or with
+    // drive/controllers ("Include with DriveControllers").
+    QStringList seriesOffered(const QString& includeColumn) const;
 
 private:
     QStringList list(const QString& sql, const QVariantList& params = {}) const;
-    // (technology, name) pairs: the technology list, then the names each technology offers.
-    QList<QPair<QString, QString>> namesByTechnology(const QString& technologies, const QString& names) const;
+    // The technology list, then the drives each technology offers (the
+    // technology bound first, then the values of more).
+    QList<CascadePath> heads(const QString& technologies, const QString& names, const QVariantList& more = {}) const;
     QStringList seriesOfDrive(const QString& drive, const QString& includeColumn) const;
-    void addPaths(QMap<QString, CascadePath>& paths, CascadePath head, const QString& includeColumn) const;
+    // The first finished path of every series that one of the drives offers.
+    QMap<QString, CascadePath> pathsFrom(const QList<CascadePath>& heads, const QString& includeColumn) const;
+    // [Drive to Motor] rows under the path's keys above the column (all seven keys
+    // without one), ordered by the column; keyValues lists that column's values.
+    Recordset keyRows(const QString& select, const CascadePath& path, const QString& column = {}) const;
+    QStringList keyValues(const QString& column, const CascadePath& path) const;
     std::optional<CascadePath> finish(CascadePath path) const;
     bool finishRow(CascadePath& path, const QString& partNumberType) const;
 

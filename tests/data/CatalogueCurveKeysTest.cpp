@@ -1,4 +1,5 @@
 #include "CatalogueDatabases.h"
+#include "VoltageOffers.h"
 
 #include <gtest/gtest.h>
 
@@ -8,53 +9,18 @@
 
 namespace {
 
-struct Offer {
-    QString voltage;   // list item
-    double bus;
-    QString column;
-    QString wiring;    // steppers only
-};
-
-bool offers(const Recordset& row, const QString& column)
-{
-    return !row.isNull(column) && row.text(column) != QLatin1String("N/A");
-}
-
-// The voltage items (and stepper wirings) a Drive to Motor row offers, with the column each reads.
-QList<Offer> offersOf(const Recordset& row, bool stepper)
-{
-    static const QList<QPair<QString, double>> kItems = {
-        {"24VDC", 24}, {"48VDC", 48}, {"75VDC", 75}, {"120VAC", 170}, {"230VAC", 325}, {"460VAC", 650}};
-    QList<Offer> result;
-    for (const auto& [voltage, bus] : kItems) {
-        const QString plain = voltage + QLatin1String("_Drive");
-        const QString parallel = plain + QLatin1String("_Parallel");
-        if (stepper) {
-            if (offers(row, plain))
-                result.append({voltage, bus, plain, QStringLiteral("SERIES")});
-            if (offers(row, parallel))
-                result.append({voltage, bus, parallel, QStringLiteral("PARALLEL")});
-        } else if (offers(row, plain) || offers(row, parallel)) {
-            if (voltage == QLatin1String("460VAC"))
-                result.append({QStringLiteral("400VAC"), 565, plain, {}});
-            result.append({voltage, bus, plain, {}});
-        }
-    }
-    return result;
-}
+using C = CatalogueDatabases;
 
 std::string sortedJoin(const QSet<QString>& set)
 {
-    QStringList list = set.values();
-    list.sort();
-    return list.join(u'|').toStdString();
+    return C::sortedJoin(set.values());
 }
 
 // The README's gaps of stepper keys (which carry wiring and voltage) or of the other kinds.
 QSet<QString> gapsOfKind(bool stepper)
 {
     QSet<QString> gaps;
-    for (const QString& gap : CatalogueDatabases::curveGaps()) {
+    for (const QString& gap : C::curveGaps()) {
         if (gap.contains(QLatin1String("__(")) == stepper)
             gaps.insert(gap);
     }
@@ -71,24 +37,6 @@ struct HandedKeys {
             missing.insert(key);
     }
 };
-
-Recordset rowsOfType(const QString& types)
-{
-    return CatalogueDatabases::product().OpenRecordset(QStringLiteral(
-        "SELECT m.*, s.[PartNumber Type] AS PartNumberType, c.Prefix AS ConstructionPrefix, "
-        "c.DriveOnly_Controller_Portion AS ConstructionTail FROM [Drive to Motor] m "
-        "JOIN Motors s ON s.[Motor Name] = m.[Motor Name] "
-        "JOIN [Drive Construction] c ON c.[Drive Name] = m.[Drive Name] WHERE s.[PartNumber Type] IN (%1)")
-                                                         .arg(types));
-}
-
-QString curveDriveKey(const Recordset& row, const QString& column)
-{
-    const QString part = row.text("ConstructionPrefix") + row.text(column) + row.text("ConstructionTail");
-    return CatalogueDatabases::column(CatalogueDatabases::product(), QStringLiteral(
-        "SELECT [Drive Cross Ref].[Database Part Number] From [Drive Cross Ref] WHERE "
-        "((([Drive Cross Ref].[Drive Part Number])=?));"), {part}).value(0);
-}
 
 int lineVoltageClass(double bus)
 {
@@ -124,15 +72,15 @@ TEST(CatalogueCurveKeys, ServoKeysResolveAndEveryPairPassesThePretestData)
 {
     HandedKeys keys;
     int pairs = 0;
-    for (Recordset row = rowsOfType("'L7_Servo', 'QD_Servo'"); !row.eof(); row.moveNext()) {
+    for (Recordset row = VoltageOffers::rows("'L7_Servo', 'QD_Servo'"); !row.eof(); row.moveNext()) {
         const QString motorKey = row.text("Curve Database Motor Part Number");
-        Recordset motor = CatalogueDatabases::servo().OpenRecordset(
+        Recordset motor = C::servo().OpenRecordset(
             QStringLiteral("SELECT * From MotorData WHERE ((MotorData.ProductKey)=?);"), {motorKey});
         keys.note(motorKey, !motor.eof());
-        for (const Offer& offer : offersOf(row, false)) {
-            const QString driveKey = curveDriveKey(row, offer.column);
+        for (const VoltageOffer& offer : VoltageOffers::of(row, false)) {
+            const QString driveKey = VoltageOffers::curveDriveKey(row, offer.column);
             ASSERT_FALSE(driveKey.isEmpty());
-            Recordset amp = CatalogueDatabases::servo().OpenRecordset(
+            Recordset amp = C::servo().OpenRecordset(
                 QStringLiteral("SELECT * From AmplifierDataTable WHERE ((AmplifierDataTable.PartNumber)=?) "
                                "AND ((AmplifierDataTable.VsDefault) > ?)ORDER BY AmplifierDataTable.SwitchFreq;"),
                 {driveKey, lineVoltageClass(offer.bus)});
@@ -154,20 +102,20 @@ TEST(CatalogueCurveKeys, ServoKeysResolveAndEveryPairPassesThePretestData)
 TEST(CatalogueCurveKeys, StepperKeysResolveForEveryWiringAndVoltage)
 {
     HandedKeys keys;
-    for (Recordset row = rowsOfType("'Stepper'"); !row.eof(); row.moveNext()) {
-        for (const Offer& offer : offersOf(row, true)) {
+    for (Recordset row = VoltageOffers::rows("'Stepper'"); !row.eof(); row.moveNext()) {
+        for (const VoltageOffer& offer : VoltageOffers::of(row, true)) {
             const QString key = row.text("Curve Database Motor Part Number") + "__(" + offer.wiring.left(3) + ","
                                 + offer.voltage + ")";
-            const int motorId = CatalogueDatabases::number(CatalogueDatabases::stepper(), QStringLiteral(
+            const int motorId = C::number(C::stepper(), QStringLiteral(
                 "SELECT MotorData.ID From MotorData WHERE ((MotorData.ProductKey)=?);"), {key});
             keys.note(key, motorId > 0);
             if (motorId == 0)
                 continue;
-            const int driveId = CatalogueDatabases::number(CatalogueDatabases::stepper(), QStringLiteral(
+            const int driveId = C::number(C::stepper(), QStringLiteral(
                 "SELECT Drives.ID From Drives WHERE (((Drives.Name)=?) AND ((Drives.MotorID)=?));"),
-                {curveDriveKey(row, offer.column), motorId});
+                {VoltageOffers::curveDriveKey(row, offer.column), motorId});
             ASSERT_GT(driveId, 0) << key.toStdString();
-            Recordset points = CatalogueDatabases::stepper().OpenRecordset(QStringLiteral(
+            Recordset points = C::stepper().OpenRecordset(QStringLiteral(
                 "SELECT MotorPerformance.Speed, MotorPerformance.Torque From MotorPerformance Where "
                 "(((MotorPerformance.MotorID) = ?) And ((MotorPerformance.DriveID) = ?))ORDER BY MotorPerformance.Speed;"),
                 {motorId, driveId});
@@ -193,19 +141,19 @@ TEST(CatalogueCurveKeys, StepperKeysResolveForEveryWiringAndVoltage)
 TEST(CatalogueCurveKeys, DirectDriveKeysResolveWithContinuousAndPeakCurves)
 {
     HandedKeys keys;
-    for (Recordset row = rowsOfType("'Colbitum'"); !row.eof(); row.moveNext()) {
+    for (Recordset row = VoltageOffers::rows("'Colbitum'"); !row.eof(); row.moveNext()) {
         const QString key = row.text("Curve Database Motor Part Number");
-        const int motorId = CatalogueDatabases::number(CatalogueDatabases::directDrive(), QStringLiteral(
+        const int motorId = C::number(C::directDrive(), QStringLiteral(
             "SELECT MotorData.ID, MotorData.Voltage From MotorData WHERE ((MotorData.ProductKey)=?);"), {key});
         keys.note(key, motorId > 0);
-        for (const Offer& offer : offersOf(row, false)) {
-            EXPECT_GT(CatalogueDatabases::number(CatalogueDatabases::directDrive(), QStringLiteral(
+        for (const VoltageOffer& offer : VoltageOffers::of(row, false)) {
+            EXPECT_GT(C::number(C::directDrive(), QStringLiteral(
                           "SELECT Drives.ID From Drives WHERE (((Drives.Name)=?) AND ((Drives.MotorID)=?));"),
-                          {curveDriveKey(row, offer.column), motorId}), 0)
+                          {VoltageOffers::curveDriveKey(row, offer.column), motorId}), 0)
                 << key.toStdString() << " @" << offer.voltage.toStdString();
         }
         for (const int peak : {0, 1}) {
-            Recordset points = CatalogueDatabases::directDrive().OpenRecordset(QStringLiteral(
+            Recordset points = C::directDrive().OpenRecordset(QStringLiteral(
                 "SELECT MotorPerformance.Speed, MotorPerformance.Torque From MotorPerformance Where "
                 "(((MotorPerformance.MotorID) = ?) AND ((MotorPerformance.PeakCurve) = ?)) ORDER BY MotorPerformance.Speed;"),
                 {motorId, peak});

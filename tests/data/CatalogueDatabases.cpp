@@ -4,43 +4,27 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <map>
+
 namespace {
 
-Database openBesideBinary(const QString& fileName)
+// Each file is opened once and kept for the whole run (map nodes keep their place).
+const Database& besideBinary(const char* fileName)
 {
-    return Database::open(CatalogueDatabases::folder() + fileName);
+    static std::map<std::string, Database> open;
+    auto it = open.find(fileName);
+    if (it == open.end())
+        it = open.emplace(fileName, Database::open(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                                   + QLatin1String(fileName))).first;
+    return it->second;
 }
 
 }
 
-QString CatalogueDatabases::folder()
-{
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
-}
-
-const Database& CatalogueDatabases::product()
-{
-    static const Database db = openBesideBinary(QStringLiteral("System Databases97.mdb"));
-    return db;
-}
-
-const Database& CatalogueDatabases::servo()
-{
-    static const Database db = openBesideBinary(QStringLiteral("BrevanServos_USA97.mDB"));
-    return db;
-}
-
-const Database& CatalogueDatabases::directDrive()
-{
-    static const Database db = openBesideBinary(QStringLiteral("BrevanDirectDrive97.mDB"));
-    return db;
-}
-
-const Database& CatalogueDatabases::stepper()
-{
-    static const Database db = openBesideBinary(QStringLiteral("BrevanSteppers97.mDB"));
-    return db;
-}
+const Database& CatalogueDatabases::product() { return besideBinary("System Databases97.mdb"); }
+const Database& CatalogueDatabases::servo() { return besideBinary("BrevanServos_USA97.mDB"); }
+const Database& CatalogueDatabases::directDrive() { return besideBinary("BrevanDirectDrive97.mDB"); }
+const Database& CatalogueDatabases::stepper() { return besideBinary("BrevanSteppers97.mDB"); }
 
 QStringList CatalogueDatabases::column(const Database& db, const QString& sql, const QVariantList& params)
 {
@@ -54,10 +38,36 @@ QStringList CatalogueDatabases::column(const Database& db, const QString& sql, c
     return values;
 }
 
+QStringList CatalogueDatabases::column(const QString& sql, const QVariantList& params)
+{
+    return column(product(), sql, params);
+}
+
 int CatalogueDatabases::number(const Database& db, const QString& sql, const QVariantList& params)
 {
     Recordset rs = db.OpenRecordset(sql, params);
     return rs.eof() ? 0 : rs.integer(rs.fieldNames().first());
+}
+
+int CatalogueDatabases::number(const QString& sql, const QVariantList& params)
+{
+    return number(product(), sql, params);
+}
+
+std::string CatalogueDatabases::joined(const QString& sql, const QVariantList& params)
+{
+    return join(column(sql, params));
+}
+
+std::string CatalogueDatabases::join(const QStringList& values)
+{
+    return values.join(u'|').toStdString();
+}
+
+std::string CatalogueDatabases::sortedJoin(QStringList values)
+{
+    values.sort();
+    return join(values);
 }
 
 QSet<QString> CatalogueDatabases::curveGaps()

@@ -6,38 +6,36 @@
 
 namespace {
 
+using C = CatalogueDatabases;
 using Columns = QMap<QString, QStringList>;
-
-QStringList sorted(QStringList list)
-{
-    list.sort();
-    return list;
-}
 
 QStringList columnsOf(const Database& db, const QString& table)
 {
-    return CatalogueDatabases::column(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table});
+    return C::column(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table});
 }
 
 QStringList textColumnsOf(const Database& db, const QString& table)
 {
-    return CatalogueDatabases::column(
+    return C::column(
         db, QStringLiteral("SELECT name FROM pragma_table_info(?) WHERE upper(type) = 'TEXT'"), {table});
 }
 
 QStringList tablesOf(const Database& db)
 {
-    return CatalogueDatabases::column(
+    return C::column(
         db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
 }
 
 void expectTables(const Database& db, const Columns& expected)
 {
-    EXPECT_EQ(sorted(tablesOf(db)).join(u'|').toStdString(), sorted(expected.keys()).join(u'|').toStdString());
+    EXPECT_EQ(C::sortedJoin(tablesOf(db)), C::sortedJoin(expected.keys()));
     for (auto it = expected.begin(); it != expected.end(); ++it)
-        EXPECT_EQ(sorted(columnsOf(db, it.key())).join(u'|').toStdString(),
-                  sorted(it.value()).join(u'|').toStdString())
-            << it.key().toStdString();
+        EXPECT_EQ(C::sortedJoin(columnsOf(db, it.key())), C::sortedJoin(it.value())) << it.key().toStdString();
+}
+
+QList<const Database*> allDatabases()
+{
+    return {&C::product(), &C::servo(), &C::directDrive(), &C::stepper()};
 }
 
 QStringList numbered(const QString& pattern, int count)
@@ -59,7 +57,7 @@ const QStringList kFeedbackFlags = {"IncEncFeedback", "ResFeedback", "Rendat", "
 
 TEST(CatalogueSchema, ProductDatabaseHoldsEveryTableAndFieldTheProgramReads)
 {
-    expectTables(CatalogueDatabases::product(), {
+    expectTables(C::product(), {
         {"Drives", {"Drive Type", "Drive Name"}},
         {"DriveControllers", {"DriveController Type", "DriveController Name"}},
         {"Controllers", {"Controller Name"}},
@@ -95,7 +93,7 @@ TEST(CatalogueSchema, ProductDatabaseHoldsEveryTableAndFieldTheProgramReads)
 
 TEST(CatalogueSchema, CurveDatabasesHoldTheTablesTheCurveBuildersRead)
 {
-    expectTables(CatalogueDatabases::servo(), {
+    expectTables(C::servo(), {
         {"MotorData", QStringList{"ProductKey", "MotorKb", "WindingResistance", "MaxInductance", "MinInductance",
                                   "WindingThermalResistance", "MotorThermalResistance", "MotorMaxBusVoltage",
                                   "WindingThermalTimeConstant", "MotorThermalTimeConstant", "Damping", "Friction",
@@ -108,12 +106,12 @@ TEST(CatalogueSchema, CurveDatabasesHoldTheTablesTheCurveBuildersRead)
                                            "SwitchFreq", "SwitchFreqEnable", "MaxContPower", "MaxPeakPower"}
                                    + kFeedbackFlags},
     });
-    expectTables(CatalogueDatabases::directDrive(), {
+    expectTables(C::directDrive(), {
         {"MotorData", {"ID", "ProductKey", "MotorSeriesName", "FrameSize", "Voltage"}},
         {"Drives", {"ID", "Name", "MotorID", "AmpFamily"}},
         {"MotorPerformance", {"MotorID", "Speed", "SpeedUnitID", "Torque", "TorqueUnitID", "PeakCurve"}},
     });
-    expectTables(CatalogueDatabases::stepper(), {
+    expectTables(C::stepper(), {
         {"MotorData", {"ID", "ProductKey", "MotorSeriesName", "FrameSize", "MotorStackNumber", "MotorWindingLetter",
                        "MotorWiringType", "MotorPartNumber", "Voltage"}},
         {"Drives", {"ID", "AmpFamily", "Name", "MotorID"}},
@@ -123,69 +121,59 @@ TEST(CatalogueSchema, CurveDatabasesHoldTheTablesTheCurveBuildersRead)
 
 TEST(CatalogueSchema, TextComparesWithoutCaseAndWholeNumbersAreIntegers)
 {
-    for (const Database* db : {&CatalogueDatabases::product(), &CatalogueDatabases::servo(),
-                               &CatalogueDatabases::directDrive(), &CatalogueDatabases::stepper()}) {
+    for (const Database* db : allDatabases()) {
         for (const QString& table : tablesOf(*db)) {
-            const QString sql = CatalogueDatabases::column(
-                *db, QStringLiteral("SELECT sql FROM sqlite_master WHERE name = ?"), {table}).value(0);
+            const QString sql = C::column(*db, QStringLiteral("SELECT sql FROM sqlite_master WHERE name = ?"),
+                                          {table}).value(0);
             for (const QString& column : textColumnsOf(*db, table))
                 EXPECT_TRUE(sql.contains(QStringLiteral("\"%1\" TEXT COLLATE NOCASE").arg(column)))
                     << table.toStdString() << "." << column.toStdString();
         }
     }
-    const Database& product = CatalogueDatabases::product();
-    EXPECT_EQ(CatalogueDatabases::column(product, QStringLiteral(
-                  "SELECT [Drives].[Drive Name] FROM [Drives] WHERE (([Drives].[Drive Name])=?);"), {"bsd-230"})
-                  .join(u'|').toStdString(),
+    EXPECT_EQ(C::joined(QStringLiteral(
+                  "SELECT [Drives].[Drive Name] FROM [Drives] WHERE (([Drives].[Drive Name])=?);"), {"bsd-230"}),
               "BSD-230");
     // A whole number reads back as one ("4", not "4.0") wherever a list shows it.
-    EXPECT_EQ(CatalogueDatabases::number(product, QStringLiteral(
+    EXPECT_EQ(C::number(QStringLiteral(
                   "SELECT count(*) FROM [All Controllers] WHERE typeof(TotalAxes) <> 'integer' OR "
                   "typeof(TotalServos) <> 'integer' OR typeof(TotalSteppers) <> 'integer' OR "
                   "typeof([TNL Axes]) <> 'integer'")), 0);
-    EXPECT_EQ(CatalogueDatabases::column(product, QStringLiteral(
+    EXPECT_EQ(C::joined(QStringLiteral(
                   "SELECT DISTINCT [All Controllers].[TNL Axes] FROM [All Controllers] WHERE "
                   "((([All Controllers].[Controller Name])=?) AND (NOT ([All Controllers].[TNL Axes])=0))"
-                  "ORDER BY [All Controllers].[TNL Axes];"), {"KEX200"}).join(u'|').toStdString(),
+                  "ORDER BY [All Controllers].[TNL Axes];"), {"KEX200"}),
               "2|4|6|8");
 }
 
 TEST(CatalogueSchema, YesNoFieldsHoldOnlyOneOrZero)
 {
-    struct Flag { const Database* db; QString table; QString column; };
-    QList<Flag> flags = {
-        {&CatalogueDatabases::product(), "Motors", "Include with Drives"},
-        {&CatalogueDatabases::product(), "Motors", "Include with DriveControllers"},
-        {&CatalogueDatabases::product(), "DriveController Construction", "Power Level First"},
-        {&CatalogueDatabases::product(), "All DriveControllers", "JTR Ready"},
-        {&CatalogueDatabases::product(), "All DriveControllers", "DUW Ready"},
-        {&CatalogueDatabases::product(), "All Controllers", "JTR Ready"},
-        {&CatalogueDatabases::product(), "All Controllers", "DUW Ready"},
-        {&CatalogueDatabases::product(), "All Controllers", "LUMIO Ready"},
-        {&CatalogueDatabases::servo(), "AmplifierDataTable", "SwitchFreqEnable"},
-        {&CatalogueDatabases::directDrive(), "MotorPerformance", "PeakCurve"},
+    struct Flags { const Database& db; QString table; QStringList columns; };
+    const QList<Flags> flags = {
+        {C::product(), "Motors", {"Include with Drives", "Include with DriveControllers"}},
+        {C::product(), "DriveController Construction", {"Power Level First"}},
+        {C::product(), "All DriveControllers", {"JTR Ready", "DUW Ready"}},
+        {C::product(), "All Controllers", {"JTR Ready", "DUW Ready", "LUMIO Ready"}},
+        {C::servo(), "AmplifierDataTable", QStringList{"SwitchFreqEnable"} + kFeedbackFlags},
+        {C::servo(), "MotorData", kFeedbackFlags},
+        {C::directDrive(), "MotorPerformance", {"PeakCurve"}},
     };
-    for (const QString& flag : kFeedbackFlags) {
-        flags.append({&CatalogueDatabases::servo(), "MotorData", flag});
-        flags.append({&CatalogueDatabases::servo(), "AmplifierDataTable", flag});
-    }
-    for (const Flag& f : flags) {
-        EXPECT_EQ(CatalogueDatabases::number(*f.db, QStringLiteral(
-                      "SELECT count(*) FROM \"%1\" WHERE \"%2\" IS NULL OR typeof(\"%2\") <> 'integer' "
-                      "OR \"%2\" NOT IN (0, 1)").arg(f.table, f.column)), 0)
-            << f.table.toStdString() << "." << f.column.toStdString();
-        EXPECT_GT(CatalogueDatabases::number(*f.db, QStringLiteral("SELECT count(*) FROM \"%1\"").arg(f.table)), 0);
+    for (const Flags& f : flags) {
+        EXPECT_GT(C::number(f.db, QStringLiteral("SELECT count(*) FROM \"%1\"").arg(f.table)), 0);
+        for (const QString& column : f.columns)
+            EXPECT_EQ(C::number(f.db, QStringLiteral("SELECT count(*) FROM \"%1\" WHERE \"%2\" IS NULL OR "
+                                                     "typeof(\"%2\") <> 'integer' OR \"%2\" NOT IN (0, 1)")
+                                          .arg(f.table, column)), 0)
+                << f.table.toStdString() << "." << column.toStdString();
     }
 }
 
 TEST(CatalogueSchema, NoTextHoldsALeadingOrTrailingBlank)
 {
-    for (const Database* db : {&CatalogueDatabases::product(), &CatalogueDatabases::servo(),
-                               &CatalogueDatabases::directDrive(), &CatalogueDatabases::stepper()}) {
+    for (const Database* db : allDatabases()) {
         for (const QString& table : tablesOf(*db)) {
             for (const QString& column : textColumnsOf(*db, table))
-                EXPECT_EQ(CatalogueDatabases::number(*db, QStringLiteral(
-                              "SELECT count(*) FROM \"%1\" WHERE \"%2\" <> trim(\"%2\")").arg(table, column)), 0)
+                EXPECT_EQ(C::number(*db, QStringLiteral("SELECT count(*) FROM \"%1\" WHERE \"%2\" <> trim(\"%2\")")
+                                             .arg(table, column)), 0)
                     << table.toStdString() << "." << column.toStdString();
         }
     }
@@ -193,8 +181,7 @@ TEST(CatalogueSchema, NoTextHoldsALeadingOrTrailingBlank)
 
 TEST(CatalogueSchema, BuiltFilesAnswerBracketedQueriesWithBoundValues)
 {
-    const Database& product = CatalogueDatabases::product();
-    Recordset frames = product.OpenRecordset(
+    Recordset frames = C::product().OpenRecordset(
         QStringLiteral("SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size "
                        "FROM [Drive to Motor] WHERE ((([Drive to Motor].[Drive Name])=?) AND "
                        "(([Drive to Motor].[Motor Name])=?))ORDER BY [Drive to Motor].Frame_Size;"),
@@ -203,17 +190,17 @@ TEST(CatalogueSchema, BuiltFilesAnswerBracketedQueriesWithBoundValues)
     for (; !frames.eof(); frames.moveNext())
         if (!seen.contains(frames.text("frame_size")))
             seen << frames.text("frame_size");
-    EXPECT_EQ(seen.join(u'|').toStdString(), "23|34");
+    EXPECT_EQ(C::join(seen), "23|34");
 
-    EXPECT_EQ(CatalogueDatabases::column(product, QStringLiteral(
+    EXPECT_EQ(C::joined(QStringLiteral(
                   "SELECT DISTINCT [Drive to Motor].[Motor Name], [Drive to Motor].[Drive Name], "
                   "Motors.[Include with Drives] FROM Motors INNER JOIN [Drive to Motor] ON "
                   "Motors.[Motor Name] = [Drive to Motor].[Motor Name] WHERE ((([Drive to Motor].[Drive Name])=?) "
                   "AND ((Motors.[Include with Drives])=True)) ORDER BY [Drive to Motor].[Motor Name];"),
-                  {"iQO"}).join(u'|').toStdString(),
+                  {"iQO"}),
               "");   // the integrated drive/controller's motor is never offered with drives
 
-    Recordset motor = CatalogueDatabases::servo().OpenRecordset(
+    Recordset motor = C::servo().OpenRecordset(
         QStringLiteral("SELECT MotorData.ProductKey, MotorData.MotorKb, MotorData.MaxSpeed, MotorData.Sincos "
                        "From MotorData WHERE ((MotorData.ProductKey)=?);"), {"KX232AE"});
     ASSERT_FALSE(motor.eof());
@@ -221,21 +208,21 @@ TEST(CatalogueSchema, BuiltFilesAnswerBracketedQueriesWithBoundValues)
     EXPECT_GT(motor.number("MotorKb"), 0.0);
     EXPECT_FALSE(motor.boolean("SinCos"));
 
-    Recordset freqs = CatalogueDatabases::servo().OpenRecordset(
+    Recordset freqs = C::servo().OpenRecordset(
         QStringLiteral("SELECT AmplifierDataTable.Dname, AmplifierDataTable.PartNumber, AmplifierDataTable.SwitchFreq "
                        "From AmplifierDataTable WHERE ((AmplifierDataTable.PartNumber)=?)AND "
                        "((AmplifierDataTable.VsDefault) > ?)ORDER BY AmplifierDataTable.SwitchFreq;"),
         {"BSD4608", 460});
-    QStringList frequencies;
+    QStringList frequencies;   // whole frequencies read back without a decimal part
     for (; !freqs.eof(); freqs.moveNext())
-        frequencies << freqs.value("SwitchFreq").toString();
-    EXPECT_EQ(frequencies.join(u'|').toStdString(), "4|8");
+        frequencies << freqs.text("SwitchFreq");
+    EXPECT_EQ(C::join(frequencies), "4|8");
 
-    EXPECT_EQ(CatalogueDatabases::column(CatalogueDatabases::directDrive(), QStringLiteral(
+    EXPECT_EQ(C::column(C::directDrive(), QStringLiteral(
                   "SELECT MotorData.ID, MotorData.Voltage From MotorData WHERE ((MotorData.ProductKey)=?);"),
                   {"CR02100-230"}).size(), 1);
-    EXPECT_EQ(CatalogueDatabases::column(CatalogueDatabases::stepper(), QStringLiteral(
+    EXPECT_EQ(C::join(C::column(C::stepper(), QStringLiteral(
                   "SELECT MotorData.MotorSeriesName, MotorData.ID From MotorData WHERE ((MotorData.ProductKey)=?);"),
-                  {"SX232A__(SER,24VDC)"}).join(u'|').toStdString(),
+                  {"SX232A__(SER,24VDC)"})),
               "SX");
 }

@@ -7,6 +7,9 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+#include <map>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -134,4 +137,31 @@ TEST_F(DatabaseTest, OpenedReadOnlyAndStatementErrorsRaise)
     EXPECT_FALSE(db.isOpen());
     EXPECT_THROW(db.OpenRecordset("SELECT 1"), DatabaseError);
     EXPECT_EQ(copy.OpenRecordset("SELECT * FROM [Drive to Motor]").recordCount(), 3);
+}
+
+namespace {
+
+// The program keeps its databases in globals that outlive main and may end
+// with the application object still alive; either way they close cleanly.
+void keepUntilExit(const QString& path)
+{
+    using Kept = std::map<int, Database>;
+    static Kept kept;   // older than the SQL module's own state
+    for (int i = 0; i < 4; ++i)
+        kept.emplace(i, Database::open(path));
+    std::exit(0);
+}
+
+} // namespace
+
+TEST(DatabaseLifetime, DatabasesHeldUntilExitCloseCleanly)
+{
+    // A fresh process, so that nothing has touched the SQL module before.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("empty.mdb");   // an empty file is an empty database
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EXIT(keepUntilExit(path), ::testing::ExitedWithCode(0), "");
 }

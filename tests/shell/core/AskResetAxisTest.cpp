@@ -1,44 +1,20 @@
+#include "common/StandInForm.h"
 #include "support/AppFixture.h"
 
-#include "shell/Form.h"
-#include "shell/Forms.h"
 #include "shell/Globals.h"
-#include "shell/SetupForm.h"
 
 #include <QStringList>
 
 namespace {
-
-// Stands in for a setup form and records which reset the shell called.
-class RecordingSetupForm : public Form, public SetupForm {
-public:
-    explicit RecordingSetupForm(const QString& name)
-        : Form(name)
-    {
-    }
-
-    void Reset() override { calls << Name() + ".Reset"; }
-    void Reset_Axis() override { calls << Name() + ".Reset_Axis"; }
-    void Load_Previous_Values() override { calls << Name() + ".Load_Previous_Values"; }
-    QString Save_String() override { return QString(); }
-    void Open_File() override {}
-    void Update_Accessories_Display() override {}
-    ListControl* cmbShaft_options() override { return nullptr; }
-    ListControl* cmbOptions() override { return nullptr; }
-
-    static inline QStringList calls;
-};
 
 class AskResetAxisTest : public AppFixture {
 protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        RecordingSetupForm::calls.clear();
-        for (const char* name : {"frmController_Setup", "frmDriveController_Setup", "frmDrive_Setup"}) {
-            const QString formName = QString::fromLatin1(name);
-            Forms::registerForm(formName, [formName] { return new RecordingSetupForm(formName); });
-        }
+        StandInForm::reset();
+        for (const char* name : {"frmController_Setup", "frmDriveController_Setup", "frmDrive_Setup"})
+            StandInForm::registerAs(QString::fromLatin1(name), 0);
     }
 };
 
@@ -56,7 +32,8 @@ TEST_F(AskResetAxisTest, YesResetsTheFormOfTheCurrentKind)
     EXPECT_EQ(msg->messages()[0].prompt, kMotorQuestion);
     EXPECT_EQ(msg->messages()[0].buttons, MsgBox::YesNo);
     EXPECT_EQ(msg->messages()[0].title, "Brevan Quenro");
-    EXPECT_EQ(RecordingSetupForm::calls, QStringList{"frmDrive_Setup.Reset"});
+    // The form's one instance is loaded for the call.
+    EXPECT_EQ(StandInForm::log, QStringList({"Load:frmDrive_Setup", "Reset:frmDrive_Setup"}));
 
     Globals::System_Type = 2;
     msg->queue(MsgBox::Yes);
@@ -65,8 +42,10 @@ TEST_F(AskResetAxisTest, YesResetsTheFormOfTheCurrentKind)
     msg->queue(MsgBox::Yes);
     Globals::Ask_Reset_Axis("Controller");
     EXPECT_EQ(msg->prompts().last(), kControllerQuestion);
-    EXPECT_EQ(RecordingSetupForm::calls,
-              (QStringList{"frmDrive_Setup.Reset", "frmDriveController_Setup.Reset", "frmController_Setup.Reset_Axis"}));
+    EXPECT_EQ(StandInForm::log,
+              QStringList({"Load:frmDrive_Setup", "Reset:frmDrive_Setup", "Load:frmDriveController_Setup",
+                           "Reset:frmDriveController_Setup", "Load:frmController_Setup",
+                           "Reset_Axis:frmController_Setup"}));
 }
 
 TEST_F(AskResetAxisTest, NoAndOtherKindsResetNothing)
@@ -74,8 +53,7 @@ TEST_F(AskResetAxisTest, NoAndOtherKindsResetNothing)
     Globals::System_Type = 4;
     msg->queue(MsgBox::No);
     Globals::Ask_Reset_Axis("Drive");
-    EXPECT_TRUE(RecordingSetupForm::calls.isEmpty());
-    EXPECT_FALSE(Forms::isLoaded("frmDrive_Setup"));
+    EXPECT_TRUE(StandInForm::log.isEmpty());
 
     // The accessory dialog of a controller axis is open: nothing to reset.
     for (int kind : {3, 0}) {
@@ -83,7 +61,7 @@ TEST_F(AskResetAxisTest, NoAndOtherKindsResetNothing)
         msg->queue(MsgBox::Yes);
         Globals::Ask_Reset_Axis("Controller");
     }
-    EXPECT_TRUE(RecordingSetupForm::calls.isEmpty());
+    EXPECT_TRUE(StandInForm::log.isEmpty());
     EXPECT_EQ(msg->messages().size(), 3);
 }
 

@@ -1,4 +1,5 @@
-#include "FixtureDatabase.h"
+#include "common/FixtureDatabase.h"
+#include "common/TestFiles.h"
 #include "support/AppFixture.h"
 
 #include "platform/DatabaseError.h"
@@ -6,7 +7,6 @@
 #include "shell/Globals.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -16,13 +16,6 @@ namespace {
 
 class GlobalsHelpersTest : public AppFixture {
 protected:
-    static QByteArray bytesOf(const QString& path)
-    {
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
-    }
-
     QTemporaryDir dir;
 };
 
@@ -76,7 +69,7 @@ TEST_F(GlobalsHelpersTest, EveryByteValueRoundTripsThroughTheFiles)
     const QString path = dir.filePath("all.txt");
 
     ASSERT_TRUE(Globals::Write_File(path, text, true));
-    EXPECT_EQ(bytesOf(path), all);
+    EXPECT_EQ(fileBytes(path), all);
     EXPECT_EQ(Globals::Read_File(path), text);
     EXPECT_EQ(Globals::Read_File(path).at(0x80), QChar(0x20AC)); // the euro sign of byte 0x80
     EXPECT_TRUE(msg->messages().isEmpty());
@@ -87,21 +80,21 @@ TEST_F(GlobalsHelpersTest, WriteAddsNothingWithTheFlagAndReplacesTheFile)
     const QString path = dir.filePath("project.dat");
     ASSERT_TRUE(Globals::Write_File(path, "4\rQX-205\rA much longer text than the next one\r", true));
     ASSERT_TRUE(Globals::Write_File(path, "4\rKX\r", true));
-    EXPECT_EQ(bytesOf(path), QByteArray("4\rKX\r"));
+    EXPECT_EQ(fileBytes(path), QByteArray("4\rKX\r"));
 
     ASSERT_TRUE(Globals::Write_File(path, "caf\u00e9 \u20ac5", false));
-    EXPECT_EQ(bytesOf(path), QByteArray("caf\xe9 \x80" "5\r\n"));
+    EXPECT_EQ(fileBytes(path), QByteArray("caf\xe9 \x80" "5\r\n"));
 
     // A character the code page lacks is written as "?".
     ASSERT_TRUE(Globals::Write_File(path, "\u03a9", true));
-    EXPECT_EQ(bytesOf(path), QByteArray("?"));
+    EXPECT_EQ(fileBytes(path), QByteArray("?"));
 }
 
 TEST_F(GlobalsHelpersTest, ReadingEmptyOrMissingFiles)
 {
     const QString empty = dir.filePath("empty.txt");
     ASSERT_TRUE(Globals::Write_File(empty, "", true));
-    EXPECT_EQ(bytesOf(empty).size(), 0);
+    EXPECT_EQ(fileBytes(empty).size(), 0);
     EXPECT_EQ(Globals::Read_File(empty), "");
     EXPECT_THROW(Globals::Read_File(dir.filePath("missing.dat")), std::runtime_error);
 }

@@ -1,4 +1,4 @@
-#include "FixtureDatabase.h"
+#include "common/FixtureDatabase.h"
 #include "support/AppFixture.h"
 
 #include "shell/Globals.h"

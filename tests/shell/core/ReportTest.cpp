@@ -1,10 +1,10 @@
 #include "ReportTexts.h"
+#include "common/TestFiles.h"
 #include "support/AppFixture.h"
 
 #include "shell/Globals.h"
 #include "shell/Report.h"
 
-#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -397,9 +397,7 @@ TEST_F(ReportTest, ExportWritesTheReportAndOpensIt)
     EXPECT_EQ(s.initDir, Globals::Application_Folder());
     EXPECT_EQ(s.defaultExt, "");
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = fileBytes(path);
     EXPECT_TRUE(bytes.contains("NOTES: Caf\xe9 rated \xb1" "10%\r\n"));
     EXPECT_TRUE(bytes.endsWith("Motor Feedback Cable\r\n"));
     EXPECT_EQ(Globals::Report_Text, Globals::Build_Report());

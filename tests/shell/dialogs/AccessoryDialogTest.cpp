@@ -31,7 +31,7 @@ protected:
             rows << QString("INSERT INTO ExpIO VALUES ('LUMIO','LUM-%1','LUMIO card %2','0')")
                         .arg(i, 2, 10, QChar('0'))
                         .arg(i);
-        buildDatabase(rows);
+        db->exec(rows);
     }
 
     // The opener's side, as the setup forms and options dialogs do it.
@@ -57,6 +57,7 @@ protected:
         dialog->setCaption(context >= 3 ? "Drive Accessories" : "Controller Accessories");
         dialog->Show();
         Globals::Current_Form = "frmAccessories";
+        StandInForm::log.clear();
         return dialog;
     }
     static void done(frmAccessories* dialog)
@@ -184,13 +185,12 @@ TEST_F(AccessoryDialogTest, ClosingStoresByContextAndTellsTheOpener)
     EXPECT_EQ(Globals::Axis[0].Drive_Accessory_Entry[1], "HX25-8 = Breakout module");
     EXPECT_EQ(Globals::Axis[0].Drive_Accessory_Quantity[1], "1");
     EXPECT_EQ(Globals::Axis[0].Drive_Accessory_Description[0], "Brake resistor");
-    EXPECT_EQ(callLog(), QStringList({"frmDrive_Setup.Update_Accessories_Display{L}"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Update_Accessories_Display:frmDrive_Setup{L}"}));
     EXPECT_EQ(Globals::Current_Form, "frmDrive_Setup");
     EXPECT_TRUE(main->Toolbar1()->isEnabled());
     EXPECT_FALSE(Globals::Loading_Lists);
 
     // An axis of a controller system: closing the window stores, nobody is told.
-    callLog().clear();
     Globals::Current_Axis = 3;
     Forms::get("frmController_Setup");
     dialog = open(3, offered);
@@ -198,7 +198,7 @@ TEST_F(AccessoryDialogTest, ClosingStoresByContextAndTellsTheOpener)
     dialog->close();
     processEvents();
     EXPECT_EQ(Globals::Axis[2].Drive_Accessory_Entry[0], "FL-10 = Line filter");
-    EXPECT_TRUE(callLog().isEmpty());
+    EXPECT_TRUE(StandInForm::log.isEmpty());
     EXPECT_EQ(Globals::System_Type, 1);
     EXPECT_EQ(Globals::Current_Form, "frmController_Setup");
     EXPECT_TRUE(main->Toolbar1()->isEnabled());
@@ -213,14 +213,13 @@ TEST_F(AccessoryDialogTest, ClosingStoresByContextAndTellsTheOpener)
     EXPECT_EQ(first3(Globals::Drive_Controller_Accessory_Entry), "HX25-8 = Breakout module|LUM-17|");
     EXPECT_EQ(first3(Globals::Drive_Controller_Accessory_Quantity), "1|2|");
     EXPECT_EQ(first3(Globals::Drive_Controller_Accessory_Description), "Breakout module|LUMIO card 17|");
-    EXPECT_EQ(callLog(), QStringList({"frmDriveControl.Update_Accessories_Display{L}",
-                                      "frmDriveController_Setup.Update_Accessories_Display{L}"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Update_Accessories_Display:frmDriveControl{L}",
+                                             "Update_Accessories_Display:frmDriveController_Setup{L}"}));
     EXPECT_EQ(Globals::Current_Form, "frmDriveControl");
     EXPECT_FALSE(main->Toolbar1()->isEnabled());
 
-    callLog().clear();
     Globals::Controller_Name = "KEX-2000";
-    auto* control = Forms::get<TestOptionsForm>("frmControl");
+    auto* control = Forms::get<StandInForm>("frmControl");
     control->cmb1[2]->addItem("A6 = 6 Axes");
     control->cmb1[2]->setListIndex(0);
     dialog = open(1, offered);
@@ -228,7 +227,7 @@ TEST_F(AccessoryDialogTest, ClosingStoresByContextAndTellsTheOpener)
     done(dialog);
     EXPECT_EQ(first3(Globals::Controller_Accessory_Entry), "HX25-8 = Breakout module||");
     EXPECT_EQ(Globals::Controller_Accessory_Quantity[0], "4");
-    EXPECT_EQ(callLog(), QStringList({"frmControl.Update_Accessories_Display{L}"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Update_Accessories_Display:frmControl{L}"}));
     EXPECT_EQ(Globals::Current_Form, "frmControl");
     EXPECT_FALSE(main->Toolbar1()->isEnabled());
     EXPECT_TRUE(msg->messages().isEmpty());

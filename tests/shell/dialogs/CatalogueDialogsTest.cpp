@@ -26,7 +26,7 @@ protected:
 TEST_F(CatalogueDialogsTest, KeywayIsAddedForAGearheadOnTheSize16Motor)
 {
     Globals::System_Type = 4;
-    auto* caller = Forms::get<TestSetupForm>("frmDrive_Setup");
+    auto* caller = Forms::get<StandInForm>("frmDrive_Setup");
     caller->shaft->addItems({"K", "S = Smooth"});
     AxisRecord& r = Globals::Current_Record();
     r = AxisRecord {};

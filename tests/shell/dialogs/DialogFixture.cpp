@@ -1,67 +1,15 @@
 #include "DialogFixture.h"
 
-#include "shell/Forms.h"
 #include "shell/Globals.h"
-
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-
-QStringList& callLog()
-{
-    static QStringList log;
-    return log;
-}
-
-namespace {
-
-void logCall(const QString& call)
-{
-    callLog() << call + (Globals::Loading_Lists ? QStringLiteral("{L}") : QString());
-}
-
-} // namespace
-
-TestSetupForm::TestSetupForm(const QString& name)
-    : Form(name), shaft(new ListControl(this)), options(new ListControl(this))
-{
-    shaft->setObjectName(QStringLiteral("cmbShaft_options"));
-    options->setObjectName(QStringLiteral("cmbOptions"));
-    shaft->setClickHandler([this] { logCall(Name() + ".cmbShaft_options[" + shaft->text() + "]"); });
-    options->setClickHandler([this] {
-        const AxisRecord& r = Globals::Current_Record();
-        logCall(Name() + ".cmbOptions[" + options->text() + "|" + r.Shaft_Option + "|" + r.Gearhead_Code + "]");
-    });
-}
-
-void TestSetupForm::Update_Accessories_Display()
-{
-    logCall(Name() + ".Update_Accessories_Display");
-}
-
-TestOptionsForm::TestOptionsForm(const QString& name)
-    : Form(name)
-{
-    for (int i = 0; i < 6; ++i) {
-        cmb1[i] = new ListControl(this);
-        cmb1[i]->setObjectName(QStringLiteral("cmb1(%1)").arg(i));
-    }
-}
-
-void TestOptionsForm::Update_Accessories_Display()
-{
-    logCall(Name() + ".Update_Accessories_Display");
-}
 
 void DialogFixture::SetUp()
 {
     AppFixture::SetUp();
-    callLog().clear();
-    for (const char* name : {"frmDrive_Setup", "frmDriveController_Setup", "frmController_Setup"})
-        Forms::registerForm(name, [name] { return new TestSetupForm(QString::fromLatin1(name)); });
-    for (const char* name : {"frmControl", "frmDriveControl"})
-        Forms::registerForm(name, [name] { return new TestOptionsForm(QString::fromLatin1(name)); });
-    buildDatabase({
+    StandInForm::reset();
+    for (const char* name :
+         {"frmDrive_Setup", "frmDriveController_Setup", "frmController_Setup", "frmControl", "frmDriveControl"})
+        StandInForm::registerAs(QString::fromLatin1(name), 0);
+    db = std::make_unique<FixtureDatabase>(QStringList{
         "CREATE TABLE Gearhead ([Motor Name] TEXT COLLATE NOCASE, Frame_Size TEXT COLLATE NOCASE, "
         "Stack_Length TEXT COLLATE NOCASE, GXX TEXT COLLATE NOCASE, Notes TEXT COLLATE NOCASE)",
         "INSERT INTO Gearhead VALUES ('KX','16','2','GP16-10','Ratio 10:1, backlash 8 arcmin')",
@@ -77,7 +25,7 @@ void DialogFixture::SetUp()
         "INSERT INTO ExpIO VALUES ('DUW','DUW-IN8','8 Inputs','1')",
         "INSERT INTO ExpIO VALUES ('DUW','DUW-AN4','4 Analog Inputs',NULL)",
     });
-    Globals::System_Database = Database::open(dir.filePath("System Databases97.mdb"));
+    Globals::System_Database = Database::open(db->path());
 }
 
 void DialogFixture::TearDown()
@@ -85,22 +33,5 @@ void DialogFixture::TearDown()
     AppFixture::TearDown();
     Globals::System_Database.Close();
     Globals::Shared_Recordset = Recordset();
-}
-
-void DialogFixture::buildDatabase(const QStringList& statements)
-{
-    ASSERT_TRUE(dir.isValid());
-    const QString connection = QStringLiteral("dialog-fixture-writer");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(dir.filePath("System Databases97.mdb"));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        db.transaction();
-        for (const QString& statement : statements)
-            ASSERT_TRUE(q.exec(statement)) << statement.toStdString() << q.lastError().text().toStdString();
-        ASSERT_TRUE(db.commit());
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
+    db.reset();
 }

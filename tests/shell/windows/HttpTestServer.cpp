@@ -12,6 +12,16 @@ HttpTestServer::HttpTestServer()
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
+    m_savedService = qgetenv("QUENRO_PRICE_SERVICE");
+    qputenv("QUENRO_PRICE_SERVICE", baseUrl().toUtf8());
+}
+
+HttpTestServer::~HttpTestServer()
+{
+    if (m_savedService.isNull())
+        qunsetenv("QUENRO_PRICE_SERVICE");
+    else
+        qputenv("QUENRO_PRICE_SERVICE", m_savedService);
 }
 
 QString HttpTestServer::baseUrl() const

@@ -12,6 +12,7 @@ class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 for the price request: it records each
 // request and answers through a responder (or never, when told to stay silent).
+// While it lives, QUENRO_PRICE_SERVICE names it; the earlier value comes back after.
 class HttpTestServer : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
     using Responder = std::function<Reply(const Request&)>;
 
     HttpTestServer();
+    ~HttpTestServer() override;
     QString baseUrl() const;
     void setResponder(Responder responder) { m_responder = std::move(responder); }
     const QList<Request>& requests() const { return m_requests; }
@@ -44,4 +46,5 @@ private:
     Responder m_responder;
     QList<Request> m_requests;
     QHash<QTcpSocket*, QByteArray> m_buffers;
+    QByteArray m_savedService;
 };

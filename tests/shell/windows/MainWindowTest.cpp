@@ -1,5 +1,5 @@
-#include "TestForm.h"
 #include "WindowsFixture.h"
+#include "common/StandInForm.h"
 
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -72,8 +72,13 @@ TEST_F(MainWindow, FirstActivationOpensTheStartDialogAndTheBackground)
 
     main->resize(800, 600);
     processEvents();
-    EXPECT_EQ(main->backgroundPicture().size(), main->mdiArea()->viewport()->size());
-    EXPECT_NE(main->backgroundPicture().size(), inner);
+    const QSize resized = main->mdiArea()->viewport()->size();
+    EXPECT_EQ(main->backgroundPicture().size(), resized);
+    EXPECT_NE(resized, inner);
+
+    // No inner height (minimised): nothing is drawn, the picture stays.
+    main->mdiArea()->viewport()->resize(resized.width(), 0);
+    EXPECT_EQ(main->backgroundPicture().size(), resized);
 }
 
 TEST_F(MainWindow, ActivateCountsHiddenFormsBeforeOpeningTheStartDialog)
@@ -148,7 +153,7 @@ TEST_F(MainWindow, NewOpensTheSetupFormOfEachKind)
     EXPECT_EQ(Globals::System_Type, 4);
     EXPECT_FALSE(main->mnuNew()->isEnabled());
     EXPECT_EQ(buttonStates(), "011101");
-    EXPECT_EQ(TestForm::log, QStringList({"Load:frmDrive_Setup", "Reset:frmDrive_Setup"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Load:frmDrive_Setup", "Reset:frmDrive_Setup"}));
 
     main->mnuController_Only()->trigger();
     EXPECT_TRUE(shown("frmController_Setup"));
@@ -181,11 +186,12 @@ TEST_F(MainWindow, CloseUnloadsInOrderAndShowsTheStartDialog)
     main->mnuAbout()->trigger();
     Globals::Axis[0].Drive_Name = QStringLiteral("kept");
     const int systemType = Globals::System_Type;
-    TestForm::log.clear();
+    StandInForm::log.clear();
 
     main->mnuClose()->trigger();
-    EXPECT_EQ(TestForm::log, QStringList({"Unload:frmAccessories", "Unload:frmControl", "Unload:frmController_Setup",
-                                          "Unload:frmDriveControl", "Unload:frmDrive_Setup", "Unload:frmGear"}));
+    EXPECT_EQ(StandInForm::log,
+              QStringList({"Unload:frmAccessories", "Unload:frmControl", "Unload:frmController_Setup",
+                           "Unload:frmDriveControl", "Unload:frmDrive_Setup", "Unload:frmGear"}));
     EXPECT_FALSE(Forms::isLoaded("frmAbout"));
     EXPECT_EQ(Forms::loadedCount(), 1);
     EXPECT_TRUE(shown("frmSelection"));
@@ -200,12 +206,12 @@ TEST_F(MainWindow, ExitEndsEvenWhenAFormRefusesToUnload)
     showMain();
     main->mnuDrive()->trigger();
     Forms::get(QStringLiteral("frmGear"))->Show();
-    TestForm::config.refuseUnload = true;
-    TestForm::log.clear();
+    StandInForm::config.refuseUnload = true;
+    StandInForm::log.clear();
 
     main->mnuExit()->trigger();
     processEvents();
-    EXPECT_EQ(TestForm::log.mid(0, 2), QStringList({"Unload:frmDrive_Setup", "Unload:frmGear"}));
+    EXPECT_EQ(StandInForm::log.mid(0, 2), QStringList({"Unload:frmDrive_Setup", "Unload:frmGear"}));
     EXPECT_EQ(Forms::loadedCount(), 0);
     EXPECT_FALSE(main->isVisible());
 }
@@ -215,10 +221,10 @@ TEST_F(MainWindow, ClosingTheWindowUnloadsTheChildForms)
     showMain();
     main->mnuDrive()->trigger();
     main->mnuAbout()->trigger();
-    TestForm::log.clear();
+    StandInForm::log.clear();
     main->close();
     processEvents();
-    EXPECT_EQ(TestForm::log, QStringList({"Unload:frmDrive_Setup"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Unload:frmDrive_Setup"}));
     EXPECT_EQ(Forms::loadedCount(), 0);
 }
 
@@ -226,22 +232,22 @@ TEST_F(MainWindow, ResetAllResetsOnlyAnActiveSetupForm)
 {
     showMain();
     main->mnuReset_All()->trigger();
-    EXPECT_TRUE(TestForm::log.isEmpty());
+    EXPECT_TRUE(StandInForm::log.isEmpty());
 
     main->mnuDrive()->trigger();
-    TestForm::log.clear();
+    StandInForm::log.clear();
     main->Toolbar_Button(7)->trigger();
-    EXPECT_EQ(TestForm::log, QStringList({"Reset:frmDrive_Setup"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Reset:frmDrive_Setup"}));
 
     // The About box over the setup form is no setup form: nothing happens.
     main->mnuAbout()->trigger();
-    TestForm::log.clear();
+    StandInForm::log.clear();
     main->mnuReset_All()->trigger();
-    EXPECT_TRUE(TestForm::log.isEmpty());
+    EXPECT_TRUE(StandInForm::log.isEmpty());
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
-TEST_F(MainWindow, ToolbarNewShowsTheStartDialogAndResetAxisReachesTheControllerForm)
+TEST_F(MainWindow, ToolbarNewExportAndResetAxis)
 {
     showMain();
     main->mnuDrive()->trigger();
@@ -250,15 +256,21 @@ TEST_F(MainWindow, ToolbarNewShowsTheStartDialogAndResetAxisReachesTheController
     EXPECT_TRUE(shown("frmDrive_Setup"));
     EXPECT_EQ(main->activeChildForm()->Name(), "frmSelection");
 
+    // Export asks where to write the report.
+    files->queueCancel();
+    main->Toolbar_Button(5)->trigger();
+    ASSERT_EQ(files->calls().size(), 1);
+    EXPECT_EQ(files->calls()[0].settings.filter, "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
+
     // Reset Axis reaches the controller form's one instance, loading it when needed.
-    TestForm::log.clear();
+    StandInForm::log.clear();
     main->Toolbar1_ButtonClick(6);
-    EXPECT_EQ(TestForm::log, QStringList({"Load:frmController_Setup", "Reset:frmController_Setup",
-                                          "Reset_Axis:frmController_Setup"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Load:frmController_Setup", "Reset:frmController_Setup",
+                                             "Reset_Axis:frmController_Setup"}));
     main->mnuController_Only()->trigger();
-    TestForm::log.clear();
+    StandInForm::log.clear();
     main->Toolbar_Button(6)->trigger();
-    EXPECT_EQ(TestForm::log, QStringList({"Reset_Axis:frmController_Setup"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Reset_Axis:frmController_Setup"}));
 }
 
 TEST_F(MainWindow, ChildActivationRunsTheFormsActivate)

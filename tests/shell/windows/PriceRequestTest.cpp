@@ -1,5 +1,6 @@
 #include "HttpTestServer.h"
 #include "WindowsFixture.h"
+#include "common/TestFiles.h"
 
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -10,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTimer>
@@ -44,8 +44,6 @@ protected:
     void SetUp() override
     {
         WindowsFixture::SetUp();
-        m_savedService = qgetenv("QUENRO_PRICE_SERVICE");
-        qputenv("QUENRO_PRICE_SERVICE", server.baseUrl().toUtf8());
         Globals::System_Type = 4;
         server.setResponder([](const HttpTestServer::Request& request) {
             return HttpTestServer::Reply{200, "OK", HttpTestServer::answerFor(request.body, "20240307", "EA"), false};
@@ -55,10 +53,6 @@ protected:
     void TearDown() override
     {
         Globals::Set_Price_Time_Limit_For_Tests(0);
-        if (m_savedService.isNull())
-            qunsetenv("QUENRO_PRICE_SERVICE");
-        else
-            qputenv("QUENRO_PRICE_SERVICE", m_savedService);
         WindowsFixture::TearDown();
     }
 
@@ -98,9 +92,6 @@ protected:
     }
 
     HttpTestServer server;
-
-private:
-    QByteArray m_savedService;
 };
 
 TEST_F(PriceRequest, NineLinesGoInOneRequestTenInTwoEighteenInTwoFull)
@@ -160,9 +151,7 @@ TEST_F(PriceRequest, TheTableIsSavedAndOpenedAfterARunFromTheToolbar)
     EXPECT_EQ(files->calls()[0].mode, FileDialog::Save);
     EXPECT_EQ(files->calls()[0].settings.filter, "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
     EXPECT_EQ(files->calls()[0].settings.filterIndex, 2);
-    QFile table(path("prices.txt"));
-    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
-    EXPECT_EQ(table.readAll(), QByteArray("BSD-230-10\t\t11/05/2024\t\tEA\t\t\r\n"
+    EXPECT_EQ(fileBytes(path("prices.txt")), QByteArray("BSD-230-10\t\t11/05/2024\t\tEA\t\t\r\n"
                                           "ACC-1\t\t//\t\tPK\t\t\r\n"
                                           "ACC-2\t\t01/30/2025\t\t\t\t\r\n"));
     EXPECT_EQ(shell->opened(), QStringList({path("prices.txt")}));
@@ -204,10 +193,7 @@ TEST_F(PriceRequest, TheServiceIsReadFromQuenroIniBesideTheProgram)
 {
     qunsetenv("QUENRO_PRICE_SERVICE");
     Globals::Set_App_Folder_For_Tests(tmp.path());
-    QFile ini(path("Quenro.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[PriceService]\r\nUrl=" + server.baseUrl().toUtf8() + "/\r\n");
-    ini.close();
+    writeFileBytes(path("Quenro.ini"), "[PriceService]\r\nUrl=" + server.baseUrl().toUtf8() + "/\r\n");
     billOfMaterial(1);
     ASSERT_TRUE(Globals::Request_Price_Availability());
     ASSERT_EQ(server.requests().size(), 1);

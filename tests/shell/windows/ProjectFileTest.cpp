@@ -1,5 +1,6 @@
-#include "TestForm.h"
 #include "WindowsFixture.h"
+#include "common/StandInForm.h"
+#include "common/TestFiles.h"
 
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -10,23 +11,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class ProjectFiles : public WindowsFixture {
 protected:
@@ -53,7 +37,7 @@ protected:
 TEST_F(ProjectFiles, SaveOfAFreshProjectAsksForANameASecondSaveDoesNot)
 {
     main->mnuDrive()->trigger();
-    TestForm::config.saveText = QStringLiteral("4\rBSD-230\r\xB0" "C\r\r");
+    StandInForm::config.saveText = QStringLiteral("4\rBSD-230\r\xB0" "C\r\r");
     const QString file = path("first.dat");
     files->queuePath(file);
     main->mnuSave()->trigger();
@@ -65,24 +49,24 @@ TEST_F(ProjectFiles, SaveOfAFreshProjectAsksForANameASecondSaveDoesNot)
     EXPECT_EQ(call.settings.initDir, Globals::Application_Folder());
     EXPECT_TRUE(call.settings.defaultExt.isEmpty());
     EXPECT_TRUE(call.settings.title.isEmpty());
-    EXPECT_EQ(readBytes(file), QByteArray("4\rBSD-230\r\xB0" "C\r\r"));
+    EXPECT_EQ(fileBytes(file), QByteArray("4\rBSD-230\r\xB0" "C\r\r"));
     EXPECT_EQ(main->windowTitle(), "Brevan Quenro - first.dat");
     EXPECT_EQ(Globals::Project_Path, file);
-    EXPECT_EQ(Globals::Project_Text, TestForm::config.saveText);
+    EXPECT_EQ(Globals::Project_Text, StandInForm::config.saveText);
 
-    TestForm::config.saveText = QStringLiteral("4\rchanged\r");
+    StandInForm::config.saveText = QStringLiteral("4\rchanged\r");
     main->Toolbar_Button(3)->trigger();
     EXPECT_EQ(files->calls().size(), 1);
-    EXPECT_EQ(readBytes(file), QByteArray("4\rchanged\r"));
+    EXPECT_EQ(fileBytes(file), QByteArray("4\rchanged\r"));
 }
 
 TEST_F(ProjectFiles, SaveAsKeepsATypedNameWithoutExtension)
 {
     main->mnuDrive()->trigger();
-    TestForm::config.saveText = QStringLiteral("4\rx\r");
+    StandInForm::config.saveText = QStringLiteral("4\rx\r");
     files->queuePath(path("noext"));
     main->mnuSave_As()->trigger();
-    EXPECT_EQ(readBytes(path("noext")), QByteArray("4\rx\r"));
+    EXPECT_EQ(fileBytes(path("noext")), QByteArray("4\rx\r"));
     EXPECT_FALSE(QFile::exists(path("noext.dat")));
     EXPECT_EQ(main->windowTitle(), "Brevan Quenro - noext");
 
@@ -96,7 +80,7 @@ TEST_F(ProjectFiles, SaveAsKeepsATypedNameWithoutExtension)
 TEST_F(ProjectFiles, AFailedWriteChangesNeitherCaptionNorPath)
 {
     main->mnuDrive()->trigger();
-    TestForm::config.saveText = QStringLiteral("4\r");
+    StandInForm::config.saveText = QStringLiteral("4\r");
     QDir(tmp.path()).mkdir(QStringLiteral("folder.dat"));
     files->queuePath(path("folder.dat"));
     main->mnuSave_As()->trigger();
@@ -117,15 +101,15 @@ TEST_F(ProjectFiles, SaveWithoutASetupFormWritesNothing)
 TEST_F(ProjectFiles, OpenOfKind4OverTheControllerFormReplaysIntoTheDriveForm)
 {
     main->mnuController_Only()->trigger();
-    writeBytes(path("drive.dat"), "4\rBSD-230\r\xB0" "C\r");
+    writeFileBytes(path("drive.dat"), "4\rBSD-230\r\xB0" "C\r");
     files->queuePath(path("drive.dat"));
-    TestForm::log.clear();
+    StandInForm::log.clear();
     main->mnuOpen()->trigger();
 
     EXPECT_EQ(files->calls()[0].mode, FileDialog::Open);
     EXPECT_EQ(files->calls()[0].settings.filterIndex, 2);
-    EXPECT_EQ(TestForm::log, QStringList({"Load:frmDrive_Setup", "Reset:frmDrive_Setup", "Reset:frmDrive_Setup",
-                                          "Load_Previous_Values:frmDrive_Setup"}));
+    EXPECT_EQ(StandInForm::log, QStringList({"Load:frmDrive_Setup", "Reset:frmDrive_Setup", "Reset:frmDrive_Setup",
+                                             "Load_Previous_Values:frmDrive_Setup"}));
     EXPECT_EQ(Globals::Project_Lines, QStringList({"4", "BSD-230", QStringLiteral("\u00B0C"), ""}));
     EXPECT_TRUE(Forms::isLoaded("frmController_Setup"));
     EXPECT_FALSE(shown("frmController_Setup"));
@@ -139,15 +123,15 @@ TEST_F(ProjectFiles, OpenOfKind4OverTheControllerFormReplaysIntoTheDriveForm)
     EXPECT_TRUE(msg->messages().isEmpty());
 
     // Saved again under the opened name without a dialog.
-    TestForm::config.saveText = QStringLiteral("4\rnew\r");
+    StandInForm::config.saveText = QStringLiteral("4\rnew\r");
     main->mnuSave()->trigger();
     EXPECT_EQ(files->calls().size(), 1);
-    EXPECT_EQ(readBytes(path("drive.dat")), QByteArray("4\rnew\r"));
+    EXPECT_EQ(fileBytes(path("drive.dat")), QByteArray("4\rnew\r"));
 }
 
 TEST_F(ProjectFiles, OpenOfKind1EnablesResetAxis)
 {
-    writeBytes(path("ctrl.dat"), "1\r");
+    writeFileBytes(path("ctrl.dat"), "1\r");
     files->queuePath(path("ctrl.dat"));
     main->Toolbar_Button(2)->trigger();
     EXPECT_TRUE(shown("frmController_Setup"));
@@ -158,11 +142,11 @@ TEST_F(ProjectFiles, OpenOfKind1EnablesResetAxis)
 
 TEST_F(ProjectFiles, OpenTurnsDownFilesThatAreNoProjectAndChangesNothing)
 {
-    writeBytes(path("kind3.dat"), "3\rx\r");
-    writeBytes(path("kind7.dat"), "7\r");
-    writeBytes(path("empty.dat"), "");
-    writeBytes(path("text.dat"), "hello\r");
-    writeBytes(path("lf.dat"), "4\nx\n");
+    writeFileBytes(path("kind3.dat"), "3\rx\r");
+    writeFileBytes(path("kind7.dat"), "7\r");
+    writeFileBytes(path("empty.dat"), "");
+    writeFileBytes(path("text.dat"), "hello\r");
+    writeFileBytes(path("lf.dat"), "4\nx\n");
     const QList<QPair<QString, QString>> cases = {
         {"kind3.dat", "The file kind3.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"kind7.dat", "The file kind7.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
@@ -185,7 +169,7 @@ TEST_F(ProjectFiles, OpenOfAKindThatIsNotAvailableChangesNothing)
 {
     if (Forms::isRegistered(QStringLiteral("frmDriveController_Setup")))
         GTEST_SKIP() << "the drive/controller setup form exists";
-    writeBytes(path("dc.dat"), "2\r");
+    writeFileBytes(path("dc.dat"), "2\r");
     files->queuePath(path("dc.dat"));
     main->mnuOpen()->trigger();
     EXPECT_EQ(msg->prompts(), QStringList({"Standalone Drive/Controller and Motor Setup is not yet available."}));
@@ -203,14 +187,14 @@ TEST_F(ProjectFiles, CancellingTheOpenDialogChangesNothing)
 TEST_F(ProjectFiles, ALoadTheFormRejectsLeavesNoFlagAndNoFileName)
 {
     main->mnuDrive()->trigger();
-    TestForm::config.saveText = QStringLiteral("4\rgood\r");
+    StandInForm::config.saveText = QStringLiteral("4\rgood\r");
     files->queuePath(path("good.dat"));
     main->mnuSave()->trigger();
     ASSERT_EQ(main->windowTitle(), "Brevan Quenro - good.dat");
 
-    writeBytes(path("bad.dat"), "4\rbroken\r");
+    writeFileBytes(path("bad.dat"), "4\rbroken\r");
     files->queuePath(path("bad.dat"));
-    TestForm::config.rejectLoad = true;
+    StandInForm::config.rejectLoad = true;
     main->mnuOpen()->trigger();
     EXPECT_EQ(msg->prompts(), QStringList({"Error Incompatible File Format or Motor/Drive No Longer Available"}));
     EXPECT_FALSE(Globals::Loading_Project);
@@ -224,8 +208,8 @@ TEST_F(ProjectFiles, ALoadTheFormRejectsLeavesNoFlagAndNoFileName)
     files->queueCancel();
     main->mnuSave()->trigger();
     EXPECT_EQ(files->calls().size(), 3);
-    EXPECT_EQ(readBytes(path("bad.dat")), QByteArray("4\rbroken\r"));
-    EXPECT_EQ(readBytes(path("good.dat")), QByteArray("4\rgood\r"));
+    EXPECT_EQ(fileBytes(path("bad.dat")), QByteArray("4\rbroken\r"));
+    EXPECT_EQ(fileBytes(path("good.dat")), QByteArray("4\rgood\r"));
 }
 
 TEST_F(ProjectFiles, ProjectKindReadsOnlyTheFirstLine)

@@ -1,4 +1,3 @@
-#include "TestForm.h"
 #include "WindowsFixture.h"
 
 #include "platform/OptionButton.h"
@@ -16,14 +15,37 @@
 #include <QPushButton>
 #include <QScreen>
 
-using StartDialog = WindowsFixture;
-using AboutBox = WindowsFixture;
-using Login = WindowsFixture;
-using CurveNotice = WindowsFixture;
+namespace {
+
+// The main window on screen with its start dialog.
+class ShownMainWindow : public WindowsFixture {
+protected:
+    void SetUp() override
+    {
+        WindowsFixture::SetUp();
+        showMain();
+    }
+
+    static QString labelText(const Form* form, const char* name)
+    {
+        const auto* label = form->findChild<QLabel*>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+    }
+    static QLineEdit* password()
+    {
+        return Forms::find(QStringLiteral("frmLogin"))->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
+    }
+};
+
+using StartDialog = ShownMainWindow;
+using AboutBox = ShownMainWindow;
+using Login = ShownMainWindow;
+using CurveNotice = ShownMainWindow;
+
+} // namespace
 
 TEST_F(StartDialog, OpensWithTheFirstKindChosenAtItsPlace)
 {
-    showMain();
     auto* selection = Forms::find<frmSelection>(QStringLiteral("frmSelection"));
     ASSERT_NE(selection, nullptr);
     EXPECT_EQ(selection->Caption(), "Selection");
@@ -44,10 +66,7 @@ TEST_F(StartDialog, OpensWithTheFirstKindChosenAtItsPlace)
 
 TEST_F(StartDialog, StartOpensTheChosenKindAndHidesTheDialog)
 {
-    showMain();
-    auto* selection = Forms::find<frmSelection>(QStringLiteral("frmSelection"));
-    selection->Selection(2)->choose();
-    selection->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
+    start(2);
     EXPECT_EQ(Forms::loadedCount(), 2);
     EXPECT_TRUE(shown("frmDrive_Setup"));
     EXPECT_FALSE(shown("frmSelection"));
@@ -59,8 +78,8 @@ TEST_F(StartDialog, StartOpensTheChosenKindAndHidesTheDialog)
 
 TEST_F(StartDialog, StartWithTheFirstOptionOpensTheControllerSetup)
 {
-    showMain();
-    Forms::find(QStringLiteral("frmSelection"))->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
+    // Nothing chosen by the user: the option chosen when the dialog opened counts.
+    click(QStringLiteral("frmSelection"), "cmdDone");
     EXPECT_TRUE(shown("frmController_Setup"));
     EXPECT_FALSE(Forms::isLoaded("frmDrive_Setup"));
     EXPECT_EQ(Globals::System_Type, 1);
@@ -71,10 +90,7 @@ TEST_F(StartDialog, AKindThatIsNotAvailableKeepsTheDialogOpen)
 {
     if (Forms::isRegistered(QStringLiteral("frmDriveController_Setup")))
         GTEST_SKIP() << "the drive/controller setup form exists";
-    showMain();
-    auto* selection = Forms::find<frmSelection>(QStringLiteral("frmSelection"));
-    selection->Selection(1)->choose();
-    selection->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
+    start(1);
     EXPECT_EQ(msg->prompts(), QStringList({"Standalone Drive/Controller and Motor Setup is not yet available."}));
     EXPECT_TRUE(shown("frmSelection"));
     EXPECT_EQ(buttonStates(), "110000");
@@ -83,15 +99,15 @@ TEST_F(StartDialog, AKindThatIsNotAvailableKeepsTheDialogOpen)
 
 TEST_F(AboutBox, ShowsTitleMakerAndVersionAtTheTopLeft)
 {
-    showMain();
     main->mnuAbout()->trigger();
     Form* about = Forms::find(QStringLiteral("frmAbout"));
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->Caption(), "About Brevan Quenro ");
-    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label1"))->text(), "Brevan Quenro");
-    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(), "Brevan Dravenor Corporation");
-    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), "Version 1.0.0");
-    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label1"))->font().family(), "Arial");
+    EXPECT_EQ(labelText(about, "Label1"), "Brevan Quenro");
+    EXPECT_EQ(labelText(about, "Label2"), "Brevan Dravenor Corporation");
+    EXPECT_EQ(labelText(about, "lblVersion"), "Version 1.0.0");
+    for (const char* name : {"Label1", "Label2", "lblVersion"})
+        EXPECT_EQ(about->findChild<QLabel*>(QString::fromLatin1(name))->font().family(), "Arial") << name;
     EXPECT_EQ(about->frameWidget()->size(), Twips::size(5895, 2600));
     EXPECT_EQ(about->frameWidget()->pos(), QPoint(0, 0));
     EXPECT_FALSE(shown("frmSelection"));
@@ -100,10 +116,8 @@ TEST_F(AboutBox, ShowsTitleMakerAndVersionAtTheTopLeft)
 
 TEST_F(AboutBox, ClosingFromTheStartScreenBringsBackTheStartDialog)
 {
-    showMain();
     main->mnuAbout()->trigger();
-    Forms::find(QStringLiteral("frmAbout"))->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    processEvents();
+    click(QStringLiteral("frmAbout"), "cmdOK");
     EXPECT_FALSE(Forms::isLoaded("frmAbout"));
     EXPECT_TRUE(shown("frmSelection"));
     EXPECT_EQ(Globals::Current_Form, "frmSelection");
@@ -111,11 +125,9 @@ TEST_F(AboutBox, ClosingFromTheStartScreenBringsBackTheStartDialog)
 
 TEST_F(AboutBox, ClosingOverAVisibleSetupFormReturnsToIt)
 {
-    showMain();
     main->mnuDrive()->trigger();
     main->mnuAbout()->trigger();
-    Forms::find(QStringLiteral("frmAbout"))->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-    processEvents();
+    click(QStringLiteral("frmAbout"), "cmdOK");
     EXPECT_FALSE(Forms::isLoaded("frmAbout"));
     EXPECT_FALSE(shown("frmSelection"));
     EXPECT_TRUE(shown("frmDrive_Setup"));
@@ -131,34 +143,31 @@ TEST_F(AboutBox, ClosingOverAVisibleSetupFormReturnsToIt)
 
 TEST_F(Login, WrongPasswordTellsAndSelectsItForRetyping)
 {
-    showMain();
     main->mnuLogin()->trigger();
     Form* login = Forms::find(QStringLiteral("frmLogin"));
     ASSERT_NE(login, nullptr);
     EXPECT_EQ(login->Caption(), "Login");
-    EXPECT_EQ(login->findChild<QLabel*>(QStringLiteral("lblLabels(0)"))->text(), "&User Name:");
-    EXPECT_EQ(login->findChild<QLabel*>(QStringLiteral("lblLabels(1)"))->text(), "&Password:");
-    auto* password = login->findChild<QLineEdit*>(QStringLiteral("txtPassword"));
-    EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(labelText(login, "lblLabels(0)"), "&User Name:");
+    EXPECT_EQ(labelText(login, "lblLabels(1)"), "&Password:");
+    EXPECT_EQ(password()->echoMode(), QLineEdit::Password);
 
-    password->setText(QStringLiteral("torvo5183"));
-    login->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    password()->setText(QStringLiteral("torvo5183"));
+    click(QStringLiteral("frmLogin"), "cmdOK");
     ASSERT_EQ(msg->messages().size(), 1);
     EXPECT_EQ(msg->messages()[0].prompt, "Invalid Password, try again!");
     EXPECT_EQ(msg->messages()[0].title, "Login");
     EXPECT_EQ(msg->messages()[0].buttons, MsgBox::OKOnly);
-    EXPECT_EQ(password->selectedText(), "torvo5183");
+    EXPECT_EQ(password()->selectedText(), "torvo5183");
     EXPECT_TRUE(login->Visible());
     EXPECT_FALSE(main->Toolbar_Button(8)->isVisible());
 }
 
 TEST_F(Login, RightPasswordRevealsTheRequestButtonAndCancelDisablesIt)
 {
-    showMain();
     main->mnuLogin()->trigger();
     Form* login = Forms::find(QStringLiteral("frmLogin"));
-    login->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->setText(QStringLiteral("Torvo5183"));
-    login->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    password()->setText(QStringLiteral("Torvo5183"));
+    click(QStringLiteral("frmLogin"), "cmdOK");
     EXPECT_TRUE(msg->messages().isEmpty());
     EXPECT_TRUE(main->Toolbar_Button(8)->isVisible());
     EXPECT_TRUE(main->Toolbar_Button(8)->isEnabled());
@@ -166,29 +175,34 @@ TEST_F(Login, RightPasswordRevealsTheRequestButtonAndCancelDisablesIt)
 
     main->mnuLogin()->trigger();
     EXPECT_EQ(Forms::find(QStringLiteral("frmLogin")), login);
-    EXPECT_EQ(login->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->text(), "Torvo5183");
-    login->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    EXPECT_EQ(password()->text(), "Torvo5183");
+    click(QStringLiteral("frmLogin"), "cmdCancel");
     EXPECT_TRUE(main->Toolbar_Button(8)->isVisible());
     EXPECT_FALSE(main->Toolbar_Button(8)->isEnabled());
     EXPECT_FALSE(login->Visible());
 
     main->mnuLogin()->trigger();
-    login->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+    click(QStringLiteral("frmLogin"), "cmdOK");
     EXPECT_TRUE(main->Toolbar_Button(8)->isEnabled());
 }
 
 TEST_F(CurveNotice, OkHidesTheNotice)
 {
-    showMain();
     Form* notice = Forms::get(QStringLiteral("frmCurveInfo"));
     notice->Show();
     EXPECT_EQ(notice->Caption(), "Getting Speed/Torque Curves");
-    EXPECT_EQ(notice->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+    EXPECT_EQ(labelText(notice, "Label1"),
               "Brevan's Quintaro can be used to generate speed/torque curves including curves when different power "
               "levels of the same drive are used.");
-    EXPECT_TRUE(notice->findChild<QLabel*>(QStringLiteral("Label2"))->text().contains(
-        "motors.  The parameters are a load and motion profile.  You may"));
-    notice->findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    EXPECT_EQ(labelText(notice, "Label2"),
+              "To use Quintaro to generate the curve that you want you must put in a few parameters in order for "
+              "Quintaro to select motors.  The parameters are a load and motion profile.  You may put in just basic "
+              "parameters to get a result.  You may also use the Filter in the Motor Selection to select the drive "
+              "and motor series that you want to generate curves for.");
+    const QString download = labelText(notice, "Label3");
+    EXPECT_TRUE(download.startsWith("Quintaro can be downloaded from ") && download.endsWith('.'))
+        << download.toStdString();
+    click(QStringLiteral("frmCurveInfo"), "OKButton");
     EXPECT_FALSE(notice->Visible());
     EXPECT_TRUE(Forms::isLoaded("frmCurveInfo"));
 }

@@ -1,21 +1,23 @@
 #include "WindowsFixture.h"
 
-#include "TestForm.h"
+#include "common/StandInForm.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
+#include "platform/OptionButton.h"
+#include "shell/frmSelection.h"
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QPushButton>
 
 void WindowsFixture::SetUp()
 {
     AppFixture::SetUp();
-    TestForm::log.clear();
-    TestForm::config = {};
-    TestForm::registerAs(QStringLiteral("frmDrive_Setup"), 4);
-    TestForm::registerAs(QStringLiteral("frmController_Setup"), 1);
+    StandInForm::reset();
+    StandInForm::registerAs(QStringLiteral("frmDrive_Setup"), 4);
+    StandInForm::registerAs(QStringLiteral("frmController_Setup"), 1);
     for (const char* dialog : {"frmControl", "frmDriveControl", "frmAccessories", "frmGear"})
-        TestForm::registerAs(QString::fromLatin1(dialog), 0);
+        StandInForm::registerAs(QString::fromLatin1(dialog), 0);
     main = std::make_unique<mdiMain>();
 }
 
@@ -43,4 +45,22 @@ bool WindowsFixture::shown(const QString& formName)
 {
     const Form* form = Forms::find(formName);
     return form && form->Visible();
+}
+
+void WindowsFixture::click(const QString& formName, const char* button)
+{
+    Form* form = Forms::find(formName);
+    ASSERT_NE(form, nullptr) << formName.toStdString();
+    auto* control = form->findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_NE(control, nullptr) << button;
+    control->click();
+    processEvents();
+}
+
+void WindowsFixture::start(int index)
+{
+    auto* selection = Forms::find<frmSelection>(QStringLiteral("frmSelection"));
+    ASSERT_NE(selection, nullptr);
+    selection->Selection(index)->choose();
+    click(QStringLiteral("frmSelection"), "cmdDone");
 }

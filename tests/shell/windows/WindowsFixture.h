@@ -30,6 +30,10 @@ protected:
     QString buttonStates() const;
     QString path(const QString& name) const { return tmp.filePath(name); }
     static bool shown(const QString& formName);
+    // Presses a button of a loaded form and lets what it queued run.
+    static void click(const QString& formName, const char* button);
+    // Chooses option Selection(index) of the start dialog and presses "Start".
+    static void start(int index);
 
     std::unique_ptr<mdiMain> main;
     QTemporaryDir tmp;

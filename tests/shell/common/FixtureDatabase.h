@@ -9,6 +9,9 @@ class FixtureDatabase {
 public:
     explicit FixtureDatabase(const QStringList& statements);
 
+    // Runs more statements on it (tables or rows a test adds).
+    void exec(const QStringList& statements);
+
     QString folder() const { return m_dir.path(); }
     QString path() const;
 
