@@ -6,6 +6,8 @@
 #include <QMdiArea>
 #include <QPointer>
 
+#include <exception>
+
 namespace {
 
 struct Registry {
@@ -85,7 +87,14 @@ void Forms::unload(const QString& name)
     if (!form)
         return;
     bool cancel = false;
-    form->Form_Unload(cancel);
+    std::exception_ptr failure;
+    try {
+        form->Form_Unload(cancel);
+    } catch (...) {
+        // A failing Unload still closes the form; the failure goes to the caller.
+        failure = std::current_exception();
+        cancel = false;
+    }
     if (cancel)
         return;
     const int i = indexOf(name);
@@ -94,6 +103,8 @@ void Forms::unload(const QString& name)
     form->Form_Terminate();
     form->Hide();
     form->deleteLater();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 QList<Form*> Forms::loaded()

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -142,14 +143,19 @@ void frmGear::Form_Unload(bool& cancel)
 {
     (void)cancel;
     const QString callerName = mdiMain::setupFormName(Globals::System_Type);
+    const bool chosen = !m_cancel && !m_cmbGear->text().isEmpty();
+    m_cancel = false;
+    // The dialog closes and gives the toolbar back even when the caller's own
+    // handling of the choice fails; that failure is still reported.
+    const auto finish = qScopeGuard([&callerName] {
+        if (!callerName.isEmpty())
+            Globals::Current_Form = callerName;
+        DialogSupport::setToolbarEnabled(true);
+    });
     // The caller is open whenever this dialog is; a caller closed meanwhile is
     // not brought back to life just to receive the choice.
-    if (!m_cancel && !m_cmbGear->text().isEmpty())
+    if (chosen)
         writeBack(callerName.isEmpty() ? nullptr : Forms::find<SetupForm>(callerName));
-    m_cancel = false;
-    if (!callerName.isEmpty())
-        Globals::Current_Form = callerName;
-    DialogSupport::setToolbarEnabled(true);
 }
 
 void frmGear::writeBack(SetupForm* caller)

@@ -9,6 +9,7 @@
 #include "shell/ProjectFile.h"
 #include "shell/Report.h"
 #include "shell/SetupForm.h"
+#include "sizing/MessageSink.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,6 +95,11 @@ mdiMain::mdiMain(QWidget* parent)
     resize(1024, 768);
 
     Globals::Set_SOCX(&SOCX);
+    // The sizing control's message boxes are the program's own error notices.
+    Pulvane_V4::SetMessageSink([](const std::string& prompt, const std::string& title) {
+        MsgBox::show(QString::fromStdString(prompt), MsgBox::OKOnly, QString::fromStdString(title),
+                     MsgBox::Critical);
+    });
     Forms::setMdiArea(m_area);
     MDIForm_Load();
 }
@@ -107,8 +113,10 @@ mdiMain::~mdiMain()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (Globals::SOCX() == &SOCX)
         Globals::Set_SOCX(nullptr);
-    if (g_instance == this)
+    if (g_instance == this) {
+        Pulvane_V4::SetMessageSink({});
         g_instance = nullptr;
+    }
 }
 
 mdiMain* mdiMain::instance()

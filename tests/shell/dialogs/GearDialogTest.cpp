@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include <stdexcept>
+
 namespace {
 
 class GearDialogTest : public DialogFixture {
@@ -180,6 +182,21 @@ TEST_F(GearDialogTest, ToolbarIsOffWhileOpen)
     EXPECT_FALSE(main->Toolbar1()->isEnabled());
     click(gear, "cmdCancel");
     EXPECT_TRUE(main->Toolbar1()->isEnabled());
+    Forms::unloadAll();
+    processEvents();
+}
+
+TEST_F(GearDialogTest, ACallerThatFailsOnTheChoiceStillGetsTheDialogClosed)
+{
+    auto main = std::make_unique<mdiMain>();
+    frmGear* gear = open(4);
+    caller->options->setClickHandler([] { throw std::runtime_error("Motor option no longer offered"); });
+    cmbGear(gear)->choose("GP16-05");
+    click(gear, "cmdDone");
+    EXPECT_FALSE(Forms::isLoaded("frmGear"));
+    EXPECT_TRUE(main->Toolbar1()->isEnabled());
+    EXPECT_EQ(Globals::Current_Form, "frmDrive_Setup");
+    EXPECT_EQ(msg->prompts(), QStringList{"Motor option no longer offered"});
     Forms::unloadAll();
     processEvents();
 }

@@ -5,6 +5,7 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/mdiMain.h"
+#include "sizing/MotorModelACX.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -295,4 +296,14 @@ TEST_F(MainWindow, ChildActivationRunsTheFormsActivate)
     probe->Show();
     processEvents();
     EXPECT_GT(probe->activations, first);
+}
+
+TEST_F(MainWindow, SizingLibraryMessagesAreShownAsErrorNotices)
+{
+    std::string type = "Hybrid";
+    EXPECT_FALSE(main->SOCX.DLLMotor().SetMotorTypeString(type));
+    ASSERT_EQ(msg->messages().size(), 1);
+    EXPECT_EQ(msg->messages()[0].prompt, "MotorTSModel: Invalid motor type Specified: HYBRID");
+    EXPECT_EQ(msg->messages()[0].title, "Error in Motor type");
+    EXPECT_EQ(msg->messages()[0].icon, MsgBox::Critical);
 }
