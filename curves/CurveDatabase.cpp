@@ -9,39 +9,17 @@
 #include "shell/Globals.h"
 #include "sizing/SizingError.h"
 
-#include <QCoreApplication>
-#include <QList>
 
 namespace CurveDatabase {
-
-namespace {
-
-const QString kTitle = QStringLiteral("Brevan Quenro");
-QList<Database*> s_opened;
-
-// The curve databases live in statics, which outlast Qt's SQL registry:
-// they are closed while the application object still exists.
-void Close_All()
-{
-    for (Database* db : std::as_const(s_opened))
-        db->Close();
-    s_opened.clear();
-}
-
-} // namespace
 
 void Open(Database& db, const QString& fileName)
 {
     Globals::App_Path = Globals::Application_Folder();
     try {
         db = Database::open(Globals::App_Path + fileName);
-        if (s_opened.isEmpty())
-            qAddPostRoutine(Close_All);
-        if (!s_opened.contains(&db))
-            s_opened.append(&db);
     } catch (const DatabaseError&) {
         MsgBox::show(QStringLiteral("Database not found or already opened with exclusive rights"), MsgBox::OKOnly,
-                     kTitle);
+                     Globals::Product_Title);
     }
 }
 
@@ -69,7 +47,7 @@ void Default_Units(QString& SpeedUnits, QString& TorqueUnits)
 void Not_Found(const QString& message)
 {
     Forms::unload(QStringLiteral("frmCurve"));
-    MsgBox::show(message, MsgBox::OKOnly, kTitle);
+    MsgBox::show(message, MsgBox::OKOnly, Globals::Product_Title);
 }
 
 double Stored_Number(const Recordset& rs, const QString& field)

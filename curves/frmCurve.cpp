@@ -218,7 +218,7 @@ void frmCurve::redraw()
         drawCurve();
     } catch (const std::exception& error) {
         m_chartView->hide();
-        MsgBox::show(CurveDatabase::Failure_Message(error), MsgBox::OKOnly, QStringLiteral("Brevan Quenro"));
+        MsgBox::show(CurveDatabase::Failure_Message(error), MsgBox::OKOnly, Globals::Product_Title);
     }
 }
 
