@@ -5,8 +5,7 @@
 // Where the cascades of the three setup forms differ. Each form builds one of
 // these; the defaults are the drive setup form's.
 struct CascadeRules {
-    // The form's name and setup kind (the gearhead dialog's caller).
-    QString formName = QStringLiteral("frmDrive_Setup");
+    // The form's setup kind, which tells the gearhead dialog its caller.
     int systemType = 4;
 
     // Technology list: the drives of a technology (column technologyDriveColumn)

@@ -76,7 +76,7 @@ void MotorOptionsStep::click()
         // A refusal inside the feedback re-selection would start it again, and again.
         if (m_reselecting)
             return;
-        MsgBox::show(m_rules.keywayMessage, MsgBox::OKOnly, QStringLiteral("Brevan Quenro"));
+        MsgBox::show(m_rules.keywayMessage, MsgBox::OKOnly, Product_Title);
         FlagGuard reselecting(m_reselecting, true);
         m_c.cmbFeedback->setText(m_c.cmbFeedback->text());
         return;

@@ -1,11 +1,9 @@
 #include "setup/drive/frmDrive_Setup.h"
 
 #include "curves/frmCurve.h"
-#include "platform/FileDialog.h"
 #include "platform/FlagGuard.h"
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
-#include "platform/MsgBox.h"
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
 #include "platform/Pictures.h"
@@ -16,10 +14,10 @@
 #include "setup/drive/MotorOptionsStep.h"
 #include "setup/drive/ProjectReplay.h"
 #include "setup/drive/SelectionCascade.h"
+#include "setup/drive/SetupProjectFile.h"
 #include "setup/drive/TextBox.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
-#include "shell/ProjectFile.h"
 #include "shell/frmAccessories.h"
 #include "shell/mdiMain.h"
 
@@ -27,13 +25,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <stdexcept>
+#include <exception>
 
 using namespace Globals;
 
 namespace {
-
-const QString kTitle = QStringLiteral("Brevan Quenro");
 
 const QString kSeriesOfDrive = QStringLiteral(
     "SELECT DISTINCT [Drive to Motor].[Drive Name], "
@@ -532,7 +528,7 @@ QString frmDrive_Setup::Save_String()
     return text;
 }
 
-bool frmDrive_Setup::loadProject()
+void frmDrive_Setup::Load_Previous_Values()
 {
     AxisRecord& record = Current_Record();
     try {
@@ -546,67 +542,12 @@ bool frmDrive_Setup::loadProject()
         ProjectReplay(m_controls).run(record);
         Update_Accessories_Display();
         Loading_Project = false;
-        return true;
     } catch (const std::exception&) {
-        // What was loaded stays; no flag stays set and nothing names the file,
-        // so that a later Save cannot overwrite it by mistake.
-        Loading_Project = false;
-        Loading_Lists = false;
-        Project_Path.clear();
-        if (mdiMain* main = mdiMain::instance())
-            main->setWindowTitle(kTitle);
-        MsgBox::show(QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available"),
-                     MsgBox::OKOnly, kTitle);
-        return false;
+        SetupProjectFile::loadFailed();
     }
-}
-
-void frmDrive_Setup::Load_Previous_Values()
-{
-    loadProject();
 }
 
 void frmDrive_Setup::Open_File()
 {
-    const std::optional<QString> path = FileDialog::show(this, FileDialog::Open, ProjectFile::dialogSettings());
-    if (!path)
-        return;
-
-    Loading_Project = true;
-    try {
-        Reset();
-        const QString text = Read_File(*path);
-        Project_Lines = text.split(QLatin1Char('\r'));
-        bool number = false;
-        const int kind = Project_Lines.value(0).toShort(&number);
-        if (!number)
-            throw std::runtime_error("The project file names no setup kind.");
-        System_Type = kind;
-
-        const auto nameFile = [&] {
-            Project_Path = *path;
-            if (mdiMain* main = mdiMain::instance())
-                main->setWindowTitle(kTitle + QStringLiteral(" - ") + Get_File_Name());
-        };
-        if (kind == 4) {
-            nameFile();
-            loadProject();
-        } else if (kind == 1 || kind == 2) {
-            const QString target = kind == 1 ? QStringLiteral("frmController_Setup")
-                                             : QStringLiteral("frmDriveController_Setup");
-            Forms::unload(Name());
-            // This form's unload has put the caption back: name the file after it.
-            nameFile();
-            if (Form* form = Forms::get(target)) {
-                form->Show();
-                if (auto* setup = dynamic_cast<SetupForm*>(form))
-                    setup->Load_Previous_Values();
-            }
-        } else {
-            Loading_Project = false;
-        }
-    } catch (...) {
-        Loading_Project = false;
-        throw;
-    }
+    SetupProjectFile::open(*this, *this, 4);
 }

@@ -69,8 +69,6 @@ private:
     void createControls();
     void wireHandlers();
     void closeDatabase();
-    // False when the project could not be loaded (the user has been told).
-    bool loadProject();
 
     CascadeControls m_controls;
     CascadeRules m_rules;

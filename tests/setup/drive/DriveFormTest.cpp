@@ -3,15 +3,42 @@
 #include "platform/ListControl.h"
 #include "setup/drive/TextBox.h"
 #include "setup/drive/frmDrive_Setup.h"
+#include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+
+const QStringList kCascadeLists {"cmbMotor_Tech",   "cmbDrive",         "cmbMotor_Series", "cmbFrame_size",
+                                  "cmbStack_length", "cmbWinding",       "cmbFeedback",     "cmbShaft_options",
+                                  "cmbCable_Option", "cmbOptions",       "cmbDriveVoltage", "cmbWiring",
+                                  "cmbMotor_Cable_Length", "cmbFeedback_Cable_Length"};
+
+const QStringList kResultDisplay {"cmbMotor_Cable_Length", "lblMotor_Cable_Length", "cmbFeedback_Cable_Length",
+                                  "lblFeedback_Cable_Length", "txtDrive", "lblDrive", "cmbDriveVoltage",
+                                  "lblDriveVoltage", "cmbWiring", "lblwiring", "cmdCurve", "txtMotor", "lblMotor",
+                                  "txtMotor_Part", "lblMotor_Part", "Line5", "Line6", "Line7", "Line8"};
+
+const QStringList kLmServo {"Servo", "BSD-460", "LM", "80", "2", "", "R = Resolver", "S = Smooth Shaft", "",
+                            "0 = Standard"};
+const QStringList kKxServo {"Servo", "BSD-230", "KX", "23", "1", "A", "E = Encoder", "S = Smooth Shaft",
+                            "C = Connectors", "0 = Standard"};
+const QStringList kSxStepper {"Stepper", "SMD-48", "SX", "23", "1", "A", "S = Single Shaft", "R = Round Shaft",
+                              "C = Connector", "None"};
+const QStringList kCtDirectDrive {"Direct Drive", "BDD-460", "", "40", "", "", "E = 20-bit Encoder",
+                                  "S = Solid Shaft", "", "N/A"};
+
+const QString kTitle = QStringLiteral("Brevan Quenro");
+const QString kDrivePrompt = QStringLiteral("Motor and Drive Incompatibility.  Would you like to reset the axis?");
+const QString kKeywayMessage = QStringLiteral("Please select another shaft Options\r\nKeyway on Size 16 motors is not "
+                                              "valid unless with a gearhead");
+const QString kLoadError = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
 
 void DriveFormTest::TearDown()
 {
@@ -25,64 +52,88 @@ frmDrive_Setup* DriveFormTest::form()
 }
 
 template <class T>
-static T* child(frmDrive_Setup* form, const char* name)
+static T* child(frmDrive_Setup* form, const QString& name)
 {
-    T* w = form->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
+    T* w = form->findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
     return w;
 }
 
-ListControl* DriveFormTest::list(const char* name)
+ListControl* DriveFormTest::list(const QString& name)
 {
     return child<ListControl>(form(), name);
 }
 
-QLabel* DriveFormTest::label(const char* name)
+QLabel* DriveFormTest::label(const QString& name)
 {
     return child<QLabel>(form(), name);
 }
 
-TextBox* DriveFormTest::box(const char* name)
+TextBox* DriveFormTest::box(const QString& name)
 {
     return child<TextBox>(form(), name);
 }
 
-QWidget* DriveFormTest::widget(const char* name)
+QWidget* DriveFormTest::widget(const QString& name)
 {
     return child<QWidget>(form(), name);
 }
 
-QStringList DriveFormTest::items(const char* name)
+QStringList DriveFormTest::items(const QString& name)
 {
     return list(name)->items();
 }
 
-QString DriveFormTest::text(const char* name)
+QString DriveFormTest::text(const QString& name)
 {
     return list(name)->text();
 }
 
-bool DriveFormTest::hidden(const char* name)
+bool DriveFormTest::hidden(const QString& name)
 {
     return widget(name)->isHidden();
 }
 
-bool DriveFormTest::enabled(const char* name)
+bool DriveFormTest::enabled(const QString& name)
 {
     return widget(name)->isEnabled();
 }
 
-void DriveFormTest::pick(const char* name, const QString& entry)
+void DriveFormTest::click(const QString& button)
 {
-    ASSERT_TRUE(list(name)->choose(entry)) << name << " lacks " << entry.toStdString() << "; holds "
+    auto* b = qobject_cast<QPushButton*>(widget(button));
+    ASSERT_NE(b, nullptr) << button.toStdString();
+    b->click();
+}
+
+void DriveFormTest::pick(const QString& name, const QString& entry)
+{
+    ASSERT_TRUE(list(name)->choose(entry)) << name.toStdString() << " lacks " << entry.toStdString() << "; holds "
                                            << items(name).join(QLatin1Char('|')).toStdString();
 }
 
-void DriveFormTest::pickPath(const QStringList& names, const QStringList& entries)
+void DriveFormTest::configure(const QStringList& entries)
 {
-    ASSERT_EQ(names.size(), entries.size());
-    for (qsizetype i = 0; i < names.size(); ++i)
-        pick(names.at(i).toLatin1().constData(), entries.at(i));
+    ASSERT_LE(entries.size(), kCascadeLists.size());
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (!entries.at(i).isEmpty())
+            pick(kCascadeLists.at(i), entries.at(i));
+}
+
+void DriveFormTest::chooseGearhead(const QString& code)
+{
+    Form* gear = Forms::find(QStringLiteral("frmGear"));
+    ASSERT_NE(gear, nullptr);
+    ASSERT_TRUE(gear->findChild<ListControl*>(QStringLiteral("cmbGear"))->choose(code)) << code.toStdString();
+    gear->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
+    processEvents();
+}
+
+void DriveFormTest::expectOnlyMessage(const QString& prompt, MsgBox::Buttons buttons)
+{
+    ASSERT_EQ(msg->prompts(), QStringList {prompt});
+    EXPECT_EQ(msg->messages().at(0).buttons, buttons);
+    EXPECT_EQ(msg->messages().at(0).title, kTitle);
 }
 
 AxisRecord& DriveFormTest::record()

@@ -22,6 +22,23 @@ class QLabel;
 class QWidget;
 class TextBox;
 
+// The form's lists in cascade order, from the technology to the cable lengths.
+extern const QStringList kCascadeLists;
+// What every choice above the motor options hides, in the order it hides it.
+extern const QStringList kResultDisplay;
+
+// Complete motor choices of the sample catalogue, from the technology down to
+// the motor options (an empty entry is a list that selects itself).
+extern const QStringList kLmServo;
+extern const QStringList kKxServo;
+extern const QStringList kSxStepper;
+extern const QStringList kCtDirectDrive;
+
+extern const QString kTitle;
+extern const QString kDrivePrompt;
+extern const QString kKeywayMessage;
+extern const QString kLoadError;
+
 // The drive setup form on the sample catalogue, driven through its controls.
 class DriveFormTest : public AppFixture {
 protected:
@@ -30,19 +47,26 @@ protected:
     // Loads the form (its Load resets it and opens the database).
     frmDrive_Setup* form();
 
-    ListControl* list(const char* name);
-    QLabel* label(const char* name);
-    TextBox* box(const char* name);
-    QWidget* widget(const char* name);
-    QStringList items(const char* name);
-    QString text(const char* name);
-    bool hidden(const char* name);
-    bool enabled(const char* name);
+    ListControl* list(const QString& name);
+    QLabel* label(const QString& name);
+    TextBox* box(const QString& name);
+    QWidget* widget(const QString& name);
+    QStringList items(const QString& name);
+    QString text(const QString& name);
+    bool hidden(const QString& name);
+    bool enabled(const QString& name);
+    void click(const QString& button);
 
     // The user picks the entry; fails the test when the list lacks it.
-    void pick(const char* name, const QString& entry);
-    // Picks a whole path from the technology down, one entry per list, in order.
-    void pickPath(const QStringList& names, const QStringList& entries);
+    void pick(const QString& name, const QString& entry);
+    // Picks one entry per list of kCascadeLists, in order from the technology;
+    // an empty entry leaves that list as the cascade left it.
+    void configure(const QStringList& entries);
+    // Picks the gearhead in the open gearhead dialog and closes it with Done.
+    void chooseGearhead(const QString& code);
+
+    // Exactly one message was shown, with the program's title.
+    void expectOnlyMessage(const QString& prompt, MsgBox::Buttons buttons);
 
     AxisRecord& record();
 

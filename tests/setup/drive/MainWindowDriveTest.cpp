@@ -37,7 +37,7 @@ TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)
     EXPECT_EQ(Globals::System_Type, 4);
     EXPECT_FALSE(main->mnuNew()->isEnabled());
 
-    pickPath({"cmbMotor_Tech", "cmbMotor_Series", "cmbFrame_size"}, {"Servo", "ZU", "34"});
+    configure({"Servo", "", "ZU", "34"});
     QStringList lines = form()->Save_String().split('\r');
     lines[5] = "99"; // a frame size the catalogue no longer has
     QTemporaryDir dir;
@@ -46,8 +46,8 @@ TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)
 
     files->queuePath(path);
     main->mnuOpen()->trigger();
-    EXPECT_EQ(msg->prompts(), QStringList {"Error Incompatible File Format or Motor/Drive No Longer Available"});
-    EXPECT_EQ(main->windowTitle(), "Brevan Quenro");
+    EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
+    EXPECT_EQ(main->windowTitle(), kTitle);
     EXPECT_TRUE(Globals::Project_Path.isEmpty());
     EXPECT_FALSE(Globals::Loading_Project);
     EXPECT_FALSE(Globals::Loading_Lists);
@@ -66,4 +66,25 @@ TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)
     EXPECT_TRUE(main->Toolbar_Button(1)->isEnabled());
     EXPECT_FALSE(main->Toolbar_Button(3)->isEnabled());
     EXPECT_TRUE(Forms::find("frmSelection")->Visible());
+}
+
+TEST_F(MainWindowDriveTest, ClosingKeepsTheChoicesOnlyUntilTheFormOpensAgain)
+{
+    main->mnuDrive()->trigger();
+    configure(kKxServo);
+    main->mnuClose()->trigger();
+    processEvents();
+    EXPECT_EQ(record().Motor_Part_Number, "KX231AE-SC0");
+
+    main->mnuDrive()->trigger();
+    EXPECT_EQ(record(), AxisRecord {});
+    EXPECT_EQ(list("cmbMotor_Tech")->listIndex(), -1);
+
+    // Closed while a project is being opened, the form does not bring the start dialog back.
+    Forms::find("frmSelection")->Hide();
+    Globals::Loading_Project = true;
+    Forms::unload("frmDrive_Setup");
+    EXPECT_FALSE(Forms::find("frmSelection")->Visible());
+    EXPECT_EQ(Globals::Current_Form, "frmSelection");
+    EXPECT_EQ(main->windowTitle(), kTitle);
 }

@@ -12,12 +12,8 @@
 #include "shell/frmAccessories.h"
 #include "sizing/MotorModelACX.h"
 
-#include <QPushButton>
 
 namespace {
-
-const QStringList kFromDrive {"cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbWinding",
-                              "cmbFeedback", "cmbShaft_options", "cmbCable_Option", "cmbOptions"};
 
 AxisRecord motor(const char* type, const char* series, const char* frame, const char* stack, const char* winding,
                  const char* feedback, const char* shaft, const char* cable, const char* option)
@@ -87,21 +83,13 @@ TEST(MotorPartNumberTest, RecipesLeaveOutNotApplicableAndEmptyPieces)
 
 class DriveMotorOptionsTest : public DriveFormTest {
 protected:
-    void configure(const char* technology, const QStringList& fromDrive)
-    {
-        if (*technology)
-            pick("cmbMotor_Tech", technology);
-        for (qsizetype i = 0; i < fromDrive.size(); ++i)
-            if (!fromDrive.at(i).isEmpty())
-                pick(kFromDrive.at(i).toLatin1().constData(), fromDrive.at(i));
-    }
     QString motorText() { return box("txtMotor")->text(); }
 };
 
 TEST_F(DriveMotorOptionsTest, StepperBuildsMotorAndDrivePartNumbersThroughTheWiring)
 {
-    configure("Stepper", {"SMD-48", "SX", "23", "1", "B", "S = Single Shaft", "F = Flatted Shaft", "C = Connector",
-                          "None"});
+    configure({"Stepper", "SMD-48", "SX", "23", "1", "B", "S = Single Shaft", "F = Flatted Shaft", "C = Connector",
+               "None"});
     EXPECT_EQ(items("cmbOptions"), (QStringList {"E = Rear Encoder", "None"}));
     const AxisRecord& r = record();
     EXPECT_EQ(box("txtMotor_Part")->text(), "Motor: SX231B-SFC");
@@ -130,14 +118,29 @@ TEST_F(DriveMotorOptionsTest, StepperBuildsMotorAndDrivePartNumbersThroughTheWir
     EXPECT_EQ(r.Drive_Part_Number, "SMD48-3");
     EXPECT_EQ(r.Bus_Voltage, 75.0);
     EXPECT_EQ(r.Drive_Voltage, "75VDC");
+
+    // While a project is replayed the wiring waits for the replay to choose it.
+    Globals::Loading_Project = true;
+    pick("cmbDriveVoltage", "48VDC");
+    EXPECT_EQ(items("cmbWiring"), (QStringList {"SERIES", "PARALLEL"}));
+    EXPECT_EQ(list("cmbWiring")->listIndex(), -1);
+    EXPECT_EQ(r.Drive_Voltage, "75VDC");
+    Globals::Loading_Project = false;
+
+    // Choosing the series again drops the voltage but keeps the wiring and the drive code.
+    pick("cmbMotor_Series", "SX");
+    EXPECT_TRUE(r.Drive_Voltage.isEmpty());
+    EXPECT_EQ(r.Bus_Voltage, 0.0);
+    EXPECT_EQ(r.Motor_Wiring, "SERIES");
+    EXPECT_EQ(r.Drive_Code, "3");
 }
 
 TEST_F(DriveMotorOptionsTest, StepperWiringOffersWhatTheColumnsOffer)
 {
     useCatalogueWith({"UPDATE [Drive to Motor] SET [460VAC_Drive]='9' WHERE [Drive Name]='SMD-48' AND "
                       "[Motor Name]='SX' AND Frame_Size='23' AND Stack_Length='3' AND Winding='A'"});
-    configure("Stepper", {"SMD-48", "SX", "23", "3", "A", "S = Single Shaft", "R = Round Shaft", "C = Connector",
-                          "E = Rear Encoder"});
+    configure({"Stepper", "SMD-48", "SX", "23", "3", "A", "S = Single Shaft", "R = Round Shaft", "C = Connector",
+               "E = Rear Encoder"});
     EXPECT_EQ(items("cmbDriveVoltage"), (QStringList {"24VDC", "48VDC", "75VDC", "400VAC", "460VAC"}));
     pick("cmbDriveVoltage", "75VDC");
     EXPECT_EQ(items("cmbWiring"), QStringList {"PARALLEL"});
@@ -154,7 +157,7 @@ TEST_F(DriveMotorOptionsTest, StepperWiringOffersWhatTheColumnsOffer)
 
 TEST_F(DriveMotorOptionsTest, ServoVoltagesGiveDrivePartNumbersAndBusVoltages)
 {
-    configure("Servo", {"BSD-460", "LM", "80", "2", "", "R = Resolver", "S = Smooth Shaft", "", "0 = Standard"});
+    configure(kLmServo);
     EXPECT_EQ(text("cmbWinding"), "B");
     EXPECT_EQ(text("cmbCable_Option"), "C = Connectors");
     const AxisRecord& r = record();
@@ -191,8 +194,7 @@ TEST_F(DriveMotorOptionsTest, OfferedVoltagesFollowCodesNotApplicableNullAndEmpt
                       "[460VAC_Drive_Parallel]=NULL WHERE [Drive Name]='BSD-230' AND [Motor Name]='KX' AND "
                       "Frame_Size='23' AND Stack_Length='1' AND Winding='A' AND Feedback='E = Encoder' AND "
                       "Cable_Option='C = Connectors'"});
-    configure("Servo", {"BSD-230", "KX", "23", "1", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
-                        "0 = Standard"});
+    configure(kKxServo);
     const AxisRecord& r = record();
     EXPECT_EQ(items("cmbDriveVoltage"), (QStringList {"24VDC", "75VDC", "120VAC", "230VAC"}));
     EXPECT_EQ(r.Drive_Part_Number, "BSD2312-A0");
@@ -221,8 +223,8 @@ TEST_F(DriveMotorOptionsTest, NoVoltageOrNoRowEndsTheStepWithEmptyTexts)
     useCatalogueWith({"UPDATE [Drive to Motor] SET [120VAC_Drive]='N/A', [230VAC_Drive]='N/A', "
                       "[460VAC_Drive]=NULL, [460VAC_Drive_Parallel]=NULL WHERE [Drive Name]='BSD-230' AND "
                       "[Motor Name]='KX' AND Frame_Size='23' AND Stack_Length='2'"});
-    configure("Servo", {"BSD-230", "KX", "23", "2", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
-                        "B = Holding Brake"});
+    configure({"Servo", "BSD-230", "KX", "23", "2", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
+               "B = Holding Brake"});
     EXPECT_TRUE(items("cmbDriveVoltage").isEmpty());
     EXPECT_FALSE(hidden("cmbDriveVoltage"));
     EXPECT_EQ(list("cmbDriveVoltage")->listIndex(), -1);
@@ -254,10 +256,9 @@ TEST_F(DriveMotorOptionsTest, ServoAfterStepperOnOneDriveReportsNoWiring)
                                "AND Stack_Length='%1'")
                     .arg(QLatin1String(stack));
     useCatalogueWith(rows);
-    configure("Stepper", {"SMD-48", "SX", "23", "1", "A", "S = Single Shaft", "R = Round Shaft", "C = Connector",
-                          "None"});
+    configure(kSxStepper);
     ASSERT_EQ(record().Motor_Wiring, "SERIES");
-    configure("", {"", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "B = Holding Brake"});
+    configure({"", "", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "B = Holding Brake"});
     EXPECT_EQ(record().Part_Number_Type, "L7_Servo");
     EXPECT_EQ(record().Drive_Voltage, "24VDC");
     EXPECT_TRUE(record().Motor_Wiring.isEmpty());
@@ -272,14 +273,9 @@ TEST_F(DriveMotorOptionsTest, ServoAfterStepperOnOneDriveReportsNoWiring)
 
 TEST_F(DriveMotorOptionsTest, KeywayOnSize16NeedsAGearhead)
 {
-    configure("Servo", {"BSD-230", "KX", "16", "1", "", "", "K", "", "0 = Standard"});
-    ASSERT_EQ(msg->messages().size(), 1);
-    const MsgBox::Message& m = msg->messages().at(0);
-    EXPECT_EQ(m.prompt, "Please select another shaft Options\r\nKeyway on Size 16 motors is not valid unless with a "
-                        "gearhead");
-    EXPECT_EQ(m.buttons, MsgBox::OKOnly);
-    EXPECT_EQ(m.title, "Brevan Quenro");
-    EXPECT_EQ(m.icon, MsgBox::NoIcon);
+    configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "K", "", "0 = Standard"});
+    expectOnlyMessage(kKeywayMessage, MsgBox::OKOnly);
+    EXPECT_EQ(msg->messages().at(0).icon, MsgBox::NoIcon);
     // The feedback was chosen again: the shaft options are offered anew.
     EXPECT_EQ(items("cmbShaft_options"), (QStringList {"K", "S = Smooth Shaft"}));
     EXPECT_EQ(list("cmbShaft_options")->listIndex(), -1);
@@ -289,7 +285,7 @@ TEST_F(DriveMotorOptionsTest, KeywayOnSize16NeedsAGearhead)
     EXPECT_FALSE(Globals::Loading_Lists);
 
     // With a gearhead already chosen the keyway builds.
-    configure("", {"", "", "", "", "", "", "K", "", ""});
+    pick("cmbShaft_options", "K");
     record().Gearhead_Code = "GP16-005";
     pick("cmbOptions", "B = Holding Brake");
     EXPECT_EQ(msg->messages().size(), 1);
@@ -301,11 +297,8 @@ TEST_F(DriveMotorOptionsTest, KeywayRefusalCannotLoop)
     useCatalogueWith({"DELETE FROM [Shaft Options] WHERE [Motor Name]='KX' AND Frame_Size='16' AND "
                       "Shaft_Options<>'K'",
                       "DELETE FROM Options WHERE [Motor Name]='KX' AND Frame_Size='16' AND Options<>'0 = Standard'"});
-    pick("cmbMotor_Tech", "Servo");
-    pick("cmbDrive", "BSD-48");
-    pick("cmbFrame_size", "16");
-    pick("cmbStack_length", "1"); // every list below holds one entry
-    EXPECT_EQ(msg->messages().size(), 1);
+    configure({"Servo", "BSD-48", "", "16", "1"}); // every list below the stack length holds one entry
+    EXPECT_EQ(msg->prompts(), QStringList {kKeywayMessage});
     EXPECT_EQ(text("cmbShaft_options"), "K");
     EXPECT_TRUE(record().Motor_Part_Number.isEmpty());
     EXPECT_FALSE(Globals::Loading_Lists);
@@ -313,7 +306,7 @@ TEST_F(DriveMotorOptionsTest, KeywayRefusalCannotLoop)
 
 TEST_F(DriveMotorOptionsTest, GearheadPlaceholderOpensTheGearheadDialogAndItsChoiceBuilds)
 {
-    configure("Servo", {"BSD-230", "KX", "16", "1", "", "", "K", "", "GXX = Gearhead"});
+    configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "K", "", "GXX = Gearhead"});
     EXPECT_TRUE(Forms::isLoaded("frmGear"));
     EXPECT_EQ(Globals::Current_Form, "frmGear");
     EXPECT_EQ(Globals::System_Type, 4);
@@ -321,14 +314,9 @@ TEST_F(DriveMotorOptionsTest, GearheadPlaceholderOpensTheGearheadDialogAndItsCho
     EXPECT_TRUE(hidden("txtMotor_Part"));
     EXPECT_TRUE(msg->messages().isEmpty());
 
-    Form* gear = Forms::find("frmGear");
-    ASSERT_NE(gear, nullptr);
-    auto* cmbGear = gear->findChild<ListControl*>("cmbGear");
-    ASSERT_NE(cmbGear, nullptr);
-    EXPECT_EQ(cmbGear->items(), (QStringList {"GP16-005", "GP16-010"}));
-    ASSERT_TRUE(cmbGear->choose(QStringLiteral("GP16-010")));
-    gear->findChild<QPushButton*>("cmdDone")->click();
-    processEvents();
+    EXPECT_EQ(Forms::find("frmGear")->findChild<ListControl*>("cmbGear")->items(),
+              (QStringList {"GP16-005", "GP16-010"}));
+    chooseGearhead("GP16-010");
 
     // The dialog adds the keyway to this series' shaft list and hands the gearhead back as the option.
     EXPECT_EQ(items("cmbShaft_options"), (QStringList {"K", "S = Smooth Shaft", "K = Keyway"}));
@@ -347,7 +335,7 @@ TEST_F(DriveMotorOptionsTest, GearheadPlaceholderOpensTheGearheadDialogAndItsCho
 
 TEST_F(DriveMotorOptionsTest, ColbitumOptionClearsTheGearhead)
 {
-    configure("Direct Drive", {"BDD-460", "", "40", "", "", "E = 20-bit Encoder", "S = Solid Shaft", "", "N/A"});
+    configure(kCtDirectDrive);
     record().Gearhead_Code = "GP42-010";
     pick("cmbOptions", "N/A");
     EXPECT_EQ(record().Motor_Part_Number, "CTG3-40210E-SC");
@@ -361,7 +349,7 @@ TEST_F(DriveMotorOptionsTest, ColbitumOptionClearsTheGearhead)
 
 TEST_F(DriveMotorOptionsTest, CableLengthIsHandedToTheOtherCableOnce)
 {
-    configure("Servo", {"BSD-460", "LM", "80", "2", "", "R = Resolver", "S = Smooth Shaft", "", "0 = Standard"});
+    configure(kLmServo);
     pick("cmbFeedback_Cable_Length", "10");
     EXPECT_EQ(text("cmbMotor_Cable_Length"), "10");
     const AxisRecord& r = record();
@@ -377,7 +365,7 @@ TEST_F(DriveMotorOptionsTest, CableLengthIsHandedToTheOtherCableOnce)
 
 TEST_F(DriveMotorOptionsTest, CableLengthTheOtherCableLacksLeavesItUnselected)
 {
-    configure("Servo", {"BSD-48", "", "23", "1", "", "", "S = Smooth Shaft", "", "0 = Standard"});
+    configure({"Servo", "BSD-48", "", "23", "1", "", "", "S = Smooth Shaft", "", "0 = Standard"});
     EXPECT_EQ(items("cmbMotor_Cable_Length"), (QStringList {"10", "3", "5"}));
     pick("cmbFeedback_Cable_Length", "15");
     EXPECT_EQ(list("cmbMotor_Cable_Length")->listIndex(), -1);
@@ -393,8 +381,7 @@ TEST_F(DriveMotorOptionsTest, CableLengthTheOtherCableLacksLeavesItUnselected)
 
 TEST_F(DriveMotorOptionsTest, ANewMotorChoiceDropsTheLengthsOfTheOldCables)
 {
-    configure("Servo", {"BSD-230", "KX", "23", "1", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
-                        "0 = Standard"});
+    configure(kKxServo);
     pick("cmbFeedback_Cable_Length", "10");
     ASSERT_EQ(record().Motor_Cable_Part_Number, "MPC-S1-010");
 
@@ -405,10 +392,25 @@ TEST_F(DriveMotorOptionsTest, ANewMotorChoiceDropsTheLengthsOfTheOldCables)
                                 record().Feedback_Cable_Length, record().Feedback_Cable_Part_Number})
         EXPECT_TRUE(slot.isEmpty());
 
-    // Flying leads have no cables: a project saved then names none and opens again.
+    // A replay keeps its stored lengths; it selects no voltage and looks up no drive key here.
     pick("cmbFeedback_Cable_Length", "10");
-    configure("", {"", "", "", "", "", "", "", "L = Flying Leads", "0 = Standard"});
+    record().Curve_Drive_Part_Number = "stale";
+    Globals::Loading_Project = true;
+    pick("cmbOptions", "B = Holding Brake");
+    Globals::Loading_Project = false;
+    EXPECT_EQ(record().Motor_Cable_Length, "10");
+    EXPECT_EQ(record().Feedback_Cable_Part_Number, "FBC-E-010");
+    EXPECT_EQ(items("cmbDriveVoltage"), (QStringList {"120VAC", "230VAC"}));
+    EXPECT_EQ(list("cmbDriveVoltage")->listIndex(), -1);
+    EXPECT_EQ(record().Curve_Drive_Part_Number, "stale");
+    EXPECT_EQ(record().Motor_Part_Number, "KX231AE-SCB");
+
+    // Flying leads have no cables: the lists stay empty and hidden, and a
+    // project saved then names none and opens again.
+    configure({"", "", "", "", "", "", "", "", "L = Flying Leads", "0 = Standard"});
     EXPECT_TRUE(items("cmbMotor_Cable_Length").isEmpty());
+    EXPECT_TRUE(hidden("cmbMotor_Cable_Length"));
+    EXPECT_TRUE(hidden("lblMotor_Cable_Length"));
     const QStringList lines = form()->Save_String().split('\r');
     EXPECT_EQ(lines.at(16), QString());
     EXPECT_EQ(lines.at(18), QString());
@@ -419,9 +421,9 @@ TEST_F(DriveMotorOptionsTest, ANewMotorChoiceDropsTheLengthsOfTheOldCables)
 
 TEST_F(DriveMotorOptionsTest, DriveAccessoriesAreChosenInTheSharedDialog)
 {
-    configure("Servo", {"BSD-230", "", "", "", "", "", "", "", ""});
+    configure({"Servo", "BSD-230"});
     ASSERT_FALSE(hidden("cmdDriveAccessories"));
-    static_cast<QPushButton*>(widget("cmdDriveAccessories"))->click();
+    click("cmdDriveAccessories");
     auto* dialog = Forms::find<frmAccessories>("frmAccessories");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->Caption(), "Drive Accessories");
@@ -444,7 +446,7 @@ TEST_F(DriveMotorOptionsTest, DriveAccessoriesAreChosenInTheSharedDialog)
     EXPECT_EQ(Globals::Current_Form, "frmDrive_Setup");
 
     // Opened again, the dialog shows the first choice selected.
-    static_cast<QPushButton*>(widget("cmdDriveAccessories"))->click();
+    click("cmdDriveAccessories");
     dialog = Forms::find<frmAccessories>("frmAccessories");
     EXPECT_EQ(dialog->lstAccessories()->selectedRows(), (QList<int> {0, 2}));
 
@@ -461,8 +463,8 @@ TEST_F(DriveMotorOptionsTest, MoreThanTwentyOneAccessoriesOfferTheFirstTwentyOne
     for (int i = 10; i < 35; ++i)
         rows << QStringLiteral("INSERT INTO [Drive Only Accessories] VALUES ('BSD-48', 'A%1 = Accessory %1')").arg(i);
     useCatalogueWith(rows);
-    configure("Servo", {"BSD-48", "", "", "", "", "", "", "", ""});
-    static_cast<QPushButton*>(widget("cmdDriveAccessories"))->click();
+    configure({"Servo", "BSD-48"});
+    click("cmdDriveAccessories");
     const QStringList offered = Forms::find<frmAccessories>("frmAccessories")->lstAccessories()->items();
     EXPECT_EQ(offered.size(), 21);
     EXPECT_EQ(offered.first(), "A10 = Accessory 10");
@@ -476,27 +478,26 @@ TEST_F(DriveMotorOptionsTest, CurveButtonHandsTheCurveKeysToTheBuilderOfTheType)
     Pulvane_V4::MotorModelACX socx;
     Globals::Set_SOCX(&socx);
     const auto curveCaption = [this] {
-        static_cast<QPushButton*>(widget("cmdCurve"))->click();
+        click("cmdCurve");
         auto* curve = Forms::find<frmCurve>("frmCurve");
         return curve ? curve->Caption() : QStringLiteral("<closed>");
     };
-    configure("Servo", {"BSD-230", "KX", "23", "3", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
-                        "0 = Standard"});
+    configure({"Servo", "BSD-230", "KX", "23", "3", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
+               "0 = Standard"});
     pick("cmbDriveVoltage", "230VAC");
     EXPECT_EQ(curveCaption(), "Performance Curve for a BSD2306 & KX233AE @230VAC");
     EXPECT_EQ(Forms::find<frmCurve>("frmCurve")->MotorType, "L7_Servo");
     EXPECT_EQ(Forms::find<frmCurve>("frmCurve")->BusVoltage, 325.0);
 
-    configure("Stepper", {"SMD-48", "SX", "23", "1", "A", "S = Single Shaft", "R = Round Shaft", "C = Connector",
-                          "None"});
+    configure(kSxStepper);
     EXPECT_EQ(curveCaption(), "Performance Curve for a SMD48-3 & SX231A__(SER,24VDC)");
 
-    configure("Direct Drive", {"BDD-460", "", "40", "", "", "E = 20-bit Encoder", "S = Solid Shaft", "", "N/A"});
+    configure(kCtDirectDrive);
     EXPECT_EQ(curveCaption(), "Performance Curve for a BDD46-20 & CT40210-460");
     EXPECT_TRUE(msg->messages().isEmpty());
 
     // A curve the database lacks: the builder closes the window and tells the user.
-    configure("Servo", {"BSD-460", "LM", "80", "4", "", "R = Resolver", "S = Smooth Shaft", "", "0 = Standard"});
+    configure({"Servo", "BSD-460", "LM", "80", "4", "", "R = Resolver", "S = Smooth Shaft", "", "0 = Standard"});
     EXPECT_EQ(curveCaption(), "<closed>");
     EXPECT_EQ(msg->prompts(), QStringList {"Performance Curve Not Found"});
     Forms::unloadAll();

@@ -11,21 +11,12 @@
 
 #include <QFile>
 #include <QSet>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <functional>
 
 namespace {
-
-const char* const kLists[] = {"cmbMotor_Tech",    "cmbDrive",        "cmbMotor_Series",       "cmbFrame_size",
-                              "cmbStack_length",  "cmbWinding",      "cmbFeedback",           "cmbShaft_options",
-                              "cmbCable_Option",  "cmbOptions",      "cmbDriveVoltage",       "cmbWiring",
-                              "cmbMotor_Cable_Length", "cmbFeedback_Cable_Length"};
 const char* const kBoxes[] = {"txtDrive", "txtMotor_Part", "txtMotor", "txtAccessories"};
-
-const QString kLoadError = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
-
 } // namespace
 
 class DriveProjectFileTest : public DriveFormTest {
@@ -34,23 +25,16 @@ protected:
     QStringList screen()
     {
         QStringList out;
-        for (const char* name : kLists)
+        for (const QString& name : kCascadeLists)
             out << QStringLiteral("%1=%2 [%3]").arg(name, text(name), items(name).join('|'));
         for (const char* name : kBoxes)
             out << QStringLiteral("%1=%2").arg(name, box(name)->text());
         return out;
     }
 
-    void pickAll(const QStringList& names, const QStringList& entries)
-    {
-        for (qsizetype i = 0; i < names.size(); ++i)
-            if (!entries.at(i).isEmpty())
-                pick(names.at(i).toLatin1().constData(), entries.at(i));
-    }
-
     void chooseAccessory(int row)
     {
-        static_cast<QPushButton*>(widget("cmdDriveAccessories"))->click();
+        click("cmdDriveAccessories");
         auto* dialog = Forms::find<frmAccessories>("frmAccessories");
         ASSERT_NE(dialog, nullptr);
         dialog->lstAccessories()->choose(row);
@@ -61,10 +45,7 @@ protected:
     // A complete servo system: 460 V, 10 m cables and one accessory.
     void configureServo()
     {
-        pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbFeedback",
-                 "cmbShaft_options", "cmbOptions", "cmbDriveVoltage", "cmbFeedback_Cable_Length"},
-                {"Servo", "BSD-460", "LM", "80", "2", "R = Resolver", "S = Smooth Shaft", "0 = Standard", "460VAC",
-                 "10"});
+        configure(kLmServo + QStringList {"460VAC", "", "", "10"});
         chooseAccessory(1);
     }
 
@@ -145,26 +126,19 @@ TEST_F(DriveProjectFileTest, ReopenedServoProjectShowsTheSameForm)
 
 TEST_F(DriveProjectFileTest, ReopenedQdServoStepperAndDirectDriveProjects)
 {
-    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbFeedback",
-             "cmbShaft_options", "cmbOptions", "cmbMotor_Cable_Length"},
-            {"Servo", "BSD-230", "QDM", "130 = 130 mm", "2", "M2 = NEMA Face", "E = Encoder", "B = Holding Brake",
-             "15"});
+    configure({"Servo", "BSD-230", "QDM", "130 = 130 mm", "2", "", "M2 = NEMA Face", "E = Encoder", "",
+               "B = Holding Brake", "", "", "15"});
     ASSERT_EQ(record().Motor_Part_Number, "QDM1302AM2ECB");
     expectRoundTrip();
 
-    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbWinding",
-             "cmbFeedback", "cmbShaft_options", "cmbCable_Option", "cmbOptions", "cmbDriveVoltage", "cmbWiring",
-             "cmbMotor_Cable_Length"},
-            {"Stepper", "SMD-48", "SX", "23", "1", "B", "S = Single Shaft", "F = Flatted Shaft", "C = Connector",
-             "E = Rear Encoder", "48VDC", "PARALLEL", "5"});
+    configure({"Stepper", "SMD-48", "SX", "23", "1", "B", "S = Single Shaft", "F = Flatted Shaft", "C = Connector",
+               "E = Rear Encoder", "48VDC", "PARALLEL", "5"});
     ASSERT_EQ(record().Drive_Part_Number, "SMD48-6");
     expectRoundTrip();
     EXPECT_EQ(record().Motor_Wiring, "PARALLEL");
 
-    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbFrame_size", "cmbFeedback", "cmbShaft_options", "cmbOptions",
-             "cmbDriveVoltage", "cmbMotor_Cable_Length"},
-            {"Direct Drive", "BDD-460", "40", "A = Absolute Encoder", "H = Hollow Shaft", "W = Water Cooling",
-             "460VAC", "3"});
+    configure({"Direct Drive", "BDD-460", "", "40", "", "", "A = Absolute Encoder", "H = Hollow Shaft", "",
+               "W = Water Cooling", "460VAC", "", "3"});
     ASSERT_EQ(record().Motor_Part_Number, "CTG3-40210A-HCW");
     expectRoundTrip();
     EXPECT_EQ(record().Bus_Voltage, 650.0);
@@ -172,14 +146,8 @@ TEST_F(DriveProjectFileTest, ReopenedQdServoStepperAndDirectDriveProjects)
 
 TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
 {
-    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbShaft_options",
-             "cmbOptions"},
-            {"Servo", "BSD-230", "KX", "16", "1", "K", "GXX = Gearhead"});
-    Form* gear = Forms::find("frmGear");
-    ASSERT_NE(gear, nullptr);
-    ASSERT_TRUE(gear->findChild<ListControl*>("cmbGear")->choose(QStringLiteral("GP16-005")));
-    gear->findChild<QPushButton*>("cmdDone")->click();
-    processEvents();
+    configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "K", "", "GXX = Gearhead"});
+    chooseGearhead("GP16-005");
     ASSERT_EQ(record().Shaft_Option, "K = Keyway");
     ASSERT_EQ(record().Motor_Part_Number, "KX161AE-KCGP16-005");
     pick("cmbMotor_Cable_Length", "3");
@@ -196,11 +164,6 @@ TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
 // dialog's) saves and reopens to the same record and form.
 TEST_F(DriveProjectFileTest, EveryPathOfTheSampleCatalogueReopens)
 {
-    const char* const cascade[] = {"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size",
-                                   "cmbStack_length", "cmbWinding", "cmbFeedback", "cmbShaft_options",
-                                   "cmbCable_Option", "cmbOptions"};
-    const QString keyway = QStringLiteral("Please select another shaft Options\r\nKeyway on Size 16 motors is not "
-                                          "valid unless with a gearhead");
     int reopened = 0;
     QSet<QString> partNumbers;
 
@@ -229,7 +192,7 @@ TEST_F(DriveProjectFileTest, EveryPathOfTheSampleCatalogueReopens)
             }
             return;
         }
-        ListControl* l = list(cascade[level]);
+        ListControl* l = list(kCascadeLists.at(level));
         // The user picks each entry; the lists below refill (and may select themselves).
         for (int i = 0; i < l->listCount(); ++i) {
             if (level == 9 && l->list(i).startsWith("GXX"))
@@ -240,7 +203,7 @@ TEST_F(DriveProjectFileTest, EveryPathOfTheSampleCatalogueReopens)
             l->choose(i);
             if (!msg->messages().isEmpty()) {
                 // Only the keyway on a size-16 KX is refused.
-                ASSERT_EQ(msg->prompts(), QStringList {keyway});
+                ASSERT_EQ(msg->prompts(), QStringList {kKeywayMessage});
                 ASSERT_EQ(text("cmbMotor_Series") + '/' + text("cmbFrame_size"), "KX/16");
                 msg->clear();
                 continue;
@@ -285,10 +248,7 @@ TEST_F(DriveProjectFileTest, AProductNoLongerOfferedEndsTheLoadAndLeavesTheFormU
     Globals::Project_Path = "/work/jobs/press.dat";
     openProject(lines.join('\r'));
 
-    ASSERT_EQ(msg->messages().size(), 1);
-    EXPECT_EQ(msg->messages().at(0).prompt, kLoadError);
-    EXPECT_EQ(msg->messages().at(0).buttons, MsgBox::OKOnly);
-    EXPECT_EQ(msg->messages().at(0).title, "Brevan Quenro");
+    expectOnlyMessage(kLoadError, MsgBox::OKOnly);
     EXPECT_FALSE(Globals::Loading_Project);
     EXPECT_FALSE(Globals::Loading_Lists);
     EXPECT_TRUE(Globals::Project_Path.isEmpty());
@@ -314,9 +274,7 @@ TEST_F(DriveProjectFileTest, OldQdServoFrameCodesAreReadAsTheirItems)
                                "(SELECT count(*) / 2 FROM %1 WHERE [Motor Name]='QDM' AND Frame_Size='092 = 92 mm'))")
                     .arg(QLatin1String(table));
     useCatalogueWith(rows);
-    pickAll({"cmbMotor_Tech", "cmbDrive", "cmbMotor_Series", "cmbFrame_size", "cmbStack_length", "cmbShaft_options",
-             "cmbOptions"},
-            {"Servo", "BSD-230", "QDM", "89 = 3 in", "1", "A = Absolute Encoder", "0 = Standard"});
+    configure({"Servo", "BSD-230", "QDM", "89 = 3 in", "1", "", "", "A = Absolute Encoder", "", "0 = Standard"});
     QStringList lines = form()->Save_String().split('\r');
     ASSERT_EQ(lines.at(5), "89 = 3 in");
     lines[5] = "89";
@@ -350,6 +308,19 @@ TEST_F(DriveProjectFileTest, OpenFileReadsTheChosenFile)
     EXPECT_EQ(Globals::Project_Path, path);
     EXPECT_EQ(Globals::System_Type, 4);
     EXPECT_EQ(form()->Save_String(), saved);
+
+    // A kind no setup form loads: the form is reset, nothing is loaded, no flag stays set.
+    const QString other = dir.filePath("other.dat");
+    ASSERT_TRUE(Globals::Write_File(other, "3" + saved.mid(1), true));
+    files->queuePath(other);
+    form()->Open_File();
+    EXPECT_FALSE(Globals::Loading_Project);
+    EXPECT_EQ(Globals::System_Type, 3);
+    EXPECT_EQ(Globals::Project_Path, path);
+    EXPECT_TRUE(Forms::isLoaded("frmDrive_Setup"));
+    EXPECT_EQ(list("cmbMotor_Tech")->listIndex(), -1);
+    EXPECT_EQ(record(), AxisRecord {});
+    EXPECT_TRUE(msg->messages().isEmpty());
 }
 
 TEST_F(DriveProjectFileTest, ReportOfAConfiguredDriveSystem)
