@@ -17,13 +17,11 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -162,13 +160,9 @@ void frmCurve::Form_Load()
 {
     setSizeTwips(8460, 8940);
     // Centred across the area the window lives in (the screen for a top-level window).
-    QWidget* frame = frameWidget();
-    int areaWidth = 0;
-    if (QWidget* area = frame->parentWidget())
-        areaWidth = area->width();
-    else if (QScreen* screen = QGuiApplication::primaryScreen())
-        areaWidth = screen->geometry().width();
-    moveTwips((Twips::fromPixels(areaWidth) - widthTwips()) / 2, 0);
+    const QWidget* area = frameWidget()->parentWidget();
+    const int areaTwips = area ? Twips::fromPixels(area->width()) : Twips::screenWidth();
+    moveTwips((areaTwips - widthTwips()) / 2, 0);
     Globals::Current_Form = QStringLiteral("frmCurve");
     Globals::Current_Record().Switching_Frequency.clear();
 }

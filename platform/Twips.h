@@ -16,4 +16,7 @@ public:
     {
         return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
     }
+    // The primary screen's size; 0 when there is no screen.
+    static int screenWidth();
+    static int screenHeight();
 };

@@ -94,6 +94,12 @@ void Form::moveTwips(int leftTwips, int topTwips)
     frameWidget()->move(Twips::point(leftTwips, topTwips));
 }
 
+void Form::placeAboveScreenMiddle(int widthTwips, int heightTwips)
+{
+    setSizeTwips(widthTwips, heightTwips);
+    moveTwips((Twips::screenWidth() - widthTwips) / 2, Twips::screenHeight() / 2 - heightTwips);
+}
+
 int Form::widthTwips() const
 {
     return Twips::fromPixels(m_sub ? m_sub->width() : width());

@@ -36,6 +36,9 @@ public:
     // Size and position in twips, of the window frame as the original set them.
     void setSizeTwips(int widthTwips, int heightTwips);
     void moveTwips(int leftTwips, int topTwips);
+    // Sizes the window and centres it across the screen with its lower edge on
+    // the screen's middle, as the start and gearhead dialogs sit.
+    void placeAboveScreenMiddle(int widthTwips, int heightTwips);
     int widthTwips() const;
     int heightTwips() const;
     int leftTwips() const;

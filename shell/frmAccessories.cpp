@@ -167,7 +167,7 @@ void frmAccessories::Form_Load()
             list->addItem(QString::number(q));
 
     setWindowHeight(kListHeight);
-    moveTwips((DialogSupport::screenWidthTwips() - kWidth) / 2, 0);
+    moveTwips((Twips::screenWidth() - kWidth) / 2, 0);
 
     if (Globals::System_Type == 3 || Globals::System_Type == 4) {
         m_optExp[0]->hide();

@@ -73,11 +73,7 @@ frmGear::frmGear()
 
 void frmGear::Form_Load()
 {
-    constexpr int width = 5520;
-    constexpr int height = 2595;
-    setSizeTwips(width, height);
-    // Centred across, its lower edge on the middle of the screen.
-    moveTwips((DialogSupport::screenWidthTwips() - width) / 2, DialogSupport::screenHeightTwips() / 2 - height);
+    placeAboveScreenMiddle(5520, 2595);
     m_cancel = false;
 
     m_txtNotes->setPlainText(QString());

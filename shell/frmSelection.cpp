@@ -2,13 +2,10 @@
 
 #include "platform/HandlerCall.h"
 #include "platform/OptionButton.h"
-#include "platform/Twips.h"
 #include "shell/mdiMain.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -53,15 +50,7 @@ OptionButton* frmSelection::Selection(int index) const
 
 void frmSelection::Form_Load()
 {
-    const int width = 4485;
-    const int height = 3375;
-    setSizeTwips(width, height);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
-    const int screenWidth = Twips::fromPixels(screenSize.width());
-    const int screenHeight = Twips::fromPixels(screenSize.height());
-    // The dialog's lower edge sits at the screen's middle.
-    moveTwips((screenWidth - width) / 2, screenHeight / 2 - height);
+    placeAboveScreenMiddle(4485, 3375);
     // Start always has a kind: the first holds the focus and so is chosen.
     m_selection[0]->setValue(true);
     m_selection[0]->setFocus();

@@ -4,7 +4,6 @@
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
 #include "platform/Twips.h"
-#include "shell/DialogSupport.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/frmAccessories.h"
@@ -86,7 +85,7 @@ TEST_F(AccessoryDialogTest, LoadShowsOnlyTheListWithEmptyQuantityLists)
         for (const char* name : {"lblTuq", "lblQuantity", "lblDescription", "lblNote", "lblWarning"})
             EXPECT_TRUE(dialog->findChild<QLabel*>(name)->isHidden()) << name;
         EXPECT_EQ(dialog->size(), Twips::size(7425, 2910));
-        EXPECT_EQ(dialog->pos(), Twips::point((DialogSupport::screenWidthTwips() - 7425) / 2, 0));
+        EXPECT_EQ(dialog->pos(), Twips::point((Twips::screenWidth() - 7425) / 2, 0));
         EXPECT_TRUE(dialog->isWindow());
         EXPECT_FALSE(dialog->isModal());
         Forms::unload("frmAccessories");

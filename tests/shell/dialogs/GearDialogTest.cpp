@@ -1,7 +1,6 @@
 #include "DialogFixture.h"
 
 #include "platform/Twips.h"
-#include "shell/DialogSupport.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/frmGear.h"
@@ -65,8 +64,8 @@ TEST_F(GearDialogTest, LoadListsDistinctGearheadsOfTheMotorInCodeOrder)
     EXPECT_EQ(gear->parentWidget(), nullptr);
     EXPECT_FALSE(gear->isModal());
     EXPECT_EQ(gear->size(), Twips::size(5520, 2595));
-    EXPECT_EQ(gear->pos(), Twips::point((DialogSupport::screenWidthTwips() - 5520) / 2,
-                                        DialogSupport::screenHeightTwips() / 2 - 2595));
+    EXPECT_EQ(gear->pos(), Twips::point((Twips::screenWidth() - 5520) / 2,
+                                        Twips::screenHeight() / 2 - 2595));
 }
 
 TEST_F(GearDialogTest, QuotedSeriesIsFoundAndOtherKindsQueryNothing)
