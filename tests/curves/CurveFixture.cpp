@@ -5,12 +5,9 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "sizing/MotorModelACX.h"
+#include "support/SqliteFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 const QStringList kDirectDriveSchema = {
     "CREATE TABLE MotorData (ID INTEGER, ProductKey TEXT COLLATE NOCASE, MotorSeriesName TEXT, FrameSize TEXT, "
@@ -85,38 +82,10 @@ void CurveFixture::TearDown()
     socx.reset();
 }
 
-namespace {
-
-// Runs the statements on the file (created when missing); the first failure is returned.
-QString runStatements(const QString& path, const QStringList& statements)
-{
-    const QString connection = QStringLiteral("curve-fixture");
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            error = db.lastError().text();
-        } else {
-            db.transaction();
-            QSqlQuery q(db);
-            for (const QString& sql : statements)
-                if (error.isEmpty() && !q.exec(sql))
-                    error = q.lastError().text() + QStringLiteral(" in ") + sql;
-            db.commit();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return error;
-}
-
-} // namespace
-
 void CurveFixture::makeDatabase(const QString& fileName, const QStringList& statements)
 {
     QFile::remove(folder.filePath(fileName));
-    ASSERT_EQ(runStatements(folder.filePath(fileName), statements), QString());
+    ASSERT_EQ(SqliteFile::run(folder.filePath(fileName), statements), QString());
 }
 
 void CurveFixture::useTestFolder()
@@ -126,11 +95,8 @@ void CurveFixture::useTestFolder()
 
 void CurveFixture::copyCatalogue(const QString& fileName, const QStringList& statements)
 {
-    const QString target = folder.filePath(fileName);
-    QFile::remove(target);
-    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName, target));
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    ASSERT_EQ(runStatements(target, statements), QString());
+    ASSERT_TRUE(SqliteFile::copySample(fileName, folder.path()));
+    ASSERT_EQ(SqliteFile::run(folder.filePath(fileName), statements), QString());
     useTestFolder();
 }
 

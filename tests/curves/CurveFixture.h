@@ -1,7 +1,6 @@
 #pragma once
 
 #include "curves/CurveTable.h"
-#include "QStringPrinter.h"
 #include "support/AppFixture.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include "curves/CurveNumbers.h"
 
 #include <gtest/gtest.h>

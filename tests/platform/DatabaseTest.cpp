@@ -1,10 +1,10 @@
 #include "platform/Database.h"
 #include "platform/DatabaseError.h"
+#include "support/QStringPrinter.h"
+#include "support/SqliteFile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -20,19 +20,12 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath("fixture.db");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture-writer");
-            db.setDatabaseName(path);
-            ASSERT_TRUE(db.open());
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.exec("CREATE TABLE [Drive to Motor] ([Drive Name] TEXT COLLATE NOCASE, "
-                               "[Motor Series] TEXT COLLATE NOCASE, Notes TEXT, Frame INTEGER, Active INTEGER)"));
-            ASSERT_TRUE(q.exec("INSERT INTO [Drive to Motor] VALUES ('QX-205', 'O''Neil', 'quoted', 4, 1)"));
-            ASSERT_TRUE(q.exec("INSERT INTO [Drive to Motor] VALUES ('QX-205', 'KX', NULL, 16, 0)"));
-            ASSERT_TRUE(q.exec("INSERT INTO [Drive to Motor] VALUES ('QX-410', 'KX', '', NULL, NULL)"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase("fixture-writer");
+        ASSERT_EQ(SqliteFile::run(path, {"CREATE TABLE [Drive to Motor] ([Drive Name] TEXT COLLATE NOCASE, "
+                                          "[Motor Series] TEXT COLLATE NOCASE, Notes TEXT, Frame INTEGER, Active INTEGER)",
+                                          "INSERT INTO [Drive to Motor] VALUES ('QX-205', 'O''Neil', 'quoted', 4, 1)",
+                                          "INSERT INTO [Drive to Motor] VALUES ('QX-205', 'KX', NULL, 16, 0)",
+                                          "INSERT INTO [Drive to Motor] VALUES ('QX-410', 'KX', '', NULL, NULL)"}),
+                  QString());
     }
 
     QTemporaryDir dir;

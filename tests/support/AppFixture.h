@@ -3,6 +3,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MsgBox.h"
 #include "platform/ShellOpen.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

@@ -6,14 +6,10 @@
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "support/SqliteFile.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 const QStringList kCascadeLists {"cmbMotor_Tech",   "cmbDrive",         "cmbMotor_Series", "cmbFrame_size",
                                   "cmbStack_length", "cmbWinding",       "cmbFeedback",     "cmbShaft_options",
@@ -145,20 +141,9 @@ void DriveFormTest::useCatalogueWith(const QStringList& statements)
 {
     m_folder = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(m_folder->isValid());
-    const QString source = QCoreApplication::applicationDirPath() + QStringLiteral("/System Databases97.mdb");
-    const QString target = m_folder->filePath(QStringLiteral("System Databases97.mdb"));
-    ASSERT_TRUE(QFile::copy(source, target));
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
-        db.setDatabaseName(target);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query(db);
-        for (const QString& sql : statements)
-            ASSERT_TRUE(query.exec(sql)) << sql.toStdString() << ": " << query.lastError().text().toStdString();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+    const QString name = QStringLiteral("System Databases97.mdb");
+    ASSERT_TRUE(SqliteFile::copySample(name, m_folder->path()));
+    ASSERT_EQ(SqliteFile::run(m_folder->filePath(name), statements), QString());
     Globals::Set_App_Folder_For_Tests(m_folder->path());
 }
 

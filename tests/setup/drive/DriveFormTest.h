@@ -8,13 +8,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <ostream>
 
-// Readable failures: gtest prints a QString as text.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 class frmDrive_Setup;
 class ListControl;

@@ -1,8 +1,6 @@
 #include "FixtureDatabase.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
+#include "support/SqliteFile.h"
 
 #include <stdexcept>
 
@@ -15,22 +13,9 @@ FixtureDatabase::FixtureDatabase(const QStringList& statements)
 
 void FixtureDatabase::exec(const QStringList& statements)
 {
-    const QString connection = QStringLiteral("fixture-writer-%1").arg(reinterpret_cast<quintptr>(this));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path());
-        if (!db.open())
-            throw std::runtime_error(db.lastError().text().toStdString());
-        QSqlQuery query(db);
-        db.transaction();
-        for (const QString& statement : statements) {
-            if (!query.exec(statement))
-                throw std::runtime_error((query.lastError().text() + "\n" + statement).toStdString());
-        }
-        db.commit();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
+    const QString error = SqliteFile::run(path(), statements);
+    if (!error.isEmpty())
+        throw std::runtime_error(error.toStdString());
 }
 
 QString FixtureDatabase::path() const

@@ -4,8 +4,7 @@
 
 #include <ostream>
 
-// Readable texts in failure messages. Every test file of the binary that
-// compares texts includes this, so all of them print the same way.
+// Readable texts in failure messages: gtest prints a QString as text.
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
