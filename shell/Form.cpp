@@ -110,11 +110,6 @@ int Form::heightTwips() const
     return Twips::fromPixels(m_sub ? m_sub->height() : height());
 }
 
-int Form::leftTwips() const
-{
-    return Twips::fromPixels(m_sub ? m_sub->x() : x());
-}
-
 int Form::topTwips() const
 {
     return Twips::fromPixels(m_sub ? m_sub->y() : y());

@@ -41,7 +41,6 @@ public:
     void placeAboveScreenMiddle(int widthTwips, int heightTwips);
     int widthTwips() const;
     int heightTwips() const;
-    int leftTwips() const;
     int topTwips() const;
 
     QMdiSubWindow* subWindow() const { return m_sub; }
