@@ -189,6 +189,7 @@ private:
     // The sheet writers read the parameters as the setters stored them.
     friend class MotorDataSheet;
     friend class DriveDataSheet;
+    friend struct MotorTSModelProbe; // test seam: reads the limit records
 
     static constexpr int kCurvePoints = 42;
     using CurveArray = std::array<double, kCurvePoints>;
@@ -222,6 +223,17 @@ private:
             peakCurrentTorque{}, vlTorque{};
     };
 
+    // The voltage limit last worked out, with every value it read: the continuous and the peak
+    // torque at one speed share it. It is taken again only when all of them are bit for bit the
+    // same, so a result never differs from a fresh calculation.
+    static constexpr std::size_t kVLInputs = 18;
+    using VLInputs = std::array<double, kVLInputs>;
+    struct VLMemo {
+        VLInputs inputs{};
+        bool valid = false;
+        double torque = 0, current = 0, tw = 0, tc = 0;
+    };
+
     struct RatedValues {
         double speed = 0, torque = 0, power = 0, current = 0, tw = 0, tc = 0;
         double maxContInputPower = 0, maxPeakInputPower = 0;
@@ -246,6 +258,7 @@ private:
     double RLLimit(double speed, double acc, Kind kind);
     double SixStateVLLimit(double speed, double acc, Kind kind);
     double SineVLLimit(double speed, double acc);
+    VLInputs VLInputsAt(double speed, double acc, Kind kind) const;
     double VLLimit(double speed, double acc, Kind kind);
     double PowerLimit(double value, double speed, double acc, double maxPower, Kind kind) const;
     double Limit_Cont_Power_Torque(double Torque, double SpeedRadsps, double AccRadspss) const;
@@ -285,6 +298,7 @@ private:
     double m_workDamping = 0;
 
     LimitRecords m_rec;
+    VLMemo m_vlMemo;
     CurveArrays m_curve;
     RatedValues m_rated;
 
