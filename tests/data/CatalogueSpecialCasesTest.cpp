@@ -186,6 +186,10 @@ TEST(CatalogueSpecialCases, CurveDataOfSeveralFrequenciesWiringsAndVoltages)
     expectRows({
         {"SELECT count(*) FROM (SELECT PartNumber FROM AmplifierDataTable GROUP BY 1 "
          "HAVING count(DISTINCT SwitchFreq) < 2)", "0", &C::servo},
+        // A higher switching frequency carries less current, as on a real drive.
+        {"SELECT count(*) FROM AmplifierDataTable a INNER JOIN AmplifierDataTable b ON a.PartNumber = b.PartNumber "
+         "AND a.VsDefault = b.VsDefault AND b.SwitchFreq > a.SwitchFreq "
+         "WHERE b.IrDrivePeakSine >= a.IrDrivePeakSine OR b.IpDrivePeakSine >= a.IpDrivePeakSine", "0", &C::servo},
         {"SELECT DISTINCT AmpFamily FROM AmplifierDataTable WHERE PartNumber LIKE 'ZU%'", "Teldun", &C::servo},
         {"SELECT DISTINCT MotorWiringType FROM MotorData ORDER BY 1", "PARALLEL|SERIES", &C::stepper},
         {"SELECT count(DISTINCT Voltage) >= 4 FROM MotorData", "1", &C::stepper},
