@@ -17,6 +17,8 @@ class SpecWorkbook;
 // Torque-speed model of one servo motor on one drive: parameters, torque and force limits with
 // magnetic saturation, the compatibility pretest, curve arrays and losses.
 // Rotary units: torque oz-in, speed rad/s (top speed in rpm); linear: force N, speed m/s.
+// Texts in and out are UTF-8; the spec sheets read a byte that is not part of a UTF-8 sequence
+// as Windows-1252 and escape what a work book cannot hold (SheetText).
 class MotorTSModel {
 public:
     // Parameter sets as the setters store them (public types so that sheet writers can read them).
@@ -171,7 +173,8 @@ public:
     void SetMotorThermalModel(MotorThermalModel& DLLThermalModelIn);
 
     // Spec sheets: .xlsx work books of the motor and drive the model holds. A single export
-    // writes one motor; a family run (open, one export per motor, close) gathers several.
+    // writes one motor; a family run (open, one export per motor, close) gathers several. An
+    // export fails (false, no message) when a text is longer than a cell holds.
     bool Load_Excel_App(std::unique_ptr<SpecWorkbook>& objExcelApp);
     bool ExportExcelSpecSheet(const std::string& ValidFileName);
     void OpenExcelFamSpecSheet();
