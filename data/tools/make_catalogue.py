@@ -113,7 +113,7 @@ DRIVES = [("BSD-230", SERVO), ("BSD-460", SERVO), ("BSD-48", SERVO), ("ZU", SERV
           ("SMD-48", STEPPER), ("SMD-230", STEPPER),
           ("BDD-230", DIRECT), ("BDD-460", DIRECT)]
 DRIVE_CONTROLLERS = [("BSC-230", SERVO), ("iQO", SERVO), ("SPC-48", STEPPER)]
-CONTROLLERS = ["KEX200", "9Q10", "BMC300", "BMC100"]
+CONTROLLERS = ["KEX200", "9Q10", "BMC300", "BMC100", "BMC1600"]
 
 # Drive Construction: prefix and tail of the drive part number, around the drive code.
 CONSTRUCTION = {
@@ -660,6 +660,8 @@ CONTROLLER_ACCESSORIES = {
     "9Q10": ["HX25-04 = 25-pin Breakout Module", "PS-24-05 = 24 VDC 5 A Power Supply"],
     "BMC300": ["PS-24-05 = 24 VDC 5 A Power Supply", "HMI-7 = 7 in Touch Panel"],
     "BMC100": ["PS-24-05 = 24 VDC 5 A Power Supply"],
+    "BMC1600": ["PS-24-10 = 24 VDC 10 A Power Supply", "ETH-SW5 = 5-Port Ethernet Switch",
+                "HMI-7 = 7 in Touch Panel"],
 }
 
 JTR_NOTE = "4 TUQ Cards per JTR32 port; 2 ports on this model"
@@ -716,6 +718,7 @@ CONTROLLER_OPTION_NAMES = {
     "9Q10": ("Housing", "Axes", "I/O", "Memory", "Network", "Display"),
     "BMC300": ("Axes", "Feedback", "I/O", "Network", "Memory", "Display"),
     "BMC100": ("Axes", "Feedback", "I/O", "Network", "Memory", "Display"),
+    "BMC1600": ("Axes", "Feedback", "I/O", "Network", "Memory", "Display"),
 }
 
 
@@ -749,6 +752,17 @@ def controller_variants():
                              "BRK-300", 0))
     rows.append(("BMC100", "1 = 1 Axis", "N/A", "N/A", "S = Serial RS-485", "N/A", "N/A", "BMC1-S",
                  1, 0, 1, False, False, False, "No expansion I/O on this model", "None", 0))
+    # Twelve or sixteen axes, so that every axis of the controller form can be used; the TNL
+    # breakout takes as many ports as the controller has axes.
+    for axes in ("12 = 12 Axes", "16 = 16 Axes"):
+        for fb in ("E = Encoder", "R = Resolver"):
+            for io in ("0 = No I/O", "1 = 32 I/O"):
+                n = int(code(axes))
+                jtr = io.startswith("1")
+                part = "BMC16-%d%s%s-E" % (n, code(fb), code(io))
+                rows.append(("BMC1600", axes, fb, io, "E = Ethernet", "N/A", "N/A", part,
+                             n, n, n // 2, jtr, False, False, JTR_NOTE if jtr else "No expansion I/O on this model",
+                             "TNL-BKn", n))
     return rows
 
 
@@ -763,6 +777,9 @@ CONTROLLER_TO_DRIVE = [
     ("BMC300", "BSD-230", "CDC-SV", "N/A"), ("BMC300", "BSD-48", "CDC-SV", "N/A"),
     ("BMC300", "BDD-230", "CDC-DD", "N/A"),
     ("BMC100", "SMD-48", "CDC-ST", "N/A"),
+    ("BMC1600", "BSD-230", "CDC-SV", "N/A"), ("BMC1600", "BSD-460", "CDC-SV", "N/A"),
+    ("BMC1600", "SMD-48", "CDC-ST", "IFX-STP"), ("BMC1600", "SMD-230", "CDC-ST", "IFX-STP"),
+    ("BMC1600", "BDD-230", "CDC-DD", "N/A"), ("BMC1600", "BDD-460", "CDC-DD", "N/A"),
 ]
 
 # ---------------------------------------------------------------------------
