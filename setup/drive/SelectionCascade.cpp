@@ -34,6 +34,13 @@ const QString kDrivesOfSeries = QStringLiteral(
     "From [Drive to Motor] WHERE ((([Drive to Motor].[Motor Name])=?))"
     "ORDER BY [Drive to Motor].[Drive Name];");
 
+const QString kSeriesOfDrive = QStringLiteral(
+    "SELECT DISTINCT [Drive to Motor].[Drive Name], "
+    "[Drive to Motor].[Motor Name], Motors.[Include with Drives] FROM Motors INNER JOIN "
+    "[Drive to Motor] ON Motors.[Motor Name] = [Drive to Motor].[Motor Name] "
+    "WHERE ((([Drive to Motor].[Drive Name])=?) AND "
+    "((Motors.[Include with Drives])=True));");
+
 const QString kPartNumberType = QStringLiteral(
     "SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] From [Motors] "
     "WHERE ((([Motors].[Motor Name])=?));");
@@ -118,10 +125,10 @@ void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const
 }
 
 void SelectionCascade::fillRows(ListControl* list, const QString& sql, const QVariantList& params,
-                                const QString& column)
+                                const QString& column, bool skipEmpty)
 {
     for (Recordset& rs = Run_Query(sql, params); !rs.eof(); rs.moveNext())
-        if (!rs.isNull(column))
+        if (!rs.isNull(column) && !(skipEmpty && rs.text(column).isEmpty()))
             list->addItem(rs.text(column));
 }
 
@@ -194,6 +201,22 @@ void SelectionCascade::listFrameSizes() const
     m_c.cmbFrame_size->setEnabled(true);
 }
 
+void SelectionCascade::listSeriesOfDrive() const
+{
+    fillDistinct(m_c.cmbMotor_Series, kSeriesOfDrive, {m_c.driveList->text()}, QStringLiteral("Motor Name"));
+    m_c.cmbMotor_Series->setListIndex(-1);
+}
+
+QStringList SelectionCascade::drivesOfSeries(const QString& series)
+{
+    QStringList drives;
+    const QString column = QStringLiteral("Drive Name");
+    for (Recordset& rs = Run_Query(kDrivesOfSeries, {series}); !rs.eof(); rs.moveNext())
+        if (!drives.contains(rs.text(column)))
+            drives << rs.text(column);
+    return drives;
+}
+
 bool SelectionCascade::askResetAxis()
 {
     return Ask_Reset_Axis(QStringLiteral("Drive"));
@@ -206,7 +229,8 @@ void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepin
     const QString technology = m_c.cmbMotor_Tech->text();
     Current_Record().Motor_Technology = technology;
 
-    fillRows(m_c.driveList, m_rules.technologyDrivesSql, {technology}, m_rules.technologyDriveColumn);
+    fillRows(m_c.driveList, m_rules.technologyDrivesSql, technologyDriveParams(technology),
+             m_rules.technologyDriveColumn);
     const QString name = QStringLiteral("Motor Name");
     for (Recordset& rs = Run_Query(m_rules.technologySeriesSql, {technology}); !rs.eof(); rs.moveNext())
         if (rs.boolean(m_rules.includeColumn) && !rs.isNull(name))

@@ -47,6 +47,8 @@ public:
     void relabel(const QString& partNumberType) const;
     // The frame sizes of the chosen drive and series, nothing selected, enabled.
     void listFrameSizes() const;
+    // The motor series offered with drives that pair with the chosen drive, nothing selected.
+    void listSeriesOfDrive() const;
 
     // Asks the "Drive" incompatibility question; true when the answer reset the form.
     static bool askResetAxis();
@@ -55,13 +57,18 @@ public:
     // values are skipped and the list is never cut short.
     static void fillDistinct(ListControl* list, const QString& sql, const QVariantList& params,
                              const QString& column);
-    // Fills a list with one entry per row (Null values skipped).
-    static void fillRows(ListControl* list, const QString& sql, const QVariantList& params, const QString& column);
+    // Fills a list with one entry per row (Null values skipped, and empty ones when asked).
+    static void fillRows(ListControl* list, const QString& sql, const QVariantList& params, const QString& column,
+                         bool skipEmpty = false);
 
 protected:
     // A series chosen before a drive: the drive list becomes the drives that
     // pair with the series. False stops the series handler.
     virtual bool listDrivesOfSeries();
+    // The values the technology's drive query is bound to.
+    virtual QVariantList technologyDriveParams(const QString& technology) const { return {technology}; }
+    // The drives [Drive to Motor] pairs with the series, in drive-name order, each once.
+    static QStringList drivesOfSeries(const QString& series);
 
     const CascadeControls& m_c;
     const CascadeRules& m_rules;

@@ -24,17 +24,6 @@
 
 using namespace Globals;
 
-namespace {
-
-const QString kSeriesOfDrive = QStringLiteral(
-    "SELECT DISTINCT [Drive to Motor].[Drive Name], "
-    "[Drive to Motor].[Motor Name], Motors.[Include with Drives] FROM Motors INNER JOIN "
-    "[Drive to Motor] ON Motors.[Motor Name] = [Drive to Motor].[Motor Name] "
-    "WHERE ((([Drive to Motor].[Drive Name])=?) AND "
-    "((Motors.[Include with Drives])=True));");
-
-} // namespace
-
 frmDrive_Setup::frmDrive_Setup()
     : SetupFormBase(SetupKinds::Drive, QStringLiteral("Drive and Motor Selection"), 13110, 9195)
 {
@@ -288,8 +277,7 @@ void frmDrive_Setup::cmbDrive_Click()
             return;
         // On No the record takes the drive the list shows.
     } else {
-        SelectionCascade::fillDistinct(m_cmbMotor_Series, kSeriesOfDrive, {drive}, QStringLiteral("Motor Name"));
-        m_cmbMotor_Series->setListIndex(-1);
+        m_cascade->listSeriesOfDrive();
     }
 
     m_cascade->clearDerived(record);
