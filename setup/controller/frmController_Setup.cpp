@@ -34,6 +34,8 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, int left
 {
     QLabel* l = FormControls::make<QLabel>(parent, QLatin1String(name), left, top, width, height);
     l->setText(text);
+    // A caption wider in this font than drawn runs on rather than being cut.
+    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
     return l;
 }
 
@@ -101,6 +103,10 @@ void frmController_Setup::createControls()
 {
     CascadeControls& c = m_controls;
     ControllerControls& k = m_k;
+    // The captions must fit the widths the form was drawn with.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
 
     // Top row: controller, technology, drive, axis and copy source.
     caption(this, "lblController_Select", QStringLiteral("Controller Selection"), 240, 240, 1935, 255);
@@ -169,6 +175,10 @@ void frmController_Setup::createControls()
     c.txtMotor = FormControls::make<TextBox>(this, QStringLiteral("txtMotor"), 7440, 5760, 4935, 1095);
     k.cmdDriveAccessories = button(this, "cmdDriveAccessories", QStringLiteral("Configure Drive Accessories"), 5160,
                                    5520, 2175, 615);
+    // Drawn for a caption on two lines: one line fits in a smaller font.
+    QFont smaller = small;
+    smaller.setPointSize(7);
+    k.cmdDriveAccessories->setFont(smaller);
 
     // Breakout and cable lengths.
     k.lblAxis_Number = caption(this, "lblAxis_Number", QStringLiteral("Number of TNL Axes Ports"), 1320, 7080, 2055, 255);

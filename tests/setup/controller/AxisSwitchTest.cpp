@@ -147,12 +147,17 @@ TEST_F(AxisSwitchTest, TheAxisListsHoldTheControllersAxesUpToSixteen)
     EXPECT_EQ(items("cmbAxis").last(), "Axis 16");
     EXPECT_EQ(text("cmbAxis"), "Axis 3");
     EXPECT_EQ(items("cmbReplicate").size(), 15);
-    // A list without a selection changes nothing.
+    // A list without a selection changes nothing; a switch or copy inside a
+    // replay leaves the replay's flag set.
     Loading_Project = true;
     list("cmbAxis")->setListIndex(-1);
+    EXPECT_EQ(Current_Axis, 3);
+    list("cmbAxis")->setListIndex(4);
+    EXPECT_EQ(Current_Axis, 5);
+    pick("cmbReplicate", "Axis 12");
     EXPECT_TRUE(Loading_Project);
     Loading_Project = false;
-    EXPECT_EQ(Current_Axis, 3);
+    EXPECT_EQ(axis(5).Motor_Technology, "Stepper");
 }
 
 TEST_F(AxisSwitchTest, AQdServoAxisWithABareFrameCodeShowsItsItem)
