@@ -2,6 +2,7 @@
 
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
+#include "setup/drive/CableLengthStep.h"
 #include "setup/drive/SelectionCascade.h"
 #include "setup/drive/TextBox.h"
 #include "shell/AxisRecord.h"
@@ -20,13 +21,6 @@ QString firstText(const QString& sql, const QVariantList& params, const QString&
 {
     const Recordset& rs = Run_Query(sql, params);
     return rs.eof() ? QString() : rs.text(column);
-}
-
-QString cablePartNumber(const QString& cable, const QString& length)
-{
-    return firstText(QStringLiteral("SELECT Cables.Cable, Cables.Length, Cables.[Cable Part Number] "
-                                    "From Cables WHERE (((Cables.Cable)=?) AND ((Cables.Length)=?));"),
-                     {cable, length}, QStringLiteral("Cable Part Number"));
 }
 
 } // namespace
@@ -160,11 +154,7 @@ void ControllerConnection::listCableLengths() const
 {
     const QString& cable = Current_Record().Controller_Cable;
     ListControl* lengths = m_c.cmbController_Cable_Length;
-    lengths->clear();
-    SelectionCascade::fillRows(lengths,
-                               QStringLiteral("SELECT Cables.Cable, Cables.Length From Cables "
-                                              "WHERE (((Cables.Cable)=?)) ORDER BY Cables.Length;"),
-                               {cable}, QStringLiteral("Length"));
+    CableLengthStep::fillLengths(lengths, cable);
     // A drive that needs no cable ("No Cable Required") offers no length to choose.
     if (!cable.isEmpty() && !cable.startsWith(QLatin1String("No"))) {
         lengths->show();
@@ -194,11 +184,7 @@ void ControllerConnection::portsClick() const
     Breakout_Axes = ports;
 
     ListControl* lengths = m_c.cmbReq_Accessories_length;
-    lengths->clear();
-    SelectionCascade::fillRows(lengths,
-                               QStringLiteral("SELECT Cables.Cable, Cables.Length "
-                                              "From Cables WHERE (((Cables.Cable)=?));"),
-                               {Required_Accessory}, QStringLiteral("Length"));
+    CableLengthStep::fillLengths(lengths, Required_Accessory);
     if (lengths->listCount() == 1)
         lengths->setListIndex(0);
     lengths->show();
@@ -210,7 +196,7 @@ void ControllerConnection::breakoutLengthClick() const
     if (!Required_Accessory.startsWith(kTnl))
         return;
     Required_Accessory_Length = m_c.cmbReq_Accessories_length->text();
-    Required_Accessory_Part_Number = cablePartNumber(Required_Accessory, Required_Accessory_Length);
+    Required_Accessory_Part_Number = CableLengthStep::partNumber(Required_Accessory, Required_Accessory_Length);
     writeText();
 }
 
@@ -218,6 +204,6 @@ void ControllerConnection::cableLengthClick() const
 {
     AxisRecord& record = Current_Record();
     record.Controller_Cable_Length = m_c.cmbController_Cable_Length->text();
-    record.Controller_Cable_Part_Number = cablePartNumber(record.Controller_Cable, record.Controller_Cable_Length);
+    record.Controller_Cable_Part_Number = CableLengthStep::partNumber(record.Controller_Cable, record.Controller_Cable_Length);
     writeText();
 }

@@ -256,66 +256,72 @@ void frmController_Setup::Update_Controller_Text()
     m_connection->writeText();
 }
 
-void frmController_Setup::Reset()
+void frmController_Setup::clearAxisDisplay()
 {
     const CascadeControls& c = m_controls;
     const ControllerControls& k = m_k;
-    closeDatabase();
-
-    const QList<ListControl*> lists = {k.cmbController,    c.driveList,       c.cmbMotor_Series, c.cmbFrame_size,
-                                       c.cmbStack_length, c.cmbFeedback,     c.cmbWinding,      c.cmbShaft_options,
-                                       c.cmbCable_Option, c.cmbOptions};
-    for (ListControl* l : lists)
+    for (ListControl* l : {c.driveList, c.cmbMotor_Series, c.cmbFrame_size, c.cmbStack_length, c.cmbFeedback,
+                           c.cmbWinding, c.cmbShaft_options, c.cmbCable_Option, c.cmbOptions}) {
         l->clear();
-    {
-        // Two axes until a controller is configured; the first is edited.
-        FlagGuard loading(Loading_Lists, true);
-        k.cmbAxis->clear();
-        k.cmbAxis->addItems({axisEntry(1), axisEntry(2)});
-        k.cmbAxis->setListIndex(0);
-        k.cmbAxis->setEnabled(false);
-        k.lblAxis->setEnabled(false);
-        k.cmbReplicate->hide();
-        k.lblReplicate->hide();
+        l->setEnabled(false);
     }
     k.cmdDriveAccessories->hide();
-    k.cmdController->hide();
-    for (TextBox* box : {k.txtController_part, c.txtDrive, c.txtMotor_Part, k.txtController, c.txtMotor}) {
+    for (TextBox* box : {c.txtDrive, c.txtMotor_Part, c.txtMotor}) {
         box->setText(QString());
         box->hide();
     }
-    for (QWidget* w : std::initializer_list<QWidget*> {
-             k.lblController_Part, c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage, c.cmbWiring, c.lblwiring,
-             c.cmdCurve, c.lblMotor_Part, k.lblController, k.picController, c.lblMotor, k.picDrive,
-             c.picMotor_Series})
+    for (QWidget* w : std::initializer_list<QWidget*> {c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage, c.cmbWiring,
+                                                       c.lblwiring, c.cmdCurve, c.lblMotor_Part, c.lblMotor,
+                                                       k.picDrive, c.picMotor_Series})
         w->hide();
     for (QWidget* line : k.lines)
         line->hide();
     for (QWidget* line : c.lines)
         line->hide();
-
-    Last_Controller.clear();
-    Last_Drive.clear();
-    Last_Motor_Series.clear();
-
-    Open_Database();
-
-    for (ListControl* l : lists)
-        l->setListIndex(-1);
-    for (ListControl* l : lists.mid(1))
-        l->setEnabled(false);
-
-    const QList<QPair<ListControl*, QWidget*>> lengths = {
-        {k.cmbAxis_Number, k.lblAxis_Number},
-        {k.cmbReq_Accessories_length, k.lblReq_Accessories_length},
-        {k.cmbController_Cable_Length, k.lblController_Cable_Length},
-        {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length},
-        {c.cmbFeedback_Cable_Length, c.lblFeedback_Cable_Length}};
-    for (const auto& [l, label] : lengths) {
+    for (const auto& [l, label] : {std::pair<ListControl*, QWidget*> {k.cmbController_Cable_Length,
+                                                                       k.lblController_Cable_Length},
+                                   {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length},
+                                   {c.cmbFeedback_Cable_Length, c.lblFeedback_Cable_Length}}) {
         l->hide();
         l->clear();
         label->hide();
     }
+    // The next choice in the controller, drive or series list runs in full.
+    Last_Controller.clear();
+    Last_Drive.clear();
+    Last_Motor_Series.clear();
+}
+
+void frmController_Setup::Reset()
+{
+    const ControllerControls& k = m_k;
+    closeDatabase();
+    FlagGuard loading(Loading_Lists, true);
+    k.cmbController->clear();
+    clearAxisDisplay();
+    // Two axes until a controller is configured; the first is edited.
+    k.cmbAxis->clear();
+    k.cmbAxis->addItems({axisEntry(1), axisEntry(2)});
+    k.cmbAxis->setListIndex(0);
+    k.cmbAxis->setEnabled(false);
+    k.lblAxis->setEnabled(false);
+    k.cmbReplicate->hide();
+    k.lblReplicate->hide();
+    k.cmdController->hide();
+    for (TextBox* box : {k.txtController_part, k.txtController}) {
+        box->setText(QString());
+        box->hide();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*> {k.lblController_Part, k.lblController, k.picController})
+        w->hide();
+    for (const auto& [l, label] : {std::pair<ListControl*, QWidget*> {k.cmbAxis_Number, k.lblAxis_Number},
+                                   {k.cmbReq_Accessories_length, k.lblReq_Accessories_length}}) {
+        l->hide();
+        l->clear();
+        label->hide();
+    }
+
+    Open_Database();
 
     Controller_Part_Number.clear();
     Controller_Name.clear();
@@ -338,59 +344,21 @@ void frmController_Setup::Reset()
                                QStringLiteral("SELECT DISTINCT [Controllers].[Controller Name] FROM [Controllers]"
                                               "ORDER BY [Controllers].[Controller Name];"),
                                {}, QStringLiteral("Controller Name"), true);
-    c.cmbMotor_Tech->clear();
-    SelectionCascade::fillRows(c.cmbMotor_Tech,
+    m_controls.cmbMotor_Tech->clear();
+    SelectionCascade::fillRows(m_controls.cmbMotor_Tech,
                                QStringLiteral("SELECT DISTINCT [Drives].[Drive Type] FROM [Drives]"
                                               "ORDER BY [Drives].[Drive Type];"),
                                {}, QStringLiteral("Drive Type"), true);
     Current_Axis = k.cmbAxis->listIndex() + 1;
-    Loading_Lists = false;
 }
 
 void frmController_Setup::Reset_Axis()
 {
-    const CascadeControls& c = m_controls;
-    const ControllerControls& k = m_k;
     {
         FlagGuard loading(Loading_Lists, true);
-        const QList<ListControl*> lists = {c.driveList,       c.cmbMotor_Series, c.cmbFrame_size,
-                                           c.cmbStack_length, c.cmbFeedback,     c.cmbWinding,
-                                           c.cmbShaft_options, c.cmbCable_Option, c.cmbOptions};
-        for (ListControl* l : lists)
-            l->clear();
-        k.cmdDriveAccessories->hide();
-        for (TextBox* box : {c.txtDrive, c.txtMotor_Part, c.txtMotor}) {
-            box->setText(QString());
-            box->hide();
-        }
-        for (QWidget* w : std::initializer_list<QWidget*> {c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage,
-                                                           c.cmbWiring, c.lblwiring, c.cmdCurve, c.lblMotor_Part,
-                                                           c.lblMotor, k.picDrive, c.picMotor_Series})
-            w->hide();
-        for (QWidget* line : k.lines)
-            line->hide();
-        for (QWidget* line : c.lines)
-            line->hide();
-
-        Last_Controller.clear();
-        Last_Drive.clear();
-        Last_Motor_Series.clear();
+        clearAxisDisplay();
         Open_Database();
-
-        for (ListControl* l : lists)
-            l->setListIndex(-1);
-        for (ListControl* l : lists)
-            l->setEnabled(false);
-        for (const auto& [l, label] : {std::pair<ListControl*, QWidget*> {k.cmbController_Cable_Length,
-                                                                           k.lblController_Cable_Length},
-                                       {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length},
-                                       {c.cmbFeedback_Cable_Length, c.lblFeedback_Cable_Length}}) {
-            l->hide();
-            l->clear();
-            label->hide();
-        }
-
-        Current_Axis = std::clamp(k.cmbAxis->listIndex() + 1, 1, kAxes);
+        Current_Axis = std::clamp(m_k.cmbAxis->listIndex() + 1, 1, kAxes);
         if (!Loading_Project)
             ControllerAxisFields::clearForAxisReset(Current_Record());
     }

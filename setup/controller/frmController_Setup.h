@@ -79,6 +79,9 @@ private:
     void createControls();
     void wireHandlers();
     void Update_Controller_Text();
+    // Empties the axis' lists below the technology, hides its drive and motor
+    // results and cable lengths.
+    void clearAxisDisplay();
 
     CascadeControls m_controls;
     ControllerControls m_k;
