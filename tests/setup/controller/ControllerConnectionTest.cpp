@@ -191,3 +191,28 @@ TEST_F(ControllerFormTest, TheSameControllerAgainStartsUnconfigured)
     EXPECT_EQ(Required_Accessory_Part_Number, "BRK-300");
     EXPECT_EQ(box("txtController")->text().split("\r\n").at(0), "Required Controller Accessories: BRK-300");
 }
+
+// Names that are not there are not offered; a pairing whose rows are missing
+// ends its steps with empty values and nothing left set.
+TEST_F(ControllerFormTest, MissingNamesAndRowsGiveEmptyValues)
+{
+    useCatalogueWith({"INSERT INTO Controllers VALUES (NULL)", "INSERT INTO Controllers VALUES ('')",
+                      "INSERT INTO Controllers VALUES ('ZZ9')", "INSERT INTO Drives VALUES ('', 'XD-1')",
+                      "INSERT INTO [Controller to Drive] VALUES ('ZZ9', 'BSD-230', 'Servo', 'CDC-XX', NULL)"});
+    form();
+    EXPECT_EQ(items("cmbController"), (QStringList {"9Q10", "BMC100", "BMC1600", "BMC300", "KEX200", "ZZ9"}));
+    EXPECT_EQ(items("cmbMotor_Tech"), (QStringList {"Direct Drive", "Servo", "Stepper"}));
+    pick("cmbController", "ZZ9");
+    configure({"Servo", "BSD-230"});
+    EXPECT_EQ(Required_Accessory, "");
+    EXPECT_EQ(axis(1).Controller_Cable, "CDC-XX");
+    EXPECT_EQ(axis(1).Controller_Cable_Notes, "");
+    EXPECT_EQ(axis(1).Drive_Controller_Accessory, "");
+    EXPECT_TRUE(items("cmbController_Cable_Length").isEmpty());
+    EXPECT_TRUE(hidden("cmbAxis_Number"));
+    EXPECT_EQ(box("txtController")->text(), connectionText("", "", "CDC-XX", ""));
+    EXPECT_EQ(axis(1).Drive_Name, "BSD-230");
+    EXPECT_EQ(items("cmbMotor_Series"), (QStringList {"KX", "LM", "QDM"}));
+    EXPECT_FALSE(Loading_Lists);
+    EXPECT_TRUE(msg->messages().isEmpty());
+}
