@@ -4,12 +4,7 @@
 
 #include <QStringList>
 
-#include <ostream>
-
 class frmController_Setup;
-
-// Names the fields in which a record differs from an empty one, for failure messages.
-void PrintTo(const AxisRecord& record, std::ostream* out);
 
 // The axis' lists in cascade order, from the technology to the cable lengths.
 extern const QStringList kAxisLists;
