@@ -1,6 +1,8 @@
 #include "setup/FormCatalog.h"
 
 #include "curves/frmCurve.h"
+#include "setup/controller/frmControl.h"
+#include "setup/controller/frmController_Setup.h"
 #include "setup/drive/frmDrive_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -15,6 +17,8 @@
 
 void FormCatalog::registerAll()
 {
+    Forms::registerForm(SetupKinds::formName(SetupKinds::Controller), [] { return new frmController_Setup; });
+    Forms::registerForm(SetupKinds::find(SetupKinds::Controller)->optionsDialog, [] { return new frmControl; });
     Forms::registerForm(SetupKinds::formName(SetupKinds::Drive), [] { return new frmDrive_Setup; });
     Forms::registerForm("frmGear", [] { return new frmGear; });
     Forms::registerForm("frmAccessories", [] { return new frmAccessories; });

@@ -45,8 +45,11 @@ public:
     void breakoutLengthClick() const;
     void cableLengthClick() const;
 
-private:
+    // The controller's breakout port counts, when its required accessory is a
+    // TNL breakout (a single count is chosen at once); else the breakout lists hide.
     void listPorts() const;
+
+private:
     void listCableLengths() const;
 
     const ControllerControls& m_c;

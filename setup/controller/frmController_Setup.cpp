@@ -1,13 +1,16 @@
 #include "setup/controller/frmController_Setup.h"
 
+#include "curves/frmCurve.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "setup/controller/ControllerAxisFields.h"
 #include "setup/controller/ControllerCascade.h"
 #include "setup/controller/ControllerChoiceStep.h"
 #include "setup/controller/ControllerConnection.h"
+#include "setup/controller/ControllerProjectFile.h"
 #include "setup/controller/DriveChoiceStep.h"
 #include "setup/controller/LineControl.h"
+#include "setup/drive/AccessoryOffer.h"
 #include "setup/drive/CableLengthStep.h"
 #include "setup/drive/DriveVoltageStep.h"
 #include "setup/drive/FormControls.h"
@@ -249,6 +252,8 @@ void frmController_Setup::wireHandlers()
     onClick(c.cmbMotor_Cable_Length, [this] { cmbMotor_Cable_Length_Click(); });
     onClick(c.cmbFeedback_Cable_Length, [this] { cmbFeedback_Cable_Length_Click(); });
     onClick(k.cmdController, [this] { cmdController_Click(); });
+    onClick(k.cmdDriveAccessories, [this] { cmdDriveAccessories_Click(); });
+    onClick(static_cast<QPushButton*>(c.cmdCurve), [this] { cmdCurve_Click(); });
 }
 
 void frmController_Setup::Update_Controller_Text()
@@ -295,6 +300,9 @@ void frmController_Setup::clearAxisDisplay()
 void frmController_Setup::Reset()
 {
     const ControllerControls& k = m_k;
+    // Dialogs of the earlier system store what they show before it is cleared.
+    Forms::unload(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
+    Forms::unload(QStringLiteral("frmAccessories"));
     closeDatabase();
     FlagGuard loading(Loading_Lists, true);
     k.cmbController->clear();
@@ -547,12 +555,40 @@ void frmController_Setup::cmdController_Click()
     Current_Form = dialog;
 }
 
+void frmController_Setup::Show_Controller_Part_Number(bool show)
+{
+    m_k.txtController_part->setText(Controller_Part_Number);
+    if (show) {
+        m_k.txtController_part->show();
+        m_k.lblController_Part->show();
+    }
+}
+
+void frmController_Setup::cmdDriveAccessories_Click()
+{
+    AccessoryOffer::showDriveAccessories(
+        QStringLiteral("SELECT [Drive Accessories].[Drive Name], [Drive Accessories].[Drive Accessory] From "
+                       "[Drive Accessories] WHERE ((([Drive Accessories].[Drive Name])=?) AND "
+                       "(Not ([Drive Accessories].[Drive Accessory])='' And "
+                       "Not ([Drive Accessories].[Drive Accessory])='N/A' And "
+                       "Not ([Drive Accessories].[Drive Accessory])='None')) "
+                       "ORDER BY [Drive Accessories].[Drive Accessory];"),
+        QStringLiteral("Drive Accessory"), m_controls.driveList->text(), Current_Record(),
+        SetupKinds::ControllerAxisAccessories);
+}
+
+void frmController_Setup::cmdCurve_Click()
+{
+    frmCurve::Show_Axis_Curve(Current_Record());
+}
+
 QString frmController_Setup::Save_String()
 {
-    throw std::logic_error("Controller projects are not saved yet.");
+    return ControllerProjectFile::text();
 }
 
 void frmController_Setup::replayProject()
 {
-    throw std::runtime_error("Controller projects are not opened yet.");
+    ControllerProjectFile::read(Project_Lines);
+    ControllerProjectFile::replay(*this, m_controls, m_k);
 }

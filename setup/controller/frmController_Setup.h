@@ -44,6 +44,8 @@ public:
     // the copy list rebuilt; the axis that was selected is selected again (the
     // first when it is gone), which shows it.
     void Rebuild_Axis_List(int axes);
+    // Controller_Part_Number into its box; with show, the box and its label appear.
+    void Show_Controller_Part_Number(bool show);
 
     // Click handlers, run by the user's choice or by a selection made by code.
     void cmbController_Click();
@@ -67,6 +69,8 @@ public:
     void cmbMotor_Cable_Length_Click();
     void cmbFeedback_Cable_Length_Click();
     void cmdController_Click();
+    void cmdDriveAccessories_Click();
+    void cmdCurve_Click();
 
     // The feedback the motor-options step looked its row up with; the voltage
     // and wiring steps find the same row with it.

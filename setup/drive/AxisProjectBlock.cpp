@@ -62,7 +62,7 @@ QString AxisProjectBlock::line(const QStringList& lines, int number)
     return lines.at(number - 1);
 }
 
-void AxisProjectBlock::write(const AxisRecord& record, QString& text)
+void AxisProjectBlock::write(const AxisRecord& record, QString& text, Layout layout)
 {
     for (const Single& s : kHeader)
         text += value(record.*s.field);
@@ -71,11 +71,16 @@ void AxisProjectBlock::write(const AxisRecord& record, QString& text)
             text += value(entry);
     text += value(record.Gearhead_Notes);
     text += value(record.Gearhead_Code);
+    if (layout == ControllerAxis) {
+        text += value(record.Controller_Cable);
+        text += value(record.Controller_Cable_Length);
+        text += value(record.Controller_Cable_Notes);
+    }
 }
 
-void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record)
+void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record, int firstLine, Layout layout)
 {
-    int number = FirstLine;
+    int number = firstLine;
     for (const Single& s : kHeader) {
         if (s.restored)
             record.*s.field = line(lines, number);
@@ -84,6 +89,16 @@ void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record)
     for (List list : kLists)
         for (QString& entry : record.*list)
             entry = line(lines, number++);
-    ++number; // the gearhead notes: nothing rebuilds them until the gearhead dialog runs again
-    record.Gearhead_Code = line(lines, number);
+    // A single-axis file's notes come back with its gearhead; a controller
+    // file keeps those of every axis, most of which no replay reaches.
+    if (layout == ControllerAxis)
+        record.Gearhead_Notes = line(lines, number);
+    ++number;
+    record.Gearhead_Code = line(lines, number++);
+    if (layout == ControllerAxis) {
+        // The cable and its notes come back with the axis' drive; a block cut
+        // short fails even at its last line.
+        record.Controller_Cable_Length = line(lines, number + 1);
+        line(lines, number + 2);
+    }
 }

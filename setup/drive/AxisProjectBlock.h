@@ -5,19 +5,29 @@
 
 struct AxisRecord;
 
-// Lines 2 to 127 of a drive or drive/controller project file: the axis
-// record's choices, notes, cables, the five drive accessory lists and the
-// gearhead. Values a replay rebuilds are written but not read back.
+// The values of one axis in a project file: the axis record's choices,
+// notes, cables, the five drive accessory lists and the gearhead (lines 2 to
+// 127 of a drive or drive/controller file). A controller file holds one such
+// block per axis, each followed by the axis' controller cable, its length and
+// its notes, and keeps the gearhead notes. Values a replay rebuilds are
+// written but not read back.
 class AxisProjectBlock {
 public:
+    enum Layout { SingleAxis, ControllerAxis };
+
     static constexpr int FirstLine = 2;
     static constexpr int LastLine = 127;
 
+    // Lines of one block: 126, or 129 with the controller cable.
+    static int lineCount(Layout layout) { return layout == ControllerAxis ? 129 : 126; }
+
     // Appends the block's values, each followed by a CR.
-    static void write(const AxisRecord& record, QString& text);
-    // Restores the block's kept values from the file's lines (element 0 is line 1).
-    // Throws std::runtime_error when a restored line is missing.
-    static void read(const QStringList& lines, AxisRecord& record);
+    static void write(const AxisRecord& record, QString& text, Layout layout = SingleAxis);
+    // Restores the block's kept values from the file's lines (element 0 is line 1),
+    // the block beginning at line firstLine. Throws std::runtime_error when a
+    // restored line is missing.
+    static void read(const QStringList& lines, AxisRecord& record, int firstLine = FirstLine,
+                     Layout layout = SingleAxis);
 
     // One value followed by its CR; a line break inside the value becomes a
     // bare LF so that the later lines keep their places.

@@ -21,7 +21,7 @@ ProjectReplay::ProjectReplay(const CascadeControls& controls, Mode mode)
 template <class Step>
 void ProjectReplay::attempt(Step step) const
 {
-    if (m_mode == Project) {
+    if (m_mode != Axis) {
         step();
         return;
     }
@@ -122,13 +122,16 @@ void ProjectReplay::run(AxisRecord& record) const
         }
     });
 
+    // Only what the motor options step offered.
+    const bool intoShownLists = m_mode != Project;
     attempt([&] {
         if (m_mode == Axis) {
-            // Only what the motor options step offered; an axis without a voltage keeps none.
+            // An axis without a voltage keeps none.
             if (!m_c.cmbDriveVoltage->isHidden() && !record.Drive_Voltage.isEmpty())
                 select(m_c.cmbDriveVoltage, record.Drive_Voltage);
         } else if (!record.Drive_Voltage.isEmpty()) {
-            select(m_c.cmbDriveVoltage, record.Drive_Voltage);
+            if (!intoShownLists || !m_c.cmbDriveVoltage->isHidden())
+                select(m_c.cmbDriveVoltage, record.Drive_Voltage);
         } else if (m_c.cmbOptions->listIndex() != -1) {
             m_c.cmbDriveVoltage->setListIndex(0); // an empty list selects nothing
         } else {
@@ -137,7 +140,7 @@ void ProjectReplay::run(AxisRecord& record) const
     });
 
     attempt([&] {
-        if (!record.Motor_Wiring.isEmpty() && (m_mode == Project || !m_c.cmbWiring->isHidden()))
+        if (!record.Motor_Wiring.isEmpty() && (!intoShownLists || !m_c.cmbWiring->isHidden()))
             select(m_c.cmbWiring, record.Motor_Wiring);
     });
 

@@ -20,6 +20,10 @@ public:
         // offered leaves its list unselected and the next step runs; the voltage
         // and the wiring go only into lists the motor options step has shown.
         Axis,
+        // A controller project file: refused as in Project mode, but the voltage
+        // and the wiring go only into shown lists, as in Axis mode, so that a
+        // stale value in a hidden list refuses no valid file.
+        ControllerProject,
     };
 
     explicit ProjectReplay(const CascadeControls& controls, Mode mode = Project);

@@ -1,0 +1,183 @@
+#include "setup/controller/ControllerProjectFile.h"
+
+#include "platform/FlagGuard.h"
+#include "platform/ListControl.h"
+#include "setup/controller/ControllerConnection.h"
+#include "setup/controller/ControllerControls.h"
+#include "setup/controller/frmController_Setup.h"
+#include "setup/drive/AxisProjectBlock.h"
+#include "setup/drive/ProjectReplay.h"
+#include "shell/Globals.h"
+#include "shell/SetupKinds.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+using namespace Globals;
+
+namespace {
+
+constexpr int kAxesInFile = 8;
+constexpr int kAxes = static_cast<int>(std::tuple_size_v<decltype(Axis)>);
+constexpr AxisProjectBlock::Layout kLayout = AxisProjectBlock::ControllerAxis;
+// Where the blocks of the extension begin: after the last line of the file proper.
+constexpr int kExtensionLine = ControllerProjectFile::Lines + 1;
+
+using Field = QString AxisRecord::*;
+// After the blocks, per axis, in this order.
+const Field kAxisFields[] = {&AxisRecord::Drive_Voltage, &AxisRecord::Motor_Wiring, &AxisRecord::Motor_Technology};
+
+List21* const kControllerLists[] = {&Controller_Options,        &Controller_Accessory_Description,
+                                          &Controller_Accessory_List_Index, &Controller_Accessory_Entry,
+                                          &Controller_Accessory_Quantity,   &Controller_Accessory_List_Item};
+
+AxisRecord& axis(int number)
+{
+    return Axis[static_cast<std::size_t>(number - 1)];
+}
+
+// The line of a block's first value: axes 1 to 8 from line 2, the others in the extension.
+int blockLine(int number)
+{
+    const int block = AxisProjectBlock::lineCount(kLayout);
+    return number <= kAxesInFile ? 2 + block * (number - 1) : kExtensionLine + block * (number - kAxesInFile - 1);
+}
+
+void writeAxes(QString& text, int first, int last)
+{
+    for (int a = first; a <= last; ++a)
+        AxisProjectBlock::write(axis(a), text, kLayout);
+}
+
+void writeAxisFields(QString& text, int first, int last)
+{
+    for (Field field : kAxisFields)
+        for (int a = first; a <= last; ++a)
+            text += AxisProjectBlock::value(axis(a).*field);
+}
+
+// Lines from `number` on, eight per field; a missing line fails unless tolerated.
+int readAxisFields(const QStringList& lines, int number, int first, int last, bool missingTolerated)
+{
+    for (Field field : kAxisFields)
+        for (int a = first; a <= last; ++a, ++number)
+            if (!missingTolerated || number <= lines.size())
+                axis(a).*field = AxisProjectBlock::line(lines, number);
+    return number;
+}
+
+int integer(const QString& text)
+{
+    bool isNumber = false;
+    const int value = text.trimmed().toInt(&isNumber);
+    if (!isNumber)
+        throw std::runtime_error("A number line of the project file holds no number.");
+    return value;
+}
+
+// A value goes only into a list that is shown: a hidden list's stale value
+// refuses no file. An empty value clears the list.
+void selectWhenShown(ListControl* list, const QString& value)
+{
+    if (value.isEmpty())
+        list->setListIndex(-1);
+    else if (!list->isHidden())
+        ProjectReplay::select(list, value);
+}
+
+} // namespace
+
+QString ControllerProjectFile::text()
+{
+    // A controller file is of kind 1, also while the drive accessory dialog
+    // has System_Type at 3.
+    QString text = AxisProjectBlock::value(QString::number(SetupKinds::Controller));
+    writeAxes(text, 1, kAxesInFile);
+    for (const QString& value : {Controller_Part_Number, Controller_Name, Controller_Extra,
+                                 QString::number(Controller_Expansion_IO), Required_Accessory,
+                                 Required_Accessory_Length, Breakout_Axes, QString::number(Total_Axes),
+                                 QString::number(Total_Servos), QString::number(Total_Steppers)})
+        text += AxisProjectBlock::value(value);
+    for (const List21* list : kControllerLists)
+        for (const QString& entry : *list)
+            text += AxisProjectBlock::value(entry);
+    writeAxisFields(text, 1, kAxesInFile);
+    if (Total_Axes > kAxesInFile) {
+        writeAxes(text, kAxesInFile + 1, kAxes);
+        writeAxisFields(text, kAxesInFile + 1, kAxes);
+    }
+    return text;
+}
+
+void ControllerProjectFile::read(const QStringList& lines)
+{
+    for (int a = 1; a <= kAxesInFile; ++a)
+        AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
+
+    // The part number (line 1034) comes back from the options dialog.
+    int number = blockLine(kAxesInFile + 1) + 1;
+    const auto next = [&] { return AxisProjectBlock::line(lines, number++); };
+    Controller_Name = next();
+    Controller_Extra = next();
+    Controller_Expansion_IO = integer(next());
+    Required_Accessory = next();
+    Required_Accessory_Length = next();
+    Breakout_Axes = next();
+    // The form has sixteen axes.
+    Total_Axes = std::clamp(integer(next()), 0, kAxes);
+    Total_Servos = integer(next());
+    Total_Steppers = integer(next());
+    for (List21* list : kControllerLists)
+        for (QString& entry : *list)
+            entry = next();
+
+    // Files written before these lines existed end earlier.
+    readAxisFields(lines, number, 1, kAxesInFile, true);
+
+    // A split file ends in the empty piece after its last CR: more pieces than
+    // that carry the extension, which must then be whole.
+    if (lines.size() > Lines + 1) {
+        for (int a = kAxesInFile + 1; a <= kAxes; ++a)
+            AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
+        readAxisFields(lines, blockLine(kAxes + 1), kAxesInFile + 1, kAxes, false);
+    }
+}
+
+void ControllerProjectFile::replay(frmController_Setup& form, const CascadeControls& cascade,
+                                   const ControllerControls& controller)
+{
+    ProjectReplay::selectOrClear(controller.cmbController, Controller_Name);
+    Current_Axis = 1;
+    ProjectReplay(cascade, ProjectReplay::ControllerProject).run(axis(1));
+    ProjectReplay::selectOrClear(controller.cmbController_Cable_Length, axis(1).Controller_Cable_Length);
+
+    // An axis 1 without a drive built no connection: the ports come from the controller.
+    if (controller.cmbAxis_Number->listCount() == 0)
+        ControllerConnection(controller).listPorts();
+    selectWhenShown(controller.cmbAxis_Number, Breakout_Axes);
+    selectWhenShown(controller.cmbReq_Accessories_length, Required_Accessory_Length);
+    Loading_Project = false;
+
+    if (Total_Axes != 0) {
+        {
+            FlagGuard loading(Loading_Lists, true);
+            form.Rebuild_Axis_List(Total_Axes);
+        }
+        form.Update_Replicate();
+    }
+
+    // Every other axis with a drive is shown once, as if the user picked it,
+    // so that its part numbers are in the report at once.
+    ListControl* axes = controller.cmbAxis;
+    bool moved = false;
+    for (int a = 2; a <= std::min(Total_Axes, axes->listCount()); ++a) {
+        if (axis(a).Drive_Name.isEmpty())
+            continue;
+        axes->setListIndex(a - 1);
+        moved = true;
+    }
+    if (moved)
+        axes->setListIndex(0);
+
+    form.cmdController_Click();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct CascadeControls;
+struct ControllerControls;
+class frmController_Setup;
+
+// The content of a controller project file (setup kind 1): the blocks of
+// axes 1 to 8, the controller's configuration and accessories, and the
+// voltage, wiring and technology of each axis, 1193 lines. A controller of
+// more than 8 axes adds the blocks of axes 9 to 16 and their voltages,
+// wirings and technologies after them (2249 lines in all); files of 8 axes or
+// fewer never carry that extension.
+class ControllerProjectFile {
+public:
+    static constexpr int Lines = 1193;
+    static constexpr int ExtendedLines = 2249;
+
+    // The project text from the axis records and the controller globals.
+    static QString text();
+
+    // Copies the file's kept values into the axis records and the controller
+    // globals. Throws std::runtime_error when a line up to 1169, or of the
+    // extension, is missing or a number line holds no number; lines 1170 to
+    // 1193 may be missing.
+    static void read(const QStringList& lines);
+
+    // Puts the copied values back into the form's lists: axis 1 and the
+    // controller as a user would choose them (a value the catalogue no longer
+    // offers throws), every other configured axis once, so that all their
+    // part numbers are rebuilt, axis 1 shown at the end; then opens the
+    // options dialog. Clears Loading_Project.
+    static void replay(frmController_Setup& form, const CascadeControls& cascade, const ControllerControls& controller);
+};
