@@ -58,13 +58,13 @@ frmControl::frmControl()
 
 void frmControl::createControls()
 {
-    for (int level = 1; level <= Levels; ++level) {
-        const int top = 360 + (level - 1) * 720;
-        QLabel* caption = FormControls::make<QLabel>(this, indexed("lbl1", level), 240, top - 240, 3255, 255);
-        ListControl* list = FormControls::make<ListControl>(this, indexed("cmb1", level), 240, top, 3255, 315);
-        list->setClickHandler([this, level] { cmb1_Click(level); });
-        m_lbl1[static_cast<std::size_t>(level - 1)] = caption;
-        m_cmb1[static_cast<std::size_t>(level - 1)] = list;
+    for (int index = 0; index < Levels; ++index) {
+        const int top = 360 + index * 720;
+        m_lbl1[static_cast<std::size_t>(index)] =
+            FormControls::make<QLabel>(this, indexed("lbl1", index), 240, top - 240, 3255, 255);
+        ListControl* list = FormControls::make<ListControl>(this, indexed("cmb1", index), 240, top, 3255, 315);
+        list->setClickHandler([this, index] { cmb1_Click(index); });
+        m_cmb1[static_cast<std::size_t>(index)] = list;
     }
 
     m_picController = FormControls::make<QLabel>(this, QStringLiteral("picController"), 3840, 360, 2160, 1860);
@@ -99,30 +99,30 @@ void frmControl::createControls()
 
 ListControl* frmControl::cmb1(int index) const
 {
-    return index >= 1 && index <= Levels ? m_cmb1[static_cast<std::size_t>(index - 1)] : nullptr;
+    return index >= 0 && index < Levels ? m_cmb1[static_cast<std::size_t>(index)] : nullptr;
 }
 
 QLabel* frmControl::lbl1(int index) const
 {
-    return index >= 1 && index <= Levels ? m_lbl1[static_cast<std::size_t>(index - 1)] : nullptr;
+    return index >= 0 && index < Levels ? m_lbl1[static_cast<std::size_t>(index)] : nullptr;
 }
 
-QStringList frmControl::chosenAbove(int level) const
+QStringList frmControl::chosenAbove(int index) const
 {
     QStringList values;
-    for (int k = 1; k < level; ++k)
-        values << cmb1(k)->text();
+    for (int above = 0; above < index; ++above)
+        values << cmb1(above)->text();
     return values;
 }
 
-void frmControl::fillLevel(int level)
+void frmControl::fillLevel(int index)
 {
-    const QStringList values = ControllerOptions::levelValues(Controller_Name, level, chosenAbove(level));
-    ListControl* list = cmb1(level);
+    const QStringList values = ControllerOptions::levelValues(Controller_Name, index + 1, chosenAbove(index));
+    ListControl* list = cmb1(index);
     list->clear();
     list->addItems(values);
     // "N/A" beside other values is a value like them: the level shows them all.
-    m_passedThrough[static_cast<std::size_t>(level - 1)] = values == QStringList {kNotAvailable};
+    m_passedThrough[static_cast<std::size_t>(index)] = values == QStringList {kNotAvailable};
 }
 
 void frmControl::showResult(bool shown)
@@ -144,22 +144,22 @@ void frmControl::Form_Load()
         showResult(false);
         // The accessory dialog is not touched: opened without a choice, its
         // closing would store an empty one over the controller's.
-        fillLevel(1);
         m_passedThrough.fill(false);
+        fillLevel(0);
         const QStringList captions = ControllerOptions::captions(Controller_Name);
-        for (int level = 1; level <= Levels; ++level) {
-            lbl1(level)->setText(captions.at(level - 1));
-            cmb1(level)->setHidden(level > 1);
-            lbl1(level)->setHidden(level > 1);
+        for (int index = 0; index < Levels; ++index) {
+            lbl1(index)->setText(captions.at(index));
+            cmb1(index)->setHidden(index > 0);
+            lbl1(index)->setHidden(index > 0);
         }
     }
     restoreOptions();
     Update_Accessories_Display();
 
     // A level of one value chooses itself; one already chosen stays as it is.
-    for (int level = 1; level <= Levels; ++level)
-        if (cmb1(level)->listCount() == 1)
-            cmb1(level)->setListIndex(0);
+    for (ListControl* list : m_cmb1)
+        if (list->listCount() == 1)
+            list->setListIndex(0);
     DialogSupport::setToolbarEnabled(false);
 }
 
@@ -168,9 +168,9 @@ void frmControl::restoreOptions()
     FlagGuard restoring(Restoring_Options, true);
     FlagGuard running(Loading_Lists, false);
     bool told = false;
-    for (int level = 1; level <= Levels; ++level) {
-        const QString saved = Controller_Options[static_cast<std::size_t>(level)];
-        ListControl* list = cmb1(level);
+    for (int index = 0; index < Levels; ++index) {
+        const QString saved = Controller_Options[static_cast<std::size_t>(index + 1)];
+        ListControl* list = cmb1(index);
         // Empty, or already chosen by a level above that had only this value.
         if (saved.isEmpty() || list->text() == saved)
             continue;
@@ -191,25 +191,26 @@ void frmControl::restoreOptions()
 
 void frmControl::cmb1_Click(int Index)
 {
-    if (Loading_Lists || Index < 1 || Index > Levels)
+    if (Loading_Lists || Index < 0 || Index >= Levels)
         return;
+    constexpr int last = Levels - 1;
     m_lblAccessories->hide();
     m_txtAccessories->hide();
-    for (int level = Index + 1; level <= Levels; ++level) {
-        cmb1(level)->clear();
-        cmb1(level)->hide();
-        lbl1(level)->hide();
+    for (int below = Index + 1; below <= last; ++below) {
+        cmb1(below)->clear();
+        cmb1(below)->hide();
+        lbl1(below)->hide();
         if (!Restoring_Options) {
-            Controller_Options[static_cast<std::size_t>(level)].clear();
+            Controller_Options[static_cast<std::size_t>(below + 1)].clear();
             clearControllerAccessories();
         }
     }
 
-    if (Index < Levels) {
+    if (Index < last) {
         fillLevel(Index + 1);
     } else {
         const ControllerOptions::Configuration c =
-            ControllerOptions::configuration(Controller_Name, chosenAbove(Levels + 1));
+            ControllerOptions::configuration(Controller_Name, chosenAbove(Levels));
         m_txtResults->setText(c.partNumber);
         Controller_DUW_Ready = c.duwReady;
         Controller_JTR_Ready = c.jtrReady;
@@ -225,16 +226,16 @@ void frmControl::cmb1_Click(int Index)
         m_cmdAccessories->show();
     }
 
-    Controller_Options[static_cast<std::size_t>(Index)] = cmb1(Index)->text();
-    if (Index == Levels)
+    Controller_Options[static_cast<std::size_t>(Index + 1)] = cmb1(Index)->text();
+    if (Index == last)
         return;
 
     const int next = Index + 1;
-    if (!m_passedThrough[static_cast<std::size_t>(next - 1)]) {
+    if (!m_passedThrough[static_cast<std::size_t>(next)]) {
         cmb1(next)->show();
         lbl1(next)->show();
     }
-    // Any level but the last withdraws the configuration until level 6 is chosen again.
+    // Any level but the last withdraws the configuration until the last is chosen again.
     Controller_Part_Number.clear();
     Controller_JTR_Ready = Controller_LUMIO_Ready = Controller_DUW_Ready = false;
     frmAccessories::strExpIO_Note.clear();
@@ -265,8 +266,8 @@ void frmControl::Update_Accessories_Display()
 void frmControl::cmdDone_Click()
 {
     int chosen = 0;
-    for (int level = 1; level <= Levels; ++level)
-        chosen += cmb1(level)->text().isEmpty() ? 0 : 1;
+    for (const ListControl* list : m_cmb1)
+        chosen += list->text().isEmpty() ? 0 : 1;
 
     if (chosen == Levels) {
         if (frmController_Setup* setup = setupForm())

@@ -27,13 +27,15 @@ public:
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;
 
-    // The choice on a level (1 to 6).
+    // The choice on the level of the list cmb1(Index), Index 0 to 5 for
+    // levels 1 to 6 (the accessory dialog reads cmb1(1) and cmb1(2), the
+    // levels that carry a controller's axis count).
     void cmb1_Click(int Index);
     void cmdDone_Click();
     void cmdAccessories_Click();
     void Update_Accessories_Display() override;
 
-    // Level lists and captions by level, 1 to 6; null otherwise.
+    // Level lists and captions by index (level - 1), 0 to 5; null otherwise.
     ListControl* cmb1(int index) const;
     QLabel* lbl1(int index) const;
 
@@ -44,13 +46,13 @@ protected:
 
 private:
     void createControls();
-    void fillLevel(int level);
+    void fillLevel(int index);
     void restoreOptions();
     void showResult(bool shown);
     // Fills the accessory dialog for the controller with the stored choice
     // marked, without showing it.
     frmAccessories* Load_Controller_Accessories();
-    QStringList chosenAbove(int level) const;
+    QStringList chosenAbove(int index) const;
 
     std::array<ListControl*, Levels> m_cmb1 {};
     std::array<QLabel*, Levels> m_lbl1 {};
