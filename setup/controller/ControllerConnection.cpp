@@ -175,11 +175,11 @@ void ControllerConnection::portsClick() const
     if (!base.startsWith(kTnl))
         base = Required_Accessory;
     Required_Accessory = completeBreakout(base, ports);
-    if (!Loading_Project) {
-        // No length is chosen for the new cable yet: its name stands as the part.
-        Required_Accessory_Part_Number = Required_Accessory;
+    // No length is chosen for the new cable yet: its name stands as the part.
+    // A replay selects the stored length next, which completes it.
+    Required_Accessory_Part_Number = Required_Accessory;
+    if (!Loading_Project)
         Required_Accessory_Length.clear();
-    }
     writeText();
     Breakout_Axes = ports;
 

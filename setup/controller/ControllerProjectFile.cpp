@@ -114,8 +114,9 @@ void ControllerProjectFile::read(const QStringList& lines)
     for (int a = 1; a <= kAxesInFile; ++a)
         AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
 
-    // The part number (line 1034) comes back from the options dialog.
-    int number = blockLine(kAxesInFile + 1) + 1;
+    // The controller's lines follow the eighth block; its part number (the
+    // first of them) comes back from the options dialog.
+    int number = blockLine(kAxesInFile) + AxisProjectBlock::lineCount(kLayout) + 1;
     const auto next = [&] { return AxisProjectBlock::line(lines, number++); };
     Controller_Name = next();
     Controller_Extra = next();

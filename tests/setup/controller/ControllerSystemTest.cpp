@@ -1,8 +1,11 @@
 #include "ControllerSystemTest.h"
 
+#include "CascadeWalker.h"
+
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
 #include "shell/Forms.h"
+#include "shell/Globals.h"
 #include "shell/frmAccessories.h"
 
 #include <QPushButton>
@@ -72,4 +75,31 @@ void ControllerSystemTest::closeByCloseBox(Form* form)
 {
     form->close();
     processEvents();
+}
+
+void ControllerSystemTest::configureAxis(int number, const CascadePath& p)
+{
+    switchTo(number);
+    configure({p.technology, p.drive, p.series, p.frame, p.stack, p.winding});
+    // The fifth and sixth lists swap roles for this type.
+    const bool qd = axis(number).Part_Number_Type == "QD_Servo";
+    configure({"", "", "", "", "", "", qd ? p.shaft : p.feedback, qd ? p.feedback : p.shaft, p.cableOption,
+               p.motorOption, p.voltage, p.wiring, p.motorCableLengths.value(0), p.feedbackCableLengths.value(0)});
+    if (!hidden("cmbController_Cable_Length") && !items("cmbController_Cable_Length").isEmpty())
+        list("cmbController_Cable_Length")->choose(0);
+    ASSERT_EQ(axis(number).Drive_Part_Number, p.drivePartNumber) << p.describe().toStdString();
+}
+
+QString ControllerSystemTest::controllerState()
+{
+    using namespace Globals;
+    QStringList out {Controller_Part_Number, Controller_Name, Controller_Extra,
+                     QString::number(Controller_Expansion_IO), Required_Accessory, Required_Accessory_Part_Number,
+                     Required_Accessory_Length, Breakout_Axes, QString::number(Total_Axes),
+                     QString::number(Total_Servos), QString::number(Total_Steppers)};
+    for (const List21* list : {&Controller_Options, &Controller_Accessory_Description, &Controller_Accessory_List_Index,
+                               &Controller_Accessory_Entry, &Controller_Accessory_Quantity,
+                               &Controller_Accessory_List_Item})
+        out << QStringList(list->begin(), list->end()).join(',');
+    return out.join('|');
 }

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+struct CascadePath;
 class Form;
 class ListControl;
 class OptionButton;
@@ -31,4 +32,9 @@ protected:
     void closeAccessories();
     // The window's close box.
     static void closeByCloseBox(Form* form);
+
+    // Shows the axis and runs its cascade along the path, first lengths.
+    void configureAxis(int number, const CascadePath& path);
+    // The controller globals a project file carries, one text.
+    static QString controllerState();
 };

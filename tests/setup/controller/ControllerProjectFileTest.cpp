@@ -1,0 +1,276 @@
+#include "ControllerSystemTest.h"
+
+#include "CascadeWalker.h"
+#include "CatalogueDatabases.h"
+
+#include "platform/ListControl.h"
+#include "platform/MultiList.h"
+#include "platform/OptionButton.h"
+#include "setup/controller/frmController_Setup.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/Report.h"
+#include "shell/frmAccessories.h"
+
+#include <algorithm>
+
+using namespace Globals;
+
+namespace {
+
+const QStringList kBmc300 {"3 = 3 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"};
+const QStringList kBmc1600 {"16 = 16 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"};
+const QStringList kKex4Axes {"D = DIN Rail", "", "4 = 4 Axes", "E = Ethernet", "", "0 = No Display"};
+
+// The catalogue's paths whose drive the controller runs, one per series.
+QList<CascadePath> pathsOn(const QString& controller)
+{
+    const QStringList drives = CatalogueDatabases::column(
+        "SELECT [Drive Name] FROM [Controller to Drive] WHERE [Controller Name]=?", {controller});
+    QList<CascadePath> out;
+    for (const CascadePath& p : CascadeWalker(CatalogueDatabases::product()).controllerPaths())
+        if (drives.contains(p.drive))
+            out << p;
+    return out;
+}
+
+class ControllerProjectFileTest : public ControllerSystemTest {
+protected:
+    // Saved, reset and opened again: every axis, the controller and the
+    // report as they were, no message, no flag left, the options dialog open.
+    void expectReopens()
+    {
+        const QString saved = form()->Save_String();
+        const std::array<AxisRecord, 16> axes = Axis;
+        const QString controller = controllerState();
+        const QString report = Build_Report();
+        form()->Reset();
+        openProject(saved);
+        EXPECT_EQ(msg->prompts(), QStringList {});
+        EXPECT_FALSE(Loading_Project || Loading_Lists);
+        for (int a = 1; a <= 16; ++a)
+            EXPECT_EQ(axis(a), axes.at(static_cast<std::size_t>(a - 1))) << "axis " << a;
+        EXPECT_EQ(controllerState(), controller);
+        EXPECT_EQ(Build_Report(), report);
+        EXPECT_EQ(form()->Save_String(), saved);
+        EXPECT_EQ(text("cmbAxis"), "Axis 1");
+        EXPECT_EQ(Current_Axis, 1);
+        EXPECT_EQ(Current_Form, "frmControl");
+    }
+
+    void expectRefused(const QString& text)
+    {
+        msg->clear();
+        form()->Reset();
+        openProject(text);
+        EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
+        EXPECT_FALSE(Loading_Project || Loading_Lists);
+        EXPECT_FALSE(Forms::isLoaded("frmControl"));
+    }
+
+    // The first `count` lines of a project text, each ended by its CR.
+    static QString firstLines(const QString& text, int count)
+    {
+        return QStringList(text.split('\r').mid(0, count)).join('\r') + '\r';
+    }
+};
+
+} // namespace
+
+TEST_F(ControllerProjectFileTest, ThreeAxesFillTheLinesOfTheirBlocksAndTheControllersLines)
+{
+    const QList<CascadePath> paths = pathsOn("BMC300");
+    // Two technologies.
+    const auto other = std::find_if(paths.begin(), paths.end(),
+                                    [&](const CascadePath& p) { return p.technology != paths.at(0).technology; });
+    ASSERT_NE(other, paths.end());
+    configureController("BMC300", kBmc300);
+    click("cmdController");
+    chooseAccessories({"HMI-7 = 7 in Touch Panel"});
+    closeAccessories();
+    clickIn(options(), "cmdDone");
+    configureAxis(1, paths.at(0));
+    configureAxis(2, *other);
+    switchTo(3);
+    pick("cmbReplicate", "Axis 1");
+
+    const QStringList lines = form()->Save_String().split('\r');
+    ASSERT_EQ(lines.size(), 1194);
+    EXPECT_EQ(lines.last(), "");
+    const QList<QPair<int, QString>> expected = {
+        {1, "1"},
+        {2, axis(1).Part_Number_Type},
+        {13, axis(1).Drive_Name},
+        {128, axis(1).Controller_Cable},
+        {129, axis(1).Controller_Cable_Length},
+        {131, axis(2).Part_Number_Type},
+        {142, axis(2).Drive_Name},
+        {260, axis(3).Part_Number_Type},
+        {1034, "BMC3-E0E"},
+        {1035, "BMC300"},
+        {1037, "0"},
+        {1038, "BRK-300"},
+        {1041, "3"},
+        {1042, "3"},
+        {1043, "0"},
+        {1045, "3 = 3 Axes"},
+        {1050, "N/A"},
+        {1065, "7 in Touch Panel"},
+        {1086, "0"},
+        {1107, "HMI-7 = 7 in Touch Panel"},
+        {1128, "1"},
+        {1150, "PS-24-05 = 24 VDC 5 A Power Supply"},
+        {1170, axis(1).Drive_Voltage},
+        {1171, axis(2).Drive_Voltage},
+        {1173, ""},
+        {1178, axis(1).Motor_Wiring},
+        {1186, axis(1).Motor_Technology},
+        {1187, axis(2).Motor_Technology},
+        {1193, ""},
+    };
+    for (const auto& [line, value] : expected)
+        EXPECT_EQ(lines.at(line - 1), value) << "line " << line;
+    EXPECT_EQ(lines.mid(259, 129), lines.mid(1, 129)); // the copy
+
+    expectReopens();
+    // Reopened, the options dialog closed by its close box keeps the accessories.
+    closeByCloseBox(options());
+    EXPECT_EQ(Controller_Accessory_Entry[0], "HMI-7 = 7 in Touch Panel");
+}
+
+TEST_F(ControllerProjectFileTest, ShortFilesLoadUpToTheirLastNeededLine)
+{
+    configureController("KEX200", kKex4Axes);
+    configureAxis(1, pathsOn("KEX200").at(0));
+    const QString saved = form()->Save_String();
+
+    // 1168 lines: the empty piece after the last CR is the last accessory item.
+    form()->Reset();
+    openProject(firstLines(saved, 1168));
+    EXPECT_EQ(msg->prompts(), QStringList {});
+    EXPECT_EQ(axis(1).Drive_Part_Number.isEmpty(), false);
+    // Without the voltage lines the first voltage offered is chosen.
+    EXPECT_EQ(text("cmbDriveVoltage"), list("cmbDriveVoltage")->list(0));
+
+    expectRefused(firstLines(saved, 1167));
+    QStringList lines = saved.split('\r');
+    lines[1040] = "x";
+    expectRefused(lines.join('\r'));
+    lines = saved.split('\r');
+    lines[1034] = "KEX999"; // a controller the catalogue no longer has
+    expectRefused(lines.join('\r'));
+    EXPECT_EQ(text("cmbController"), "");
+}
+
+TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
+{
+    QStringList renames;
+    for (const char* table : {"[Drive to Motor]", "[Shaft Options]", "Options"})
+        renames << QStringLiteral("UPDATE %1 SET Frame_Size = '190 = 8 in' WHERE Frame_Size = '130 = 130 mm'")
+                       .arg(table);
+    useCatalogueWith(renames);
+    configureController("KEX200", kKex4Axes);
+    for (int a : {1, 2}) {
+        switchTo(a);
+        configure({"Servo", "BSD-230", "QDM", "190 = 8 in", "2", "", "M1 = IEC Flange", "E = Encoder", "",
+                   "W = Washdown Seal"});
+    }
+    const AxisRecord first = axis(1);
+    QStringList lines = form()->Save_String().split('\r');
+    lines[5] = lines[134] = "190";
+    form()->Reset();
+    openProject(lines.join('\r'));
+    EXPECT_EQ(msg->prompts(), QStringList {});
+    EXPECT_EQ(text("cmbFrame_size"), "190 = 8 in");
+    EXPECT_EQ(axis(1), first);
+    EXPECT_EQ(axis(2).Frame_Size, "190 = 8 in");
+}
+
+// More than 8 axes: the file carries the other axes after its 1193 lines.
+TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefused)
+{
+    const QList<CascadePath> paths = pathsOn("BMC1600");
+    ASSERT_GE(paths.size(), 4);
+    configureController("BMC1600", kBmc1600);
+    ASSERT_EQ(Total_Axes, 16);
+    for (int a = 1; a <= static_cast<int>(paths.size()); ++a)
+        configureAxis(a, paths.at(a - 1));
+    pick("cmbAxis_Number", "16");
+    pick("cmbReq_Accessories_length", "2");
+    // The others copy the configured ones.
+    for (int a = static_cast<int>(paths.size()) + 1; a <= 16; ++a) {
+        switchTo(a);
+        pick("cmbReplicate", QStringLiteral("Axis %1").arg((a - 1) % paths.size() + 1));
+    }
+    axis(16).Drive_Accessory_Entry[0] = "CTB-26 = Command Terminal Block";
+    axis(16).Drive_Accessory_Quantity[0] = "1";
+    switchTo(1);
+
+    const QString saved = form()->Save_String();
+    const QStringList lines = saved.split('\r');
+    ASSERT_EQ(lines.size(), 2250);
+    EXPECT_EQ(lines.at(1193 + 129 * 7 + 11), axis(16).Drive_Name);
+    EXPECT_EQ(lines.at(2225 + 7), axis(16).Drive_Voltage);
+    EXPECT_EQ(lines.at(2248), axis(16).Motor_Technology);
+    expectReopens();
+    // Every axis' drive is in the report at once.
+    for (int a = 1; a <= 16; ++a)
+        EXPECT_TRUE(Build_Report().contains(axis(a).Drive_Name + " Drive Axis " + QString::number(a)))
+            << "axis " << a;
+
+    expectRefused(firstLines(saved, 2000));
+    expectRefused(firstLines(saved, 2247));
+}
+
+// Also with breakout ports but no breakout length: the breakout's name stands as its part.
+TEST_F(ControllerProjectFileTest, AFileWhoseFirstAxisHasNoDriveReopens)
+{
+    configureController("KEX200", kKex4Axes);
+    configureAxis(2, pathsOn("KEX200").at(0));
+    pick("cmbAxis_Number", "4");
+    switchTo(1);
+    expectReopens();
+    configureAxis(1, pathsOn("KEX200").at(0));
+    pick("cmbAxis_Number", "6");
+    expectReopens();
+}
+
+// The drive accessories of an axis: System_Type 3 while the dialog is open,
+// at most 21 offered, the list emptied before each filling.
+TEST_F(ControllerProjectFileTest, DriveAccessoriesOfAnAxis)
+{
+    QStringList rows;
+    for (int i = 1; i <= 25; ++i)
+        rows << QString("INSERT INTO [Drive Accessories] VALUES ('BSD-460', 'ACC-%1 = Accessory %1')").arg(i, 2, 10, QChar('0'));
+    useCatalogueWith(rows);
+    configureController("KEX200", kKex4Axes);
+    switchTo(2);
+    configure({"Servo", "BSD-460"});
+    click("cmdDriveAccessories");
+    frmAccessories* dialog = accessories();
+    EXPECT_EQ(System_Type, 3);
+    EXPECT_EQ(dialog->Caption(), "Drive Accessories");
+    EXPECT_TRUE(dialog->optExp(0)->isHidden() && dialog->optExp(1)->isHidden());
+    const QStringList offered = dialog->lstAccessories()->items();
+    ASSERT_EQ(offered.size(), 21);
+    EXPECT_EQ(offered.at(0), "ACC-01 = Accessory 01");
+    EXPECT_EQ(axis(2).Drive_Accessory_List_Item[20], offered.at(20));
+    dialog->lstAccessories()->choose(20);
+    // A project saved now is still of kind 1.
+    EXPECT_EQ(form()->Save_String().section('\r', 0, 0), "1");
+    closeAccessories();
+    EXPECT_EQ(System_Type, 1);
+    EXPECT_EQ(Current_Form, "frmController_Setup");
+    EXPECT_EQ(axis(2).Drive_Accessory_Entry[0], offered.at(20));
+
+    click("cmdDriveAccessories");
+    EXPECT_EQ(accessories()->lstAccessories()->selectedRows(), QList<int> {20});
+    closeAccessories();
+    switchTo(1);
+    configure({"Servo", "BSD-48"});
+    click("cmdDriveAccessories");
+    EXPECT_EQ(accessories()->lstAccessories()->items(),
+              (QStringList {"CTB-26 = Command Terminal Block", "PS-48-10 = 48 VDC 10 A Power Supply"}));
+    closeAccessories();
+    EXPECT_TRUE(msg->messages().isEmpty());
+}
