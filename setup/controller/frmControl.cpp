@@ -6,9 +6,10 @@
 #include "platform/MsgBox.h"
 #include "platform/OptionButton.h"
 #include "platform/Pictures.h"
+#include "setup/controller/ControllerAccessoryDialog.h"
 #include "setup/controller/ControllerOptions.h"
 #include "setup/controller/frmController_Setup.h"
-#include "setup/drive/AccessoryOffer.h"
+#include "setup/drive/AccessoryList.h"
 #include "setup/drive/FormControls.h"
 #include "setup/drive/TextBox.h"
 #include "shell/DialogSupport.h"
@@ -247,20 +248,7 @@ void frmControl::cmb1_Click(int Index)
 
 void frmControl::Update_Accessories_Display()
 {
-    m_txtAccessories->setText(QString());
-    // Entries are packed from 0: an empty first entry means none.
-    if (Controller_Accessory_Entry[0].isEmpty()) {
-        m_txtAccessories->hide();
-        m_lblAccessories->hide();
-        return;
-    }
-    QString text;
-    for (const QString& entry : Controller_Accessory_Entry)
-        if (!entry.isEmpty())
-            text += entry + QStringLiteral("\r\n");
-    m_txtAccessories->setText(text);
-    m_txtAccessories->show();
-    m_lblAccessories->show();
+    AccessoryList::show(m_txtAccessories, m_lblAccessories, Controller_Accessory_Entry);
 }
 
 void frmControl::cmdDone_Click()
@@ -292,7 +280,7 @@ void frmControl::cmdDone_Click()
 
 frmAccessories* frmControl::Load_Controller_Accessories()
 {
-    frmAccessories* dialog = AccessoryOffer::dialogFor(SetupKinds::Controller);
+    frmAccessories* dialog = ControllerAccessoryDialog::open(SetupKinds::Controller);
     if (!dialog)
         return nullptr;
 
@@ -309,9 +297,12 @@ frmAccessories* frmControl::Load_Controller_Accessories()
         option->setText(expansion);
     option->setVisible(!expansion.isEmpty());
 
-    AccessoryOffer::offer(*dialog, ControllerOptions::accessoriesSql(), {Controller_Name},
-                          QStringLiteral("Controller Accessory"), Controller_Accessory_List_Index,
-                          Controller_Accessory_List_Item, Controller_Accessory_Entry);
+    {
+        FlagGuard loading(Loading_Lists, true);
+        AccessoryList::offer(dialog->lstAccessories(), ControllerOptions::accessoriesSql(), {Controller_Name},
+                             QStringLiteral("Controller Accessory"), Controller_Accessory_List_Index,
+                             Controller_Accessory_List_Item, Controller_Accessory_Entry);
+    }
 
     // The expansion choice stores into the controller's configuration.
     System_Type = SetupKinds::Controller;

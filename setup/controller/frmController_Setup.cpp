@@ -3,6 +3,7 @@
 #include "curves/frmCurve.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
+#include "setup/controller/ControllerAccessoryDialog.h"
 #include "setup/controller/ControllerAxisFields.h"
 #include "setup/controller/ControllerCascade.h"
 #include "setup/controller/ControllerChoiceStep.h"
@@ -10,7 +11,6 @@
 #include "setup/controller/ControllerProjectFile.h"
 #include "setup/controller/DriveChoiceStep.h"
 #include "setup/controller/LineControl.h"
-#include "setup/drive/AccessoryOffer.h"
 #include "setup/drive/CableLengthStep.h"
 #include "setup/drive/DriveVoltageStep.h"
 #include "setup/drive/FormControls.h"
@@ -566,15 +566,7 @@ void frmController_Setup::Show_Controller_Part_Number(bool show)
 
 void frmController_Setup::cmdDriveAccessories_Click()
 {
-    AccessoryOffer::showDriveAccessories(
-        QStringLiteral("SELECT [Drive Accessories].[Drive Name], [Drive Accessories].[Drive Accessory] From "
-                       "[Drive Accessories] WHERE ((([Drive Accessories].[Drive Name])=?) AND "
-                       "(Not ([Drive Accessories].[Drive Accessory])='' And "
-                       "Not ([Drive Accessories].[Drive Accessory])='N/A' And "
-                       "Not ([Drive Accessories].[Drive Accessory])='None')) "
-                       "ORDER BY [Drive Accessories].[Drive Accessory];"),
-        QStringLiteral("Drive Accessory"), m_controls.driveList->text(), Current_Record(),
-        SetupKinds::ControllerAxisAccessories);
+    ControllerAccessoryDialog::showDriveAccessories(m_controls.driveList->text());
 }
 
 void frmController_Setup::cmdCurve_Click()

@@ -3,8 +3,9 @@
 #include "curves/frmCurve.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
+#include "platform/MultiList.h"
+#include "platform/OptionButton.h"
 #include "platform/Pictures.h"
-#include "setup/drive/AccessoryOffer.h"
 #include "setup/drive/AxisProjectBlock.h"
 #include "setup/drive/CableLengthStep.h"
 #include "setup/drive/DriveVoltageStep.h"
@@ -15,6 +16,7 @@
 #include "setup/drive/TextBox.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/frmAccessories.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -377,14 +379,43 @@ void frmDrive_Setup::Update_Accessories_Display()
 
 void frmDrive_Setup::cmdDriveAccessories_Click()
 {
-    AccessoryOffer::showDriveAccessories(
+    FlagGuard loading(Loading_Lists, true);
+    auto* dialog = Forms::get<frmAccessories>(QStringLiteral("frmAccessories"));
+    if (!dialog)
+        return;
+    MultiList* list = dialog->lstAccessories();
+    list->clear();
+
+    AxisRecord& record = Current_Record();
+    Recordset& rs = Run_Query(
         QStringLiteral("SELECT [Drive Only Accessories].[Drive Name], [Drive Only Accessories].[Drive Only Accessory] "
                        "From [Drive Only Accessories] WHERE ((([Drive Only Accessories].[Drive Name])=?) AND "
                        "(Not ([Drive Only Accessories].[Drive Only Accessory])='' And "
                        "Not ([Drive Only Accessories].[Drive Only Accessory])='N/A' And "
                        "Not ([Drive Only Accessories].[Drive Only Accessory])='None')) "
                        "ORDER BY [Drive Only Accessories].[Drive Only Accessory];"),
-        QStringLiteral("Drive Only Accessory"), m_cmbDrive->text(), Current_Record(), SetupKinds::Drive);
+        {m_cmbDrive->text()});
+    // The record keeps 21 offered accessories: the first 21 rows are offered.
+    const int limit = static_cast<int>(record.Drive_Accessory_List_Item.size());
+    for (int i = 0; !rs.eof() && i < limit; rs.moveNext(), ++i) {
+        const QString accessory = rs.text(QStringLiteral("Drive Only Accessory"));
+        list->addItem(accessory);
+        record.Drive_Accessory_List_Index[i] = QString::number(i);
+        record.Drive_Accessory_List_Item[i] = accessory;
+    }
+    for (int p = 0; p < list->listCount(); ++p)
+        for (const QString& entry : record.Drive_Accessory_Entry)
+            if (entry == record.Drive_Accessory_List_Item[p]) {
+                list->setSelected(p, true);
+                break;
+            }
+
+    dialog->optExp(0)->hide();
+    dialog->optExp(1)->hide();
+    dialog->setCaption(QStringLiteral("Drive Accessories"));
+    dialog->Show();
+    Current_Form = QStringLiteral("frmAccessories");
+    Loading_Lists = false;
 }
 
 void frmDrive_Setup::cmdCurve_Click()
