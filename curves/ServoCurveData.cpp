@@ -3,7 +3,7 @@
 #include "curves/CurveDatabase.h"
 #include "curves/CurveNotFound.h"
 #include "curves/CurveNumbers.h"
-#include "shell/Globals.h"
+#include "shell/AxisRecord.h"
 
 namespace ServoCurveData {
 
@@ -36,9 +36,9 @@ double Number(const Recordset& rs, const char* field)
     return CurveDatabase::Stored_Number(rs, QLatin1String(field));
 }
 
-// Reads the row in the field order of the original reader; the axis learns
-// the frequency when it is read.
-void Read_Drive_Row(const Recordset& rs, bool setAxisFrequency)
+// Reads the row in the field order of the original reader; the axis, when
+// given, learns the frequency as it is read.
+void Read_Drive_Row(const Recordset& rs, AxisRecord* axis)
 {
     ServoDriveRecord d;
     d.PartNumber = rs.text(QStringLiteral("PartNumber"));
@@ -51,8 +51,8 @@ void Read_Drive_Row(const Recordset& rs, bool setAxisFrequency)
     d.IrDrivePeakSine = Number(rs, "IrDrivePeakSine");
     d.IpDrivePeakSine = Number(rs, "IpDrivePeakSine");
     d.SwitchFreq = Number(rs, "SwitchFreq");
-    if (setAxisFrequency)
-        Globals::Current_Record().Switching_Frequency = CurveNumbers::toText(d.SwitchFreq) + QStringLiteral(" kHz");
+    if (axis)
+        axis->Switching_Frequency = CurveNumbers::toText(d.SwitchFreq) + QStringLiteral(" kHz");
     d.SwitchFreqEnable = rs.boolean(QStringLiteral("SwitchFreqEnable"));
     d.Feedback = ServoFeedbackKinds::read(rs);
     d.MaxContPower = Number(rs, "MaxContPower");
@@ -148,7 +148,7 @@ bool Read_Drive(const QString& DriveKey)
         {DriveKey, VsDefault_Limit(false)});
     if (rs.eof())
         return false;
-    Read_Drive_Row(rs, false);
+    Read_Drive_Row(rs, nullptr);
     return true;
 }
 
@@ -167,7 +167,7 @@ QStringList Switching_Frequencies(const QString& DriveKey)
     return frequencies;
 }
 
-void Read_Drive_At(const QString& DriveKey, const QString& Frequency)
+void Read_Drive_At(const QString& DriveKey, const QString& Frequency, AxisRecord& Axis)
 {
     const bool teldun = Teldun_Rule();
     bool isNumber = false;
@@ -181,7 +181,7 @@ void Read_Drive_At(const QString& DriveKey, const QString& Frequency)
         {DriveKey, VsDefault_Limit(teldun), kHz});
     if (rs.eof())
         throw CurveNotFound();
-    Read_Drive_Row(rs, true);
+    Read_Drive_Row(rs, &Axis);
 }
 
 } // namespace ServoCurveData

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+struct AxisRecord;
+
 // The servo curve database "BrevanServos_USA97.mDB": the motor and amplifier
 // rows of the curve being drawn.
 namespace ServoCurveData {
@@ -33,8 +35,9 @@ bool Read_Motor(const QString& MotorKey);
 bool Read_Drive(const QString& DriveKey);
 // The amplifier's switching frequencies (kHz as plain text), lowest first.
 QStringList Switching_Frequencies(const QString& DriveKey);
-// The amplifier's row at a frequency of the list into Servo_Drive, and the
-// axis' Switching_Frequency; throws CurveNotFound when there is none.
-void Read_Drive_At(const QString& DriveKey, const QString& Frequency);
+// The amplifier's row at a frequency of the list into Servo_Drive, and its
+// frequency into the axis' Switching_Frequency; throws CurveNotFound when
+// there is none.
+void Read_Drive_At(const QString& DriveKey, const QString& Frequency, AxisRecord& Axis);
 
 } // namespace ServoCurveData

@@ -128,14 +128,14 @@ double Shown_Torque(double ozIn, const QString& TorqueUnits)
 
 void Show_Servo_Curve(const QString& MotorKey, const QString& DriveKey, double Voltage)
 {
-    // The amplifier is always the current axis' (the curve buttons pass the same key).
+    // The amplifier is always the window's axis' (the curve buttons pass the same key).
     (void)DriveKey;
     try {
         frmCurve::Drawing drawing;
         Set_Line_Voltage_Class(Voltage);
         Open_Servo_Database();
-        if (Read_Motor(MotorKey) && Read_Drive(Globals::Current_Record().Curve_Drive_Part_Number)) {
-            frmCurve* form = Curve_Window();
+        frmCurve* form = Curve_Window();
+        if (Read_Motor(MotorKey) && Read_Drive(form->Axis_Record().Curve_Drive_Part_Number)) {
             QString speed = form->cmbSpeed_units()->text();
             QString torque = form->cmbTorque_Units()->text();
             Draw_Servo_Curve(speed, torque, Voltage);
@@ -153,7 +153,8 @@ void Draw_Servo_Curve(QString& SpeedUnits, QString& TorqueUnits, double Voltage)
     CurveTable table(4);
     CurveDatabase::Default_Units(SpeedUnits, TorqueUnits);
     frmCurve* form = Curve_Window();
-    AxisRecord& axis = Globals::Current_Record();
+    // The axis the window was opened for, whichever axis the setup form shows now.
+    AxisRecord& axis = form->Axis_Record();
 
     Load_Motor_Into_Sizing_Model();
     Load_Drive_Into_Sizing_Model(Voltage);
@@ -173,7 +174,7 @@ void Draw_Servo_Curve(QString& SpeedUnits, QString& TorqueUnits, double Voltage)
             frequencies->setText(axis.Switching_Frequency.left(axis.Switching_Frequency.size() - 4));
     } else {
         axis.Switching_Frequency = frequency + QStringLiteral(" kHz");
-        Read_Drive_At(axis.Curve_Drive_Part_Number, frequency);
+        Read_Drive_At(axis.Curve_Drive_Part_Number, frequency, axis);
         Load_Drive_Into_Sizing_Model(axis.Bus_Voltage);
         // The verdict shown is the one of the frequency drawn.
         passed = Run_Pretest(form);

@@ -128,9 +128,14 @@ frmCurve::frmCurve()
             [this] { HandlerCall::fromEventLoop([this] { cmdExport_Click(); }); });
 }
 
-void frmCurve::Show_Axis_Curve(const AxisRecord& R)
+void frmCurve::Show_Axis_Curve(AxisRecord& R)
 {
     frmCurve* form = Forms::get<frmCurve>(QStringLiteral("frmCurve"));
+    // Opened again for another axis: its drive offers its own frequencies.
+    if (form->m_axis != &R) {
+        form->m_axis = &R;
+        form->m_cmbSwitching_Frequency->clear();
+    }
     form->MotorType = R.Part_Number_Type;
     form->Show();
 
@@ -156,6 +161,11 @@ void frmCurve::Show_Axis_Curve(const AxisRecord& R)
     // A builder that found no curve has unloaded the window.
     if (frmCurve* shown = Forms::find<frmCurve>(QStringLiteral("frmCurve")))
         shown->setCaption(caption);
+}
+
+AxisRecord& frmCurve::Axis_Record() const
+{
+    return m_axis ? *m_axis : Globals::Current_Record();
 }
 
 void frmCurve::Reset_Module_State()

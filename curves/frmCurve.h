@@ -45,7 +45,11 @@ public:
     // loads and shows the window, hands it the motor type and bus voltage,
     // runs the builder of the motor's part-number type and, when the window
     // is still loaded, sets its caption.
-    static void Show_Axis_Curve(const AxisRecord& R);
+    // The window keeps that axis for its redraws.
+    static void Show_Axis_Curve(AxisRecord& R);
+
+    // The axis the window was opened for (the current axis before any).
+    AxisRecord& Axis_Record() const;
 
     // The curve module as at start-up: no curve database open, no motor or
     // amplifier read (added to Globals::Reset_All_State).
@@ -108,4 +112,5 @@ private:
     QPushButton* m_cmdClose = nullptr;
     QPushButton* m_cmdExport = nullptr;
     CurveTable m_data;
+    AxisRecord* m_axis = nullptr;
 };

@@ -287,10 +287,10 @@ TEST_F(ServoCurveTest, AmplifierRowsByClassAndTeldunRule)
     ASSERT_TRUE(Read_Drive(QStringLiteral("T-UPPER")));
     EXPECT_EQ(Servo_Drive.VsDefault, 480.0);
     EXPECT_EQ(Switching_Frequencies(QStringLiteral("T-UPPER")), (QStringList{"2.5", "30"})); // VsDefault > 400
-    Read_Drive_At(QStringLiteral("T-UPPER"), QStringLiteral("30"));
+    Read_Drive_At(QStringLiteral("T-UPPER"), QStringLiteral("30"), axis());
     EXPECT_EQ(Servo_Drive.VsDefault, 500.0);
     EXPECT_EQ(axis().Switching_Frequency, "30 kHz");
-    EXPECT_THROW(Read_Drive_At(QStringLiteral("T-UPPER"), QStringLiteral("10")), std::exception);
+    EXPECT_THROW(Read_Drive_At(QStringLiteral("T-UPPER"), QStringLiteral("10"), axis()), std::exception);
 
     Set_Line_Voltage_Class(565);
     ASSERT_TRUE(Read_Drive(QStringLiteral("T-UPPER")));
