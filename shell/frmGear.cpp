@@ -72,6 +72,20 @@ frmGear::frmGear()
             [this] { HandlerCall::fromEventLoop([this] { cmdCancel_Click(); }); });
 }
 
+QStringList frmGear::Offered_Gearheads(const AxisRecord& r)
+{
+    QStringList offered;
+    for (Recordset& rs = Globals::Run_Query(kGearheadList, {r.Motor_Series, r.Frame_Size, r.Stack_Length}); !rs.eof();
+         rs.moveNext()) {
+        const QString code = rs.text(QStringLiteral("GXX"));
+        if (code.isEmpty())
+            break;
+        if (!offered.contains(code))
+            offered.append(code);
+    }
+    return offered;
+}
+
 void frmGear::Form_Load()
 {
     placeAboveScreenMiddle(5520, 2595);
@@ -86,22 +100,9 @@ void frmGear::Form_Load()
         FlagGuard loading(Globals::Loading_Lists, true);
         Globals::Distinct_Count = 0;
         if (servesKind(Globals::System_Type)) {
-            Globals::Distinct_List.clear();
-            const AxisRecord& r = Globals::Current_Record();
-            Recordset& rs = Globals::Run_Query(kGearheadList, {r.Motor_Series, r.Frame_Size, r.Stack_Length});
-            for (; !rs.eof(); rs.moveNext()) {
-                const QString code = rs.text(QStringLiteral("GXX"));
-                Globals::Distinct_Found = Globals::Distinct_List.contains(code);
-                if (!Globals::Distinct_Found) {
-                    Globals::Distinct_List.append(code);
-                    Globals::Distinct_Count = static_cast<int>(Globals::Distinct_List.size());
-                }
-            }
-            for (int i = 0; i < Globals::Distinct_Count; ++i) {
-                if (Globals::Distinct_List[i].isEmpty())
-                    break;
-                m_cmbGear->addItem(Globals::Distinct_List[i]);
-            }
+            Globals::Distinct_List = Offered_Gearheads(Globals::Current_Record());
+            Globals::Distinct_Count = static_cast<int>(Globals::Distinct_List.size());
+            m_cmbGear->addItems(Globals::Distinct_List);
         }
     }
     m_cmbGear->setListIndex(-1);

@@ -159,6 +159,34 @@ TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
     EXPECT_TRUE(record().Gearhead_Notes.isEmpty());
 }
 
+// A stored gearhead goes into the motor part number only where the gearhead
+// dialog offers it: an invented code must not reach the part numbers, the
+// report or a file the program itself would refuse.
+TEST_F(DriveProjectFileTest, AStoredGearheadTheCatalogueDoesNotOfferIsRefused)
+{
+    const struct {
+        QStringList configuration;
+        const char* gearhead;
+    } cases[] = {
+        {kCtDirectDrive + QStringList {"460VAC"}, "ZZZ"}, // no gearhead option at all
+        {kLmServo + QStringList {"460VAC"}, "G99"},
+        // KX 16 offers gearheads, but this one is a size-23 gearhead.
+        {{"Servo", "BSD-230", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "0 = Standard"}, "GP23-005"},
+    };
+    for (const auto& c : cases) {
+        configure(c.configuration);
+        QStringList lines = form()->Save_String().split('\r');
+        lines[126] = QString::fromLatin1(c.gearhead);
+        msg->clear();
+        openProject(lines.join('\r'));
+        EXPECT_EQ(msg->prompts(), QStringList {kLoadError}) << c.gearhead;
+        EXPECT_FALSE(items("cmbOptions").contains(c.gearhead)) << c.gearhead;
+        EXPECT_FALSE(record().Motor_Part_Number.contains(c.gearhead)) << record().Motor_Part_Number.toStdString();
+        EXPECT_FALSE(Globals::Loading_Project);
+        form()->Reset();
+    }
+}
+
 // Every complete configuration the form offers on the sample catalogue (every
 // list entry, voltage and wiring; gearhead placeholders are the gearhead
 // dialog's) saves and reopens to the same record and form.
