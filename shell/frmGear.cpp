@@ -86,6 +86,12 @@ QStringList frmGear::Offered_Gearheads(const AxisRecord& r)
     return offered;
 }
 
+QString frmGear::Gearhead_Notes(const AxisRecord& r, const QString& code)
+{
+    const Recordset& rs = Globals::Run_Query(kGearheadRow, {r.Motor_Series, r.Frame_Size, r.Stack_Length, code});
+    return rs.eof() ? QString() : rs.text(QStringLiteral("Notes"));
+}
+
 void frmGear::Form_Load()
 {
     placeAboveScreenMiddle(5520, 2595);
@@ -117,11 +123,8 @@ void frmGear::cmbGear_Click()
     Globals::Distinct_Count = 0;
     if (!servesKind(Globals::System_Type))
         return;
-    const AxisRecord& r = Globals::Current_Record();
-    Recordset& rs =
-        Globals::Run_Query(kGearheadRow, {r.Motor_Series, r.Frame_Size, r.Stack_Length, m_cmbGear->text()});
     // A gearhead without notes (no row or a Null field) shows an empty box.
-    m_txtNotes->setPlainText(rs.eof() ? QString() : rs.text(QStringLiteral("Notes")));
+    m_txtNotes->setPlainText(Gearhead_Notes(Globals::Current_Record(), m_cmbGear->text()));
     m_txtNotes->show();
     m_lblNotes->show();
 }

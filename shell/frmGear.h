@@ -20,6 +20,8 @@ public:
     // The gearheads the dialog offers for the record's motor (series, frame
     // and stack): the distinct codes in code order, up to the first empty one.
     static QStringList Offered_Gearheads(const AxisRecord& r);
+    // The notes of a gearhead for the record's motor; empty without a row or notes.
+    static QString Gearhead_Notes(const AxisRecord& r, const QString& code);
 
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;

@@ -106,6 +106,8 @@ void ProjectReplay::run(AxisRecord& record) const
             throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
                                          .arg(record.Gearhead_Code)
                                          .toStdString());
+        // The file's notes line is not read: the notes come from the catalogue, as the dialog shows them.
+        record.Gearhead_Notes = frmGear::Gearhead_Notes(record, record.Gearhead_Code);
         m_c.cmbOptions->addItem(record.Gearhead_Code);
         select(m_c.cmbOptions, record.Gearhead_Code);
     } else {
