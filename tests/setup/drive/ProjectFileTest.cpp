@@ -198,9 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Shards, DriveEveryPathTest, ::testing::Range(0, 4));
 
 TEST_P(DriveEveryPathTest, EveryPathOfTheSampleCatalogueReopens)
 {
-    mdiMain main;
-    main.show();
-    processEvents();
+    mdiMain& main = mainWindow();
     main.mnuDrive()->trigger();
     ProjectRoundTrip guard(main, *files, *msg, GetParam(), 4);
     QSet<QString> partNumbers;
