@@ -81,7 +81,7 @@ void updateSetupForm(const QString& name)
 } // namespace
 
 frmAccessories::frmAccessories()
-    : Form(QStringLiteral("frmAccessories"), TopLevel)
+    : Form(QStringLiteral("frmAccessories"), OwnedDialog)
 {
     setCaption(QStringLiteral("Controller Accessories"));
 

@@ -38,7 +38,7 @@ bool servesKind(int systemType)
 } // namespace
 
 frmGear::frmGear()
-    : Form(QStringLiteral("frmGear"), TopLevel)
+    : Form(QStringLiteral("frmGear"), OwnedDialog)
 {
     setCaption(QStringLiteral("Gearhead Selection"));
 

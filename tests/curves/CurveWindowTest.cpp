@@ -195,6 +195,7 @@ TEST_F(CurveWindowTest, ARepeatedRequestKeepsTheUsersChoices)
     EXPECT_EQ(w->cmbSwitching_Frequency()->text(), "16");
     EXPECT_EQ(w->cmbSwitching_Frequency()->listCount(), 3);
     EXPECT_EQ(axis().Switching_Frequency, "16 kHz");
-    EXPECT_EQ(row(1), "5.340703/266.106/5.340703/804.303"); // 51 rpm: 102 x 3.14159 / 60 rad/s
+    // 51 rpm (102 x 3.14159 / 60 rad/s) on the drive's current limits at 16 kHz
+    EXPECT_EQ(row(1), "5.340703/225.591/5.340703/689.902");
     EXPECT_TRUE(msg->messages().isEmpty());
 }
