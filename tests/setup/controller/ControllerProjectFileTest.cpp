@@ -1,7 +1,6 @@
 #include "ControllerSystemTest.h"
 
 #include "CascadeWalker.h"
-#include "CatalogueDatabases.h"
 
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
@@ -21,18 +20,6 @@ namespace {
 const QStringList kBmc300 {"3 = 3 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"};
 const QStringList kBmc1600 {"16 = 16 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"};
 const QStringList kKex4Axes {"D = DIN Rail", "", "4 = 4 Axes", "E = Ethernet", "", "0 = No Display"};
-
-// The catalogue's paths whose drive the controller runs, one per series.
-QList<CascadePath> pathsOn(const QString& controller)
-{
-    const QStringList drives = CatalogueDatabases::column(
-        "SELECT [Drive Name] FROM [Controller to Drive] WHERE [Controller Name]=?", {controller});
-    QList<CascadePath> out;
-    for (const CascadePath& p : CascadeWalker(CatalogueDatabases::product()).controllerPaths())
-        if (drives.contains(p.drive))
-            out << p;
-    return out;
-}
 
 class ControllerProjectFileTest : public ControllerSystemTest {
 protected:

@@ -1,6 +1,7 @@
 #include "ControllerSystemTest.h"
 
 #include "CascadeWalker.h"
+#include "CatalogueDatabases.h"
 
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
@@ -75,6 +76,17 @@ void ControllerSystemTest::closeByCloseBox(Form* form)
 {
     form->close();
     processEvents();
+}
+
+QList<CascadePath> ControllerSystemTest::pathsOn(const QString& controller)
+{
+    const QStringList drives = CatalogueDatabases::column(
+        "SELECT [Drive Name] FROM [Controller to Drive] WHERE [Controller Name]=?", {controller});
+    QList<CascadePath> out;
+    for (const CascadePath& p : CascadeWalker(CatalogueDatabases::product()).controllerPaths())
+        if (drives.contains(p.drive))
+            out << p;
+    return out;
 }
 
 void ControllerSystemTest::configureAxis(int number, const CascadePath& p)

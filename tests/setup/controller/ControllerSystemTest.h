@@ -33,6 +33,8 @@ protected:
     // The window's close box.
     static void closeByCloseBox(Form* form);
 
+    // The catalogue's paths, one per series, whose drive the controller runs.
+    static QList<CascadePath> pathsOn(const QString& controller);
     // Shows the axis and runs its cascade along the path, first lengths.
     void configureAxis(int number, const CascadePath& path);
     // The controller globals a project file carries, one text.
