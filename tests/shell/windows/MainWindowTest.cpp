@@ -164,20 +164,6 @@ TEST_F(MainWindow, NewOpensTheSetupFormOfEachKind)
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
-TEST_F(MainWindow, NewOfASetupKindThatIsNotAvailableChangesNothing)
-{
-    if (Forms::isRegistered(QStringLiteral("frmDriveController_Setup")))
-        GTEST_SKIP() << "the drive/controller setup form exists";
-    showMain();
-    main->mnuDrive_Controller()->trigger();
-    EXPECT_EQ(msg->prompts(), QStringList({"Standalone Drive/Controller and Motor Setup is not yet available."}));
-    EXPECT_TRUE(shown("frmSelection"));
-    EXPECT_EQ(Globals::System_Type, 0);
-    EXPECT_EQ(Globals::Current_Form, "frmSelection");
-    EXPECT_EQ(buttonStates(), "110000");
-    EXPECT_TRUE(main->mnuNew()->isEnabled());
-}
-
 TEST_F(MainWindow, CloseUnloadsInOrderAndShowsTheStartDialog)
 {
     showMain();

@@ -165,17 +165,6 @@ TEST_F(ProjectFiles, OpenTurnsDownFilesThatAreNoProjectAndChangesNothing)
     }
 }
 
-TEST_F(ProjectFiles, OpenOfAKindThatIsNotAvailableChangesNothing)
-{
-    if (Forms::isRegistered(QStringLiteral("frmDriveController_Setup")))
-        GTEST_SKIP() << "the drive/controller setup form exists";
-    writeFileBytes(path("dc.dat"), "2\r");
-    files->queuePath(path("dc.dat"));
-    main->mnuOpen()->trigger();
-    EXPECT_EQ(msg->prompts(), QStringList({"Standalone Drive/Controller and Motor Setup is not yet available."}));
-    expectUntouched();
-}
-
 TEST_F(ProjectFiles, CancellingTheOpenDialogChangesNothing)
 {
     files->queueCancel();

@@ -86,17 +86,6 @@ TEST_F(StartDialog, StartWithTheFirstOptionOpensTheControllerSetup)
     EXPECT_EQ(buttonStates(), "011111");
 }
 
-TEST_F(StartDialog, AKindThatIsNotAvailableKeepsTheDialogOpen)
-{
-    if (Forms::isRegistered(QStringLiteral("frmDriveController_Setup")))
-        GTEST_SKIP() << "the drive/controller setup form exists";
-    start(1);
-    EXPECT_EQ(msg->prompts(), QStringList({"Standalone Drive/Controller and Motor Setup is not yet available."}));
-    EXPECT_TRUE(shown("frmSelection"));
-    EXPECT_EQ(buttonStates(), "110000");
-    EXPECT_EQ(Globals::System_Type, 0);
-}
-
 TEST_F(AboutBox, ShowsTitleMakerAndVersionAtTheTopLeft)
 {
     main->mnuAbout()->trigger();
