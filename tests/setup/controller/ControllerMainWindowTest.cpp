@@ -25,29 +25,21 @@ const QStringList kKex4Axes {"D = DIN Rail", "", "4 = 4 Axes", "E = Ethernet", "
 const QStringList kKxServo {"Servo", "BSD-230", "KX", "23", "1", "A", "E = Encoder", "S = Smooth Shaft",
                             "C = Connectors", "0 = Standard", "230VAC", "", "3", "3", "1"};
 
+// The servo axis of configureThreeAxes() and its copy in the report.
+const QStringList kServoAxis {
+    "DRIVE: BSD2303-A0",
+    "DRIVE NOTES: 3.0 A continuous, 9.0 A peak (rms), 120/230 VAC single phase",
+    "DRIVE INPUT VOLTAGE: 230VAC",
+    "MOTOR: KX231AE-SC0",
+    "MOTOR NOTES: 1.10 N-m continuous, 5000 rpm max, Encoder",
+    "CONTROLLER CABLE NOTES:  Controller to servo drive: +/-10 V command, encoder return, enable and fault",
+    "",
+};
+
 // The report of configureThreeAxes(), line by line.
-const QStringList kReport {
-    "Brevan Quenro Results",
-    "Use Courier Font for best display",
-    "",
-    "CONTROLLER: KEX2D-4E0",
-    "",
-    "AXIS 1",
-    "DRIVE: BSD2303-A0",
-    "DRIVE NOTES: 3.0 A continuous, 9.0 A peak (rms), 120/230 VAC single phase",
-    "DRIVE INPUT VOLTAGE: 230VAC",
-    "MOTOR: KX231AE-SC0",
-    "MOTOR NOTES: 1.10 N-m continuous, 5000 rpm max, Encoder",
-    "CONTROLLER CABLE NOTES:  Controller to servo drive: +/-10 V command, encoder return, enable and fault",
-    "",
-    "AXIS 2",
-    "DRIVE: BSD2303-A0",
-    "DRIVE NOTES: 3.0 A continuous, 9.0 A peak (rms), 120/230 VAC single phase",
-    "DRIVE INPUT VOLTAGE: 230VAC",
-    "MOTOR: KX231AE-SC0",
-    "MOTOR NOTES: 1.10 N-m continuous, 5000 rpm max, Encoder",
-    "CONTROLLER CABLE NOTES:  Controller to servo drive: +/-10 V command, encoder return, enable and fault",
-    "",
+const QStringList kReport = QStringList {"Brevan Quenro Results", "Use Courier Font for best display", "",
+                                         "CONTROLLER: KEX2D-4E0", "", "AXIS 1"}
+    + kServoAxis + QStringList {"AXIS 2"} + kServoAxis + QStringList {
     "AXIS 3",
     "DRIVE: BDD230-00",
     "DRIVE NOTES: Direct-drive amplifier, 120/230 VAC",
