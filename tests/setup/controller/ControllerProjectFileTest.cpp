@@ -139,8 +139,16 @@ TEST_F(ControllerProjectFileTest, ShortFilesLoadUpToTheirLastNeededLine)
     // Without the voltage lines the first voltage offered is chosen.
     EXPECT_EQ(text("cmbDriveVoltage"), list("cmbDriveVoltage")->list(0));
 
-    expectRefused(firstLines(saved, 1167));
+    // More axes than the form has: the sixteen it has.
     QStringList lines = saved.split('\r');
+    lines[1040] = "20";
+    form()->Reset();
+    openProject(lines.join('\r'));
+    EXPECT_EQ(Total_Axes, 16);
+    EXPECT_EQ(items("cmbAxis").size(), 16);
+
+    expectRefused(firstLines(saved, 1167));
+    lines = saved.split('\r');
     lines[1040] = "x";
     expectRefused(lines.join('\r'));
     lines = saved.split('\r');
@@ -209,7 +217,8 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
     expectRefused(firstLines(saved, 2247));
 }
 
-// Also with breakout ports but no breakout length: the breakout's name stands as its part.
+// Also with breakout ports but no breakout length (the breakout's name stands
+// as its part), and with a stale port count.
 TEST_F(ControllerProjectFileTest, AFileWhoseFirstAxisHasNoDriveReopens)
 {
     configureController("KEX200", kKex4Axes);
@@ -219,6 +228,13 @@ TEST_F(ControllerProjectFileTest, AFileWhoseFirstAxisHasNoDriveReopens)
     expectReopens();
     configureAxis(1, pathsOn("KEX200").at(0));
     pick("cmbAxis_Number", "6");
+    expectReopens();
+
+    // A port count left from a controller with breakout ports goes into no hidden list.
+    form()->Reset();
+    configureController("BMC300", kBmc300);
+    configureAxis(1, pathsOn("BMC300").at(0));
+    Breakout_Axes = "4";
     expectReopens();
 }
 
