@@ -1,5 +1,6 @@
 #include "shell/ProjectFile.h"
 
+#include "platform/DiskFile.h"
 #include "platform/MsgBox.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -87,6 +88,10 @@ void open(mdiMain& main)
     QString text;
     try {
         text = Globals::Read_File(path);
+    } catch (const DiskFile::Refused&) {
+        // A folder, FIFO, device or huge file is no project file.
+        tell(QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available"));
+        return;
     } catch (const std::exception&) {
         tell(QStringLiteral("The file %1 cannot be read.").arg(fileName));
         return;

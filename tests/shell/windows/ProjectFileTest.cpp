@@ -1,6 +1,7 @@
 #include "WindowsFixture.h"
 #include "common/StandInForm.h"
 #include "common/TestFiles.h"
+#include "support/FileSizeLimit.h"
 
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -11,6 +12,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
 
 class ProjectFiles : public WindowsFixture {
 protected:
@@ -89,6 +92,29 @@ TEST_F(ProjectFiles, AFailedWriteChangesNeitherCaptionNorPath)
     EXPECT_TRUE(Globals::Project_Path.isEmpty());
 }
 
+TEST_F(ProjectFiles, ASaveOnAFullDiskKeepsTheProjectOnDiskAndNamesTheReason)
+{
+    main->mnuDrive()->trigger();
+    StandInForm::config.saveText = QStringLiteral("4\rgood\r");
+    files->queuePath(path("good.dat"));
+    main->mnuSave()->trigger();
+    const QStringList before = QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden);
+
+    StandInForm::config.saveText = QStringLiteral("4\r") + QString(3000, QLatin1Char('x')) + QStringLiteral("\r");
+    files->queuePath(path("fresh.dat"));
+    {
+        const FileSizeLimit fullDisk(1000);
+        main->mnuSave()->trigger();
+        main->mnuSave_As()->trigger();
+    }
+    EXPECT_EQ(msg->prompts(), QStringList({"Unable to write the file " + path("good.dat") + ".\nFile too large",
+                                           "Unable to write the file " + path("fresh.dat") + ".\nFile too large"}));
+    EXPECT_EQ(fileBytes(path("good.dat")), QByteArray("4\rgood\r"));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), before);
+    EXPECT_EQ(main->windowTitle(), "Brevan Quenro - good.dat");
+    EXPECT_EQ(Globals::Project_Path, path("good.dat"));
+}
+
 TEST_F(ProjectFiles, SaveWithoutASetupFormWritesNothing)
 {
     main->mnuAbout()->trigger();
@@ -147,6 +173,14 @@ TEST_F(ProjectFiles, OpenTurnsDownFilesThatAreNoProjectAndChangesNothing)
     writeFileBytes(path("empty.dat"), "");
     writeFileBytes(path("text.dat"), "hello\r");
     writeFileBytes(path("lf.dat"), "4\nx\n");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.dat")).constData(), 0644), 0);
+    {
+        QFile huge(path("huge.dat"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.write("4\r");
+        ASSERT_TRUE(huge.resize(200LL * 1024 * 1024));
+    }
+    const QString incompatible = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
     const QList<QPair<QString, QString>> cases = {
         {"kind3.dat", "The file kind3.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"kind7.dat", "The file kind7.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
@@ -154,10 +188,14 @@ TEST_F(ProjectFiles, OpenTurnsDownFilesThatAreNoProjectAndChangesNothing)
         {"text.dat", "The file text.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"lf.dat", "The file lf.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"missing.dat", "The file missing.dat cannot be read."},
+        {"fifo.dat", incompatible},
+        {"huge.dat", incompatible},
+        {"/dev/zero", incompatible},
+        {tmp.path(), incompatible},
     };
     for (const auto& [name, message] : cases) {
         msg->clear();
-        files->queuePath(path(name));
+        files->queuePath(name.startsWith(QLatin1Char('/')) ? name : path(name));
         main->mnuOpen()->trigger();
         EXPECT_EQ(msg->prompts(), QStringList({message})) << name.toStdString();
         expectUntouched();
