@@ -30,14 +30,25 @@ void showFileCaption(mdiMain& main, const QString& path)
     main.setWindowTitle(Globals::Product_Title + QStringLiteral(" - ") + Globals::Get_File_Name());
 }
 
-// Save_String of the active setup form written to the path; caption and path
-// change only when the file was written.
-void writeProject(mdiMain& main, const QString& path)
+// The setup form of the current kind, whichever child window is active (a
+// dialog, the curve window, About); null when none is open. While the
+// accessory dialog edits an axis of a controller system the kind is 3 and
+// the project is the controller's.
+SetupForm* currentSetupForm()
 {
-    SetupForm* form = main.activeSetupForm();
-    if (!form)
-        return;
-    Globals::Project_Text = form->Save_String();
+    const int kind = Globals::System_Type == 3 ? 1 : Globals::System_Type;
+    const QString name = mdiMain::setupFormName(kind);
+    Form* form = name.isEmpty() ? nullptr : Forms::find(name);
+    if (!form || !form->Visible())
+        return nullptr;
+    return dynamic_cast<SetupForm*>(form);
+}
+
+// Save_String of the setup form written to the path; caption and path change
+// only when the file was written.
+void writeProject(mdiMain& main, SetupForm& form, const QString& path)
+{
+    Globals::Project_Text = form.Save_String();
     if (!Globals::Write_File(path, Globals::Project_Text, true))
         return;
     showFileCaption(main, path);
@@ -149,14 +160,21 @@ void open(mdiMain& main)
 
 void saveAs(mdiMain& main)
 {
+    // With nothing to save no name is asked for.
+    SetupForm* form = currentSetupForm();
+    if (!form)
+        return;
     const std::optional<QString> path = askSavePath(main);
     if (!path)
         return;
-    writeProject(main, *path);
+    writeProject(main, *form, *path);
 }
 
 void save(mdiMain& main)
 {
+    SetupForm* form = currentSetupForm();
+    if (!form)
+        return;
     // The bare title means the project has no file yet.
     std::optional<QString> path;
     if (main.windowTitle().length() == Globals::Product_Title.length())
@@ -165,7 +183,7 @@ void save(mdiMain& main)
         path = Globals::Project_Path;
     if (!path)
         return;
-    writeProject(main, *path);
+    writeProject(main, *form, *path);
 }
 
 } // namespace ProjectFile

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 class ProjectFiles : public WindowsFixture {
@@ -115,13 +117,50 @@ TEST_F(ProjectFiles, ASaveOnAFullDiskKeepsTheProjectOnDiskAndNamesTheReason)
     EXPECT_EQ(Globals::Project_Path, path("good.dat"));
 }
 
-TEST_F(ProjectFiles, SaveWithoutASetupFormWritesNothing)
+TEST_F(ProjectFiles, SaveWithoutASetupFormAsksNothingAndWritesNothing)
 {
+    StandInForm::config.saveText = QStringLiteral("4\rx\r");
+    const QList<QPair<QString, std::function<void()>>> screens = {
+        {"start screen", [] {}},
+        {"About over the start screen", [this] { main->mnuAbout()->trigger(); }},
+        {"after Close", [this] {
+             main->mnuDrive()->trigger();
+             main->mnuClose()->trigger();
+             processEvents();
+         }},
+    };
+    for (const auto& [screen, reach] : screens) {
+        reach();
+        for (QAction* command : {main->mnuSave(), main->mnuSave_As(), main->Toolbar_Button(3)}) {
+            files->queuePath(path("nothing.dat"));
+            command->trigger();
+        }
+        EXPECT_EQ(files->calls().size(), 0) << screen.toStdString();
+        EXPECT_FALSE(QFile::exists(path("nothing.dat"))) << screen.toStdString();
+        EXPECT_TRUE(msg->messages().isEmpty()) << screen.toStdString();
+        EXPECT_EQ(main->windowTitle(), "Brevan Quenro");
+    }
+}
+
+TEST_F(ProjectFiles, SaveReachesTheSetupFormWhicheverChildWindowIsActive)
+{
+    writeFileBytes(path("drive.dat"), "4\rold\r");
+    files->queuePath(path("drive.dat"));
+    main->mnuOpen()->trigger();
+    ASSERT_EQ(main->windowTitle(), "Brevan Quenro - drive.dat");
     main->mnuAbout()->trigger();
-    files->queuePath(path("about.dat"));
+    ASSERT_NE(main->activeChildForm(), Forms::find(QStringLiteral("frmDrive_Setup")));
+
+    StandInForm::config.saveText = QStringLiteral("4\rnew\r");
+    main->mnuSave()->trigger();
+    EXPECT_EQ(files->calls().size(), 1);
+    EXPECT_EQ(fileBytes(path("drive.dat")), QByteArray("4\rnew\r"));
+
+    files->queuePath(path("copy.dat"));
     main->mnuSave_As()->trigger();
-    EXPECT_FALSE(QFile::exists(path("about.dat")));
-    EXPECT_EQ(main->windowTitle(), "Brevan Quenro");
+    EXPECT_EQ(fileBytes(path("copy.dat")), QByteArray("4\rnew\r"));
+    EXPECT_EQ(main->windowTitle(), "Brevan Quenro - copy.dat");
+    EXPECT_TRUE(msg->messages().isEmpty());
 }
 
 TEST_F(ProjectFiles, OpenOfKind4OverTheControllerFormReplaysIntoTheDriveForm)
