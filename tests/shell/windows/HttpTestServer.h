@@ -28,7 +28,7 @@ public:
         QByteArray body;
         bool silent = false;
         // The Content-Length sent: empty for the body's size, "none" for no header.
-        QByteArray length;
+        QByteArray length = {};
     };
     using Responder = std::function<Reply(const Request&)>;
 
