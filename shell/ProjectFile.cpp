@@ -6,6 +6,7 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
+#include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <QAction>
@@ -36,8 +37,9 @@ void showFileCaption(mdiMain& main, const QString& path)
 // the project is the controller's.
 SetupForm* currentSetupForm()
 {
-    const int kind = Globals::System_Type == 3 ? 1 : Globals::System_Type;
-    const QString name = mdiMain::setupFormName(kind);
+    const int kind = Globals::System_Type == SetupKinds::ControllerAxisAccessories ? SetupKinds::Controller
+                                                                                    : Globals::System_Type;
+    const QString name = SetupKinds::formName(kind);
     Form* form = name.isEmpty() ? nullptr : Forms::find(name);
     if (!form || !form->Visible())
         return nullptr;
@@ -79,7 +81,7 @@ int projectKind(const QString& text, const QString& fileName, QString* why)
     const QString first = text.section(QLatin1Char('\r'), 0, 0);
     bool number = false;
     const int kind = first.trimmed().toInt(&number);
-    if (!number || (kind != 1 && kind != 2 && kind != 4)) {
+    if (!number || !SetupKinds::find(kind)) {
         *why = QStringLiteral("The file %1 is not a Quenro project file: its first line must be 1, 2 or 4.")
                    .arg(fileName);
         return 0;
@@ -131,7 +133,7 @@ void open(mdiMain& main)
 
     QString failure;
     try {
-        Form* form = Forms::get(mdiMain::setupFormName(kind));
+        Form* form = Forms::get(SetupKinds::formName(kind));
         form->Show();
         SetupForm* setup = dynamic_cast<SetupForm*>(form);
         if (!setup)
