@@ -1,7 +1,7 @@
 #include "WindowsFixture.h"
+#include "common/FileSizeLimit.h"
 #include "common/StandInForm.h"
 #include "common/TestFiles.h"
-#include "support/FileSizeLimit.h"
 
 #include "shell/Form.h"
 #include "shell/Forms.h"
