@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/FileDialog.h"
+#include "platform/MsgBox.h"
+#include "platform/ShellOpen.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+class QWidget;
+class mdiMain;
+
+// What every GUI row shares: one application with the message, file-dialog and
+// shell seams answering, the three catalogues, the main window, and the frame
+// a user waits for (handler plus repaint).
+namespace BenchSession {
+
+// The catalogue of a row's argument: 0 the sample, 1 a hundred times, 2 a
+// thousand times as many rows.
+enum Catalogue { Sample = 0, Large = 1, Huge = 2 };
+const char* label(int catalogue);
+// Registers a row on every catalogue, in milliseconds.
+benchmark::internal::Benchmark* onEveryCatalogue(benchmark::internal::Benchmark* row);
+
+// Creates the application once (offscreen unless QT_QPA_PLATFORM says otherwise).
+void start();
+MsgBox::Seam& messages();
+FileDialog::Seam& files();
+// A folder for the files the rows write.
+QString scratchFolder();
+
+// The shown main window, created on first use; drop() destroys it.
+mdiMain& mainWindow();
+void dropMainWindow();
+
+// Global state as at start-up on a catalogue, no form loaded.
+void useCatalogue(int catalogue);
+
+// Lets the posted events run (layout, the window system's repaint) and paints
+// the widget into an image: what stands between a handler and the user's eyes.
+void settle(QWidget* widget);
+
+// Ends a row: a message shown during it voids its figures; the forms go and
+// the state is reset.
+void finish(benchmark::State& state);
+
+} // namespace BenchSession
