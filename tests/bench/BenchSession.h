@@ -37,8 +37,9 @@ void dropMainWindow();
 // Global state as at start-up on a catalogue, no form loaded.
 void useCatalogue(int catalogue);
 
-// Lets the posted events run (layout, the window system's repaint) and paints
-// the widget into an image: what stands between a handler and the user's eyes.
+// Lets the posted events run (layout and the repaint of a shown window into
+// its backing store; a hidden widget is painted into an image): what stands
+// between a handler and the user's eyes.
 void settle(QWidget* widget);
 
 // Ends a row: a message shown during it voids its figures; the forms go and
