@@ -38,14 +38,14 @@ const QString kSeriesOfDrive = QStringLiteral(
 frmDrive_Setup::frmDrive_Setup()
     : SetupFormBase(SetupKinds::Drive, QStringLiteral("Drive and Motor Selection"), 13110, 9195)
 {
+    // These lists grow with the catalogue: each query reads only what its list needs.
     m_rules.technologyDrivesSql = QStringLiteral(
-        "SELECT [Drives].[Drive Name], [Drives].[Drive Type] FROM [Drives] "
+        "SELECT [Drives].[Drive Name] FROM [Drives] "
         "WHERE (([Drives].[Drive Type])=?)"
         "ORDER BY [Drives].[Drive Name];");
     m_rules.technologyDriveColumn = QStringLiteral("Drive Name");
     m_rules.technologySeriesSql = QStringLiteral(
-        "SELECT [Motors].[Motor Name], [Motors].[Motor Type], "
-        "[Motors].[Include with Drives] FROM [Motors] "
+        "SELECT [Motors].[Motor Name], [Motors].[Include with Drives] FROM [Motors] "
         "WHERE (([Motors].[Motor Type])=?)"
         "ORDER BY [Motors].[Motor Name];");
     m_rules.includeColumn = QStringLiteral("Include with Drives");
