@@ -261,7 +261,9 @@ void frmCurve::Set_Message(const QString& text)
     // The text box breaks lines at LF alone.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_txtmsg->setPlainText(shown);
+    // Laying the text out again costs more than the comparison.
+    if (m_txtmsg->toPlainText() != shown)
+        m_txtmsg->setPlainText(shown);
 }
 
 bool frmCurve::Chart_Visible() const

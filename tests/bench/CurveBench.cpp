@@ -134,7 +134,7 @@ void BM_ServoCurve(benchmark::State& state)
     onEveryCatalogue(benchmark::RegisterBenchmark("BM_CurveShow", BM_CurveShow));
     BenchTable::budget("BM_CurveShow", {16, 16, 16});
     onEveryCatalogue(benchmark::RegisterBenchmark("BM_ServoCurve", BM_ServoCurve));
-    BenchTable::budget("BM_ServoCurve", {5, 5, 5});
+    BenchTable::budget("BM_ServoCurve", {16, 16, 16});
     return true;
 }();
 
