@@ -112,6 +112,9 @@ mdiMain::mdiMain(QWidget* parent)
 
 mdiMain::~mdiMain()
 {
+    // The area outlives this body (QWidget deletes it later) and still emits
+    // while its sub-windows go; no slot of a half-destroyed window may run.
+    disconnect(m_area, nullptr, this, nullptr);
     // Terminate: the child forms go before the area that frames them.
     if (!m_ending)
         MDIForm_Unload();
