@@ -23,12 +23,6 @@ void MultiList::addItem(const QString& text)
     QListWidget::addItem(text);
 }
 
-void MultiList::addItems(const QStringList& texts)
-{
-    const QSignalBlocker blocker(this);
-    QListWidget::addItems(texts);
-}
-
 void MultiList::clear()
 {
     const QSignalBlocker blocker(this);

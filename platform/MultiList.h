@@ -15,8 +15,6 @@ public:
     void setClickHandler(std::function<void()> handler);
 
     void addItem(const QString& text);
-    // All entries at once, in order.
-    void addItems(const QStringList& texts);
     void clear();
 
     int listCount() const { return count(); }
