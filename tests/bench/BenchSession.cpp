@@ -1,6 +1,8 @@
 #include "BenchSession.h"
 
 #include "LargeCatalogue.h"
+#include "platform/ListControl.h"
+#include "shell/SetupKinds.h"
 #include "setup/FormCatalog.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -12,6 +14,8 @@
 
 #include <array>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 namespace BenchSession {
 
@@ -125,6 +129,23 @@ void useCatalogue(int catalogue)
     Globals::Reset_All_State();
     if (catalogue != Sample)
         Globals::Set_App_Folder_For_Tests(catalogueFolder(catalogue));
+}
+
+QWidget* setupForm(int kind, int catalogue)
+{
+    useCatalogue(catalogue);
+    if (!mainWindow().openSetupForm(kind))
+        throw std::runtime_error("the setup form does not open");
+    QWidget* form = Forms::find(SetupKinds::formName(kind));
+    settle(form);
+    return form;
+}
+
+void choose(QWidget* form, const char* list, const char* entry)
+{
+    auto* control = form->findChild<ListControl*>(QLatin1String(list));
+    if (!control || !control->choose(QLatin1String(entry)))
+        throw std::runtime_error(std::string(list) + " lacks " + entry);
 }
 
 void settle(QWidget* widget)

@@ -37,6 +37,11 @@ void dropMainWindow();
 // Global state as at start-up on a catalogue, no form loaded.
 void useCatalogue(int catalogue);
 
+// The shown setup form of a kind on a catalogue, from the start state.
+QWidget* setupForm(int kind, int catalogue);
+// A user's choice of an entry; throws when the list or the entry is missing.
+void choose(QWidget* form, const char* list, const char* entry);
+
 // Lets the posted events run (layout and the repaint of a shown window into
 // its backing store; a hidden widget is painted into an image): what stands
 // between a handler and the user's eyes.

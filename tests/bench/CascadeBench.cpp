@@ -26,19 +26,7 @@ const QString kForm = QStringLiteral("frmDrive_Setup");
 
 frmDrive_Setup* formOn(int catalogue)
 {
-    useCatalogue(catalogue);
-    if (!mainWindow().openSetupForm(4))
-        throw std::runtime_error("the drive setup form does not open");
-    auto* form = Forms::find<frmDrive_Setup>(kForm);
-    settle(form);
-    return form;
-}
-
-void choose(frmDrive_Setup* form, const char* list, const char* entry)
-{
-    auto* control = form->findChild<ListControl*>(QLatin1String(list));
-    if (!control || !control->choose(QLatin1String(entry)))
-        throw std::runtime_error(std::string(list) + " lacks " + entry);
+    return static_cast<frmDrive_Setup*>(setupForm(4, catalogue));
 }
 
 // A complete servo system: the path every row starts from.

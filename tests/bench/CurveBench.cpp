@@ -31,21 +31,15 @@ const QString kCurve = QStringLiteral("frmCurve");
 // motor takes): the cascade's choices up to a complete axis.
 frmDrive_Setup* servoAxis(int catalogue)
 {
-    useCatalogue(catalogue);
-    if (!mainWindow().openSetupForm(4))
-        throw std::runtime_error("the drive setup form does not open");
-    auto* form = Forms::find<frmDrive_Setup>(QStringLiteral("frmDrive_Setup"));
+    auto* form = static_cast<frmDrive_Setup*>(setupForm(4, catalogue));
     const char* const path[][2] = {{"cmbMotor_Tech", "Servo"},         {"cmbDrive", "BSD-230"},
                                    {"cmbMotor_Series", "LM"},          {"cmbFrame_size", "60"},
                                    {"cmbStack_length", "2"},           {"cmbWinding", "A"},
                                    {"cmbFeedback", "R = Resolver"},    {"cmbShaft_options", "S = Smooth Shaft"},
                                    {"cmbCable_Option", "C = Connectors"}, {"cmbOptions", "0 = Standard"},
                                    {"cmbDriveVoltage", "230VAC"}};
-    for (const auto& [list, entry] : path) {
-        auto* control = form->findChild<ListControl*>(QLatin1String(list));
-        if (!control || !control->choose(QLatin1String(entry)))
-            throw std::runtime_error(std::string(list) + " lacks " + entry);
-    }
+    for (const auto& [list, entry] : path)
+        choose(form, list, entry);
     settle(form);
     return form;
 }
