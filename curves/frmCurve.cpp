@@ -69,8 +69,10 @@ void scaleAxis(QValueAxis* axis, double top)
             break;
         }
     const double max = std::ceil(top / step - 1e-9) * step;
-    axis->setRange(0.0, max);
+    // The tick count first: each change lays the chart out again, and a range
+    // set last is laid out with its ticks in one pass.
     axis->setTickCount(static_cast<int>(std::lround(max / step)) + 1);
+    axis->setRange(0.0, max);
 }
 
 } // namespace
