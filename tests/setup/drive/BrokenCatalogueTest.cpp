@@ -64,6 +64,7 @@ TEST_F(BrokenCatalogueTest, MissingTableOrColumnIsNamedAndTheFormStaysUsable)
         pick("cmbFeedback", "R = Resolver");
         expectOnlyMessage(c.message, MsgBox::OKOnly);
         EXPECT_FALSE(Globals::Loading_Lists);
+        EXPECT_FALSE(form()->findChild<QWidget*>(QStringLiteral("ResultArea"))->isHidden());
         // The lists above still answer: another series refills the frame sizes.
         msg->clear();
         pick("cmbMotor_Series", "KX");
