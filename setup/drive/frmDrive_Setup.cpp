@@ -123,6 +123,7 @@ void frmDrive_Setup::createControls()
     m_txtDrive = FormControls::make<TextBox>(results, "txtDrive", 240, 5640, 4080, 1320);
     m_lblMotor_Part = FormControls::label(results, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, 7080, 4080);
     m_txtMotor_Part = FormControls::make<TextBox>(results, "txtMotor_Part", 240, 7320, 4080, 900);
+    m_txtMotor_Part->makeOneLine();
     m_lblMotor = FormControls::label(results, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560, 5400, 4080);
     m_txtMotor = FormControls::make<TextBox>(results, "txtMotor", 4560, 5640, 4080, 2580);
     m_lblAccessories = FormControls::label(results, "lblAccessories", QStringLiteral("Selected Drive Accessories"), 8880, 5400, 3960);
