@@ -12,22 +12,31 @@ ResultArea::ResultArea(QWidget* form)
 
 void ResultArea::reveal(ResultArea* area, QWidget* widget)
 {
-    if (area && area->m_depth > 0 && !area->m_held && !area->isHidden() && widget->isHidden()) {
-        // Hidden until the batch ends: what the user had in focus there gets it back then.
-        QWidget* focus = QApplication::focusWidget();
-        if (focus && area->isAncestorOf(focus))
-            area->m_focus = focus;
-        area->m_held = true;
-        area->hide();
-    }
+    if (area && area->m_depth > 0 && widget->isHidden())
+        area->hold();
     widget->show();
 }
 
-ResultArea::Batch::Batch(ResultArea* area)
+void ResultArea::hold()
+{
+    if (m_held || isHidden())
+        return;
+    // Hidden until the batch ends: what the user had in focus there gets it back then.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus))
+        m_focus = focus;
+    m_held = true;
+    hide();
+}
+
+ResultArea::Batch::Batch(ResultArea* area, Start start)
     : m_area(area)
 {
-    if (m_area)
-        ++m_area->m_depth;
+    if (!m_area)
+        return;
+    ++m_area->m_depth;
+    if (start == AtOnce)
+        m_area->hold();
 }
 
 ResultArea::Batch::~Batch()

@@ -133,8 +133,9 @@ void SetupFormBase::Open_File()
 
 void SetupFormBase::Load_Previous_Values()
 {
-    ResultArea::Batch batch(m_resultArea);
     try {
+        // The replay's pictures and results appear together, after it.
+        ResultArea::Batch batch(m_resultArea, ResultArea::Batch::AtOnce);
         replayProject();
     } catch (const std::exception&) {
         SetupProjectFile::loadFailed();

@@ -67,10 +67,10 @@ void frmDrive_Setup::createControls()
     m_cmbMotor_Tech = FormControls::make<ListControl>(this, "cmbMotor_Tech", 240, 360, 3000, 315);
     FormControls::label(this, "lblDrive_Select", QStringLiteral("Drive Selection"), 240, 840, 3000);
     m_cmbDrive = FormControls::make<ListControl>(this, "cmbDrive", 240, 1080, 3000, 315);
-    m_picDrive = FormControls::make<QLabel>(this, "picDrive", 240, 1500, 2400, 1500);
+    m_picDrive = FormControls::make<QLabel>(resultArea(), "picDrive", 240, 1500, 2400, 1500);
     FormControls::label(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 3120, 3000);
     m_cmbMotor_Series = FormControls::make<ListControl>(this, "cmbMotor_Series", 240, 3360, 3000, 315);
-    m_picMotor_Series = FormControls::make<QLabel>(this, "picMotor_Series", 240, 3780, 2400, 1500);
+    m_picMotor_Series = FormControls::make<QLabel>(resultArea(), "picMotor_Series", 240, 3780, 2400, 1500);
     for (QLabel* picture : {m_picDrive, m_picMotor_Series}) {
         picture->setScaledContents(true);
         picture->setFrameShape(QFrame::Box);

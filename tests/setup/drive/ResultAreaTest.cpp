@@ -54,6 +54,16 @@ TEST(ResultAreaBatch, WidgetsShownInABatchAppearTogetherAtItsEnd)
     ResultArea::reveal(area, shown);
     EXPECT_TRUE(shown->isVisible());
     ResultArea::reveal(nullptr, shown);
+
+    // A replay holds the area from its start, also for what it shows directly.
+    {
+        ResultArea::Batch replay(area, ResultArea::Batch::AtOnce);
+        EXPECT_TRUE(area->isHidden());
+        later->hide();
+        later->show();
+    }
+    EXPECT_FALSE(area->isHidden());
+    EXPECT_TRUE(later->isVisible());
 }
 
 class DriveResultAreaTest : public DriveFormTest {};
