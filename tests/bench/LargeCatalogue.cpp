@@ -37,6 +37,8 @@ const struct {
     {"DriveController Option Names", "DriveController Name"},
     {"Controller Option Names", "Controller Name"},
     {"Controller Accessories", "Controller Name"},
+    {"All Controllers", "Controller Name"},
+    {"Controller to Drive", "Controller Name"},
     {"ExpIO", "Expansion IO Type"},
 };
 
