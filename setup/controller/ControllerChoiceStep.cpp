@@ -76,8 +76,8 @@ void ControllerChoiceStep::click()
         // A controller without a picture keeps the previous one.
         if (Pictures::exists(controller))
             m_k.picController->setPixmap(Pictures::load(controller));
-        m_k.picController->show();
-        m_k.cmdController->show();
+        m_k.show(m_k.picController);
+        m_k.show(m_k.cmdController);
 
         if (m_c.driveList->listIndex() != -1) {
             const QString drive = m_c.driveList->text();

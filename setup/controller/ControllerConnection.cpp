@@ -119,10 +119,10 @@ void ControllerConnection::build(const QString& drive, Builder builder) const
     if (portsAfresh)
         listPorts();
     listCableLengths();
-    m_c.txtController->show();
-    m_c.lblController->show();
+    m_c.show(m_c.txtController);
+    m_c.show(m_c.lblController);
     for (QWidget* line : m_c.lines)
-        line->show();
+        m_c.show(line);
 }
 
 void ControllerConnection::listPorts() const
@@ -142,8 +142,8 @@ void ControllerConnection::listPorts() const
                                               "(NOT ([All Controllers].[TNL Axes])=0))"
                                               "ORDER BY [All Controllers].[TNL Axes];"),
                                {m_c.cmbController->text()}, QStringLiteral("TNL Axes"));
-    m_c.cmbAxis_Number->show();
-    m_c.lblAxis_Number->show();
+    m_c.show(m_c.cmbAxis_Number);
+    m_c.show(m_c.lblAxis_Number);
     if (m_c.cmbAxis_Number->listCount() == 1) {
         FlagGuard running(Loading_Lists, false);
         m_c.cmbAxis_Number->setListIndex(0);
@@ -157,8 +157,8 @@ void ControllerConnection::listCableLengths() const
     CableLengthStep::fillLengths(lengths, cable);
     // A drive that needs no cable ("No Cable Required") offers no length to choose.
     if (!cable.isEmpty() && !cable.startsWith(QLatin1String("No"))) {
-        lengths->show();
-        m_c.lblController_Cable_Length->show();
+        m_c.show(lengths);
+        m_c.show(m_c.lblController_Cable_Length);
     }
     // The length handler has no guard: a single length gives its part number at once.
     if (lengths->listCount() == 1)
@@ -187,8 +187,8 @@ void ControllerConnection::portsClick() const
     CableLengthStep::fillLengths(lengths, Required_Accessory);
     if (lengths->listCount() == 1)
         lengths->setListIndex(0);
-    lengths->show();
-    m_c.lblReq_Accessories_length->show();
+    m_c.show(lengths);
+    m_c.show(m_c.lblReq_Accessories_length);
 }
 
 void ControllerConnection::breakoutLengthClick() const

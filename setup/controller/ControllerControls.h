@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/drive/ResultArea.h"
+
 #include <array>
 
 class ListControl;
@@ -33,4 +35,8 @@ struct ControllerControls {
     QPushButton* cmdController = nullptr;
     QPushButton* cmdDriveAccessories = nullptr;
     std::array<QWidget*, 4> lines {}; // Line1 to Line4
+
+    // The form's result area, which holds the controller's results as well.
+    ResultArea* resultArea = nullptr;
+    void show(QWidget* widget) const { ResultArea::reveal(resultArea, widget); }
 };

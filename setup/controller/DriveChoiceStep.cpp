@@ -34,7 +34,7 @@ void DriveChoiceStep::click()
     // A drive without a picture keeps the previous one.
     if (Pictures::exists(drive))
         m_k.picDrive->setPixmap(Pictures::load(drive));
-    m_k.picDrive->show();
+    m_k.show(m_k.picDrive);
     m_cascade.hideResultDisplay();
     if (!controllerChosen)
         m_k.cmbController->clear();
@@ -84,7 +84,7 @@ void DriveChoiceStep::click()
         m_connection.build(drive, ControllerConnection::DriveChosen);
     }
 
-    m_k.cmdDriveAccessories->show();
+    m_k.show(m_k.cmdDriveAccessories);
     Last_Drive = drive;
     record.Drive_Name = drive;
     m_cascade.clearDerived(record);

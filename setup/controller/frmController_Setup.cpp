@@ -16,6 +16,7 @@
 #include "setup/drive/FormControls.h"
 #include "setup/drive/MotorOptionsStep.h"
 #include "setup/drive/ProjectReplay.h"
+#include "setup/drive/ResultArea.h"
 #include "setup/drive/TextBox.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -152,31 +153,33 @@ void frmController_Setup::createControls()
     c.lblShaft_Options = detailLabels.at(5);
     c.lblMotor_Options = detailLabels.at(7);
 
-    k.picController = picture(this, "picController", 240, 1920);
-    k.picDrive = picture(this, "picDrive", 5160, 1920);
-    c.picMotor_Series = picture(this, "picMotor_Series", 10080, 1920);
+    // What the cascade reveals lives in the result area.
+    QWidget* results = resultArea();
+    k.picController = picture(results, "picController", 240, 1920);
+    k.picDrive = picture(results, "picDrive", 5160, 1920);
+    c.picMotor_Series = picture(results, "picMotor_Series", 10080, 1920);
 
-    k.cmdController = button(this, "cmdController", QStringLiteral("Configure Controller"), 360, 4200, 2055, 375);
-    c.lblDriveVoltage = caption(this, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), 4440, 4005, 1575, 255);
-    c.cmbDriveVoltage = list(this, "cmbDriveVoltage", 6000, 3960, 1575);
-    c.lblwiring = caption(this, "lblwiring", QStringLiteral("Motor Wiring"), 4440, 4365, 1575, 255);
-    c.cmbWiring = list(this, "cmbWiring", 6000, 4320, 1575);
+    k.cmdController = button(results, "cmdController", QStringLiteral("Configure Controller"), 360, 4200, 2055, 375);
+    c.lblDriveVoltage = caption(results, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), 4440, 4005, 1575, 255);
+    c.cmbDriveVoltage = list(results, "cmbDriveVoltage", 6000, 3960, 1575);
+    c.lblwiring = caption(results, "lblwiring", QStringLiteral("Motor Wiring"), 4440, 4365, 1575, 255);
+    c.cmbWiring = list(results, "cmbWiring", 6000, 4320, 1575);
 
     // Part numbers and connection texts.
-    k.lblController_Part = caption(this, "lblController_Part", QStringLiteral("Controller Part Number"), 120, 4680,
+    k.lblController_Part = caption(results, "lblController_Part", QStringLiteral("Controller Part Number"), 120, 4680,
                                    3255, 255);
-    k.txtController_part = FormControls::make<TextBox>(this, QStringLiteral("txtController_part"), 120, 4920, 3255, 495);
-    c.lblDrive = caption(this, "lblDrive", QStringLiteral("Drive Part Number"), 4560, 4680, 3255, 255);
-    c.txtDrive = FormControls::make<TextBox>(this, QStringLiteral("txtDrive"), 4200, 4920, 3975, 495);
-    c.lblMotor_Part = caption(this, "lblMotor_Part", QStringLiteral("Motor Part Number"), 9120, 4680, 3255, 255);
-    c.txtMotor_Part = FormControls::make<TextBox>(this, QStringLiteral("txtMotor_Part"), 9120, 4920, 3255, 495);
-    k.lblController = caption(this, "lblController", QStringLiteral("Controller to Drive Connection Part Numbers"), 120,
+    k.txtController_part = FormControls::make<TextBox>(results, QStringLiteral("txtController_part"), 120, 4920, 3255, 495);
+    c.lblDrive = caption(results, "lblDrive", QStringLiteral("Drive Part Number"), 4560, 4680, 3255, 255);
+    c.txtDrive = FormControls::make<TextBox>(results, QStringLiteral("txtDrive"), 4200, 4920, 3975, 495);
+    c.lblMotor_Part = caption(results, "lblMotor_Part", QStringLiteral("Motor Part Number"), 9120, 4680, 3255, 255);
+    c.txtMotor_Part = FormControls::make<TextBox>(results, QStringLiteral("txtMotor_Part"), 9120, 4920, 3255, 495);
+    k.lblController = caption(results, "lblController", QStringLiteral("Controller to Drive Connection Part Numbers"), 120,
                               5520, 5055, 255);
-    k.txtController = FormControls::make<TextBox>(this, QStringLiteral("txtController"), 120, 5760, 4935, 1095);
-    c.lblMotor = caption(this, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 7320, 5520, 5055,
+    k.txtController = FormControls::make<TextBox>(results, QStringLiteral("txtController"), 120, 5760, 4935, 1095);
+    c.lblMotor = caption(results, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 7320, 5520, 5055,
                          255);
-    c.txtMotor = FormControls::make<TextBox>(this, QStringLiteral("txtMotor"), 7440, 5760, 4935, 1095);
-    k.cmdDriveAccessories = button(this, "cmdDriveAccessories", QStringLiteral("Configure Drive Accessories"), 5160,
+    c.txtMotor = FormControls::make<TextBox>(results, QStringLiteral("txtMotor"), 7440, 5760, 4935, 1095);
+    k.cmdDriveAccessories = button(results, "cmdDriveAccessories", QStringLiteral("Configure Drive Accessories"), 5160,
                                    5520, 2175, 615);
     // Drawn for a caption on two lines: one line fits in a smaller font.
     QFont smaller = small;
@@ -184,32 +187,34 @@ void frmController_Setup::createControls()
     k.cmdDriveAccessories->setFont(smaller);
 
     // Breakout and cable lengths.
-    k.lblAxis_Number = caption(this, "lblAxis_Number", QStringLiteral("Number of TNL Axes Ports"), 1320, 7080, 2055, 255);
-    k.cmbAxis_Number = list(this, "cmbAxis_Number", 1320, 7320, 2055);
-    k.lblReq_Accessories_length = caption(this, "lblReq_Accessories_length",
+    k.lblAxis_Number = caption(results, "lblAxis_Number", QStringLiteral("Number of TNL Axes Ports"), 1320, 7080, 2055, 255);
+    k.cmbAxis_Number = list(results, "cmbAxis_Number", 1320, 7320, 2055);
+    k.lblReq_Accessories_length = caption(results, "lblReq_Accessories_length",
                                           QStringLiteral("Controller to TNL Cable Length"), 1080, 7800, 2535, 255);
-    k.cmbReq_Accessories_length = list(this, "cmbReq_Accessories_length", 1320, 8040, 2055);
-    k.lblController_Cable_Length = caption(this, "lblController_Cable_Length",
+    k.cmbReq_Accessories_length = list(results, "cmbReq_Accessories_length", 1320, 8040, 2055);
+    k.lblController_Cable_Length = caption(results, "lblController_Cable_Length",
                                            QStringLiteral("Controller to Drive Cable Length"), 5040, 7080, 2535, 255);
-    k.cmbController_Cable_Length = list(this, "cmbController_Cable_Length", 5160, 7320, 2175);
-    c.lblMotor_Cable_Length = caption(this, "lblMotor_Cable_Length", QStringLiteral("Motor to Drive Power Cable Length"),
+    k.cmbController_Cable_Length = list(results, "cmbController_Cable_Length", 5160, 7320, 2175);
+    c.lblMotor_Cable_Length = caption(results, "lblMotor_Cable_Length", QStringLiteral("Motor to Drive Power Cable Length"),
                                       9600, 7080, 2535, 255);
-    c.cmbMotor_Cable_Length = list(this, "cmbMotor_Cable_Length", 9840, 7320, 2055);
-    c.lblFeedback_Cable_Length = caption(this, "lblFeedback_Cable_Length",
+    c.cmbMotor_Cable_Length = list(results, "cmbMotor_Cable_Length", 9840, 7320, 2055);
+    c.lblFeedback_Cable_Length = caption(results, "lblFeedback_Cable_Length",
                                          QStringLiteral("Motor to Drive Feedback Cable Length"), 9480, 7800, 2775, 255);
-    c.cmbFeedback_Cable_Length = list(this, "cmbFeedback_Cable_Length", 9840, 8040, 2055);
-    c.cmdCurve = button(this, "cmdCurve", QStringLiteral("Show Speed/Torque Curve"), 5160, 7920, 2295, 495);
+    c.cmbFeedback_Cable_Length = list(results, "cmbFeedback_Cable_Length", 9840, 8040, 2055);
+    c.cmdCurve = button(results, "cmdCurve", QStringLiteral("Show Speed/Torque Curve"), 5160, 7920, 2295, 495);
 
     // Two arrows: from the line joining two pictures down to their connection text.
-    k.lines = {new LineControl(this, QStringLiteral("Line1"), 2760, 3000, 4920, 3000),
-               new LineControl(this, QStringLiteral("Line2"), 3840, 3000, 3840, 5400),
-               new LineControl(this, QStringLiteral("Line3"), 3600, 5160, 3840, 5400),
-               new LineControl(this, QStringLiteral("Line4"), 4080, 5160, 3840, 5400)};
-    c.lines = {new LineControl(this, QStringLiteral("Line5"), 7560, 3000, 9840, 3000),
-               new LineControl(this, QStringLiteral("Line6"), 8640, 3000, 8640, 5400),
-               new LineControl(this, QStringLiteral("Line7"), 8400, 5160, 8640, 5400),
-               new LineControl(this, QStringLiteral("Line8"), 8880, 5160, 8640, 5400)};
+    k.lines = {new LineControl(results, QStringLiteral("Line1"), 2760, 3000, 4920, 3000),
+               new LineControl(results, QStringLiteral("Line2"), 3840, 3000, 3840, 5400),
+               new LineControl(results, QStringLiteral("Line3"), 3600, 5160, 3840, 5400),
+               new LineControl(results, QStringLiteral("Line4"), 4080, 5160, 3840, 5400)};
+    c.lines = {new LineControl(results, QStringLiteral("Line5"), 7560, 3000, 9840, 3000),
+               new LineControl(results, QStringLiteral("Line6"), 8640, 3000, 8640, 5400),
+               new LineControl(results, QStringLiteral("Line7"), 8400, 5160, 8640, 5400),
+               new LineControl(results, QStringLiteral("Line8"), 8880, 5160, 8640, 5400)};
 
+    c.resultArea = resultArea();
+    k.resultArea = resultArea();
     c.resultDisplay = {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length, c.cmbFeedback_Cable_Length,
                        c.lblFeedback_Cable_Length, c.txtDrive, c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage,
                        c.cmbWiring, c.lblwiring, c.cmdCurve, c.txtMotor, c.lblMotor, c.txtMotor_Part,
@@ -375,6 +380,7 @@ void frmController_Setup::Reset_Axis()
 
 void frmController_Setup::Load_Axis()
 {
+    ResultArea::Batch batch(resultArea(), ResultArea::Batch::AtOnce);
     Reset_Axis();
     AxisRecord& record = Current_Record();
     // Each stored value is selected in cascade order; its handler fills the next list.
