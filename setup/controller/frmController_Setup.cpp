@@ -565,8 +565,8 @@ void frmController_Setup::Show_Controller_Part_Number(bool show)
 {
     m_k.txtController_part->setText(Controller_Part_Number);
     if (show) {
-        m_k.txtController_part->show();
-        m_k.lblController_Part->show();
+        m_k.show(m_k.txtController_part);
+        m_k.show(m_k.lblController_Part);
     }
 }
 
