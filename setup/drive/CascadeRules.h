@@ -29,6 +29,12 @@ struct CascadeRules {
     bool gearheadOnlyWithoutGearhead = false;
     // The motor-options step writes the drive text (the other forms leave it to the voltage step).
     bool optionsWritesDriveText = true;
+    // A project file without technology and series finds it by the drive's
+    // name in the form's own drive table (bound to "?", column below).
+    QString driveTechnologySql = QStringLiteral("SELECT DISTINCT [Drives].[Drive Type], [Drives].[Drive Name]"
+                                                "FROM [Drives] WHERE (([Drives].[Drive Name]) = ?) "
+                                                "ORDER BY [Drives].[Drive Type];");
+    QString driveTechnologyColumn = QStringLiteral("Drive Type");
     QString keywayMessage = QStringLiteral("Please select another shaft Options\r\n"
                                            "Keyway on Size 16 motors is not valid unless with a gearhead");
 };

@@ -13,8 +13,8 @@ const QString kQdServo = QStringLiteral("QD_Servo");
 const QString kKeyway = QStringLiteral("K = Keyway");
 } // namespace
 
-ProjectReplay::ProjectReplay(const CascadeControls& controls)
-    : m_c(controls)
+ProjectReplay::ProjectReplay(const CascadeControls& controls, const CascadeRules& rules)
+    : m_c(controls), m_driveTechnologySql(rules.driveTechnologySql), m_driveTechnologyColumn(rules.driveTechnologyColumn)
 {
 }
 
@@ -34,7 +34,7 @@ void ProjectReplay::selectOrClear(ListControl* list, const QString& value)
         select(list, value);
 }
 
-QString ProjectReplay::lookUpTechnology(const AxisRecord& record)
+QString ProjectReplay::lookUpTechnology(const AxisRecord& record) const
 {
     if (!record.Motor_Series.isEmpty()) {
         const Recordset& rs = Run_Query(QStringLiteral("SELECT DISTINCT [Motors].[Motor Type], [Motors].[Motor Name]"
@@ -43,11 +43,8 @@ QString ProjectReplay::lookUpTechnology(const AxisRecord& record)
                                         {record.Motor_Series});
         return rs.text(QStringLiteral("Motor Type")); // throws when the series is unknown
     }
-    const Recordset& rs = Run_Query(QStringLiteral("SELECT DISTINCT [Drives].[Drive Type], [Drives].[Drive Name]"
-                                                   "FROM [Drives] WHERE (([Drives].[Drive Name]) = ?) "
-                                                   "ORDER BY [Drives].[Drive Type];"),
-                                    {record.Drive_Name});
-    return rs.text(QStringLiteral("Drive Type"));
+    const Recordset& rs = Run_Query(m_driveTechnologySql, {record.Drive_Name});
+    return rs.text(m_driveTechnologyColumn);
 }
 
 QString ProjectReplay::qdFrameSize(const QString& frameSize)

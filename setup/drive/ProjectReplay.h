@@ -1,6 +1,7 @@
 #pragma once
 
 #include "setup/drive/CascadeControls.h"
+#include "setup/drive/CascadeRules.h"
 
 #include <QString>
 
@@ -13,7 +14,8 @@ class ListControl;
 // fill the next list and rebuild every derived value from the database.
 class ProjectReplay {
 public:
-    explicit ProjectReplay(const CascadeControls& controls);
+    // The rules say where a file without technology finds it.
+    explicit ProjectReplay(const CascadeControls& controls, const CascadeRules& rules = CascadeRules());
 
     // Throws std::runtime_error (or DatabaseError) when a stored value is not
     // offered any more or the technology cannot be found; the lists keep what
@@ -21,7 +23,7 @@ public:
     void run(AxisRecord& record) const;
 
     // The technology of a file that has none: the series' motor type, else the drive's type.
-    static QString lookUpTechnology(const AxisRecord& record);
+    QString lookUpTechnology(const AxisRecord& record) const;
     // Frame sizes of "QD_Servo" files written before they were code-and-description items.
     static QString qdFrameSize(const QString& frameSize);
 
@@ -30,4 +32,6 @@ private:
     static void selectOrClear(ListControl* list, const QString& value);
 
     const CascadeControls& m_c;
+    QString m_driveTechnologySql;
+    QString m_driveTechnologyColumn;
 };
