@@ -2,6 +2,8 @@
 
 #include "curves/frmCurve.h"
 #include "setup/drive/frmDrive_Setup.h"
+#include "setup/drivecontroller/frmDriveControl.h"
+#include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Forms.h"
 #include "shell/frmAccessories.h"
 #include "shell/frmGear.h"
@@ -14,6 +16,8 @@
 void FormCatalog::registerAll()
 {
     Forms::registerForm("frmDrive_Setup", [] { return new frmDrive_Setup; });
+    Forms::registerForm("frmDriveController_Setup", [] { return new frmDriveController_Setup; });
+    Forms::registerForm("frmDriveControl", [] { return new frmDriveControl; });
     Forms::registerForm("frmGear", [] { return new frmGear; });
     Forms::registerForm("frmAccessories", [] { return new frmAccessories; });
     Forms::registerForm("frmCurve", [] { return new frmCurve; });

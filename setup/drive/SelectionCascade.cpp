@@ -95,7 +95,7 @@ SelectionCascade::SelectionCascade(const CascadeControls& controls, const Cascad
 }
 
 void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const QVariantList& params,
-                                    const QString& column)
+                                    const QString& column, bool keepEmpty)
 {
     Distinct_Count = 0;
     Distinct_List.clear();
@@ -106,6 +106,8 @@ void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const
         if (rs.isNull(column))
             continue;
         const QString value = rs.text(column);
+        if (value.isEmpty() && !keepEmpty)
+            continue;
         Distinct_Found = seen.contains(value);
         if (Distinct_Found)
             continue;

@@ -54,9 +54,10 @@ public:
     void noteReset() { ++m_resets; }
 
     // Fills a list with the distinct values of a column in row order; Null
-    // values are skipped and the list is never cut short.
+    // values (and empty ones unless keepEmpty) are skipped and the list is
+    // never cut short.
     static void fillDistinct(ListControl* list, const QString& sql, const QVariantList& params,
-                             const QString& column);
+                             const QString& column, bool keepEmpty = true);
     // Fills a list with one entry per row (Null values skipped).
     static void fillRows(ListControl* list, const QString& sql, const QVariantList& params, const QString& column);
 

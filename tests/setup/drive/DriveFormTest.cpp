@@ -6,6 +6,7 @@
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupForm.h"
 #include "support/SqliteFile.h"
 
 #include <QLabel>
@@ -47,8 +48,18 @@ frmDrive_Setup* DriveFormTest::form()
     return Forms::get<frmDrive_Setup>(QStringLiteral("frmDrive_Setup"));
 }
 
+Form* DriveFormTest::setupForm()
+{
+    return form();
+}
+
+SetupForm* DriveFormTest::setup()
+{
+    return dynamic_cast<SetupForm*>(setupForm());
+}
+
 template <class T>
-static T* child(frmDrive_Setup* form, const QString& name)
+static T* child(Form* form, const QString& name)
 {
     T* w = form->findChild<T*>(name);
     EXPECT_NE(w, nullptr) << name.toStdString();
@@ -57,22 +68,22 @@ static T* child(frmDrive_Setup* form, const QString& name)
 
 ListControl* DriveFormTest::list(const QString& name)
 {
-    return child<ListControl>(form(), name);
+    return child<ListControl>(setupForm(), name);
 }
 
 QLabel* DriveFormTest::label(const QString& name)
 {
-    return child<QLabel>(form(), name);
+    return child<QLabel>(setupForm(), name);
 }
 
 TextBox* DriveFormTest::box(const QString& name)
 {
-    return child<TextBox>(form(), name);
+    return child<TextBox>(setupForm(), name);
 }
 
 QWidget* DriveFormTest::widget(const QString& name)
 {
-    return child<QWidget>(form(), name);
+    return child<QWidget>(setupForm(), name);
 }
 
 QStringList DriveFormTest::items(const QString& name)
@@ -110,10 +121,11 @@ void DriveFormTest::pick(const QString& name, const QString& entry)
 
 void DriveFormTest::configure(const QStringList& entries)
 {
-    ASSERT_LE(entries.size(), kCascadeLists.size());
+    const QStringList& lists = cascadeLists();
+    ASSERT_LE(entries.size(), lists.size());
     for (qsizetype i = 0; i < entries.size(); ++i)
         if (!entries.at(i).isEmpty())
-            pick(kCascadeLists.at(i), entries.at(i));
+            pick(lists.at(i), entries.at(i));
 }
 
 void DriveFormTest::chooseGearhead(const QString& code)
@@ -150,8 +162,8 @@ void DriveFormTest::useCatalogueWith(const QStringList& statements)
 void DriveFormTest::openProject(const QString& text)
 {
     Globals::Loading_Project = true;
-    form()->Reset();
+    setup()->Reset();
     Globals::Project_Lines = text.split(QLatin1Char('\r'));
     Globals::System_Type = Globals::Project_Lines.value(0).toInt();
-    form()->Load_Previous_Values();
+    setup()->Load_Previous_Values();
 }

@@ -10,6 +10,8 @@
 #include <memory>
 
 
+class Form;
+class SetupForm;
 class frmDrive_Setup;
 class ListControl;
 class QLabel;
@@ -34,12 +36,18 @@ extern const QString kKeywayMessage;
 extern const QString kLoadError;
 
 // The drive setup form on the sample catalogue, driven through its controls.
+// A fixture of another single-axis setup form names its own form and lists.
 class DriveFormTest : public AppFixture {
 protected:
     void TearDown() override;
 
     // Loads the form (its Load resets it and opens the database).
     frmDrive_Setup* form();
+    // The form the helpers below drive, loaded on first use.
+    virtual Form* setupForm();
+    SetupForm* setup();
+    // The form's lists in cascade order (kCascadeLists on the drive form).
+    virtual const QStringList& cascadeLists() const { return kCascadeLists; }
 
     ListControl* list(const QString& name);
     QLabel* label(const QString& name);
@@ -53,7 +61,7 @@ protected:
 
     // The user picks the entry; fails the test when the list lacks it.
     void pick(const QString& name, const QString& entry);
-    // Picks one entry per list of kCascadeLists, in order from the technology;
+    // Picks one entry per list of cascadeLists(), in order from the technology;
     // an empty entry leaves that list as the cascade left it.
     void configure(const QStringList& entries);
     // Picks the gearhead in the open gearhead dialog and closes it with Done.

@@ -1,0 +1,30 @@
+#include "setup/drivecontroller/DriveControllerVoltageStep.h"
+
+#include "setup/drive/TextBox.h"
+#include "setup/drivecontroller/DriveControllerPartNumber.h"
+#include "shell/AxisRecord.h"
+#include "shell/Globals.h"
+
+using namespace Globals;
+
+namespace {
+const QString kIntegrated = QStringLiteral("iQO");
+}
+
+void DriveControllerVoltageStep::showDriveResult(AxisRecord& record, bool voltageStep)
+{
+    // A voltage or wiring without a drive code has no part number: the one of
+    // an earlier choice must not stand for it.
+    if (record.Drive_Code.isEmpty())
+        Drive_Controller_Part_Number.clear();
+    DriveControllerPartNumber::build(record);
+    if (voltageStep && record.Drive_Name == kIntegrated)
+        Drive_Controller_Part_Number = record.Motor_Part_Number;
+    m_c.txtDrive->setText(DriveControllerPartNumber::driveText());
+}
+
+void DriveControllerVoltageStep::showCurveButton(const AxisRecord& record, bool voltageStep)
+{
+    if (!voltageStep || record.Motor_Series != kIntegrated)
+        m_c.cmdCurve->show();
+}
