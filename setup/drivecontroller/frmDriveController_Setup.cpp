@@ -283,6 +283,9 @@ void frmDriveController_Setup::Reset()
 {
     CascadeControls& c = m_controls;
     m_cascade->noteReset();
+    // An open options dialog shows the configuration that goes now; a project
+    // opened next restores its own options in a new one.
+    Forms::unload(QStringLiteral("frmDriveControl"));
     closeDatabase();
 
     const QList<ListControl*> lists = {c.driveList,  c.cmbMotor_Series,  c.cmbFrame_size,

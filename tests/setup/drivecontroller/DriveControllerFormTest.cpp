@@ -19,7 +19,12 @@ const QStringList kIqo {"Servo", "iQO", "", "", "1", "", "", "S = Smooth Shaft",
 
 Form* DriveControllerFormTest::setupForm()
 {
-    return dc();
+    return Forms::get(m_form);
+}
+
+const QStringList& DriveControllerFormTest::cascadeLists() const
+{
+    return m_form == QLatin1String("frmDrive_Setup") ? kCascadeLists : kDriveControllerLists;
 }
 
 frmDriveController_Setup* DriveControllerFormTest::dc()

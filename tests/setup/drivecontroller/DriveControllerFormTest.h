@@ -17,7 +17,7 @@ extern const QStringList kIqo;    // the integrated iQO
 class DriveControllerFormTest : public DriveFormTest {
 protected:
     Form* setupForm() override;
-    const QStringList& cascadeLists() const override { return kDriveControllerLists; }
+    const QStringList& cascadeLists() const override;
     frmDriveController_Setup* dc();
 
     // "Configure Drive/Controller", then the dialog's level lists.
@@ -29,4 +29,7 @@ protected:
     void clickOptions(const char* button);
     // The levels as the user sees them: "text [entries]" or "-" for a hidden level.
     QStringList levels();
+
+    // The form the helpers drive; the drive form's name drives that one.
+    QString m_form = QStringLiteral("frmDriveController_Setup");
 };
