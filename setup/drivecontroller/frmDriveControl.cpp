@@ -135,7 +135,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, int 
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top)
 {
-    auto* b = make<QPushButton>(parent, name, left, top, 1500, 420);
+    auto* b = make<QPushButton>(parent, name, left, top, 1380, 420);
     b->setText(caption);
     return b;
 }
@@ -158,14 +158,14 @@ frmDriveControl::frmDriveControl()
 
     m_lblResults = label(this, QStringLiteral("lblResults"), QStringLiteral("Drive/Controller Part Number"), 240,
                          3000, 3480);
-    m_txtResults = make<TextBox>(this, QStringLiteral("txtResults"), 240, 3240, 3480, 780);
-    m_lblNotes = label(this, QStringLiteral("lblNotes"), QStringLiteral("Notes"), 240, 4140, 3480);
-    m_txtNotes = make<TextBox>(this, QStringLiteral("txtNotes"), 240, 4380, 3480, 1080);
+    m_txtResults = make<TextBox>(this, QStringLiteral("txtResults"), 240, 3240, 3480, 960);
+    m_lblNotes = label(this, QStringLiteral("lblNotes"), QStringLiteral("Notes"), 240, 4320, 3480);
+    m_txtNotes = make<TextBox>(this, QStringLiteral("txtNotes"), 240, 4560, 3480, 900);
     m_lblAccessories = label(this, QStringLiteral("lblAccessories"), QStringLiteral("Selected Controller Accessories"),
                              4080, 3000, 2880);
     m_txtAccessories = make<TextBox>(this, QStringLiteral("txtAccessories"), 4080, 3240, 2880, 1620);
     m_cmdAccessories = button(this, QStringLiteral("cmdAccessories"), QStringLiteral("Accessories"), 4080, 5040);
-    m_cmdDone = button(this, QStringLiteral("cmdDone"), QStringLiteral("Done"), 5460, 5040);
+    m_cmdDone = button(this, QStringLiteral("cmdDone"), QStringLiteral("Done"), 5580, 5040);
     connect(m_cmdAccessories, &QPushButton::clicked, this,
             [this] { HandlerCall::fromEventLoop([this] { cmdAccessories_Click(); }); });
     connect(m_cmdDone, &QPushButton::clicked, this, [this] { HandlerCall::fromEventLoop([this] { cmdDone_Click(); }); });
