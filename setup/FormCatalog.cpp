@@ -5,6 +5,8 @@
 #include "setup/drivecontroller/frmDriveControl.h"
 #include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 #include "shell/frmAccessories.h"
 #include "shell/frmGear.h"
 #include "shell/frmAbout.h"
@@ -15,9 +17,9 @@
 
 void FormCatalog::registerAll()
 {
-    Forms::registerForm("frmDrive_Setup", [] { return new frmDrive_Setup; });
-    Forms::registerForm("frmDriveController_Setup", [] { return new frmDriveController_Setup; });
-    Forms::registerForm("frmDriveControl", [] { return new frmDriveControl; });
+    Forms::registerForm(SetupKinds::formName(SetupKinds::Drive), [] { return new frmDrive_Setup; });
+    Forms::registerForm(SetupKinds::formName(SetupKinds::DriveController), [] { return new frmDriveController_Setup; });
+    Forms::registerForm(SetupKinds::find(SetupKinds::DriveController)->optionsDialog, [] { return new frmDriveControl; });
     Forms::registerForm("frmGear", [] { return new frmGear; });
     Forms::registerForm("frmAccessories", [] { return new frmAccessories; });
     Forms::registerForm("frmCurve", [] { return new frmCurve; });
@@ -26,4 +28,5 @@ void FormCatalog::registerAll()
     Forms::registerForm("frmCurveInfo", [] { return new frmCurveInfo; });
     Forms::registerForm("frmLogin", [] { return new frmLogin; });
     Forms::registerForm("frmXMLwaitdialog", [] { return new frmXMLwaitdialog; });
+    Globals::Add_State_Reset(&frmCurve::Reset_Module_State);
 }

@@ -49,9 +49,7 @@ public:
     void listFrameSizes() const;
 
     // Asks the "Drive" incompatibility question; true when the answer reset the form.
-    bool askResetAxis();
-    // The form's Reset tells the cascade here that it ran.
-    void noteReset() { ++m_resets; }
+    static bool askResetAxis();
 
     // Fills a list with the distinct values of a column in row order; Null
     // values (and empty ones unless keepEmpty) are skipped and the list is
@@ -71,6 +69,4 @@ protected:
 
 private:
     void fillAfter(Stage stage, bool qdServo, const AxisRecord& record) const;
-
-    int m_resets = 0;
 };

@@ -11,6 +11,8 @@ void DriveControllerPartNumber::build(const AxisRecord& record)
     if (!record.Drive_Code.isEmpty() && !Drive_Controller_Option_Code.isEmpty())
         Drive_Controller_Part_Number =
             Build_DriveController_Part_Number(record.Drive_Name, record.Drive_Code, Drive_Controller_Option_Code);
+    if (record.Drive_Name == QLatin1String("iQO"))
+        Drive_Controller_Part_Number = record.Motor_Part_Number;
 }
 
 QString DriveControllerPartNumber::driveText()

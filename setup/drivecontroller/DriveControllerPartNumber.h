@@ -10,7 +10,9 @@ struct AxisRecord;
 class DriveControllerPartNumber {
 public:
     // Drive_Controller_Part_Number from the axis' drive code and the option
-    // code when both exist; otherwise it keeps its value.
+    // code when both exist; otherwise it keeps its value. The integrated
+    // drive/controller and motor "iQO" is sold as its motor: its part number
+    // is the motor's, however it was reached.
     static void build(const AxisRecord& record);
     // "Drive: " and the part number (or "Not Fully Configured"), CR LF,
     // "Notes: " and the drive/controller notes.

@@ -7,24 +7,18 @@
 
 using namespace Globals;
 
-namespace {
-const QString kIntegrated = QStringLiteral("iQO");
-}
-
-void DriveControllerVoltageStep::showDriveResult(AxisRecord& record, bool voltageStep)
+void DriveControllerVoltageStep::showDriveResult(AxisRecord& record, bool)
 {
     // A voltage or wiring without a drive code has no part number: the one of
     // an earlier choice must not stand for it.
     if (record.Drive_Code.isEmpty())
         Drive_Controller_Part_Number.clear();
     DriveControllerPartNumber::build(record);
-    if (voltageStep && record.Drive_Name == kIntegrated)
-        Drive_Controller_Part_Number = record.Motor_Part_Number;
     m_c.txtDrive->setText(DriveControllerPartNumber::driveText());
 }
 
 void DriveControllerVoltageStep::showCurveButton(const AxisRecord& record, bool voltageStep)
 {
-    if (!voltageStep || record.Motor_Series != kIntegrated)
+    if (!voltageStep || record.Motor_Series != QLatin1String("iQO"))
         m_c.cmdCurve->show();
 }

@@ -7,8 +7,8 @@
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
 #include "platform/Pictures.h"
-#include "platform/Twips.h"
 #include "setup/drive/AccessoryDisplay.h"
+#include "setup/drive/FormControls.h"
 #include "setup/drive/SelectionCascade.h"
 #include "setup/drive/TextBox.h"
 #include "setup/drivecontroller/DriveControllerPartNumber.h"
@@ -117,25 +117,9 @@ void clearAccessoryChoice()
         list->fill(QString());
 }
 
-template <class T>
-T* make(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    T* w = new T(parent);
-    w->setObjectName(name);
-    w->setGeometry(Twips::rect(left, top, width, height));
-    return w;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width)
-{
-    QLabel* l = make<QLabel>(parent, name, left, top, width, 240);
-    l->setText(caption);
-    return l;
-}
-
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top)
 {
-    auto* b = make<QPushButton>(parent, name, left, top, 1380, 420);
+    auto* b = FormControls::make<QPushButton>(parent, name, left, top, 1380, 420);
     b->setText(caption);
     return b;
 }
@@ -143,27 +127,27 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 } // namespace
 
 frmDriveControl::frmDriveControl()
-    : Form(QStringLiteral("frmDriveControl"), TopLevel)
+    : Form(QStringLiteral("frmDriveControl"), OwnedDialog)
 {
     setCaption(QStringLiteral("Drive/Controller Selection"));
     for (int level = 1; level <= Levels; ++level) {
         const int top = 360 + (level - 1) * 720;
-        m_lbl1[level] = label(this, QStringLiteral("lbl1(%1)").arg(level), QString(), 240, top - 240, 3480);
-        m_cmb1[level] = make<ListControl>(this, QStringLiteral("cmb1(%1)").arg(level), 240, top, 3480, 315);
+        m_lbl1[level] = FormControls::label(this, QStringLiteral("lbl1(%1)").arg(level), QString(), 240, top - 240, 3480);
+        m_cmb1[level] = FormControls::make<ListControl>(this, QStringLiteral("cmb1(%1)").arg(level), 240, top, 3480, 315);
         m_cmb1[level]->setClickHandler([this, level] { cmb1_Click(level); });
     }
-    m_picDriveController = make<QLabel>(this, QStringLiteral("picDriveController"), 4080, 360, 2880, 2475);
+    m_picDriveController = FormControls::make<QLabel>(this, QStringLiteral("picDriveController"), 4080, 360, 2880, 2475);
     m_picDriveController->setScaledContents(true);
     m_picDriveController->setFrameShape(QFrame::Box);
 
-    m_lblResults = label(this, QStringLiteral("lblResults"), QStringLiteral("Drive/Controller Part Number"), 240,
+    m_lblResults = FormControls::label(this, QStringLiteral("lblResults"), QStringLiteral("Drive/Controller Part Number"), 240,
                          3000, 3480);
-    m_txtResults = make<TextBox>(this, QStringLiteral("txtResults"), 240, 3240, 3480, 960);
-    m_lblNotes = label(this, QStringLiteral("lblNotes"), QStringLiteral("Notes"), 240, 4320, 3480);
-    m_txtNotes = make<TextBox>(this, QStringLiteral("txtNotes"), 240, 4560, 3480, 900);
-    m_lblAccessories = label(this, QStringLiteral("lblAccessories"), QStringLiteral("Selected Controller Accessories"),
+    m_txtResults = FormControls::make<TextBox>(this, QStringLiteral("txtResults"), 240, 3240, 3480, 960);
+    m_lblNotes = FormControls::label(this, QStringLiteral("lblNotes"), QStringLiteral("Notes"), 240, 4320, 3480);
+    m_txtNotes = FormControls::make<TextBox>(this, QStringLiteral("txtNotes"), 240, 4560, 3480, 900);
+    m_lblAccessories = FormControls::label(this, QStringLiteral("lblAccessories"), QStringLiteral("Selected Controller Accessories"),
                              4080, 3000, 2880);
-    m_txtAccessories = make<TextBox>(this, QStringLiteral("txtAccessories"), 4080, 3240, 2880, 1620);
+    m_txtAccessories = FormControls::make<TextBox>(this, QStringLiteral("txtAccessories"), 4080, 3240, 2880, 1620);
     m_cmdAccessories = button(this, QStringLiteral("cmdAccessories"), QStringLiteral("Accessories"), 4080, 5040);
     m_cmdDone = button(this, QStringLiteral("cmdDone"), QStringLiteral("Done"), 5580, 5040);
     connect(m_cmdAccessories, &QPushButton::clicked, this,
@@ -355,8 +339,6 @@ void frmDriveControl::cmdDone_Click()
 
     const AxisRecord& record = Current_Record();
     DriveControllerPartNumber::build(record);
-    if (record.Drive_Name == QLatin1String("iQO"))
-        Drive_Controller_Part_Number = record.Motor_Part_Number;
     if (setup)
         setup->txtDriveController()->setText(DriveControllerPartNumber::driveText());
 

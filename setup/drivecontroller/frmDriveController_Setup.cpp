@@ -2,28 +2,24 @@
 
 #include "curves/frmCurve.h"
 #include "platform/FlagGuard.h"
-#include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
-#include "platform/Twips.h"
 #include "setup/drive/AccessoryDisplay.h"
 #include "setup/drive/AxisProjectBlock.h"
 #include "setup/drive/CableLengthStep.h"
+#include "setup/drive/FormControls.h"
 #include "setup/drive/ProjectReplay.h"
 #include "setup/drive/SelectionCascade.h"
-#include "setup/drive/SetupProjectFile.h"
 #include "setup/drive/TextBox.h"
 #include "setup/drivecontroller/DriveControllerMotorOptionsStep.h"
 #include "setup/drivecontroller/DriveControllerVoltageStep.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
-#include "shell/mdiMain.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-#include <exception>
 #include <stdexcept>
 
 using namespace Globals;
@@ -39,30 +35,6 @@ const QString kSeriesOfDriveController = QStringLiteral(
 
 // Lines 260 to 266 may be missing in files of older versions.
 constexpr int kFirstTolerantLine = 260;
-
-template <class T>
-T* make(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    T* w = new T(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(Twips::rect(left, top, width, height));
-    return w;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
-{
-    QLabel* l = make<QLabel>(parent, name, left, top, width, 240);
-    l->setText(caption);
-    return l;
-}
-
-QFrame* line(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    QFrame* f = make<QFrame>(parent, name, left, top, width, height);
-    f->setFrameShape(width >= height ? QFrame::HLine : QFrame::VLine);
-    f->setFrameShadow(QFrame::Sunken);
-    return f;
-}
 
 // The drive/controller lists of lines 134 to 259, in file order.
 const std::array<List21*, 6> kConfigurationLists = {
@@ -82,10 +54,8 @@ void clearAccessoryLists()
 } // namespace
 
 frmDriveController_Setup::frmDriveController_Setup()
-    : Form(QStringLiteral("frmDriveController_Setup"))
+    : SetupFormBase(SetupKinds::DriveController, QStringLiteral("Drive/Controller and Motor Selection"), 13110, 8400)
 {
-    setCaption(QStringLiteral("Drive/Controller and Motor Selection"));
-    resize(Twips::size(13110, 8400));
 
     m_rules.systemType = 2;
     m_rules.technologyDrivesSql = QStringLiteral(
@@ -127,14 +97,14 @@ void frmDriveController_Setup::createControls()
     CascadeControls& c = m_controls;
 
     // Left: technology, drive/controller and motor series with their pictures.
-    label(this, "lblMotor_Tech", QStringLiteral("Motor Technology"), 240, 120, 3000);
-    c.cmbMotor_Tech = make<ListControl>(this, "cmbMotor_Tech", 240, 360, 3000, 315);
-    label(this, "lblDrive_Select", QStringLiteral("Drive/Controller Selection"), 240, 840, 3000);
-    c.driveList = make<ListControl>(this, "cmbDriveController", 240, 1080, 3000, 315);
-    m_picDriveController = make<QLabel>(this, "picDriveController", 240, 1500, 2400, 1500);
-    label(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 3120, 3000);
-    c.cmbMotor_Series = make<ListControl>(this, "cmbMotor_Series", 240, 3360, 3000, 315);
-    c.picMotor_Series = make<QLabel>(this, "picMotor_Series", 240, 3780, 2400, 1260);
+    FormControls::label(this, "lblMotor_Tech", QStringLiteral("Motor Technology"), 240, 120, 3000);
+    c.cmbMotor_Tech = FormControls::make<ListControl>(this, "cmbMotor_Tech", 240, 360, 3000, 315);
+    FormControls::label(this, "lblDrive_Select", QStringLiteral("Drive/Controller Selection"), 240, 840, 3000);
+    c.driveList = FormControls::make<ListControl>(this, "cmbDriveController", 240, 1080, 3000, 315);
+    m_picDriveController = FormControls::make<QLabel>(this, "picDriveController", 240, 1500, 2400, 1500);
+    FormControls::label(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 3120, 3000);
+    c.cmbMotor_Series = FormControls::make<ListControl>(this, "cmbMotor_Series", 240, 3360, 3000, 315);
+    c.picMotor_Series = FormControls::make<QLabel>(this, "picMotor_Series", 240, 3780, 2400, 1260);
     for (QLabel* picture : {m_picDriveController, c.picMotor_Series}) {
         picture->setScaledContents(true);
         picture->setFrameShape(QFrame::Box);
@@ -143,56 +113,56 @@ void frmDriveController_Setup::createControls()
     // Middle: the motor detail lists in cascade order.
     const int mid = 3720;
     const int width = 4080;
-    label(this, "lblFrame_Size", QStringLiteral("Frame Size"), mid, 120, width);
-    c.cmbFrame_size = make<ListControl>(this, "cmbFrame_size", mid, 360, width, 315);
-    c.lblStack_Length = label(this, "lblStack_Length", QStringLiteral("Stack Length"), mid, 840, width);
-    c.cmbStack_length = make<ListControl>(this, "cmbStack_length", mid, 1080, width, 315);
-    c.lblWinding = label(this, "lblWinding", QStringLiteral("Winding"), mid, 1560, width);
-    c.cmbWinding = make<ListControl>(this, "cmbWinding", mid, 1800, width, 315);
-    c.lblFeedback = label(this, "lblFeedback", QStringLiteral("Feedback"), mid, 2280, width);
-    c.cmbFeedback = make<ListControl>(this, "cmbFeedback", mid, 2520, width, 315);
-    c.lblShaft_Options = label(this, "lblShaft_Options", QStringLiteral("Shaft Options"), mid, 3000, width);
-    c.cmbShaft_options = make<ListControl>(this, "cmbShaft_options", mid, 3240, width, 315);
-    label(this, "lblCable_Option", QStringLiteral("Cable Options"), mid, 3720, width);
-    c.cmbCable_Option = make<ListControl>(this, "cmbCable_Option", mid, 3960, width, 315);
-    c.lblMotor_Options = label(this, "lblMotor_Options", QStringLiteral("Motor Options"), mid, 4440, width);
-    c.cmbOptions = make<ListControl>(this, "cmbOptions", mid, 4680, width, 315);
+    FormControls::label(this, "lblFrame_Size", QStringLiteral("Frame Size"), mid, 120, width);
+    c.cmbFrame_size = FormControls::make<ListControl>(this, "cmbFrame_size", mid, 360, width, 315);
+    c.lblStack_Length = FormControls::label(this, "lblStack_Length", QStringLiteral("Stack Length"), mid, 840, width);
+    c.cmbStack_length = FormControls::make<ListControl>(this, "cmbStack_length", mid, 1080, width, 315);
+    c.lblWinding = FormControls::label(this, "lblWinding", QStringLiteral("Winding"), mid, 1560, width);
+    c.cmbWinding = FormControls::make<ListControl>(this, "cmbWinding", mid, 1800, width, 315);
+    c.lblFeedback = FormControls::label(this, "lblFeedback", QStringLiteral("Feedback"), mid, 2280, width);
+    c.cmbFeedback = FormControls::make<ListControl>(this, "cmbFeedback", mid, 2520, width, 315);
+    c.lblShaft_Options = FormControls::label(this, "lblShaft_Options", QStringLiteral("Shaft Options"), mid, 3000, width);
+    c.cmbShaft_options = FormControls::make<ListControl>(this, "cmbShaft_options", mid, 3240, width, 315);
+    FormControls::label(this, "lblCable_Option", QStringLiteral("Cable Options"), mid, 3720, width);
+    c.cmbCable_Option = FormControls::make<ListControl>(this, "cmbCable_Option", mid, 3960, width, 315);
+    c.lblMotor_Options = FormControls::label(this, "lblMotor_Options", QStringLiteral("Motor Options"), mid, 4440, width);
+    c.cmbOptions = FormControls::make<ListControl>(this, "cmbOptions", mid, 4680, width, 315);
 
     // Right: voltage, wiring, cable lengths and the two buttons.
     const int right = 8280;
     const int rw = 4440;
-    QLabel* lblDriveVoltage = label(this, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), right, 120, rw);
+    QLabel* lblDriveVoltage = FormControls::label(this, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), right, 120, rw);
     c.lblDriveVoltage = lblDriveVoltage;
-    c.cmbDriveVoltage = make<ListControl>(this, "cmbDriveVoltage", right, 360, 2400, 315);
-    c.lblwiring = label(this, "lblwiring", QStringLiteral("Motor Wiring"), right, 840, rw);
-    c.cmbWiring = make<ListControl>(this, "cmbWiring", right, 1080, 2400, 315);
-    c.lblMotor_Cable_Length = label(this, "lblMotor_Cable_Length",
+    c.cmbDriveVoltage = FormControls::make<ListControl>(this, "cmbDriveVoltage", right, 360, 2400, 315);
+    c.lblwiring = FormControls::label(this, "lblwiring", QStringLiteral("Motor Wiring"), right, 840, rw);
+    c.cmbWiring = FormControls::make<ListControl>(this, "cmbWiring", right, 1080, 2400, 315);
+    c.lblMotor_Cable_Length = FormControls::label(this, "lblMotor_Cable_Length",
                                     QStringLiteral("Motor to Drive Power Cable Length"), right, 1560, rw);
-    c.cmbMotor_Cable_Length = make<ListControl>(this, "cmbMotor_Cable_Length", right, 1800, 2400, 315);
-    c.lblFeedback_Cable_Length = label(this, "lblFeedback_Cable_Length",
+    c.cmbMotor_Cable_Length = FormControls::make<ListControl>(this, "cmbMotor_Cable_Length", right, 1800, 2400, 315);
+    c.lblFeedback_Cable_Length = FormControls::label(this, "lblFeedback_Cable_Length",
                                        QStringLiteral("Motor to Drive Feedback Cable Length"), right, 2280, rw);
-    c.cmbFeedback_Cable_Length = make<ListControl>(this, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
-    m_cmdDriveController = make<QPushButton>(this, "cmdDriveController", right, 3720, 3360, 420);
+    c.cmbFeedback_Cable_Length = FormControls::make<ListControl>(this, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
+    m_cmdDriveController = FormControls::make<QPushButton>(this, "cmdDriveController", right, 3720, 3360, 420);
     m_cmdDriveController->setText(QStringLiteral("Configure Drive/Controller"));
-    auto* cmdCurve = make<QPushButton>(this, "cmdCurve", right, 4320, 3360, 420);
+    auto* cmdCurve = FormControls::make<QPushButton>(this, "cmdCurve", right, 4320, 3360, 420);
     cmdCurve->setText(QStringLiteral("Show Speed/Torque Curve"));
     c.cmdCurve = cmdCurve;
 
     // Bottom: the results between the separator lines.
-    c.lines = {line(this, "Line5", 120, 5160, 12720, 30), line(this, "Line6", 120, 7740, 12720, 30),
-               line(this, "Line7", 4440, 5280, 30, 2400), line(this, "Line8", 8760, 5280, 30, 2400)};
+    c.lines = {FormControls::line(this, "Line5", 120, 5160, 12720, 30), FormControls::line(this, "Line6", 120, 7740, 12720, 30),
+               FormControls::line(this, "Line7", 4440, 5280, 30, 2400), FormControls::line(this, "Line8", 8760, 5280, 30, 2400)};
     m_lblDriveController =
-        label(this, "lblDriveController", QStringLiteral("Drive/Controller Part Number"), 240, 5280, 4080);
+        FormControls::label(this, "lblDriveController", QStringLiteral("Drive/Controller Part Number"), 240, 5280, 4080);
     c.lblDrive = m_lblDriveController;
-    c.txtDrive = make<TextBox>(this, "txtDriveController", 240, 5520, 4080, 1080);
-    QLabel* lblMotor_Part = label(this, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, 6720, 4080);
+    c.txtDrive = FormControls::make<TextBox>(this, "txtDriveController", 240, 5520, 4080, 1080);
+    QLabel* lblMotor_Part = FormControls::label(this, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, 6720, 4080);
     c.lblMotor_Part = lblMotor_Part;
-    c.txtMotor_Part = make<TextBox>(this, "txtMotor_Part", 240, 6960, 4080, 720);
-    c.lblMotor = label(this, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560, 5280, 4080);
-    c.txtMotor = make<TextBox>(this, "txtMotor", 4560, 5520, 4080, 2160);
+    c.txtMotor_Part = FormControls::make<TextBox>(this, "txtMotor_Part", 240, 6960, 4080, 720);
+    c.lblMotor = FormControls::label(this, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560, 5280, 4080);
+    c.txtMotor = FormControls::make<TextBox>(this, "txtMotor", 4560, 5520, 4080, 2160);
     m_lblAccessories =
-        label(this, "lblAccessories", QStringLiteral("Selected Drive/Controller Accessories"), 8880, 5280, 3960);
-    m_txtAccessories = make<TextBox>(this, "txtAccessories", 8880, 5520, 3960, 2160);
+        FormControls::label(this, "lblAccessories", QStringLiteral("Selected Drive/Controller Accessories"), 8880, 5280, 3960);
+    m_txtAccessories = FormControls::make<TextBox>(this, "txtAccessories", 8880, 5520, 3960, 2160);
 
     // The drive/controller's part-number box is the options dialog's: the
     // choices below the drive/controller leave it as it is.
@@ -207,82 +177,30 @@ void frmDriveController_Setup::wireHandlers()
 {
     CascadeControls& c = m_controls;
     SelectionCascade* cascade = m_cascade.get();
-    const auto detail = [cascade](SelectionCascade::Stage stage) { return [cascade, stage] { cascade->detailClick(stage); }; };
-    c.cmbMotor_Tech->setClickHandler([this] { cmbMotor_Tech_Click(); });
-    c.driveList->setClickHandler([this] { cmbDriveController_Click(); });
-    c.cmbMotor_Series->setClickHandler([cascade] { cascade->motorSeriesClick(); });
-    c.cmbFrame_size->setClickHandler(detail(SelectionCascade::FrameSize));
-    c.cmbStack_length->setClickHandler(detail(SelectionCascade::StackLength));
-    c.cmbWinding->setClickHandler(detail(SelectionCascade::Winding));
-    c.cmbFeedback->setClickHandler(detail(SelectionCascade::FourthList));
-    c.cmbShaft_options->setClickHandler(detail(SelectionCascade::FifthList));
-    c.cmbCable_Option->setClickHandler(detail(SelectionCascade::CableOption));
-    c.cmbOptions->setClickHandler([this] { m_motorOptions->click(); });
-    c.cmbDriveVoltage->setClickHandler([this] { m_voltage->voltageClick(); });
-    c.cmbWiring->setClickHandler([this] { m_voltage->wiringClick(); });
-    c.cmbMotor_Cable_Length->setClickHandler([this] { m_cableLengths->click(CableLengthStep::MotorCable); });
-    c.cmbFeedback_Cable_Length->setClickHandler([this] { m_cableLengths->click(CableLengthStep::FeedbackCable); });
-    connect(m_cmdDriveController, &QPushButton::clicked, this,
-            [this] { HandlerCall::fromEventLoop([this] { cmdDriveController_Click(); }); });
-    connect(static_cast<QPushButton*>(c.cmdCurve), &QPushButton::clicked, this,
-            [this] { HandlerCall::fromEventLoop([this] { cmdCurve_Click(); }); });
-}
-
-void frmDriveController_Setup::closeDatabase()
-{
-    Shared_Recordset.close();
-    System_Database.Close();
-}
-
-void frmDriveController_Setup::Form_Load()
-{
-    moveTwips(0, 0);
-    setSizeTwips(13110, 8400);
-    Current_Axis = 1;
-    Reset();
-    Current_Form = QStringLiteral("frmDriveController_Setup");
-    System_Type = 2;
-}
-
-void frmDriveController_Setup::Form_Activate()
-{
-    // The dialogs opened from the form stay in front; the accessory dialog
-    // stays in front of the options dialog that opened it.
-    QStringList dialogs;
-    if (Current_Form == QLatin1String("frmGear") || Current_Form == QLatin1String("frmDriveControl"))
-        dialogs << Current_Form;
-    else if (Current_Form == QLatin1String("frmAccessories"))
-        dialogs << QStringLiteral("frmDriveControl") << Current_Form;
-    for (const QString& name : dialogs) {
-        if (Form* form = Forms::find(name)) {
-            form->frameWidget()->raise();
-            form->frameWidget()->activateWindow();
-        }
-    }
-}
-
-void frmDriveController_Setup::Form_Unload(bool&)
-{
-    closeDatabase();
-    for (const char* dialog : {"frmGear", "frmDriveControl", "frmAccessories"})
-        Forms::unload(QLatin1String(dialog));
-    if (!Loading_Project)
-        if (Form* selection = Forms::get(QStringLiteral("frmSelection")))
-            selection->Show();
-    if (mdiMain* main = mdiMain::instance())
-        main->showStartState();
-    Current_Form = QStringLiteral("frmSelection");
-}
-
-void frmDriveController_Setup::Form_Terminate()
-{
-    closeDatabase();
+    const auto detail = [cascade](SelectionCascade::Stage stage) {
+        return [cascade, stage] { cascade->detailClick(stage); };
+    };
+    onClick(c.cmbMotor_Tech, [this] { cmbMotor_Tech_Click(); });
+    onClick(c.driveList, [this] { cmbDriveController_Click(); });
+    onClick(c.cmbMotor_Series, [cascade] { cascade->motorSeriesClick(); });
+    onClick(c.cmbFrame_size, detail(SelectionCascade::FrameSize));
+    onClick(c.cmbStack_length, detail(SelectionCascade::StackLength));
+    onClick(c.cmbWinding, detail(SelectionCascade::Winding));
+    onClick(c.cmbFeedback, detail(SelectionCascade::FourthList));
+    onClick(c.cmbShaft_options, detail(SelectionCascade::FifthList));
+    onClick(c.cmbCable_Option, detail(SelectionCascade::CableOption));
+    onClick(c.cmbOptions, [this] { m_motorOptions->click(); });
+    onClick(c.cmbDriveVoltage, [this] { m_voltage->voltageClick(); });
+    onClick(c.cmbWiring, [this] { m_voltage->wiringClick(); });
+    onClick(c.cmbMotor_Cable_Length, [this] { m_cableLengths->click(CableLengthStep::MotorCable); });
+    onClick(c.cmbFeedback_Cable_Length, [this] { m_cableLengths->click(CableLengthStep::FeedbackCable); });
+    onClick(m_cmdDriveController, [this] { cmdDriveController_Click(); });
+    onClick(static_cast<QPushButton*>(c.cmdCurve), [this] { cmdCurve_Click(); });
 }
 
 void frmDriveController_Setup::Reset()
 {
     CascadeControls& c = m_controls;
-    m_cascade->noteReset();
     // An open options dialog shows the configuration that goes now; a project
     // opened next restores its own options in a new one.
     Forms::unload(QStringLiteral("frmDriveControl"));
@@ -474,47 +392,38 @@ QString frmDriveController_Setup::Save_String()
     return text;
 }
 
-void frmDriveController_Setup::Load_Previous_Values()
+void frmDriveController_Setup::replayProject()
 {
     AxisRecord& record = Current_Record();
-    try {
-        const QStringList& lines = Project_Lines;
-        AxisProjectBlock::read(lines, record);
-        int number = AxisProjectBlock::LastLine + 1;
-        Drive_Controller_Notes = AxisProjectBlock::line(lines, number++);
-        number += 2; // the part number and its extra text are rebuilt
-        Drive_Controller_Name = AxisProjectBlock::line(lines, number++);
-        bool isNumber = false;
-        const int expansion = AxisProjectBlock::line(lines, number++).trimmed().toInt(&isNumber);
-        if (!isNumber)
-            throw std::runtime_error("The expansion I/O line is no number.");
-        Drive_Controller_Expansion_IO = expansion != 0;
-        Drive_Controller_Extra_2 = AxisProjectBlock::line(lines, number++);
-        for (List21* list : kConfigurationLists)
-            for (QString& entry : *list)
-                entry = AxisProjectBlock::line(lines, number++);
+    const QStringList& lines = Project_Lines;
+    AxisProjectBlock::read(lines, record);
+    int number = AxisProjectBlock::LastLine + 1;
+    Drive_Controller_Notes = AxisProjectBlock::line(lines, number++);
+    number += 2; // the part number and its extra text are rebuilt
+    Drive_Controller_Name = AxisProjectBlock::line(lines, number++);
+    bool isNumber = false;
+    const int expansion = AxisProjectBlock::line(lines, number++).trimmed().toInt(&isNumber);
+    if (!isNumber)
+        throw std::runtime_error("The expansion I/O line is no number.");
+    Drive_Controller_Expansion_IO = expansion != 0;
+    Drive_Controller_Extra_2 = AxisProjectBlock::line(lines, number++);
+    for (List21* list : kConfigurationLists)
+        for (QString& entry : *list)
+            entry = AxisProjectBlock::line(lines, number++);
 
-        // Files of older versions end earlier: what they lack stays empty.
-        const auto tolerant = [&lines](int line, QString& slot) {
-            if (line <= lines.size())
-                slot = lines.at(line - 1);
-        };
-        tolerant(kFirstTolerantLine, record.Drive_Voltage);
-        tolerant(kFirstTolerantLine + 1, record.Motor_Wiring);
-        for (int level = 1; level <= 4; ++level)
-            tolerant(kFirstTolerantLine + 1 + level, Drive_Controller_Options[level]);
-        tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
+    // Files of older versions end earlier: what they lack stays empty.
+    const auto tolerant = [&lines](int line, QString& slot) {
+        if (line <= lines.size())
+            slot = lines.at(line - 1);
+    };
+    tolerant(kFirstTolerantLine, record.Drive_Voltage);
+    tolerant(kFirstTolerantLine + 1, record.Motor_Wiring);
+    for (int level = 1; level <= 4; ++level)
+        tolerant(kFirstTolerantLine + 1 + level, Drive_Controller_Options[level]);
+    tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
 
-        ProjectReplay(m_controls, m_rules).run(record);
-        cmdDriveController_Click();
-        Update_Accessories_Display();
-        Loading_Project = false;
-    } catch (const std::exception&) {
-        SetupProjectFile::loadFailed();
-    }
-}
-
-void frmDriveController_Setup::Open_File()
-{
-    SetupProjectFile::open(*this, *this, 2);
+    ProjectReplay(m_controls, m_rules).run(record);
+    cmdDriveController_Click();
+    Update_Accessories_Display();
+    Loading_Project = false;
 }

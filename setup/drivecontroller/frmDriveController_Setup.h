@@ -2,8 +2,7 @@
 
 #include "setup/drive/CascadeControls.h"
 #include "setup/drive/CascadeRules.h"
-#include "shell/Form.h"
-#include "shell/SetupForm.h"
+#include "setup/drive/SetupFormBase.h"
 
 #include <QString>
 
@@ -22,7 +21,7 @@ class TextBox;
 // motor, on axis 1. The drive/controller's own configuration (options, part
 // number, accessories) lives in the Drive_Controller_* globals and is chosen
 // in the options dialog frmDriveControl.
-class frmDriveController_Setup : public Form, public SetupForm {
+class frmDriveController_Setup : public SetupFormBase {
     Q_OBJECT
 public:
     frmDriveController_Setup();
@@ -30,17 +29,10 @@ public:
 
     // The setup-form interface.
     void Reset() override;
-    void Open_File() override;
-    void Load_Previous_Values() override;
     QString Save_String() override;
     void Update_Accessories_Display() override;
     ListControl* cmbShaft_options() override { return m_controls.cmbShaft_options; }
     ListControl* cmbOptions() override { return m_controls.cmbOptions; }
-
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload(bool& cancel) override;
-    void Form_Terminate() override;
 
     // Click handlers, run by the user's choice or by a selection made by code.
     void cmbMotor_Tech_Click();
@@ -61,10 +53,12 @@ public:
     // and wiring steps find the same row with it.
     QString Feedback_Key;
 
+protected:
+    void replayProject() override;
+
 private:
     void createControls();
     void wireHandlers();
-    void closeDatabase();
 
     CascadeControls m_controls;
     CascadeRules m_rules;

@@ -1,10 +1,7 @@
 #include "DriveControllerFormTest.h"
 
-#include "CascadeWalker.h"
-#include "CatalogueDatabases.h"
 #include "platform/ListControl.h"
 #include "setup/drive/TextBox.h"
-#include "setup/drive/frmDrive_Setup.h"
 #include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -162,61 +159,19 @@ TEST_F(DriveControllerCascadeTest, AVoltageWithoutADriveCodeHasNoPartNumber)
     EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-E20");
 }
 
-TEST_F(DriveControllerCascadeTest, AStepperAt400VoltsReadsThe460VoltColumnsOnBothForms)
+TEST_F(DriveControllerCascadeTest, AStepperAt400VoltsReadsThe460VoltColumns)
 {
     useCatalogueWith({"UPDATE [Drive to Motor] SET [460VAC_Drive]='9', [460VAC_Drive_Parallel]='9P' WHERE "
                       "[Motor Name]='SX' AND Frame_Size='23' AND Stack_Length='2'"});
-    struct Case {
-        const char* form;
-        QStringList choices;
-        const char* partNumber;
-    };
-    const Case cases[] = {
-        {"frmDriveController_Setup", kSpcSx, "SPC48-9"},
-        {"frmDrive_Setup", {"Stepper", "SMD-48", "SX", "23", "2", "A", "S = Single Shaft", "R = Round Shaft", "C = Connector",
-          "None"},
-         "SMD48-9"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.form);
-        Forms::unloadAll();
-        m_form = QString::fromLatin1(c.form);
-        Forms::get(m_form);
-        configure(c.choices);
-        pick("cmbDriveVoltage", "400VAC");
-        EXPECT_EQ(items("cmbWiring"), (QStringList {"SERIES", "PARALLEL"}));
-        EXPECT_EQ(record().Drive_Part_Number, c.partNumber);
-        EXPECT_EQ(record().Bus_Voltage, 565.0);
-        EXPECT_EQ(record().Drive_Voltage, "400VAC");
-        pick("cmbWiring", "PARALLEL");
-        EXPECT_EQ(record().Drive_Code, "9P");
-        EXPECT_EQ(record().Bus_Voltage, 565.0);
-    }
-}
-
-TEST_F(DriveControllerCascadeTest, EveryDriveControllerPathOfTheCatalogueEndsInPartNumbers)
-{
-    const QMap<QString, CascadePath> paths = CascadeWalker(CatalogueDatabases::product()).driveControllerPaths();
-    ASSERT_EQ(paths.size(), 4);
-    for (const CascadePath& path : paths) {
-        SCOPED_TRACE(path.describe().toStdString());
-        Forms::unloadAll();
-        Reset_All_State();
-        configure({path.technology, path.drive, path.series, path.frame, path.stack, path.winding});
-        // A "QD_Servo" motor offers its mounting before its feedback.
-        const bool qd = record().Part_Number_Type == QLatin1String("QD_Servo");
-        configure({"", "", "", "", "", "", qd ? path.shaft : path.feedback, qd ? path.feedback : path.shaft,
-                   path.cableOption, path.motorOption, path.voltage, path.wiring, path.motorCableLengths.value(0),
-                   path.feedbackCableLengths.value(0)});
-        const AxisRecord& r = record();
-        EXPECT_EQ(r.Drive_Part_Number, path.drivePartNumber);
-        EXPECT_EQ(r.Curve_Motor_Part_Number, path.curveMotorKey);
-        EXPECT_EQ(r.Curve_Drive_Part_Number, path.curveDriveKey);
-        EXPECT_FALSE(r.Motor_Part_Number.isEmpty());
-        EXPECT_FALSE(r.Motor_Cable_Part_Number.isEmpty());
-        EXPECT_EQ(r.Feedback_Cable_Part_Number.isEmpty(), path.feedbackCableLengths.isEmpty());
-        EXPECT_TRUE(msg->messages().isEmpty());
-    }
+    configure(kSpcSx);
+    pick("cmbDriveVoltage", "400VAC");
+    EXPECT_EQ(items("cmbWiring"), (QStringList {"SERIES", "PARALLEL"}));
+    EXPECT_EQ(record().Drive_Part_Number, "SPC48-9");
+    EXPECT_EQ(record().Bus_Voltage, 565.0);
+    EXPECT_EQ(record().Drive_Voltage, "400VAC");
+    pick("cmbWiring", "PARALLEL");
+    EXPECT_EQ(record().Drive_Code, "9P");
+    EXPECT_EQ(record().Bus_Voltage, 565.0);
 }
 
 } // namespace

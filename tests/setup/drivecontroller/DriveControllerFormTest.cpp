@@ -4,6 +4,7 @@
 #include "setup/drivecontroller/frmDriveControl.h"
 #include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Forms.h"
+#include "shell/SetupKinds.h"
 
 #include <QPushButton>
 
@@ -17,19 +18,14 @@ const QStringList kBscKx {"Servo", "BSC-230", "KX", "23", "1", "", "", "S = Smoo
 const QStringList kSpcSx {"Stepper", "", "", "23", "2", "", "S = Single Shaft", "R = Round Shaft", "", "None"};
 const QStringList kIqo {"Servo", "iQO", "", "", "1", "", "", "S = Smooth Shaft", "", "0 = Standard"};
 
-Form* DriveControllerFormTest::setupForm()
+DriveControllerFormTest::DriveControllerFormTest()
+    : SetupFormFixture(SetupKinds::DriveController)
 {
-    return Forms::get(m_form);
-}
-
-const QStringList& DriveControllerFormTest::cascadeLists() const
-{
-    return m_form == QLatin1String("frmDrive_Setup") ? kCascadeLists : kDriveControllerLists;
 }
 
 frmDriveController_Setup* DriveControllerFormTest::dc()
 {
-    return Forms::get<frmDriveController_Setup>(QStringLiteral("frmDriveController_Setup"));
+    return dynamic_cast<frmDriveController_Setup*>(setupForm());
 }
 
 frmDriveControl* DriveControllerFormTest::openOptions()

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "DriveFormTest.h"
+#include "support/SetupFormFixture.h"
 
+#include <QStringList>
+
+class ListControl;
 class frmDriveControl;
 class frmDriveController_Setup;
 
@@ -14,11 +17,13 @@ extern const QStringList kSpcSx;  // SPC-48 with an SX 23 stepper
 extern const QStringList kIqo;    // the integrated iQO
 
 // The drive/controller setup form and its options dialog on the sample catalogue.
-class DriveControllerFormTest : public DriveFormTest {
+class DriveControllerFormTest : public SetupFormFixture {
 protected:
-    Form* setupForm() override;
-    const QStringList& cascadeLists() const override;
+    DriveControllerFormTest();
+
     frmDriveController_Setup* dc();
+    // Picks one entry per list of kDriveControllerLists, in order from the technology.
+    void configure(const QStringList& entries) { SetupFormFixture::configure(kDriveControllerLists, entries); }
 
     // "Configure Drive/Controller", then the dialog's level lists.
     frmDriveControl* openOptions();
@@ -29,7 +34,4 @@ protected:
     void clickOptions(const char* button);
     // The levels as the user sees them: "text [entries]" or "-" for a hidden level.
     QStringList levels();
-
-    // The form the helpers drive; the drive form's name drives that one.
-    QString m_form = QStringLiteral("frmDriveController_Setup");
 };

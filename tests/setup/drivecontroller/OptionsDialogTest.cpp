@@ -208,7 +208,7 @@ TEST_F(OptionsDialogTest, TheIntegratedUnitTakesTheMotorPartNumber)
         EXPECT_EQ(levels(), (QStringList {"-", " [A = Analog Command|E = Ethernet]", "-", "-"}));
         chooseLevels({"", "E = Ethernet"});
         EXPECT_EQ(Drive_Controller_Option_Code, "N/A");
-        EXPECT_EQ(Drive_Controller_Part_Number, "IQO60");
+        EXPECT_EQ(Drive_Controller_Part_Number, "iQO601AA-SC0");
         clickOptions("cmdDone");
         EXPECT_EQ(Drive_Controller_Part_Number, "iQO601AA-SC0");
         EXPECT_EQ(box("txtDriveController")->text().section('\r', 0, 0), "Drive: iQO601AA-SC0");
@@ -221,7 +221,7 @@ TEST_F(OptionsDialogTest, TheIntegratedUnitTakesTheMotorPartNumber)
         // Level 2 chosen again drops what depends on it.
         chooseLevels({"", "E = Ethernet"});
         EXPECT_TRUE(Drive_Controller_Accessory_Entry[0].isEmpty());
-        EXPECT_EQ(Drive_Controller_Part_Number, "IQO60");
+        EXPECT_EQ(Drive_Controller_Part_Number, "iQO601AA-SC0");
         EXPECT_TRUE(msg->messages().isEmpty());
     }
 }

@@ -1,5 +1,8 @@
 #include "DriveControllerFormTest.h"
 
+#include "CascadeWalker.h"
+#include "CatalogueDatabases.h"
+
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
@@ -186,6 +189,50 @@ TEST_F(DriveControllerProjectTest, AFileWithoutTechnologyAndSeriesFindsItByTheDr
 
     // An unknown name ends the load: no flag, no file name, no options dialog.
     expectFailedLoad(withLine(lines(saved, 259), 13, "BSC-999"));
+}
+
+// One way through the form for every series of the catalogue (the walker of
+// the catalogue checks), with the first options of each level: the part
+// numbers come out as the catalogue builds them and the project reopens the same.
+TEST_F(DriveControllerProjectTest, EveryDriveControllerPathOfTheCatalogueReopens)
+{
+    const QMap<QString, CascadePath> paths = CascadeWalker(CatalogueDatabases::product()).driveControllerPaths();
+    ASSERT_EQ(paths.size(), 4);
+    for (const CascadePath& path : paths) {
+        SCOPED_TRACE(path.describe().toStdString());
+        Forms::unloadAll();
+        Reset_All_State();
+        configure({path.technology, path.drive, path.series, path.frame, path.stack, path.winding});
+        // A "QD_Servo" motor offers its mounting before its feedback.
+        const bool qd = record().Part_Number_Type == QLatin1String("QD_Servo");
+        configure({"", "", "", "", "", "", qd ? path.shaft : path.feedback, qd ? path.feedback : path.shaft,
+                   path.cableOption, path.motorOption, path.voltage, path.wiring, path.motorCableLengths.value(0),
+                   path.feedbackCableLengths.value(0)});
+        const AxisRecord& r = record();
+        EXPECT_EQ(r.Drive_Part_Number, path.drivePartNumber);
+        EXPECT_EQ(r.Curve_Motor_Part_Number, path.curveMotorKey);
+        EXPECT_EQ(r.Curve_Drive_Part_Number, path.curveDriveKey);
+        EXPECT_FALSE(r.Motor_Cable_Part_Number.isEmpty());
+        EXPECT_EQ(r.Feedback_Cable_Part_Number.isEmpty(), path.feedbackCableLengths.isEmpty());
+
+        openOptions();
+        for (int i = 1; i <= 4; ++i)
+            if (level(i)->listIndex() < 0)
+                level(i)->choose(0);
+        clickOptions("cmdDone");
+        EXPECT_FALSE(Drive_Controller_Part_Number.isEmpty());
+
+        const QString saved = setup()->Save_String();
+        const AxisRecord before = record();
+        const QStringList shown = screen();
+        const QStringList config = configuration();
+        openProject(saved);
+        EXPECT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('|').toStdString();
+        EXPECT_EQ(record(), before);
+        EXPECT_EQ(screen(), shown);
+        EXPECT_EQ(configuration(), config);
+        EXPECT_EQ(setup()->Save_String(), saved);
+    }
 }
 
 } // namespace
