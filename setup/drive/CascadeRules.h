@@ -8,8 +8,12 @@ struct CascadeRules {
     // The form's setup kind, which tells the gearhead dialog its caller.
     int systemType = 4;
 
-    // Technology list: the drives of a technology (column technologyDriveColumn)
+    // Technology list: one entry per row of technologiesSql (column
+    // technologiesColumn); the drives of a technology (column technologyDriveColumn)
     // and the motor series offered with them (rows whose includeColumn is true).
+    QString technologiesSql = QStringLiteral("SELECT DISTINCT [Drives].[Drive Type] FROM [Drives]"
+                                             "ORDER BY [Drives].[Drive Type];");
+    QString technologiesColumn = QStringLiteral("Drive Type");
     QString technologyDrivesSql;
     QString technologyDriveColumn;
     QString technologySeriesSql;

@@ -7,7 +7,7 @@
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
 #include "platform/Pictures.h"
-#include "setup/drive/AccessoryDisplay.h"
+#include "setup/drive/AccessoryList.h"
 #include "setup/drive/FormControls.h"
 #include "setup/drive/SelectionCascade.h"
 #include "setup/drive/TextBox.h"
@@ -369,23 +369,9 @@ void frmDriveControl::prepareAccessories(bool show)
         expansion->setText(QStringLiteral("DUW Expansion IO"));
 
     FlagGuard loading(Loading_Lists, true);
-    MultiList* list = dialog->lstAccessories();
-    list->clear();
-    Recordset& rs = Run_Query(kOfferedAccessories, {Drive_Controller_Name});
-    // The configuration keeps 21 offered accessories: the first 21 rows are offered.
-    const int limit = static_cast<int>(Drive_Controller_Accessory_List_Item.size());
-    for (int i = 0; !rs.eof() && i < limit; rs.moveNext(), ++i) {
-        const QString accessory = rs.text(QStringLiteral("DriveController Accessory"));
-        list->addItem(accessory);
-        Drive_Controller_Accessory_List_Index[i] = QString::number(i);
-        Drive_Controller_Accessory_List_Item[i] = accessory;
-    }
-    for (int p = 0; p < list->listCount(); ++p)
-        for (const QString& entry : Drive_Controller_Accessory_Entry)
-            if (entry == Drive_Controller_Accessory_List_Item[p]) {
-                list->setSelected(p, true);
-                break;
-            }
+    AccessoryList::offer(dialog->lstAccessories(), kOfferedAccessories, {Drive_Controller_Name},
+                         QStringLiteral("DriveController Accessory"), Drive_Controller_Accessory_List_Index,
+                         Drive_Controller_Accessory_List_Item, Drive_Controller_Accessory_Entry);
 
     // Expansion cards only where this configuration takes them; their
     // quantities come back on every card row.
@@ -406,7 +392,7 @@ void frmDriveControl::prepareAccessories(bool show)
 
 void frmDriveControl::Update_Accessories_Display()
 {
-    AccessoryDisplay::show(m_txtAccessories, m_lblAccessories, Drive_Controller_Accessory_Entry);
+    AccessoryList::show(m_txtAccessories, m_lblAccessories, Drive_Controller_Accessory_Entry);
 }
 
 void frmDriveControl::Form_Unload(bool&)

@@ -21,11 +21,19 @@ void AppFixture::SetUp()
 void AppFixture::TearDown()
 {
     Forms::unloadAll();
+    main.reset();
     processEvents();
     Globals::Reset_All_State();
     shell.reset();
     files.reset();
     msg.reset();
+}
+
+void AppFixture::showMainWindow()
+{
+    main = std::make_unique<mdiMain>();
+    main->show();
+    processEvents();
 }
 
 void AppFixture::processEvents()

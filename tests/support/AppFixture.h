@@ -3,6 +3,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MsgBox.h"
 #include "platform/ShellOpen.h"
+#include "shell/mdiMain.h"
 #include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,11 @@ protected:
 
     // Lets deleted forms go and queued events run.
     static void processEvents();
+    // Shows the program's main window in `main`; TearDown closes it after the forms.
+    void showMainWindow();
 
     std::unique_ptr<MsgBox::Seam> msg;
     std::unique_ptr<FileDialog::Seam> files;
     std::unique_ptr<ShellOpen::Seam> shell;
+    std::unique_ptr<mdiMain> main;
 };

@@ -15,17 +15,8 @@ protected:
     void SetUp() override
     {
         DriveFormTest::SetUp();
-        main = std::make_unique<mdiMain>();
-        main->show();
-        processEvents();
+        showMainWindow();
     }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        main.reset();
-        DriveFormTest::TearDown();
-    }
-    std::unique_ptr<mdiMain> main;
 };
 
 TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)

@@ -26,15 +26,7 @@ protected:
     void SetUp() override
     {
         DriveControllerFormTest::SetUp();
-        main = std::make_unique<mdiMain>();
-        main->show();
-        processEvents();
-    }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        main.reset();
-        DriveControllerFormTest::TearDown();
+        showMainWindow();
     }
     // The file's bytes, one character per byte.
     static QString bytes(const QString& path)
@@ -42,7 +34,6 @@ protected:
         QFile file(path);
         return QString::fromLatin1(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
-    std::unique_ptr<mdiMain> main;
     QTemporaryDir dir;
 };
 

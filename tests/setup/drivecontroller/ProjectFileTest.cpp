@@ -71,6 +71,26 @@ protected:
         return lines.join('\r');
     }
 
+    // Saves, opens the text again as the main window does and checks that the
+    // form, the axis and the drive/controller come back the same, ending in
+    // the options dialog.
+    void expectRoundTrip()
+    {
+        const QString saved = setup()->Save_String();
+        const AxisRecord before = record();
+        const QStringList shown = screen();
+        const QStringList config = configuration();
+        openProject(saved);
+        ASSERT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('|').toStdString();
+        EXPECT_FALSE(Loading_Project);
+        EXPECT_EQ(record(), before);
+        EXPECT_EQ(screen(), shown);
+        EXPECT_EQ(configuration(), config);
+        EXPECT_TRUE(Forms::isLoaded("frmDriveControl"));
+        EXPECT_EQ(Current_Form, "frmDriveControl");
+        EXPECT_EQ(setup()->Save_String(), saved);
+    }
+
     void expectFailedLoad(const QString& text)
     {
         msg->clear();
@@ -125,21 +145,8 @@ TEST_F(DriveControllerProjectTest, AReopenedProjectShowsTheSameSystemAndEndsInTh
         } else {
             configureSystem();
         }
-        const QString saved = setup()->Save_String();
-        const AxisRecord before = record();
-        const QStringList shown = screen();
-        const QStringList config = configuration();
-
-        openProject(saved);
-        ASSERT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('|').toStdString();
-        EXPECT_FALSE(Loading_Project);
-        EXPECT_EQ(record(), before);
-        EXPECT_EQ(screen(), shown);
-        EXPECT_EQ(configuration(), config);
-        EXPECT_TRUE(Forms::isLoaded("frmDriveControl"));
-        EXPECT_EQ(Current_Form, "frmDriveControl");
+        expectRoundTrip();
         EXPECT_TRUE(levels().at(0).startsWith(stepper ? "N = Network [" : "E = Ethernet [")) << levels().at(0).toStdString();
-        EXPECT_EQ(setup()->Save_String(), saved);
     }
 }
 
@@ -221,17 +228,7 @@ TEST_F(DriveControllerProjectTest, EveryDriveControllerPathOfTheCatalogueReopens
                 level(i)->choose(0);
         clickOptions("cmdDone");
         EXPECT_FALSE(Drive_Controller_Part_Number.isEmpty());
-
-        const QString saved = setup()->Save_String();
-        const AxisRecord before = record();
-        const QStringList shown = screen();
-        const QStringList config = configuration();
-        openProject(saved);
-        EXPECT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('|').toStdString();
-        EXPECT_EQ(record(), before);
-        EXPECT_EQ(screen(), shown);
-        EXPECT_EQ(configuration(), config);
-        EXPECT_EQ(setup()->Save_String(), saved);
+        expectRoundTrip();
     }
 }
 

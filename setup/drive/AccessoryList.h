@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QVariantList>
+
+#include <array>
+
+class MultiList;
+class QWidget;
+class TextBox;
+
+// The accessory lists of a drive or drive/controller as the setup forms and
+// options dialogs offer and show them.
+class AccessoryList {
+public:
+    using List21 = std::array<QString, 21>;
+
+    // Fills the accessory dialog's list with the column of the statement's rows
+    // (the first 21: the offered lists hold no more), records each offered
+    // text and its position, and selects again what `entries` holds.
+    static void offer(MultiList* list, const QString& sql, const QVariantList& params, const QString& column,
+                      List21& listIndex, List21& listItem, const List21& entries);
+
+    // One non-empty entry per line, each ended by CR LF, with box and label
+    // shown; an empty first entry means none (later entries are then not
+    // listed) and hides both.
+    static void show(TextBox* box, QWidget* label, const List21& entries);
+};
