@@ -10,7 +10,8 @@ struct CascadeRules {
 
     // Technology list: one entry per row of technologiesSql (column
     // technologiesColumn); the drives of a technology (column technologyDriveColumn)
-    // and the motor series offered with them (rows whose includeColumn is true).
+    // and the motor series offered with them and with a chosen drive (rows
+    // whose includeColumn is true).
     QString technologiesSql = QStringLiteral("SELECT DISTINCT [Drives].[Drive Type] FROM [Drives]"
                                              "ORDER BY [Drives].[Drive Type];");
     QString technologiesColumn = QStringLiteral("Drive Type");

@@ -13,9 +13,15 @@ const QString kQdServo = QStringLiteral("QD_Servo");
 const QString kKeyway = QStringLiteral("K = Keyway");
 } // namespace
 
-ProjectReplay::ProjectReplay(const CascadeControls& controls, const CascadeRules& rules)
-    : m_c(controls), m_driveTechnologySql(rules.driveTechnologySql), m_driveTechnologyColumn(rules.driveTechnologyColumn)
+ProjectReplay::ProjectReplay(const CascadeControls& controls)
+    : m_c(controls)
 {
+}
+
+ProjectReplay& ProjectReplay::withRules(const CascadeRules& rules)
+{
+    m_rules = rules;
+    return *this;
 }
 
 void ProjectReplay::select(ListControl* list, const QString& value)
@@ -43,8 +49,8 @@ QString ProjectReplay::lookUpTechnology(const AxisRecord& record) const
                                         {record.Motor_Series});
         return rs.text(QStringLiteral("Motor Type")); // throws when the series is unknown
     }
-    const Recordset& rs = Run_Query(m_driveTechnologySql, {record.Drive_Name});
-    return rs.text(m_driveTechnologyColumn);
+    const Recordset& rs = Run_Query(m_rules.driveTechnologySql, {record.Drive_Name});
+    return rs.text(m_rules.driveTechnologyColumn);
 }
 
 QString ProjectReplay::qdFrameSize(const QString& frameSize)

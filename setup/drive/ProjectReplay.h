@@ -14,8 +14,10 @@ class ListControl;
 // fill the next list and rebuild every derived value from the database.
 class ProjectReplay {
 public:
-    // The rules say where a file without technology finds it.
-    explicit ProjectReplay(const CascadeControls& controls, const CascadeRules& rules = CascadeRules());
+    explicit ProjectReplay(const CascadeControls& controls);
+    // Where a file without technology and series finds it by the drive's
+    // name: the form's drive table (the drive form's [Drives] until told).
+    ProjectReplay& withRules(const CascadeRules& rules);
 
     // Throws std::runtime_error (or DatabaseError) when a stored value is not
     // offered any more or the technology cannot be found; the lists keep what
@@ -32,6 +34,5 @@ private:
     static void selectOrClear(ListControl* list, const QString& value);
 
     const CascadeControls& m_c;
-    QString m_driveTechnologySql;
-    QString m_driveTechnologyColumn;
+    CascadeRules m_rules;
 };

@@ -34,6 +34,14 @@ const QString kDrivesOfSeries = QStringLiteral(
     "From [Drive to Motor] WHERE ((([Drive to Motor].[Motor Name])=?))"
     "ORDER BY [Drive to Motor].[Drive Name];");
 
+// The selected columns are the drive form's whatever the form filters by.
+const QString kSeriesOfDrive = QStringLiteral(
+    "SELECT DISTINCT [Drive to Motor].[Drive Name], "
+    "[Drive to Motor].[Motor Name], Motors.[Include with Drives] FROM Motors INNER JOIN "
+    "[Drive to Motor] ON Motors.[Motor Name] = [Drive to Motor].[Motor Name] "
+    "WHERE ((([Drive to Motor].[Drive Name])=?) AND "
+    "((Motors.[%1])=True));");
+
 const QString kPartNumberType = QStringLiteral(
     "SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] From [Motors] "
     "WHERE ((([Motors].[Motor Name])=?));");
@@ -194,6 +202,18 @@ void SelectionCascade::listFrameSizes() const
                  QStringLiteral("Frame_Size"));
     m_c.cmbFrame_size->setListIndex(-1);
     m_c.cmbFrame_size->setEnabled(true);
+}
+
+bool SelectionCascade::listAfterDrive(bool seriesChosen)
+{
+    if (seriesChosen) {
+        listFrameSizes();
+        return m_c.cmbFrame_size->listCount() > 0 || !askResetAxis();
+    }
+    fillDistinct(m_c.cmbMotor_Series, kSeriesOfDrive.arg(m_rules.includeColumn), {m_c.driveList->text()},
+                 QStringLiteral("Motor Name"));
+    m_c.cmbMotor_Series->setListIndex(-1);
+    return true;
 }
 
 bool SelectionCascade::askResetAxis()

@@ -47,6 +47,10 @@ public:
     void relabel(const QString& partNumberType) const;
     // The frame sizes of the chosen drive and series, nothing selected, enabled.
     void listFrameSizes() const;
+    // The list after a drive choice: the frame sizes of drive and series when
+    // a series is chosen (asking to reset when they have none), else the
+    // series offered with the drive. False when the answer reset the form.
+    bool listAfterDrive(bool seriesChosen);
 
     // Asks the "Drive" incompatibility question; true when the answer reset the form.
     static bool askResetAxis();

@@ -20,17 +20,6 @@
 
 using namespace Globals;
 
-namespace {
-
-const QString kSeriesOfDrive = QStringLiteral(
-    "SELECT DISTINCT [Drive to Motor].[Drive Name], "
-    "[Drive to Motor].[Motor Name], Motors.[Include with Drives] FROM Motors INNER JOIN "
-    "[Drive to Motor] ON Motors.[Motor Name] = [Drive to Motor].[Motor Name] "
-    "WHERE ((([Drive to Motor].[Drive Name])=?) AND "
-    "((Motors.[Include with Drives])=True));");
-
-} // namespace
-
 frmDrive_Setup::frmDrive_Setup()
     : SingleAxisSetupForm(SetupKinds::Drive, QStringLiteral("Drive and Motor Selection"), 13110, 9195)
 {
@@ -89,15 +78,9 @@ void frmDrive_Setup::cmbDrive_Click()
     if (!Loading_Project)
         SelectionCascade::clearChoicesFrom(record, SelectionCascade::FrameSize);
 
-    if (seriesChosen) {
-        m_cascade->listFrameSizes();
-        if (m_controls.cmbFrame_size->listCount() == 0 && m_cascade->askResetAxis())
-            return;
-        // On No the record takes the drive the list shows.
-    } else {
-        SelectionCascade::fillDistinct(m_controls.cmbMotor_Series, kSeriesOfDrive, {drive}, QStringLiteral("Motor Name"));
-        m_controls.cmbMotor_Series->setListIndex(-1);
-    }
+    // On No the record takes the drive the list shows.
+    if (!m_cascade->listAfterDrive(seriesChosen))
+        return;
 
     m_cascade->clearDerived(record);
     if (!Loading_Project) {
@@ -169,7 +152,7 @@ void frmDrive_Setup::replayProject()
                                  std::pair {130, &AxisRecord::Motor_Technology}})
         if (number <= Project_Lines.size())
             record.*field = Project_Lines.at(number - 1);
-    ProjectReplay(m_controls, m_rules).run(record);
+    ProjectReplay(m_controls).run(record);
     Update_Accessories_Display();
     Loading_Project = false;
 }

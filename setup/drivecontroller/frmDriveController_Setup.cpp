@@ -22,13 +22,6 @@ using namespace Globals;
 
 namespace {
 
-const QString kSeriesOfDriveController = QStringLiteral(
-    "SELECT DISTINCT [Drive to Motor].[Drive Name], "
-    "[Drive to Motor].[Motor Name], Motors.[Include with Drives] FROM Motors INNER JOIN "
-    "[Drive to Motor] ON Motors.[Motor Name] = [Drive to Motor].[Motor Name] "
-    "WHERE ((([Drive to Motor].[Drive Name])=?) AND "
-    "((Motors.[Include with DriveControllers])=True));");
-
 // Lines 260 to 266 may be missing in files of older versions.
 constexpr int kFirstTolerantLine = 260;
 
@@ -156,16 +149,9 @@ void frmDriveController_Setup::cmbDriveController_Click()
         }
         m_cascade->clearDerived(record);
 
-        if (seriesChosen) {
-            m_cascade->listFrameSizes();
-            // A reset form has no drive/controller to go on with.
-            if (c.cmbFrame_size->listCount() == 0 && m_cascade->askResetAxis())
-                return;
-        } else {
-            SelectionCascade::fillDistinct(c.cmbMotor_Series, kSeriesOfDriveController, {driveController},
-                                           QStringLiteral("Motor Name"));
-            c.cmbMotor_Series->setListIndex(-1);
-        }
+        // A reset form has no drive/controller to go on with.
+        if (!m_cascade->listAfterDrive(seriesChosen))
+            return;
     }
 
     Drive_Controller_Name = driveController;
@@ -261,7 +247,7 @@ void frmDriveController_Setup::replayProject()
         tolerant(kFirstTolerantLine + 1 + level, Drive_Controller_Options[level]);
     tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
 
-    ProjectReplay(m_controls, m_rules).run(record);
+    ProjectReplay(m_controls).withRules(m_rules).run(record);
     cmdDriveController_Click();
     Update_Accessories_Display();
     Loading_Project = false;
