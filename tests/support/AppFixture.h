@@ -3,28 +3,35 @@
 #include "platform/FileDialog.h"
 #include "platform/MsgBox.h"
 #include "platform/ShellOpen.h"
-#include "shell/mdiMain.h"
 #include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
+class mdiMain;
+
 // Base fixture of the program's GUI tests: every form registered, the global
 // state as at start-up, no form loaded, and the message box, file dialog and
 // shell seams installed so that nothing waits for a user.
 class AppFixture : public ::testing::Test {
 protected:
+    AppFixture();
+    ~AppFixture() override;
     void SetUp() override;
     void TearDown() override;
 
     // Lets deleted forms go and queued events run.
     static void processEvents();
-    // Shows the program's main window in `main`; TearDown closes it after the forms.
-    void showMainWindow();
+
+    // The main window, created and shown on first use; it and every form go
+    // before the test ends.
+    mdiMain& mainWindow();
 
     std::unique_ptr<MsgBox::Seam> msg;
     std::unique_ptr<FileDialog::Seam> files;
     std::unique_ptr<ShellOpen::Seam> shell;
-    std::unique_ptr<mdiMain> main;
+
+private:
+    std::unique_ptr<mdiMain> m_main;
 };

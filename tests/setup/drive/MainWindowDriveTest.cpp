@@ -15,8 +15,9 @@ protected:
     void SetUp() override
     {
         DriveFormTest::SetUp();
-        showMainWindow();
+        main = &mainWindow();
     }
+    mdiMain* main = nullptr;
 };
 
 TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)

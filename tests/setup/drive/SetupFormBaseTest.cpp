@@ -63,7 +63,7 @@ protected:
                             [] { return new FrameForm(SetupKinds::DriveController); });
         for (const char* dialog : {"frmGear", "frmDriveControl", "frmAccessories"})
             StandInForm::registerAs(QString::fromLatin1(dialog), 0);
-        showMainWindow();
+        main = &mainWindow();
     }
 
     FrameForm* form() { return Forms::get<FrameForm>(SetupKinds::formName(SetupKinds::DriveController)); }
@@ -78,6 +78,7 @@ protected:
         return names;
     }
 
+    mdiMain* main = nullptr;
 };
 
 } // namespace

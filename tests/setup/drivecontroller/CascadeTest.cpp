@@ -136,10 +136,11 @@ TEST_F(DriveControllerCascadeTest, KeywayOnSize16AndTheGearheadPath)
     EXPECT_EQ(text("cmbShaft_options"), "K = Keyway");
     EXPECT_EQ(box("txtMotor_Part")->text(), "Motor: KX161AE-KCGP16-010");
     EXPECT_EQ(Current_Form, "frmDriveController_Setup");
-    // With a gearhead chosen the placeholder builds like any option.
+    // The placeholder picked again drops that gearhead and asks for one, rather
+    // than building a part number with the placeholder in it.
     pick("cmbOptions", "GXX = Gearhead");
-    EXPECT_FALSE(Forms::isLoaded("frmGear"));
-    EXPECT_EQ(record().Motor_Part_Number, "KX161AE-KCGXX");
+    EXPECT_TRUE(Forms::isLoaded("frmGear"));
+    EXPECT_TRUE(record().Gearhead_Code.isEmpty());
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 

@@ -26,7 +26,7 @@ protected:
     void SetUp() override
     {
         DriveControllerFormTest::SetUp();
-        showMainWindow();
+        main = &mainWindow();
     }
     // The file's bytes, one character per byte.
     static QString bytes(const QString& path)
@@ -34,6 +34,7 @@ protected:
         QFile file(path);
         return QString::fromLatin1(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
+    mdiMain* main = nullptr;
     QTemporaryDir dir;
 };
 

@@ -12,6 +12,10 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/frmAccessories.h"
+#include "shell/mdiMain.h"
+#include "support/ProjectRoundTrip.h"
+
+#include <QAction>
 
 using namespace Globals;
 
@@ -71,17 +75,23 @@ protected:
         return lines.join('\r');
     }
 
-    // Saves, opens the text again as the main window does and checks that the
+    // Saves, opens the text again as the main window's Open does and checks that the
     // form, the axis and the drive/controller come back the same, ending in
     // the options dialog.
-    void expectRoundTrip()
+    // With a guard the project goes through the main window's Save As and
+    // Open, and its report must come out the same too.
+    void expectRoundTrip(ProjectRoundTrip* guard = nullptr)
     {
         const QString saved = setup()->Save_String();
         const AxisRecord before = record();
         const QStringList shown = screen();
         const QStringList config = configuration();
-        openProject(saved);
-        ASSERT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('|').toStdString();
+        if (guard) {
+            ASSERT_EQ(guard->differences(), QString());
+        } else {
+            openProject(saved);
+            ASSERT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('|').toStdString();
+        }
         EXPECT_FALSE(Loading_Project);
         EXPECT_EQ(record(), before);
         EXPECT_EQ(screen(), shown);
@@ -205,10 +215,12 @@ TEST_F(DriveControllerProjectTest, EveryDriveControllerPathOfTheCatalogueReopens
 {
     const QMap<QString, CascadePath> paths = CascadeWalker(CatalogueDatabases::product()).driveControllerPaths();
     ASSERT_EQ(paths.size(), 4);
+    mdiMain& main = mainWindow();
+    ProjectRoundTrip guard(main, *files, *msg);
     for (const CascadePath& path : paths) {
         SCOPED_TRACE(path.describe().toStdString());
-        Forms::unloadAll();
-        Reset_All_State();
+        main.mnuClose()->trigger();
+        main.mnuDrive_Controller()->trigger();
         configure({path.technology, path.drive, path.series, path.frame, path.stack, path.winding});
         // A "QD_Servo" motor offers its mounting before its feedback.
         const bool qd = record().Part_Number_Type == QLatin1String("QD_Servo");
@@ -228,8 +240,17 @@ TEST_F(DriveControllerProjectTest, EveryDriveControllerPathOfTheCatalogueReopens
                 level(i)->choose(0);
         clickOptions("cmdDone");
         EXPECT_FALSE(Drive_Controller_Part_Number.isEmpty());
-        expectRoundTrip();
+        expectRoundTrip(&guard);
     }
+
+    // And a gearhead, which the gearhead dialog hands back as the motor option.
+    main.mnuClose()->trigger();
+    main.mnuDrive_Controller()->trigger();
+    configure({"Servo", "BSC-230", "KX", "23", "1", "", "", "S = Smooth Shaft", "C = Connectors", "GXX = Gearhead"});
+    chooseGearhead("GR23-020");
+    ASSERT_EQ(record().Motor_Part_Number, "KX231AE-KCGR23-020");
+    expectRoundTrip(&guard);
+    EXPECT_EQ(record().Gearhead_Notes, "20:1 right-angle, 10 arc-min backlash, 25 N-m rated output");
 }
 
 } // namespace

@@ -21,6 +21,12 @@ void WindowsFixture::SetUp()
     main = std::make_unique<mdiMain>();
 }
 
+void WindowsFixture::TearDown()
+{
+    main.reset();
+    AppFixture::TearDown();
+}
+
 void WindowsFixture::showMain()
 {
     main->show();

@@ -9,12 +9,14 @@
 
 
 class Form;
+class mdiMain;
 
 // The main window over stand-in setup forms (kinds 1 and 4) and dialogs; the
 // drive/controller setup (kind 2) is the program's own.
 class WindowsFixture : public AppFixture {
 protected:
     void SetUp() override;
+    void TearDown() override;
 
     // Shows the main window and lets its first activation run.
     void showMain();
@@ -27,5 +29,6 @@ protected:
     // Chooses option Selection(index) of the start dialog and presses "Start".
     static void start(int index);
 
+    std::unique_ptr<mdiMain> main;
     QTemporaryDir tmp;
 };
