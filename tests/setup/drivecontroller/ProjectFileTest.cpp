@@ -141,25 +141,6 @@ TEST_F(DriveControllerProjectTest, SaveStringWritesTheTwoHundredAndSixtySixLines
     EXPECT_EQ(setup()->Save_String(), expected.join('\r') + '\r');
 }
 
-TEST_F(DriveControllerProjectTest, AReopenedProjectShowsTheSameSystemAndEndsInTheOptionsDialog)
-{
-    for (bool stepper : {false, true}) {
-        SCOPED_TRACE(stepper ? "stepper" : "servo");
-        Forms::unloadAll();
-        Reset_All_State();
-        if (stepper) {
-            configure(kSpcSx + QStringList {"48VDC", "PARALLEL", "5"});
-            openOptions();
-            chooseLevels({"N = Network", "", "16 = 16 I/O"});
-            clickOptions("cmdDone");
-        } else {
-            configureSystem();
-        }
-        expectRoundTrip();
-        EXPECT_TRUE(levels().at(0).startsWith(stepper ? "N = Network [" : "E = Ethernet [")) << levels().at(0).toStdString();
-    }
-}
-
 TEST_F(DriveControllerProjectTest, TheExpansionLineIsAWholeNumber)
 {
     configureSystem();
@@ -242,6 +223,16 @@ TEST_F(DriveControllerProjectTest, EveryDriveControllerPathOfTheCatalogueReopens
         EXPECT_FALSE(Drive_Controller_Part_Number.isEmpty());
         expectRoundTrip(&guard);
     }
+
+    // A stepper in parallel wiring with options of its own.
+    main.mnuClose()->trigger();
+    main.mnuDrive_Controller()->trigger();
+    configure(kSpcSx + QStringList {"48VDC", "PARALLEL", "5"});
+    openOptions();
+    chooseLevels({"N = Network", "", "16 = 16 I/O"});
+    clickOptions("cmdDone");
+    ASSERT_EQ(Drive_Controller_Part_Number, "SPC48-N16-6");
+    expectRoundTrip(&guard);
 
     // And a gearhead, which the gearhead dialog hands back as the motor option.
     main.mnuClose()->trigger();
