@@ -119,7 +119,11 @@ TEST_F(DriveControllerMainWindowTest, NewConfigureExportSaveCloseAndOpen)
     EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-C2S");
     EXPECT_EQ(box("txtAccessories")->text(), "HMI-4 = 4 in Operator Panel\r\nDUW-16DI\r\n");
 
-    // Save reaches the form although the options dialog opened last.
+    // Save reaches the form whichever window opened last: the options dialog, the curve window.
+    click("cmdCurve");
+    processEvents();
+    ASSERT_TRUE(Forms::isLoaded("frmCurve"));
+    QFile::remove(project);
     main->mnuSave()->trigger();
     processEvents();
     EXPECT_EQ(bytes(project), saved);
