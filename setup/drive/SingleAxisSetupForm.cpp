@@ -67,10 +67,13 @@ void SingleAxisSetupForm::createControls(const Layout& layout)
     c.cmbMotor_Tech = F::make<ListControl>(this, "cmbMotor_Tech", 240, 360, 3000, 315);
     F::label(this, "lblDrive_Select", layout.driveCaption, 240, 840, 3000);
     c.driveList = F::make<ListControl>(this, layout.driveList, 240, 1080, 3000, 315);
-    m_picDrive = F::make<QLabel>(this, layout.drivePicture, 240, 1500, 2400, 1500);
+    // What the cascade reveals lives in the result area.
+    QWidget* results = resultArea();
+    c.resultArea = resultArea();
+    m_picDrive = F::make<QLabel>(results, layout.drivePicture, 240, 1500, 2400, 1500);
     F::label(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 3120, 3000);
     c.cmbMotor_Series = F::make<ListControl>(this, "cmbMotor_Series", 240, 3360, 3000, 315);
-    c.picMotor_Series = F::make<QLabel>(this, "picMotor_Series", 240, 3780, 2400, layout.resultsTop - 3780);
+    c.picMotor_Series = F::make<QLabel>(results, "picMotor_Series", 240, 3780, 2400, layout.resultsTop - 3780);
     for (QLabel* picture : {m_picDrive, c.picMotor_Series}) {
         picture->setScaledContents(true);
         picture->setFrameShape(QFrame::Box);
@@ -110,39 +113,40 @@ void SingleAxisSetupForm::createControls(const Layout& layout)
     // Right: voltage, wiring, cable lengths and the two buttons.
     const int right = 8280;
     const int rw = 4440;
-    c.lblDriveVoltage = F::label(this, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), right, 120, rw);
-    c.cmbDriveVoltage = F::make<ListControl>(this, "cmbDriveVoltage", right, 360, 2400, 315);
-    c.lblwiring = F::label(this, "lblwiring", QStringLiteral("Motor Wiring"), right, 840, rw);
-    c.cmbWiring = F::make<ListControl>(this, "cmbWiring", right, 1080, 2400, 315);
+    c.lblDriveVoltage = F::label(results, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), right, 120, rw);
+    c.cmbDriveVoltage = F::make<ListControl>(results, "cmbDriveVoltage", right, 360, 2400, 315);
+    c.lblwiring = F::label(results, "lblwiring", QStringLiteral("Motor Wiring"), right, 840, rw);
+    c.cmbWiring = F::make<ListControl>(results, "cmbWiring", right, 1080, 2400, 315);
     c.lblMotor_Cable_Length =
-        F::label(this, "lblMotor_Cable_Length", QStringLiteral("Motor to Drive Power Cable Length"), right, 1560, rw);
-    c.cmbMotor_Cable_Length = F::make<ListControl>(this, "cmbMotor_Cable_Length", right, 1800, 2400, 315);
-    c.lblFeedback_Cable_Length = F::label(this, "lblFeedback_Cable_Length",
+        F::label(results, "lblMotor_Cable_Length", QStringLiteral("Motor to Drive Power Cable Length"), right, 1560, rw);
+    c.cmbMotor_Cable_Length = F::make<ListControl>(results, "cmbMotor_Cable_Length", right, 1800, 2400, 315);
+    c.lblFeedback_Cable_Length = F::label(results, "lblFeedback_Cable_Length",
                                           QStringLiteral("Motor to Drive Feedback Cable Length"), right, 2280, rw);
-    c.cmbFeedback_Cable_Length = F::make<ListControl>(this, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
-    m_button = F::make<QPushButton>(this, layout.button, right, 3720, 3360, 420);
+    c.cmbFeedback_Cable_Length = F::make<ListControl>(results, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
+    m_button = F::make<QPushButton>(results, layout.button, right, 3720, 3360, 420);
     m_button->setText(layout.buttonCaption);
-    auto* cmdCurve = F::make<QPushButton>(this, "cmdCurve", right, 4320, 3360, 420);
+    auto* cmdCurve = F::make<QPushButton>(results, "cmdCurve", right, 4320, 3360, 420);
     cmdCurve->setText(QStringLiteral("Show Speed/Torque Curve"));
     c.cmdCurve = cmdCurve;
 
     // Bottom: the results between the separator lines.
     const int boxes = layout.resultsTop + 360;
     const int height = layout.resultsHeight;
-    c.lines = {F::line(this, "Line5", 120, layout.resultsTop, 12720, 30),
-               F::line(this, "Line6", 120, boxes + height + 180, 12720, 30),
-               F::line(this, "Line7", 4440, layout.resultsTop + 120, 30, height + 300),
-               F::line(this, "Line8", 8760, layout.resultsTop + 120, 30, height + 300)};
-    c.lblDrive = F::label(this, layout.driveBoxLabel, layout.driveBoxCaption, 240, boxes - 240, 4080);
-    c.txtDrive = F::make<TextBox>(this, layout.driveBox, 240, boxes, 4080, height - 1260);
+    c.lines = {F::line(results, "Line5", 120, layout.resultsTop, 12720, 30),
+               F::line(results, "Line6", 120, boxes + height + 180, 12720, 30),
+               F::line(results, "Line7", 4440, layout.resultsTop + 120, 30, height + 300),
+               F::line(results, "Line8", 8760, layout.resultsTop + 120, 30, height + 300)};
+    c.lblDrive = F::label(results, layout.driveBoxLabel, layout.driveBoxCaption, 240, boxes - 240, 4080);
+    c.txtDrive = F::make<TextBox>(results, layout.driveBox, 240, boxes, 4080, height - 1260);
     c.lblMotor_Part =
-        F::label(this, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, boxes + height - 1140, 4080);
-    c.txtMotor_Part = F::make<TextBox>(this, "txtMotor_Part", 240, boxes + height - 900, 4080, 900);
-    c.lblMotor = F::label(this, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560,
+        F::label(results, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, boxes + height - 1140, 4080);
+    c.txtMotor_Part = F::make<TextBox>(results, "txtMotor_Part", 240, boxes + height - 900, 4080, 900);
+    c.txtMotor_Part->makeOneLine();
+    c.lblMotor = F::label(results, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560,
                           boxes - 240, 4080);
-    c.txtMotor = F::make<TextBox>(this, "txtMotor", 4560, boxes, 4080, height);
-    m_lblAccessories = F::label(this, "lblAccessories", layout.accessoriesCaption, 8880, boxes - 240, 3960);
-    m_txtAccessories = F::make<TextBox>(this, "txtAccessories", 8880, boxes, 3960, height);
+    c.txtMotor = F::make<TextBox>(results, "txtMotor", 4560, boxes, 4080, height);
+    m_lblAccessories = F::label(results, "lblAccessories", layout.accessoriesCaption, 8880, boxes - 240, 3960);
+    m_txtAccessories = F::make<TextBox>(results, "txtAccessories", 8880, boxes, 3960, height);
 
     c.resultDisplay = {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length, c.cmbFeedback_Cable_Length,
                        c.lblFeedback_Cable_Length, c.txtDrive, c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage,

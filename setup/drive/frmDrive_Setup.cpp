@@ -23,14 +23,14 @@ using namespace Globals;
 frmDrive_Setup::frmDrive_Setup()
     : SingleAxisSetupForm(SetupKinds::Drive, QStringLiteral("Drive and Motor Selection"), 13110, 9195)
 {
+    // These lists grow with the catalogue: each query reads only what its list needs.
     m_rules.technologyDrivesSql = QStringLiteral(
-        "SELECT [Drives].[Drive Name], [Drives].[Drive Type] FROM [Drives] "
+        "SELECT [Drives].[Drive Name] FROM [Drives] "
         "WHERE (([Drives].[Drive Type])=?)"
         "ORDER BY [Drives].[Drive Name];");
     m_rules.technologyDriveColumn = QStringLiteral("Drive Name");
     m_rules.technologySeriesSql = QStringLiteral(
-        "SELECT [Motors].[Motor Name], [Motors].[Motor Type], "
-        "[Motors].[Include with Drives] FROM [Motors] "
+        "SELECT [Motors].[Motor Name], [Motors].[Include with Drives] FROM [Motors] "
         "WHERE (([Motors].[Motor Type])=?)"
         "ORDER BY [Motors].[Motor Name];");
     m_rules.includeColumn = QStringLiteral("Include with Drives");
@@ -91,7 +91,7 @@ void frmDrive_Setup::cmbDrive_Click()
             list->fill(QString());
         Update_Accessories_Display();
     }
-    m_button->show();
+    m_controls.show(m_button);
     record.Drive_Name = drive;
 
     Loading_Lists = false;
@@ -102,7 +102,8 @@ void frmDrive_Setup::cmbDrive_Click()
 
 void frmDrive_Setup::Update_Accessories_Display()
 {
-    AccessoryList::show(m_txtAccessories, m_lblAccessories, Current_Record().Drive_Accessory_Entry);
+    AccessoryList::show(m_txtAccessories, m_lblAccessories, Current_Record().Drive_Accessory_Entry,
+                        resultArea());
 }
 
 void frmDrive_Setup::cmdDriveAccessories_Click()

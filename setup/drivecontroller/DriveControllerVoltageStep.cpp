@@ -20,5 +20,5 @@ void DriveControllerVoltageStep::showDriveResult(AxisRecord& record, bool)
 void DriveControllerVoltageStep::showCurveButton(const AxisRecord& record, bool voltageStep)
 {
     if (!voltageStep || record.Motor_Series != QLatin1String("iQO"))
-        m_c.cmdCurve->show();
+        m_c.show(m_c.cmdCurve);
 }

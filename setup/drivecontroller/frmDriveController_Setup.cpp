@@ -51,14 +51,13 @@ frmDriveController_Setup::frmDriveController_Setup()
                                              "FROM [DriveControllers]"
                                              "ORDER BY [DriveControllers].[DriveController Type];");
     m_rules.technologiesColumn = QStringLiteral("DriveController Type");
+    // As on the drive form, each query reads only what its list needs.
     m_rules.technologyDrivesSql = QStringLiteral(
-        "SELECT [DriveControllers].[DriveController Name], [DriveControllers].[DriveController Type] "
-        "FROM [DriveControllers] "
+        "SELECT [DriveControllers].[DriveController Name] FROM [DriveControllers] "
         "WHERE (([DriveControllers].[DriveController Type])=?) ORDER BY [DriveControllers].[DriveController Name];");
     m_rules.technologyDriveColumn = QStringLiteral("DriveController Name");
     m_rules.technologySeriesSql = QStringLiteral(
-        "SELECT [Motors].[Motor Name], [Motors].[Motor Type], "
-        "[Motors].[Include with DriveControllers] FROM [Motors] "
+        "SELECT [Motors].[Motor Name], [Motors].[Include with DriveControllers] FROM [Motors] "
         "WHERE (([Motors].[Motor Type])=?) ORDER BY [Motors].[Motor Name];");
     m_rules.includeColumn = QStringLiteral("Include with DriveControllers");
     m_rules.frameSizeNeedsPartNumberType = false;
@@ -157,7 +156,7 @@ void frmDriveController_Setup::cmbDriveController_Click()
     Drive_Controller_Name = driveController;
     record.Drive_Name = driveController;
     c.cmbMotor_Series->setEnabled(true);
-    m_button->show();
+    m_controls.show(m_button);
     if (!Loading_Project) {
         // A new drive/controller has to be configured again.
         Drive_Controller_Notes.clear();
@@ -193,7 +192,7 @@ void frmDriveController_Setup::hideAccessories()
 
 void frmDriveController_Setup::Update_Accessories_Display()
 {
-    AccessoryList::show(m_txtAccessories, m_lblAccessories, Drive_Controller_Accessory_Entry);
+    AccessoryList::show(m_txtAccessories, m_lblAccessories, Drive_Controller_Accessory_Entry, resultArea());
 }
 
 QString frmDriveController_Setup::Save_String()
