@@ -39,6 +39,11 @@ int Get_DD_Drive_ID(int MotorID, const QString& DriveName)
 
 } // namespace
 
+void Reset_State()
+{
+    DD_Curve_Database = Database();
+}
+
 void Show_DD_Curve(const QString& MotorKey, const QString& DriveName)
 {
     CurveDatabase::Show_Stored_Curve(

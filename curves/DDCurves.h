@@ -13,4 +13,7 @@ void Show_DD_Curve(const QString& MotorKey, const QString& DriveName);
 // Empty unit texts become "rpm" / "oz-in" (in the caller's variables too).
 void Draw_DD_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, int DriveID);
 
+// Back to the start-up state: the database closed.
+void Reset_State();
+
 } // namespace DDCurves

@@ -197,10 +197,12 @@ void Draw_Servo_Curve(QString& SpeedUnits, QString& TorqueUnits, double Voltage)
         return;
     }
 
+    // Each torque is asked once: row 0 is the standstill just tested, and a row's continuous
+    // torque is both its test and its value.
     const CChangeUnits& units = Unit_Converter();
     for (int i = 0; i <= 100; ++i) {
         const double w = i * step;
-        const double c = SOCX().DLLMotor().GetContTorque(w, 0);
+        const double c = i == 0 ? c0 : SOCX().DLLMotor().GetContTorque(w, 0);
         if (!(c > 0)) {
             // Closing point: both curves end at this speed with torque 0.
             const double speed =
@@ -214,9 +216,9 @@ void Draw_Servo_Curve(QString& SpeedUnits, QString& TorqueUnits, double Voltage)
         const double speed =
             units.ChangeUnits(Whole_Rpm(w, true), QStringLiteral("Speed"), SpeedUnits, QStringLiteral("rpm"));
         table.set(i, 1, speed);
-        table.set(i, 2, Shown_Torque(SOCX().DLLMotor().GetContTorque(w, 0), TorqueUnits));
+        table.set(i, 2, Shown_Torque(c, TorqueUnits));
         table.set(i, 3, speed);
-        table.set(i, 4, Shown_Torque(SOCX().DLLMotor().GetPeakTorque(w, 0), TorqueUnits));
+        table.set(i, 4, Shown_Torque(i == 0 ? p0 : SOCX().DLLMotor().GetPeakTorque(w, 0), TorqueUnits));
     }
 
     form->Set_Chart(table, SpeedUnits, TorqueUnits);

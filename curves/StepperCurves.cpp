@@ -41,6 +41,11 @@ int Get_Stepper_Drive_ID(int MotorID, const QString& DriveName)
 
 } // namespace
 
+void Reset_State()
+{
+    Stepper_Curve_Database = Database();
+}
+
 void Show_Stepper_Curve(const QString& MotorKey, const QString& DriveName)
 {
     CurveDatabase::Show_Stored_Curve(

@@ -14,4 +14,7 @@ void Show_Stepper_Curve(const QString& MotorKey, const QString& DriveName);
 // Empty unit texts become "rpm" / "oz-in" (in the caller's variables too).
 void Draw_Stepper_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, int DriveID);
 
+// Back to the start-up state: the database closed.
+void Reset_State();
+
 } // namespace StepperCurves

@@ -3,6 +3,7 @@
 #include "curves/CurveDatabase.h"
 #include "curves/CurveNumbers.h"
 #include "curves/DDCurves.h"
+#include "curves/ServoCurveData.h"
 #include "curves/ServoCurves.h"
 #include "curves/StepperCurves.h"
 #include "platform/FileDialog.h"
@@ -14,6 +15,7 @@
 #include "platform/Twips.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <QChart>
 #include <QChartView>
@@ -156,6 +158,16 @@ void frmCurve::Show_Axis_Curve(const AxisRecord& R)
         shown->setCaption(caption);
 }
 
+void frmCurve::Reset_Module_State()
+{
+    ServoCurveData::Servo_Curve_Database = Database();
+    ServoCurveData::Line_Voltage_Class = 0;
+    ServoCurveData::Servo_Motor = ServoMotorRecord();
+    ServoCurveData::Servo_Drive = ServoDriveRecord();
+    DDCurves::Reset_State();
+    StepperCurves::Reset_State();
+}
+
 void frmCurve::Form_Load()
 {
     setSizeTwips(8460, 8940);
@@ -170,19 +182,9 @@ void frmCurve::Form_Load()
 void frmCurve::Form_Unload(bool& cancel)
 {
     (void)cancel;
-    switch (Globals::System_Type) {
-    case 1:
-        Globals::Current_Form = QStringLiteral("frmController_Setup");
-        break;
-    case 2:
-        Globals::Current_Form = QStringLiteral("frmDriveController_Setup");
-        break;
-    case 4:
-        Globals::Current_Form = QStringLiteral("frmDrive_Setup");
-        break;
-    default:
-        break;
-    }
+    const QString setupForm = SetupKinds::formName(Globals::System_Type);
+    if (!setupForm.isEmpty())
+        Globals::Current_Form = setupForm;
 }
 
 void frmCurve::cmbSpeed_units_Click()

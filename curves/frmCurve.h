@@ -47,6 +47,10 @@ public:
     // is still loaded, sets its caption.
     static void Show_Axis_Curve(const AxisRecord& R);
 
+    // The curve module as at start-up: no curve database open, no motor or
+    // amplifier read (added to Globals::Reset_All_State).
+    static void Reset_Module_State();
+
     // The shown curve as CSV text (Windows-1252 characters, CR LF lines).
     QString Export_Curve() const;
 

@@ -33,6 +33,7 @@ INSERT INTO "Controllers" ("Controller Name") VALUES ('KEX200');
 INSERT INTO "Controllers" ("Controller Name") VALUES ('9Q10');
 INSERT INTO "Controllers" ("Controller Name") VALUES ('BMC300');
 INSERT INTO "Controllers" ("Controller Name") VALUES ('BMC100');
+INSERT INTO "Controllers" ("Controller Name") VALUES ('BMC1600');
 
 CREATE TABLE "Motors" (
     "Motor Name" TEXT COLLATE NOCASE,
@@ -582,6 +583,12 @@ INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('
 INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK8-XX', '1', 'TNL-BK8-01', 'Breakout cable, controller to TNL terminal board');
 INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK8-XX', '2', 'TNL-BK8-02', 'Breakout cable, controller to TNL terminal board');
 INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK8-XX', '3', 'TNL-BK8-03', 'Breakout cable, controller to TNL terminal board');
+INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK12-XX', '1', 'TNL-BK12-01', 'Breakout cable, controller to TNL terminal board');
+INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK12-XX', '2', 'TNL-BK12-02', 'Breakout cable, controller to TNL terminal board');
+INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK12-XX', '3', 'TNL-BK12-03', 'Breakout cable, controller to TNL terminal board');
+INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK16-XX', '1', 'TNL-BK16-01', 'Breakout cable, controller to TNL terminal board');
+INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK16-XX', '2', 'TNL-BK16-02', 'Breakout cable, controller to TNL terminal board');
+INSERT INTO "Cables" ("Cable", "Length", "Cable Part Number", "Notes") VALUES ('TNL-BK16-XX', '3', 'TNL-BK16-03', 'Breakout cable, controller to TNL terminal board');
 
 CREATE TABLE "Drive Cross Ref" (
     "Drive Part Number" TEXT COLLATE NOCASE,
@@ -821,6 +828,14 @@ INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3
 INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC300', '3 = 3 Axes', 'R = Resolver', '1 = 16 I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC3-R1E', 3, 3, 0, 1, 0, 0, '4 TUQ Cards per JTR32 port; 2 ports on this model', 'BRK-300', 0);
 INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC300', '3 = 3 Axes', 'R = Resolver', '1 = 16 I/O', 'S = Serial RS-485', 'N/A', 'N/A', 'BMC3-R1S', 3, 3, 0, 1, 0, 0, '4 TUQ Cards per JTR32 port; 2 ports on this model', 'BRK-300', 0);
 INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC100', '1 = 1 Axis', 'N/A', 'N/A', 'S = Serial RS-485', 'N/A', 'N/A', 'BMC1-S', 1, 0, 1, 0, 0, 0, 'No expansion I/O on this model', 'None', 0);
+INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC1600', '12 = 12 Axes', 'E = Encoder', '0 = No I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC16-12E0-E', 12, 12, 6, 0, 0, 0, 'No expansion I/O on this model', 'TNL-BKn', 12);
+INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC1600', '12 = 12 Axes', 'E = Encoder', '1 = 32 I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC16-12E1-E', 12, 12, 6, 1, 0, 0, '4 TUQ Cards per JTR32 port; 2 ports on this model', 'TNL-BKn', 12);
+INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC1600', '12 = 12 Axes', 'R = Resolver', '0 = No I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC16-12R0-E', 12, 12, 6, 0, 0, 0, 'No expansion I/O on this model', 'TNL-BKn', 12);
+INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC1600', '12 = 12 Axes', 'R = Resolver', '1 = 32 I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC16-12R1-E', 12, 12, 6, 1, 0, 0, '4 TUQ Cards per JTR32 port; 2 ports on this model', 'TNL-BKn', 12);
+INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC1600', '16 = 16 Axes', 'E = Encoder', '0 = No I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC16-16E0-E', 16, 16, 8, 0, 0, 0, 'No expansion I/O on this model', 'TNL-BKn', 16);
+INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC1600', '16 = 16 Axes', 'E = Encoder', '1 = 32 I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC16-16E1-E', 16, 16, 8, 1, 0, 0, '4 TUQ Cards per JTR32 port; 2 ports on this model', 'TNL-BKn', 16);
+INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC1600', '16 = 16 Axes', 'R = Resolver', '0 = No I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC16-16R0-E', 16, 16, 8, 0, 0, 0, 'No expansion I/O on this model', 'TNL-BKn', 16);
+INSERT INTO "All Controllers" ("Controller Name", "Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Part Number", "TotalAxes", "TotalServos", "TotalSteppers", "JTR Ready", "DUW Ready", "LUMIO Ready", "Expansion IO Notes", "Required Accessory", "TNL Axes") VALUES ('BMC1600', '16 = 16 Axes', 'R = Resolver', '1 = 32 I/O', 'E = Ethernet', 'N/A', 'N/A', 'BMC16-16R1-E', 16, 16, 8, 1, 0, 0, '4 TUQ Cards per JTR32 port; 2 ports on this model', 'TNL-BKn', 16);
 
 CREATE TABLE "Controller Option Names" (
     "Controller Name" TEXT COLLATE NOCASE,
@@ -836,6 +851,7 @@ INSERT INTO "Controller Option Names" ("Controller Name", "Option1 Name", "Optio
 INSERT INTO "Controller Option Names" ("Controller Name", "Option1 Name", "Option2 Name", "Option3 Name", "Option4 Name", "Option5 Name", "Option6 Name") VALUES ('9Q10', 'Housing', 'Axes', 'I/O', 'Memory', 'Network', 'Display');
 INSERT INTO "Controller Option Names" ("Controller Name", "Option1 Name", "Option2 Name", "Option3 Name", "Option4 Name", "Option5 Name", "Option6 Name") VALUES ('BMC300', 'Axes', 'Feedback', 'I/O', 'Network', 'Memory', 'Display');
 INSERT INTO "Controller Option Names" ("Controller Name", "Option1 Name", "Option2 Name", "Option3 Name", "Option4 Name", "Option5 Name", "Option6 Name") VALUES ('BMC100', 'Axes', 'Feedback', 'I/O', 'Network', 'Memory', 'Display');
+INSERT INTO "Controller Option Names" ("Controller Name", "Option1 Name", "Option2 Name", "Option3 Name", "Option4 Name", "Option5 Name", "Option6 Name") VALUES ('BMC1600', 'Axes', 'Feedback', 'I/O', 'Network', 'Memory', 'Display');
 
 CREATE TABLE "Controller Accessories" (
     "Controller Name" TEXT COLLATE NOCASE,
@@ -850,6 +866,9 @@ INSERT INTO "Controller Accessories" ("Controller Name", "Controller Accessory")
 INSERT INTO "Controller Accessories" ("Controller Name", "Controller Accessory") VALUES ('BMC300', 'PS-24-05 = 24 VDC 5 A Power Supply');
 INSERT INTO "Controller Accessories" ("Controller Name", "Controller Accessory") VALUES ('BMC300', 'HMI-7 = 7 in Touch Panel');
 INSERT INTO "Controller Accessories" ("Controller Name", "Controller Accessory") VALUES ('BMC100', 'PS-24-05 = 24 VDC 5 A Power Supply');
+INSERT INTO "Controller Accessories" ("Controller Name", "Controller Accessory") VALUES ('BMC1600', 'PS-24-10 = 24 VDC 10 A Power Supply');
+INSERT INTO "Controller Accessories" ("Controller Name", "Controller Accessory") VALUES ('BMC1600', 'ETH-SW5 = 5-Port Ethernet Switch');
+INSERT INTO "Controller Accessories" ("Controller Name", "Controller Accessory") VALUES ('BMC1600', 'HMI-7 = 7 in Touch Panel');
 
 CREATE TABLE "Controller to Drive" (
     "Controller Name" TEXT COLLATE NOCASE,
@@ -876,6 +895,12 @@ INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cab
 INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC300', 'BSD-48', 'Servo', 'CDC-SV', 'N/A');
 INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC300', 'BDD-230', 'Direct Drive', 'CDC-DD', 'N/A');
 INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC100', 'SMD-48', 'Stepper', 'CDC-ST', 'N/A');
+INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC1600', 'BSD-230', 'Servo', 'CDC-SV', 'N/A');
+INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC1600', 'BSD-460', 'Servo', 'CDC-SV', 'N/A');
+INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC1600', 'SMD-48', 'Stepper', 'CDC-ST', 'IFX-STP');
+INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC1600', 'SMD-230', 'Stepper', 'CDC-ST', 'IFX-STP');
+INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC1600', 'BDD-230', 'Direct Drive', 'CDC-DD', 'N/A');
+INSERT INTO "Controller to Drive" ("Controller Name", "Drive Name", "Tech", "Cable", "ControllerDriveRequired_Accessory") VALUES ('BMC1600', 'BDD-460', 'Direct Drive', 'CDC-DD', 'N/A');
 
 CREATE TABLE "ExpIO" (
     "Expansion IO Type" TEXT COLLATE NOCASE,

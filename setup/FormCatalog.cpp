@@ -3,6 +3,8 @@
 #include "curves/frmCurve.h"
 #include "setup/drive/frmDrive_Setup.h"
 #include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 #include "shell/frmAccessories.h"
 #include "shell/frmGear.h"
 #include "shell/frmAbout.h"
@@ -13,7 +15,7 @@
 
 void FormCatalog::registerAll()
 {
-    Forms::registerForm("frmDrive_Setup", [] { return new frmDrive_Setup; });
+    Forms::registerForm(SetupKinds::formName(SetupKinds::Drive), [] { return new frmDrive_Setup; });
     Forms::registerForm("frmGear", [] { return new frmGear; });
     Forms::registerForm("frmAccessories", [] { return new frmAccessories; });
     Forms::registerForm("frmCurve", [] { return new frmCurve; });
@@ -22,4 +24,5 @@ void FormCatalog::registerAll()
     Forms::registerForm("frmCurveInfo", [] { return new frmCurveInfo; });
     Forms::registerForm("frmLogin", [] { return new frmLogin; });
     Forms::registerForm("frmXMLwaitdialog", [] { return new frmXMLwaitdialog; });
+    Globals::Add_State_Reset(&frmCurve::Reset_Module_State);
 }

@@ -14,6 +14,8 @@ Form::Form(const QString& name, Kind kind)
     setObjectName(name);
     if (kind == TopLevel)
         setWindowFlag(Qt::Window, true);
+    else if (kind == OwnedDialog)
+        setWindowFlags(Qt::Dialog);
 }
 
 Form::~Form()
@@ -25,8 +27,25 @@ Form::~Form()
     }
 }
 
+void Form::ensureOwner()
+{
+    QMdiArea* area = Forms::mdiArea();
+    QWidget* owner = area ? area->window() : nullptr;
+    if (!owner || parentWidget() == owner)
+        return;
+    // Reparenting hides a window and may move it: it keeps both.
+    const QRect geometry = this->geometry();
+    const bool wasShown = isVisible();
+    setParent(owner, windowFlags());
+    setGeometry(geometry);
+    if (wasShown)
+        QWidget::show();
+}
+
 void Form::ensureFrame()
 {
+    if (m_kind == OwnedDialog)
+        ensureOwner();
     if (m_kind != MdiChild || m_sub)
         return;
     QMdiArea* area = Forms::mdiArea();

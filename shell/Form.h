@@ -11,7 +11,10 @@
 class Form : public QWidget {
     Q_OBJECT
 public:
-    enum Kind { MdiChild, TopLevel };
+    // OwnedDialog: a modeless window owned by the main window, so that it stays
+    // above it when the user works in the form behind it; without a main
+    // window (a dialog tested on its own) it is a top-level window.
+    enum Kind { MdiChild, TopLevel, OwnedDialog };
 
     explicit Form(const QString& name, Kind kind = MdiChild);
     ~Form() override;
@@ -52,6 +55,7 @@ protected:
 
 private:
     void ensureFrame();
+    void ensureOwner();
 
     QString m_name;
     Kind m_kind;

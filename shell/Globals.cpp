@@ -6,6 +6,8 @@
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/SetupForm.h"
+#include "shell/SetupKinds.h"
+#include "shell/frmAccessories.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -91,6 +93,8 @@ List21 Drive_Controller_Accessory_List_Item;
 namespace {
 Pulvane_V4::MotorModelACX* s_socx = nullptr;
 QString s_testAppFolder;
+// The start-up resets of the modules above the shell (the curve module).
+QList<State_Reset> s_moduleResets;
 }
 
 AxisRecord& Current_Record()
@@ -167,7 +171,17 @@ void Reset_All_State()
     Drive_Controller_Option_Code.clear();
     Drive_Controller_JTR_Ready = Drive_Controller_DUW_Ready = Drive_Controller_Expansion_IO = false;
     Drive_Controller_Extra_2.clear();
+    frmAccessories::strExpIO.clear();
+    frmAccessories::strExpIO_Note.clear();
     s_testAppFolder.clear();
+    for (State_Reset reset : s_moduleResets)
+        reset();
+}
+
+void Add_State_Reset(State_Reset reset)
+{
+    if (reset && !s_moduleResets.contains(reset))
+        s_moduleResets.append(reset);
 }
 
 void Set_App_Folder_For_Tests(const QString& folder)
@@ -262,29 +276,23 @@ QString Get_Description(const QString& item)
     return item.mid(equals + 2);
 }
 
-void Ask_Reset_Axis(const QString& kind)
+bool Ask_Reset_Axis(const QString& kind)
 {
     const QString question = kind == QLatin1String("Controller")
         ? QStringLiteral("Controller and Drive Incompatibility.  Would you like to reset the axis?")
         : QStringLiteral("Motor and Drive Incompatibility.  Would you like to reset the axis?");
     if (MsgBox::show(question, MsgBox::YesNo, Product_Title) != MsgBox::Yes)
-        return;
-    switch (System_Type) {
-    case 1:
-        if (SetupForm* form = Forms::get<SetupForm>(QStringLiteral("frmController_Setup")))
-            form->Reset_Axis();
-        break;
-    case 2:
-        if (SetupForm* form = Forms::get<SetupForm>(QStringLiteral("frmDriveController_Setup")))
-            form->Reset();
-        break;
-    case 4:
-        if (SetupForm* form = Forms::get<SetupForm>(QStringLiteral("frmDrive_Setup")))
-            form->Reset();
-        break;
-    default:
-        break;
-    }
+        return false;
+    // Kind 3 (the accessory dialog of a controller axis is open) has no form to reset.
+    const QString name = SetupKinds::formName(System_Type);
+    SetupForm* form = name.isEmpty() ? nullptr : Forms::get<SetupForm>(name);
+    if (!form)
+        return false;
+    if (System_Type == SetupKinds::Controller)
+        form->Reset_Axis();
+    else
+        form->Reset();
+    return true;
 }
 
 } // namespace Globals

@@ -110,9 +110,15 @@ extern List21 Drive_Controller_Accessory_List_Item;
 Pulvane_V4::MotorModelACX* SOCX();
 void Set_SOCX(Pulvane_V4::MotorModelACX* control);
 
-// Puts every variable back to its start-up value (tests start from a clean state);
-// also drops a folder set by Set_App_Folder_For_Tests.
+// Puts the program's whole state back to its start-up value, so that nothing
+// carries over from an earlier system or test: every variable here, the
+// accessory dialog's public texts and the state of every module that added
+// its reset; also drops a folder set by Set_App_Folder_For_Tests.
 void Reset_All_State();
+// A module above the shell adds the reset of its own state (once; adding it
+// again changes nothing).
+using State_Reset = void (*)();
+void Add_State_Reset(State_Reset reset);
 
 // The folder of the running program with a trailing "/" (the test folder when
 // one is set); Open_Database copies it into App_Path.
@@ -145,6 +151,7 @@ QString Get_Description(const QString& item);
 
 // Asks whether to reset the axis after an incompatible choice ("Controller" or
 // "Drive") and on Yes resets it through the setup form of the current kind.
-void Ask_Reset_Axis(const QString& kind);
+// True when a form was reset.
+bool Ask_Reset_Axis(const QString& kind);
 
 } // namespace Globals

@@ -5,6 +5,7 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
+#include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <QAction>
@@ -67,7 +68,7 @@ int projectKind(const QString& text, const QString& fileName, QString* why)
     const QString first = text.section(QLatin1Char('\r'), 0, 0);
     bool number = false;
     const int kind = first.trimmed().toInt(&number);
-    if (!number || (kind != 1 && kind != 2 && kind != 4)) {
+    if (!number || !SetupKinds::find(kind)) {
         *why = QStringLiteral("The file %1 is not a Quenro project file: its first line must be 1, 2 or 4.")
                    .arg(fileName);
         return 0;
@@ -115,7 +116,7 @@ void open(mdiMain& main)
 
     QString failure;
     try {
-        Form* form = Forms::get(mdiMain::setupFormName(kind));
+        Form* form = Forms::get(SetupKinds::formName(kind));
         form->Show();
         SetupForm* setup = dynamic_cast<SetupForm*>(form);
         if (!setup)

@@ -3,6 +3,7 @@
 #include "platform/HandlerCall.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <QFont>
@@ -67,7 +68,7 @@ void frmAbout::Form_Unload(bool& cancel)
     (void)cancel;
     // Back to the setup form of the current kind when it is still on screen,
     // else to the start dialog.
-    const QString name = mdiMain::setupFormName(Globals::System_Type);
+    const QString name = SetupKinds::formName(Globals::System_Type);
     if (!name.isEmpty()) {
         const Form* setup = Forms::find(name);
         if (setup && setup->Visible())

@@ -12,6 +12,7 @@
 #include "shell/DialogSupport.h"
 #include "shell/Forms.h"
 #include "shell/SetupForm.h"
+#include "shell/SetupKinds.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -80,7 +81,7 @@ void updateSetupForm(const QString& name)
 } // namespace
 
 frmAccessories::frmAccessories()
-    : Form(QStringLiteral("frmAccessories"), TopLevel)
+    : Form(QStringLiteral("frmAccessories"), OwnedDialog)
 {
     setCaption(QStringLiteral("Controller Accessories"));
 
@@ -280,6 +281,9 @@ void frmAccessories::Form_Unload(bool& cancel)
 {
     (void)cancel;
     const int context = Globals::System_Type;
+    // The drive accessories of a controller axis store into the axis and call nothing back.
+    const bool axisOfController = context == SetupKinds::ControllerAxisAccessories;
+    const SetupKinds::Kind* opener = axisOfController ? nullptr : SetupKinds::find(context);
     int dropped = 0;
     {
         FlagGuard loading(Globals::Loading_Lists, true);
@@ -289,8 +293,9 @@ void frmAccessories::Form_Unload(bool& cancel)
         choice.expansion = m_optExp[1]->value();
         for (int r = 0; r < Card_Rows; ++r)
             choice.cards.append({m_lblTuq_Card[r]->text(), m_lblTuq_Desc[r]->text(), m_cmbTuq[r]->text()});
-        if (context == 1) {
-            if (const Form* control = Forms::find(QStringLiteral("frmControl"))) {
+        // The breakout quantity follows the controller options dialog's levels 2 and 3.
+        if (context == SetupKinds::Controller) {
+            if (const Form* control = Forms::find(opener->optionsDialog)) {
                 choice.controllerOption2 = optionText(control, 1);
                 choice.controllerOption3 = optionText(control, 2);
             }
@@ -298,36 +303,26 @@ void frmAccessories::Form_Unload(bool& cancel)
         dropped = AccessoryStore::Store(context, choice);
 
         // Openers that are not loaded (or not built yet) are skipped.
-        if (context == 1) {
-            updateOwner(QStringLiteral("frmControl"));
-        } else if (context == 2) {
-            updateOwner(QStringLiteral("frmDriveControl"));
-            updateSetupForm(QStringLiteral("frmDriveController_Setup"));
-        } else if (context == 4) {
-            updateSetupForm(QStringLiteral("frmDrive_Setup"));
+        if (opener) {
+            if (!opener->optionsDialog.isEmpty())
+                updateOwner(opener->optionsDialog);
+            if (opener->formShowsAccessories)
+                updateSetupForm(opener->form);
         }
     }
 
-    switch (context) {
-    case 1:
-        Globals::Current_Form = QStringLiteral("frmControl");
-        DialogSupport::setToolbarEnabled(false);
-        break;
-    case 2:
-        Globals::Current_Form = QStringLiteral("frmDriveControl");
-        DialogSupport::setToolbarEnabled(false);
-        break;
-    case 3:
-        Globals::Current_Form = QStringLiteral("frmController_Setup");
-        Globals::System_Type = 1;
+    // Back to the options dialog that opened the dialog (the toolbar stays off
+    // while it is open), else to the setup form.
+    if (axisOfController) {
+        Globals::Current_Form = SetupKinds::formName(SetupKinds::Controller);
+        Globals::System_Type = SetupKinds::Controller;
         DialogSupport::setToolbarEnabled(true);
-        break;
-    case 4:
-        Globals::Current_Form = QStringLiteral("frmDrive_Setup");
+    } else if (opener && !opener->optionsDialog.isEmpty()) {
+        Globals::Current_Form = opener->optionsDialog;
+        DialogSupport::setToolbarEnabled(false);
+    } else if (opener) {
+        Globals::Current_Form = opener->form;
         DialogSupport::setToolbarEnabled(true);
-        break;
-    default:
-        break;
     }
 
     if (dropped > 0)

@@ -8,7 +8,7 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
-#include "shell/mdiMain.h"
+#include "shell/SetupKinds.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -29,15 +29,16 @@ const QString kGearheadRow = QStringLiteral(
     "From Gearhead WHERE (((Gearhead.[Motor Name])=?) AND ((Gearhead.Frame_Size)=?) AND "
     "((Gearhead.Stack_Length)=? AND ((Gearhead.GXX)=?)));");
 
+// The gearhead dialog serves the setup forms; no other context has a motor.
 bool servesKind(int systemType)
 {
-    return systemType == 1 || systemType == 2 || systemType == 4;
+    return SetupKinds::find(systemType) != nullptr;
 }
 
 } // namespace
 
 frmGear::frmGear()
-    : Form(QStringLiteral("frmGear"), TopLevel)
+    : Form(QStringLiteral("frmGear"), OwnedDialog)
 {
     setCaption(QStringLiteral("Gearhead Selection"));
 
@@ -138,7 +139,7 @@ void frmGear::cmdCancel_Click()
 void frmGear::Form_Unload(bool& cancel)
 {
     (void)cancel;
-    const QString callerName = mdiMain::setupFormName(Globals::System_Type);
+    const QString callerName = SetupKinds::formName(Globals::System_Type);
     const bool chosen = !m_cancel && !m_cmbGear->text().isEmpty();
     m_cancel = false;
     // The dialog closes and gives the toolbar back even when the caller's own

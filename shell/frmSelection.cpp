@@ -2,16 +2,12 @@
 
 #include "platform/HandlerCall.h"
 #include "platform/OptionButton.h"
+#include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <QFont>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-// The setup kind of each option, top to bottom.
-constexpr std::array<int, 3> kKinds = {1, 2, 4};
-} // namespace
 
 frmSelection::frmSelection()
     : Form(QStringLiteral("frmSelection"))
@@ -25,7 +21,7 @@ frmSelection::frmSelection()
     layout->setContentsMargins(10, 12, 10, 12);
     layout->setSpacing(10);
     for (int i = 0; i < 3; ++i) {
-        auto* option = new OptionButton(mdiMain::setupKindCaption(kKinds[static_cast<size_t>(i)]), this);
+        auto* option = new OptionButton(SetupKinds::all().at(i).caption, this);
         option->setObjectName(QStringLiteral("Selection(%1)").arg(i));
         layout->addWidget(option);
         m_selection[static_cast<size_t>(i)] = option;
@@ -63,7 +59,7 @@ void frmSelection::cmdDone_Click()
         return;
     for (size_t i = 0; i < m_selection.size(); ++i) {
         if (m_selection[i]->value()) {
-            main->openSetupForm(kKinds[i]);
+            main->openSetupForm(SetupKinds::all().at(static_cast<int>(i)).number);
             return;
         }
     }

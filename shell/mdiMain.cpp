@@ -9,6 +9,7 @@
 #include "shell/ProjectFile.h"
 #include "shell/Report.h"
 #include "shell/SetupForm.h"
+#include "shell/SetupKinds.h"
 #include "sizing/MessageSink.h"
 
 #include <QAction>
@@ -27,15 +28,20 @@ namespace {
 
 mdiMain* g_instance = nullptr;
 
-// Forms that Close, Exit and the window's unload take down first, in this order.
+// Forms that Close, Exit and the window's unload take down first, in this
+// order: the accessory dialog, each kind's options dialog and setup form, the
+// gearhead dialog.
 const QStringList& childUnloadOrder()
 {
-    static const QStringList names = {
-        QStringLiteral("frmAccessories"),   QStringLiteral("frmControl"),
-        QStringLiteral("frmController_Setup"), QStringLiteral("frmDriveControl"),
-        QStringLiteral("frmDriveController_Setup"), QStringLiteral("frmDrive_Setup"),
-        QStringLiteral("frmGear"),
-    };
+    static const QStringList names = [] {
+        QStringList order {QStringLiteral("frmAccessories")};
+        for (const SetupKinds::Kind& kind : SetupKinds::all()) {
+            if (!kind.optionsDialog.isEmpty())
+                order << kind.optionsDialog;
+            order << kind.form;
+        }
+        return order << QStringLiteral("frmGear");
+    }();
     return names;
 }
 
@@ -152,9 +158,12 @@ void mdiMain::createMenus()
     newMenu->setObjectName(QStringLiteral("mnuNewMenu"));
     m_mnuNew = newMenu->menuAction();
     m_mnuNew->setObjectName(QStringLiteral("mnuNew"));
-    m_mnuController_Only = item(newMenu, "mnuController_Only", setupKindCaption(1), &mdiMain::mnuController_Only_Click);
-    m_mnuDrive_Controller = item(newMenu, "mnuDrive_Controller", setupKindCaption(2), &mdiMain::mnuDrive_Controller_Click);
-    m_mnuDrive = item(newMenu, "mnuDrive", setupKindCaption(4), &mdiMain::mnuDrive_Click);
+    const auto caption = [](int kind) { return SetupKinds::find(kind)->caption; };
+    m_mnuController_Only = item(newMenu, "mnuController_Only", caption(SetupKinds::Controller),
+                                &mdiMain::mnuController_Only_Click);
+    m_mnuDrive_Controller = item(newMenu, "mnuDrive_Controller", caption(SetupKinds::DriveController),
+                                 &mdiMain::mnuDrive_Controller_Click);
+    m_mnuDrive = item(newMenu, "mnuDrive", caption(SetupKinds::Drive), &mdiMain::mnuDrive_Click);
     m_mnuOpen = item(file, "mnuOpen", QStringLiteral("Open"), &mdiMain::mnuOpen_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
     m_mnuSave = item(file, "mnuSave", QStringLiteral("Save"), &mdiMain::mnuSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     m_mnuSave_As = item(file, "mnuSave_As", QStringLiteral("Save As"), &mdiMain::mnuSave_As_Click);
@@ -244,31 +253,22 @@ void mdiMain::MDIForm_Activate()
         showForm(QStringLiteral("frmSelection"));
 
     const QString& current = Globals::Current_Form;
-    static const QStringList reshown = {
-        QStringLiteral("frmSelection"), QStringLiteral("frmController_Setup"),
-        QStringLiteral("frmDriveController_Setup"), QStringLiteral("frmDrive_Setup"),
-        QStringLiteral("frmGear"), QStringLiteral("frmDriveControl"), QStringLiteral("frmControl"),
-    };
+    static const QStringList reshown = [] {
+        QStringList names {QStringLiteral("frmSelection"), QStringLiteral("frmGear")};
+        for (const SetupKinds::Kind& kind : SetupKinds::all())
+            names << kind.form << kind.optionsDialog;
+        names.removeAll(QString());
+        return names;
+    }();
+    // The accessory contexts run from 1 to 5; an options dialog that opened the
+    // accessory dialog comes back under it.
+    const int context = Globals::System_Type;
     if (reshown.contains(current)) {
         showForm(current);
-    } else if (current == QLatin1String("frmAccessories")) {
-        switch (Globals::System_Type) {
-        case 1:
-            showForm(QStringLiteral("frmControl"));
-            showForm(current);
-            break;
-        case 2:
-            showForm(QStringLiteral("frmDriveControl"));
-            showForm(current);
-            break;
-        case 3:
-        case 4:
-        case 5:
-            showForm(current);
-            break;
-        default:
-            break;
-        }
+    } else if (current == QLatin1String("frmAccessories") && context >= 1 && context <= 5) {
+        if (const SetupKinds::Kind* kind = SetupKinds::find(context); kind && !kind->optionsDialog.isEmpty())
+            showForm(kind->optionsDialog);
+        showForm(current);
     }
 }
 
@@ -278,48 +278,12 @@ void mdiMain::MDIForm_Unload()
     unloadForms({QStringLiteral("frmSelection"), QStringLiteral("frmAbout")});
 }
 
-namespace {
-
-struct SetupKind {
-    int kind;
-    const char* form;
-    const char* caption;
-};
-
-// The setup kinds as the New menu and the start dialog offer them.
-const SetupKind* findSetupKind(int kind)
-{
-    static const SetupKind kinds[] = {
-        {1, "frmController_Setup", "Separate Controller, Drive and Motor Setup"},
-        {2, "frmDriveController_Setup", "Standalone Drive/Controller and Motor Setup"},
-        {4, "frmDrive_Setup", "Drive and Motor Setup"},
-    };
-    for (const SetupKind& entry : kinds)
-        if (entry.kind == kind)
-            return &entry;
-    return nullptr;
-}
-
-} // namespace
-
-QString mdiMain::setupFormName(int kind)
-{
-    const SetupKind* entry = findSetupKind(kind);
-    return entry ? QString::fromLatin1(entry->form) : QString();
-}
-
-QString mdiMain::setupKindCaption(int kind)
-{
-    const SetupKind* entry = findSetupKind(kind);
-    return entry ? QString::fromLatin1(entry->caption) : QString();
-}
-
 bool mdiMain::setupFormAvailable(int kind)
 {
-    const QString name = setupFormName(kind);
-    if (!name.isEmpty() && Forms::isRegistered(name))
+    const SetupKinds::Kind* entry = SetupKinds::find(kind);
+    if (entry && Forms::isRegistered(entry->form))
         return true;
-    MsgBox::show(QStringLiteral("%1 is not yet available.").arg(setupKindCaption(kind)), MsgBox::OKOnly,
+    MsgBox::show(QStringLiteral("%1 is not yet available.").arg(entry ? entry->caption : QString()), MsgBox::OKOnly,
                  Globals::Product_Title, MsgBox::Information);
     return false;
 }
@@ -329,7 +293,7 @@ bool mdiMain::openSetupForm(int kind)
     if (!setupFormAvailable(kind))
         return false;
     hideForm(QStringLiteral("frmSelection"));
-    const QString name = setupFormName(kind);
+    const QString name = SetupKinds::formName(kind);
     showForm(name);
     Globals::Current_Form = name;
     m_mnuNew->setEnabled(false);
@@ -343,7 +307,7 @@ void mdiMain::showSetupState(int kind)
     Toolbar_Button(1)->setEnabled(false);
     for (int index : {2, 3, 5, 7})
         Toolbar_Button(index)->setEnabled(true);
-    Toolbar_Button(6)->setEnabled(kind == 1);
+    Toolbar_Button(6)->setEnabled(kind == SetupKinds::Controller);
 }
 
 void mdiMain::showStartState()
@@ -372,17 +336,17 @@ SetupForm* mdiMain::activeSetupForm() const
 
 void mdiMain::mnuController_Only_Click()
 {
-    openSetupForm(1);
+    openSetupForm(SetupKinds::Controller);
 }
 
 void mdiMain::mnuDrive_Controller_Click()
 {
-    openSetupForm(2);
+    openSetupForm(SetupKinds::DriveController);
 }
 
 void mdiMain::mnuDrive_Click()
 {
-    openSetupForm(4);
+    openSetupForm(SetupKinds::Drive);
 }
 
 void mdiMain::mnuOpen_Click()
@@ -465,8 +429,8 @@ void mdiMain::Toolbar1_ButtonClick(int index)
         mnuExport_Data_Click();
         break;
     case 6:
-        if (setupFormAvailable(1)) {
-            if (SetupForm* form = Forms::get<SetupForm>(setupFormName(1)))
+        if (setupFormAvailable(SetupKinds::Controller)) {
+            if (SetupForm* form = Forms::get<SetupForm>(SetupKinds::formName(SetupKinds::Controller)))
                 form->Reset_Axis();
         }
         break;

@@ -73,11 +73,6 @@ public:
     // saves the answer table.
     void createXMLfor_Extranet();
 
-    // The setup form of a kind: 1 "frmController_Setup", 2
-    // "frmDriveController_Setup", 4 "frmDrive_Setup"; empty for any other kind.
-    static QString setupFormName(int kind);
-    // The caption of a kind as the New menu and start dialog show it.
-    static QString setupKindCaption(int kind);
     // False, after telling the user, when the kind's setup form does not exist yet.
     static bool setupFormAvailable(int kind);
 

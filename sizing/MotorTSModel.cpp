@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <new>
 
 namespace Pulvane_V4 {
@@ -460,16 +461,33 @@ double MotorTSModel::SineVLLimit(double speed, double acc)
     return T;
 }
 
+// Everything the voltage limits read (the saturation curve by its revision).
+MotorTSModel::VLInputs MotorTSModel::VLInputsAt(double speed, double acc, Kind kind) const
+{
+    const MotorParameters& mp = m_motor;
+    return {speed, acc, kind == Kind::Linear ? 1.0 : 0.0, static_cast<double>(m_driveVLModel), m_voltageLimit,
+            m_hotFactor, mp.Rm, mp.Lm, mp.Np, mp.Kb, mdblJm, m_workDamping, m_workFriction, mp.Rthwa, mp.Rthwc,
+            mp.Tamb, mp.Pbl, static_cast<double>(m_saturation.Revision())};
+}
+
 double MotorTSModel::VLLimit(double speed, double acc, Kind kind)
 {
-    if (kind == Kind::Linear)
-        return SixStateVLLimit(speed, acc, Kind::Linear);
-    if (IsAnAnalogAmp())
-        return SixStateVLLimit(speed, acc, Kind::Rotary);
-    if (IsADigitalAmp())
-        return SineVLLimit(speed, acc);
-    ShowMessage("Error - Amplifier VoltageLimitModel Type is not set properly", "");
-    return 0;
+    const bool sixState = kind == Kind::Linear || IsAnAnalogAmp();
+    if (!sixState && !IsADigitalAmp()) {
+        ShowMessage("Error - Amplifier VoltageLimitModel Type is not set properly", "");
+        return 0;
+    }
+    const VLInputs inputs = VLInputsAt(speed, acc, kind);
+    // Bit for bit, so that 0 and -0 differ and a NaN matches itself.
+    if (m_vlMemo.valid && std::memcmp(inputs.data(), m_vlMemo.inputs.data(), sizeof inputs) == 0) {
+        m_rec.vlCurrent = m_vlMemo.current;
+        m_rec.vlTw = m_vlMemo.tw;
+        m_rec.vlTc = m_vlMemo.tc;
+        return m_vlMemo.torque;
+    }
+    const double T = sixState ? SixStateVLLimit(speed, acc, kind) : SineVLLimit(speed, acc);
+    m_vlMemo = VLMemo{inputs, true, T, m_rec.vlCurrent, m_rec.vlTw, m_rec.vlTc};
+    return T;
 }
 
 double MotorTSModel::PowerLimit(double value, double speed, double acc, double maxPower,

@@ -17,6 +17,8 @@ class SpecWorkbook;
 // Torque-speed model of one servo motor on one drive: parameters, torque and force limits with
 // magnetic saturation, the compatibility pretest, curve arrays and losses.
 // Rotary units: torque oz-in, speed rad/s (top speed in rpm); linear: force N, speed m/s.
+// Texts in and out are UTF-8; the spec sheets read a byte that is not part of a UTF-8 sequence
+// as Windows-1252 and escape what a work book cannot hold (SheetText).
 class MotorTSModel {
 public:
     // Parameter sets as the setters store them (public types so that sheet writers can read them).
@@ -171,7 +173,8 @@ public:
     void SetMotorThermalModel(MotorThermalModel& DLLThermalModelIn);
 
     // Spec sheets: .xlsx work books of the motor and drive the model holds. A single export
-    // writes one motor; a family run (open, one export per motor, close) gathers several.
+    // writes one motor; a family run (open, one export per motor, close) gathers several. An
+    // export fails (false, no message) when a text is longer than a cell holds.
     bool Load_Excel_App(std::unique_ptr<SpecWorkbook>& objExcelApp);
     bool ExportExcelSpecSheet(const std::string& ValidFileName);
     void OpenExcelFamSpecSheet();
@@ -186,6 +189,7 @@ private:
     // The sheet writers read the parameters as the setters stored them.
     friend class MotorDataSheet;
     friend class DriveDataSheet;
+    friend struct MotorTSModelProbe; // test seam: reads the limit records
 
     static constexpr int kCurvePoints = 42;
     using CurveArray = std::array<double, kCurvePoints>;
@@ -219,6 +223,17 @@ private:
             peakCurrentTorque{}, vlTorque{};
     };
 
+    // The voltage limit last worked out, with every value it read: the continuous and the peak
+    // torque at one speed share it. It is taken again only when all of them are bit for bit the
+    // same, so a result never differs from a fresh calculation.
+    static constexpr std::size_t kVLInputs = 18;
+    using VLInputs = std::array<double, kVLInputs>;
+    struct VLMemo {
+        VLInputs inputs{};
+        bool valid = false;
+        double torque = 0, current = 0, tw = 0, tc = 0;
+    };
+
     struct RatedValues {
         double speed = 0, torque = 0, power = 0, current = 0, tw = 0, tc = 0;
         double maxContInputPower = 0, maxPeakInputPower = 0;
@@ -243,6 +258,7 @@ private:
     double RLLimit(double speed, double acc, Kind kind);
     double SixStateVLLimit(double speed, double acc, Kind kind);
     double SineVLLimit(double speed, double acc);
+    VLInputs VLInputsAt(double speed, double acc, Kind kind) const;
     double VLLimit(double speed, double acc, Kind kind);
     double PowerLimit(double value, double speed, double acc, double maxPower, Kind kind) const;
     double Limit_Cont_Power_Torque(double Torque, double SpeedRadsps, double AccRadspss) const;
@@ -282,6 +298,7 @@ private:
     double m_workDamping = 0;
 
     LimitRecords m_rec;
+    VLMemo m_vlMemo;
     CurveArrays m_curve;
     RatedValues m_rated;
 

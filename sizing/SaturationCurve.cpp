@@ -39,6 +39,7 @@ void SaturationCurve::Set(double Isat1, double Isat2, double Isat3, double Torqu
     m_B = B;
     m_C = C;
     m_D = D;
+    ++m_revision;
 }
 
 double SaturationCurve::Ktss(double Kb, double IsixState) const

@@ -14,6 +14,9 @@ public:
     // Six-state constant at a six-state current, for an unsaturated constant Kb.
     double Ktss(double Kb, double IsixState) const;
 
+    // Counts the sets, so that a result worked out with the curve can tell it is still current.
+    unsigned Revision() const { return m_revision; }
+
 private:
     double m_Isat1 = 0;
     double m_Isat2 = 0;
@@ -27,6 +30,7 @@ private:
     double m_B = 0;
     double m_C = 0;
     double m_D = 0;
+    unsigned m_revision = 0;
 };
 
 } // namespace Pulvane_V4

@@ -1,5 +1,8 @@
 #include "sizing/SpecSheet.h"
 
+#include "sizing/SheetText.h"
+#include "sizing/SizingError.h"
+
 namespace Pulvane_V4 {
 
 SpecSheet::SpecSheet(std::string name) : m_name(std::move(name)) {}
@@ -11,9 +14,13 @@ SpecSheet::Cell& SpecSheet::At(const std::string& address)
 
 void SpecSheet::SetText(const std::string& address, const std::string& text, Style style)
 {
+    std::string stored = SheetText::Utf8(text);
+    // Refused here, so that the export fails and not the save of a whole family later.
+    if (SheetText::Length(SheetText::Escaped(stored)) > SheetText::kCellLimit)
+        throw SizingError("Spec sheet: the text for " + m_name + "!" + address + " is longer than a cell holds");
     Cell& cell = At(address);
-    cell.kind = text.empty() ? Cell::Kind::Empty : Cell::Kind::Text;
-    cell.text = text;
+    cell.kind = stored.empty() ? Cell::Kind::Empty : Cell::Kind::Text;
+    cell.text = std::move(stored);
     if (style != Style::Plain)
         cell.style = style;
 }

@@ -57,7 +57,8 @@ public:
     void SetName(std::string name) { m_name = std::move(name); }
 
     // Values keep the cell's format. An empty text empties the cell, as writing "" into a
-    // spreadsheet cell does.
+    // spreadsheet cell does. Texts are stored as UTF-8 (see SheetText); one longer than a cell
+    // holds raises SizingError.
     void SetText(const std::string& address, const std::string& text, Style style = Style::Plain);
     void SetNumber(const std::string& address, double number);
     void SetReference(const std::string& address, const SpecSheet& source,

@@ -1,5 +1,6 @@
 #include "sizing/SpecWorkbookFile.h"
 
+#include "sizing/SheetText.h"
 #include "sizing/SpecWorkbook.h"
 
 #include <xlsxwriter.h>
@@ -14,6 +15,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Pulvane_V4 {
@@ -116,7 +118,7 @@ bool Renderer::Write(lxw_worksheet* ws, const std::string& address, const Cell& 
         return !format || worksheet_write_blank(ws, row, col, format) == LXW_NO_ERROR;
     case Cell::Kind::Text:
         // Always a string cell: a text beginning with "=" is not a formula.
-        return worksheet_write_string(ws, row, col, cell.text.c_str(), format) == LXW_NO_ERROR;
+        return worksheet_write_string(ws, row, col, SheetText::Escaped(cell.text).c_str(), format) == LXW_NO_ERROR;
     case Cell::Kind::Number:
         if (!std::isfinite(cell.number))
             return worksheet_write_string(ws, row, col, kNoNumber, format) == LXW_NO_ERROR;
@@ -128,15 +130,16 @@ bool Renderer::Write(lxw_worksheet* ws, const std::string& address, const Cell& 
     const std::string target = SheetRef(cell.source->Name()) + "!" + cell.sourceAddress;
     const Cell* source = cell.source->Find(cell.sourceAddress);
     const bool sourceText = source && source->kind == Cell::Kind::Text;
+    // The value shown is the source's text, escaped as the source cell itself is.
+    const std::string shown = sourceText ? SheetText::Escaped(source->text) : std::string();
     lxw_error err;
     if (cell.textReference) {
         const std::string formula = "=T(" + target + ")";
-        err = worksheet_write_formula_str(ws, row, col, formula.c_str(), format,
-                                          sourceText ? source->text.c_str() : "");
+        err = worksheet_write_formula_str(ws, row, col, formula.c_str(), format, shown.c_str());
     } else {
         const std::string formula = "=" + target;
         if (sourceText)
-            err = worksheet_write_formula_str(ws, row, col, formula.c_str(), format, source->text.c_str());
+            err = worksheet_write_formula_str(ws, row, col, formula.c_str(), format, shown.c_str());
         else if (source && source->kind == Cell::Kind::Number && !std::isfinite(source->number))
             err = worksheet_write_formula_str(ws, row, col, formula.c_str(), format, kNoNumber);
         else
@@ -275,13 +278,31 @@ fs::path TemporaryBeside(const fs::path& target)
     }
 }
 
+// Whether the target may be replaced, as a spreadsheet program would save over it: a new file,
+// or a regular file the user may write. A symbolic link is refused (the rename would replace the
+// link, not the file it names), and so is a file marked read-only even where the superuser could
+// write it. `mode` gets the permissions an existing file keeps.
+bool Replaceable(const fs::path& target, bool& exists, mode_t& mode)
+{
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0) {
+        exists = false;
+        return errno == ENOENT;
+    }
+    exists = true;
+    mode = st.st_mode & 07777;
+    return S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0
+           && ::access(target.c_str(), W_OK) == 0;
+}
+
 } // namespace
 
 bool SpecWorkbookFile::Write(const SpecWorkbook& book, const std::string& path)
 {
     const fs::path target(path);
-    std::error_code ec;
-    if (path.empty() || !target.has_filename() || fs::is_directory(target, ec))
+    bool exists = false;
+    mode_t mode = 0;
+    if (path.empty() || !target.has_filename() || !Replaceable(target, exists, mode))
         return false;
     const fs::path temporary = TemporaryBeside(target);
     if (temporary.empty())
@@ -298,6 +319,9 @@ bool SpecWorkbookFile::Write(const SpecWorkbook& book, const std::string& path)
         // Closing writes the file; it also frees the book when nothing is to be written.
         written = workbook_close(wb) == LXW_NO_ERROR && written;
     }
+    std::error_code ec;
+    if (written && exists)
+        written = ::chmod(temporary.c_str(), mode) == 0;
     if (written) {
         fs::rename(temporary, target, ec);
         written = !ec;

@@ -113,7 +113,7 @@ DRIVES = [("BSD-230", SERVO), ("BSD-460", SERVO), ("BSD-48", SERVO), ("ZU", SERV
           ("SMD-48", STEPPER), ("SMD-230", STEPPER),
           ("BDD-230", DIRECT), ("BDD-460", DIRECT)]
 DRIVE_CONTROLLERS = [("BSC-230", SERVO), ("iQO", SERVO), ("SPC-48", STEPPER)]
-CONTROLLERS = ["KEX200", "9Q10", "BMC300", "BMC100"]
+CONTROLLERS = ["KEX200", "9Q10", "BMC300", "BMC100", "BMC1600"]
 
 # Drive Construction: prefix and tail of the drive part number, around the drive code.
 CONSTRUCTION = {
@@ -147,30 +147,38 @@ FEEDBACK_KINDS = ("IncEncFeedback", "ResFeedback", "Rendat", "Endat", "SinCos", 
 
 AMPLIFIERS = {
     # volts: voltage items the drive takes; sizes: (code, continuous A, peak A, cont W, peak W),
-    # currents as peak of sine.
+    # currents as peak of sine at the lowest switching frequency; derating: the share of those
+    # currents left at each switching frequency (switching losses heat the output stage).
     "BSD-230": dict(volts=("120VAC", "230VAC"), units="VAC", vsmax=264, vsmin=85, vsdefault=230,
-                    family="BSD", freqs=(4, 8, 16), feedback=(1, 1, 0, 1, 1, 0),
+                    family="BSD", freqs=(4, 8, 16), derating=(1.0, 0.92, 0.72), feedback=(1, 1, 0, 1, 1, 0),
                     sizes=[("03", 4.2, 12.7, 750, 2200), ("06", 8.5, 25.5, 1500, 4500),
                            ("12", 17.0, 51.0, 3000, 9000), ("20", 28.3, 70.7, 5000, 14000)]),
     "BSD-460": dict(volts=("460VAC",), units="VAC", vsmax=528, vsmin=320, vsdefault=480,
-                    family="BSD", freqs=(4, 8), feedback=(1, 1, 0, 1, 1, 0),
+                    family="BSD", freqs=(4, 8), derating=(1.0, 0.75), feedback=(1, 1, 0, 1, 1, 0),
                     sizes=[("04", 5.7, 17.0, 2000, 6000), ("08", 11.3, 34.0, 4000, 12000),
                            ("16", 22.6, 68.0, 8000, 24000)]),
     "BSD-48": dict(volts=("24VDC", "48VDC", "75VDC"), units="VDC", vsmax=90, vsmin=18, vsdefault=48,
-                   family="BSL", freqs=(8, 16, 20), feedback=(1, 0, 0, 0, 0, 1),
+                   family="BSL", freqs=(8, 16, 20), derating=(1.0, 0.9, 0.8), feedback=(1, 0, 0, 0, 0, 1),
                    sizes=[("10", 14.1, 28.3, 400, 1000), ("20", 28.3, 56.6, 800, 2000),
                           ("40", 56.6, 113.1, 1600, 4000)]),
     "ZU": dict(volts=("24VDC", "48VDC"), units="VDC", vsmax=60, vsmin=18, vsdefault=48,
-               family="Teldun", freqs=(10, 20), feedback=(1, 0, 0, 0, 0, 0),
+               family="Teldun", freqs=(10, 20), derating=(1.0, 0.8), feedback=(1, 0, 0, 0, 0, 0),
                sizes=[("23", 20.0, 40.0, 500, 1200), ("34", 40.0, 80.0, 1000, 2400)]),
     "BSC-230": dict(volts=("120VAC", "230VAC"), units="VAC", vsmax=264, vsmin=85, vsdefault=230,
-                    family="BSC", freqs=(4, 8, 16), feedback=(1, 0, 0, 1, 1, 0),
+                    family="BSC", freqs=(4, 8, 16), derating=(1.0, 0.92, 0.72), feedback=(1, 0, 0, 1, 1, 0),
                     sizes=[("06", 8.5, 25.5, 1500, 4500), ("12", 17.0, 51.0, 3000, 9000),
                            ("20", 28.3, 70.7, 5000, 14000)]),
     "iQO": dict(volts=("120VAC", "230VAC"), units="VAC", vsmax=264, vsmin=85, vsdefault=230,
-                family="IQO", freqs=(8, 16), feedback=(0, 0, 0, 1, 0, 0),
+                family="IQO", freqs=(8, 16), derating=(1.0, 0.78), feedback=(0, 0, 0, 1, 0, 0),
                 sizes=[("60", 8.5, 25.5, 1500, 4500)]),
 }
+
+
+def derated(drive, size):
+    """The size's rows per switching frequency: (kHz, continuous A, peak A)."""
+    amp = AMPLIFIERS[drive]
+    return [(freq, round(size[1] * share, 1), round(size[2] * share, 1))
+            for freq, share in zip(amp["freqs"], amp["derating"])]
 
 
 def amplifier_size(drive, current, fixed=None):
@@ -259,7 +267,7 @@ def servo_curve_key(series, frame, stack, winding, feedback):
 
 
 class ServoCheck:
-    def __init__(self, m, amp, size, bus, freq):
+    def __init__(self, m, amp, size, bus, row):
         self.kb = m["MotorKb"]
         self.rm = m["WindingResistance"]
         self.lm = (m["MaxInductance"] + m["MinInductance"]) / 1000 / 2
@@ -276,8 +284,9 @@ class ServoCheck:
         scale = 1.0 if amp["units"] == "VDC" else 1.414
         self.vsmax = amp["vsmax"] * scale
         self.vsmin = amp["vsmin"] * scale
+        freq, self.iclim, self.iplim = row
         self.sf = freq * 1000.0
-        _, self.iclim, self.iplim, self.pcont, self.ppeak = size
+        self.pcont, self.ppeak = size[3], size[4]
         self.kt_oz = self.kb * math.sqrt(3) * 141.6 / 2
         self.hot = HOT
         self.motor_feedback = m["flags"]
@@ -346,27 +355,28 @@ def check_servo_pair(motor, drive, size, voltage_item):
     """Fails the script when a reachable servo pair would not draw a proper curve."""
     amp = AMPLIFIERS[drive]
     bus = BUS[voltage_item]
-    label = "%s on %s at %s" % (motor["ProductKey"], drive, voltage_item)
-    for freq in amp["freqs"]:
-        chk = ServoCheck(motor, amp, size, bus, freq)
-        problem = chk.pretest()
-        if problem:
-            sys.exit("servo data: %s fails the pretest at %g kHz (%s)" % (label, freq, problem))
     top = min(bus / (2 * 3.14159 * motor["MotorKb"]), motor["MaxSpeed"])
     step = top * 2 * 3.1415927 / 99
-    c0, p0 = chk.cont(0), chk.peak(0)
-    if c0 <= 0 or p0 < c0:
-        sys.exit("servo data: %s has no proper torque at standstill" % label)
-    points = 0
-    for i in range(101):
-        if chk.cont(i * step) <= 0:
-            break
-        points += 1
-    if points < 30:
-        sys.exit("servo data: %s gives only %d curve points" % (label, points))
-    # The continuous curve is flat at low speed.
-    if abs(chk.cont(step) - c0) > 0.1 * c0:
-        sys.exit("servo data: %s continuous torque is not flat at low speed" % label)
+    # Each switching frequency carries its own currents and so draws its own curve.
+    for row in derated(drive, size):
+        label = "%s on %s at %s, %g kHz" % (motor["ProductKey"], drive, voltage_item, row[0])
+        chk = ServoCheck(motor, amp, size, bus, row)
+        problem = chk.pretest()
+        if problem:
+            sys.exit("servo data: %s fails the pretest (%s)" % (label, problem))
+        c0, p0 = chk.cont(0), chk.peak(0)
+        if c0 <= 0 or p0 < c0:
+            sys.exit("servo data: %s has no proper torque at standstill" % label)
+        points = 0
+        for i in range(101):
+            if chk.cont(i * step) <= 0:
+                break
+            points += 1
+        if points < 30:
+            sys.exit("servo data: %s gives only %d curve points" % (label, points))
+        # The continuous curve is flat at low speed.
+        if abs(chk.cont(step) - c0) > 0.1 * c0:
+            sys.exit("servo data: %s continuous torque is not flat at low speed" % label)
 
 
 # ---------------------------------------------------------------------------
@@ -650,6 +660,8 @@ CONTROLLER_ACCESSORIES = {
     "9Q10": ["HX25-04 = 25-pin Breakout Module", "PS-24-05 = 24 VDC 5 A Power Supply"],
     "BMC300": ["PS-24-05 = 24 VDC 5 A Power Supply", "HMI-7 = 7 in Touch Panel"],
     "BMC100": ["PS-24-05 = 24 VDC 5 A Power Supply"],
+    "BMC1600": ["PS-24-10 = 24 VDC 10 A Power Supply", "ETH-SW5 = 5-Port Ethernet Switch",
+                "HMI-7 = 7 in Touch Panel"],
 }
 
 JTR_NOTE = "4 TUQ Cards per JTR32 port; 2 ports on this model"
@@ -706,6 +718,7 @@ CONTROLLER_OPTION_NAMES = {
     "9Q10": ("Housing", "Axes", "I/O", "Memory", "Network", "Display"),
     "BMC300": ("Axes", "Feedback", "I/O", "Network", "Memory", "Display"),
     "BMC100": ("Axes", "Feedback", "I/O", "Network", "Memory", "Display"),
+    "BMC1600": ("Axes", "Feedback", "I/O", "Network", "Memory", "Display"),
 }
 
 
@@ -739,6 +752,17 @@ def controller_variants():
                              "BRK-300", 0))
     rows.append(("BMC100", "1 = 1 Axis", "N/A", "N/A", "S = Serial RS-485", "N/A", "N/A", "BMC1-S",
                  1, 0, 1, False, False, False, "No expansion I/O on this model", "None", 0))
+    # Twelve or sixteen axes, so that every axis of the controller form can be used; the TNL
+    # breakout takes as many ports as the controller has axes.
+    for axes in ("12 = 12 Axes", "16 = 16 Axes"):
+        for fb in ("E = Encoder", "R = Resolver"):
+            for io in ("0 = No I/O", "1 = 32 I/O"):
+                n = int(code(axes))
+                jtr = io.startswith("1")
+                part = "BMC16-%d%s%s-E" % (n, code(fb), code(io))
+                rows.append(("BMC1600", axes, fb, io, "E = Ethernet", "N/A", "N/A", part,
+                             n, n, n // 2, jtr, False, False, JTR_NOTE if jtr else "No expansion I/O on this model",
+                             "TNL-BKn", n))
     return rows
 
 
@@ -753,6 +777,9 @@ CONTROLLER_TO_DRIVE = [
     ("BMC300", "BSD-230", "CDC-SV", "N/A"), ("BMC300", "BSD-48", "CDC-SV", "N/A"),
     ("BMC300", "BDD-230", "CDC-DD", "N/A"),
     ("BMC100", "SMD-48", "CDC-ST", "N/A"),
+    ("BMC1600", "BSD-230", "CDC-SV", "N/A"), ("BMC1600", "BSD-460", "CDC-SV", "N/A"),
+    ("BMC1600", "SMD-48", "CDC-ST", "IFX-STP"), ("BMC1600", "SMD-230", "CDC-ST", "IFX-STP"),
+    ("BMC1600", "BDD-230", "CDC-DD", "N/A"), ("BMC1600", "BDD-460", "CDC-DD", "N/A"),
 ]
 
 # ---------------------------------------------------------------------------
@@ -1120,8 +1147,8 @@ class Catalogue:
                 *m["flags"], m["FrameSize"], m["MotorStackNumber"], m["MotorWindingLetter"], m["FeedbackLetter"])
         for key, (drive, size) in sorted(self.amp_sizes.items()):
             amp = AMPLIFIERS[drive]
-            _, cont, peak, pcont, ppeak = size
-            for freq in amp["freqs"]:
+            pcont, ppeak = size[3], size[4]
+            for freq, cont, peak in derated(drive, size):
                 self.amplifiers.add("%s %s" % (drive, size[0]), key, amp["family"], amp["units"],
                                     float(amp["vsdefault"]), float(amp["vsmax"]), float(amp["vsmin"]),
                                     cont, peak, float(freq), True, *amp["feedback"], float(pcont), float(ppeak))

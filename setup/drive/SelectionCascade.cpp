@@ -196,9 +196,7 @@ void SelectionCascade::listFrameSizes() const
 
 bool SelectionCascade::askResetAxis()
 {
-    const int before = m_resets;
-    Ask_Reset_Axis(QStringLiteral("Drive"));
-    return m_resets != before;
+    return Ask_Reset_Axis(QStringLiteral("Drive"));
 }
 
 void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepingTechnology)

@@ -49,9 +49,7 @@ public:
     void listFrameSizes() const;
 
     // Asks the "Drive" incompatibility question; true when the answer reset the form.
-    bool askResetAxis();
-    // The form's Reset tells the cascade here that it ran.
-    void noteReset() { ++m_resets; }
+    static bool askResetAxis();
 
     // Fills a list with the distinct values of a column in row order; Null
     // values are skipped and the list is never cut short.
@@ -70,6 +68,4 @@ protected:
 
 private:
     void fillAfter(Stage stage, bool qdServo, const AxisRecord& record) const;
-
-    int m_resets = 0;
 };

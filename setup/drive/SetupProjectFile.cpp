@@ -7,6 +7,7 @@
 #include "shell/Globals.h"
 #include "shell/ProjectFile.h"
 #include "shell/SetupForm.h"
+#include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <optional>
@@ -30,7 +31,7 @@ void SetupProjectFile::open(Form& self, SetupForm& setup, int ownKind)
             throw std::runtime_error("The project file names no setup kind.");
         System_Type = kind;
         // A kind without a setup form loads nothing: no flag may stay set for it.
-        if (kind != ownKind && (mdiMain::setupFormName(kind).isEmpty() || !mdiMain::setupFormAvailable(kind))) {
+        if (kind != ownKind && (!SetupKinds::find(kind) || !mdiMain::setupFormAvailable(kind))) {
             Loading_Project = false;
             return;
         }
@@ -38,7 +39,7 @@ void SetupProjectFile::open(Form& self, SetupForm& setup, int ownKind)
         SetupForm* loader = &setup;
         if (kind != ownKind) {
             Forms::unload(self.Name());
-            Form* form = Forms::get(mdiMain::setupFormName(kind));
+            Form* form = Forms::get(SetupKinds::formName(kind));
             loader = dynamic_cast<SetupForm*>(form);
             if (!loader)
                 throw std::runtime_error("The setup form of the project cannot load it.");

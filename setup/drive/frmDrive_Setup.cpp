@@ -2,30 +2,25 @@
 
 #include "curves/frmCurve.h"
 #include "platform/FlagGuard.h"
-#include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
 #include "platform/Pictures.h"
-#include "platform/Twips.h"
 #include "setup/drive/AxisProjectBlock.h"
 #include "setup/drive/CableLengthStep.h"
 #include "setup/drive/DriveVoltageStep.h"
+#include "setup/drive/FormControls.h"
 #include "setup/drive/MotorOptionsStep.h"
 #include "setup/drive/ProjectReplay.h"
 #include "setup/drive/SelectionCascade.h"
-#include "setup/drive/SetupProjectFile.h"
 #include "setup/drive/TextBox.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/frmAccessories.h"
-#include "shell/mdiMain.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-
-#include <exception>
 
 using namespace Globals;
 
@@ -38,38 +33,11 @@ const QString kSeriesOfDrive = QStringLiteral(
     "WHERE ((([Drive to Motor].[Drive Name])=?) AND "
     "((Motors.[Include with Drives])=True));");
 
-template <class T>
-T* make(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    T* w = new T(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(Twips::rect(left, top, width, height));
-    return w;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width)
-{
-    QLabel* l = make<QLabel>(parent, name, left, top, width, 240);
-    l->setText(caption);
-    return l;
-}
-
-QFrame* line(QWidget* parent, const char* name, int left, int top, int width, int height)
-{
-    QFrame* f = make<QFrame>(parent, name, left, top, width, height);
-    f->setFrameShape(width >= height ? QFrame::HLine : QFrame::VLine);
-    f->setFrameShadow(QFrame::Sunken);
-    return f;
-}
-
 } // namespace
 
 frmDrive_Setup::frmDrive_Setup()
-    : Form(QStringLiteral("frmDrive_Setup"))
+    : SetupFormBase(SetupKinds::Drive, QStringLiteral("Drive and Motor Selection"), 13110, 9195)
 {
-    setCaption(QStringLiteral("Drive and Motor Selection"));
-    resize(Twips::size(13110, 9195));
-
     m_rules.technologyDrivesSql = QStringLiteral(
         "SELECT [Drives].[Drive Name], [Drives].[Drive Type] FROM [Drives] "
         "WHERE (([Drives].[Drive Type])=?)"
@@ -95,14 +63,14 @@ frmDrive_Setup::~frmDrive_Setup() = default;
 void frmDrive_Setup::createControls()
 {
     // Left: technology, drive and motor series with their pictures.
-    label(this, "lblMotor_Tech", QStringLiteral("Motor Technology"), 240, 120, 3000);
-    m_cmbMotor_Tech = make<ListControl>(this, "cmbMotor_Tech", 240, 360, 3000, 315);
-    label(this, "lblDrive_Select", QStringLiteral("Drive Selection"), 240, 840, 3000);
-    m_cmbDrive = make<ListControl>(this, "cmbDrive", 240, 1080, 3000, 315);
-    m_picDrive = make<QLabel>(this, "picDrive", 240, 1500, 2400, 1500);
-    label(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 3120, 3000);
-    m_cmbMotor_Series = make<ListControl>(this, "cmbMotor_Series", 240, 3360, 3000, 315);
-    m_picMotor_Series = make<QLabel>(this, "picMotor_Series", 240, 3780, 2400, 1500);
+    FormControls::label(this, "lblMotor_Tech", QStringLiteral("Motor Technology"), 240, 120, 3000);
+    m_cmbMotor_Tech = FormControls::make<ListControl>(this, "cmbMotor_Tech", 240, 360, 3000, 315);
+    FormControls::label(this, "lblDrive_Select", QStringLiteral("Drive Selection"), 240, 840, 3000);
+    m_cmbDrive = FormControls::make<ListControl>(this, "cmbDrive", 240, 1080, 3000, 315);
+    m_picDrive = FormControls::make<QLabel>(this, "picDrive", 240, 1500, 2400, 1500);
+    FormControls::label(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 3120, 3000);
+    m_cmbMotor_Series = FormControls::make<ListControl>(this, "cmbMotor_Series", 240, 3360, 3000, 315);
+    m_picMotor_Series = FormControls::make<QLabel>(this, "picMotor_Series", 240, 3780, 2400, 1500);
     for (QLabel* picture : {m_picDrive, m_picMotor_Series}) {
         picture->setScaledContents(true);
         picture->setFrameShape(QFrame::Box);
@@ -111,52 +79,52 @@ void frmDrive_Setup::createControls()
     // Middle: the motor detail lists in cascade order.
     const int mid = 3720;
     const int width = 4080;
-    label(this, "lblFrame_Size", QStringLiteral("Frame Size"), mid, 120, width);
-    m_cmbFrame_size = make<ListControl>(this, "cmbFrame_size", mid, 360, width, 315);
-    QLabel* lblStack_Length = label(this, "lblStack_Length", QStringLiteral("Stack Length"), mid, 840, width);
-    m_cmbStack_length = make<ListControl>(this, "cmbStack_length", mid, 1080, width, 315);
-    QLabel* lblWinding = label(this, "lblWinding", QStringLiteral("Winding"), mid, 1560, width);
-    m_cmbWinding = make<ListControl>(this, "cmbWinding", mid, 1800, width, 315);
-    QLabel* lblFeedback = label(this, "lblFeedback", QStringLiteral("Feedback"), mid, 2280, width);
-    m_cmbFeedback = make<ListControl>(this, "cmbFeedback", mid, 2520, width, 315);
-    QLabel* lblShaft = label(this, "lblShaft_Options", QStringLiteral("Shaft Options"), mid, 3000, width);
-    m_cmbShaft_options = make<ListControl>(this, "cmbShaft_options", mid, 3240, width, 315);
-    label(this, "lblCable_Option", QStringLiteral("Cable Options"), mid, 3720, width);
-    m_cmbCable_Option = make<ListControl>(this, "cmbCable_Option", mid, 3960, width, 315);
-    QLabel* lblOptions = label(this, "lblMotor_Options", QStringLiteral("Motor Options"), mid, 4440, width);
-    m_cmbOptions = make<ListControl>(this, "cmbOptions", mid, 4680, width, 315);
+    FormControls::label(this, "lblFrame_Size", QStringLiteral("Frame Size"), mid, 120, width);
+    m_cmbFrame_size = FormControls::make<ListControl>(this, "cmbFrame_size", mid, 360, width, 315);
+    QLabel* lblStack_Length = FormControls::label(this, "lblStack_Length", QStringLiteral("Stack Length"), mid, 840, width);
+    m_cmbStack_length = FormControls::make<ListControl>(this, "cmbStack_length", mid, 1080, width, 315);
+    QLabel* lblWinding = FormControls::label(this, "lblWinding", QStringLiteral("Winding"), mid, 1560, width);
+    m_cmbWinding = FormControls::make<ListControl>(this, "cmbWinding", mid, 1800, width, 315);
+    QLabel* lblFeedback = FormControls::label(this, "lblFeedback", QStringLiteral("Feedback"), mid, 2280, width);
+    m_cmbFeedback = FormControls::make<ListControl>(this, "cmbFeedback", mid, 2520, width, 315);
+    QLabel* lblShaft = FormControls::label(this, "lblShaft_Options", QStringLiteral("Shaft Options"), mid, 3000, width);
+    m_cmbShaft_options = FormControls::make<ListControl>(this, "cmbShaft_options", mid, 3240, width, 315);
+    FormControls::label(this, "lblCable_Option", QStringLiteral("Cable Options"), mid, 3720, width);
+    m_cmbCable_Option = FormControls::make<ListControl>(this, "cmbCable_Option", mid, 3960, width, 315);
+    QLabel* lblOptions = FormControls::label(this, "lblMotor_Options", QStringLiteral("Motor Options"), mid, 4440, width);
+    m_cmbOptions = FormControls::make<ListControl>(this, "cmbOptions", mid, 4680, width, 315);
 
     // Right: voltage, wiring, cable lengths and the two buttons.
     const int right = 8280;
     const int rw = 4440;
-    m_lblDriveVoltage = label(this, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), right, 120, rw);
-    m_cmbDriveVoltage = make<ListControl>(this, "cmbDriveVoltage", right, 360, 2400, 315);
-    m_lblwiring = label(this, "lblwiring", QStringLiteral("Motor Wiring"), right, 840, rw);
-    m_cmbWiring = make<ListControl>(this, "cmbWiring", right, 1080, 2400, 315);
-    m_lblMotor_Cable_Length = label(this, "lblMotor_Cable_Length",
+    m_lblDriveVoltage = FormControls::label(this, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), right, 120, rw);
+    m_cmbDriveVoltage = FormControls::make<ListControl>(this, "cmbDriveVoltage", right, 360, 2400, 315);
+    m_lblwiring = FormControls::label(this, "lblwiring", QStringLiteral("Motor Wiring"), right, 840, rw);
+    m_cmbWiring = FormControls::make<ListControl>(this, "cmbWiring", right, 1080, 2400, 315);
+    m_lblMotor_Cable_Length = FormControls::label(this, "lblMotor_Cable_Length",
                                     QStringLiteral("Motor to Drive Power Cable Length"), right, 1560, rw);
-    m_cmbMotor_Cable_Length = make<ListControl>(this, "cmbMotor_Cable_Length", right, 1800, 2400, 315);
-    m_lblFeedback_Cable_Length = label(this, "lblFeedback_Cable_Length",
+    m_cmbMotor_Cable_Length = FormControls::make<ListControl>(this, "cmbMotor_Cable_Length", right, 1800, 2400, 315);
+    m_lblFeedback_Cable_Length = FormControls::label(this, "lblFeedback_Cable_Length",
                                        QStringLiteral("Motor to Drive Feedback Cable Length"), right, 2280, rw);
-    m_cmbFeedback_Cable_Length = make<ListControl>(this, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
-    m_cmdDriveAccessories = make<QPushButton>(this, "cmdDriveAccessories", right, 3720, 3360, 420);
+    m_cmbFeedback_Cable_Length = FormControls::make<ListControl>(this, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
+    m_cmdDriveAccessories = FormControls::make<QPushButton>(this, "cmdDriveAccessories", right, 3720, 3360, 420);
     m_cmdDriveAccessories->setText(QStringLiteral("Configure Drive Accessories"));
-    m_cmdCurve = make<QPushButton>(this, "cmdCurve", right, 4320, 3360, 420);
+    m_cmdCurve = FormControls::make<QPushButton>(this, "cmdCurve", right, 4320, 3360, 420);
     m_cmdCurve->setText(QStringLiteral("Show Speed/Torque Curve"));
 
     // Bottom: the results between the separator lines.
-    QFrame* line5 = line(this, "Line5", 120, 5280, 12720, 30);
-    QFrame* line6 = line(this, "Line6", 120, 8400, 12720, 30);
-    QFrame* line7 = line(this, "Line7", 4440, 5400, 30, 2880);
-    QFrame* line8 = line(this, "Line8", 8760, 5400, 30, 2880);
-    m_lblDrive = label(this, "lblDrive", QStringLiteral("Drive Part Number"), 240, 5400, 4080);
-    m_txtDrive = make<TextBox>(this, "txtDrive", 240, 5640, 4080, 1320);
-    m_lblMotor_Part = label(this, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, 7080, 4080);
-    m_txtMotor_Part = make<TextBox>(this, "txtMotor_Part", 240, 7320, 4080, 900);
-    m_lblMotor = label(this, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560, 5400, 4080);
-    m_txtMotor = make<TextBox>(this, "txtMotor", 4560, 5640, 4080, 2580);
-    m_lblAccessories = label(this, "lblAccessories", QStringLiteral("Selected Drive Accessories"), 8880, 5400, 3960);
-    m_txtAccessories = make<TextBox>(this, "txtAccessories", 8880, 5640, 3960, 2580);
+    QFrame* line5 = FormControls::line(this, "Line5", 120, 5280, 12720, 30);
+    QFrame* line6 = FormControls::line(this, "Line6", 120, 8400, 12720, 30);
+    QFrame* line7 = FormControls::line(this, "Line7", 4440, 5400, 30, 2880);
+    QFrame* line8 = FormControls::line(this, "Line8", 8760, 5400, 30, 2880);
+    m_lblDrive = FormControls::label(this, "lblDrive", QStringLiteral("Drive Part Number"), 240, 5400, 4080);
+    m_txtDrive = FormControls::make<TextBox>(this, "txtDrive", 240, 5640, 4080, 1320);
+    m_lblMotor_Part = FormControls::label(this, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, 7080, 4080);
+    m_txtMotor_Part = FormControls::make<TextBox>(this, "txtMotor_Part", 240, 7320, 4080, 900);
+    m_lblMotor = FormControls::label(this, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560, 5400, 4080);
+    m_txtMotor = FormControls::make<TextBox>(this, "txtMotor", 4560, 5640, 4080, 2580);
+    m_lblAccessories = FormControls::label(this, "lblAccessories", QStringLiteral("Selected Drive Accessories"), 8880, 5400, 3960);
+    m_txtAccessories = FormControls::make<TextBox>(this, "txtAccessories", 8880, 5640, 3960, 2580);
 
     CascadeControls& c = m_controls;
     c.cmbMotor_Tech = m_cmbMotor_Tech;
@@ -199,7 +167,7 @@ void frmDrive_Setup::createControls()
 
 void frmDrive_Setup::wireHandlers()
 {
-    const auto on = [](ListControl* list, auto handler) { list->setClickHandler(handler); };
+    const auto on = [this](auto* control, auto handler) { onClick(control, handler); };
     on(m_cmbMotor_Tech, [this] { cmbMotor_Tech_Click(); });
     on(m_cmbDrive, [this] { cmbDrive_Click(); });
     on(m_cmbMotor_Series, [this] { cmbMotor_Series_Click(); });
@@ -214,62 +182,12 @@ void frmDrive_Setup::wireHandlers()
     on(m_cmbWiring, [this] { cmbWiring_Click(); });
     on(m_cmbMotor_Cable_Length, [this] { cmbMotor_Cable_Length_Click(); });
     on(m_cmbFeedback_Cable_Length, [this] { cmbFeedback_Cable_Length_Click(); });
-    connect(m_cmdDriveAccessories, &QPushButton::clicked, this,
-            [this] { HandlerCall::fromEventLoop([this] { cmdDriveAccessories_Click(); }); });
-    connect(m_cmdCurve, &QPushButton::clicked, this,
-            [this] { HandlerCall::fromEventLoop([this] { cmdCurve_Click(); }); });
-}
-
-void frmDrive_Setup::closeDatabase()
-{
-    Shared_Recordset.close();
-    System_Database.Close();
-}
-
-void frmDrive_Setup::Form_Load()
-{
-    moveTwips(0, 0);
-    setSizeTwips(13110, 9195);
-    Current_Axis = 1;
-    Reset();
-    Current_Form = QStringLiteral("frmDrive_Setup");
-    System_Type = 4;
-}
-
-void frmDrive_Setup::Form_Activate()
-{
-    // A dialog opened from the form stays in front when the user clicks the form.
-    QString dialog;
-    if (Current_Form == QLatin1String("frmGear") || Current_Form == QLatin1String("frmAccessories"))
-        dialog = Current_Form;
-    if (Form* form = dialog.isEmpty() ? nullptr : Forms::find(dialog)) {
-        form->frameWidget()->raise();
-        form->frameWidget()->activateWindow();
-    }
-}
-
-void frmDrive_Setup::Form_Unload(bool&)
-{
-    closeDatabase();
-    Forms::unload(QStringLiteral("frmGear"));
-    Forms::unload(QStringLiteral("frmAccessories"));
-    if (!Loading_Project)
-        if (Form* selection = Forms::get(QStringLiteral("frmSelection")))
-            selection->Show();
-    // New menu, caption "Brevan Quenro", toolbar buttons 1 and 2 on, 3, 5, 6 and 7 off.
-    if (mdiMain* main = mdiMain::instance())
-        main->showStartState();
-    Current_Form = QStringLiteral("frmSelection");
-}
-
-void frmDrive_Setup::Form_Terminate()
-{
-    closeDatabase();
+    on(m_cmdDriveAccessories, [this] { cmdDriveAccessories_Click(); });
+    on(m_cmdCurve, [this] { cmdCurve_Click(); });
 }
 
 void frmDrive_Setup::Reset()
 {
-    m_cascade->noteReset();
     closeDatabase();
 
     const QList<ListControl*> lists = {m_cmbDrive,   m_cmbMotor_Series,  m_cmbFrame_size,
@@ -528,26 +446,17 @@ QString frmDrive_Setup::Save_String()
     return text;
 }
 
-void frmDrive_Setup::Load_Previous_Values()
+void frmDrive_Setup::replayProject()
 {
     AxisRecord& record = Current_Record();
-    try {
-        AxisProjectBlock::read(Project_Lines, record);
-        // Files of older versions end here: voltage, wiring and technology stay empty.
-        for (auto [number, field] : {std::pair {128, &AxisRecord::Drive_Voltage},
-                                     std::pair {129, &AxisRecord::Motor_Wiring},
-                                     std::pair {130, &AxisRecord::Motor_Technology}})
-            if (number <= Project_Lines.size())
-                record.*field = Project_Lines.at(number - 1);
-        ProjectReplay(m_controls).run(record);
-        Update_Accessories_Display();
-        Loading_Project = false;
-    } catch (const std::exception&) {
-        SetupProjectFile::loadFailed();
-    }
-}
-
-void frmDrive_Setup::Open_File()
-{
-    SetupProjectFile::open(*this, *this, 4);
+    AxisProjectBlock::read(Project_Lines, record);
+    // Files of older versions end here: voltage, wiring and technology stay empty.
+    for (auto [number, field] : {std::pair {128, &AxisRecord::Drive_Voltage},
+                                 std::pair {129, &AxisRecord::Motor_Wiring},
+                                 std::pair {130, &AxisRecord::Motor_Technology}})
+        if (number <= Project_Lines.size())
+            record.*field = Project_Lines.at(number - 1);
+    ProjectReplay(m_controls).run(record);
+    Update_Accessories_Display();
+    Loading_Project = false;
 }

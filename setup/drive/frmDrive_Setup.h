@@ -2,8 +2,7 @@
 
 #include "setup/drive/CascadeControls.h"
 #include "setup/drive/CascadeRules.h"
-#include "shell/Form.h"
-#include "shell/SetupForm.h"
+#include "setup/drive/SetupFormBase.h"
 
 #include <QString>
 
@@ -21,7 +20,7 @@ class TextBox;
 
 // The setup form of kind 4: one drive with one motor, its cables and the
 // drive's accessories, on axis 1.
-class frmDrive_Setup : public Form, public SetupForm {
+class frmDrive_Setup : public SetupFormBase {
     Q_OBJECT
 public:
     frmDrive_Setup();
@@ -29,17 +28,10 @@ public:
 
     // The setup-form interface.
     void Reset() override;
-    void Open_File() override;
-    void Load_Previous_Values() override;
     QString Save_String() override;
     void Update_Accessories_Display() override;
     ListControl* cmbShaft_options() override { return m_cmbShaft_options; }
     ListControl* cmbOptions() override { return m_cmbOptions; }
-
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload(bool& cancel) override;
-    void Form_Terminate() override;
 
     // Click handlers, run by the user's choice or by a selection made by code.
     void cmbMotor_Tech_Click();
@@ -65,10 +57,12 @@ public:
     // and wiring steps find the same row with it.
     QString Row_Feedback;
 
+protected:
+    void replayProject() override;
+
 private:
     void createControls();
     void wireHandlers();
-    void closeDatabase();
 
     CascadeControls m_controls;
     CascadeRules m_rules;

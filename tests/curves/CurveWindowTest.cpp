@@ -4,6 +4,7 @@
 #include "platform/ListControl.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <QChartView>
 #include <QDir>
@@ -168,8 +169,10 @@ TEST_F(CurveWindowTest, LoadAndUnloadHandCurrentFormOn)
     EXPECT_EQ(w->heightTwips(), 8940);
     EXPECT_EQ(w->topTwips(), 0);
 
-    const std::pair<int, const char*> kinds[] = {
-        {1, "frmController_Setup"}, {2, "frmDriveController_Setup"}, {4, "frmDrive_Setup"}, {3, "frmCurve"}};
+    QList<std::pair<int, QString>> kinds;
+    for (const SetupKinds::Kind& kind : SetupKinds::all())
+        kinds.append({kind.number, kind.form});
+    kinds.append({SetupKinds::ControllerAxisAccessories, "frmCurve"}); // no setup form to hand back to
     for (const auto& [kind, form] : kinds) {
         Globals::System_Type = kind;
         Forms::get<frmCurve>(QStringLiteral("frmCurve"))->cmdClose()->click();
@@ -192,6 +195,7 @@ TEST_F(CurveWindowTest, ARepeatedRequestKeepsTheUsersChoices)
     EXPECT_EQ(w->cmbSwitching_Frequency()->text(), "16");
     EXPECT_EQ(w->cmbSwitching_Frequency()->listCount(), 3);
     EXPECT_EQ(axis().Switching_Frequency, "16 kHz");
-    EXPECT_EQ(row(1), "5.340703/266.106/5.340703/804.303"); // 51 rpm: 102 x 3.14159 / 60 rad/s
+    // 51 rpm (102 x 3.14159 / 60 rad/s) on the drive's current limits at 16 kHz
+    EXPECT_EQ(row(1), "5.340703/225.591/5.340703/689.902");
     EXPECT_TRUE(msg->messages().isEmpty());
 }

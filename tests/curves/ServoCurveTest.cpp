@@ -85,7 +85,8 @@ TEST_F(ServoCurveTest, RedrawInOtherUnitsAndAtAnotherFrequency)
     EXPECT_EQ(axes[0]->titleText(), "Speed (rps)");
     EXPECT_EQ(axes[1]->titleText(), "Torque (N-m)");
 
-    // The switching frequency only enters the pretest: same curve at 8 kHz.
+    // 8 kHz derates the drive to 3.9 A / 11.7 A, still more than the motor's thermal limits
+    // allow: the same curve.
     w->cmbSwitching_Frequency()->choose(QStringLiteral("8"));
     EXPECT_EQ(axis().Switching_Frequency, "8 kHz");
     EXPECT_EQ(Servo_Drive.SwitchFreq, 8.0);
@@ -94,6 +95,17 @@ TEST_F(ServoCurveTest, RedrawInOtherUnitsAndAtAnotherFrequency)
     EXPECT_EQ(w->cmbTorque_Units()->text(), "N-m");
     EXPECT_EQ(frequencies(), (QStringList{"4", "8", "16"}));
     EXPECT_EQ(row(1), "0.85/1.879/0.85/5.68");
+
+    // At 16 kHz the drive's 3.0 A / 9.1 A decide both curves up to where the voltage limit takes over.
+    w->cmbSwitching_Frequency()->choose(QStringLiteral("16"));
+    w->cmbSpeed_units()->choose(QStringLiteral("rpm"));
+    w->cmbTorque_Units()->choose(QStringLiteral("oz-in"));
+    EXPECT_EQ(Servo_Drive.IrDrivePeakSine, 3.0);
+    EXPECT_EQ(row(0), "0/225.659/0/689.969");
+    EXPECT_EQ(row(1), "51/225.591/51/689.902");
+    EXPECT_EQ(row(75), "3788/220.564/3788/684.874"); // 785.346 at 4 kHz: below the 2200 W peak power now
+    EXPECT_EQ(row(93), "4697/179.518/4697/179.518");
+    EXPECT_EQ(row(99), "5000/0/5000/0");
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 

@@ -165,4 +165,17 @@ TEST_F(StoredCurveTest, MissingDatabaseFallsBackOrEndsCleanly)
     EXPECT_EQ(msg->prompts(), QStringList{"Database not found or already opened with exclusive rights"});
     ASSERT_NE(window(), nullptr);
     EXPECT_EQ(row(4), "3000/0");
+
+    // A new start inherits no curve database from the earlier one.
+    Forms::unloadAll();
+    processEvents();
+    msg->clear();
+    Globals::Reset_All_State();
+    Globals::Set_App_Folder_For_Tests(QStringLiteral("/nonexistent"));
+    Globals::System_Type = 4;
+    Globals::Current_Axis = 1;
+    showStepperAxis(QStringLiteral("ST1"), QStringLiteral("SERIES"), QStringLiteral("48VDC"), QStringLiteral("SMD-A"));
+    EXPECT_EQ(msg->prompts(), QStringList({"Database not found or already opened with exclusive rights",
+                                           "Performance Curve Not Found"}));
+    EXPECT_EQ(window(), nullptr);
 }

@@ -63,5 +63,5 @@ TEST(CataloguePaths, EverySeriesOfferedWithDrivesCanBeFinishedUnderAController)
     EXPECT_EQ(paths.value("ZU").describe().toStdString(),
               "KEX200 -> Servo -> ZU -> ZU -> 23 -> 1 -> D -> E = Encoder -> S = Smooth Shaft -> N/A -> "
               "0 = Standard -> 24VDC");
-    EXPECT_EQ(paths.value("CT").controller.toStdString(), "BMC300");
+    EXPECT_EQ(paths.value("CT").controller.toStdString(), "BMC1600");
 }

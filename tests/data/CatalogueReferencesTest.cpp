@@ -174,7 +174,7 @@ TEST(CatalogueReferences, EveryCatalogueNameHasAPicture)
     const QStringList names = C::column(
         "SELECT [Drive Name] FROM Drives UNION SELECT [DriveController Name] FROM DriveControllers "
         "UNION SELECT [Controller Name] FROM Controllers UNION SELECT [Motor Name] FROM Motors");
-    EXPECT_EQ(names.size(), 22);
+    EXPECT_EQ(names.size(), 23);
     for (const QString& name : names) {
         const QPixmap picture = Pictures::load(name);
         EXPECT_FALSE(picture.isNull()) << name.toStdString();

@@ -149,7 +149,7 @@ TEST(CatalogueSpecialCases, ControllerOptionsBreakoutsAndExpansionIo)
          "2 = 2 Axes|4 = 4 Axes|8 = 8 Axes"},
         {"SELECT DISTINCT Option5 FROM [All Controllers] WHERE [Controller Name] = 'KEX200'", "N/A"},
         {"SELECT DISTINCT [Controller Name] || ':' || [Required Accessory] FROM [All Controllers] ORDER BY 1",
-         "9Q10:TNL-BK8|BMC100:None|BMC300:BRK-300|KEX200:TNL-BKn"},
+         "9Q10:TNL-BK8|BMC100:None|BMC1600:TNL-BKn|BMC300:BRK-300|KEX200:TNL-BKn"},
         {"SELECT DISTINCT [Controller Name] FROM [All Controllers] WHERE [TNL Axes] = 0 ORDER BY 1",
          "9Q10|BMC100|BMC300"},
         {"SELECT [Controller Name] FROM [All Controllers] GROUP BY 1 HAVING max([JTR Ready]) = 1 AND "
@@ -160,11 +160,36 @@ TEST(CatalogueSpecialCases, ControllerOptionsBreakoutsAndExpansionIo)
     });
 }
 
+// Every axis of the controller form can be used: a family of 12 and 16 axes whose name the
+// breakout-module rule of the accessory dialog (KEX and 9Q names) does not read.
+TEST(CatalogueSpecialCases, ControllerOfTwelveAndSixteenAxes)
+{
+    expectRows({
+        {"SELECT DISTINCT [Controller Name] FROM [All Controllers] WHERE TotalAxes > 8", "BMC1600"},
+        {"SELECT DISTINCT Option1 || ' ' || TotalAxes || '/' || TotalServos || '/' || TotalSteppers "
+         "FROM [All Controllers] WHERE [Controller Name] = 'BMC1600' ORDER BY TotalAxes",
+         "12 = 12 Axes 12/12/6|16 = 16 Axes 16/16/8"},
+        {"SELECT DISTINCT [All Controllers].[TNL Axes] From [All Controllers] WHERE "
+         "((([All Controllers].[Controller Name])='BMC1600') AND (NOT ([All Controllers].[TNL Axes])=0))"
+         "ORDER BY [All Controllers].[TNL Axes];", "12|16"},
+        {"SELECT [Cable Part Number] FROM Cables WHERE Cable = 'TNL-BK16-XX' ORDER BY 1",
+         "TNL-BK16-01|TNL-BK16-02|TNL-BK16-03"},
+        {"SELECT DISTINCT Tech FROM [Controller to Drive] WHERE [Controller Name] = 'BMC1600' ORDER BY 1",
+         "Direct Drive|Servo|Stepper"},
+        {"SELECT [Option6 Name] FROM [Controller Option Names] WHERE [Controller Name] = 'BMC1600'", "Display"},
+        {"SELECT count(*) FROM [Controller Accessories] WHERE [Controller Name] = 'BMC1600'", "3"},
+    });
+}
+
 TEST(CatalogueSpecialCases, CurveDataOfSeveralFrequenciesWiringsAndVoltages)
 {
     expectRows({
         {"SELECT count(*) FROM (SELECT PartNumber FROM AmplifierDataTable GROUP BY 1 "
          "HAVING count(DISTINCT SwitchFreq) < 2)", "0", &C::servo},
+        // A higher switching frequency carries less current, as on a real drive.
+        {"SELECT count(*) FROM AmplifierDataTable a INNER JOIN AmplifierDataTable b ON a.PartNumber = b.PartNumber "
+         "AND a.VsDefault = b.VsDefault AND b.SwitchFreq > a.SwitchFreq "
+         "WHERE b.IrDrivePeakSine >= a.IrDrivePeakSine OR b.IpDrivePeakSine >= a.IpDrivePeakSine", "0", &C::servo},
         {"SELECT DISTINCT AmpFamily FROM AmplifierDataTable WHERE PartNumber LIKE 'ZU%'", "Teldun", &C::servo},
         {"SELECT DISTINCT MotorWiringType FROM MotorData ORDER BY 1", "PARALLEL|SERIES", &C::stepper},
         {"SELECT count(DISTINCT Voltage) >= 4 FROM MotorData", "1", &C::stepper},

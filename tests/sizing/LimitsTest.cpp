@@ -4,6 +4,7 @@
 
 #include "LinearHand.h"
 #include "MessageCapture.h"
+#include "MotorTSModelProbe.h"
 #include "RotaryHand.h"
 #include "ServoSet.h"
 
@@ -12,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -255,3 +258,73 @@ TEST_F(LimitsTest, ModelsOutsideAControlNeedTheirLinks)
 }
 
 } // namespace
+
+// The continuous and peak values at one speed share the voltage limit; whatever changed between
+// two calls (the call itself, a parameter, the pretest's working values, the saturation curve)
+// is seen by the second, exactly as by a model that never made the first.
+TEST(SharedVoltageLimit, FollowsEveryInputChangedBetweenTwoCalls)
+{
+    struct Case {
+        const char* what;
+        std::function<void(MotorModelACX&)> change;
+        double speed = 200, acc = 0; // of the second call
+        bool force = false;
+        double firstAcc = 0; // the first call is at 200 rad/s
+    };
+    const auto motorWith = [](std::function<void(ServoSet&)> edit, bool pretest = true) {
+        return [edit, pretest](MotorModelACX& acx) {
+            ServoSet s;
+            edit(s);
+            LoadMotor(acx.DLLMotor(), s);
+            if (pretest)
+                acx.DLLMotor().PretestLimits();
+        };
+    };
+    const auto none = [](MotorModelACX&) {};
+    const std::vector<Case> cases = {
+        {"another speed", none, 150},
+        {"an acceleration", none, 200, 50},
+        {"a force at that speed", none, 200, 0, true},
+        {"digital drive", [](MotorModelACX& acx) { acx.DLLMotor().SetDriveVLModelInt(1); }},
+        {"bus voltage", [](MotorModelACX& acx) { acx.DLLMotor().SetDriveParameters(300, 400, 100, 8000, 8, 16, 0, 0); }},
+        {"hot factor", motorWith([](ServoSet& s) { s.Twr = 130; })},
+        {"voltage limit before a pretest", motorWith([](ServoSet& s) { s.Vm = 300; }, false)},
+        {"resistance", motorWith([](ServoSet& s) { s.Rm = 2.5; })},
+        {"inductance", motorWith([](ServoSet& s) { s.Lm = 0.008; })},
+        {"poles", motorWith([](ServoSet& s) { s.Np = 10; })},
+        {"voltage constant", motorWith([](ServoSet& s) { s.Kb = 0.9; })},
+        {"rotor inertia", [](MotorModelACX& acx) { acx.DLLMotor().mdblJm = 0.05; }, 200, 50, false, 50},
+        {"working friction", motorWith([](ServoSet& s) { s.Tfm = 6; })},
+        {"working damping", motorWith([](ServoSet& s) { s.Bm = 4; })},
+        {"winding to ambient", motorWith([](ServoSet& s) { s.Rthwa = 2; })},
+        {"winding to case", motorWith([](ServoSet& s) { s.Rthwc = 0.7; })},
+        {"ambient", motorWith([](ServoSet& s) { s.Tamb = 30; })},
+        {"brake loss", motorWith([](ServoSet& s) { s.Pbl = 2; })},
+        {"saturation", [](MotorModelACX& acx) { acx.DLLMotor().SetMagneticSaturationParms(10, 20, 30, 10, 25, 100, 100); }},
+    };
+    // Peak value, the voltage limit's records, continuous value, the voltage limit itself.
+    const auto observe = [](MotorTSModel& m, double speed, double acc, bool force) {
+        const double peak = force ? m.GetPeakForce(speed, acc) : m.GetPeakTorque(speed, acc);
+        const auto vl = MotorTSModelProbe::VLRecords(m);
+        const double cont = force ? m.GetContForce(speed, acc) : m.GetContTorque(speed, acc);
+        const double limit = force ? m.GetVLForceAtMPerSec(speed, acc) : m.GetVLTorqueAtRadsPerSec(speed, acc);
+        return std::array<double, 6>{peak, vl[0], vl[1], vl[2], cont, limit};
+    };
+    for (const Case& c : cases) {
+        const auto loaded = [] {
+            auto acx = std::make_unique<MotorModelACX>();
+            Load(*acx, ServoSet{});
+            acx->DLLMotor().PretestLimits();
+            return acx;
+        };
+        auto warm = loaded();
+        warm->DLLMotor().GetContTorque(200, c.firstAcc);
+        c.change(*warm);
+        auto fresh = loaded();
+        c.change(*fresh);
+        const auto seen = observe(warm->DLLMotor(), c.speed, c.acc, c.force);
+        EXPECT_EQ(observe(fresh->DLLMotor(), c.speed, c.acc, c.force), seen) << c.what;
+        // What the first call found must not do.
+        EXPECT_NE(observe(loaded()->DLLMotor(), 200, c.firstAcc, false), seen) << c.what << " changes nothing";
+    }
+}

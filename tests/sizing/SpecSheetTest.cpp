@@ -582,3 +582,109 @@ TEST_F(SpecSheetTest, CloseWithoutANameWritesNothingAndEndsTheRun)
 }
 
 } // namespace
+
+namespace {
+
+std::string FileText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string Repeated(const std::string& piece, std::size_t times)
+{
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+} // namespace
+
+TEST_F(SpecSheetTest, TextsTheBookCannotHoldAreConvertedOrEscaped)
+{
+    // Each text as passed and as read back, on its data sheet and in the Specs sheet's copy.
+    struct Case {
+        std::string passed, shown;
+        const char* sheet;
+        const char* cell;
+        const char* specsCell;
+    };
+    const Case cases[] = {
+        {"KX232AE 90\xB0" "C, \xC2\xB5m", "KX232AE 90\xC2\xB0" "C, \xC2\xB5m", "MotorData1", "B5", "A2"}, // Windows-1252 and UTF-8
+        {"A\x01" "B\x1F", "A\x01" "B\x1F", "MotorData1", "B6", "B3"},
+        {std::string("plate\0 line\r\nnext \xEF\xBF\xBF", 21), std::string("plate\0 line\r\nnext \xEF\xBF\xBF", 21),
+         "MotorData1", "B27", "B4"},
+        {"BSD \x93" "06\x94 <&> _x0041_", "BSD \xE2\x80\x9C" "06\xE2\x80\x9D <&> _x0041_", "DriveData1", "B5", "F20"},
+    };
+    Reference ref;
+    ref.Mname = cases[0].passed;
+    ref.WindNum = cases[1].passed;
+    ref.ThermCondition = cases[2].passed;
+    ref.Dname = cases[3].passed;
+    Put(ServoSet{}, ref);
+    const WorkbookDump book = Export("texts.xlsx");
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.shown, book[c.sheet].Text(c.cell)) << c.cell;
+        EXPECT_EQ(c.shown, book["Specs1"].At(c.specsCell).value) << c.specsCell;
+    }
+}
+
+TEST_F(SpecSheetTest, ReadOnlyTargetsAndLinksAreRefused)
+{
+    Put(ServoSet{});
+    MessageCapture capture;
+    std::ofstream(folder / "locked.xlsx") << "old";
+    fs::permissions(folder / "locked.xlsx", fs::perms::owner_read | fs::perms::group_read);
+    std::ofstream(folder / "real.xlsx") << "real";
+    fs::create_symlink("real.xlsx", folder / "link.xlsx");
+    fs::create_symlink("nowhere.xlsx", folder / "dangling.xlsx");
+    for (const char* target : {"locked.xlsx", "link.xlsx", "dangling.xlsx"})
+        EXPECT_FALSE(m.ExportExcelSpecSheet(Path(target))) << target;
+    EXPECT_EQ((std::vector<std::pair<std::string, std::string>>(3, {kSaveFailed, "Error"})), capture.messages);
+    EXPECT_EQ("old", FileText(folder / "locked.xlsx"));
+    EXPECT_EQ("real", FileText(folder / "link.xlsx"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.xlsx"));
+    EXPECT_EQ(4u, Entries().size()); // no temporary file, no "nowhere.xlsx"
+
+    // A file that may be written is replaced and keeps its permissions.
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(folder / "real.xlsx", mode);
+    EXPECT_TRUE(m.ExportExcelSpecSheet(Path("real.xlsx")));
+    EXPECT_EQ(mode, fs::status(folder / "real.xlsx").permissions());
+    EXPECT_EQ(kOneMotor, ReadWorkbook(Path("real.xlsx")).Names());
+}
+
+TEST_F(SpecSheetTest, TextLongerThanACellFailsTheExport)
+{
+    // Counted in characters as the book stores them: a control character takes its 7-character escape.
+    const std::pair<std::string, bool> cases[] = {
+        {std::string(32767, 'x'), true},   {std::string(32768, 'x'), false},
+        {std::string(32767, '\xB0'), true}, {std::string(4681, '\x01'), true},
+        {std::string(4682, '\x01'), false},
+    };
+    MessageCapture capture;
+    for (const auto& [name, fits] : cases) {
+        Reference ref;
+        ref.Mname = name;
+        Put(ServoSet{}, ref);
+        const std::string file = std::to_string(name.size()) + "-" + std::to_string(name[0]) + ".xlsx";
+        EXPECT_EQ(fits, m.ExportExcelSpecSheet(Path(file))) << file;
+        EXPECT_EQ(fits, fs::exists(folder / file)) << file;
+        if (fits) {
+            EXPECT_EQ(name[0] == '\xB0' ? Repeated("\xC2\xB0", name.size()) : name,
+                      ReadWorkbook(Path(file))["MotorData1"].Text("B5"))
+                << file;
+        }
+    }
+
+    // In a family the export of that motor fails, not the close of the whole family later.
+    m.OpenExcelFamSpecSheet();
+    Put(ServoSet{});
+    ASSERT_TRUE(m.ExportExcelFamSpecSheet());
+    Reference ref;
+    ref.Dname = std::string(40000, 'd');
+    Put(SetB(), ref);
+    EXPECT_FALSE(m.ExportExcelFamSpecSheet());
+    EXPECT_TRUE(capture.messages.empty());
+}

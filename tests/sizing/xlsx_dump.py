@@ -4,6 +4,7 @@ package's XML: title, sheets in order with state and selection, the active sheet
 (type, value, formula) and each sheet's charts with their series."""
 
 import posixpath
+import re
 import sys
 import zipfile
 import xml.etree.ElementTree as ET
@@ -18,6 +19,14 @@ NS = {
     "dc": "http://purl.org/dc/elements/1.1/",
 }
 R_ID = "{%s}id" % NS["r"]
+
+
+ESCAPE = re.compile(r"_x([0-9A-Fa-f]{4})_")
+
+
+def unescape(text):
+    """A string value as a spreadsheet program shows it: _xHHHH_ is the character HHHH."""
+    return ESCAPE.sub(lambda m: chr(int(m.group(1), 16)), text or "")
 
 
 def esc(text):
@@ -66,7 +75,7 @@ def main(path):
         strings = []
         if "xl/sharedStrings.xml" in z.namelist():
             for si in ET.fromstring(z.read("xl/sharedStrings.xml")).findall("m:si", NS):
-                strings.append("".join(t.text or "" for t in si.iter("{%s}t" % NS["m"])))
+                strings.append(unescape("".join(t.text or "" for t in si.iter("{%s}t" % NS["m"]))))
         book = ET.fromstring(z.read("xl/workbook.xml"))
         view = book.find("m:bookViews/m:workbookView", NS)
         out("active", view.get("activeTab", "0") if view is not None else "0")
@@ -84,7 +93,9 @@ def main(path):
                 if kind == "s":
                     value = strings[int(value)]
                 elif kind == "inlineStr":
-                    value = "".join(t.text or "" for t in c.iter("{%s}t" % NS["m"]))
+                    value = unescape("".join(t.text or "" for t in c.iter("{%s}t" % NS["m"])))
+                elif kind == "str":
+                    value = unescape(value)
                 formula = c.findtext("m:f", None, NS)
                 if value == "" and formula is None:
                     kind = "blank"
@@ -99,4 +110,5 @@ def main(path):
 
 
 if __name__ == "__main__":
+    sys.stdout.reconfigure(encoding="utf-8")
     main(sys.argv[1])

@@ -1,15 +1,7 @@
 #include "DriveFormTest.h"
 
-#include "platform/ListControl.h"
-#include "setup/drive/TextBox.h"
 #include "setup/drive/frmDrive_Setup.h"
-#include "shell/Form.h"
-#include "shell/Forms.h"
-#include "shell/Globals.h"
-#include "support/SqliteFile.h"
-
-#include <QLabel>
-#include <QPushButton>
+#include "shell/SetupKinds.h"
 
 const QStringList kCascadeLists {"cmbMotor_Tech",   "cmbDrive",         "cmbMotor_Series", "cmbFrame_size",
                                   "cmbStack_length", "cmbWinding",       "cmbFeedback",     "cmbShaft_options",
@@ -30,128 +22,16 @@ const QStringList kSxStepper {"Stepper", "SMD-48", "SX", "23", "1", "A", "S = Si
 const QStringList kCtDirectDrive {"Direct Drive", "BDD-460", "", "40", "", "", "E = 20-bit Encoder",
                                   "S = Solid Shaft", "", "N/A"};
 
-const QString kTitle = QStringLiteral("Brevan Quenro");
 const QString kDrivePrompt = QStringLiteral("Motor and Drive Incompatibility.  Would you like to reset the axis?");
 const QString kKeywayMessage = QStringLiteral("Please select another shaft Options\r\nKeyway on Size 16 motors is not "
                                               "valid unless with a gearhead");
-const QString kLoadError = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
 
-void DriveFormTest::TearDown()
+DriveFormTest::DriveFormTest()
+    : SetupFormFixture(SetupKinds::Drive)
 {
-    AppFixture::TearDown();
-    m_folder.reset();
 }
 
 frmDrive_Setup* DriveFormTest::form()
 {
-    return Forms::get<frmDrive_Setup>(QStringLiteral("frmDrive_Setup"));
-}
-
-template <class T>
-static T* child(frmDrive_Setup* form, const QString& name)
-{
-    T* w = form->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name.toStdString();
-    return w;
-}
-
-ListControl* DriveFormTest::list(const QString& name)
-{
-    return child<ListControl>(form(), name);
-}
-
-QLabel* DriveFormTest::label(const QString& name)
-{
-    return child<QLabel>(form(), name);
-}
-
-TextBox* DriveFormTest::box(const QString& name)
-{
-    return child<TextBox>(form(), name);
-}
-
-QWidget* DriveFormTest::widget(const QString& name)
-{
-    return child<QWidget>(form(), name);
-}
-
-QStringList DriveFormTest::items(const QString& name)
-{
-    return list(name)->items();
-}
-
-QString DriveFormTest::text(const QString& name)
-{
-    return list(name)->text();
-}
-
-bool DriveFormTest::hidden(const QString& name)
-{
-    return widget(name)->isHidden();
-}
-
-bool DriveFormTest::enabled(const QString& name)
-{
-    return widget(name)->isEnabled();
-}
-
-void DriveFormTest::click(const QString& button)
-{
-    auto* b = qobject_cast<QPushButton*>(widget(button));
-    ASSERT_NE(b, nullptr) << button.toStdString();
-    b->click();
-}
-
-void DriveFormTest::pick(const QString& name, const QString& entry)
-{
-    ASSERT_TRUE(list(name)->choose(entry)) << name.toStdString() << " lacks " << entry.toStdString() << "; holds "
-                                           << items(name).join(QLatin1Char('|')).toStdString();
-}
-
-void DriveFormTest::configure(const QStringList& entries)
-{
-    ASSERT_LE(entries.size(), kCascadeLists.size());
-    for (qsizetype i = 0; i < entries.size(); ++i)
-        if (!entries.at(i).isEmpty())
-            pick(kCascadeLists.at(i), entries.at(i));
-}
-
-void DriveFormTest::chooseGearhead(const QString& code)
-{
-    Form* gear = Forms::find(QStringLiteral("frmGear"));
-    ASSERT_NE(gear, nullptr);
-    ASSERT_TRUE(gear->findChild<ListControl*>(QStringLiteral("cmbGear"))->choose(code)) << code.toStdString();
-    gear->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
-    processEvents();
-}
-
-void DriveFormTest::expectOnlyMessage(const QString& prompt, MsgBox::Buttons buttons)
-{
-    ASSERT_EQ(msg->prompts(), QStringList {prompt});
-    EXPECT_EQ(msg->messages().at(0).buttons, buttons);
-    EXPECT_EQ(msg->messages().at(0).title, kTitle);
-}
-
-AxisRecord& DriveFormTest::record()
-{
-    return Globals::Axis[0];
-}
-
-void DriveFormTest::useCatalogueWith(const QStringList& statements)
-{
-    m_folder = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(m_folder->isValid());
-    const QString name = QStringLiteral("System Databases97.mdb");
-    ASSERT_TRUE(SqliteFile::copySample(name, m_folder->path()));
-    ASSERT_EQ(SqliteFile::run(m_folder->filePath(name), statements), QString());
-    Globals::Set_App_Folder_For_Tests(m_folder->path());
-}
-
-void DriveFormTest::openProject(const QString& text)
-{
-    Globals::Loading_Project = true;
-    form()->Reset();
-    Globals::Project_Lines = text.split(QLatin1Char('\r'));
-    Globals::System_Type = Globals::Project_Lines.value(0).toInt();
-    form()->Load_Previous_Values();
+    return dynamic_cast<frmDrive_Setup*>(setupForm());
 }

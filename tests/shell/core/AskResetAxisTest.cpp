@@ -2,6 +2,7 @@
 #include "support/AppFixture.h"
 
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <QStringList>
 
@@ -13,8 +14,8 @@ protected:
     {
         AppFixture::SetUp();
         StandInForm::reset();
-        for (const char* name : {"frmController_Setup", "frmDriveController_Setup", "frmDrive_Setup"})
-            StandInForm::registerAs(QString::fromLatin1(name), 0);
+        for (const SetupKinds::Kind& kind : SetupKinds::all())
+            StandInForm::registerAs(kind.form, 0);
     }
 };
 
@@ -27,7 +28,7 @@ TEST_F(AskResetAxisTest, YesResetsTheFormOfTheCurrentKind)
 {
     Globals::System_Type = 4;
     msg->queue(MsgBox::Yes);
-    Globals::Ask_Reset_Axis("Drive");
+    EXPECT_TRUE(Globals::Ask_Reset_Axis("Drive"));
     ASSERT_EQ(msg->messages().size(), 1);
     EXPECT_EQ(msg->messages()[0].prompt, kMotorQuestion);
     EXPECT_EQ(msg->messages()[0].buttons, MsgBox::YesNo);
@@ -40,7 +41,7 @@ TEST_F(AskResetAxisTest, YesResetsTheFormOfTheCurrentKind)
     Globals::Ask_Reset_Axis("Drive");
     Globals::System_Type = 1;
     msg->queue(MsgBox::Yes);
-    Globals::Ask_Reset_Axis("Controller");
+    EXPECT_TRUE(Globals::Ask_Reset_Axis("Controller"));
     EXPECT_EQ(msg->prompts().last(), kControllerQuestion);
     EXPECT_EQ(StandInForm::log,
               QStringList({"Load:frmDrive_Setup", "Reset:frmDrive_Setup", "Load:frmDriveController_Setup",
@@ -52,14 +53,14 @@ TEST_F(AskResetAxisTest, NoAndOtherKindsResetNothing)
 {
     Globals::System_Type = 4;
     msg->queue(MsgBox::No);
-    Globals::Ask_Reset_Axis("Drive");
+    EXPECT_FALSE(Globals::Ask_Reset_Axis("Drive"));
     EXPECT_TRUE(StandInForm::log.isEmpty());
 
     // The accessory dialog of a controller axis is open: nothing to reset.
     for (int kind : {3, 0}) {
         Globals::System_Type = kind;
         msg->queue(MsgBox::Yes);
-        Globals::Ask_Reset_Axis("Controller");
+        EXPECT_FALSE(Globals::Ask_Reset_Axis("Controller")) << kind;
     }
     EXPECT_TRUE(StandInForm::log.isEmpty());
     EXPECT_EQ(msg->messages().size(), 3);

@@ -5,6 +5,7 @@
 #include "platform/DatabaseError.h"
 #include "platform/Win1252.h"
 #include "shell/Globals.h"
+#include "shell/frmAccessories.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -20,6 +21,21 @@ protected:
 };
 
 } // namespace
+
+TEST_F(GlobalsHelpersTest, ResetAllStateLeavesNothingOfAnEarlierSystem)
+{
+    Globals::Axis[15].Motor_Series = "KX";
+    Globals::Drive_Controller_Options[4] = "0 = No Safe Torque Off";
+    Globals::Controller_Expansion_IO = 1;
+    frmAccessories::strExpIO = "JTR";
+    frmAccessories::strExpIO_Note = "Up to 4 cards";
+    Globals::Reset_All_State();
+    EXPECT_EQ(Globals::Axis[15], AxisRecord {});
+    EXPECT_TRUE(Globals::Drive_Controller_Options[4].isEmpty());
+    EXPECT_EQ(Globals::Controller_Expansion_IO, 0);
+    EXPECT_TRUE(frmAccessories::strExpIO.isEmpty());
+    EXPECT_TRUE(frmAccessories::strExpIO_Note.isEmpty());
+}
 
 TEST_F(GlobalsHelpersTest, CodeAndDescriptionSplitAtTheFirstEqualsSign)
 {

@@ -1,14 +1,16 @@
 #include "DialogFixture.h"
 
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 void DialogFixture::SetUp()
 {
     AppFixture::SetUp();
     StandInForm::reset();
-    for (const char* name :
-         {"frmDrive_Setup", "frmDriveController_Setup", "frmController_Setup", "frmControl", "frmDriveControl"})
-        StandInForm::registerAs(QString::fromLatin1(name), 0);
+    for (const SetupKinds::Kind& kind : SetupKinds::all())
+        for (const QString& name : {kind.form, kind.optionsDialog})
+            if (!name.isEmpty())
+                StandInForm::registerAs(name, 0);
     db = std::make_unique<FixtureDatabase>(QStringList{
         "CREATE TABLE Gearhead ([Motor Name] TEXT COLLATE NOCASE, Frame_Size TEXT COLLATE NOCASE, "
         "Stack_Length TEXT COLLATE NOCASE, GXX TEXT COLLATE NOCASE, Notes TEXT COLLATE NOCASE)",

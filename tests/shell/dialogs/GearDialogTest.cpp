@@ -4,6 +4,7 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/frmGear.h"
+#include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <QLabel>
@@ -23,7 +24,7 @@ protected:
                   const QString& stack = "2")
     {
         Globals::System_Type = systemType;
-        caller = Forms::get<StandInForm>(mdiMain::setupFormName(systemType));
+        caller = Forms::get<StandInForm>(SetupKinds::formName(systemType));
         if (caller && caller->shaft->listCount() == 0) {
             caller->shaft->addItems({"K", "S = Smooth"});
             caller->options->addItems({"None", "GXX = Gearhead"});

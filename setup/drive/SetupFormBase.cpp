@@ -1,0 +1,138 @@
+#include "setup/drive/SetupFormBase.h"
+
+#include "platform/HandlerCall.h"
+#include "platform/ListControl.h"
+#include "platform/Twips.h"
+#include "setup/drive/SetupProjectFile.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/mdiMain.h"
+
+#include <QPushButton>
+
+#include <exception>
+#include <stdexcept>
+
+using namespace Globals;
+
+namespace {
+
+const QString kGear = QStringLiteral("frmGear");
+const QString kAccessories = QStringLiteral("frmAccessories");
+
+const SetupKinds::Kind& kindOf(int number)
+{
+    const SetupKinds::Kind* kind = SetupKinds::find(number);
+    if (!kind)
+        throw std::logic_error("No setup form serves this setup kind.");
+    return *kind;
+}
+
+std::function<void()> keepingFlags(std::function<void()> handler)
+{
+    return [handler = std::move(handler)] {
+        const bool lists = Loading_Lists;
+        const bool project = Loading_Project;
+        try {
+            handler();
+        } catch (...) {
+            Loading_Lists = lists;
+            Loading_Project = project;
+            throw;
+        }
+    };
+}
+
+} // namespace
+
+SetupFormBase::SetupFormBase(int kind, const QString& caption, int widthTwips, int heightTwips)
+    : Form(kindOf(kind).form), m_kind(kindOf(kind)), m_widthTwips(widthTwips), m_heightTwips(heightTwips)
+{
+    setCaption(caption);
+    resize(Twips::size(widthTwips, heightTwips));
+}
+
+SetupFormBase::~SetupFormBase() = default;
+
+void SetupFormBase::closeDatabase()
+{
+    Shared_Recordset.close();
+    System_Database.Close();
+}
+
+void SetupFormBase::onClick(ListControl* list, std::function<void()> handler)
+{
+    list->setClickHandler(keepingFlags(std::move(handler)));
+}
+
+void SetupFormBase::onClick(QPushButton* button, std::function<void()> handler)
+{
+    connect(button, &QPushButton::clicked, this,
+            [guarded = keepingFlags(std::move(handler))] { HandlerCall::fromEventLoop(guarded); });
+}
+
+void SetupFormBase::Form_Load()
+{
+    moveTwips(0, 0);
+    setSizeTwips(m_widthTwips, m_heightTwips);
+    Current_Axis = 1;
+    Reset();
+    Current_Form = Name();
+    System_Type = m_kind.number;
+}
+
+void SetupFormBase::Form_Activate()
+{
+    // A dialog opened from the form stays in front when the user clicks the form.
+    const QString& options = m_kind.optionsDialog;
+    QStringList front;
+    if (Current_Form == kGear || (!options.isEmpty() && Current_Form == options)) {
+        front << Current_Form;
+    } else if (Current_Form == kAccessories) {
+        // Opened by the options dialog (System_Type is then this form's kind): that one comes back under it.
+        if (!options.isEmpty() && System_Type == m_kind.number)
+            front << options;
+        front << kAccessories;
+    }
+    for (const QString& name : front) {
+        if (Form* dialog = Forms::find(name)) {
+            dialog->frameWidget()->raise();
+            dialog->frameWidget()->activateWindow();
+        }
+    }
+}
+
+void SetupFormBase::Form_Unload(bool&)
+{
+    closeDatabase();
+    Forms::unload(kGear);
+    if (!m_kind.optionsDialog.isEmpty())
+        Forms::unload(m_kind.optionsDialog);
+    Forms::unload(kAccessories);
+    if (!Loading_Project)
+        if (Form* selection = Forms::get(QStringLiteral("frmSelection")))
+            selection->Show();
+    // New menu, caption "Brevan Quenro", toolbar buttons 1 and 2 on, 3, 5, 6 and 7 off.
+    if (mdiMain* main = mdiMain::instance())
+        main->showStartState();
+    Current_Form = QStringLiteral("frmSelection");
+}
+
+void SetupFormBase::Form_Terminate()
+{
+    closeDatabase();
+}
+
+void SetupFormBase::Open_File()
+{
+    SetupProjectFile::open(*this, *this, m_kind.number);
+}
+
+void SetupFormBase::Load_Previous_Values()
+{
+    try {
+        replayProject();
+    } catch (const std::exception&) {
+        SetupProjectFile::loadFailed();
+    }
+}

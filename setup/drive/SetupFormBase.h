@@ -1,0 +1,74 @@
+#pragma once
+
+#include "shell/Form.h"
+#include "shell/SetupForm.h"
+#include "shell/SetupKinds.h"
+
+#include <functional>
+
+class ListControl;
+class QPushButton;
+
+// The frame every setup form shares, so that a form holds only its own lists
+// and rules. A form
+// - derives from this class and passes its kind (SetupKinds: the kind gives
+//   the form's name, its options dialog and its caption in the New menu), its
+//   own caption and its size in twips;
+// - builds its controls in its constructor (FormControls makes them) and wires
+//   every list and button with onClick;
+// - implements Reset (calling closeDatabase first and Open_Database later),
+//   Save_String, Update_Accessories_Display, replayProject and the two lists
+//   the gearhead dialog writes into (cmbShaft_options, cmbOptions).
+// This class does the rest, the same for every kind:
+// - Load: the form at the main window's top left in its size, Current_Axis 1,
+//   Reset, Current_Form its name, System_Type its kind.
+// - Activate: a dialog opened from the form (gearhead, options, accessories)
+//   stays in front when the user clicks the form; an accessory dialog opened
+//   by the options dialog comes back above it.
+// - Unload: closes the product database; unloads the gearhead dialog, the
+//   options dialog and the accessory dialog; shows the start dialog unless a
+//   project is being opened; puts the main window back to its start state.
+// - Terminate: closes the product database.
+// - Open_File: the user's file replayed into the setup form of its kind.
+// - Load_Previous_Values: runs replayProject; a file it cannot take ends
+//   through SetupProjectFile::loadFailed (the message, no flag left set, no
+//   file named).
+class SetupFormBase : public Form, public SetupForm {
+    Q_OBJECT
+public:
+    ~SetupFormBase() override;
+
+    int Setup_Kind() const { return m_kind.number; }
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload(bool& cancel) override;
+    void Form_Terminate() override;
+
+    void Open_File() final;
+    void Load_Previous_Values() final;
+
+protected:
+    // Throws std::logic_error for a number that is no setup kind.
+    SetupFormBase(int kind, const QString& caption, int widthTwips, int heightTwips);
+
+    // The form's part of Load_Previous_Values, run after Reset with
+    // Loading_Project set: reads Project_Lines into the records and globals,
+    // replays them into the lists and clears Loading_Project. Throws when the
+    // file holds a value the catalogue does not offer.
+    virtual void replayProject() = 0;
+
+    // Closes Shared_Recordset, then System_Database.
+    static void closeDatabase();
+
+    // Runs the handler on the list's choices and on the button's clicks. A
+    // handler that fails leaves Loading_Lists and Loading_Project as they were
+    // when it started; a failed click is reported to the user.
+    static void onClick(ListControl* list, std::function<void()> handler);
+    void onClick(QPushButton* button, std::function<void()> handler);
+
+private:
+    const SetupKinds::Kind& m_kind;
+    int m_widthTwips;
+    int m_heightTwips;
+};
