@@ -20,12 +20,6 @@
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Opens the file through the menu; true when it loaded without a message.
 bool open(mdiMain& main, FileDialog::Seam& files, MsgBox::Seam& msg, const QString& path, const QString& name)
 {
@@ -43,7 +37,7 @@ QByteArray saveAs(mdiMain& main, FileDialog::Seam& files, MsgBox::Seam& msg, con
     files.queuePath(path);
     main.mnuSave_As()->trigger();
     FUZZ_CHECK(msg.messages().isEmpty(), "Save As of an opened project shows no message");
-    return bytesOf(path);
+    return fileBytes(path);
 }
 
 } // namespace

@@ -8,18 +8,7 @@
 #include "platform/Win1252.h"
 #include "shell/Globals.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-
-namespace {
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
@@ -38,10 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MsgBox::Seam msg;
     const QString path = folder.filePath(QStringLiteral("file.txt"));
     FUZZ_CHECK(Globals::Write_File(path, text, true), "the text is written");
-    FUZZ_CHECK(bytesOf(path) == bytes, "Write_File writes exactly the bytes");
+    FUZZ_CHECK(fileBytes(path) == bytes, "Write_File writes exactly the bytes");
     FUZZ_CHECK(Globals::Read_File(path) == text, "Read_File reads the same text back");
     FUZZ_CHECK(Globals::Write_File(path, text, false), "the text is written with a line break");
-    FUZZ_CHECK(bytesOf(path) == bytes + "\r\n", "without noLineBreak only CR LF is added");
+    FUZZ_CHECK(fileBytes(path) == bytes + "\r\n", "without noLineBreak only CR LF is added");
     FUZZ_CHECK(msg.messages().isEmpty(), "a good write shows no message");
     return 0;
 }
