@@ -72,6 +72,26 @@ frmGear::frmGear()
             [this] { HandlerCall::fromEventLoop([this] { cmdCancel_Click(); }); });
 }
 
+QStringList frmGear::Offered_Gearheads(const AxisRecord& r)
+{
+    QStringList offered;
+    for (Recordset& rs = Globals::Run_Query(kGearheadList, {r.Motor_Series, r.Frame_Size, r.Stack_Length}); !rs.eof();
+         rs.moveNext()) {
+        const QString code = rs.text(QStringLiteral("GXX"));
+        if (code.isEmpty())
+            break;
+        if (!offered.contains(code))
+            offered.append(code);
+    }
+    return offered;
+}
+
+QString frmGear::Gearhead_Notes(const AxisRecord& r, const QString& code)
+{
+    const Recordset& rs = Globals::Run_Query(kGearheadRow, {r.Motor_Series, r.Frame_Size, r.Stack_Length, code});
+    return rs.eof() ? QString() : rs.text(QStringLiteral("Notes"));
+}
+
 void frmGear::Form_Load()
 {
     placeAboveScreenMiddle(5520, 2595);
@@ -86,22 +106,9 @@ void frmGear::Form_Load()
         FlagGuard loading(Globals::Loading_Lists, true);
         Globals::Distinct_Count = 0;
         if (servesKind(Globals::System_Type)) {
-            Globals::Distinct_List.clear();
-            const AxisRecord& r = Globals::Current_Record();
-            Recordset& rs = Globals::Run_Query(kGearheadList, {r.Motor_Series, r.Frame_Size, r.Stack_Length});
-            for (; !rs.eof(); rs.moveNext()) {
-                const QString code = rs.text(QStringLiteral("GXX"));
-                Globals::Distinct_Found = Globals::Distinct_List.contains(code);
-                if (!Globals::Distinct_Found) {
-                    Globals::Distinct_List.append(code);
-                    Globals::Distinct_Count = static_cast<int>(Globals::Distinct_List.size());
-                }
-            }
-            for (int i = 0; i < Globals::Distinct_Count; ++i) {
-                if (Globals::Distinct_List[i].isEmpty())
-                    break;
-                m_cmbGear->addItem(Globals::Distinct_List[i]);
-            }
+            Globals::Distinct_List = Offered_Gearheads(Globals::Current_Record());
+            Globals::Distinct_Count = static_cast<int>(Globals::Distinct_List.size());
+            m_cmbGear->addItems(Globals::Distinct_List);
         }
     }
     m_cmbGear->setListIndex(-1);
@@ -116,11 +123,8 @@ void frmGear::cmbGear_Click()
     Globals::Distinct_Count = 0;
     if (!servesKind(Globals::System_Type))
         return;
-    const AxisRecord& r = Globals::Current_Record();
-    Recordset& rs =
-        Globals::Run_Query(kGearheadRow, {r.Motor_Series, r.Frame_Size, r.Stack_Length, m_cmbGear->text()});
     // A gearhead without notes (no row or a Null field) shows an empty box.
-    m_txtNotes->setPlainText(rs.eof() ? QString() : rs.text(QStringLiteral("Notes")));
+    m_txtNotes->setPlainText(Gearhead_Notes(Globals::Current_Record(), m_cmbGear->text()));
     m_txtNotes->show();
     m_lblNotes->show();
 }

@@ -7,6 +7,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class SetupForm;
+struct AxisRecord;
 
 // The gearhead picker of the current axis. A setup form opens it from its
 // motor-options list; on closing it writes the gearhead into the axis record
@@ -15,6 +16,12 @@ class frmGear : public Form {
     Q_OBJECT
 public:
     frmGear();
+
+    // The gearheads the dialog offers for the record's motor (series, frame
+    // and stack): the distinct codes in code order, up to the first empty one.
+    static QStringList Offered_Gearheads(const AxisRecord& r);
+    // The notes of a gearhead for the record's motor; empty without a row or notes.
+    static QString Gearhead_Notes(const AxisRecord& r, const QString& code);
 
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;

@@ -13,6 +13,7 @@
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/frmGear.h"
 
 using namespace Globals;
 
@@ -24,9 +25,25 @@ MotorOptionsStep::MotorOptionsStep(const CascadeControls& controls, const Cascad
 
 bool MotorOptionsStep::refusesKeyway(const AxisRecord& record) const
 {
-    // Whole list texts: an entry such as "K = Keyway" is no bare keyway.
-    return record.Gearhead_Code.isEmpty() && m_c.cmbShaft_options->text() == QLatin1String("K")
+    // Size 16 offers the bare "K"; its "K = Keyway" entry comes from the gearhead
+    // dialog and is no keyway either once that gearhead is dropped.
+    return record.Gearhead_Code.isEmpty() && Get_Code(m_c.cmbShaft_options->text()) == QLatin1String("K")
         && m_c.cmbFrame_size->text() == QLatin1String("16") && m_c.cmbMotor_Series->text() == QLatin1String("KX");
+}
+
+void MotorOptionsStep::followGearhead(AxisRecord& record, const QString& option) const
+{
+    // The list keeps the gearheads the dialog added: picking one of them
+    // chooses that gearhead again, any other option drops the gearhead the
+    // dialog chose, so that the project file and the report hold what the
+    // form shows.
+    if (frmGear::Offered_Gearheads(record).contains(option)) {
+        record.Gearhead_Code = option;
+        record.Gearhead_Notes = frmGear::Gearhead_Notes(record, option);
+    } else if (!record.Gearhead_Code.isEmpty() && m_c.cmbOptions->findEntry(record.Gearhead_Code) >= 0) {
+        record.Gearhead_Code.clear();
+        record.Gearhead_Notes.clear();
+    }
 }
 
 void MotorOptionsStep::storeDriveNotes(AxisRecord& record, const DriveToMotorRow& row)
@@ -70,6 +87,9 @@ void MotorOptionsStep::click()
         Loading_Lists = false;
         return;
     }
+
+    if (!Loading_Project && option != record.Gearhead_Code)
+        followGearhead(record, option);
 
     if (refusesKeyway(record)) {
         Loading_Lists = false;

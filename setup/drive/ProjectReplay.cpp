@@ -3,7 +3,9 @@
 #include "platform/ListControl.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
+#include "shell/frmGear.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace Globals;
@@ -96,6 +98,16 @@ void ProjectReplay::run(AxisRecord& record) const
 
     if (!record.Motor_Option.isEmpty() && !record.Gearhead_Code.isEmpty()
         && record.Gearhead_Code != QLatin1String("GXX")) {
+        // A stored gearhead is taken only where the user could have chosen it:
+        // the motor offers the gearhead option and the gearhead dialog this code.
+        const bool placeholder = std::ranges::any_of(
+            m_c.cmbOptions->items(), [](const QString& option) { return option.startsWith(QLatin1String("GXX")); });
+        if (!placeholder || !frmGear::Offered_Gearheads(record).contains(record.Gearhead_Code))
+            throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
+                                         .arg(record.Gearhead_Code)
+                                         .toStdString());
+        // The file's notes line is not read: the notes come from the catalogue, as the dialog shows them.
+        record.Gearhead_Notes = frmGear::Gearhead_Notes(record, record.Gearhead_Code);
         m_c.cmbOptions->addItem(record.Gearhead_Code);
         select(m_c.cmbOptions, record.Gearhead_Code);
     } else {

@@ -3,6 +3,7 @@
 #include "setup/FormCatalog.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/mdiMain.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -18,9 +19,23 @@ void AppFixture::SetUp()
     shell = std::make_unique<ShellOpen::Seam>();
 }
 
+AppFixture::AppFixture() = default;
+AppFixture::~AppFixture() = default;
+
+mdiMain& AppFixture::mainWindow()
+{
+    if (!m_main) {
+        m_main = std::make_unique<mdiMain>();
+        m_main->show();
+        processEvents();
+    }
+    return *m_main;
+}
+
 void AppFixture::TearDown()
 {
     Forms::unloadAll();
+    m_main.reset();
     processEvents();
     Globals::Reset_All_State();
     shell.reset();

@@ -15,17 +15,9 @@ protected:
     void SetUp() override
     {
         DriveFormTest::SetUp();
-        main = std::make_unique<mdiMain>();
-        main->show();
-        processEvents();
+        main = &mainWindow();
     }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        main.reset();
-        DriveFormTest::TearDown();
-    }
-    std::unique_ptr<mdiMain> main;
+    mdiMain* main = nullptr;
 };
 
 TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)

@@ -333,6 +333,34 @@ TEST_F(DriveMotorOptionsTest, GearheadPlaceholderOpensTheGearheadDialogAndItsCho
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
+// The options list keeps the gearheads the dialog added; the record follows
+// what the list shows, so a file saved now reopens to the same motor.
+TEST_F(DriveMotorOptionsTest, AnOptionAfterAGearheadTakesTheGearheadAlongOrBack)
+{
+    QStringList kx23 = kKxServo;
+    kx23.last() = "GXX = Gearhead";
+    configure(kx23);
+    chooseGearhead("GP23-005");
+    pick("cmbOptions", "0 = Standard");
+    EXPECT_TRUE(record().Gearhead_Code.isEmpty());
+    EXPECT_TRUE(record().Gearhead_Notes.isEmpty());
+    EXPECT_EQ(record().Motor_Part_Number, "KX231AE-KC0");
+    EXPECT_EQ(form()->Save_String().split('\r').at(126), "");
+
+    pick("cmbOptions", "GP23-005");
+    EXPECT_EQ(record().Gearhead_Code, "GP23-005");
+    EXPECT_EQ(record().Gearhead_Notes, "5:1 planetary, 8 arc-min backlash, 11 N-m rated output");
+    EXPECT_EQ(record().Motor_Part_Number, "KX231AE-KCGP23-005");
+    EXPECT_TRUE(msg->messages().isEmpty());
+
+    // On size 16 the keyway the dialog added needs its gearhead.
+    configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "GXX = Gearhead"});
+    chooseGearhead("GP16-005");
+    pick("cmbOptions", "B = Holding Brake");
+    EXPECT_EQ(msg->prompts(), QStringList {kKeywayMessage});
+    EXPECT_TRUE(record().Motor_Part_Number.isEmpty());
+}
+
 TEST_F(DriveMotorOptionsTest, ColbitumOptionClearsTheGearhead)
 {
     configure(kCtDirectDrive);

@@ -63,15 +63,7 @@ protected:
                             [] { return new FrameForm(SetupKinds::DriveController); });
         for (const char* dialog : {"frmGear", "frmDriveControl", "frmAccessories"})
             StandInForm::registerAs(QString::fromLatin1(dialog), 0);
-        main = std::make_unique<mdiMain>();
-        main->show();
-        processEvents();
-    }
-    void TearDown() override
-    {
-        Forms::unloadAll();
-        main.reset();
-        AppFixture::TearDown();
+        main = &mainWindow();
     }
 
     FrameForm* form() { return Forms::get<FrameForm>(SetupKinds::formName(SetupKinds::DriveController)); }
@@ -86,7 +78,7 @@ protected:
         return names;
     }
 
-    std::unique_ptr<mdiMain> main;
+    mdiMain* main = nullptr;
 };
 
 } // namespace
