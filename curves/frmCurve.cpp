@@ -11,10 +11,10 @@
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/MsgBox.h"
-#include "platform/ShellOpen.h"
 #include "platform/Twips.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/Report.h"
 #include "shell/SetupKinds.h"
 
 #include <QChart>
@@ -244,10 +244,7 @@ void frmCurve::cmdExport_Click()
     const std::optional<QString> path = FileDialog::show(this, FileDialog::Save, settings);
     if (!path)
         return;
-    // A failed write has been reported; there is nothing to open then.
-    if (!Globals::Write_File(*path, Export_Curve(), true))
-        return;
-    ShellOpen::open(*path);
+    Globals::Write_And_Open(*path, Export_Curve());
 }
 
 void frmCurve::Set_Message(const QString& text)

@@ -7,7 +7,7 @@ bool ShellOpen::open(const QString& path)
 {
     if (Seam* seam = Seam::current()) {
         seam->m_opened << path;
-        return true;
+        return !seam->m_noOpener;
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-// Opens a written file with the program the desktop associates with it.
+// Opens a written file with the program the desktop associates with it;
+// false when the desktop has no opener for it.
 // Tests install a ShellOpen::Seam that records the paths instead.
 class ShellOpen {
 public:
@@ -13,9 +14,12 @@ public:
     class Seam : public SeamStack<Seam> {
     public:
         const QStringList& opened() const { return m_opened; }
+        // The seam answers as a desktop without an opener would (still recording).
+        void setNoOpener(bool none) { m_noOpener = none; }
 
     private:
         friend class ShellOpen;
         QStringList m_opened;
+        bool m_noOpener = false;
     };
 };

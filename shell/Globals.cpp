@@ -1,6 +1,7 @@
 #include "shell/Globals.h"
 
 #include "platform/DatabaseError.h"
+#include "platform/DiskFile.h"
 #include "platform/MsgBox.h"
 #include "platform/Win1252.h"
 #include "shell/Form.h"
@@ -10,7 +11,6 @@
 #include "shell/frmAccessories.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -231,13 +231,7 @@ QString Get_File_Name()
 
 QString Read_File(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw std::runtime_error(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
-    return Win1252::decode(bytes);
+    return Win1252::decode(DiskFile::read(path, Max_Read_Bytes));
 }
 
 bool Write_File(const QString& path, const QString& text, bool noLineBreak)
@@ -245,14 +239,11 @@ bool Write_File(const QString& path, const QString& text, bool noLineBreak)
     QByteArray bytes = Win1252::encode(text);
     if (!noLineBreak)
         bytes += "\r\n";
-    QFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                         && file.write(bytes) == bytes.size() && file.flush();
-    const QString error = file.errorString();
-    file.close();
-    if (!written) {
-        MsgBox::show(QStringLiteral("Unable to write the file %1.\n%2").arg(path, error), MsgBox::OKOnly, Product_Title,
-                     MsgBox::Exclamation);
+    try {
+        DiskFile::write(path, bytes);
+    } catch (const std::exception& e) {
+        MsgBox::show(QStringLiteral("Unable to write the file %1.\n%2").arg(path, QString::fromUtf8(e.what())),
+                     MsgBox::OKOnly, Product_Title, MsgBox::Exclamation);
         return false;
     }
     return true;

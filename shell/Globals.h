@@ -138,11 +138,16 @@ Recordset& Run_Query(const QString& sql, const QVariantList& params = {});
 
 // The file name part of Project_Path (after its last "/" or "\").
 QString Get_File_Name();
-// The whole file as Windows-1252 text; throws std::runtime_error when it
-// cannot be read.
+// What Read_File reads at most: far more than any project, report or table.
+inline constexpr qint64 Max_Read_Bytes = 4 * 1024 * 1024;
+// The whole file as Windows-1252 text. Throws DiskFile::Refused for a file
+// that is no regular file or larger than Max_Read_Bytes, std::runtime_error
+// when it cannot be read.
 QString Read_File(const QString& path);
 // Writes the text as Windows-1252, exactly its bytes (plus CR LF when
-// noLineBreak is false). A failed write is reported to the user and gives false.
+// noLineBreak is false), through a temporary file renamed over the target. A
+// failed write is reported to the user with its reason, leaves the old file as
+// it was and gives false.
 bool Write_File(const QString& path, const QString& text, bool noLineBreak);
 
 // "K = Keyway" -> "K" and "Keyway".

@@ -26,6 +26,8 @@ namespace {
 
 constexpr int kDefaultTimeLimit = 30000;
 constexpr int kBatchLines = 9;
+// An answer to 9 lines is a few kilobytes: anything near this is no answer.
+constexpr qint64 kMaxAnswerBytes = 4 * 1024 * 1024;
 int g_timeLimit = kDefaultTimeLimit;
 
 [[noreturn]] void fail(const QString& text)
@@ -61,6 +63,33 @@ void showInWaitDialog(frmXMLwaitdialog* wait, const QString& text)
     wait->repaint();
 }
 
+// The text as XML 1.0 may hold it: the characters it forbids (control
+// characters, lone surrogate halves, U+FFFE and U+FFFF) are dropped, the
+// markup characters escaped.
+QString xmlText(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += c;
+            kept += text[++i];
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if (u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xD7FF) || (u >= 0xE000 && u <= 0xFFFD))
+            kept += c;
+    }
+    return kept.toHtmlEscaped();
+}
+
+[[noreturn]] void failTooLarge()
+{
+    fail(QStringLiteral("The answer of the price and availability service is larger than %1 MB and was not read.")
+             .arg(kMaxAnswerBytes / (1024 * 1024)));
+}
+
 QUrl serviceUrl()
 {
     const QString base = Price_Service_Url();
@@ -88,6 +117,24 @@ std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QP
     QTimer limit;
     limit.setSingleShot(true);
     bool cancelled = false;
+    // The answer is taken as it arrives and never held past the cap.
+    QByteArray answer;
+    bool tooLarge = false;
+    auto stopTooLarge = [&] {
+        tooLarge = true;
+        reply->abort();
+        loop.quit();
+    };
+    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant declared = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (declared.isValid() && declared.toLongLong() > kMaxAnswerBytes)
+            stopTooLarge();
+    });
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
+        answer += reply->read(kMaxAnswerBytes + 1 - answer.size());
+        if (answer.size() > kMaxAnswerBytes)
+            stopTooLarge();
+    });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     if (wait) {
@@ -102,6 +149,8 @@ std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QP
         loop.exec();
     limit.stop();
     reply->disconnect(&loop);
+    if (tooLarge)
+        failTooLarge();
 
     const QString where = url.toString();
     if (!reply->isFinished()) {
@@ -125,7 +174,10 @@ std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QP
     if (reply->error() != QNetworkReply::NoError)
         fail(QStringLiteral("The price and availability service at %1 could not be reached: %2")
                  .arg(where, reply->errorString()));
-    return reply->readAll();
+    answer += reply->read(kMaxAnswerBytes + 1 - answer.size());
+    if (answer.size() > kMaxAnswerBytes)
+        failTooLarge();
+    return answer;
 }
 
 } // namespace
@@ -170,7 +222,7 @@ QString Price_Availability_Request(int first, int count)
                               "<RequestedQuantity>%3</RequestedQuantity> "
                               "<RequestedDeliveryDate /> "
                               "</PartDetail>")
-                   .arg(QString::number(k), part.toHtmlEscaped(), QString::number(quantity));
+                   .arg(QString::number(k), xmlText(part), QString::number(quantity));
     }
     xml += QStringLiteral("</PriceAvailabilityDetails>"
                           "</PriceAvailabilityRequest>");

@@ -9,7 +9,8 @@ namespace Globals {
 // Price_Table_Text. Shows the wait dialog meanwhile. Returns false when the user
 // cancelled in the wait dialog; throws std::runtime_error, with a text for the
 // user, when the service is not configured, cannot be reached, does not answer
-// in time, or answers with an HTTP error or a malformed document.
+// in time, or answers with an HTTP error, a malformed document or one larger
+// than 4 MB (reading stops there).
 bool Request_Price_Availability();
 
 // Appends the Model, PromiseDate and Unit texts of Price_Response to the
@@ -21,7 +22,8 @@ void Read_Price_Availability_Response();
 void Build_Price_Availability_Table();
 
 // The request document for count bill-of-material lines starting at line
-// first (numbered from 1); part numbers are escaped for XML.
+// first (numbered from 1); part numbers are escaped for XML, and characters
+// XML 1.0 forbids are dropped from them.
 QString Price_Availability_Request(int first, int count);
 
 // The service's base URL: QUENRO_PRICE_SERVICE, else Url of [PriceService] in

@@ -1,5 +1,6 @@
 #include "shell/ProjectFile.h"
 
+#include "platform/DiskFile.h"
 #include "platform/MsgBox.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -30,14 +31,26 @@ void showFileCaption(mdiMain& main, const QString& path)
     main.setWindowTitle(Globals::Product_Title + QStringLiteral(" - ") + Globals::Get_File_Name());
 }
 
-// Save_String of the active setup form written to the path; caption and path
-// change only when the file was written.
-void writeProject(mdiMain& main, const QString& path)
+// The setup form of the current kind, whichever child window is active (a
+// dialog, the curve window, About); null when none is open. While the
+// accessory dialog edits an axis of a controller system the kind is 3 and
+// the project is the controller's.
+SetupForm* currentSetupForm()
 {
-    SetupForm* form = main.activeSetupForm();
-    if (!form)
-        return;
-    Globals::Project_Text = form->Save_String();
+    const int kind = Globals::System_Type == SetupKinds::ControllerAxisAccessories ? SetupKinds::Controller
+                                                                                    : Globals::System_Type;
+    const QString name = SetupKinds::formName(kind);
+    Form* form = name.isEmpty() ? nullptr : Forms::find(name);
+    if (!form || !form->Visible())
+        return nullptr;
+    return dynamic_cast<SetupForm*>(form);
+}
+
+// Save_String of the setup form written to the path; caption and path change
+// only when the file was written.
+void writeProject(mdiMain& main, SetupForm& form, const QString& path)
+{
+    Globals::Project_Text = form.Save_String();
     if (!Globals::Write_File(path, Globals::Project_Text, true))
         return;
     showFileCaption(main, path);
@@ -88,6 +101,10 @@ void open(mdiMain& main)
     QString text;
     try {
         text = Globals::Read_File(path);
+    } catch (const DiskFile::Refused&) {
+        // A folder, FIFO, device or huge file is no project file.
+        tell(QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available"));
+        return;
     } catch (const std::exception&) {
         tell(QStringLiteral("The file %1 cannot be read.").arg(fileName));
         return;
@@ -145,14 +162,21 @@ void open(mdiMain& main)
 
 void saveAs(mdiMain& main)
 {
+    // With nothing to save no name is asked for.
+    SetupForm* form = currentSetupForm();
+    if (!form)
+        return;
     const std::optional<QString> path = askSavePath(main);
     if (!path)
         return;
-    writeProject(main, *path);
+    writeProject(main, *form, *path);
 }
 
 void save(mdiMain& main)
 {
+    SetupForm* form = currentSetupForm();
+    if (!form)
+        return;
     // The bare title means the project has no file yet.
     std::optional<QString> path;
     if (main.windowTitle().length() == Globals::Product_Title.length())
@@ -161,7 +185,7 @@ void save(mdiMain& main)
         path = Globals::Project_Path;
     if (!path)
         return;
-    writeProject(main, *path);
+    writeProject(main, *form, *path);
 }
 
 } // namespace ProjectFile

@@ -17,7 +17,9 @@ FileDialog::Settings dialogSettings();
 // Checks the chosen file before anything changes, then shows the setup form of
 // its kind and replays the file into it.
 void open(mdiMain& main);
-// Writes to the project's file, asking for a name while the project has none.
+// Writes Save_String of the setup form of the current kind to the project's
+// file, asking for a name while the project has none. With no setup form
+// open neither asks nor writes.
 void save(mdiMain& main);
 void saveAs(mdiMain& main);
 

@@ -1,8 +1,12 @@
 #include "shell/Report.h"
 
 #include "platform/FileDialog.h"
+#include "platform/MsgBox.h"
 #include "platform/ShellOpen.h"
 #include "shell/Globals.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -237,8 +241,13 @@ std::optional<QString> Ask_Text_File(QWidget* parent)
 void Write_And_Open(const QString& path, const QString& text)
 {
     // Only a file that is really on disk is handed to the desktop.
-    if (Write_File(path, text, true))
-        ShellOpen::open(path);
+    if (!Write_File(path, text, true))
+        return;
+    // Without an opener the export would look as if it did nothing.
+    if (!ShellOpen::open(path))
+        MsgBox::show(QStringLiteral("The file was written to %1.\nNo program on this computer is set up to open it.")
+                         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+                     MsgBox::OKOnly, Product_Title, MsgBox::Information);
 }
 
 void Export_Data(QWidget* parent)

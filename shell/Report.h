@@ -20,7 +20,9 @@ void Export_Data(QWidget* parent);
 // preselected, in the program's folder. Nothing when the user cancels.
 std::optional<QString> Ask_Text_File(QWidget* parent);
 
-// Writes the text whole and opens it with its associated program once it is on disk.
+// Writes the text whole and opens it with its associated program once it is
+// on disk; tells the user where the file is when no program opens it.
+// Reports, price tables and curve exports all end here.
 void Write_And_Open(const QString& path, const QString& text);
 
 } // namespace Globals

@@ -49,7 +49,8 @@ void frmXMLwaitdialog::Form_Unload(bool& cancel)
 
 void frmXMLwaitdialog::setText(const QString& text)
 {
-    m_text1->setPlainText(text);
+    // A long answer would only stall the box: the beginning tells enough.
+    m_text1->setPlainText(text.size() > Max_Shown ? text.left(Max_Shown) + QStringLiteral("\n...") : text);
 }
 
 QString frmXMLwaitdialog::text() const

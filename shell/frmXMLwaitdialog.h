@@ -16,6 +16,8 @@ public:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
 
+    // Shows at most the first Max_Shown characters, then a line "...".
+    static constexpr int Max_Shown = 16384;
     void setText(const QString& text);
     QString text() const;
 

@@ -155,6 +155,15 @@ TEST_F(CurveWindowTest, CancelledOrFailedExport)
     window()->cmdExport()->click();
     EXPECT_TRUE(shell->opened().isEmpty());
     EXPECT_EQ(msg->messages().size(), 1);
+
+    // Written, but nothing opens it: the user is told where it is.
+    msg->clear();
+    shell->setNoOpener(true);
+    files->queuePath(csvPath());
+    window()->cmdExport()->click();
+    EXPECT_TRUE(QFile::exists(csvPath()));
+    EXPECT_EQ(msg->prompts(), QStringList{"The file was written to " + csvPath()
+                                          + ".\nNo program on this computer is set up to open it."});
 }
 
 TEST_F(CurveWindowTest, LoadAndUnloadHandCurrentFormOn)

@@ -402,6 +402,17 @@ TEST_F(ReportTest, ExportWritesTheReportAndOpensIt)
     EXPECT_TRUE(bytes.endsWith("Motor Feedback Cable\r\n"));
     EXPECT_EQ(Globals::Report_Text, Globals::Build_Report());
     EXPECT_EQ(shell->opened(), QStringList{path});
+    EXPECT_TRUE(msg->messages().isEmpty());
+
+    // Without a desktop opener the user learns where the report went.
+    shell->setNoOpener(true);
+    files->queuePath(path);
+    Globals::Export_Data(nullptr);
+    ASSERT_EQ(msg->messages().size(), 1);
+    EXPECT_EQ(msg->messages()[0].prompt,
+              "The file was written to " + path + ".\nNo program on this computer is set up to open it.");
+    EXPECT_EQ(msg->messages()[0].title, "Brevan Quenro");
+    EXPECT_EQ(fileBytes(path), bytes);
 }
 
 TEST_F(ReportTest, ExportCancelledOrUnwritableOpensNothing)

@@ -57,8 +57,11 @@ void HttpTestServer::onReadyRead(QTcpSocket* socket)
     if (reply.silent)
         return;
     QByteArray out = "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + reply.reason + "\r\n";
-    out += "Content-Type: text/xml\r\nContent-Length: " + QByteArray::number(reply.body.size())
-           + "\r\nConnection: close\r\n\r\n" + reply.body;
+    out += "Content-Type: text/xml\r\n";
+    if (reply.length != "none")
+        out += "Content-Length: " + (reply.length.isEmpty() ? QByteArray::number(reply.body.size()) : reply.length)
+               + "\r\n";
+    out += "Connection: close\r\n\r\n" + reply.body;
     socket->write(out);
     socket->disconnectFromHost();
 }

@@ -27,6 +27,8 @@ public:
         QByteArray reason = "OK";
         QByteArray body;
         bool silent = false;
+        // The Content-Length sent: empty for the body's size, "none" for no header.
+        QByteArray length = {};
     };
     using Responder = std::function<Reply(const Request&)>;
 

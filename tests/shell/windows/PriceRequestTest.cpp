@@ -189,6 +189,49 @@ TEST_F(PriceRequest, PartNumbersAreEscaped)
     EXPECT_EQ(Globals::Price_Table_Text, "A<B&C\t\t03/07/2024\t\tEA\t\t\r\n");
 }
 
+TEST_F(PriceRequest, CharactersXmlForbidsAreDroppedFromPartNumbers)
+{
+    Globals::Axis[0].Drive_Part_Number = QStringLiteral("BSD\x01-230\x1B-10\uFFFE");
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    EXPECT_EQ(bodies(), QStringList({kHead + partDetail(1, "BSD-230-10", 1) + kTail}));
+    EXPECT_EQ(Globals::Price_Table_Text, "BSD-230-10\t\t03/07/2024\t\tEA\t\t\r\n");
+}
+
+TEST_F(PriceRequest, AnAnswerPastTheSizeCapIsNotReadAndReportedAsNoAnswer)
+{
+    billOfMaterial(10);
+    const QString tooLarge = "The answer of the price and availability service is larger than 4 MB and was not read.";
+    const QByteArray huge = "<Answer>" + QByteArray(5 * 1024 * 1024, ' ') + "</Answer>";
+    const HttpTestServer::Reply cases[] = {
+        {200, "OK", "<Answer/>", false, "4000000000"}, // declared, never sent
+        {200, "OK", huge, false, {}},
+        {200, "OK", huge, false, "none"}, // only counting the bytes finds it
+    };
+    for (const HttpTestServer::Reply& reply : cases) {
+        SCOPED_TRACE(reply.length.toStdString());
+        msg->clear();
+        server.setResponder([&](const HttpTestServer::Request&) { return reply; });
+        const qsizetype sent = server.requests().size();
+        EXPECT_EQ(failureOfARun(), tooLarge);
+        EXPECT_EQ(server.requests().size(), sent + 1);
+        EXPECT_LE(Forms::find<frmXMLwaitdialog>(QStringLiteral("frmXMLwaitdialog"))->text().size(),
+                  frmXMLwaitdialog::Max_Shown + 4);
+    }
+
+    // Below the cap the answer is read; the wait dialog shows its beginning only.
+    server.setResponder([](const HttpTestServer::Request& request) {
+        QByteArray answer = HttpTestServer::answerFor(request.body, "20240307", "EA");
+        answer.insert(answer.indexOf("<PriceAvailabilityResponse>"), "<!--" + QByteArray(1024 * 1024, '.') + "-->");
+        return HttpTestServer::Reply{200, "OK", answer, false, {}};
+    });
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    EXPECT_EQ(Globals::Response_Count, 10);
+    const QString shown = Forms::find<frmXMLwaitdialog>(QStringLiteral("frmXMLwaitdialog"))->text();
+    EXPECT_EQ(shown.size(), frmXMLwaitdialog::Max_Shown + 4);
+    EXPECT_TRUE(shown.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?><!--...")) << shown.left(60).toStdString();
+    EXPECT_TRUE(shown.endsWith(".....\n..."));
+}
+
 TEST_F(PriceRequest, TheServiceIsReadFromQuenroIniBesideTheProgram)
 {
     qunsetenv("QUENRO_PRICE_SERVICE");

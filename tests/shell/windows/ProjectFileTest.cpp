@@ -1,4 +1,5 @@
 #include "WindowsFixture.h"
+#include "common/FileSizeLimit.h"
 #include "common/StandInForm.h"
 #include "common/TestFiles.h"
 
@@ -11,6 +12,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 class ProjectFiles : public WindowsFixture {
 protected:
@@ -89,13 +94,73 @@ TEST_F(ProjectFiles, AFailedWriteChangesNeitherCaptionNorPath)
     EXPECT_TRUE(Globals::Project_Path.isEmpty());
 }
 
-TEST_F(ProjectFiles, SaveWithoutASetupFormWritesNothing)
+TEST_F(ProjectFiles, ASaveOnAFullDiskKeepsTheProjectOnDiskAndNamesTheReason)
 {
+    main->mnuDrive()->trigger();
+    StandInForm::config.saveText = QStringLiteral("4\rgood\r");
+    files->queuePath(path("good.dat"));
+    main->mnuSave()->trigger();
+    const QStringList before = QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden);
+
+    StandInForm::config.saveText = QStringLiteral("4\r") + QString(3000, QLatin1Char('x')) + QStringLiteral("\r");
+    files->queuePath(path("fresh.dat"));
+    {
+        const FileSizeLimit fullDisk(1000);
+        main->mnuSave()->trigger();
+        main->mnuSave_As()->trigger();
+    }
+    EXPECT_EQ(msg->prompts(), QStringList({"Unable to write the file " + path("good.dat") + ".\nFile too large",
+                                           "Unable to write the file " + path("fresh.dat") + ".\nFile too large"}));
+    EXPECT_EQ(fileBytes(path("good.dat")), QByteArray("4\rgood\r"));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), before);
+    EXPECT_EQ(main->windowTitle(), "Brevan Quenro - good.dat");
+    EXPECT_EQ(Globals::Project_Path, path("good.dat"));
+}
+
+TEST_F(ProjectFiles, SaveWithoutASetupFormAsksNothingAndWritesNothing)
+{
+    StandInForm::config.saveText = QStringLiteral("4\rx\r");
+    const QList<QPair<QString, std::function<void()>>> screens = {
+        {"start screen", [] {}},
+        {"About over the start screen", [this] { main->mnuAbout()->trigger(); }},
+        {"after Close", [this] {
+             main->mnuDrive()->trigger();
+             main->mnuClose()->trigger();
+             processEvents();
+         }},
+    };
+    for (const auto& [screen, reach] : screens) {
+        reach();
+        for (QAction* command : {main->mnuSave(), main->mnuSave_As(), main->Toolbar_Button(3)}) {
+            files->queuePath(path("nothing.dat"));
+            command->trigger();
+        }
+        EXPECT_EQ(files->calls().size(), 0) << screen.toStdString();
+        EXPECT_FALSE(QFile::exists(path("nothing.dat"))) << screen.toStdString();
+        EXPECT_TRUE(msg->messages().isEmpty()) << screen.toStdString();
+        EXPECT_EQ(main->windowTitle(), "Brevan Quenro");
+    }
+}
+
+TEST_F(ProjectFiles, SaveReachesTheSetupFormWhicheverChildWindowIsActive)
+{
+    writeFileBytes(path("drive.dat"), "4\rold\r");
+    files->queuePath(path("drive.dat"));
+    main->mnuOpen()->trigger();
+    ASSERT_EQ(main->windowTitle(), "Brevan Quenro - drive.dat");
     main->mnuAbout()->trigger();
-    files->queuePath(path("about.dat"));
+    ASSERT_NE(main->activeChildForm(), Forms::find(QStringLiteral("frmDrive_Setup")));
+
+    StandInForm::config.saveText = QStringLiteral("4\rnew\r");
+    main->mnuSave()->trigger();
+    EXPECT_EQ(files->calls().size(), 1);
+    EXPECT_EQ(fileBytes(path("drive.dat")), QByteArray("4\rnew\r"));
+
+    files->queuePath(path("copy.dat"));
     main->mnuSave_As()->trigger();
-    EXPECT_FALSE(QFile::exists(path("about.dat")));
-    EXPECT_EQ(main->windowTitle(), "Brevan Quenro");
+    EXPECT_EQ(fileBytes(path("copy.dat")), QByteArray("4\rnew\r"));
+    EXPECT_EQ(main->windowTitle(), "Brevan Quenro - copy.dat");
+    EXPECT_TRUE(msg->messages().isEmpty());
 }
 
 TEST_F(ProjectFiles, OpenOfKind4OverTheControllerFormReplaysIntoTheDriveForm)
@@ -147,6 +212,14 @@ TEST_F(ProjectFiles, OpenTurnsDownFilesThatAreNoProjectAndChangesNothing)
     writeFileBytes(path("empty.dat"), "");
     writeFileBytes(path("text.dat"), "hello\r");
     writeFileBytes(path("lf.dat"), "4\nx\n");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.dat")).constData(), 0644), 0);
+    {
+        QFile huge(path("huge.dat"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.write("4\r");
+        ASSERT_TRUE(huge.resize(200LL * 1024 * 1024));
+    }
+    const QString incompatible = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
     const QList<QPair<QString, QString>> cases = {
         {"kind3.dat", "The file kind3.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"kind7.dat", "The file kind7.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
@@ -154,10 +227,14 @@ TEST_F(ProjectFiles, OpenTurnsDownFilesThatAreNoProjectAndChangesNothing)
         {"text.dat", "The file text.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"lf.dat", "The file lf.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"missing.dat", "The file missing.dat cannot be read."},
+        {"fifo.dat", incompatible},
+        {"huge.dat", incompatible},
+        {"/dev/zero", incompatible},
+        {tmp.path(), incompatible},
     };
     for (const auto& [name, message] : cases) {
         msg->clear();
-        files->queuePath(path(name));
+        files->queuePath(name.startsWith(QLatin1Char('/')) ? name : path(name));
         main->mnuOpen()->trigger();
         EXPECT_EQ(msg->prompts(), QStringList({message})) << name.toStdString();
         expectUntouched();
