@@ -7,6 +7,7 @@
 #include "curves/CurveTable.h"
 #include "curves/ServoCurveData.h"
 #include "curves/frmCurve.h"
+#include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -161,9 +162,10 @@ void Draw_Servo_Curve(QString& SpeedUnits, QString& TorqueUnits, double Voltage)
     bool passed = Run_Pretest(form);
 
     ListControl* frequencies = form->cmbSwitching_Frequency();
-    const QString frequency = frequencies->text();
-    if (frequency.isEmpty()) {
-        // First draw in this window: selecting a frequency draws again, nested.
+    if (frequencies->text().isEmpty()) {
+        // First draw in this window: the list is filled and its entry selected
+        // without a nested draw; this draw goes on at that frequency.
+        FlagGuard loading(Globals::Loading_Lists, true);
         const QStringList offered = Switching_Frequencies(axis.Curve_Drive_Part_Number);
         frequencies->clear();
         frequencies->addItems(offered);
@@ -171,7 +173,9 @@ void Draw_Servo_Curve(QString& SpeedUnits, QString& TorqueUnits, double Voltage)
             frequencies->setListIndex(0);
         else
             frequencies->setText(axis.Switching_Frequency.left(axis.Switching_Frequency.size() - 4));
-    } else {
+    }
+    const QString frequency = frequencies->text();
+    if (!frequency.isEmpty()) {
         axis.Switching_Frequency = frequency + QStringLiteral(" kHz");
         Read_Drive_At(axis.Curve_Drive_Part_Number, frequency);
         Load_Drive_Into_Sizing_Model(axis.Bus_Voltage);

@@ -43,8 +43,8 @@ W* place(W* widget, const QString& name, int left, int top, int width, int heigh
     return widget;
 }
 
-// A unit list that shows no unit gets its entries and selects the first,
-// which redraws in those units.
+// A unit list that shows no unit gets its entries and selects the first. The
+// draw that fills it is already in those units: the selection draws nothing more.
 void fillWhenEmpty(ListControl* list, const QStringList& entries)
 {
     if (!list->text().isEmpty())
@@ -69,8 +69,10 @@ void scaleAxis(QValueAxis* axis, double top)
             break;
         }
     const double max = std::ceil(top / step - 1e-9) * step;
-    axis->setRange(0.0, max);
+    // The tick count first: each change lays the chart out again, and a range
+    // set last is laid out with its ticks in one pass.
     axis->setTickCount(static_cast<int>(std::lround(max / step)) + 1);
+    axis->setRange(0.0, max);
 }
 
 } // namespace
@@ -113,6 +115,9 @@ frmCurve::frmCurve()
     m_chart->addAxis(m_axisX, Qt::AlignBottom);
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
     m_chart->legend()->setAlignment(Qt::AlignBottom);
+    // The continuous and the peak curve; a stepper curve drops the second.
+    addSeries();
+    addSeries();
     m_chartView = place(new QChartView(m_chart, this), QStringLiteral("MSChart1"), 120, 1800, 8055, 6495);
     m_chartView->setRenderHint(QPainter::Antialiasing);
 
@@ -204,6 +209,9 @@ void frmCurve::cmbSwitching_Frequency_Click()
 
 void frmCurve::redraw()
 {
+    // A list filled by a draw selects its entry under Loading_Lists: that draw already shows it.
+    if (Globals::Loading_Lists)
+        return;
     // A draw raised while another runs belongs to it: its failure is reported once, by the outer draw.
     if (Drawing::active()) {
         drawCurve();
@@ -252,7 +260,9 @@ void frmCurve::Set_Message(const QString& text)
     // The text box breaks lines at LF alone.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_txtmsg->setPlainText(shown);
+    // Laying the text out again costs more than the comparison.
+    if (m_txtmsg->toPlainText() != shown)
+        m_txtmsg->setPlainText(shown);
 }
 
 bool frmCurve::Chart_Visible() const
@@ -263,27 +273,31 @@ bool frmCurve::Chart_Visible() const
 void frmCurve::Set_Chart(const CurveTable& table, const QString& speedUnits, const QString& torqueUnits)
 {
     m_data = table;
-    m_chart->removeAllSeries();
 
-    static const QStringList names = {QStringLiteral("Continuous Torque"), QStringLiteral("Peak Torque")};
+    // A redraw replaces the points of the series already in the chart.
+    const int pairs = table.columns() / 2;
+    while (m_series.size() > pairs) {
+        QLineSeries* gone = m_series.takeLast();
+        m_chart->removeSeries(gone);
+        delete gone;
+    }
+    while (m_series.size() < pairs)
+        addSeries();
     double maxX = 0.0;
     double maxY = 0.0;
-    for (int pair = 0; pair * 2 + 2 <= table.columns(); ++pair) {
-        auto* series = new QLineSeries;
-        series->setName(names.value(pair));
+    for (int pair = 0; pair < pairs; ++pair) {
+        QList<QPointF> points;
         // Empty cells add no points.
         for (int row = 0; row < CurveTable::Rows; ++row) {
             if (!table.has(row, pair * 2 + 1) || !table.has(row, pair * 2 + 2))
                 continue;
             const double x = table.value(row, pair * 2 + 1);
             const double y = table.value(row, pair * 2 + 2);
-            series->append(x, y);
+            points.append(QPointF(x, y));
             maxX = std::max(maxX, x);
             maxY = std::max(maxY, y);
         }
-        m_chart->addSeries(series);
-        series->attachAxis(m_axisX);
-        series->attachAxis(m_axisY);
+        m_series[pair]->replace(points);
     }
     m_chart->legend()->setVisible(table.columns() > 2);
 
@@ -293,6 +307,17 @@ void frmCurve::Set_Chart(const CurveTable& table, const QString& speedUnits, con
     m_axisY->setTitleText(QStringLiteral("Torque (") + torqueUnits + QLatin1Char(')'));
     m_chartView->update();
     m_chartView->show();
+}
+
+void frmCurve::addSeries()
+{
+    static const QStringList names = {QStringLiteral("Continuous Torque"), QStringLiteral("Peak Torque")};
+    auto* series = new QLineSeries;
+    series->setName(names.value(static_cast<int>(m_series.size())));
+    m_chart->addSeries(series);
+    series->attachAxis(m_axisX);
+    series->attachAxis(m_axisY);
+    m_series.append(series);
 }
 
 void frmCurve::Fill_Unit_Lists()

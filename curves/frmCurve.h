@@ -3,6 +3,7 @@
 #include "curves/CurveTable.h"
 #include "shell/Form.h"
 
+#include <QList>
 #include <QString>
 
 struct AxisRecord;
@@ -10,6 +11,7 @@ class ListControl;
 class QChart;
 class QChartView;
 class QLabel;
+class QLineSeries;
 class QPlainTextEdit;
 class QPushButton;
 class QValueAxis;
@@ -92,6 +94,7 @@ public:
 private:
     void redraw();
     void drawCurve();
+    void addSeries();
 
     ListControl* m_cmbSwitching_Frequency = nullptr;
     ListControl* m_cmbSpeed_units = nullptr;
@@ -105,6 +108,8 @@ private:
     QChart* m_chart = nullptr;
     QValueAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
+    // The chart's series, one per speed/torque column pair of the last curve.
+    QList<QLineSeries*> m_series;
     QPushButton* m_cmdClose = nullptr;
     QPushButton* m_cmdExport = nullptr;
     CurveTable m_data;

@@ -8,6 +8,7 @@ CREATE TABLE "Drives" (
 );
 CREATE INDEX "Drives_1" ON "Drives" ("Drive Type");
 CREATE INDEX "Drives_2" ON "Drives" ("Drive Name");
+CREATE INDEX "Drives_3" ON "Drives" ("Drive Type", "Drive Name");
 INSERT INTO "Drives" ("Drive Type", "Drive Name") VALUES ('Servo', 'BSD-230');
 INSERT INTO "Drives" ("Drive Type", "Drive Name") VALUES ('Servo', 'BSD-460');
 INSERT INTO "Drives" ("Drive Type", "Drive Name") VALUES ('Servo', 'BSD-48');
@@ -44,6 +45,7 @@ CREATE TABLE "Motors" (
 );
 CREATE INDEX "Motors_1" ON "Motors" ("Motor Name");
 CREATE INDEX "Motors_2" ON "Motors" ("Motor Type");
+CREATE INDEX "Motors_3" ON "Motors" ("Motor Type", "Motor Name", "Include with Drives");
 INSERT INTO "Motors" ("Motor Name", "Motor Type", "Include with Drives", "Include with DriveControllers", "PartNumber Type") VALUES ('KX', 'Servo', 1, 1, 'L7_Servo');
 INSERT INTO "Motors" ("Motor Name", "Motor Type", "Include with Drives", "Include with DriveControllers", "PartNumber Type") VALUES ('LM', 'Servo', 1, 0, 'L7_Servo');
 INSERT INTO "Motors" ("Motor Name", "Motor Type", "Include with Drives", "Include with DriveControllers", "PartNumber Type") VALUES ('QDM', 'Servo', 1, 1, 'QD_Servo');

@@ -3,7 +3,10 @@
 #include "platform/DatabaseError.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -12,10 +15,31 @@
 
 #include <cstdlib>
 
+namespace {
+
+// What tells a changed or replaced file from the one a connection opened.
+struct FileStamp {
+    qint64 size = -1;
+    QDateTime modified;
+    QDateTime changed;
+
+    static FileStamp of(const QString& path)
+    {
+        const QFileInfo info(path);
+        return {info.size(), info.lastModified(), info.metadataChangeTime()};
+    }
+    bool operator==(const FileStamp& other) const
+    {
+        return size == other.size && modified == other.modified && changed == other.changed;
+    }
+};
+
+} // namespace
+
 class Database::Connection {
 public:
     explicit Connection(const QString& path)
-        : m_path(path), m_name(QStringLiteral("quenro-db-%1").arg(++s_counter))
+        : m_path(path), m_name(QStringLiteral("quenro-db-%1").arg(++s_counter)), m_stamp(FileStamp::of(path))
     {
         live().insert(this);
         // Connections still open when the application object goes (the global
@@ -36,6 +60,22 @@ public:
 
     QString m_path;
     QString m_name;
+    FileStamp m_stamp;
+    // Prepared statements by their text.
+    QHash<QString, QSqlQuery> m_statements;
+
+    // A live connection to the file, for a new handle to share.
+    static std::shared_ptr<Connection> shared(const QString& path)
+    {
+        auto it = opened().find(path);
+        if (it == opened().end())
+            return nullptr;
+        std::shared_ptr<Connection> c = it->lock();
+        if (!c || c->m_released || !(c->m_stamp == FileStamp::of(path)))
+            return nullptr;
+        return c;
+    }
+    static void remember(const std::shared_ptr<Connection>& c) { opened().insert(c->m_path, c); }
 
     // Closes what is still open while the SQL module's own state exists.
     static void closeAll()
@@ -50,6 +90,9 @@ private:
         if (m_released)
             return;
         m_released = true;
+        if (auto it = opened().find(m_path); it != opened().end() && it->expired())
+            opened().erase(it);
+        m_statements.clear();
         {
             QSqlDatabase db = QSqlDatabase::database(m_name, false);
             if (db.isValid())
@@ -66,6 +109,12 @@ private:
         return *set;
     }
 
+    static QHash<QString, std::weak_ptr<Connection>>& opened()
+    {
+        static auto* map = new QHash<QString, std::weak_ptr<Connection>>;
+        return *map;
+    }
+
     bool m_released = false;
     static inline quint64 s_counter = 0;
 };
@@ -79,6 +128,9 @@ Database Database::open(const QString& path)
         throw DatabaseError(QStringLiteral("Database file cannot be read: %1").arg(path));
 
     Database result;
+    result.m_connection = Connection::shared(info.absoluteFilePath());
+    if (result.m_connection)
+        return result;
     result.m_connection = std::make_shared<Connection>(info.absoluteFilePath());
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), result.m_connection->m_name);
     // Registered after the SQL module set up its connection list, so that an
@@ -97,8 +149,38 @@ Database Database::open(const QString& path)
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         throw DatabaseError(QStringLiteral("Not a database: %1: %2").arg(path, probe.lastError().text()));
+    Connection::remember(result.m_connection);
     return result;
 }
+
+bool Database::fileChanged() const
+{
+    return m_connection && !(m_connection->m_stamp == FileStamp::of(m_connection->m_path));
+}
+
+QStringList Database::tableNames() const
+{
+    QStringList names;
+    for (Recordset rs = OpenRecordset(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+         !rs.eof(); rs.moveNext())
+        names << rs.text(QStringLiteral("name"));
+    return names;
+}
+
+namespace {
+
+// The short text of a failed statement: the missing table or column by name.
+QString failure(const QString& path, const QSqlError& error)
+{
+    const QString file = QFileInfo(path).fileName();
+    static const QRegularExpression missing(QStringLiteral("no such (table|column): (.+)$"));
+    const QRegularExpressionMatch m = missing.match(error.databaseText().trimmed());
+    if (m.hasMatch())
+        return QStringLiteral("The database %1 has no %2 \"%3\".").arg(file, m.captured(1), m.captured(2));
+    return QStringLiteral("The database %1 cannot be read.").arg(file);
+}
+
+} // namespace
 
 QString Database::path() const
 {
@@ -109,15 +191,22 @@ Recordset Database::OpenRecordset(const QString& sql, const QVariantList& params
 {
     if (!m_connection)
         throw DatabaseError(QStringLiteral("Object invalid or no longer set."));
-    QSqlDatabase db = QSqlDatabase::database(m_connection->m_name, false);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw DatabaseError(QStringLiteral("%1\n%2").arg(query.lastError().text(), sql));
-    for (const QVariant& p : params)
-        query.addBindValue(p);
-    if (!query.exec())
-        throw DatabaseError(QStringLiteral("%1\n%2").arg(query.lastError().text(), sql));
+    auto cached = m_connection->m_statements.find(sql);
+    if (cached == m_connection->m_statements.end()) {
+        QSqlQuery prepared(QSqlDatabase::database(m_connection->m_name, false));
+        prepared.setForwardOnly(true);
+        if (!prepared.prepare(sql))
+            throw DatabaseError(failure(m_connection->m_path, prepared.lastError()));
+        cached = m_connection->m_statements.insert(sql, prepared);
+    }
+    QSqlQuery& query = *cached;
+    for (int i = 0; i < params.size(); ++i)
+        query.bindValue(i, params.at(i));
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        m_connection->m_statements.erase(cached);
+        throw DatabaseError(failure(m_connection->m_path, error));
+    }
 
     const QSqlRecord record = query.record();
     QStringList fields;
@@ -130,5 +219,7 @@ Recordset Database::OpenRecordset(const QString& sql, const QVariantList& params
             row[i] = query.value(i);
         rows.append(std::move(row));
     }
+    // Lets the statement go back to its prepared state for the next use.
+    query.finish();
     return Recordset(std::move(fields), std::move(rows));
 }

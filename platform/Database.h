@@ -14,14 +14,23 @@ public:
     Database() = default;
 
     // Throws DatabaseError for a missing, unreadable or non-database file;
-    // never creates a file.
+    // never creates a file. While a connection to the same file is alive and
+    // the file has not changed since it was opened, the handle shares it.
     static Database open(const QString& path);
 
     bool isOpen() const { return m_connection != nullptr; }
     QString path() const;
     void Close() { m_connection.reset(); }
 
+    // Whether the file was changed or replaced since the connection opened it.
+    bool fileChanged() const;
+    // The names of the file's tables.
+    QStringList tableNames() const;
+
     // Runs a SELECT with every chosen value bound to a "?" placeholder, in order.
+    // Each statement text is prepared once per connection. A failing statement
+    // throws DatabaseError with a short text naming the missing table or
+    // column, never the statement.
     Recordset OpenRecordset(const QString& sql, const QVariantList& params = {}) const;
 
 private:

@@ -27,8 +27,12 @@ void ListControl::addItem(const QString& text)
 
 void ListControl::addItems(const QStringList& texts)
 {
-    for (const QString& t : texts)
-        addItem(t);
+    // One insertion into the model: a long list costs no per-entry notifications.
+    const QSignalBlocker blocker(this);
+    const int before = currentIndex();
+    QComboBox::addItems(texts);
+    if (before < 0)
+        setCurrentIndex(-1);
 }
 
 void ListControl::clear()

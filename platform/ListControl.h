@@ -17,6 +17,7 @@ public:
 
     // Filling never selects: a list without a selection keeps none.
     void addItem(const QString& text);
+    // All entries at once, in order.
     void addItems(const QStringList& texts);
     void clear();
     // Removing the selected entry leaves nothing selected.

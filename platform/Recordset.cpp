@@ -9,6 +9,7 @@ Recordset::Recordset(QStringList fieldNames, QVector<QVector<QVariant>> rows)
 
 void Recordset::close()
 {
+    m_lastIndex = -1;
     m_fields.clear();
     m_rows.clear();
     m_pos = 0;
@@ -41,9 +42,15 @@ void Recordset::moveLast()
 
 int Recordset::fieldIndex(const QString& name) const
 {
+    // Readers walk the rows asking for the same field again and again.
+    if (m_lastIndex >= 0 && name == m_lastName)
+        return m_lastIndex;
     for (int i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0)
+        if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0) {
+            m_lastName = name;
+            m_lastIndex = i;
             return i;
+        }
     return -1;
 }
 

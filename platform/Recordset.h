@@ -41,4 +41,7 @@ private:
     QVector<QVector<QVariant>> m_rows;
     qsizetype m_pos = 0;
     bool m_open = false;
+    // The field found last, by the name it was asked for.
+    mutable QString m_lastName;
+    mutable int m_lastIndex = -1;
 };

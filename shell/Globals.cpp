@@ -93,9 +93,33 @@ List21 Drive_Controller_Accessory_List_Item;
 namespace {
 Pulvane_V4::MotorModelACX* s_socx = nullptr;
 QString s_testAppFolder;
+// Holds the product database's connection from one Reset to the next, so that
+// a Reset reopens the file only when it changed.
+Database s_productDatabase;
+
+// The tables of the product catalogue: a file holding none of them is not it.
+const QStringList kCatalogueTables = {
+    QStringLiteral("Drives"), QStringLiteral("DriveControllers"), QStringLiteral("Controllers"),
+    QStringLiteral("Motors"), QStringLiteral("Drive to Motor"), QStringLiteral("Shaft Options"),
+    QStringLiteral("Options"), QStringLiteral("Gearhead"), QStringLiteral("Cables"),
+    QStringLiteral("Drive Cross Ref"), QStringLiteral("Drive Construction"),
+    QStringLiteral("DriveController Construction"), QStringLiteral("Drive Only Accessories"),
+    QStringLiteral("Drive Accessories"), QStringLiteral("DriveController Accessories"),
+    QStringLiteral("All DriveControllers"), QStringLiteral("DriveController Option Names"),
+    QStringLiteral("All Controllers"), QStringLiteral("Controller Option Names"),
+    QStringLiteral("Controller Accessories"), QStringLiteral("Controller to Drive"), QStringLiteral("ExpIO")};
+
+void requireCatalogue(const Database& db)
+{
+    for (const QString& table : db.tableNames())
+        if (kCatalogueTables.contains(table, Qt::CaseInsensitive))
+            return;
+    throw DatabaseError(QStringLiteral("The file holds no table of the product catalogue."));
+}
+
 // The start-up resets of the modules above the shell (the curve module).
 QList<State_Reset> s_moduleResets;
-}
+} // namespace
 
 AxisRecord& Current_Record()
 {
@@ -121,6 +145,7 @@ void Reset_All_State()
     Project_Path.clear();
     Shared_Recordset = Recordset();
     System_Database = Database();
+    s_productDatabase = Database();
     Loading_Lists = false;
     Loading_Project = false;
     Distinct_List.clear();
@@ -203,7 +228,11 @@ void Open_Database()
     const bool testing = !s_testAppFolder.isEmpty();
     App_Path = Application_Folder();
     try {
-        System_Database = Database::open(App_Path + QStringLiteral("System Databases97.mdb"));
+        // An unchanged file keeps its connection and its prepared statements.
+        Database opened = Database::open(App_Path + QStringLiteral("System Databases97.mdb"));
+        requireCatalogue(opened);
+        s_productDatabase = opened;
+        System_Database = opened;
     } catch (const DatabaseError&) {
         MsgBox::show(QStringLiteral("Database not found or opened with exclusive rights"), MsgBox::OKOnly,
                      Product_Title);

@@ -125,7 +125,9 @@ void Add_State_Reset(State_Reset reset);
 QString Application_Folder();
 
 // Opens "System Databases97.mdb" in the application folder (App_Path, ending in
-// "/"). When it cannot be opened the user is told and the program ends.
+// "/"); a file that has not changed since the last open keeps its connection.
+// When it cannot be opened, or holds no table of the catalogue (an empty or a
+// foreign file), the user is told and the program ends.
 void Open_Database();
 // Test seam: Open_Database uses this folder instead of the executable's and,
 // after the message, throws DatabaseError instead of ending the program.

@@ -231,7 +231,8 @@ void mdiMain::MDIForm_Resize()
         return;
     if (m_hidden.size() == inner)
         return;
-    m_hidden = m_tile.scaled(inner, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The picture is shipped at the size of the inner area of a window of the start size.
+    m_hidden = m_tile.size() == inner ? m_tile : m_tile.scaled(inner, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m_area->setBackground(QBrush(m_hidden));
 }
 

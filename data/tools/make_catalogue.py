@@ -794,13 +794,15 @@ CURVE_GAPS = {"LM804BR", "SX172B__(PAR,48VDC)"}
 class Catalogue:
     def __init__(self):
         t = "TEXT"
-        self.drives = Table("Drives", [("Drive Type", t), ("Drive Name", t)], [("Drive Type",), ("Drive Name",)])
+        # The last index of Drives and of Motors covers the technology lists, which grow with the catalogue.
+        self.drives = Table("Drives", [("Drive Type", t), ("Drive Name", t)],
+                            [("Drive Type",), ("Drive Name",), ("Drive Type", "Drive Name")])
         self.dcs = Table("DriveControllers", [("DriveController Type", t), ("DriveController Name", t)],
                          [("DriveController Type",)])
         self.controllers = Table("Controllers", [("Controller Name", t)])
         self.motors = Table("Motors", [("Motor Name", t), ("Motor Type", t), ("Include with Drives", "BOOL"),
                                        ("Include with DriveControllers", "BOOL"), ("PartNumber Type", t)],
-                            [("Motor Name",), ("Motor Type",)])
+                            [("Motor Name",), ("Motor Type",), ("Motor Type", "Motor Name", "Include with Drives")])
         keys = ["Drive Name", "Motor Name", "Frame_Size", "Stack_Length", "Winding", "Feedback", "Cable_Option"]
         self.d2m = Table("Drive to Motor",
                          [(k, t) for k in keys]

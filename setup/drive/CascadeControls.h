@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/drive/ResultArea.h"
+
 #include <QList>
 
 #include <array>
@@ -49,6 +51,10 @@ struct CascadeControls {
     QWidget* lblFeedback_Cable_Length = nullptr;
     QWidget* cmdCurve = nullptr;
     std::array<QWidget*, 4> lines {}; // Line5 to Line8
+
+    // The form's result area, which holds the widgets below that the steps show.
+    ResultArea* resultArea = nullptr;
+    void show(QWidget* widget) const { ResultArea::reveal(resultArea, widget); }
 
     // The result display that every choice above the motor options hides, in
     // the order the handlers hide it.

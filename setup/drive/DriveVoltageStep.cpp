@@ -42,7 +42,7 @@ void DriveVoltageStep::showDriveResult(AxisRecord& record, bool)
 
 void DriveVoltageStep::showCurveButton(const AxisRecord&, bool)
 {
-    m_c.cmdCurve->show();
+    m_c.show(m_c.cmdCurve);
 }
 
 void DriveVoltageStep::voltageClick()
@@ -70,8 +70,8 @@ void DriveVoltageStep::voltageClick()
     m_c.cmbWiring->clear();
     if (const InputVoltage::Item* item = InputVoltage::findForWiring(voltage))
         m_c.cmbWiring->addItems(InputVoltage::wirings(row, *item));
-    m_c.lblwiring->show();
-    m_c.cmbWiring->show();
+    m_c.show(m_c.lblwiring);
+    m_c.show(m_c.cmbWiring);
     if (!Loading_Project && m_c.cmbWiring->listCount() > 0) {
         m_c.cmbWiring->setListIndex(0);
         lookUpCurveDriveKey(record);

@@ -54,19 +54,19 @@ void MotorOptionsStep::storeDriveNotes(AxisRecord& record, const DriveToMotorRow
 void MotorOptionsStep::showResultsBeforeFlag()
 {
     if (m_c.txtDrive)
-        m_c.txtDrive->show();
+        m_c.show(m_c.txtDrive);
     if (m_c.lblDrive)
-        m_c.lblDrive->show();
-    m_c.txtMotor_Part->show();
-    m_c.lblMotor_Part->show();
+        m_c.show(m_c.lblDrive);
+    m_c.show(m_c.txtMotor_Part);
+    m_c.show(m_c.lblMotor_Part);
 }
 
 void MotorOptionsStep::showResultsAfterFlag()
 {
-    m_c.txtMotor->show();
-    m_c.lblMotor->show();
+    m_c.show(m_c.txtMotor);
+    m_c.show(m_c.lblMotor);
     for (QWidget* line : m_c.lines)
-        line->show();
+        m_c.show(line);
 }
 
 void MotorOptionsStep::click()
@@ -122,8 +122,8 @@ void MotorOptionsStep::click()
 
     m_c.cmbDriveVoltage->clear();
     m_c.cmbDriveVoltage->addItems(InputVoltage::offered(row));
-    m_c.cmbDriveVoltage->show();
-    m_c.lblDriveVoltage->show();
+    m_c.show(m_c.cmbDriveVoltage);
+    m_c.show(m_c.lblDriveVoltage);
 
     if (!Loading_Project) {
         // A row that offers no voltage leaves the list empty and unselected.
@@ -153,12 +153,12 @@ void MotorOptionsStep::click()
         record.Feedback_Cable_Part_Number.clear();
     }
     if (m_c.cmbMotor_Cable_Length->listCount() > 0) {
-        m_c.cmbMotor_Cable_Length->show();
-        m_c.lblMotor_Cable_Length->show();
+        m_c.show(m_c.cmbMotor_Cable_Length);
+        m_c.show(m_c.lblMotor_Cable_Length);
     }
     if (m_c.cmbFeedback_Cable_Length->listCount() > 0) {
-        m_c.cmbFeedback_Cable_Length->show();
-        m_c.lblFeedback_Cable_Length->show();
+        m_c.show(m_c.cmbFeedback_Cable_Length);
+        m_c.show(m_c.lblFeedback_Cable_Length);
     }
 
     showResultsBeforeFlag();

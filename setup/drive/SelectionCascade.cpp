@@ -29,8 +29,9 @@ const QString kFrameSizes = QStringLiteral(
     "FROM [Drive to Motor] WHERE ((([Drive to Motor].[Drive Name])=?) AND (([Drive to Motor].[Motor Name])=?))"
     "ORDER BY [Drive to Motor].Frame_Size;");
 
+// Only the column the list shows: the drives of a series grow with the catalogue.
 const QString kDrivesOfSeries = QStringLiteral(
-    "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name] "
+    "SELECT [Drive to Motor].[Drive Name] "
     "From [Drive to Motor] WHERE ((([Drive to Motor].[Motor Name])=?))"
     "ORDER BY [Drive to Motor].[Drive Name];");
 
@@ -113,16 +114,17 @@ void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const
         Distinct_List.append(value);
         ++Distinct_Count;
     }
-    for (int i = 0; i < Distinct_Count; ++i)
-        list->addItem(Distinct_List.at(i));
+    list->addItems(Distinct_List);
 }
 
 void SelectionCascade::fillRows(ListControl* list, const QString& sql, const QVariantList& params,
                                 const QString& column)
 {
+    QStringList entries;
     for (Recordset& rs = Run_Query(sql, params); !rs.eof(); rs.moveNext())
         if (!rs.isNull(column))
-            list->addItem(rs.text(column));
+            entries << rs.text(column);
+    list->addItems(entries);
 }
 
 void SelectionCascade::hideResultDisplay() const
@@ -208,9 +210,11 @@ void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepin
 
     fillRows(m_c.driveList, m_rules.technologyDrivesSql, {technology}, m_rules.technologyDriveColumn);
     const QString name = QStringLiteral("Motor Name");
+    QStringList series;
     for (Recordset& rs = Run_Query(m_rules.technologySeriesSql, {technology}); !rs.eof(); rs.moveNext())
         if (rs.boolean(m_rules.includeColumn) && !rs.isNull(name))
-            m_c.cmbMotor_Series->addItem(rs.text(name));
+            series << rs.text(name);
+    m_c.cmbMotor_Series->addItems(series);
 
     if (m_c.driveList->listCount() == 1)
         m_c.driveList->setListIndex(0);

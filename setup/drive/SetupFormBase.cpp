@@ -3,6 +3,7 @@
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/Twips.h"
+#include "setup/drive/ResultArea.h"
 #include "setup/drive/SetupProjectFile.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -28,9 +29,10 @@ const SetupKinds::Kind& kindOf(int number)
     return *kind;
 }
 
-std::function<void()> keepingFlags(std::function<void()> handler)
+std::function<void()> keepingFlags(std::function<void()> handler, ResultArea* area)
 {
-    return [handler = std::move(handler)] {
+    return [handler = std::move(handler), area] {
+        ResultArea::Batch batch(area);
         const bool lists = Loading_Lists;
         const bool project = Loading_Project;
         try {
@@ -50,6 +52,7 @@ SetupFormBase::SetupFormBase(int kind, const QString& caption, int widthTwips, i
 {
     setCaption(caption);
     resize(Twips::size(widthTwips, heightTwips));
+    m_resultArea = new ResultArea(this);
 }
 
 SetupFormBase::~SetupFormBase() = default;
@@ -62,13 +65,13 @@ void SetupFormBase::closeDatabase()
 
 void SetupFormBase::onClick(ListControl* list, std::function<void()> handler)
 {
-    list->setClickHandler(keepingFlags(std::move(handler)));
+    list->setClickHandler(keepingFlags(std::move(handler), m_resultArea));
 }
 
 void SetupFormBase::onClick(QPushButton* button, std::function<void()> handler)
 {
     connect(button, &QPushButton::clicked, this,
-            [guarded = keepingFlags(std::move(handler))] { HandlerCall::fromEventLoop(guarded); });
+            [guarded = keepingFlags(std::move(handler), m_resultArea)] { HandlerCall::fromEventLoop(guarded); });
 }
 
 void SetupFormBase::Form_Load()
@@ -131,6 +134,8 @@ void SetupFormBase::Open_File()
 void SetupFormBase::Load_Previous_Values()
 {
     try {
+        // The replay's pictures and results appear together, after it.
+        ResultArea::Batch batch(m_resultArea, ResultArea::Batch::AtOnce);
         replayProject();
     } catch (const std::exception&) {
         SetupProjectFile::loadFailed();

@@ -8,6 +8,7 @@
 
 class ListControl;
 class QPushButton;
+class ResultArea;
 
 // The frame every setup form shares, so that a form holds only its own lists
 // and rules. A form
@@ -64,11 +65,16 @@ protected:
     // Runs the handler on the list's choices and on the button's clicks. A
     // handler that fails leaves Loading_Lists and Loading_Project as they were
     // when it started; a failed click is reported to the user.
-    static void onClick(ListControl* list, std::function<void()> handler);
+    // Each such handler and each replay is one batch of the result area.
+    void onClick(ListControl* list, std::function<void()> handler);
     void onClick(QPushButton* button, std::function<void()> handler);
+
+    // The layer that holds the form's result widgets (parent them to it).
+    ResultArea* resultArea() const { return m_resultArea; }
 
 private:
     const SetupKinds::Kind& m_kind;
     int m_widthTwips;
     int m_heightTwips;
+    ResultArea* m_resultArea = nullptr;
 };

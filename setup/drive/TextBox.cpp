@@ -15,3 +15,10 @@ void TextBox::setText(const QString& text)
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(shown);
 }
+
+void TextBox::makeOneLine()
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}

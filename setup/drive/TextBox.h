@@ -10,6 +10,9 @@ public:
     explicit TextBox(QWidget* parent = nullptr);
 
     void setText(const QString& text);
+    // For a box that only ever holds one line (a part number): no wrapping
+    // and no scroll bars to lay out on every change.
+    void makeOneLine();
     // The text as it was set, CR LF included.
     QString text() const { return m_text; }
 

@@ -38,14 +38,14 @@ const QString kSeriesOfDrive = QStringLiteral(
 frmDrive_Setup::frmDrive_Setup()
     : SetupFormBase(SetupKinds::Drive, QStringLiteral("Drive and Motor Selection"), 13110, 9195)
 {
+    // These lists grow with the catalogue: each query reads only what its list needs.
     m_rules.technologyDrivesSql = QStringLiteral(
-        "SELECT [Drives].[Drive Name], [Drives].[Drive Type] FROM [Drives] "
+        "SELECT [Drives].[Drive Name] FROM [Drives] "
         "WHERE (([Drives].[Drive Type])=?)"
         "ORDER BY [Drives].[Drive Name];");
     m_rules.technologyDriveColumn = QStringLiteral("Drive Name");
     m_rules.technologySeriesSql = QStringLiteral(
-        "SELECT [Motors].[Motor Name], [Motors].[Motor Type], "
-        "[Motors].[Include with Drives] FROM [Motors] "
+        "SELECT [Motors].[Motor Name], [Motors].[Include with Drives] FROM [Motors] "
         "WHERE (([Motors].[Motor Type])=?)"
         "ORDER BY [Motors].[Motor Name];");
     m_rules.includeColumn = QStringLiteral("Include with Drives");
@@ -67,10 +67,10 @@ void frmDrive_Setup::createControls()
     m_cmbMotor_Tech = FormControls::make<ListControl>(this, "cmbMotor_Tech", 240, 360, 3000, 315);
     FormControls::label(this, "lblDrive_Select", QStringLiteral("Drive Selection"), 240, 840, 3000);
     m_cmbDrive = FormControls::make<ListControl>(this, "cmbDrive", 240, 1080, 3000, 315);
-    m_picDrive = FormControls::make<QLabel>(this, "picDrive", 240, 1500, 2400, 1500);
+    m_picDrive = FormControls::make<QLabel>(resultArea(), "picDrive", 240, 1500, 2400, 1500);
     FormControls::label(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 3120, 3000);
     m_cmbMotor_Series = FormControls::make<ListControl>(this, "cmbMotor_Series", 240, 3360, 3000, 315);
-    m_picMotor_Series = FormControls::make<QLabel>(this, "picMotor_Series", 240, 3780, 2400, 1500);
+    m_picMotor_Series = FormControls::make<QLabel>(resultArea(), "picMotor_Series", 240, 3780, 2400, 1500);
     for (QLabel* picture : {m_picDrive, m_picMotor_Series}) {
         picture->setScaledContents(true);
         picture->setFrameShape(QFrame::Box);
@@ -94,37 +94,40 @@ void frmDrive_Setup::createControls()
     QLabel* lblOptions = FormControls::label(this, "lblMotor_Options", QStringLiteral("Motor Options"), mid, 4440, width);
     m_cmbOptions = FormControls::make<ListControl>(this, "cmbOptions", mid, 4680, width, 315);
 
-    // Right: voltage, wiring, cable lengths and the two buttons.
+    // Right: voltage, wiring, cable lengths and the two buttons, and the results at the
+    // bottom: they live in the result area.
+    QWidget* results = resultArea();
     const int right = 8280;
     const int rw = 4440;
-    m_lblDriveVoltage = FormControls::label(this, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), right, 120, rw);
-    m_cmbDriveVoltage = FormControls::make<ListControl>(this, "cmbDriveVoltage", right, 360, 2400, 315);
-    m_lblwiring = FormControls::label(this, "lblwiring", QStringLiteral("Motor Wiring"), right, 840, rw);
-    m_cmbWiring = FormControls::make<ListControl>(this, "cmbWiring", right, 1080, 2400, 315);
-    m_lblMotor_Cable_Length = FormControls::label(this, "lblMotor_Cable_Length",
+    m_lblDriveVoltage = FormControls::label(results, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), right, 120, rw);
+    m_cmbDriveVoltage = FormControls::make<ListControl>(results, "cmbDriveVoltage", right, 360, 2400, 315);
+    m_lblwiring = FormControls::label(results, "lblwiring", QStringLiteral("Motor Wiring"), right, 840, rw);
+    m_cmbWiring = FormControls::make<ListControl>(results, "cmbWiring", right, 1080, 2400, 315);
+    m_lblMotor_Cable_Length = FormControls::label(results, "lblMotor_Cable_Length",
                                     QStringLiteral("Motor to Drive Power Cable Length"), right, 1560, rw);
-    m_cmbMotor_Cable_Length = FormControls::make<ListControl>(this, "cmbMotor_Cable_Length", right, 1800, 2400, 315);
-    m_lblFeedback_Cable_Length = FormControls::label(this, "lblFeedback_Cable_Length",
+    m_cmbMotor_Cable_Length = FormControls::make<ListControl>(results, "cmbMotor_Cable_Length", right, 1800, 2400, 315);
+    m_lblFeedback_Cable_Length = FormControls::label(results, "lblFeedback_Cable_Length",
                                        QStringLiteral("Motor to Drive Feedback Cable Length"), right, 2280, rw);
-    m_cmbFeedback_Cable_Length = FormControls::make<ListControl>(this, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
-    m_cmdDriveAccessories = FormControls::make<QPushButton>(this, "cmdDriveAccessories", right, 3720, 3360, 420);
+    m_cmbFeedback_Cable_Length = FormControls::make<ListControl>(results, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
+    m_cmdDriveAccessories = FormControls::make<QPushButton>(results, "cmdDriveAccessories", right, 3720, 3360, 420);
     m_cmdDriveAccessories->setText(QStringLiteral("Configure Drive Accessories"));
-    m_cmdCurve = FormControls::make<QPushButton>(this, "cmdCurve", right, 4320, 3360, 420);
+    m_cmdCurve = FormControls::make<QPushButton>(results, "cmdCurve", right, 4320, 3360, 420);
     m_cmdCurve->setText(QStringLiteral("Show Speed/Torque Curve"));
 
     // Bottom: the results between the separator lines.
-    QFrame* line5 = FormControls::line(this, "Line5", 120, 5280, 12720, 30);
-    QFrame* line6 = FormControls::line(this, "Line6", 120, 8400, 12720, 30);
-    QFrame* line7 = FormControls::line(this, "Line7", 4440, 5400, 30, 2880);
-    QFrame* line8 = FormControls::line(this, "Line8", 8760, 5400, 30, 2880);
-    m_lblDrive = FormControls::label(this, "lblDrive", QStringLiteral("Drive Part Number"), 240, 5400, 4080);
-    m_txtDrive = FormControls::make<TextBox>(this, "txtDrive", 240, 5640, 4080, 1320);
-    m_lblMotor_Part = FormControls::label(this, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, 7080, 4080);
-    m_txtMotor_Part = FormControls::make<TextBox>(this, "txtMotor_Part", 240, 7320, 4080, 900);
-    m_lblMotor = FormControls::label(this, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560, 5400, 4080);
-    m_txtMotor = FormControls::make<TextBox>(this, "txtMotor", 4560, 5640, 4080, 2580);
-    m_lblAccessories = FormControls::label(this, "lblAccessories", QStringLiteral("Selected Drive Accessories"), 8880, 5400, 3960);
-    m_txtAccessories = FormControls::make<TextBox>(this, "txtAccessories", 8880, 5640, 3960, 2580);
+    QFrame* line5 = FormControls::line(results, "Line5", 120, 5280, 12720, 30);
+    QFrame* line6 = FormControls::line(results, "Line6", 120, 8400, 12720, 30);
+    QFrame* line7 = FormControls::line(results, "Line7", 4440, 5400, 30, 2880);
+    QFrame* line8 = FormControls::line(results, "Line8", 8760, 5400, 30, 2880);
+    m_lblDrive = FormControls::label(results, "lblDrive", QStringLiteral("Drive Part Number"), 240, 5400, 4080);
+    m_txtDrive = FormControls::make<TextBox>(results, "txtDrive", 240, 5640, 4080, 1320);
+    m_lblMotor_Part = FormControls::label(results, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, 7080, 4080);
+    m_txtMotor_Part = FormControls::make<TextBox>(results, "txtMotor_Part", 240, 7320, 4080, 900);
+    m_txtMotor_Part->makeOneLine();
+    m_lblMotor = FormControls::label(results, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 4560, 5400, 4080);
+    m_txtMotor = FormControls::make<TextBox>(results, "txtMotor", 4560, 5640, 4080, 2580);
+    m_lblAccessories = FormControls::label(results, "lblAccessories", QStringLiteral("Selected Drive Accessories"), 8880, 5400, 3960);
+    m_txtAccessories = FormControls::make<TextBox>(results, "txtAccessories", 8880, 5640, 3960, 2580);
 
     CascadeControls& c = m_controls;
     c.cmbMotor_Tech = m_cmbMotor_Tech;
@@ -158,6 +161,7 @@ void frmDrive_Setup::createControls()
     c.lblMotor_Cable_Length = m_lblMotor_Cable_Length;
     c.lblFeedback_Cable_Length = m_lblFeedback_Cable_Length;
     c.cmdCurve = m_cmdCurve;
+    c.resultArea = resultArea();
     c.lines = {line5, line6, line7, line8};
     c.resultDisplay = {m_cmbMotor_Cable_Length, m_lblMotor_Cable_Length, m_cmbFeedback_Cable_Length,
                        m_lblFeedback_Cable_Length, m_txtDrive, m_lblDrive, m_cmbDriveVoltage, m_lblDriveVoltage,
@@ -301,7 +305,7 @@ void frmDrive_Setup::cmbDrive_Click()
             list->fill(QString());
         Update_Accessories_Display();
     }
-    m_cmdDriveAccessories->show();
+    m_controls.show(m_cmdDriveAccessories);
     record.Drive_Name = drive;
 
     Loading_Lists = false;
@@ -385,8 +389,8 @@ void frmDrive_Setup::Update_Accessories_Display()
         if (!entry.isEmpty())
             text += entry + QStringLiteral("\r\n");
     m_txtAccessories->setText(text);
-    m_txtAccessories->show();
-    m_lblAccessories->show();
+    m_controls.show(m_txtAccessories);
+    m_controls.show(m_lblAccessories);
 }
 
 void frmDrive_Setup::cmdDriveAccessories_Click()

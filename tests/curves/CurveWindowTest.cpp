@@ -7,6 +7,7 @@
 #include "shell/SetupKinds.h"
 
 #include <QChartView>
+#include <QLineSeries>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -206,5 +207,31 @@ TEST_F(CurveWindowTest, ARepeatedRequestKeepsTheUsersChoices)
     EXPECT_EQ(axis().Switching_Frequency, "16 kHz");
     // 51 rpm (102 x 3.14159 / 60 rad/s) on the drive's current limits at 16 kHz
     EXPECT_EQ(row(1), "5.340703/225.591/5.340703/689.902");
+    EXPECT_TRUE(msg->messages().isEmpty());
+}
+
+TEST_F(CurveWindowTest, EachOpenAndEachChoiceDrawsOnceIntoTheSameSeries)
+{
+    // Every draw replaces the points of the chart's series once.
+    auto* loaded = Forms::get<frmCurve>(QStringLiteral("frmCurve"));
+    ASSERT_NE(loaded, nullptr);
+    const QList<QAbstractSeries*> series = loaded->MSChart1()->chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    int draws = 0;
+    QObject::connect(qobject_cast<QLineSeries*>(series.at(1)), &QLineSeries::pointsReplaced, [&draws] { ++draws; });
+    frmCurve* w = showServo();
+    ASSERT_EQ(w, loaded);
+    EXPECT_EQ(draws, 1);
+    EXPECT_EQ(w->cmbSwitching_Frequency()->text(), "4");
+    EXPECT_EQ(axis().Switching_Frequency, "4 kHz");
+
+    const std::pair<ListControl*, const char*> choices[] = {
+        {w->cmbTorque_Units(), "N-m"}, {w->cmbSpeed_units(), "rps"}, {w->cmbSwitching_Frequency(), "16"}};
+    for (int i = 0; i < 3; ++i) {
+        choices[i].first->choose(QLatin1String(choices[i].second));
+        EXPECT_EQ(draws, 2 + i) << choices[i].second;
+    }
+    EXPECT_EQ(w->MSChart1()->chart()->series(), series);
+    EXPECT_EQ(axis().Switching_Frequency, "16 kHz");
     EXPECT_TRUE(msg->messages().isEmpty());
 }

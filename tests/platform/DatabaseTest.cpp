@@ -158,3 +158,63 @@ TEST(DatabaseLifetime, DatabasesHeldUntilExitCloseCleanly)
     file.close();
     EXPECT_EXIT(keepUntilExit(path), ::testing::ExitedWithCode(0), "");
 }
+
+TEST_F(DatabaseTest, FailingStatementNamesWhatIsMissingNeverTheText)
+{
+    Database db = Database::open(path);
+    const struct {
+        const char* sql;
+        const char* message;
+    } cases[] = {
+        {"SELECT * FROM [No Such Table] WHERE x=?", "The database fixture.db has no table \"No Such Table\"."},
+        {"SELECT [Drive to Motor].Nope FROM [Drive to Motor]",
+         "The database fixture.db has no column \"Drive to Motor.Nope\"."},
+        {"SELECT FROM WHERE", "The database fixture.db cannot be read."},
+    };
+    for (const auto& c : cases) {
+        for (int attempt = 0; attempt < 2; ++attempt) { // a failed statement is not kept half-prepared
+            try {
+                db.OpenRecordset(QString::fromLatin1(c.sql), {1});
+                ADD_FAILURE() << c.sql;
+            } catch (const DatabaseError& e) {
+                EXPECT_STREQ(e.what(), c.message);
+            }
+        }
+    }
+}
+
+TEST_F(DatabaseTest, ReusedStatementTakesEachCallsValues)
+{
+    Database db = Database::open(path);
+    const QString sql = "SELECT [Drive Name] FROM [Drive to Motor] WHERE [Motor Series]=? ORDER BY rowid";
+    const struct {
+        QString series;
+        QStringList drives;
+    } cases[] = {{"KX", {"QX-205", "QX-410"}}, {"O'Neil", {"QX-205"}}, {"none", {}}, {"kx", {"QX-205", "QX-410"}}};
+    for (const auto& c : cases) {
+        QStringList drives;
+        for (Recordset rs = db.OpenRecordset(sql, {c.series}); !rs.eof(); rs.moveNext())
+            drives << rs.text("Drive Name");
+        EXPECT_EQ(drives, c.drives) << c.series.toStdString();
+    }
+}
+
+TEST_F(DatabaseTest, UnchangedFileSharesItsConnectionReplacedFileIsReadAfresh)
+{
+    Database first = Database::open(path);
+    Database again = Database::open(path);
+    EXPECT_FALSE(first.fileChanged());
+    first.Close();
+    EXPECT_EQ(again.OpenRecordset("SELECT * FROM [Drive to Motor]").recordCount(), 3);
+
+    const QString staged = dir.filePath("staged.db");
+    ASSERT_EQ(SqliteFile::run(staged, {"CREATE TABLE [Drive to Motor] ([Drive Name] TEXT)",
+                                       "INSERT INTO [Drive to Motor] VALUES ('NEW-1')"}),
+              QString());
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(staged, path));
+    EXPECT_TRUE(again.fileChanged());
+    Recordset rs = Database::open(path).OpenRecordset("SELECT [Drive Name] FROM [Drive to Motor]");
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.text("Drive Name"), "NEW-1");
+}

@@ -34,7 +34,9 @@ TEST_F(ListRules, FillAndClearRunNothingAndSelectNothing)
     list.setListIndex(1);
     EXPECT_EQ(clicks(), 1);
     list.addItem("D"); // filling a list with a selection keeps it
+    list.addItems({"E", "F"});
     EXPECT_EQ(list.text(), "B");
+    EXPECT_EQ(list.items(), QStringList({"A", "B", "C", "D", "E", "F"}));
     list.clear();
     EXPECT_EQ(list.listIndex(), -1);
     EXPECT_EQ(clicks(), 1);

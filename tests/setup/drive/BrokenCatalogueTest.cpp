@@ -1,0 +1,97 @@
+#include "DriveFormTest.h"
+
+#include "platform/DatabaseError.h"
+#include "platform/ListControl.h"
+#include "setup/drive/frmDrive_Setup.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "support/SqliteFile.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kCatalogue = QStringLiteral("System Databases97.mdb");
+const QString kNotFound = QStringLiteral("Database not found or opened with exclusive rights");
+
+class BrokenCatalogueTest : public DriveFormTest {};
+
+} // namespace
+
+TEST_F(BrokenCatalogueTest, FileWithoutTheCatalogueIsRefusedLikeAMissingOne)
+{
+    const struct {
+        const char* what;
+        QStringList statements; // empty: a file of 0 bytes
+    } cases[] = {
+        {"0 bytes", {}},
+        {"an empty database", {"CREATE TABLE t (x)", "DROP TABLE t"}},
+        {"another program's database", {"CREATE TABLE Invoices (Number INTEGER, Customer TEXT)"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(kCatalogue);
+        if (c.statements.isEmpty()) {
+            QFile empty(path);
+            ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+        } else {
+            ASSERT_EQ(SqliteFile::run(path, c.statements), QString());
+        }
+        Globals::Set_App_Folder_For_Tests(folder.path());
+        EXPECT_THROW(Globals::Open_Database(), DatabaseError);
+        EXPECT_EQ(msg->prompts(), QStringList{kNotFound});
+        EXPECT_FALSE(Globals::System_Database.isOpen());
+        msg->clear();
+    }
+}
+
+TEST_F(BrokenCatalogueTest, MissingTableOrColumnIsNamedAndTheFormStaysUsable)
+{
+    const struct {
+        const char* statement;
+        QString message;
+    } cases[] = {
+        {"DROP TABLE [Shaft Options]", "The database System Databases97.mdb has no table \"Shaft Options\"."},
+        {"ALTER TABLE [Shaft Options] DROP COLUMN Shaft_Options",
+         "The database System Databases97.mdb has no column \"Shaft Options.Shaft_Options\"."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.statement);
+        useCatalogueWith({c.statement});
+        configure({"Servo", "BSD-460", "LM", "80", "2", ""});
+        msg->clear();
+        pick("cmbFeedback", "R = Resolver");
+        expectOnlyMessage(c.message, MsgBox::OKOnly);
+        EXPECT_FALSE(Globals::Loading_Lists);
+        EXPECT_FALSE(form()->findChild<QWidget*>(QStringLiteral("ResultArea"))->isHidden());
+        // The lists above still answer: another series refills the frame sizes.
+        msg->clear();
+        pick("cmbMotor_Series", "KX");
+        EXPECT_TRUE(msg->messages().isEmpty());
+        EXPECT_FALSE(items("cmbFrame_size").isEmpty());
+        Forms::unloadAll();
+        processEvents();
+        Globals::Reset_All_State();
+    }
+}
+
+TEST_F(BrokenCatalogueTest, ReplacedCatalogueIsReadAtTheNextReset)
+{
+    useCatalogueWith({});
+    frmDrive_Setup* f = form();
+    pick("cmbMotor_Tech", "Servo");
+    ASSERT_TRUE(items("cmbDrive").contains("BSD-48"));
+    // A new file renamed over the open one, as an installer would.
+    QTemporaryDir staging;
+    ASSERT_TRUE(SqliteFile::copySample(kCatalogue, staging.path()));
+    ASSERT_EQ(SqliteFile::run(staging.filePath(kCatalogue), {"DELETE FROM Drives WHERE [Drive Name] = 'BSD-48'"}),
+              QString());
+    const QString path = Globals::App_Path + kCatalogue;
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(staging.filePath(kCatalogue), path));
+    f->Reset();
+    pick("cmbMotor_Tech", "Servo");
+    EXPECT_FALSE(items("cmbDrive").contains("BSD-48"));
+    EXPECT_TRUE(msg->messages().isEmpty());
+}
