@@ -82,5 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QByteArray again = saveAs(*main, files, msg, folder.filePath(QStringLiteral("second.dat")));
         FUZZ_CHECK(again == saved, "a reopened project saves the same text");
     }
+    // Closed as the program closes it, so that nothing is held past the last input.
+    Forms::unloadAll();
+    settleQtEvents();
+    Globals::Reset_All_State();
     return 0;
 }
