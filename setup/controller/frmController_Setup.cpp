@@ -75,12 +75,6 @@ frmController_Setup::frmController_Setup()
         "SELECT [Controller to Drive].[Drive Name], [Controller to Drive].[Tech] FROM [Controller to Drive] "
         "WHERE (([Controller to Drive].[Tech])=?) AND (([Controller to Drive].[Controller Name])=?) "
         "ORDER BY [Controller to Drive].[Drive Name];");
-    m_rules.technologyDriveColumn = QStringLiteral("Drive Name");
-    m_rules.technologySeriesSql = QStringLiteral(
-        "SELECT [Motors].[Motor Name], [Motors].[Motor Type], "
-        "[Motors].[Include with Drives] FROM [Motors] "
-        "WHERE (([Motors].[Motor Type])=?) ORDER BY [Motors].[Motor Name];");
-    m_rules.includeColumn = QStringLiteral("Include with Drives");
     m_rules.frameSizeNeedsPartNumberType = false;
     m_rules.clearsCurveKeys = false;
     m_rules.optionsOrderBy = QStringLiteral("Options.Cable_Option");

@@ -11,9 +11,11 @@ struct CascadeRules {
     // Technology list: the drives of a technology (column technologyDriveColumn)
     // and the motor series offered with them (rows whose includeColumn is true).
     QString technologyDrivesSql;
-    QString technologyDriveColumn;
-    QString technologySeriesSql;
-    QString includeColumn;
+    QString technologyDriveColumn = QStringLiteral("Drive Name");
+    QString technologySeriesSql = QStringLiteral("SELECT [Motors].[Motor Name], [Motors].[Include with Drives] "
+                                                 "FROM [Motors] WHERE (([Motors].[Motor Type])=?)"
+                                                 "ORDER BY [Motors].[Motor Name];");
+    QString includeColumn = QStringLiteral("Include with Drives");
 
     // The drive form ignores a frame size chosen before the series' type is known.
     bool frameSizeNeedsPartNumberType = true;
