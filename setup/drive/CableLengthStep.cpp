@@ -23,6 +23,14 @@ void CableLengthStep::fillLengths(ListControl* list, const QString& cable)
                                {cable}, QStringLiteral("length"));
 }
 
+QString CableLengthStep::partNumber(const QString& cable, const QString& length)
+{
+    const Recordset& rs = Run_Query(QStringLiteral("SELECT Cables.Cable, Cables.Length, Cables.[Cable Part Number] "
+                                                   "From Cables WHERE (((Cables.Cable)=?) AND ((Cables.Length)=?));"),
+                                    {cable, length});
+    return rs.eof() ? QString() : rs.text(QStringLiteral("Cable Part Number"));
+}
+
 void CableLengthStep::click(Cable cable)
 {
     const bool motor = cable == MotorCable;
@@ -39,10 +47,7 @@ void CableLengthStep::click(Cable cable)
     QString& partNumber = motor ? record.Motor_Cable_Part_Number : record.Feedback_Cable_Part_Number;
     const QString& name = motor ? record.Motor_Cable : record.Feedback_Cable;
     length = own->text();
-    const Recordset& rs = Run_Query(QStringLiteral("SELECT Cables.Cable, Cables.Length, Cables.[Cable Part Number] "
-                                                   "From Cables WHERE (((Cables.Cable)=?) AND ((Cables.Length)=?));"),
-                                    {name, length});
-    partNumber = rs.eof() ? QString() : rs.text(QStringLiteral("Cable Part Number"));
+    partNumber = CableLengthStep::partNumber(name, length);
 
     const QString crlf = QStringLiteral("\r\n");
     m_c.txtMotor->setText(QStringLiteral("Motor Cable: ") + record.Motor_Cable_Part_Number + crlf

@@ -21,6 +21,8 @@ public:
     // Empties the list and fills it with the lengths table Cables holds for the
     // cable, one entry per row, nothing selected.
     static void fillLengths(ListControl* list, const QString& cable);
+    // Cables.[Cable Part Number] of the cable in that length; empty when there is none.
+    static QString partNumber(const QString& cable, const QString& length);
 
 private:
     const CascadeControls& m_c;

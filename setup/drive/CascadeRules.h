@@ -16,9 +16,11 @@ struct CascadeRules {
                                              "ORDER BY [Drives].[Drive Type];");
     QString technologiesColumn = QStringLiteral("Drive Type");
     QString technologyDrivesSql;
-    QString technologyDriveColumn;
-    QString technologySeriesSql;
-    QString includeColumn;
+    QString technologyDriveColumn = QStringLiteral("Drive Name");
+    QString technologySeriesSql = QStringLiteral("SELECT [Motors].[Motor Name], [Motors].[Include with Drives] "
+                                                 "FROM [Motors] WHERE (([Motors].[Motor Type])=?)"
+                                                 "ORDER BY [Motors].[Motor Name];");
+    QString includeColumn = QStringLiteral("Include with Drives");
 
     // The drive form ignores a frame size chosen before the series' type is known.
     bool frameSizeNeedsPartNumberType = true;

@@ -15,8 +15,8 @@ const QString kQdServo = QStringLiteral("QD_Servo");
 const QString kKeyway = QStringLiteral("K = Keyway");
 } // namespace
 
-ProjectReplay::ProjectReplay(const CascadeControls& controls)
-    : m_c(controls)
+ProjectReplay::ProjectReplay(const CascadeControls& controls, Mode mode)
+    : m_c(controls), m_mode(mode)
 {
 }
 
@@ -24,6 +24,20 @@ ProjectReplay& ProjectReplay::withRules(const CascadeRules& rules)
 {
     m_rules = rules;
     return *this;
+}
+
+template <class Step>
+void ProjectReplay::attempt(Step step) const
+{
+    if (m_mode == Project) {
+        step();
+        return;
+    }
+    try {
+        step();
+    } catch (const std::exception&) {
+        // The list keeps what the step reached; the next step runs.
+    }
 }
 
 void ProjectReplay::select(ListControl* list, const QString& value)
@@ -71,62 +85,75 @@ QString ProjectReplay::qdFrameSize(const QString& frameSize)
 void ProjectReplay::run(AxisRecord& record) const
 {
     // 1. Technology, looked up for files that have none.
-    if (!record.Motor_Technology.isEmpty())
-        select(m_c.cmbMotor_Tech, record.Motor_Technology);
-    else if (!record.Motor_Series.isEmpty() || !record.Drive_Name.isEmpty())
-        select(m_c.cmbMotor_Tech, lookUpTechnology(record));
-    else
-        m_c.cmbMotor_Tech->setListIndex(-1);
+    attempt([&] {
+        if (!record.Motor_Technology.isEmpty())
+            select(m_c.cmbMotor_Tech, record.Motor_Technology);
+        else if (!record.Motor_Series.isEmpty() || !record.Drive_Name.isEmpty())
+            select(m_c.cmbMotor_Tech, lookUpTechnology(record));
+        else
+            m_c.cmbMotor_Tech->setListIndex(-1);
+    });
 
-    selectOrClear(m_c.driveList, record.Drive_Name);
-    selectOrClear(m_c.cmbMotor_Series, record.Motor_Series);
+    attempt([&] { selectOrClear(m_c.driveList, record.Drive_Name); });
+    attempt([&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
 
     // The type tests read the type the series handler has just stored.
     if (record.Part_Number_Type == kQdServo && record.Frame_Size.size() <= 3)
         record.Frame_Size = qdFrameSize(record.Frame_Size);
-    selectOrClear(m_c.cmbFrame_size, record.Frame_Size);
-    selectOrClear(m_c.cmbStack_length, record.Stack_Length);
-    selectOrClear(m_c.cmbWinding, record.Winding);
+    attempt([&] { selectOrClear(m_c.cmbFrame_size, record.Frame_Size); });
+    attempt([&] { selectOrClear(m_c.cmbStack_length, record.Stack_Length); });
+    attempt([&] { selectOrClear(m_c.cmbWinding, record.Winding); });
 
     const bool qdServo = record.Part_Number_Type == kQdServo;
-    selectOrClear(m_c.cmbFeedback, qdServo ? record.Shaft_Option : record.Feedback);
+    attempt([&] { selectOrClear(m_c.cmbFeedback, qdServo ? record.Shaft_Option : record.Feedback); });
     const QString fifth = qdServo ? record.Feedback : record.Shaft_Option;
     // The gearhead dialog adds the keyway entry to this series and frame; a
     // project saved with it needs it again.
     if (fifth == kKeyway && m_c.cmbShaft_options->findEntry(fifth) < 0
         && record.Motor_Series == QLatin1String("KX") && record.Frame_Size == QLatin1String("16"))
         m_c.cmbShaft_options->addItem(kKeyway);
-    selectOrClear(m_c.cmbShaft_options, fifth);
-    selectOrClear(m_c.cmbCable_Option, record.Cable_Option);
+    attempt([&] { selectOrClear(m_c.cmbShaft_options, fifth); });
+    attempt([&] { selectOrClear(m_c.cmbCable_Option, record.Cable_Option); });
 
-    if (!record.Motor_Option.isEmpty() && !record.Gearhead_Code.isEmpty()
-        && record.Gearhead_Code != QLatin1String("GXX")) {
-        // A stored gearhead is taken only where the user could have chosen it:
-        // the motor offers the gearhead option and the gearhead dialog this code.
-        const bool placeholder = std::ranges::any_of(
-            m_c.cmbOptions->items(), [](const QString& option) { return option.startsWith(QLatin1String("GXX")); });
-        if (!placeholder || !frmGear::Offered_Gearheads(record).contains(record.Gearhead_Code))
-            throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
-                                         .arg(record.Gearhead_Code)
-                                         .toStdString());
-        // The file's notes line is not read: the notes come from the catalogue, as the dialog shows them.
-        record.Gearhead_Notes = frmGear::Gearhead_Notes(record, record.Gearhead_Code);
-        m_c.cmbOptions->addItem(record.Gearhead_Code);
-        select(m_c.cmbOptions, record.Gearhead_Code);
-    } else {
-        selectOrClear(m_c.cmbOptions, record.Motor_Option);
-    }
+    attempt([&] {
+        if (!record.Motor_Option.isEmpty() && !record.Gearhead_Code.isEmpty()
+            && record.Gearhead_Code != QLatin1String("GXX")) {
+            // A stored gearhead is taken only where the user could have chosen it:
+            // the motor offers the gearhead option and the gearhead dialog this code.
+            const bool placeholder = std::ranges::any_of(
+                m_c.cmbOptions->items(), [](const QString& option) { return option.startsWith(QLatin1String("GXX")); });
+            if (!placeholder || !frmGear::Offered_Gearheads(record).contains(record.Gearhead_Code))
+                throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
+                                             .arg(record.Gearhead_Code)
+                                             .toStdString());
+            // The file's notes line is not read: the notes come from the catalogue, as the dialog shows them.
+            record.Gearhead_Notes = frmGear::Gearhead_Notes(record, record.Gearhead_Code);
+            m_c.cmbOptions->addItem(record.Gearhead_Code);
+            select(m_c.cmbOptions, record.Gearhead_Code);
+        } else {
+            selectOrClear(m_c.cmbOptions, record.Motor_Option);
+        }
+    });
 
-    if (!record.Drive_Voltage.isEmpty())
-        select(m_c.cmbDriveVoltage, record.Drive_Voltage);
-    else if (m_c.cmbOptions->listIndex() != -1)
-        m_c.cmbDriveVoltage->setListIndex(0); // an empty list selects nothing
-    else
-        m_c.cmbDriveVoltage->setListIndex(-1);
+    attempt([&] {
+        if (m_mode == Axis) {
+            // Only what the motor options step offered; an axis without a voltage keeps none.
+            if (!m_c.cmbDriveVoltage->isHidden() && !record.Drive_Voltage.isEmpty())
+                select(m_c.cmbDriveVoltage, record.Drive_Voltage);
+        } else if (!record.Drive_Voltage.isEmpty()) {
+            select(m_c.cmbDriveVoltage, record.Drive_Voltage);
+        } else if (m_c.cmbOptions->listIndex() != -1) {
+            m_c.cmbDriveVoltage->setListIndex(0); // an empty list selects nothing
+        } else {
+            m_c.cmbDriveVoltage->setListIndex(-1);
+        }
+    });
 
-    if (!record.Motor_Wiring.isEmpty())
-        select(m_c.cmbWiring, record.Motor_Wiring);
+    attempt([&] {
+        if (!record.Motor_Wiring.isEmpty() && (m_mode == Project || !m_c.cmbWiring->isHidden()))
+            select(m_c.cmbWiring, record.Motor_Wiring);
+    });
 
-    selectOrClear(m_c.cmbMotor_Cable_Length, record.Motor_Cable_Length);
-    selectOrClear(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable_Length);
+    attempt([&] { selectOrClear(m_c.cmbMotor_Cable_Length, record.Motor_Cable_Length); });
+    attempt([&] { selectOrClear(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable_Length); });
 }

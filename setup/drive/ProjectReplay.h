@@ -14,14 +14,23 @@ class ListControl;
 // fill the next list and rebuild every derived value from the database.
 class ProjectReplay {
 public:
-    explicit ProjectReplay(const CascadeControls& controls);
+    enum Mode {
+        // A project file: a value the catalogue no longer offers refuses the file.
+        Project,
+        // An axis of the controller form shown again: a step whose value is not
+        // offered leaves its list unselected and the next step runs; the voltage
+        // and the wiring go only into lists the motor options step has shown.
+        Axis,
+    };
+
+    explicit ProjectReplay(const CascadeControls& controls, Mode mode = Project);
     // Where a file without technology and series finds it by the drive's
     // name: the form's drive table (the drive form's [Drives] until told).
     ProjectReplay& withRules(const CascadeRules& rules);
 
-    // Throws std::runtime_error (or DatabaseError) when a stored value is not
-    // offered any more or the technology cannot be found; the lists keep what
-    // the replay reached.
+    // In Project mode throws std::runtime_error (or DatabaseError) when a stored
+    // value is not offered any more or the technology cannot be found; the
+    // lists keep what the replay reached.
     void run(AxisRecord& record) const;
 
     // The technology of a file that has none: the series' motor type, else the drive's type.
@@ -29,10 +38,16 @@ public:
     // Frame sizes of "QD_Servo" files written before they were code-and-description items.
     static QString qdFrameSize(const QString& frameSize);
 
-private:
+    // Selects the value in the list, which runs its handler; throws when the list lacks it.
     static void select(ListControl* list, const QString& value);
+    // An empty value clears the list's selection instead.
     static void selectOrClear(ListControl* list, const QString& value);
+
+private:
+    template <class Step>
+    void attempt(Step step) const;
 
     const CascadeControls& m_c;
     CascadeRules m_rules;
+    Mode m_mode;
 };

@@ -128,11 +128,11 @@ void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const
 }
 
 void SelectionCascade::fillRows(ListControl* list, const QString& sql, const QVariantList& params,
-                                const QString& column)
+                                const QString& column, bool keepEmpty)
 {
     QStringList entries;
     for (Recordset& rs = Run_Query(sql, params); !rs.eof(); rs.moveNext())
-        if (!rs.isNull(column))
+        if (!rs.isNull(column) && (keepEmpty || !rs.text(column).isEmpty()))
             entries << rs.text(column);
     list->addItems(entries);
 }
@@ -212,10 +212,25 @@ bool SelectionCascade::listAfterDrive(bool seriesChosen)
         listFrameSizes();
         return m_c.cmbFrame_size->listCount() > 0 || !askResetAxis();
     }
+    listSeriesOfDrive();
+    return true;
+}
+
+void SelectionCascade::listSeriesOfDrive() const
+{
     fillDistinct(m_c.cmbMotor_Series, kSeriesOfDrive.arg(m_rules.includeColumn), {m_c.driveList->text()},
                  QStringLiteral("Motor Name"));
     m_c.cmbMotor_Series->setListIndex(-1);
-    return true;
+}
+
+QStringList SelectionCascade::drivesOfSeries(const QString& series)
+{
+    QStringList drives;
+    const QString column = QStringLiteral("Drive Name");
+    for (Recordset& rs = Run_Query(kDrivesOfSeries, {series}); !rs.eof(); rs.moveNext())
+        if (!drives.contains(rs.text(column)))
+            drives << rs.text(column);
+    return drives;
 }
 
 bool SelectionCascade::askResetAxis()
@@ -230,7 +245,8 @@ void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepin
     const QString technology = m_c.cmbMotor_Tech->text();
     Current_Record().Motor_Technology = technology;
 
-    fillRows(m_c.driveList, m_rules.technologyDrivesSql, {technology}, m_rules.technologyDriveColumn);
+    fillRows(m_c.driveList, m_rules.technologyDrivesSql, technologyDriveParams(technology),
+             m_rules.technologyDriveColumn);
     const QString name = QStringLiteral("Motor Name");
     QStringList series;
     for (Recordset& rs = Run_Query(m_rules.technologySeriesSql, {technology}); !rs.eof(); rs.moveNext())

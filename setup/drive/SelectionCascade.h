@@ -51,6 +51,8 @@ public:
     // a series is chosen (asking to reset when they have none), else the
     // series offered with the drive. False when the answer reset the form.
     bool listAfterDrive(bool seriesChosen);
+    // The motor series offered with the chosen drive (by the form's include column), nothing selected.
+    void listSeriesOfDrive() const;
 
     // Asks the "Drive" incompatibility question; true when the answer reset the form.
     static bool askResetAxis();
@@ -60,13 +62,18 @@ public:
     // never cut short.
     static void fillDistinct(ListControl* list, const QString& sql, const QVariantList& params,
                              const QString& column, bool keepEmpty = true);
-    // Fills a list with one entry per row (Null values skipped).
-    static void fillRows(ListControl* list, const QString& sql, const QVariantList& params, const QString& column);
+    // Fills a list with one entry per row (Null values, and empty ones unless keepEmpty, skipped).
+    static void fillRows(ListControl* list, const QString& sql, const QVariantList& params, const QString& column,
+                         bool keepEmpty = true);
 
 protected:
     // A series chosen before a drive: the drive list becomes the drives that
     // pair with the series. False stops the series handler.
     virtual bool listDrivesOfSeries();
+    // The values the technology's drive query is bound to.
+    virtual QVariantList technologyDriveParams(const QString& technology) const { return {technology}; }
+    // The drives [Drive to Motor] pairs with the series, in drive-name order, each once.
+    static QStringList drivesOfSeries(const QString& series);
 
     const CascadeControls& m_c;
     const CascadeRules& m_rules;

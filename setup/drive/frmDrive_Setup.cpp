@@ -28,12 +28,6 @@ frmDrive_Setup::frmDrive_Setup()
         "SELECT [Drives].[Drive Name] FROM [Drives] "
         "WHERE (([Drives].[Drive Type])=?)"
         "ORDER BY [Drives].[Drive Name];");
-    m_rules.technologyDriveColumn = QStringLiteral("Drive Name");
-    m_rules.technologySeriesSql = QStringLiteral(
-        "SELECT [Motors].[Motor Name], [Motors].[Include with Drives] FROM [Motors] "
-        "WHERE (([Motors].[Motor Type])=?)"
-        "ORDER BY [Motors].[Motor Name];");
-    m_rules.includeColumn = QStringLiteral("Include with Drives");
 
     const Layout layout {"cmbDrive", QStringLiteral("Drive Selection"), "picDrive", "txtDrive", "lblDrive",
                          QStringLiteral("Drive Part Number"), "cmdDriveAccessories",

@@ -38,6 +38,8 @@ const struct {
     {"All DriveControllers", "DriveController Name"},
     {"Controller Option Names", "Controller Name"},
     {"Controller Accessories", "Controller Name"},
+    {"All Controllers", "Controller Name"},
+    {"Controller to Drive", "Controller Name"},
     {"ExpIO", "Expansion IO Type"},
 };
 

@@ -1,0 +1,76 @@
+#include "setup/controller/ControllerAxisFields.h"
+
+#include "shell/AxisRecord.h"
+
+namespace {
+
+using Text = QString AxisRecord::*;
+using List = AxisRecord::List21 AxisRecord::*;
+
+const Text kResetTexts[] = {
+    &AxisRecord::Drive_Name,         &AxisRecord::Drive_Notes,
+    &AxisRecord::Drive_Part_Number,  &AxisRecord::Drive_Voltage,
+    &AxisRecord::Switching_Frequency, &AxisRecord::Motor_Wiring,
+    &AxisRecord::Required_Drive_Accessory, &AxisRecord::Drive_Controller_Accessory,
+    &AxisRecord::Feedback_Cable,     &AxisRecord::Feedback_Cable_Length,
+    &AxisRecord::Feedback_Cable_Part_Number, &AxisRecord::Gearhead_Notes,
+    &AxisRecord::Gearhead_Code,      &AxisRecord::Motor_Part_Number,
+    &AxisRecord::Motor_Cable,        &AxisRecord::Motor_Cable_Length,
+    &AxisRecord::Motor_Cable_Part_Number, &AxisRecord::Motor_Notes,
+    &AxisRecord::Part_Number_Type,   &AxisRecord::Motor_Technology,
+    &AxisRecord::Motor_Series,       &AxisRecord::Frame_Size,
+    &AxisRecord::Stack_Length,       &AxisRecord::Winding,
+    &AxisRecord::Feedback,           &AxisRecord::Shaft_Option,
+    &AxisRecord::Cable_Option,       &AxisRecord::Motor_Option,
+    &AxisRecord::Controller_Cable,   &AxisRecord::Controller_Cable_Part_Number,
+    &AxisRecord::Controller_Cable_Length, &AxisRecord::Controller_Cable_Notes,
+};
+
+const List kAccessoryLists[] = {&AxisRecord::Drive_Accessory_Entry, &AxisRecord::Drive_Accessory_Quantity,
+                                &AxisRecord::Drive_Accessory_Description, &AxisRecord::Drive_Accessory_List_Index,
+                                &AxisRecord::Drive_Accessory_List_Item};
+
+const Text kCopiedTexts[] = {
+    &AxisRecord::Motor_Technology, &AxisRecord::Cable_Option,     &AxisRecord::Drive_Name,
+    &AxisRecord::Drive_Notes,      &AxisRecord::Drive_Part_Number, &AxisRecord::Required_Drive_Accessory,
+    &AxisRecord::Drive_Voltage,    &AxisRecord::Feedback_Cable,    &AxisRecord::Feedback_Cable_Length,
+    &AxisRecord::Gearhead_Notes,   &AxisRecord::Gearhead_Code,     &AxisRecord::Motor_Part_Number,
+    &AxisRecord::Motor_Cable,      &AxisRecord::Motor_Cable_Length, &AxisRecord::Motor_Notes,
+    &AxisRecord::Motor_Wiring,     &AxisRecord::Part_Number_Type,  &AxisRecord::Motor_Series,
+    &AxisRecord::Frame_Size,       &AxisRecord::Stack_Length,      &AxisRecord::Winding,
+    &AxisRecord::Feedback,         &AxisRecord::Shaft_Option,      &AxisRecord::Motor_Option,
+    &AxisRecord::Controller_Cable, &AxisRecord::Controller_Cable_Length, &AxisRecord::Controller_Cable_Notes,
+};
+
+void clear(AxisRecord& record, bool keepDriveCode)
+{
+    for (Text field : kResetTexts)
+        (record.*field).clear();
+    record.Bus_Voltage = 0;
+    if (!keepDriveCode)
+        record.Drive_Code.clear();
+    // The report lists every axis' drive accessories, configured or not.
+    for (List list : kAccessoryLists)
+        (record.*list).fill(QString());
+}
+
+} // namespace
+
+void ControllerAxisFields::clearForSystemReset(AxisRecord& record)
+{
+    clear(record, false);
+}
+
+void ControllerAxisFields::clearForAxisReset(AxisRecord& record)
+{
+    clear(record, true);
+}
+
+void ControllerAxisFields::copySelections(const AxisRecord& source, AxisRecord& target)
+{
+    for (Text field : kCopiedTexts)
+        target.*field = source.*field;
+    target.Bus_Voltage = source.Bus_Voltage;
+    for (List list : kAccessoryLists)
+        target.*list = source.*list;
+}

@@ -1,0 +1,36 @@
+#include "setup/controller/ControllerCascade.h"
+
+#include "platform/ListControl.h"
+#include "shell/Globals.h"
+
+using namespace Globals;
+
+ControllerCascade::ControllerCascade(const CascadeControls& controls, const CascadeRules& rules,
+                                     ListControl* controllerList)
+    : SelectionCascade(controls, rules), m_cmbController(controllerList)
+{
+}
+
+int ControllerCascade::narrow(ListControl* list, const QStringList& names)
+{
+    for (int i = list->listCount() - 1; i >= 0; --i)
+        if (!names.contains(list->list(i)))
+            list->removeItem(i);
+    list->setListIndex(-1);
+    return list->listCount();
+}
+
+bool ControllerCascade::listDrivesOfSeries()
+{
+    if (m_cmbController->listIndex() == -1)
+        return SelectionCascade::listDrivesOfSeries();
+    if (narrow(m_c.driveList, drivesOfSeries(m_c.cmbMotor_Series->text())) > 0)
+        return true;
+    // On No the record takes the series the list shows, as after a drive without its frame sizes.
+    return !Ask_Reset_Axis(QStringLiteral("Controller"));
+}
+
+QVariantList ControllerCascade::technologyDriveParams(const QString& technology) const
+{
+    return {technology, m_cmbController->text()};
+}

@@ -1,0 +1,109 @@
+#include "setup/controller/ControllerChoiceStep.h"
+
+#include "platform/FlagGuard.h"
+#include "platform/ListControl.h"
+#include "platform/Pictures.h"
+#include "setup/controller/ControllerCascade.h"
+#include "setup/controller/ControllerConnection.h"
+#include "setup/drive/SelectionCascade.h"
+#include "setup/drive/TextBox.h"
+#include "shell/Globals.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Globals;
+
+ControllerChoiceStep::ControllerChoiceStep(const CascadeControls& cascadeControls,
+                                           const ControllerControls& controllerControls,
+                                           const ControllerConnection& connection)
+    : m_c(cascadeControls), m_k(controllerControls), m_connection(connection)
+{
+}
+
+bool ControllerChoiceStep::listDrives() const
+{
+    QStringList drives;
+    const QString column = QStringLiteral("Drive Name");
+    for (Recordset& rs = Run_Query(QStringLiteral("SELECT [Controller to Drive].[Controller Name], "
+                                                  "[Controller to Drive].[Drive Name] From [Controller to Drive] "
+                                                  "WHERE ((([Controller to Drive].[Controller Name])=?))"
+                                                  "ORDER BY [Controller to Drive].[Drive Name];"),
+                                   {m_k.cmbController->text()});
+         !rs.eof(); rs.moveNext())
+        if (!rs.isNull(column) && !rs.text(column).isEmpty())
+            drives << rs.text(column);
+
+    if (m_c.cmbMotor_Series->listIndex() == -1) {
+        m_c.driveList->clear();
+        m_c.driveList->addItems(drives);
+        return true;
+    }
+    // The series listed the drives that pair with it: keep those the controller works with.
+    const int left = ControllerCascade::narrow(m_c.driveList, drives);
+    if (left == 0) {
+        Ask_Reset_Axis(QStringLiteral("Controller"));
+        return false;
+    }
+    if (left == 1) {
+        // The drive step runs for the one drive left, so that the record names it.
+        FlagGuard running(Loading_Lists, false);
+        m_c.driveList->setListIndex(0);
+    }
+    return true;
+}
+
+void ControllerChoiceStep::clearConfiguration() const
+{
+    if (Loading_Project)
+        return;
+    Controller_Part_Number.clear();
+    for (List21* list : {&Controller_Options, &Controller_Accessory_Entry, &Controller_Accessory_Quantity,
+                         &Controller_Accessory_Description, &Controller_Accessory_List_Index,
+                         &Controller_Accessory_List_Item})
+        list->fill(QString());
+    Controller_Expansion_IO = 0;
+}
+
+void ControllerChoiceStep::click()
+{
+    if (Loading_Lists)
+        return;
+    const QString controller = m_k.cmbController->text();
+    const bool repeated = controller == Last_Controller;
+    if (!repeated) {
+        FlagGuard loading(Loading_Lists, true);
+        // A controller without a picture keeps the previous one.
+        if (Pictures::exists(controller))
+            m_k.picController->setPixmap(Pictures::load(controller));
+        m_k.show(m_k.picController);
+        m_k.show(m_k.cmdController);
+
+        if (m_c.driveList->listIndex() != -1) {
+            const QString drive = m_c.driveList->text();
+            if (!ControllerConnection::fits(controller, drive)) {
+                m_connection.refuse();
+                Ask_Reset_Axis(QStringLiteral("Controller"));
+                return;
+            }
+            m_connection.build(drive, ControllerConnection::ControllerChosen);
+        } else if (!listDrives()) {
+            return;
+        }
+    }
+    // Chosen anew or again, the controller starts unconfigured (a replay keeps
+    // its configuration): the form shows no part number, and the axis list
+    // waits for the options dialog.
+    if (!repeated || !Loading_Project) {
+        m_k.txtController_part->setText(QString());
+        m_k.txtController_part->hide();
+        m_k.lblController_Part->hide();
+        m_k.cmbAxis->setEnabled(false);
+        m_k.lblAxis->setEnabled(false);
+        m_k.cmbReplicate->hide();
+        m_k.lblReplicate->hide();
+    }
+    Last_Controller = controller;
+    Controller_Name = controller;
+    clearConfiguration();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "setup/controller/ControllerControls.h"
+#include "setup/drive/CascadeControls.h"
+
+class ControllerConnection;
+
+// The controller list's choice: checks the controller against a drive already
+// chosen for the current axis and builds the connection to it, or lists (or
+// narrows) the drives the controller works with; a new controller starts its
+// configuration empty.
+class ControllerChoiceStep {
+public:
+    ControllerChoiceStep(const CascadeControls& cascadeControls, const ControllerControls& controllerControls,
+                         const ControllerConnection& connection);
+    ControllerChoiceStep(const ControllerChoiceStep&) = delete;
+    ControllerChoiceStep& operator=(const ControllerChoiceStep&) = delete;
+
+    void click();
+
+private:
+    // False when no drive was left and the question was asked.
+    bool listDrives() const;
+    // The configuration made in the options dialog goes, and the form says so.
+    void clearConfiguration() const;
+
+    const CascadeControls& m_c;
+    const ControllerControls& m_k;
+    const ControllerConnection& m_connection;
+};

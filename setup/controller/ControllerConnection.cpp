@@ -1,0 +1,209 @@
+#include "setup/controller/ControllerConnection.h"
+
+#include "platform/FlagGuard.h"
+#include "platform/ListControl.h"
+#include "setup/drive/CableLengthStep.h"
+#include "setup/drive/SelectionCascade.h"
+#include "setup/drive/TextBox.h"
+#include "shell/AxisRecord.h"
+#include "shell/Globals.h"
+
+#include <QPushButton>
+
+using namespace Globals;
+
+namespace {
+
+const QString kTnl = QStringLiteral("TNL");
+
+// The first row's column, empty when there is no row.
+QString firstText(const QString& sql, const QVariantList& params, const QString& column)
+{
+    const Recordset& rs = Run_Query(sql, params);
+    return rs.eof() ? QString() : rs.text(column);
+}
+
+} // namespace
+
+ControllerConnection::ControllerConnection(const ControllerControls& controls)
+    : m_c(controls)
+{
+}
+
+QString ControllerConnection::completeBreakout(const QString& base, const QString& ports)
+{
+    if (base.mid(6, 1) == QLatin1String("n"))
+        return base.left(6) + ports + QStringLiteral("-XX");
+    return base.left(7) + QStringLiteral("-XX");
+}
+
+QString ControllerConnection::requiredAccessoryOf(const QString& controller)
+{
+    return firstText(QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], "
+                                    "[All Controllers].[Required Accessory] "
+                                    "From [All Controllers] WHERE ((([All Controllers].[Controller Name])=?));"),
+                     {controller}, QStringLiteral("Required Accessory"));
+}
+
+bool ControllerConnection::fits(const QString& controller, const QString& drive)
+{
+    return Run_Query(QStringLiteral("SELECT [Controller to Drive].[Controller Name], [Controller to Drive].[Drive Name] "
+                                    "From [Controller to Drive] WHERE ((([Controller to Drive].[Controller Name])=?) "
+                                    "AND (([Controller to Drive].[Drive Name])=?));"),
+                     {controller, drive})
+               .recordCount()
+        > 0;
+}
+
+void ControllerConnection::writeText() const
+{
+    const AxisRecord& record = Current_Record();
+    const QString crlf = QStringLiteral("\r\n");
+    m_c.txtController->setText(QStringLiteral("Required Controller Accessories: ") + Required_Accessory_Part_Number
+                               + crlf + QStringLiteral("Drive Specific Controller Accessory: ")
+                               + record.Drive_Controller_Accessory + crlf + QStringLiteral("Cables: ")
+                               + record.Controller_Cable_Part_Number + crlf + QStringLiteral("Notes: ")
+                               + record.Controller_Cable_Notes);
+}
+
+void ControllerConnection::refuse() const
+{
+    for (QWidget* w : {static_cast<QWidget*>(m_c.txtController), m_c.lblController})
+        w->hide();
+    for (QWidget* line : m_c.lines)
+        line->hide();
+    for (QWidget* w : std::initializer_list<QWidget*> {
+             m_c.cmbAxis_Number, m_c.lblAxis_Number, m_c.txtController_part, m_c.lblController_Part,
+             m_c.cmbController_Cable_Length, m_c.lblController_Cable_Length, m_c.cmbReq_Accessories_length,
+             m_c.lblReq_Accessories_length, m_c.cmdController, m_c.cmdDriveAccessories})
+        w->hide();
+    Required_Accessory.clear();
+    Required_Accessory_Part_Number.clear();
+    AxisRecord& record = Current_Record();
+    record.Controller_Cable.clear();
+    record.Controller_Cable_Part_Number.clear();
+}
+
+void ControllerConnection::build(const QString& drive, Builder builder) const
+{
+    const QString controller = m_c.cmbController->text();
+    AxisRecord& record = Current_Record();
+
+    Required_Accessory = requiredAccessoryOf(controller);
+    // A drive chosen while the connection shows keeps the ports chosen, and so
+    // the breakout cable they name. Otherwise the accessory stands as its own
+    // part number until ports and length complete it: a controller chosen
+    // before its first drive still names its required accessory.
+    const bool portsAfresh = builder == ControllerChosen || m_c.txtController->isHidden();
+    if (portsAfresh)
+        Required_Accessory_Part_Number = Required_Accessory;
+    else if (Required_Accessory.startsWith(kTnl) && m_c.cmbAxis_Number->listIndex() >= 0)
+        Required_Accessory = completeBreakout(Required_Accessory, m_c.cmbAxis_Number->text());
+
+    const Recordset& rs = Run_Query(
+        QStringLiteral("SELECT [Controller to Drive].[Controller Name], [Controller to Drive].[Drive Name], "
+                       "[Controller to Drive].Cable, [Controller to Drive].ControllerDriveRequired_Accessory "
+                       "From [Controller to Drive] WHERE ((([Controller to Drive].[Controller Name])=?) AND "
+                       "(([Controller to Drive].[Drive Name])=?));"),
+        {controller, drive});
+    const bool paired = !rs.eof();
+    record.Controller_Cable = paired ? rs.text(QStringLiteral("Cable")) : QString();
+    // The cable's name stands as its part number until a length is chosen.
+    record.Controller_Cable_Part_Number = record.Controller_Cable;
+    record.Drive_Controller_Accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
+    record.Controller_Cable_Notes = firstText(QStringLiteral("SELECT Cables.Cable, Cables.Notes From Cables "
+                                                             "WHERE (((Cables.Cable)=?));"),
+                                              {record.Controller_Cable}, QStringLiteral("Notes"));
+    writeText();
+
+    if (portsAfresh)
+        listPorts();
+    listCableLengths();
+    m_c.show(m_c.txtController);
+    m_c.show(m_c.lblController);
+    for (QWidget* line : m_c.lines)
+        m_c.show(line);
+}
+
+void ControllerConnection::listPorts() const
+{
+    m_c.cmbReq_Accessories_length->clear();
+    m_c.cmbAxis_Number->clear();
+    if (!Required_Accessory.startsWith(kTnl)) {
+        for (QWidget* w : {static_cast<QWidget*>(m_c.cmbReq_Accessories_length), m_c.lblReq_Accessories_length,
+                           static_cast<QWidget*>(m_c.cmbAxis_Number), m_c.lblAxis_Number})
+            w->hide();
+        return;
+    }
+    SelectionCascade::fillRows(m_c.cmbAxis_Number,
+                               QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], "
+                                              "[All Controllers].[TNL Axes] From [All Controllers] WHERE "
+                                              "((([All Controllers].[Controller Name])=?) AND "
+                                              "(NOT ([All Controllers].[TNL Axes])=0))"
+                                              "ORDER BY [All Controllers].[TNL Axes];"),
+                               {m_c.cmbController->text()}, QStringLiteral("TNL Axes"));
+    m_c.show(m_c.cmbAxis_Number);
+    m_c.show(m_c.lblAxis_Number);
+    if (m_c.cmbAxis_Number->listCount() == 1) {
+        FlagGuard running(Loading_Lists, false);
+        m_c.cmbAxis_Number->setListIndex(0);
+    }
+}
+
+void ControllerConnection::listCableLengths() const
+{
+    const QString& cable = Current_Record().Controller_Cable;
+    ListControl* lengths = m_c.cmbController_Cable_Length;
+    CableLengthStep::fillLengths(lengths, cable);
+    // A drive that needs no cable ("No Cable Required") offers no length to choose.
+    if (!cable.isEmpty() && !cable.startsWith(QLatin1String("No"))) {
+        m_c.show(lengths);
+        m_c.show(m_c.lblController_Cable_Length);
+    }
+    // The length handler has no guard: a single length gives its part number at once.
+    if (lengths->listCount() == 1)
+        lengths->setListIndex(0);
+}
+
+void ControllerConnection::portsClick() const
+{
+    if (Loading_Lists || !Required_Accessory.startsWith(kTnl))
+        return;
+    const QString ports = m_c.cmbAxis_Number->text();
+    // Completed from the base part every time, so that another count gives its own cable.
+    QString base = requiredAccessoryOf(m_c.cmbController->text());
+    if (!base.startsWith(kTnl))
+        base = Required_Accessory;
+    Required_Accessory = completeBreakout(base, ports);
+    if (!Loading_Project) {
+        // No length is chosen for the new cable yet: its name stands as the part.
+        Required_Accessory_Part_Number = Required_Accessory;
+        Required_Accessory_Length.clear();
+    }
+    writeText();
+    Breakout_Axes = ports;
+
+    ListControl* lengths = m_c.cmbReq_Accessories_length;
+    CableLengthStep::fillLengths(lengths, Required_Accessory);
+    if (lengths->listCount() == 1)
+        lengths->setListIndex(0);
+    m_c.show(lengths);
+    m_c.show(m_c.lblReq_Accessories_length);
+}
+
+void ControllerConnection::breakoutLengthClick() const
+{
+    if (!Required_Accessory.startsWith(kTnl))
+        return;
+    Required_Accessory_Length = m_c.cmbReq_Accessories_length->text();
+    Required_Accessory_Part_Number = CableLengthStep::partNumber(Required_Accessory, Required_Accessory_Length);
+    writeText();
+}
+
+void ControllerConnection::cableLengthClick() const
+{
+    AxisRecord& record = Current_Record();
+    record.Controller_Cable_Length = m_c.cmbController_Cable_Length->text();
+    record.Controller_Cable_Part_Number = CableLengthStep::partNumber(record.Controller_Cable, record.Controller_Cable_Length);
+    writeText();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "setup/controller/ControllerControls.h"
+
+#include <QString>
+
+// The connection between the chosen controller and the current axis' drive:
+// the required (breakout) accessory with its ports and cable length, the
+// controller-to-drive cable with its length and notes, the drive-specific
+// controller accessory, and the connection text that shows them. The
+// controller and drive choices build it; its three lists have their own
+// handlers here.
+class ControllerConnection {
+public:
+    explicit ControllerConnection(const ControllerControls& controls);
+    ControllerConnection(const ControllerConnection&) = delete;
+    ControllerConnection& operator=(const ControllerConnection&) = delete;
+
+    // A breakout base part with the chosen ports: a seventh character "n"
+    // stands for the count, any other keeps the first seven characters;
+    // "-XX" ends the cable's name.
+    static QString completeBreakout(const QString& base, const QString& ports);
+    // [All Controllers].[Required Accessory] of the controller; empty without a row.
+    static QString requiredAccessoryOf(const QString& controller);
+    // Whether [Controller to Drive] pairs the two.
+    static bool fits(const QString& controller, const QString& drive);
+
+    // txtController from the required accessory and the current axis' cable.
+    void writeText() const;
+    // An incompatible drive: the connection area and both configure buttons
+    // go, and so do the required accessory and the axis' controller cable.
+    void refuse() const;
+    // Who builds the connection: the controller choice lists the breakout
+    // ports afresh; a drive choice lists them only while the connection is
+    // not shown yet, and otherwise keeps the ports chosen.
+    enum Builder { ControllerChosen, DriveChosen };
+
+    // Reads the controller's required accessory and the axis' cable, notes and
+    // drive-specific accessory for the chosen controller and the drive, lists
+    // the breakout ports and the cable lengths, selecting a list's only entry,
+    // and shows the connection text.
+    void build(const QString& drive, Builder builder) const;
+
+    void portsClick() const;
+    void breakoutLengthClick() const;
+    void cableLengthClick() const;
+
+private:
+    void listPorts() const;
+    void listCableLengths() const;
+
+    const ControllerControls& m_c;
+};

@@ -1,0 +1,558 @@
+#include "setup/controller/frmController_Setup.h"
+
+#include "platform/FlagGuard.h"
+#include "platform/ListControl.h"
+#include "setup/controller/ControllerAxisFields.h"
+#include "setup/controller/ControllerCascade.h"
+#include "setup/controller/ControllerChoiceStep.h"
+#include "setup/controller/ControllerConnection.h"
+#include "setup/controller/DriveChoiceStep.h"
+#include "setup/controller/LineControl.h"
+#include "setup/drive/CableLengthStep.h"
+#include "setup/drive/DriveVoltageStep.h"
+#include "setup/drive/FormControls.h"
+#include "setup/drive/MotorOptionsStep.h"
+#include "setup/drive/ProjectReplay.h"
+#include "setup/drive/ResultArea.h"
+#include "setup/drive/TextBox.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/SetupKinds.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+#include <stdexcept>
+
+using namespace Globals;
+
+namespace {
+
+constexpr int kAxes = static_cast<int>(std::tuple_size_v<decltype(Axis)>);
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+{
+    QLabel* l = FormControls::make<QLabel>(parent, QLatin1String(name), left, top, width, height);
+    l->setText(text);
+    // A caption wider in this font than drawn runs on rather than being cut.
+    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
+    return l;
+}
+
+ListControl* list(QWidget* parent, const char* name, int left, int top, int width)
+{
+    return FormControls::make<ListControl>(parent, QLatin1String(name), left, top, width, 315);
+}
+
+QLabel* picture(QWidget* parent, const char* name, int left, int top)
+{
+    QLabel* p = FormControls::make<QLabel>(parent, QLatin1String(name), left, top, 2160, 1860);
+    p->setScaledContents(true);
+    p->setFrameShape(QFrame::Box);
+    return p;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+{
+    QPushButton* b = FormControls::make<QPushButton>(parent, QLatin1String(name), left, top, width, height);
+    b->setText(text);
+    return b;
+}
+
+QString axisEntry(int axis)
+{
+    return QStringLiteral("Axis ") + QString::number(axis);
+}
+
+} // namespace
+
+frmController_Setup::frmController_Setup()
+    : SetupFormBase(SetupKinds::Controller, QStringLiteral("Controller, Drive and Motor Selection"), 13110, 9195)
+{
+    m_rules.systemType = SetupKinds::Controller;
+    m_rules.technologyDrivesSql = QStringLiteral(
+        "SELECT [Controller to Drive].[Drive Name], [Controller to Drive].[Tech] FROM [Controller to Drive] "
+        "WHERE (([Controller to Drive].[Tech])=?) AND (([Controller to Drive].[Controller Name])=?) "
+        "ORDER BY [Controller to Drive].[Drive Name];");
+    m_rules.frameSizeNeedsPartNumberType = false;
+    m_rules.clearsCurveKeys = false;
+    m_rules.optionsOrderBy = QStringLiteral("Options.Cable_Option");
+    m_rules.gearheadOnlyWithoutGearhead = true;
+    m_rules.optionsWritesDriveText = false;
+
+    createControls();
+    m_cascade = std::make_unique<ControllerCascade>(m_controls, m_rules, m_k.cmbController);
+    m_connection = std::make_unique<ControllerConnection>(m_k);
+    m_controllerChoice = std::make_unique<ControllerChoiceStep>(m_controls, m_k, *m_connection);
+    m_driveChoice = std::make_unique<DriveChoiceStep>(m_controls, m_k, *m_cascade, *m_connection);
+    m_motorOptions = std::make_unique<MotorOptionsStep>(m_controls, m_rules, Feedback_Key);
+    m_voltage = std::make_unique<DriveVoltageStep>(m_controls, Feedback_Key);
+    m_cableLengths = std::make_unique<CableLengthStep>(m_controls);
+    wireHandlers();
+}
+
+frmController_Setup::~frmController_Setup() = default;
+
+void frmController_Setup::createControls()
+{
+    CascadeControls& c = m_controls;
+    ControllerControls& k = m_k;
+    // The captions must fit the widths the form was drawn with.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    // Top row: controller, technology, drive, axis and copy source.
+    caption(this, "lblController_Select", QStringLiteral("Controller Selection"), 240, 240, 1935, 255);
+    k.cmbController = list(this, "cmbController", 240, 480, 1935);
+    caption(this, "lblMotor_Tech", QStringLiteral("Motor Technology"), 2640, 240, 1695, 255);
+    c.cmbMotor_Tech = list(this, "cmbMotor_Tech", 2640, 480, 1695);
+    caption(this, "lblDrive_Select", QStringLiteral("Drive Selection"), 4800, 240, 1695, 255);
+    c.driveList = list(this, "cmbDrive", 4800, 480, 1695);
+    k.lblAxis = caption(this, "lblAxis", QStringLiteral("Axis Selection"), 6960, 240, 1695, 255);
+    k.cmbAxis = list(this, "cmbAxis", 6960, 480, 1695);
+    k.lblReplicate = caption(this, "lblReplicate", QStringLiteral("Copy Axis Selections From"), 8880, 240, 2415, 285);
+    k.cmbReplicate = list(this, "cmbReplicate", 9240, 480, 1695);
+
+    // The motor row: label above list, left to right in cascade order.
+    struct Detail {
+        const char* label;
+        const char* caption;
+        const char* list;
+        ListControl* CascadeControls::*slot;
+        int left;
+    };
+    const Detail details[] = {
+        {"lblMotor_Series", "Motor Series", "cmbMotor_Series", &CascadeControls::cmbMotor_Series, 240},
+        {"lblFrame_Size", "Frame Size", "cmbFrame_size", &CascadeControls::cmbFrame_size, 1800},
+        {"lblStack_Length", "Stack Length", "cmbStack_length", &CascadeControls::cmbStack_length, 3360},
+        {"lblWinding", "Winding", "cmbWinding", &CascadeControls::cmbWinding, 4920},
+        {"lblFeedback", "Feedback", "cmbFeedback", &CascadeControls::cmbFeedback, 6480},
+        {"lblShaft_Options", "Shaft Options", "cmbShaft_options", &CascadeControls::cmbShaft_options, 8040},
+        {"lblCable_Option", "Cable Options", "cmbCable_Option", &CascadeControls::cmbCable_Option, 9600},
+        {"lblMotor_Options", "Motor Options", "cmbOptions", &CascadeControls::cmbOptions, 11160},
+    };
+    QList<QLabel*> detailLabels;
+    for (const Detail& d : details) {
+        detailLabels << caption(this, d.label, QLatin1String(d.caption), d.left, 1200, 1575, 255);
+        c.*d.slot = list(this, d.list, d.left, 1440, 1575);
+    }
+    c.lblStack_Length = detailLabels.at(2);
+    c.lblWinding = detailLabels.at(3);
+    c.lblFeedback = detailLabels.at(4);
+    c.lblShaft_Options = detailLabels.at(5);
+    c.lblMotor_Options = detailLabels.at(7);
+
+    // What the cascade reveals lives in the result area.
+    QWidget* results = resultArea();
+    k.picController = picture(results, "picController", 240, 1920);
+    k.picDrive = picture(results, "picDrive", 5160, 1920);
+    c.picMotor_Series = picture(results, "picMotor_Series", 10080, 1920);
+
+    k.cmdController = button(results, "cmdController", QStringLiteral("Configure Controller"), 360, 4200, 2055, 375);
+    c.lblDriveVoltage = caption(results, "lblDriveVoltage", QStringLiteral("Drive Input Voltage"), 4440, 4005, 1575, 255);
+    c.cmbDriveVoltage = list(results, "cmbDriveVoltage", 6000, 3960, 1575);
+    c.lblwiring = caption(results, "lblwiring", QStringLiteral("Motor Wiring"), 4440, 4365, 1575, 255);
+    c.cmbWiring = list(results, "cmbWiring", 6000, 4320, 1575);
+
+    // Part numbers and connection texts.
+    k.lblController_Part = caption(results, "lblController_Part", QStringLiteral("Controller Part Number"), 120, 4680,
+                                   3255, 255);
+    k.txtController_part = FormControls::make<TextBox>(results, QStringLiteral("txtController_part"), 120, 4920, 3255, 495);
+    c.lblDrive = caption(results, "lblDrive", QStringLiteral("Drive Part Number"), 4560, 4680, 3255, 255);
+    c.txtDrive = FormControls::make<TextBox>(results, QStringLiteral("txtDrive"), 4200, 4920, 3975, 495);
+    c.lblMotor_Part = caption(results, "lblMotor_Part", QStringLiteral("Motor Part Number"), 9120, 4680, 3255, 255);
+    c.txtMotor_Part = FormControls::make<TextBox>(results, QStringLiteral("txtMotor_Part"), 9120, 4920, 3255, 495);
+    k.lblController = caption(results, "lblController", QStringLiteral("Controller to Drive Connection Part Numbers"), 120,
+                              5520, 5055, 255);
+    k.txtController = FormControls::make<TextBox>(results, QStringLiteral("txtController"), 120, 5760, 4935, 1095);
+    c.lblMotor = caption(results, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 7320, 5520, 5055,
+                         255);
+    c.txtMotor = FormControls::make<TextBox>(results, QStringLiteral("txtMotor"), 7440, 5760, 4935, 1095);
+    k.cmdDriveAccessories = button(results, "cmdDriveAccessories", QStringLiteral("Configure Drive Accessories"), 5160,
+                                   5520, 2175, 615);
+    // Drawn for a caption on two lines: one line fits in a smaller font.
+    QFont smaller = small;
+    smaller.setPointSize(7);
+    k.cmdDriveAccessories->setFont(smaller);
+
+    // Breakout and cable lengths.
+    k.lblAxis_Number = caption(results, "lblAxis_Number", QStringLiteral("Number of TNL Axes Ports"), 1320, 7080, 2055, 255);
+    k.cmbAxis_Number = list(results, "cmbAxis_Number", 1320, 7320, 2055);
+    k.lblReq_Accessories_length = caption(results, "lblReq_Accessories_length",
+                                          QStringLiteral("Controller to TNL Cable Length"), 1080, 7800, 2535, 255);
+    k.cmbReq_Accessories_length = list(results, "cmbReq_Accessories_length", 1320, 8040, 2055);
+    k.lblController_Cable_Length = caption(results, "lblController_Cable_Length",
+                                           QStringLiteral("Controller to Drive Cable Length"), 5040, 7080, 2535, 255);
+    k.cmbController_Cable_Length = list(results, "cmbController_Cable_Length", 5160, 7320, 2175);
+    c.lblMotor_Cable_Length = caption(results, "lblMotor_Cable_Length", QStringLiteral("Motor to Drive Power Cable Length"),
+                                      9600, 7080, 2535, 255);
+    c.cmbMotor_Cable_Length = list(results, "cmbMotor_Cable_Length", 9840, 7320, 2055);
+    c.lblFeedback_Cable_Length = caption(results, "lblFeedback_Cable_Length",
+                                         QStringLiteral("Motor to Drive Feedback Cable Length"), 9480, 7800, 2775, 255);
+    c.cmbFeedback_Cable_Length = list(results, "cmbFeedback_Cable_Length", 9840, 8040, 2055);
+    c.cmdCurve = button(results, "cmdCurve", QStringLiteral("Show Speed/Torque Curve"), 5160, 7920, 2295, 495);
+
+    // Two arrows: from the line joining two pictures down to their connection text.
+    k.lines = {new LineControl(results, QStringLiteral("Line1"), 2760, 3000, 4920, 3000),
+               new LineControl(results, QStringLiteral("Line2"), 3840, 3000, 3840, 5400),
+               new LineControl(results, QStringLiteral("Line3"), 3600, 5160, 3840, 5400),
+               new LineControl(results, QStringLiteral("Line4"), 4080, 5160, 3840, 5400)};
+    c.lines = {new LineControl(results, QStringLiteral("Line5"), 7560, 3000, 9840, 3000),
+               new LineControl(results, QStringLiteral("Line6"), 8640, 3000, 8640, 5400),
+               new LineControl(results, QStringLiteral("Line7"), 8400, 5160, 8640, 5400),
+               new LineControl(results, QStringLiteral("Line8"), 8880, 5160, 8640, 5400)};
+
+    c.resultArea = resultArea();
+    k.resultArea = resultArea();
+    c.resultDisplay = {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length, c.cmbFeedback_Cable_Length,
+                       c.lblFeedback_Cable_Length, c.txtDrive, c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage,
+                       c.cmbWiring, c.lblwiring, c.cmdCurve, c.txtMotor, c.lblMotor, c.txtMotor_Part,
+                       c.lblMotor_Part};
+    for (QWidget* line : c.lines)
+        c.resultDisplay << line;
+
+    const QList<QWidget*> tabs = {k.cmbController,    c.driveList,          c.cmbMotor_Series,
+                                  c.cmbFrame_size,    c.cmbStack_length,    c.cmbWinding,
+                                  c.cmbFeedback,      c.cmbShaft_options,   c.cmbCable_Option,
+                                  c.cmbOptions,       k.cmdController,      k.cmbAxis_Number,
+                                  k.cmbReq_Accessories_length, k.cmbController_Cable_Length,
+                                  c.cmbMotor_Cable_Length, c.cmbFeedback_Cable_Length};
+    for (qsizetype i = 1; i < tabs.size(); ++i)
+        setTabOrder(tabs.at(i - 1), tabs.at(i));
+}
+
+void frmController_Setup::wireHandlers()
+{
+    const CascadeControls& c = m_controls;
+    const ControllerControls& k = m_k;
+    onClick(k.cmbController, [this] { cmbController_Click(); });
+    onClick(c.cmbMotor_Tech, [this] { cmbMotor_Tech_Click(); });
+    onClick(c.driveList, [this] { cmbDrive_Click(); });
+    onClick(k.cmbAxis, [this] { cmbAxis_Click(); });
+    onClick(k.cmbReplicate, [this] { cmbReplicate_Click(); });
+    onClick(k.cmbAxis_Number, [this] { cmbAxis_Number_Click(); });
+    onClick(k.cmbReq_Accessories_length, [this] { cmbReq_Accessories_length_Click(); });
+    onClick(k.cmbController_Cable_Length, [this] { cmbController_Cable_Length_Click(); });
+    onClick(c.cmbMotor_Series, [this] { cmbMotor_Series_Click(); });
+    onClick(c.cmbFrame_size, [this] { cmbFrame_size_Click(); });
+    onClick(c.cmbStack_length, [this] { cmbStack_length_Click(); });
+    onClick(c.cmbWinding, [this] { cmbWinding_Click(); });
+    onClick(c.cmbFeedback, [this] { cmbFeedback_Click(); });
+    onClick(c.cmbShaft_options, [this] { cmbShaft_options_Click(); });
+    onClick(c.cmbCable_Option, [this] { cmbCable_Option_Click(); });
+    onClick(c.cmbOptions, [this] { cmbOptions_Click(); });
+    onClick(c.cmbDriveVoltage, [this] { cmbDriveVoltage_Click(); });
+    onClick(c.cmbWiring, [this] { cmbWiring_Click(); });
+    onClick(c.cmbMotor_Cable_Length, [this] { cmbMotor_Cable_Length_Click(); });
+    onClick(c.cmbFeedback_Cable_Length, [this] { cmbFeedback_Cable_Length_Click(); });
+    onClick(k.cmdController, [this] { cmdController_Click(); });
+}
+
+void frmController_Setup::Update_Controller_Text()
+{
+    m_connection->writeText();
+}
+
+void frmController_Setup::clearAxisDisplay()
+{
+    const CascadeControls& c = m_controls;
+    const ControllerControls& k = m_k;
+    for (ListControl* l : {c.driveList, c.cmbMotor_Series, c.cmbFrame_size, c.cmbStack_length, c.cmbFeedback,
+                           c.cmbWinding, c.cmbShaft_options, c.cmbCable_Option, c.cmbOptions}) {
+        l->clear();
+        l->setEnabled(false);
+    }
+    k.cmdDriveAccessories->hide();
+    for (TextBox* box : {c.txtDrive, c.txtMotor_Part, c.txtMotor}) {
+        box->setText(QString());
+        box->hide();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*> {c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage, c.cmbWiring,
+                                                       c.lblwiring, c.cmdCurve, c.lblMotor_Part, c.lblMotor,
+                                                       k.picDrive, c.picMotor_Series})
+        w->hide();
+    for (QWidget* line : k.lines)
+        line->hide();
+    for (QWidget* line : c.lines)
+        line->hide();
+    for (const auto& [l, label] : {std::pair<ListControl*, QWidget*> {k.cmbController_Cable_Length,
+                                                                       k.lblController_Cable_Length},
+                                   {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length},
+                                   {c.cmbFeedback_Cable_Length, c.lblFeedback_Cable_Length}}) {
+        l->hide();
+        l->clear();
+        label->hide();
+    }
+    // The next choice in the controller, drive or series list runs in full.
+    Last_Controller.clear();
+    Last_Drive.clear();
+    Last_Motor_Series.clear();
+}
+
+void frmController_Setup::Reset()
+{
+    const ControllerControls& k = m_k;
+    closeDatabase();
+    FlagGuard loading(Loading_Lists, true);
+    k.cmbController->clear();
+    clearAxisDisplay();
+    // Two axes until a controller is configured; the first is edited.
+    k.cmbAxis->clear();
+    k.cmbAxis->addItems({axisEntry(1), axisEntry(2)});
+    k.cmbAxis->setListIndex(0);
+    k.cmbAxis->setEnabled(false);
+    k.lblAxis->setEnabled(false);
+    k.cmbReplicate->hide();
+    k.lblReplicate->hide();
+    k.cmdController->hide();
+    for (TextBox* box : {k.txtController_part, k.txtController}) {
+        box->setText(QString());
+        box->hide();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*> {k.lblController_Part, k.lblController, k.picController})
+        w->hide();
+    for (const auto& [l, label] : {std::pair<ListControl*, QWidget*> {k.cmbAxis_Number, k.lblAxis_Number},
+                                   {k.cmbReq_Accessories_length, k.lblReq_Accessories_length}}) {
+        l->hide();
+        l->clear();
+        label->hide();
+    }
+
+    Open_Database();
+
+    Controller_Part_Number.clear();
+    Controller_Name.clear();
+    Controller_Extra.clear();
+    Required_Accessory.clear();
+    Required_Accessory_Part_Number.clear();
+    // A breakout length of the earlier system would come back on the first axis switch.
+    Required_Accessory_Length.clear();
+    Breakout_Axes.clear();
+    Total_Axes = Total_Servos = Total_Steppers = 0;
+    for (List21* l : {&Controller_Accessory_Entry, &Controller_Accessory_List_Index, &Controller_Accessory_Quantity,
+                      &Controller_Accessory_Description, &Controller_Options, &Controller_Accessory_List_Item})
+        l->fill(QString());
+    Controller_Expansion_IO = 0;
+    // Every axis: nothing of an earlier system reaches the new one's report or file.
+    for (AxisRecord& record : Axis)
+        ControllerAxisFields::clearForSystemReset(record);
+
+    SelectionCascade::fillRows(k.cmbController,
+                               QStringLiteral("SELECT DISTINCT [Controllers].[Controller Name] FROM [Controllers]"
+                                              "ORDER BY [Controllers].[Controller Name];"),
+                               {}, QStringLiteral("Controller Name"), false);
+    m_controls.cmbMotor_Tech->clear();
+    SelectionCascade::fillRows(m_controls.cmbMotor_Tech,
+                               QStringLiteral("SELECT DISTINCT [Drives].[Drive Type] FROM [Drives]"
+                                              "ORDER BY [Drives].[Drive Type];"),
+                               {}, QStringLiteral("Drive Type"), false);
+    Current_Axis = k.cmbAxis->listIndex() + 1;
+}
+
+void frmController_Setup::Reset_Axis()
+{
+    {
+        FlagGuard loading(Loading_Lists, true);
+        clearAxisDisplay();
+        Open_Database();
+        Current_Axis = std::clamp(m_k.cmbAxis->listIndex() + 1, 1, kAxes);
+        if (!Loading_Project)
+            ControllerAxisFields::clearForAxisReset(Current_Record());
+    }
+    Update_Controller_Text();
+}
+
+void frmController_Setup::Load_Axis()
+{
+    ResultArea::Batch batch(resultArea(), ResultArea::Batch::AtOnce);
+    Reset_Axis();
+    AxisRecord& record = Current_Record();
+    // Each stored value is selected in cascade order; its handler fills the next list.
+    ProjectReplay(m_controls, ProjectReplay::Axis).run(record);
+    const auto replay = [](ListControl* l, const QString& value) {
+        try {
+            ProjectReplay::selectOrClear(l, value);
+        } catch (const std::exception&) {
+            // A value no longer offered leaves the list unselected.
+        }
+    };
+    replay(m_k.cmbController_Cable_Length, record.Controller_Cable_Length);
+    replay(m_k.cmbAxis_Number, Breakout_Axes);
+    replay(m_k.cmbReq_Accessories_length, Required_Accessory_Length);
+    Update_Controller_Text();
+}
+
+void frmController_Setup::Update_Replicate()
+{
+    ListControl* copies = m_k.cmbReplicate;
+    copies->clear();
+    const int axes = std::clamp(Total_Axes, 0, kAxes);
+    for (int i = 0; i < axes; ++i)
+        if (i != m_k.cmbAxis->listIndex())
+            copies->addItem(axisEntry(i + 1));
+    copies->show();
+    m_k.lblReplicate->show();
+}
+
+void frmController_Setup::Rebuild_Axis_List(int axes)
+{
+    ListControl* list = m_k.cmbAxis;
+    int selected = list->listIndex();
+    {
+        FlagGuard loading(Loading_Lists, true);
+        list->clear();
+        const int count = std::clamp(axes, 1, kAxes);
+        for (int axis = 1; axis <= count; ++axis)
+            list->addItem(axisEntry(axis));
+        list->setEnabled(true);
+        m_k.lblAxis->setEnabled(true);
+        Update_Replicate();
+    }
+    if (selected < 0 || selected >= list->listCount()) {
+        Current_Axis = 1;
+        selected = 0;
+    }
+    list->setListIndex(selected);
+}
+
+void frmController_Setup::cmbAxis_Click()
+{
+    if (Loading_Lists)
+        return;
+    const int index = m_k.cmbAxis->listIndex();
+    if (index < 0)
+        return;
+    FlagGuard replaying(Loading_Project, true);
+    Current_Axis = index + 1;
+    Load_Axis();
+    Update_Replicate();
+}
+
+void frmController_Setup::cmbReplicate_Click()
+{
+    ListControl* copies = m_k.cmbReplicate;
+    if (copies->listIndex() < 0)
+        return;
+    const int source = copies->text().mid(QStringLiteral("Axis ").size()).toInt();
+    if (source < 1 || source > kAxes)
+        return;
+    ControllerAxisFields::copySelections(Axis[static_cast<std::size_t>(source - 1)], Current_Record());
+    {
+        FlagGuard replaying(Loading_Project, true);
+        Load_Axis();
+    }
+    copies->setListIndex(-1);
+}
+
+void frmController_Setup::cmbController_Click()
+{
+    m_controllerChoice->click();
+}
+
+void frmController_Setup::cmbMotor_Tech_Click()
+{
+    if (Loading_Lists)
+        return;
+    m_controls.driveList->clear();
+    m_cascade->technologyChosen([this] { Reset_Axis(); });
+}
+
+void frmController_Setup::cmbDrive_Click()
+{
+    m_driveChoice->click();
+}
+
+void frmController_Setup::cmbAxis_Number_Click()
+{
+    m_connection->portsClick();
+}
+
+void frmController_Setup::cmbReq_Accessories_length_Click()
+{
+    m_connection->breakoutLengthClick();
+}
+
+void frmController_Setup::cmbController_Cable_Length_Click()
+{
+    m_connection->cableLengthClick();
+}
+
+void frmController_Setup::cmbMotor_Series_Click()
+{
+    m_cascade->motorSeriesClick();
+}
+
+void frmController_Setup::cmbFrame_size_Click()
+{
+    m_cascade->detailClick(SelectionCascade::FrameSize);
+}
+
+void frmController_Setup::cmbStack_length_Click()
+{
+    m_cascade->detailClick(SelectionCascade::StackLength);
+}
+
+void frmController_Setup::cmbWinding_Click()
+{
+    m_cascade->detailClick(SelectionCascade::Winding);
+}
+
+void frmController_Setup::cmbFeedback_Click()
+{
+    m_cascade->detailClick(SelectionCascade::FourthList);
+}
+
+void frmController_Setup::cmbShaft_options_Click()
+{
+    m_cascade->detailClick(SelectionCascade::FifthList);
+}
+
+void frmController_Setup::cmbCable_Option_Click()
+{
+    m_cascade->detailClick(SelectionCascade::CableOption);
+}
+
+void frmController_Setup::cmbOptions_Click()
+{
+    m_motorOptions->click();
+}
+
+void frmController_Setup::cmbDriveVoltage_Click()
+{
+    m_voltage->voltageClick();
+}
+
+void frmController_Setup::cmbWiring_Click()
+{
+    m_voltage->wiringClick();
+}
+
+void frmController_Setup::cmbMotor_Cable_Length_Click()
+{
+    m_cableLengths->click(CableLengthStep::MotorCable);
+}
+
+void frmController_Setup::cmbFeedback_Cable_Length_Click()
+{
+    m_cableLengths->click(CableLengthStep::FeedbackCable);
+}
+
+void frmController_Setup::cmdController_Click()
+{
+    const QString dialog = SetupKinds::find(SetupKinds::Controller)->optionsDialog;
+    if (Form* options = Forms::get(dialog))
+        options->Show();
+    Current_Form = dialog;
+}
+
+QString frmController_Setup::Save_String()
+{
+    throw std::logic_error("Controller projects are not saved yet.");
+}
+
+void frmController_Setup::replayProject()
+{
+    throw std::runtime_error("Controller projects are not opened yet.");
+}
