@@ -4,6 +4,8 @@
 #include "setup/controller/frmControl.h"
 #include "setup/controller/frmController_Setup.h"
 #include "setup/drive/frmDrive_Setup.h"
+#include "setup/drivecontroller/frmDriveControl.h"
+#include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
@@ -20,6 +22,8 @@ void FormCatalog::registerAll()
     Forms::registerForm(SetupKinds::formName(SetupKinds::Controller), [] { return new frmController_Setup; });
     Forms::registerForm(SetupKinds::find(SetupKinds::Controller)->optionsDialog, [] { return new frmControl; });
     Forms::registerForm(SetupKinds::formName(SetupKinds::Drive), [] { return new frmDrive_Setup; });
+    Forms::registerForm(SetupKinds::formName(SetupKinds::DriveController), [] { return new frmDriveController_Setup; });
+    Forms::registerForm(SetupKinds::find(SetupKinds::DriveController)->optionsDialog, [] { return new frmDriveControl; });
     Forms::registerForm("frmGear", [] { return new frmGear; });
     Forms::registerForm("frmAccessories", [] { return new frmAccessories; });
     Forms::registerForm("frmCurve", [] { return new frmCurve; });

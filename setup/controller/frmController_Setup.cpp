@@ -78,12 +78,6 @@ frmController_Setup::frmController_Setup()
         "SELECT [Controller to Drive].[Drive Name], [Controller to Drive].[Tech] FROM [Controller to Drive] "
         "WHERE (([Controller to Drive].[Tech])=?) AND (([Controller to Drive].[Controller Name])=?) "
         "ORDER BY [Controller to Drive].[Drive Name];");
-    m_rules.technologyDriveColumn = QStringLiteral("Drive Name");
-    m_rules.technologySeriesSql = QStringLiteral(
-        "SELECT [Motors].[Motor Name], [Motors].[Motor Type], "
-        "[Motors].[Include with Drives] FROM [Motors] "
-        "WHERE (([Motors].[Motor Type])=?) ORDER BY [Motors].[Motor Name];");
-    m_rules.includeColumn = QStringLiteral("Include with Drives");
     m_rules.frameSizeNeedsPartNumberType = false;
     m_rules.clearsCurveKeys = false;
     m_rules.optionsOrderBy = QStringLiteral("Options.Cable_Option");
@@ -356,12 +350,12 @@ void frmController_Setup::Reset()
     SelectionCascade::fillRows(k.cmbController,
                                QStringLiteral("SELECT DISTINCT [Controllers].[Controller Name] FROM [Controllers]"
                                               "ORDER BY [Controllers].[Controller Name];"),
-                               {}, QStringLiteral("Controller Name"), true);
+                               {}, QStringLiteral("Controller Name"), false);
     m_controls.cmbMotor_Tech->clear();
     SelectionCascade::fillRows(m_controls.cmbMotor_Tech,
                                QStringLiteral("SELECT DISTINCT [Drives].[Drive Type] FROM [Drives]"
                                               "ORDER BY [Drives].[Drive Type];"),
-                               {}, QStringLiteral("Drive Type"), true);
+                               {}, QStringLiteral("Drive Type"), false);
     Current_Axis = k.cmbAxis->listIndex() + 1;
 }
 

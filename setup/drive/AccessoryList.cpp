@@ -1,6 +1,7 @@
 #include "setup/drive/AccessoryList.h"
 
 #include "platform/MultiList.h"
+#include "setup/drive/ResultArea.h"
 #include "setup/drive/TextBox.h"
 #include "shell/Globals.h"
 
@@ -24,7 +25,7 @@ void AccessoryList::offer(MultiList* list, const QString& sql, const QVariantLis
             }
 }
 
-void AccessoryList::show(TextBox* box, QWidget* label, const List21& entries)
+void AccessoryList::show(TextBox* box, QWidget* label, const List21& entries, ResultArea* area)
 {
     box->setText(QString());
     if (entries[0].isEmpty()) {
@@ -37,6 +38,6 @@ void AccessoryList::show(TextBox* box, QWidget* label, const List21& entries)
         if (!entry.isEmpty())
             text += entry + QStringLiteral("\r\n");
     box->setText(text);
-    box->show();
-    label->show();
+    ResultArea::reveal(area, box);
+    ResultArea::reveal(area, label);
 }

@@ -7,6 +7,7 @@
 
 class MultiList;
 class QWidget;
+class ResultArea;
 class TextBox;
 
 // The accessory lists of a drive or drive/controller as the setup forms and
@@ -23,6 +24,6 @@ public:
 
     // One non-empty entry per line, each ended by CR LF, with box and label
     // shown; an empty first entry means none (later entries are then not
-    // listed) and hides both.
-    static void show(TextBox* box, QWidget* label, const List21& entries);
+    // listed) and hides both. Box and label live in the area when there is one.
+    static void show(TextBox* box, QWidget* label, const List21& entries, ResultArea* area = nullptr);
 };

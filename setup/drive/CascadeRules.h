@@ -8,12 +8,19 @@ struct CascadeRules {
     // The form's setup kind, which tells the gearhead dialog its caller.
     int systemType = 4;
 
-    // Technology list: the drives of a technology (column technologyDriveColumn)
-    // and the motor series offered with them (rows whose includeColumn is true).
+    // Technology list: one entry per row of technologiesSql (column
+    // technologiesColumn); the drives of a technology (column technologyDriveColumn)
+    // and the motor series offered with them and with a chosen drive (rows
+    // whose includeColumn is true).
+    QString technologiesSql = QStringLiteral("SELECT DISTINCT [Drives].[Drive Type] FROM [Drives]"
+                                             "ORDER BY [Drives].[Drive Type];");
+    QString technologiesColumn = QStringLiteral("Drive Type");
     QString technologyDrivesSql;
-    QString technologyDriveColumn;
-    QString technologySeriesSql;
-    QString includeColumn;
+    QString technologyDriveColumn = QStringLiteral("Drive Name");
+    QString technologySeriesSql = QStringLiteral("SELECT [Motors].[Motor Name], [Motors].[Include with Drives] "
+                                                 "FROM [Motors] WHERE (([Motors].[Motor Type])=?)"
+                                                 "ORDER BY [Motors].[Motor Name];");
+    QString includeColumn = QStringLiteral("Include with Drives");
 
     // The drive form ignores a frame size chosen before the series' type is known.
     bool frameSizeNeedsPartNumberType = true;
@@ -29,6 +36,12 @@ struct CascadeRules {
     bool gearheadOnlyWithoutGearhead = false;
     // The motor-options step writes the drive text (the other forms leave it to the voltage step).
     bool optionsWritesDriveText = true;
+    // A project file without technology and series finds it by the drive's
+    // name in the form's own drive table (bound to "?", column below).
+    QString driveTechnologySql = QStringLiteral("SELECT DISTINCT [Drives].[Drive Type], [Drives].[Drive Name]"
+                                                "FROM [Drives] WHERE (([Drives].[Drive Name]) = ?) "
+                                                "ORDER BY [Drives].[Drive Type];");
+    QString driveTechnologyColumn = QStringLiteral("Drive Type");
     QString keywayMessage = QStringLiteral("Please select another shaft Options\r\n"
                                            "Keyway on Size 16 motors is not valid unless with a gearhead");
 };

@@ -68,7 +68,7 @@ void DriveVoltageStep::voltageClick()
     }
 
     m_c.cmbWiring->clear();
-    if (const InputVoltage::Item* item = InputVoltage::findForWiring(voltage))
+    if (const InputVoltage::Item* item = InputVoltage::find(voltage))
         m_c.cmbWiring->addItems(InputVoltage::wirings(row, *item));
     m_c.show(m_c.lblwiring);
     m_c.show(m_c.cmbWiring);
@@ -83,7 +83,7 @@ void DriveVoltageStep::wiringClick()
     AxisRecord& record = Current_Record();
     const DriveToMotorRow row = DriveToMotorRow::read(record, m_feedbackKey, DriveToMotorRow::VoltagesOnly);
     const bool series = m_c.cmbWiring->text() == QLatin1String("SERIES");
-    if (const InputVoltage::Item* item = InputVoltage::findForWiring(m_c.cmbDriveVoltage->text())) {
+    if (const InputVoltage::Item* item = InputVoltage::find(m_c.cmbDriveVoltage->text())) {
         const QString& column = series ? item->plainColumn : item->parallelColumn;
         takeDriveCode(record, row.text(column), !row.isNull(column), item->busVoltage);
     }

@@ -10,7 +10,7 @@ const QList<InputVoltage::Item>& InputVoltage::items()
         {QStringLiteral("75VDC"), QStringLiteral("75VDC_Drive"), QStringLiteral("75VDC_Drive_Parallel"), 75},
         {QStringLiteral("120VAC"), QStringLiteral("120VAC_Drive"), QStringLiteral("120VAC_Drive_Parallel"), 170},
         {QStringLiteral("230VAC"), QStringLiteral("230VAC_Drive"), QStringLiteral("230VAC_Drive_Parallel"), 325},
-        {QStringLiteral("400VAC"), QStringLiteral("460VAC_Drive"), QString(), 565},
+        {QStringLiteral("400VAC"), QStringLiteral("460VAC_Drive"), QStringLiteral("460VAC_Drive_Parallel"), 565},
         {QStringLiteral("460VAC"), QStringLiteral("460VAC_Drive"), QStringLiteral("460VAC_Drive_Parallel"), 650},
     };
     return table;
@@ -24,18 +24,12 @@ const InputVoltage::Item* InputVoltage::find(const QString& text)
     return nullptr;
 }
 
-const InputVoltage::Item* InputVoltage::findForWiring(const QString& text)
-{
-    const Item* item = find(text);
-    return item && !item->parallelColumn.isEmpty() ? item : nullptr;
-}
-
 QStringList InputVoltage::offered(const DriveToMotorRow& row)
 {
     QStringList out;
     for (const Item& item : items()) {
         // "400VAC" has no pair of its own: it comes with the 460 V pair.
-        if (item.parallelColumn.isEmpty())
+        if (item.text == QLatin1String("400VAC"))
             continue;
         if (!row.offers(item.plainColumn) && !row.offers(item.parallelColumn))
             continue;
@@ -51,7 +45,7 @@ QStringList InputVoltage::wirings(const DriveToMotorRow& row, const Item& item)
     QStringList out;
     if (row.offers(item.plainColumn))
         out << QStringLiteral("SERIES");
-    if (!item.parallelColumn.isEmpty() && row.offers(item.parallelColumn))
+    if (row.offers(item.parallelColumn))
         out << QStringLiteral("PARALLEL");
     return out;
 }

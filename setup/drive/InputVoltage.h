@@ -13,15 +13,14 @@ public:
     struct Item {
         QString text;
         QString plainColumn;    // ordinary drives and series wiring
-        QString parallelColumn; // parallel wiring; empty for "400VAC"
+        QString parallelColumn; // parallel wiring
         double busVoltage;
     };
 
     static const QList<Item>& items();
-    // The item of a list text (exact); null for any other text.
+    // The item of a list text (exact); null for any other text. "400VAC"
+    // reads the 460 V pair, for steppers too, at its own bus voltage.
     static const Item* find(const QString& text);
-    // As find, but only the items a stepper's wiring knows ("400VAC" is not one).
-    static const Item* findForWiring(const QString& text);
 
     // The items a row offers, in list order: a pair offers when either column
     // does; the 460 V pair offers "400VAC" and "460VAC".

@@ -78,6 +78,11 @@ void MotorOptionsStep::click()
     const QString option = m_c.cmbOptions->text();
     record.Motor_Option = option;
 
+    // First, so that a placeholder picked after a gearhead asks for one again
+    // instead of building a part number with the placeholder in it.
+    if (!Loading_Project && option != record.Gearhead_Code)
+        followGearhead(record, option);
+
     if (option.left(3) == QLatin1String("GXX")
         && !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty())) {
         System_Type = m_rules.systemType;
@@ -87,9 +92,6 @@ void MotorOptionsStep::click()
         Loading_Lists = false;
         return;
     }
-
-    if (!Loading_Project && option != record.Gearhead_Code)
-        followGearhead(record, option);
 
     if (refusesKeyway(record)) {
         Loading_Lists = false;

@@ -20,6 +20,12 @@ ProjectReplay::ProjectReplay(const CascadeControls& controls, Mode mode)
 {
 }
 
+ProjectReplay& ProjectReplay::withRules(const CascadeRules& rules)
+{
+    m_rules = rules;
+    return *this;
+}
+
 template <class Step>
 void ProjectReplay::attempt(Step step) const
 {
@@ -50,7 +56,7 @@ void ProjectReplay::selectOrClear(ListControl* list, const QString& value)
         select(list, value);
 }
 
-QString ProjectReplay::lookUpTechnology(const AxisRecord& record)
+QString ProjectReplay::lookUpTechnology(const AxisRecord& record) const
 {
     if (!record.Motor_Series.isEmpty()) {
         const Recordset& rs = Run_Query(QStringLiteral("SELECT DISTINCT [Motors].[Motor Type], [Motors].[Motor Name]"
@@ -59,11 +65,8 @@ QString ProjectReplay::lookUpTechnology(const AxisRecord& record)
                                         {record.Motor_Series});
         return rs.text(QStringLiteral("Motor Type")); // throws when the series is unknown
     }
-    const Recordset& rs = Run_Query(QStringLiteral("SELECT DISTINCT [Drives].[Drive Type], [Drives].[Drive Name]"
-                                                   "FROM [Drives] WHERE (([Drives].[Drive Name]) = ?) "
-                                                   "ORDER BY [Drives].[Drive Type];"),
-                                    {record.Drive_Name});
-    return rs.text(QStringLiteral("Drive Type"));
+    const Recordset& rs = Run_Query(m_rules.driveTechnologySql, {record.Drive_Name});
+    return rs.text(m_rules.driveTechnologyColumn);
 }
 
 QString ProjectReplay::qdFrameSize(const QString& frameSize)

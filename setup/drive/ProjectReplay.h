@@ -1,6 +1,7 @@
 #pragma once
 
 #include "setup/drive/CascadeControls.h"
+#include "setup/drive/CascadeRules.h"
 
 #include <QString>
 
@@ -27,6 +28,9 @@ public:
     };
 
     explicit ProjectReplay(const CascadeControls& controls, Mode mode = Project);
+    // Where a file without technology and series finds it by the drive's
+    // name: the form's drive table (the drive form's [Drives] until told).
+    ProjectReplay& withRules(const CascadeRules& rules);
 
     // In Project mode throws std::runtime_error (or DatabaseError) when a stored
     // value is not offered any more or the technology cannot be found; the
@@ -34,7 +38,7 @@ public:
     void run(AxisRecord& record) const;
 
     // The technology of a file that has none: the series' motor type, else the drive's type.
-    static QString lookUpTechnology(const AxisRecord& record);
+    QString lookUpTechnology(const AxisRecord& record) const;
     // Frame sizes of "QD_Servo" files written before they were code-and-description items.
     static QString qdFrameSize(const QString& frameSize);
 
@@ -48,5 +52,6 @@ private:
     void attempt(Step step) const;
 
     const CascadeControls& m_c;
+    CascadeRules m_rules;
     Mode m_mode;
 };

@@ -35,12 +35,13 @@ const QString kDrivesOfSeries = QStringLiteral(
     "From [Drive to Motor] WHERE ((([Drive to Motor].[Motor Name])=?))"
     "ORDER BY [Drive to Motor].[Drive Name];");
 
+// The selected columns are the drive form's whatever the form filters by.
 const QString kSeriesOfDrive = QStringLiteral(
     "SELECT DISTINCT [Drive to Motor].[Drive Name], "
     "[Drive to Motor].[Motor Name], Motors.[Include with Drives] FROM Motors INNER JOIN "
     "[Drive to Motor] ON Motors.[Motor Name] = [Drive to Motor].[Motor Name] "
     "WHERE ((([Drive to Motor].[Drive Name])=?) AND "
-    "((Motors.[Include with Drives])=True));");
+    "((Motors.[%1])=True));");
 
 const QString kPartNumberType = QStringLiteral(
     "SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] From [Motors] "
@@ -103,7 +104,7 @@ SelectionCascade::SelectionCascade(const CascadeControls& controls, const Cascad
 }
 
 void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const QVariantList& params,
-                                    const QString& column)
+                                    const QString& column, bool keepEmpty)
 {
     Distinct_Count = 0;
     Distinct_List.clear();
@@ -114,6 +115,8 @@ void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const
         if (rs.isNull(column))
             continue;
         const QString value = rs.text(column);
+        if (value.isEmpty() && !keepEmpty)
+            continue;
         Distinct_Found = seen.contains(value);
         if (Distinct_Found)
             continue;
@@ -125,11 +128,11 @@ void SelectionCascade::fillDistinct(ListControl* list, const QString& sql, const
 }
 
 void SelectionCascade::fillRows(ListControl* list, const QString& sql, const QVariantList& params,
-                                const QString& column, bool skipEmpty)
+                                const QString& column, bool keepEmpty)
 {
     QStringList entries;
     for (Recordset& rs = Run_Query(sql, params); !rs.eof(); rs.moveNext())
-        if (!rs.isNull(column) && !(skipEmpty && rs.text(column).isEmpty()))
+        if (!rs.isNull(column) && (keepEmpty || !rs.text(column).isEmpty()))
             entries << rs.text(column);
     list->addItems(entries);
 }
@@ -203,9 +206,20 @@ void SelectionCascade::listFrameSizes() const
     m_c.cmbFrame_size->setEnabled(true);
 }
 
+bool SelectionCascade::listAfterDrive(bool seriesChosen)
+{
+    if (seriesChosen) {
+        listFrameSizes();
+        return m_c.cmbFrame_size->listCount() > 0 || !askResetAxis();
+    }
+    listSeriesOfDrive();
+    return true;
+}
+
 void SelectionCascade::listSeriesOfDrive() const
 {
-    fillDistinct(m_c.cmbMotor_Series, kSeriesOfDrive, {m_c.driveList->text()}, QStringLiteral("Motor Name"));
+    fillDistinct(m_c.cmbMotor_Series, kSeriesOfDrive.arg(m_rules.includeColumn), {m_c.driveList->text()},
+                 QStringLiteral("Motor Name"));
     m_c.cmbMotor_Series->setListIndex(-1);
 }
 

@@ -47,19 +47,24 @@ public:
     void relabel(const QString& partNumberType) const;
     // The frame sizes of the chosen drive and series, nothing selected, enabled.
     void listFrameSizes() const;
-    // The motor series offered with drives that pair with the chosen drive, nothing selected.
+    // The list after a drive choice: the frame sizes of drive and series when
+    // a series is chosen (asking to reset when they have none), else the
+    // series offered with the drive. False when the answer reset the form.
+    bool listAfterDrive(bool seriesChosen);
+    // The motor series offered with the chosen drive (by the form's include column), nothing selected.
     void listSeriesOfDrive() const;
 
     // Asks the "Drive" incompatibility question; true when the answer reset the form.
     static bool askResetAxis();
 
     // Fills a list with the distinct values of a column in row order; Null
-    // values are skipped and the list is never cut short.
+    // values (and empty ones unless keepEmpty) are skipped and the list is
+    // never cut short.
     static void fillDistinct(ListControl* list, const QString& sql, const QVariantList& params,
-                             const QString& column);
-    // Fills a list with one entry per row (Null values skipped, and empty ones when asked).
+                             const QString& column, bool keepEmpty = true);
+    // Fills a list with one entry per row (Null values, and empty ones unless keepEmpty, skipped).
     static void fillRows(ListControl* list, const QString& sql, const QVariantList& params, const QString& column,
-                         bool skipEmpty = false);
+                         bool keepEmpty = true);
 
 protected:
     // A series chosen before a drive: the drive list becomes the drives that

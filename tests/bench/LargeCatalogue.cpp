@@ -35,6 +35,7 @@ const struct {
     {"Drive Accessories", "Drive Name"},
     {"DriveController Accessories", "DriveController Name"},
     {"DriveController Option Names", "DriveController Name"},
+    {"All DriveControllers", "DriveController Name"},
     {"Controller Option Names", "Controller Name"},
     {"Controller Accessories", "Controller Name"},
     {"All Controllers", "Controller Name"},

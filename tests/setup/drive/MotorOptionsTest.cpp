@@ -147,12 +147,13 @@ TEST_F(DriveMotorOptionsTest, StepperWiringOffersWhatTheColumnsOffer)
     EXPECT_EQ(text("cmbWiring"), "PARALLEL");
     EXPECT_EQ(record().Drive_Part_Number, "SMD48-6");
 
-    // A stepper knows no 400 V wiring: the list stays empty and nothing is rebuilt.
+    // At 400 V a stepper reads the 460 V columns at the 400 V bus.
     pick("cmbDriveVoltage", "400VAC");
-    EXPECT_TRUE(items("cmbWiring").isEmpty());
-    EXPECT_FALSE(hidden("cmbWiring"));
-    EXPECT_EQ(record().Drive_Part_Number, "SMD48-6");
-    EXPECT_EQ(record().Drive_Voltage, "75VDC");
+    EXPECT_EQ(items("cmbWiring"), QStringList {"SERIES"});
+    EXPECT_EQ(text("cmbWiring"), "SERIES");
+    EXPECT_EQ(record().Drive_Part_Number, "SMD48-9");
+    EXPECT_EQ(record().Drive_Voltage, "400VAC");
+    EXPECT_EQ(record().Bus_Voltage, 565.0);
 }
 
 TEST_F(DriveMotorOptionsTest, ServoVoltagesGiveDrivePartNumbersAndBusVoltages)

@@ -12,7 +12,7 @@ class Form;
 class mdiMain;
 
 // The main window over stand-in setup forms (kinds 1 and 4) and dialogs; the
-// drive/controller setup (kind 2) stays unavailable.
+// drive/controller setup (kind 2) is the program's own.
 class WindowsFixture : public AppFixture {
 protected:
     void SetUp() override;

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "setup/drive/CascadeControls.h"
+#include "setup/drive/CascadeRules.h"
+#include "setup/drive/SetupFormBase.h"
+
+#include <QString>
+
+#include <memory>
+
+struct AxisRecord;
+class CableLengthStep;
+class DriveVoltageStep;
+class MotorOptionsStep;
+class QLabel;
+class QPushButton;
+class SelectionCascade;
+class TextBox;
+
+// What the two single-axis setup forms (a drive, a drive/controller, each
+// with one motor on axis 1) share beyond the frame: the cascade's controls in
+// one layout, their wiring to the shared steps, the curve button and Reset.
+// A form names its drive list, its button and its result captions, adds its
+// rules and steps, and handles its drive list and button itself.
+class SingleAxisSetupForm : public SetupFormBase {
+    Q_OBJECT
+public:
+    ~SingleAxisSetupForm() override;
+
+    // Brings the form and the axis record back to the state before any
+    // choice and opens the product database again; the technology list stays
+    // while Keep_Technology is set.
+    void Reset() override;
+    ListControl* cmbShaft_options() override { return m_controls.cmbShaft_options; }
+    ListControl* cmbOptions() override { return m_controls.cmbOptions; }
+
+    void cmbMotor_Tech_Click();
+    void cmdCurve_Click();
+
+    // Makes Reset keep the technology list while the technology handler resets the form.
+    bool Keep_Technology = false;
+
+protected:
+    // Names and captions of what the forms show differently.
+    struct Layout {
+        const char* driveList;          // cmbDrive, cmbDriveController
+        QString driveCaption;           // its label lblDrive_Select
+        const char* drivePicture;       // picDrive, picDriveController
+        const char* driveBox;           // the drive's part-number box and its label
+        const char* driveBoxLabel;
+        QString driveBoxCaption;
+        const char* button;             // the drive's own button
+        QString buttonCaption;
+        QString accessoriesCaption;     // lblAccessories
+        int resultsTop;                 // the upper separator line
+        int resultsHeight;              // the result boxes
+    };
+
+    SingleAxisSetupForm(int kind, const QString& caption, int widthTwips, int heightTwips);
+
+    // Builds the controls and the steps (the form's own steps when it gives
+    // them), then wires every list and button; the drive list and the form's
+    // button run the handlers given.
+    void build(const Layout& layout, std::unique_ptr<MotorOptionsStep> motorOptions,
+               std::unique_ptr<DriveVoltageStep> voltage, std::function<void()> driveClick,
+               std::function<void()> buttonClick);
+
+    // Reset's step on the axis record (and the form's own globals).
+    virtual void resetRecord(AxisRecord& record) = 0;
+
+    CascadeControls m_controls;
+    CascadeRules m_rules;
+    std::unique_ptr<SelectionCascade> m_cascade;
+    QLabel* m_picDrive = nullptr;
+    QPushButton* m_button = nullptr;
+    TextBox* m_txtAccessories = nullptr;
+    QLabel* m_lblAccessories = nullptr;
+
+private:
+    void createControls(const Layout& layout);
+
+    std::unique_ptr<MotorOptionsStep> m_motorOptions;
+    std::unique_ptr<DriveVoltageStep> m_voltage;
+    std::unique_ptr<CableLengthStep> m_cableLengths;
+};

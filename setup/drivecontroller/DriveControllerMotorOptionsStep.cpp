@@ -1,0 +1,24 @@
+#include "setup/drivecontroller/DriveControllerMotorOptionsStep.h"
+
+#include "setup/drive/DriveToMotorRow.h"
+#include "setup/drive/TextBox.h"
+#include "shell/AxisRecord.h"
+#include "shell/Globals.h"
+
+using namespace Globals;
+
+void DriveControllerMotorOptionsStep::storeDriveNotes(AxisRecord& record, const DriveToMotorRow& row)
+{
+    if (record.Part_Number_Type == QLatin1String("Colbitum"))
+        record.Drive_Notes = QStringLiteral("N/A");
+    Drive_Controller_Notes = row.text(QStringLiteral("Drive_Notes"));
+}
+
+void DriveControllerMotorOptionsStep::showResultsBeforeFlag()
+{
+    MotorOptionsStep::showResultsBeforeFlag();
+    if (Current_Record().Motor_Series == QLatin1String("iQO")) {
+        m_c.txtMotor_Part->hide();
+        m_c.lblMotor_Part->hide();
+    }
+}

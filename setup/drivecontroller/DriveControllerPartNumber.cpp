@@ -1,0 +1,23 @@
+#include "setup/drivecontroller/DriveControllerPartNumber.h"
+
+#include "shell/AxisRecord.h"
+#include "shell/Globals.h"
+#include "shell/PartNumbers.h"
+
+using namespace Globals;
+
+void DriveControllerPartNumber::build(const AxisRecord& record)
+{
+    if (!record.Drive_Code.isEmpty() && !Drive_Controller_Option_Code.isEmpty())
+        Drive_Controller_Part_Number =
+            Build_DriveController_Part_Number(record.Drive_Name, record.Drive_Code, Drive_Controller_Option_Code);
+    if (record.Drive_Name == QLatin1String("iQO"))
+        Drive_Controller_Part_Number = record.Motor_Part_Number;
+}
+
+QString DriveControllerPartNumber::driveText()
+{
+    const QString partNumber =
+        Drive_Controller_Part_Number.isEmpty() ? QStringLiteral("Not Fully Configured") : Drive_Controller_Part_Number;
+    return QStringLiteral("Drive: ") + partNumber + QStringLiteral("\r\nNotes: ") + Drive_Controller_Notes;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "setup/drive/DriveVoltageStep.h"
+
+// The input-voltage and wiring steps of the drive/controller form: besides
+// the drive part number they build the full drive/controller part number and
+// show it with the drive/controller notes.
+class DriveControllerVoltageStep : public DriveVoltageStep {
+public:
+    using DriveVoltageStep::DriveVoltageStep;
+
+protected:
+    void showDriveResult(AxisRecord& record, bool voltageStep) override;
+    void showCurveButton(const AxisRecord& record, bool voltageStep) override;
+};

@@ -1,0 +1,253 @@
+#include "setup/drivecontroller/frmDriveController_Setup.h"
+
+#include "platform/FlagGuard.h"
+#include "platform/ListControl.h"
+#include "platform/Pictures.h"
+#include "setup/drive/AccessoryList.h"
+#include "setup/drive/AxisProjectBlock.h"
+#include "setup/drive/ProjectReplay.h"
+#include "setup/drive/SelectionCascade.h"
+#include "setup/drive/TextBox.h"
+#include "setup/drivecontroller/DriveControllerMotorOptionsStep.h"
+#include "setup/drivecontroller/DriveControllerVoltageStep.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <stdexcept>
+
+using namespace Globals;
+
+namespace {
+
+// Lines 260 to 266 may be missing in files of older versions.
+constexpr int kFirstTolerantLine = 260;
+
+// The drive/controller lists of lines 134 to 259, in file order.
+const std::array<List21*, 6> kConfigurationLists = {
+    &Drive_Controller_Options,           &Drive_Controller_Accessory_Description,
+    &Drive_Controller_Accessory_List_Index, &Drive_Controller_Accessory_Entry,
+    &Drive_Controller_Accessory_Quantity, &Drive_Controller_Accessory_List_Item};
+
+void clearAccessoryLists()
+{
+    for (List21* list : {&Drive_Controller_Accessory_Entry, &Drive_Controller_Accessory_List_Index,
+                         &Drive_Controller_Accessory_Quantity, &Drive_Controller_Accessory_Description,
+                         &Drive_Controller_Options, &Drive_Controller_Accessory_List_Item})
+        list->fill(QString());
+    Drive_Controller_Expansion_IO = false;
+}
+
+} // namespace
+
+frmDriveController_Setup::frmDriveController_Setup()
+    : SingleAxisSetupForm(SetupKinds::DriveController, QStringLiteral("Drive/Controller and Motor Selection"), 13110,
+                          8400)
+{
+    m_rules.systemType = 2;
+    m_rules.technologiesSql = QStringLiteral("SELECT DISTINCT [DriveControllers].[DriveController Type] "
+                                             "FROM [DriveControllers]"
+                                             "ORDER BY [DriveControllers].[DriveController Type];");
+    m_rules.technologiesColumn = QStringLiteral("DriveController Type");
+    // As on the drive form, each query reads only what its list needs.
+    m_rules.technologyDrivesSql = QStringLiteral(
+        "SELECT [DriveControllers].[DriveController Name] FROM [DriveControllers] "
+        "WHERE (([DriveControllers].[DriveController Type])=?) ORDER BY [DriveControllers].[DriveController Name];");
+    m_rules.technologyDriveColumn = QStringLiteral("DriveController Name");
+    m_rules.technologySeriesSql = QStringLiteral(
+        "SELECT [Motors].[Motor Name], [Motors].[Include with DriveControllers] FROM [Motors] "
+        "WHERE (([Motors].[Motor Type])=?) ORDER BY [Motors].[Motor Name];");
+    m_rules.includeColumn = QStringLiteral("Include with DriveControllers");
+    m_rules.frameSizeNeedsPartNumberType = false;
+    m_rules.clearsCurveKeys = false;
+    m_rules.seriesSelectsSingleDrive = false;
+    m_rules.colbitumFeedbackCaption = QStringLiteral("Feedback");
+    m_rules.gearheadOnlyWithoutGearhead = true;
+    m_rules.optionsWritesDriveText = false;
+    m_rules.keywayMessage = QStringLiteral("Keyway on Size 16 motors is not valid unless with a gearhead\r\n"
+                                           "Please select another shaft Options");
+    m_rules.driveTechnologySql = QStringLiteral(
+        "SELECT DISTINCT [DriveControllers].[DriveController Type], [DriveControllers].[DriveController Name]"
+        "FROM [DriveControllers] WHERE (([DriveControllers].[DriveController Name]) = ?) "
+        "ORDER BY [DriveControllers].[DriveController Type];");
+    m_rules.driveTechnologyColumn = QStringLiteral("DriveController Type");
+
+    const Layout layout {"cmbDriveController", QStringLiteral("Drive/Controller Selection"), "picDriveController",
+                         "txtDriveController", "lblDriveController", QStringLiteral("Drive/Controller Part Number"),
+                         "cmdDriveController", QStringLiteral("Configure Drive/Controller"),
+                         QStringLiteral("Selected Drive/Controller Accessories"), 5160, 2160};
+    build(layout, std::make_unique<DriveControllerMotorOptionsStep>(m_controls, m_rules, Feedback_Key),
+          std::make_unique<DriveControllerVoltageStep>(m_controls, Feedback_Key), [this] { cmbDriveController_Click(); },
+          [this] { cmdDriveController_Click(); });
+    // The drive/controller's part-number box is the options dialog's: the
+    // choices below the drive/controller leave it as it is.
+    m_controls.resultDisplay.removeOne(m_controls.txtDrive);
+    m_controls.resultDisplay.removeOne(m_controls.lblDrive);
+}
+
+frmDriveController_Setup::~frmDriveController_Setup() = default;
+
+void frmDriveController_Setup::Reset()
+{
+    // An open options dialog shows the configuration that goes now; a project
+    // opened next restores its own options in a new one.
+    Forms::unload(QStringLiteral("frmDriveControl"));
+    SingleAxisSetupForm::Reset();
+}
+
+void frmDriveController_Setup::resetRecord(AxisRecord& record)
+{
+    // The motor side goes; the curve keys, the controller slots and the
+    // record's drive accessory lists (used by no drive/controller) stay.
+    AxisRecord cleared;
+    for (QString AxisRecord::*kept :
+         {&AxisRecord::Curve_Drive_Part_Number, &AxisRecord::Curve_Motor_Part_Number,
+          &AxisRecord::Drive_Controller_Accessory, &AxisRecord::Controller_Cable,
+          &AxisRecord::Controller_Cable_Part_Number, &AxisRecord::Controller_Cable_Length,
+          &AxisRecord::Controller_Cable_Notes})
+        cleared.*kept = record.*kept;
+    for (AxisRecord::List21 AxisRecord::*kept :
+         {&AxisRecord::Drive_Accessory_Entry, &AxisRecord::Drive_Accessory_Quantity,
+          &AxisRecord::Drive_Accessory_Description, &AxisRecord::Drive_Accessory_List_Index,
+          &AxisRecord::Drive_Accessory_List_Item})
+        cleared.*kept = record.*kept;
+    record = cleared;
+
+    clearAccessoryLists();
+    for (QString* text : {&Drive_Controller_Name, &Drive_Controller_Part_Number, &Drive_Controller_Extra,
+                          &Drive_Controller_Option_Code, &Drive_Controller_Notes, &Drive_Controller_Extra_2})
+        text->clear();
+}
+
+void frmDriveController_Setup::cmbDriveController_Click()
+{
+    CascadeControls& c = m_controls;
+    if (Loading_Lists)
+        return;
+    const QString driveController = c.driveList->text();
+    AxisRecord& record = Current_Record();
+
+    // Nothing selected: only the closing steps run.
+    if (driveController != Last_Drive) {
+        const bool seriesChosen = c.cmbMotor_Series->listIndex() != -1;
+        FlagGuard loading(Loading_Lists, true);
+
+        Pictures::showIn(m_picDrive, driveController);
+        m_cascade->hideResultDisplay();
+        c.txtDrive->hide();
+        c.lblDrive->hide();
+        m_cascade->emptyAndDisable(SelectionCascade::FrameSize);
+        if (!seriesChosen)
+            c.cmbMotor_Series->clear();
+        if (!Loading_Project) {
+            SelectionCascade::clearChoicesFrom(record, SelectionCascade::FrameSize);
+            if (!seriesChosen)
+                record.Motor_Series.clear();
+        }
+        m_cascade->clearDerived(record);
+
+        // A reset form has no drive/controller to go on with.
+        if (!m_cascade->listAfterDrive(seriesChosen))
+            return;
+    }
+
+    Drive_Controller_Name = driveController;
+    record.Drive_Name = driveController;
+    c.cmbMotor_Series->setEnabled(true);
+    m_controls.show(m_button);
+    if (!Loading_Project) {
+        // A new drive/controller has to be configured again.
+        Drive_Controller_Notes.clear();
+        Drive_Controller_Part_Number.clear();
+        Drive_Controller_Option_Code.clear();
+        Drive_Controller_Options.fill(QString());
+    }
+    record.Motor_Part_Number.clear();
+    record.Motor_Cable.clear();
+    record.Feedback_Cable.clear();
+    if (!Loading_Project) {
+        clearAccessoryLists();
+        Update_Accessories_Display();
+    }
+
+    Loading_Lists = false;
+    if (c.cmbMotor_Series->listCount() == 1)
+        c.cmbMotor_Series->setListIndex(0);
+}
+
+void frmDriveController_Setup::cmdDriveController_Click()
+{
+    if (Form* dialog = Forms::get(QStringLiteral("frmDriveControl")))
+        dialog->Show();
+    Current_Form = QStringLiteral("frmDriveControl");
+}
+
+void frmDriveController_Setup::hideAccessories()
+{
+    m_txtAccessories->hide();
+    m_lblAccessories->hide();
+}
+
+void frmDriveController_Setup::Update_Accessories_Display()
+{
+    AccessoryList::show(m_txtAccessories, m_lblAccessories, Drive_Controller_Accessory_Entry, resultArea());
+}
+
+QString frmDriveController_Setup::Save_String()
+{
+    const AxisRecord& record = Current_Record();
+    QString text = AxisProjectBlock::value(QString::number(System_Type));
+    AxisProjectBlock::write(record, text);
+    for (const QString* single : {&Drive_Controller_Notes, &Drive_Controller_Part_Number, &Drive_Controller_Extra,
+                                  &Drive_Controller_Name})
+        text += AxisProjectBlock::value(*single);
+    text += AxisProjectBlock::value(QString::number(Drive_Controller_Expansion_IO ? -1 : 0));
+    text += AxisProjectBlock::value(Drive_Controller_Extra_2);
+    for (const List21* list : kConfigurationLists)
+        for (const QString& entry : *list)
+            text += AxisProjectBlock::value(entry);
+    text += AxisProjectBlock::value(record.Drive_Voltage);
+    text += AxisProjectBlock::value(record.Motor_Wiring);
+    for (int level = 1; level <= 4; ++level)
+        text += AxisProjectBlock::value(Drive_Controller_Options[level]);
+    text += AxisProjectBlock::value(record.Motor_Technology);
+    return text;
+}
+
+void frmDriveController_Setup::replayProject()
+{
+    AxisRecord& record = Current_Record();
+    const QStringList& lines = Project_Lines;
+    AxisProjectBlock::read(lines, record);
+    int number = AxisProjectBlock::LastLine + 1;
+    Drive_Controller_Notes = AxisProjectBlock::line(lines, number++);
+    number += 2; // the part number and its extra text are rebuilt
+    Drive_Controller_Name = AxisProjectBlock::line(lines, number++);
+    bool isNumber = false;
+    const int expansion = AxisProjectBlock::line(lines, number++).trimmed().toInt(&isNumber);
+    if (!isNumber)
+        throw std::runtime_error("The expansion I/O line is no number.");
+    Drive_Controller_Expansion_IO = expansion != 0;
+    Drive_Controller_Extra_2 = AxisProjectBlock::line(lines, number++);
+    for (List21* list : kConfigurationLists)
+        for (QString& entry : *list)
+            entry = AxisProjectBlock::line(lines, number++);
+
+    // Files of older versions end earlier: what they lack stays empty.
+    const auto tolerant = [&lines](int line, QString& slot) {
+        if (line <= lines.size())
+            slot = lines.at(line - 1);
+    };
+    tolerant(kFirstTolerantLine, record.Drive_Voltage);
+    tolerant(kFirstTolerantLine + 1, record.Motor_Wiring);
+    for (int level = 1; level <= 4; ++level)
+        tolerant(kFirstTolerantLine + 1 + level, Drive_Controller_Options[level]);
+    tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
+
+    ProjectReplay(m_controls).withRules(m_rules).run(record);
+    cmdDriveController_Click();
+    Update_Accessories_Display();
+    Loading_Project = false;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "setup/drive/SingleAxisSetupForm.h"
+
+#include <QString>
+
+class ListControl;
+class QLabel;
+class TextBox;
+
+// The setup form of kind 2: one drive with a built-in controller and one
+// motor, on axis 1. The drive/controller's own configuration (options, part
+// number, accessories) lives in the Drive_Controller_* globals and is chosen
+// in the options dialog frmDriveControl.
+class frmDriveController_Setup : public SingleAxisSetupForm {
+    Q_OBJECT
+public:
+    frmDriveController_Setup();
+    ~frmDriveController_Setup() override;
+
+    // The setup-form interface.
+    void Reset() override;
+    QString Save_String() override;
+    void Update_Accessories_Display() override;
+
+    // Click handlers, run by the user's choice or by a selection made by code.
+    void cmbDriveController_Click();
+    void cmdDriveController_Click();
+
+    // What the options dialog writes into and reads from.
+    ListControl* cmbDriveController() const { return m_controls.driveList; }
+    TextBox* txtDriveController() const { return m_controls.txtDrive; }
+    QWidget* lblDriveController() const { return m_controls.lblDrive; }
+    // Hides the accessory list while the options are chosen again.
+    void hideAccessories();
+
+    // The feedback the motor-options step looked its row up with; the voltage
+    // and wiring steps find the same row with it.
+    QString Feedback_Key;
+
+protected:
+    void replayProject() override;
+    void resetRecord(AxisRecord& record) override;
+};
