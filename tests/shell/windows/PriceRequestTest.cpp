@@ -12,8 +12,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTimer>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -254,14 +258,21 @@ TEST_F(PriceRequest, NoServiceConfigured)
 
 TEST_F(PriceRequest, ConnectionRefused)
 {
-    QTcpServer closed;
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
-    const QString url = QStringLiteral("http://127.0.0.1:%1").arg(closed.serverPort());
-    closed.close();
+    // A port bound but not listening refuses connections, and no parallel test can take it meanwhile.
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), length), 0);
+    ASSERT_EQ(::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const QString url = QStringLiteral("http://127.0.0.1:%1").arg(ntohs(address.sin_port));
     qputenv("QUENRO_PRICE_SERVICE", url.toUtf8());
     EXPECT_EQ(failureOfARun(),
               QStringLiteral("The price and availability service at %1/xml/priceandavail.asp refused the connection.")
                   .arg(url));
+    ::close(fd);
 }
 
 TEST_F(PriceRequest, AServiceThatNeverAnswersHitsTheTimeLimit)
