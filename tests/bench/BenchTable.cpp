@@ -101,6 +101,8 @@ std::string limitText(const Budget& b)
         std::snprintf(text, sizeof text, "< %g ms (sample)", b.sample);
     else if (b.sample == b.large && b.large == b.huge)
         std::snprintf(text, sizeof text, "< %g ms", b.sample);
+    else if (b.huge <= 0)
+        std::snprintf(text, sizeof text, "< %g / %g / - ms", b.sample, b.large);
     else
         std::snprintf(text, sizeof text, "< %g / %g / %g ms", b.sample, b.large, b.huge);
     return text;
