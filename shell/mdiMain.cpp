@@ -5,6 +5,7 @@
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/MainToolbar.h"
 #include "shell/PriceRequest.h"
 #include "shell/ProjectFile.h"
 #include "shell/Report.h"
@@ -181,7 +182,8 @@ void mdiMain::createMenus()
 
 void mdiMain::createToolbar()
 {
-    m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    m_toolbar = new MainToolbar(QStringLiteral("Toolbar1"), this);
+    addToolBar(m_toolbar);
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -1,6 +1,7 @@
 #include "WindowsFixture.h"
 #include "common/StandInForm.h"
 
+#include "shell/DialogSupport.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -12,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QToolBar>
 
 using MainWindow = WindowsFixture;
@@ -292,4 +294,36 @@ TEST_F(MainWindow, SizingLibraryMessagesAreShownAsErrorNotices)
     EXPECT_EQ(msg->messages()[0].prompt, "MotorTSModel: Invalid motor type Specified: HYBRID");
     EXPECT_EQ(msg->messages()[0].title, "Error in Motor type");
     EXPECT_EQ(msg->messages()[0].icon, MsgBox::Critical);
+}
+
+// Every dialog switches the toolbar off and on: only its buttons may repaint,
+// never the whole bar (the largest part of opening a dialog under X).
+TEST_F(MainWindow, SwitchingTheToolbarRepaintsOnlyItsButtons)
+{
+    struct PaintRecorder : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                painted += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } recorder;
+    showMain();
+    processEvents();
+    QToolBar* bar = main->Toolbar1();
+    QRegion buttons;
+    for (QWidget* child : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible())
+            buttons += child->geometry();
+    bar->installEventFilter(&recorder);
+    for (bool on : {false, true}) {
+        recorder.painted = QRegion();
+        DialogSupport::setToolbarEnabled(on);
+        processEvents();
+        EXPECT_EQ(bar->isEnabled(), on);
+        EXPECT_EQ(bar->widgetForAction(main->Toolbar_Button(1))->isEnabled(), on);
+        EXPECT_FALSE(recorder.painted.isEmpty()); // the buttons' background
+        EXPECT_EQ(recorder.painted - buttons, QRegion()) << "whole bar repainted";
+    }
 }
