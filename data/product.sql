@@ -23,6 +23,7 @@ CREATE TABLE "DriveControllers" (
     "DriveController Name" TEXT COLLATE NOCASE
 );
 CREATE INDEX "DriveControllers_1" ON "DriveControllers" ("DriveController Type");
+CREATE INDEX "DriveControllers_2" ON "DriveControllers" ("DriveController Type", "DriveController Name");
 INSERT INTO "DriveControllers" ("DriveController Type", "DriveController Name") VALUES ('Servo', 'BSC-230');
 INSERT INTO "DriveControllers" ("DriveController Type", "DriveController Name") VALUES ('Servo', 'iQO');
 INSERT INTO "DriveControllers" ("DriveController Type", "DriveController Name") VALUES ('Stepper', 'SPC-48');
@@ -46,6 +47,7 @@ CREATE TABLE "Motors" (
 CREATE INDEX "Motors_1" ON "Motors" ("Motor Name");
 CREATE INDEX "Motors_2" ON "Motors" ("Motor Type");
 CREATE INDEX "Motors_3" ON "Motors" ("Motor Type", "Motor Name", "Include with Drives");
+CREATE INDEX "Motors_4" ON "Motors" ("Motor Type", "Motor Name", "Include with DriveControllers");
 INSERT INTO "Motors" ("Motor Name", "Motor Type", "Include with Drives", "Include with DriveControllers", "PartNumber Type") VALUES ('KX', 'Servo', 1, 1, 'L7_Servo');
 INSERT INTO "Motors" ("Motor Name", "Motor Type", "Include with Drives", "Include with DriveControllers", "PartNumber Type") VALUES ('LM', 'Servo', 1, 0, 'L7_Servo');
 INSERT INTO "Motors" ("Motor Name", "Motor Type", "Include with Drives", "Include with DriveControllers", "PartNumber Type") VALUES ('QDM', 'Servo', 1, 1, 'QD_Servo');

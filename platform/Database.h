@@ -22,6 +22,11 @@ public:
     QString path() const;
     void Close() { m_connection.reset(); }
 
+    // Whether both handles share one connection (the same unchanged file).
+    bool sharesConnectionWith(const Database& other) const
+    {
+        return m_connection && m_connection == other.m_connection;
+    }
     // Whether the file was changed or replaced since the connection opened it.
     bool fileChanged() const;
     // The names of the file's tables.

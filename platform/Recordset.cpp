@@ -45,6 +45,13 @@ int Recordset::fieldIndex(const QString& name) const
     // Readers walk the rows asking for the same field again and again.
     if (m_lastIndex >= 0 && name == m_lastName)
         return m_lastIndex;
+    // Most readers name a field as the query does: an exact match is cheap.
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i] == name) {
+            m_lastName = name;
+            m_lastIndex = i;
+            return i;
+        }
     for (int i = 0; i < m_fields.size(); ++i)
         if (m_fields[i].compare(name, Qt::CaseInsensitive) == 0) {
             m_lastName = name;

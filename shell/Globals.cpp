@@ -230,7 +230,9 @@ void Open_Database()
     try {
         // An unchanged file keeps its connection and its prepared statements.
         Database opened = Database::open(App_Path + QStringLiteral("System Databases97.mdb"));
-        requireCatalogue(opened);
+        // A kept connection was checked when it was opened.
+        if (!opened.sharesConnectionWith(s_productDatabase))
+            requireCatalogue(opened);
         s_productDatabase = opened;
         System_Database = opened;
     } catch (const DatabaseError&) {

@@ -794,15 +794,17 @@ CURVE_GAPS = {"LM804BR", "SX172B__(PAR,48VDC)"}
 class Catalogue:
     def __init__(self):
         t = "TEXT"
-        # The last index of Drives and of Motors covers the technology lists, which grow with the catalogue.
+        # The last indexes of Drives, DriveControllers and Motors cover the technology lists of the
+        # drive and drive/controller forms, which grow with the catalogue.
         self.drives = Table("Drives", [("Drive Type", t), ("Drive Name", t)],
                             [("Drive Type",), ("Drive Name",), ("Drive Type", "Drive Name")])
         self.dcs = Table("DriveControllers", [("DriveController Type", t), ("DriveController Name", t)],
-                         [("DriveController Type",)])
+                         [("DriveController Type",), ("DriveController Type", "DriveController Name")])
         self.controllers = Table("Controllers", [("Controller Name", t)])
         self.motors = Table("Motors", [("Motor Name", t), ("Motor Type", t), ("Include with Drives", "BOOL"),
                                        ("Include with DriveControllers", "BOOL"), ("PartNumber Type", t)],
-                            [("Motor Name",), ("Motor Type",), ("Motor Type", "Motor Name", "Include with Drives")])
+                            [("Motor Name",), ("Motor Type",), ("Motor Type", "Motor Name", "Include with Drives"),
+                             ("Motor Type", "Motor Name", "Include with DriveControllers")])
         keys = ["Drive Name", "Motor Name", "Frame_Size", "Stack_Length", "Winding", "Feedback", "Cable_Option"]
         self.d2m = Table("Drive to Motor",
                          [(k, t) for k in keys]

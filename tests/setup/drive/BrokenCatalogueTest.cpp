@@ -94,4 +94,13 @@ TEST_F(BrokenCatalogueTest, ReplacedCatalogueIsReadAtTheNextReset)
     pick("cmbMotor_Tech", "Servo");
     EXPECT_FALSE(items("cmbDrive").contains("BSD-48"));
     EXPECT_TRUE(msg->messages().isEmpty());
+
+    // A kept connection skips the catalogue check; a foreign file put in its
+    // place is checked again.
+    const QString foreign = staging.filePath(QStringLiteral("foreign.db"));
+    ASSERT_EQ(SqliteFile::run(foreign, {"CREATE TABLE Invoices (Number INTEGER)"}), QString());
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(foreign, path));
+    EXPECT_THROW(f->Reset(), DatabaseError);
+    EXPECT_EQ(msg->prompts(), QStringList{kNotFound});
 }
