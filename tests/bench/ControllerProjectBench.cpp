@@ -10,6 +10,9 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
+#include "shell/mdiMain.h"
+
+#include <QCoreApplication>
 
 #include <QPushButton>
 
@@ -109,6 +112,8 @@ void BM_ControllerOptionsOpen(benchmark::State& state)
         if (Globals::Controller_Part_Number != QLatin1String("KEX2P-8M1"))
             state.SkipWithError("the options were not restored");
         Forms::unload(QStringLiteral("frmControl"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle(&mainWindow());
         state.ResumeTiming();
     }
     finish(state);

@@ -69,6 +69,7 @@ void BM_CurveShow(benchmark::State& state)
         allDrawn = allDrawn && drawn(window);
         Forms::unload(kCurve);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle(&mainWindow());
         state.ResumeTiming();
     }
     if (!allDrawn)
