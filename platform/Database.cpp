@@ -212,14 +212,12 @@ Recordset Database::OpenRecordset(const QString& sql, const QVariantList& params
     QStringList fields;
     for (int i = 0; i < record.count(); ++i)
         fields << record.fieldName(i);
-    QVector<QVector<QVariant>> rows;
-    while (query.next()) {
-        QVector<QVariant> row(record.count());
-        for (int i = 0; i < record.count(); ++i)
-            row[i] = query.value(i);
-        rows.append(std::move(row));
-    }
+    const int width = record.count();
+    QVector<QVariant> cells;
+    while (query.next())
+        for (int i = 0; i < width; ++i)
+            cells.append(query.value(i));
     // Lets the statement go back to its prepared state for the next use.
     query.finish();
-    return Recordset(std::move(fields), std::move(rows));
+    return Recordset(std::move(fields), std::move(cells));
 }

@@ -2,8 +2,9 @@
 
 #include "platform/DatabaseError.h"
 
-Recordset::Recordset(QStringList fieldNames, QVector<QVector<QVariant>> rows)
-    : m_fields(std::move(fieldNames)), m_rows(std::move(rows)), m_open(true)
+Recordset::Recordset(QStringList fieldNames, QVector<QVariant> cells)
+    : m_fields(std::move(fieldNames)), m_cells(std::move(cells)),
+      m_rowCount(m_fields.isEmpty() ? 0 : m_cells.size() / m_fields.size()), m_open(true)
 {
 }
 
@@ -11,7 +12,8 @@ void Recordset::close()
 {
     m_lastIndex = -1;
     m_fields.clear();
-    m_rows.clear();
+    m_cells.clear();
+    m_rowCount = 0;
     m_pos = 0;
     m_open = false;
 }
@@ -37,7 +39,7 @@ void Recordset::moveFirst()
 
 void Recordset::moveLast()
 {
-    m_pos = m_rows.isEmpty() ? 0 : m_rows.size() - 1;
+    m_pos = m_rowCount == 0 ? 0 : m_rowCount - 1;
 }
 
 int Recordset::fieldIndex(const QString& name) const
@@ -61,42 +63,47 @@ int Recordset::fieldIndex(const QString& name) const
     return -1;
 }
 
-QVariant Recordset::value(const QString& name) const
+const QVariant& Recordset::cell(const QString& name) const
 {
     const int index = fieldIndex(name);
     if (index < 0)
         throw DatabaseError(QStringLiteral("Item not found in this collection: %1").arg(name));
     if (m_pos < 0 || eof())
         throw DatabaseError(QStringLiteral("No current record."));
-    return m_rows[m_pos][index];
+    return m_cells[m_pos * m_fields.size() + index];
+}
+
+QVariant Recordset::value(const QString& name) const
+{
+    return cell(name);
 }
 
 bool Recordset::isNull(const QString& name) const
 {
-    return value(name).isNull();
+    return cell(name).isNull();
 }
 
 QString Recordset::text(const QString& name) const
 {
-    const QVariant v = value(name);
+    const QVariant& v = cell(name);
     return v.isNull() ? QString() : v.toString();
 }
 
 int Recordset::integer(const QString& name) const
 {
-    const QVariant v = value(name);
+    const QVariant& v = cell(name);
     return v.isNull() ? 0 : v.toInt();
 }
 
 double Recordset::number(const QString& name) const
 {
-    const QVariant v = value(name);
+    const QVariant& v = cell(name);
     return v.isNull() ? 0.0 : v.toDouble();
 }
 
 bool Recordset::boolean(const QString& name) const
 {
-    const QVariant v = value(name);
+    const QVariant& v = cell(name);
     if (v.isNull())
         return false;
     if (v.typeId() == QMetaType::QString) {

@@ -10,18 +10,19 @@
 class Recordset {
 public:
     Recordset() = default;
-    Recordset(QStringList fieldNames, QVector<QVector<QVariant>> rows);
+    // The cells row by row, fieldNames.size() to a row.
+    Recordset(QStringList fieldNames, QVector<QVariant> cells);
 
     bool isOpen() const { return m_open; }
     void close();
 
-    bool eof() const { return m_pos >= m_rows.size(); }
-    bool bof() const { return m_pos < 0 || m_rows.isEmpty(); }
+    bool eof() const { return m_pos >= m_rowCount; }
+    bool bof() const { return m_pos < 0 || m_rowCount == 0; }
     void moveNext();
     void movePrevious();
     void moveFirst();
     void moveLast();
-    int recordCount() const { return static_cast<int>(m_rows.size()); }
+    int recordCount() const { return static_cast<int>(m_rowCount); }
 
     QStringList fieldNames() const { return m_fields; }
     bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
@@ -36,9 +37,12 @@ public:
 
 private:
     int fieldIndex(const QString& name) const;
+    const QVariant& cell(const QString& name) const;
 
     QStringList m_fields;
-    QVector<QVector<QVariant>> m_rows;
+    // One block for all rows: a large list costs no allocation per row.
+    QVector<QVariant> m_cells;
+    qsizetype m_rowCount = 0;
     qsizetype m_pos = 0;
     bool m_open = false;
     // The field found last, by the name it was asked for.
