@@ -162,6 +162,13 @@ void settle(QWidget* widget)
     benchmark::DoNotOptimize(image.constBits());
 }
 
+void closeAndSettle(const QString& form)
+{
+    Forms::unload(form);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle(&mainWindow());
+}
+
 void finish(benchmark::State& state)
 {
     state.SetLabel(label(static_cast<int>(state.range(0))));

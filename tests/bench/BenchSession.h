@@ -47,6 +47,10 @@ void choose(QWidget* form, const char* list, const char* entry);
 // between a handler and the user's eyes.
 void settle(QWidget* widget);
 
+// Closes a form and lets the main window repaint where it was: the closing's
+// work, kept out of a row that times the next opening.
+void closeAndSettle(const QString& form);
+
 // Ends a row: a message shown during it voids its figures; the forms go and
 // the state is reset.
 void finish(benchmark::State& state);

@@ -12,7 +12,6 @@
 #include "shell/ProjectFile.h"
 #include "shell/mdiMain.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <stdexcept>
@@ -121,9 +120,7 @@ void BM_Open(benchmark::State& state, bool fromStartDialog)
     for (auto _ : state) {
         if (fromStartDialog) {
             state.PauseTiming();
-            Forms::unload(kForm);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            settle(&main);
+            closeAndSettle(kForm);
             state.ResumeTiming();
         }
         files().queuePath(path);

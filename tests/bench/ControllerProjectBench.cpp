@@ -10,9 +10,6 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
-#include "shell/mdiMain.h"
-
-#include <QCoreApplication>
 
 #include <QPushButton>
 
@@ -111,9 +108,7 @@ void BM_ControllerOptionsOpen(benchmark::State& state)
         state.PauseTiming();
         if (Globals::Controller_Part_Number != QLatin1String("KEX2P-8M1"))
             state.SkipWithError("the options were not restored");
-        Forms::unload(QStringLiteral("frmControl"));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        settle(&mainWindow());
+        closeAndSettle(QStringLiteral("frmControl"));
         state.ResumeTiming();
     }
     finish(state);

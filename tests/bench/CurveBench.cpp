@@ -14,7 +14,6 @@
 #include "shell/Globals.h"
 #include "shell/mdiMain.h"
 
-#include <QCoreApplication>
 #include <QChartView>
 #include <QPushButton>
 
@@ -67,9 +66,7 @@ void BM_CurveShow(benchmark::State& state)
         const frmCurve* window = showCurve(form);
         state.PauseTiming();
         allDrawn = allDrawn && drawn(window);
-        Forms::unload(kCurve);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        settle(&mainWindow());
+        closeAndSettle(kCurve);
         state.ResumeTiming();
     }
     if (!allDrawn)

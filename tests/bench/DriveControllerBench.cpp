@@ -17,7 +17,6 @@
 #include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include <stdexcept>
@@ -117,10 +116,7 @@ void BM_DriveControllerOptionsOpening(benchmark::State& state)
     frmDriveController_Setup* form = setup();
     for (auto _ : state) {
         state.PauseTiming();
-        Forms::unload(kDialog);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        // The main window's repaint where the dialog was belongs to its closing.
-        settle(&mainWindow());
+        closeAndSettle(kDialog);
         state.ResumeTiming();
         settle(openDialog(form));
     }
