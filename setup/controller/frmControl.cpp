@@ -342,13 +342,10 @@ void frmControl::Form_Unload(bool& cancel)
 {
     (void)cancel;
     const bool closedByUser = std::exchange(m_closedByUser, false);
-    // Closing stores the controller accessories the dialog shows; a dialog
-    // open on an axis' drive accessories is the setup form's and stays.
-    if (System_Type == SetupKinds::Controller)
-        Forms::unload(kAccessories);
-    const bool accessoriesOpen = Forms::isLoaded(kAccessories);
-    if (!accessoriesOpen)
-        Current_Form = SetupKinds::formName(SetupKinds::Controller);
+    // However this dialog goes, the accessory dialog goes with it and stores
+    // what it shows: the controller's accessories or the current axis' drive's.
+    Forms::unload(kAccessories);
+    Current_Form = SetupKinds::formName(SetupKinds::Controller);
 
     // Taken down with the setup form or the main window, the dialog leaves
     // the setup form alone.
@@ -356,8 +353,7 @@ void frmControl::Form_Unload(bool& cancel)
         setup->Rebuild_Axis_List(Total_Axes);
         setup->Show_Controller_Part_Number(false);
     }
-    if (!accessoriesOpen)
-        DialogSupport::setToolbarEnabled(true);
+    DialogSupport::setToolbarEnabled(true);
 }
 
 void frmControl::closeEvent(QCloseEvent* event)

@@ -345,7 +345,6 @@ void frmDriveControl::cmdDone_Click()
     // The accessory choice is stored again for the final configuration,
     // without showing the accessory dialog.
     prepareAccessories(false);
-    m_closingByDone = true;
     Unload();
     Forms::unload(QStringLiteral("frmAccessories"));
 }
@@ -381,7 +380,6 @@ void frmDriveControl::prepareAccessories(bool show)
     } else {
         dialog->optExp(0)->setValue(true);
     }
-    m_expansionPrepared = Drive_Controller_Expansion_IO;
 
     System_Type = 2;
     dialog->setCaption(QStringLiteral("Drive/Controller Accessories"));
@@ -397,21 +395,8 @@ void frmDriveControl::Update_Accessories_Display()
 
 void frmDriveControl::Form_Unload(bool&)
 {
-    // Closed other than by Done, the dialog keeps the accessory choice as it
-    // stood: what the open accessory dialog holds was never confirmed.
-    const bool discard = !m_closingByDone && Forms::isLoaded(QStringLiteral("frmAccessories"));
-    const std::array<List21, 5> lists = {Drive_Controller_Accessory_Entry, Drive_Controller_Accessory_Quantity,
-                                         Drive_Controller_Accessory_Description,
-                                         Drive_Controller_Accessory_List_Index, Drive_Controller_Accessory_List_Item};
+    // However this dialog goes, the accessory dialog stores what it shows.
     Forms::unload(QStringLiteral("frmAccessories"));
-    if (discard) {
-        Drive_Controller_Accessory_Entry = lists[0];
-        Drive_Controller_Accessory_Quantity = lists[1];
-        Drive_Controller_Accessory_Description = lists[2];
-        Drive_Controller_Accessory_List_Index = lists[3];
-        Drive_Controller_Accessory_List_Item = lists[4];
-        Drive_Controller_Expansion_IO = m_expansionPrepared;
-    }
     if (frmDriveController_Setup* setup = setupForm())
         setup->Update_Accessories_Display();
     Current_Form = QStringLiteral("frmDriveController_Setup");

@@ -68,9 +68,4 @@ private:
     // Set while a saved option value is put back: the choice handling then
     // keeps the saved levels below and the accessory choice.
     bool Restoring_Options = false;
-    // Only Done keeps what the accessory dialog holds when this dialog closes.
-    bool m_closingByDone = false;
-    // The expansion choice the accessory dialog was opened with (the dialog
-    // changes it as soon as the user picks an option).
-    bool m_expansionPrepared = false;
 };

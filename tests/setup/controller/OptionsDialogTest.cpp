@@ -11,6 +11,8 @@
 
 #include <QLabel>
 
+#include <functional>
+
 using namespace Globals;
 
 namespace {
@@ -234,4 +236,47 @@ TEST_F(OptionsDialogTest, ClosingKeepsTheAccessoriesAndCards)
     EXPECT_EQ(items("cmbAxis"), (QStringList {"Axis 1", "Axis 2"}));
     EXPECT_EQ(Current_Axis, 1);
     EXPECT_TRUE(msg->messages().isEmpty());
+}
+
+// An accessory dialog still open when the options dialog goes, in either
+// context, goes with it and stores what it shows.
+TEST_F(OptionsDialogTest, TheAccessoryDialogClosesWithItAndStoresItsChoice)
+{
+    const QString brake = "BRK-R100 = 100 Ohm Braking Resistor";
+    const QString supply = "PS-24-10 = 24 VDC 10 A Power Supply";
+    const struct {
+        const char* how;
+        bool driveAccessories;
+        std::function<void()> close;
+    } cases[] = {
+        {"drive, close box", true, [this] { closeByCloseBox(options()); }},
+        {"drive, Done", true, [this] { clickIn(options(), "cmdDone"); }},
+        {"drive, from outside", true, [] { Forms::unload("frmControl"); }},
+        {"controller, close box", false, [this] { closeByCloseBox(options()); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        form()->Reset();
+        configureController("KEX200", kKex4Axes);
+        switchTo(2);
+        configure({"Servo", "BSD-460"});
+        click("cmdController");
+        if (c.driveAccessories) {
+            click("cmdDriveAccessories");
+            accessories()->lstAccessories()->choose(0);
+        } else {
+            chooseAccessories({supply});
+        }
+        c.close();
+        processEvents();
+        EXPECT_FALSE(Forms::isLoaded("frmControl") || Forms::isLoaded("frmAccessories"));
+        EXPECT_EQ(axis(2).Drive_Accessory_Entry[0], c.driveAccessories ? brake : QString());
+        EXPECT_EQ(Controller_Accessory_Entry[0], c.driveAccessories ? QString() : supply);
+        // Offered and chosen.
+        EXPECT_EQ(form()->Save_String().count(c.driveAccessories ? brake : supply), 2);
+        EXPECT_EQ(System_Type, 1);
+        EXPECT_EQ(Current_Form, "frmController_Setup");
+        EXPECT_EQ(Current_Axis, 2);
+        EXPECT_TRUE(msg->messages().isEmpty());
+    }
 }

@@ -8,6 +8,7 @@
 #include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/Report.h"
 #include "shell/frmAccessories.h"
 
 #include <QLabel>
@@ -226,13 +227,21 @@ TEST_F(OptionsDialogTest, TheIntegratedUnitTakesTheMotorPartNumber)
     }
 }
 
+// However the options dialog goes, the accessory dialog open over it
+// stores what it shows, as its own closing does.
 TEST_F(OptionsDialogTest, ClosingOtherThanByDoneKeepsTheAccessoryChoice)
 {
-    const std::function<void()> closes[] = {
-        [this] { options()->close(); },
-        [] { Forms::unload(QStringLiteral("frmDriveController_Setup")); },
+    const struct {
+        const char* how;
+        std::function<void()> close;
+        bool formStays;
+    } closes[] = {
+        {"close box", [this] { options()->close(); }, true},
+        {"with the form", [] { Forms::unload(QStringLiteral("frmDriveController_Setup")); }, false},
     };
-    for (const auto& close : closes) {
+    const QString shown = QStringLiteral("BRK-R50 = 50 Ohm Braking Resistor|HMI-4 = 4 in Operator Panel") + QString(19, '|');
+    for (const auto& c : closes) {
+        SCOPED_TRACE(c.how);
         Forms::unloadAll();
         Reset_All_State();
         configureBsc();
@@ -240,13 +249,20 @@ TEST_F(OptionsDialogTest, ClosingOtherThanByDoneKeepsTheAccessoryChoice)
         clickOptions("cmdAccessories");
         accessories()->lstAccessories()->choose(2);
         accessories()->optExp(0)->choose();
-        close();
+        c.close();
         processEvents();
         EXPECT_FALSE(Forms::isLoaded("frmDriveControl"));
         EXPECT_FALSE(Forms::isLoaded("frmAccessories"));
-        EXPECT_EQ(entries(), kChosen);
-        EXPECT_EQ(Drive_Controller_Accessory_Quantity[1], "2");
-        EXPECT_TRUE(Drive_Controller_Expansion_IO);
+        EXPECT_EQ(entries(), shown);
+        EXPECT_EQ(Drive_Controller_Accessory_Quantity[1], "1");
+        EXPECT_FALSE(Drive_Controller_Expansion_IO);
+        if (c.formStays) {
+            EXPECT_EQ(box("txtAccessories")->text(),
+                      "BRK-R50 = 50 Ohm Braking Resistor\r\nHMI-4 = 4 in Operator Panel\r\n");
+            // Offered and chosen.
+            EXPECT_EQ(dc()->Save_String().count("HMI-4 = 4 in Operator Panel"), 2);
+            EXPECT_TRUE(Build_Report().contains("HMI-4"));
+        }
     }
 }
 
