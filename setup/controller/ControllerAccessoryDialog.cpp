@@ -21,6 +21,12 @@ frmAccessories* ControllerAccessoryDialog::open(int context)
     return Forms::get<frmAccessories>(kDialog);
 }
 
+void ControllerAccessoryDialog::closeDriveAccessories()
+{
+    if (Forms::isLoaded(kDialog) && System_Type == SetupKinds::ControllerAxisAccessories)
+        Forms::unload(kDialog);
+}
+
 void ControllerAccessoryDialog::showDriveAccessories(const QString& drive)
 {
     constexpr int context = SetupKinds::ControllerAxisAccessories;

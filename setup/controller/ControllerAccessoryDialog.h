@@ -18,4 +18,7 @@ public:
     // as "Drive Accessories" without the expansion option, System_Type 3
     // until the dialog closes.
     static void showDriveAccessories(const QString& drive);
+    // Closes the drive accessories of the current axis, if open, so that they
+    // store what they show there before another axis becomes current.
+    static void closeDriveAccessories();
 };

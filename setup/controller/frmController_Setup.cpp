@@ -432,6 +432,7 @@ void frmController_Setup::cmbAxis_Click()
     const int index = m_k.cmbAxis->listIndex();
     if (index < 0)
         return;
+    ControllerAccessoryDialog::closeDriveAccessories();
     FlagGuard replaying(Loading_Project, true);
     Current_Axis = index + 1;
     Load_Axis();
@@ -446,6 +447,7 @@ void frmController_Setup::cmbReplicate_Click()
     const int source = copies->text().mid(QStringLiteral("Axis ").size()).toInt();
     if (source < 1 || source > kAxes)
         return;
+    ControllerAccessoryDialog::closeDriveAccessories();
     ControllerAxisFields::copySelections(Axis[static_cast<std::size_t>(source - 1)], Current_Record());
     {
         FlagGuard replaying(Loading_Project, true);

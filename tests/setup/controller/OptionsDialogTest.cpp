@@ -280,3 +280,35 @@ TEST_F(OptionsDialogTest, TheAccessoryDialogClosesWithItAndStoresItsChoice)
         EXPECT_TRUE(msg->messages().isEmpty());
     }
 }
+
+// An axis' drive-accessory dialog left open when the user turns to another
+// axis stores its choice in the axis it was opened for, not in the next one.
+TEST_F(OptionsDialogTest, AnAxisSwitchClosesTheAxisAccessoryDialogFirst)
+{
+    const QString brake = "BRK-R100 = 100 Ohm Braking Resistor";
+    const struct {
+        const char* how;
+        std::function<void()> leave;
+        QString axis2;
+    } cases[] = {
+        {"switch to axis 1", [this] { switchTo(1); }, brake},
+        // The copy replaces axis 2's choice with axis 1's: nothing is stored over it afterwards.
+        {"copy axis 1 onto it", [this] { pick("cmbReplicate", "Axis 1"); }, QString()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        form()->Reset();
+        configureController("KEX200", kKex4Axes);
+        switchTo(2);
+        configure({"Servo", "BSD-460"});
+        click("cmdDriveAccessories");
+        accessories()->lstAccessories()->choose(0);
+        c.leave();
+        processEvents();
+        EXPECT_FALSE(Forms::isLoaded("frmAccessories"));
+        EXPECT_EQ(axis(1).Drive_Accessory_Entry[0], QString());
+        EXPECT_EQ(axis(2).Drive_Accessory_Entry[0], c.axis2);
+        EXPECT_EQ(System_Type, 1);
+        EXPECT_TRUE(msg->messages().isEmpty());
+    }
+}
