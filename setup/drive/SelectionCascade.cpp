@@ -24,7 +24,6 @@ const std::array<Field, 7> kSlots = {&AxisRecord::Frame_Size,   &AxisRecord::Sta
                                      &AxisRecord::Motor_Option};
 
 const QString kQdServo = QStringLiteral("QD_Servo");
-const QString kDrive = QStringLiteral("Drive");
 
 const QString kFrameSizes = QStringLiteral(
     "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size "
@@ -217,7 +216,7 @@ bool SelectionCascade::listAfterDrive(bool seriesChosen, const AxisSnapshot& bef
     listFrameSizes();
     if (m_c.cmbFrame_size->listCount() > 0)
         return true;
-    before.refuse(kDrive);
+    before.refuse(QStringLiteral("Drive"));
     return false;
 }
 

@@ -72,13 +72,9 @@ protected:
             processEvents();
         }
         const QString drive = GetParam().kind == SetupKinds::DriveController ? "cmbDriveController" : "cmbDrive";
-        const QStringList lists {"cmbMotor_Tech",   drive,
-                                 "cmbMotor_Series", "cmbFrame_size",
-                                 "cmbStack_length", "cmbWinding",
-                                 "cmbFeedback",     "cmbShaft_options",
-                                 "cmbCable_Option", "cmbOptions",
-                                 "cmbDriveVoltage", "cmbWiring",
-                                 "cmbMotor_Cable_Length", "cmbFeedback_Cable_Length"};
+        const QStringList lists {"cmbMotor_Tech", drive, "cmbMotor_Series", "cmbFrame_size", "cmbStack_length",
+                                 "cmbWinding", "cmbFeedback", "cmbShaft_options", "cmbCable_Option", "cmbOptions",
+                                 "cmbDriveVoltage", "cmbWiring", "cmbMotor_Cable_Length", "cmbFeedback_Cable_Length"};
         for (const QStringList& pass : GetParam().passes)
             SetupFormFixture::configure(lists, pass);
     }
