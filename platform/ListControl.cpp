@@ -23,6 +23,7 @@ void ListControl::addItem(const QString& text)
     QComboBox::addItem(text);
     if (before < 0)
         setCurrentIndex(-1);
+    m_settled = currentIndex();
 }
 
 void ListControl::addItems(const QStringList& texts)
@@ -33,12 +34,14 @@ void ListControl::addItems(const QStringList& texts)
     QComboBox::addItems(texts);
     if (before < 0)
         setCurrentIndex(-1);
+    m_settled = currentIndex();
 }
 
 void ListControl::clear()
 {
     const QSignalBlocker blocker(this);
     QComboBox::clear();
+    m_settled = -1;
 }
 
 void ListControl::removeItem(int index)
@@ -50,6 +53,7 @@ void ListControl::removeItem(int index)
     QComboBox::removeItem(index);
     if (selected == index)
         setCurrentIndex(-1);
+    m_settled = currentIndex();
 }
 
 QStringList ListControl::items() const
@@ -72,10 +76,7 @@ void ListControl::setListIndex(int index)
         index = -1;
     if (index == currentIndex())
         return;
-    {
-        const QSignalBlocker blocker(this);
-        setCurrentIndex(index);
-    }
+    select(index);
     runClick();
 }
 
@@ -95,10 +96,7 @@ bool ListControl::setText(const QString& text)
     const int index = findEntry(text);
     if (index < 0)
         return false;
-    {
-        const QSignalBlocker blocker(this);
-        setCurrentIndex(index);
-    }
+    select(index);
     runClick();
     return true;
 }
@@ -107,10 +105,7 @@ void ListControl::choose(int index)
 {
     if (index < 0 || index >= count())
         return;
-    {
-        const QSignalBlocker blocker(this);
-        setCurrentIndex(index);
-    }
+    select(index);
     HandlerCall::fromEventLoop(m_handler);
 }
 
@@ -129,8 +124,29 @@ void ListControl::runClick()
         m_handler();
 }
 
+void ListControl::select(int index)
+{
+    m_former = currentIndex();
+    const QSignalBlocker blocker(this);
+    setCurrentIndex(index);
+    m_settled = index;
+}
+
+void ListControl::restore(const QStringList& entries, int index)
+{
+    const QSignalBlocker blocker(this);
+    if (items() != entries) {
+        QComboBox::clear();
+        QComboBox::addItems(entries);
+    }
+    setCurrentIndex(index);
+    m_settled = currentIndex();
+}
+
 void ListControl::onActivated(int)
 {
+    m_former = m_settled;
+    m_settled = currentIndex();
     // A user's choice arrives through the event loop: nothing may escape here.
     HandlerCall::fromEventLoop(m_handler);
 }

@@ -43,9 +43,20 @@ public:
 
     int findEntry(const QString& text) const;
 
+    // The selection that the choice now running (or run last) replaced, -1 for none.
+    int formerIndex() const { return m_former; }
+    // Entries and selection put back as they were, running no handler.
+    void restore(const QStringList& entries, int index);
+
 private:
+    // Selects without notice, keeping the selection it replaces.
+    void select(int index);
     void runClick();
     void onActivated(int index);
 
     std::function<void()> m_handler;
+    // The selection as this class last left it: a user's choice has already
+    // changed the index when it reports itself.
+    int m_settled = -1;
+    int m_former = -1;
 };

@@ -1,9 +1,6 @@
 #include "setup/controller/ControllerCascade.h"
 
 #include "platform/ListControl.h"
-#include "shell/Globals.h"
-
-using namespace Globals;
 
 ControllerCascade::ControllerCascade(const CascadeControls& controls, const CascadeRules& rules,
                                      ListControl* controllerList)
@@ -24,10 +21,7 @@ bool ControllerCascade::listDrivesOfSeries()
 {
     if (m_cmbController->listIndex() == -1)
         return SelectionCascade::listDrivesOfSeries();
-    if (narrow(m_c.driveList, drivesOfSeries(m_c.cmbMotor_Series->text())) > 0)
-        return true;
-    // On No the record takes the series the list shows, as after a drive without its frame sizes.
-    return !Ask_Reset_Axis(QStringLiteral("Controller"));
+    return narrow(m_c.driveList, drivesOfSeries(m_c.cmbMotor_Series->text())) > 0;
 }
 
 QVariantList ControllerCascade::technologyDriveParams(const QString& technology) const

@@ -5,6 +5,7 @@
 #include "platform/Pictures.h"
 #include "setup/controller/ControllerCascade.h"
 #include "setup/controller/ControllerConnection.h"
+#include "setup/drive/AxisSnapshot.h"
 #include "setup/drive/SelectionCascade.h"
 #include "setup/drive/TextBox.h"
 #include "shell/Globals.h"
@@ -41,10 +42,8 @@ bool ControllerChoiceStep::listDrives() const
     }
     // The series listed the drives that pair with it: keep those the controller works with.
     const int left = ControllerCascade::narrow(m_c.driveList, drives);
-    if (left == 0) {
-        Ask_Reset_Axis(QStringLiteral("Controller"));
+    if (left == 0)
         return false;
-    }
     if (left == 1) {
         // The drive step runs for the one drive left, so that the record names it.
         FlagGuard running(Loading_Lists, false);
@@ -72,6 +71,7 @@ void ControllerChoiceStep::click()
     const QString controller = m_k.cmbController->text();
     const bool repeated = controller == Last_Controller;
     if (!repeated) {
+        const AxisSnapshot before(m_k.cmbController);
         FlagGuard loading(Loading_Lists, true);
         // A controller without a picture keeps the previous one.
         if (Pictures::exists(controller))
@@ -83,11 +83,12 @@ void ControllerChoiceStep::click()
             const QString drive = m_c.driveList->text();
             if (!ControllerConnection::fits(controller, drive)) {
                 m_connection.refuse();
-                Ask_Reset_Axis(QStringLiteral("Controller"));
+                before.refuse(QStringLiteral("Controller"));
                 return;
             }
             m_connection.build(drive, ControllerConnection::ControllerChosen);
         } else if (!listDrives()) {
+            before.refuse(QStringLiteral("Controller"));
             return;
         }
     }

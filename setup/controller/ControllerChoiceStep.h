@@ -19,7 +19,7 @@ public:
     void click();
 
 private:
-    // False when no drive was left and the question was asked.
+    // False when no drive is left.
     bool listDrives() const;
     // The configuration made in the options dialog goes, and the form says so.
     void clearConfiguration() const;

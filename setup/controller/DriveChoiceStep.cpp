@@ -4,6 +4,7 @@
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/controller/ControllerConnection.h"
+#include "setup/drive/AxisSnapshot.h"
 #include "setup/drive/SelectionCascade.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
@@ -28,6 +29,7 @@ void DriveChoiceStep::click()
         return;
     const bool controllerChosen = m_k.cmbController->listIndex() != -1;
     const bool seriesChosen = m_c.cmbMotor_Series->listIndex() != -1;
+    const AxisSnapshot before(m_c.driveList);
     FlagGuard loading(Loading_Lists, true);
     AxisRecord& record = Current_Record();
 
@@ -68,7 +70,7 @@ void DriveChoiceStep::click()
     if (seriesChosen) {
         m_cascade.listFrameSizes();
         if (m_c.cmbFrame_size->listCount() == 0) {
-            Ask_Reset_Axis(QStringLiteral("Drive"));
+            before.refuse(QStringLiteral("Drive"));
             return;
         }
         // Selected while the flag is set: the stack lengths wait for the user's choice.
@@ -78,7 +80,7 @@ void DriveChoiceStep::click()
     if (controllerChosen) {
         if (!ControllerConnection::fits(m_k.cmbController->text(), drive)) {
             m_connection.refuse();
-            Ask_Reset_Axis(QStringLiteral("Controller"));
+            before.refuse(QStringLiteral("Controller"));
             return;
         }
         m_connection.build(drive, ControllerConnection::DriveChosen);

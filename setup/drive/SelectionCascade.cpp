@@ -3,6 +3,7 @@
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
+#include "setup/drive/AxisSnapshot.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 
@@ -206,14 +207,17 @@ void SelectionCascade::listFrameSizes() const
     m_c.cmbFrame_size->setEnabled(true);
 }
 
-bool SelectionCascade::listAfterDrive(bool seriesChosen)
+bool SelectionCascade::listAfterDrive(bool seriesChosen, const AxisSnapshot& before)
 {
-    if (seriesChosen) {
-        listFrameSizes();
-        return m_c.cmbFrame_size->listCount() > 0 || !askResetAxis();
+    if (!seriesChosen) {
+        listSeriesOfDrive();
+        return true;
     }
-    listSeriesOfDrive();
-    return true;
+    listFrameSizes();
+    if (m_c.cmbFrame_size->listCount() > 0)
+        return true;
+    before.refuse(QStringLiteral("Drive"));
+    return false;
 }
 
 void SelectionCascade::listSeriesOfDrive() const
@@ -231,11 +235,6 @@ QStringList SelectionCascade::drivesOfSeries(const QString& series)
         if (!drives.contains(rs.text(column)))
             drives << rs.text(column);
     return drives;
-}
-
-bool SelectionCascade::askResetAxis()
-{
-    return Ask_Reset_Axis(QStringLiteral("Drive"));
 }
 
 void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepingTechnology)
@@ -278,6 +277,7 @@ void SelectionCascade::motorSeriesClick()
     if (series == Last_Motor_Series)
         return;
     const bool driveChosen = m_c.driveList->listIndex() != -1;
+    const AxisSnapshot before(m_c.cmbMotor_Series);
     FlagGuard loading(Loading_Lists, true);
     AxisRecord& record = Current_Record();
 
@@ -288,11 +288,10 @@ void SelectionCascade::motorSeriesClick()
         clearChoicesFrom(record, FrameSize);
 
     if (driveChosen) {
-        listFrameSizes();
-        if (m_c.cmbFrame_size->listCount() == 0 && askResetAxis())
+        if (!listAfterDrive(true, before))
             return;
-        // On No the record takes the series the list shows, with its type and captions.
     } else if (!listDrivesOfSeries()) {
+        before.refuse(QStringLiteral("Controller"));
         return;
     }
     Loading_Lists = false;

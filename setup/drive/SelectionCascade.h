@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class AxisSnapshot;
 struct AxisRecord;
 
 // The selection cascade of a setup form, from the technology list down to the
@@ -48,14 +49,12 @@ public:
     // The frame sizes of the chosen drive and series, nothing selected, enabled.
     void listFrameSizes() const;
     // The list after a drive choice: the frame sizes of drive and series when
-    // a series is chosen (asking to reset when they have none), else the
-    // series offered with the drive. False when the answer reset the form.
-    bool listAfterDrive(bool seriesChosen);
+    // a series is chosen, else the series offered with the drive. False when
+    // drive and series have no frame size: the choice was refused (the axis
+    // reset or put back as `before` holds it).
+    bool listAfterDrive(bool seriesChosen, const AxisSnapshot& before);
     // The motor series offered with the chosen drive (by the form's include column), nothing selected.
     void listSeriesOfDrive() const;
-
-    // Asks the "Drive" incompatibility question; true when the answer reset the form.
-    static bool askResetAxis();
 
     // Fills a list with the distinct values of a column in row order; Null
     // values (and empty ones unless keepEmpty) are skipped and the list is
@@ -68,7 +67,8 @@ public:
 
 protected:
     // A series chosen before a drive: the drive list becomes the drives that
-    // pair with the series. False stops the series handler.
+    // pair with the series. False when no drive is left to choose: the
+    // series and the controller do not go together.
     virtual bool listDrivesOfSeries();
     // The values the technology's drive query is bound to.
     virtual QVariantList technologyDriveParams(const QString& technology) const { return {technology}; }

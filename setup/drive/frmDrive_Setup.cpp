@@ -6,6 +6,7 @@
 #include "platform/Pictures.h"
 #include "setup/drive/AccessoryList.h"
 #include "setup/drive/AxisProjectBlock.h"
+#include "setup/drive/AxisSnapshot.h"
 #include "setup/drive/DriveVoltageStep.h"
 #include "setup/drive/MotorOptionsStep.h"
 #include "setup/drive/ProjectReplay.h"
@@ -61,6 +62,7 @@ void frmDrive_Setup::cmbDrive_Click()
     if (drive == Last_Drive)
         return;
     const bool seriesChosen = m_controls.cmbMotor_Series->listIndex() != -1;
+    const AxisSnapshot before(m_controls.driveList);
     FlagGuard loading(Loading_Lists, true);
     AxisRecord& record = Current_Record();
 
@@ -72,8 +74,7 @@ void frmDrive_Setup::cmbDrive_Click()
     if (!Loading_Project)
         SelectionCascade::clearChoicesFrom(record, SelectionCascade::FrameSize);
 
-    // On No the record takes the drive the list shows.
-    if (!m_cascade->listAfterDrive(seriesChosen))
+    if (!m_cascade->listAfterDrive(seriesChosen, before))
         return;
 
     m_cascade->clearDerived(record);

@@ -5,6 +5,7 @@
 #include "platform/Pictures.h"
 #include "setup/drive/AccessoryList.h"
 #include "setup/drive/AxisProjectBlock.h"
+#include "setup/drive/AxisSnapshot.h"
 #include "setup/drive/ProjectReplay.h"
 #include "setup/drive/SelectionCascade.h"
 #include "setup/drive/TextBox.h"
@@ -132,6 +133,7 @@ void frmDriveController_Setup::cmbDriveController_Click()
     // Nothing selected: only the closing steps run.
     if (driveController != Last_Drive) {
         const bool seriesChosen = c.cmbMotor_Series->listIndex() != -1;
+        const AxisSnapshot before(c.driveList);
         FlagGuard loading(Loading_Lists, true);
 
         Pictures::showIn(m_picDrive, driveController);
@@ -148,8 +150,7 @@ void frmDriveController_Setup::cmbDriveController_Click()
         }
         m_cascade->clearDerived(record);
 
-        // A reset form has no drive/controller to go on with.
-        if (!m_cascade->listAfterDrive(seriesChosen))
+        if (!m_cascade->listAfterDrive(seriesChosen, before))
             return;
     }
 

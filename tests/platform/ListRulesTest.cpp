@@ -79,6 +79,25 @@ TEST_F(ListRules, UserChoiceAlwaysRunsAlsoForTheSameEntry)
     EXPECT_EQ(seen, (QStringList{"B", "B", "A", "B"}));
 }
 
+TEST_F(ListRules, AChoiceKnowsTheSelectionItReplacedAndRestoreRunsNothing)
+{
+    QList<int> former;
+    list.setClickHandler([&] { former << list.formerIndex(); });
+    list.addItems({"A", "B", "C"});
+    list.choose(1);
+    list.choose(1);
+    list.setListIndex(2);
+    // Qt selects a user's pick before it reports it; the same pick again changes nothing.
+    list.setCurrentIndex(0);
+    emit list.activated(0);
+    emit list.activated(0);
+    EXPECT_EQ(former, (QList<int> {-1, 1, 1, 2, 0}));
+    list.restore({"X", "Y"}, 1);
+    EXPECT_EQ(list.items(), (QStringList {"X", "Y"}));
+    EXPECT_EQ(list.text(), "Y");
+    EXPECT_EQ(former.size(), 5);
+}
+
 TEST_F(ListRules, RemovingTheSelectedEntryLeavesNoSelectionAndRunsNothing)
 {
     list.addItems({"A", "B", "C"});

@@ -112,20 +112,22 @@ TEST_F(ControllerFormTest, AControllerThatRefusesTheDriveAsksToResetTheAxis)
         pick("cmbMotor_Tech", "Servo");
         pick("cmbDrive", "BSD-460");
         pick("cmbMotor_Series", "LM");
+        const AxisRecord before = axis(1);
+        const QString accessory = Required_Accessory;
         msg->queue(answer);
         pick("cmbController", "BMC300");
         expectOnlyMessage(kControllerPrompt, MsgBox::YesNo);
-        EXPECT_TRUE(hidden("txtController"));
-        EXPECT_TRUE(hidden("cmdController"));
-        EXPECT_TRUE(hidden("cmdDriveAccessories"));
-        EXPECT_EQ(Required_Accessory, "");
-        EXPECT_EQ(axis(1).Controller_Cable, "");
         EXPECT_EQ(Controller_Name, "KEX200"); // the refused controller is not taken
         if (answer == MsgBox::No) {
-            EXPECT_EQ(axis(1).Drive_Name, "BSD-460");
-            EXPECT_EQ(axis(1).Motor_Series, "LM");
+            // The connection to KEX200 shows again, as it was.
+            EXPECT_EQ(text("cmbController"), "KEX200");
+            EXPECT_FALSE(hidden("txtController") || hidden("cmdController") || hidden("cmdDriveAccessories"));
+            EXPECT_EQ(Required_Accessory, accessory);
+            EXPECT_EQ(axis(1), before);
             EXPECT_EQ(items("cmbFrame_size"), (QStringList {"60", "80"}));
         } else {
+            EXPECT_TRUE(hidden("txtController") && hidden("cmdController") && hidden("cmdDriveAccessories"));
+            EXPECT_EQ(Required_Accessory + axis(1).Controller_Cable, "");
             EXPECT_EQ(axis(1).Drive_Name + axis(1).Motor_Technology, "");
             EXPECT_TRUE(items("cmbDrive").isEmpty() && items("cmbMotor_Series").isEmpty());
         }

@@ -3,6 +3,7 @@
 #include "platform/ListControl.h"
 #include "setup/controller/frmController_Setup.h"
 #include "setup/drive/TextBox.h"
+#include "shell/Forms.h"
 #include "shell/Globals.h"
 
 using namespace Globals;
@@ -122,7 +123,9 @@ TEST_F(ControllerFormTest, SeriesAndControllerNarrowTheDrives)
     msg->queue(MsgBox::No);
     pick("cmbMotor_Series", "ZU");
     expectOnlyMessage(kControllerPrompt, MsgBox::YesNo);
-    EXPECT_TRUE(items("cmbDrive").isEmpty());
+    // No takes the series back: the controller's drives stay to choose from.
+    EXPECT_EQ(items("cmbDrive"), (QStringList {"BSD-230", "BSD-48"}));
+    EXPECT_EQ(text("cmbMotor_Series"), "");
 
     form()->Reset();
     msg->clear();
@@ -151,7 +154,17 @@ TEST_F(ControllerFormTest, DriveWithoutFrameSizesForTheSeriesAsks)
     expectOnlyMessage(kDrivePrompt, MsgBox::YesNo);
     EXPECT_EQ(axis(1).Drive_Name, "BSD-230");
     EXPECT_EQ(Last_Drive, "BSD-230");
-    EXPECT_TRUE(items("cmbFrame_size").isEmpty());
+    EXPECT_EQ(text("cmbDrive"), "BSD-230");
+    EXPECT_EQ(items("cmbFrame_size"), (QStringList {"60", "80"}));
+
+    // With the drive's accessory dialog open no form resets: Yes leaves the axis as it was too.
+    click("cmdDriveAccessories");
+    ASSERT_EQ(System_Type, 3);
+    msg->queue(MsgBox::Yes);
+    pick("cmbDrive", "BSD-48");
+    EXPECT_EQ(axis(1).Drive_Name + text("cmbDrive"), "BSD-230BSD-230");
+    EXPECT_EQ(items("cmbFrame_size"), (QStringList {"60", "80"}));
+    Forms::unload("frmAccessories");
 
     // Yes resets the axis: the drive and motor lists are empty, the controller stays.
     msg->clear();

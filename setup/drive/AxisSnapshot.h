@@ -1,0 +1,52 @@
+#pragma once
+
+#include "shell/AxisRecord.h"
+
+#include <QList>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class ListControl;
+class QWidget;
+
+// What a setup form shows and holds for its current axis when a choice's
+// handler starts, so that a choice the user takes back at the
+// incompatibility question leaves nothing behind: every control of the form
+// (entries and selection, text, picture, shown and enabled), the axis record
+// and the globals the choice steps keep. The chosen list is taken with the
+// selection that the choice replaced.
+class AxisSnapshot {
+public:
+    explicit AxisSnapshot(const ListControl* chosen);
+    AxisSnapshot(const AxisSnapshot&) = delete;
+    AxisSnapshot& operator=(const AxisSnapshot&) = delete;
+
+    // The choice cannot stand: asks whether to reset the axis of that kind of
+    // incompatibility ("Drive" or "Controller") and, unless the answer reset
+    // it, puts everything back as it was, running no handler.
+    void refuse(const QString& kind) const;
+
+private:
+    struct Control {
+        QPointer<QWidget> widget;
+        bool hidden = false;
+        bool enabled = true;
+        QString text;
+        QStringList entries;
+        int index = -1;
+        QPixmap picture;
+    };
+
+    void take(QWidget* parent, const ListControl* chosen);
+    void restore() const;
+
+    QList<Control> m_controls;
+    AxisRecord m_record;
+    QStringList m_texts;
+    std::array<AxisRecord::List21, 6> m_lists;
+    int m_expansionIO;
+};
