@@ -76,22 +76,27 @@ void MotorOptionsStep::click()
     FlagGuard loading(Loading_Lists, true);
     AxisRecord& record = Current_Record();
     const QString option = m_c.cmbOptions->text();
+    const QString previousOption = record.Motor_Option;
     record.Motor_Option = option;
 
-    // First, so that a placeholder picked after a gearhead asks for one again
-    // instead of building a part number with the placeholder in it.
-    if (!Loading_Project && option != record.Gearhead_Code)
-        followGearhead(record, option);
-
-    if (option.left(3) == QLatin1String("GXX")
-        && !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty())) {
+    // A placeholder the user picks always asks for a gearhead, rather than
+    // building a part number with the placeholder in it; the gearhead stays
+    // until the dialog hands back another one.
+    const bool placeholder = option.left(3) == QLatin1String("GXX");
+    if (placeholder
+        && (!Loading_Project || !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty()))) {
         System_Type = m_rules.systemType;
-        if (Form* gear = Forms::get(QStringLiteral("frmGear")))
+        if (auto* gear = Forms::get<frmGear>(QStringLiteral("frmGear"))) {
             gear->Show();
+            gear->Return_To(previousOption);
+        }
         Current_Form = QStringLiteral("frmGear");
         Loading_Lists = false;
         return;
     }
+
+    if (!Loading_Project && option != record.Gearhead_Code)
+        followGearhead(record, option);
 
     if (refusesKeyway(record)) {
         Loading_Lists = false;

@@ -84,6 +84,14 @@ TEST(MotorPartNumberTest, RecipesLeaveOutNotApplicableAndEmptyPieces)
 class DriveMotorOptionsTest : public DriveFormTest {
 protected:
     QString motorText() { return box("txtMotor")->text(); }
+    // The KX 23 servo with the gearhead GP23-005.
+    void configureGearhead()
+    {
+        QStringList kx23 = kKxServo;
+        kx23.last() = "GXX = Gearhead";
+        configure(kx23);
+        chooseGearhead("GP23-005");
+    }
 };
 
 TEST_F(DriveMotorOptionsTest, StepperBuildsMotorAndDrivePartNumbersThroughTheWiring)
@@ -338,10 +346,7 @@ TEST_F(DriveMotorOptionsTest, GearheadPlaceholderOpensTheGearheadDialogAndItsCho
 // what the list shows, so a file saved now reopens to the same motor.
 TEST_F(DriveMotorOptionsTest, AnOptionAfterAGearheadTakesTheGearheadAlongOrBack)
 {
-    QStringList kx23 = kKxServo;
-    kx23.last() = "GXX = Gearhead";
-    configure(kx23);
-    chooseGearhead("GP23-005");
+    configureGearhead();
     pick("cmbOptions", "0 = Standard");
     EXPECT_TRUE(record().Gearhead_Code.isEmpty());
     EXPECT_TRUE(record().Gearhead_Notes.isEmpty());
@@ -360,6 +365,37 @@ TEST_F(DriveMotorOptionsTest, AnOptionAfterAGearheadTakesTheGearheadAlongOrBack)
     pick("cmbOptions", "B = Holding Brake");
     EXPECT_EQ(msg->prompts(), QStringList {kKeywayMessage});
     EXPECT_TRUE(record().Motor_Part_Number.isEmpty());
+}
+
+// The placeholder picked again asks for another gearhead; closing the dialog
+// without one changes nothing, and the project saved then opens again.
+TEST_F(DriveMotorOptionsTest, ClosingTheGearheadDialogWithoutAGearheadChangesNothing)
+{
+    configureGearhead();
+    pick("cmbFeedback_Cable_Length", "10");
+    const QString saved = form()->Save_String();
+    const QStringList shown {box("txtMotor_Part")->text(), box("txtDrive")->text(), motorText()};
+    const struct {
+        const char* highlighted;
+        const char* how;
+    } closings[] = {{"GP23-010", "cmdCancel"}, {"", "cmdDone"}, {"", "close"}};
+    for (const auto& c : closings) {
+        pick("cmbOptions", "GXX = Gearhead");
+        EXPECT_EQ(record().Gearhead_Code, "GP23-005");
+        closeGearhead(c.highlighted, c.how);
+        EXPECT_EQ(text("cmbOptions"), "GP23-005") << c.how;
+        EXPECT_EQ(form()->Save_String(), saved) << c.how;
+        EXPECT_EQ((QStringList {box("txtMotor_Part")->text(), box("txtDrive")->text(), motorText()}), shown);
+    }
+    openProject(saved);
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(form()->Save_String(), saved);
+
+    // The close box with a gearhead highlighted chooses it, as Done does.
+    pick("cmbOptions", "GXX = Gearhead");
+    closeGearhead("GP23-010", "close");
+    EXPECT_EQ(record().Motor_Part_Number, "KX231AE-KCGP23-010");
+    EXPECT_TRUE(msg->messages().isEmpty());
 }
 
 TEST_F(DriveMotorOptionsTest, ColbitumOptionClearsTheGearhead)

@@ -136,11 +136,15 @@ TEST_F(DriveControllerCascadeTest, KeywayOnSize16AndTheGearheadPath)
     EXPECT_EQ(text("cmbShaft_options"), "K = Keyway");
     EXPECT_EQ(box("txtMotor_Part")->text(), "Motor: KX161AE-KCGP16-010");
     EXPECT_EQ(Current_Form, "frmDriveController_Setup");
-    // The placeholder picked again drops that gearhead and asks for one, rather
-    // than building a part number with the placeholder in it.
+    // The placeholder picked again asks for another gearhead, rather than
+    // building a part number with the placeholder in it; Cancel keeps this one.
+    const QString saved = setup()->Save_String();
     pick("cmbOptions", "GXX = Gearhead");
     EXPECT_TRUE(Forms::isLoaded("frmGear"));
-    EXPECT_TRUE(record().Gearhead_Code.isEmpty());
+    EXPECT_EQ(record().Gearhead_Code, "GP16-010");
+    closeGearhead("GP16-005", "cmdCancel");
+    EXPECT_EQ(text("cmbOptions"), "GP16-010");
+    EXPECT_EQ(setup()->Save_String(), saved);
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
