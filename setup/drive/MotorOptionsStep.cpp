@@ -15,6 +15,8 @@
 #include "shell/Globals.h"
 #include "shell/frmGear.h"
 
+#include <algorithm>
+
 using namespace Globals;
 
 MotorOptionsStep::MotorOptionsStep(const CascadeControls& controls, const CascadeRules& rules,
@@ -25,10 +27,29 @@ MotorOptionsStep::MotorOptionsStep(const CascadeControls& controls, const Cascad
 
 bool MotorOptionsStep::refusesKeyway(const AxisRecord& record) const
 {
-    // Size 16 offers the bare "K"; its "K = Keyway" entry comes from the gearhead
-    // dialog and is no keyway either once that gearhead is dropped.
-    return record.Gearhead_Code.isEmpty() && Get_Code(m_c.cmbShaft_options->text()) == QLatin1String("K")
+    // Whole list texts: a catalogue may name the keyway "K = Keyway" where it is valid.
+    return record.Gearhead_Code.isEmpty() && m_c.cmbShaft_options->text() == QLatin1String("K")
         && m_c.cmbFrame_size->text() == QLatin1String("16") && m_c.cmbMotor_Series->text() == QLatin1String("KX");
+}
+
+void MotorOptionsStep::restoreCatalogueKeyway(AxisRecord& record) const
+{
+    // The gearhead dialog adds its "K = Keyway" where the catalogue spells the
+    // keyway otherwise (the bare "K" of size 16): without the gearhead the
+    // shaft goes back to the catalogue's entry, and its own rules apply again.
+    ListControl* shaft = m_c.cmbShaft_options;
+    const int added = shaft->findEntry(frmGear::Keyway);
+    if (record.Shaft_Option != frmGear::Keyway || added < 0)
+        return;
+    const QString code = Get_Code(frmGear::Keyway);
+    const QStringList entries = shaft->items();
+    const auto own = std::ranges::find_if(
+        entries, [&](const QString& entry) { return entry != frmGear::Keyway && Get_Code(entry) == code; });
+    if (own == entries.end())
+        return;
+    shaft->removeItem(added);
+    shaft->setText(*own); // its handler waits: Loading_Lists is set
+    record.Shaft_Option = *own;
 }
 
 void MotorOptionsStep::followGearhead(AxisRecord& record, const QString& option) const
@@ -43,6 +64,7 @@ void MotorOptionsStep::followGearhead(AxisRecord& record, const QString& option)
     } else if (!record.Gearhead_Code.isEmpty() && m_c.cmbOptions->findEntry(record.Gearhead_Code) >= 0) {
         record.Gearhead_Code.clear();
         record.Gearhead_Notes.clear();
+        restoreCatalogueKeyway(record);
     }
 }
 

@@ -38,6 +38,7 @@ protected:
 private:
     bool refusesKeyway(const AxisRecord& record) const;
     void followGearhead(AxisRecord& record, const QString& option) const;
+    void restoreCatalogueKeyway(AxisRecord& record) const;
 
     QString& m_feedbackKey;
     // Set while the refusal re-selects the feedback, so that the cascade it

@@ -359,7 +359,8 @@ TEST_F(DriveMotorOptionsTest, AnOptionAfterAGearheadTakesTheGearheadAlongOrBack)
     EXPECT_EQ(record().Motor_Part_Number, "KX231AE-KCGP23-005");
     EXPECT_TRUE(msg->messages().isEmpty());
 
-    // On size 16 the keyway the dialog added needs its gearhead.
+    // On size 16 the keyway the dialog added goes back to the catalogue's,
+    // which needs its gearhead.
     configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "GXX = Gearhead"});
     chooseGearhead("GP16-005");
     pick("cmbOptions", "B = Holding Brake");
@@ -396,6 +397,21 @@ TEST_F(DriveMotorOptionsTest, ClosingTheGearheadDialogWithoutAGearheadChangesNot
     closeGearhead("GP23-010", "close");
     EXPECT_EQ(record().Motor_Part_Number, "KX231AE-KCGP23-010");
     EXPECT_TRUE(msg->messages().isEmpty());
+}
+
+// A catalogue may name the keyway of size 16 with its description: no refusal
+// then, also after a gearhead is dropped; the dialog's own keyway entry goes
+// back to the catalogue's bare "K" (and its refusal) in the sample test above.
+TEST_F(DriveMotorOptionsTest, AKeywayEntryWithItsDescriptionIsValid)
+{
+    useCatalogueWith({"UPDATE [Shaft Options] SET Shaft_Options='K = Keyway' WHERE [Motor Name]='KX' AND "
+                      "Frame_Size='16' AND Shaft_Options='K'"});
+    configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "K = Keyway", "", "GXX = Gearhead"});
+    chooseGearhead("GP16-005");
+    pick("cmbOptions", "0 = Standard");
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(items("cmbShaft_options"), (QStringList {"K = Keyway", "S = Smooth Shaft"}));
+    EXPECT_EQ(record().Motor_Part_Number, "KX161AE-KC0");
 }
 
 TEST_F(DriveMotorOptionsTest, ColbitumOptionClearsTheGearhead)
