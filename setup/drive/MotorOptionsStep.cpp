@@ -73,6 +73,12 @@ void MotorOptionsStep::storeDriveNotes(AxisRecord& record, const DriveToMotorRow
     record.Drive_Notes = row.text(QStringLiteral("Drive_Notes"));
 }
 
+void MotorOptionsStep::showNoDriveResult(AxisRecord&)
+{
+    if (m_c.txtDrive)
+        m_c.txtDrive->setText(QString());
+}
+
 void MotorOptionsStep::showResultsBeforeFlag()
 {
     if (m_c.txtDrive)
@@ -154,9 +160,15 @@ void MotorOptionsStep::click()
     m_c.show(m_c.cmbDriveVoltage);
     m_c.show(m_c.lblDriveVoltage);
 
+    // A row that offers no voltage leaves the list empty and unselected, and
+    // the axis without a drive code: none of an earlier choice stands for it.
+    const bool voltageOffered = m_c.cmbDriveVoltage->listCount() > 0;
+    if (!voltageOffered) {
+        record.Drive_Code.clear();
+        record.Drive_Part_Number.clear();
+    }
     if (!Loading_Project) {
-        // A row that offers no voltage leaves the list empty and unselected.
-        if (m_c.cmbDriveVoltage->listCount() > 0)
+        if (voltageOffered)
             m_c.cmbDriveVoltage->setListIndex(0);
         DriveVoltageStep::lookUpCurveDriveKey(record);
     }
@@ -165,7 +177,9 @@ void MotorOptionsStep::click()
     m_c.txtMotor->setText(QStringLiteral("Motor Cable: ") + record.Motor_Cable + crlf
                           + QStringLiteral("Feedback Cable: ") + record.Feedback_Cable + crlf
                           + QStringLiteral("Notes: ") + record.Motor_Notes);
-    if (m_rules.optionsWritesDriveText && m_c.txtDrive)
+    if (!voltageOffered)
+        showNoDriveResult(record);
+    else if (m_rules.optionsWritesDriveText && m_c.txtDrive)
         m_c.txtDrive->setText(QStringLiteral("Drive: ") + record.Drive_Part_Number + crlf + QStringLiteral("Notes: ")
                               + record.Drive_Notes);
     m_c.txtMotor_Part->setText(QStringLiteral("Motor: ") + record.Motor_Part_Number);

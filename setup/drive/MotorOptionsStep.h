@@ -28,6 +28,8 @@ public:
 protected:
     // Where the row's drive notes go (the drive/controller form keeps them elsewhere).
     virtual void storeDriveNotes(AxisRecord& record, const DriveToMotorRow& row);
+    // The drive text of an axis that has no input voltage to choose.
+    virtual void showNoDriveResult(AxisRecord& record);
     // Shows the result panel; the flag is cleared by the step in between.
     virtual void showResultsBeforeFlag();
     virtual void showResultsAfterFlag();

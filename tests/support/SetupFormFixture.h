@@ -18,6 +18,8 @@ class TextBox;
 
 extern const QString kTitle;
 extern const QString kLoadError;
+// A [Drive to Motor] update that offers no input voltage; the caller appends its WHERE.
+extern const QString kNoVoltages;
 
 // A setup form of one kind on the sample catalogue, driven through its
 // controls by their system names. Each form's tests derive from it.

@@ -232,9 +232,10 @@ TEST_F(DriveMotorOptionsTest, NoVoltageOrNoRowEndsTheStepWithEmptyTexts)
     useCatalogueWith({"UPDATE [Drive to Motor] SET [120VAC_Drive]='N/A', [230VAC_Drive]='N/A', "
                       "[460VAC_Drive]=NULL, [460VAC_Drive_Parallel]=NULL WHERE [Drive Name]='BSD-230' AND "
                       "[Motor Name]='KX' AND Frame_Size='23' AND Stack_Length='2'"});
-    configure({"Servo", "BSD-230", "KX", "23", "2", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
-               "B = Holding Brake"});
+    configure(kKxServo);
+    configure({"", "", "", "", "2", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors", "B = Holding Brake"});
     EXPECT_TRUE(items("cmbDriveVoltage").isEmpty());
+    EXPECT_EQ(box("txtDrive")->text(), ""); // no drive of the configuration before
     EXPECT_FALSE(hidden("cmbDriveVoltage"));
     EXPECT_EQ(list("cmbDriveVoltage")->listIndex(), -1);
     EXPECT_TRUE(record().Drive_Part_Number.isEmpty());
