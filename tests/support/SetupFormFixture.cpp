@@ -15,13 +15,10 @@
 
 const QString kTitle = QStringLiteral("Brevan Quenro");
 const QString kLoadError = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
-const QString kNoVoltages = [] {
-    QStringList columns;
-    for (const char* voltage : {"24VDC", "48VDC", "75VDC", "120VAC", "230VAC", "460VAC"})
-        for (const char* wiring : {"", "_Parallel"})
-            columns << QStringLiteral("[%1_Drive%2]='N/A'").arg(QLatin1String(voltage), QLatin1String(wiring));
-    return QStringLiteral("UPDATE [Drive to Motor] SET %1 ").arg(columns.join(QStringLiteral(", ")));
-}();
+const QString kNoVoltages = QStringLiteral(
+    "UPDATE [Drive to Motor] SET [120VAC_Drive]='N/A', [230VAC_Drive]='N/A', [460VAC_Drive]='N/A', "
+    "[460VAC_Drive_Parallel]='N/A' WHERE [Motor Name]='KX' AND Frame_Size='23' AND Stack_Length='2'");
+
 
 void SetupFormFixture::TearDown()
 {

@@ -18,7 +18,7 @@ class TextBox;
 
 extern const QString kTitle;
 extern const QString kLoadError;
-// A [Drive to Motor] update that offers no input voltage; the caller appends its WHERE.
+// Leaves the KX 23 stack 2 servo rows with every voltage column "N/A".
 extern const QString kNoVoltages;
 
 // A setup form of one kind on the sample catalogue, driven through its
