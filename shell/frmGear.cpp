@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString kKeyway = QStringLiteral("K = Keyway");
-
 const QString kGearheadList = QStringLiteral(
     "SELECT Gearhead.[Motor Name], Gearhead.Frame_Size, Gearhead.Stack_Length, Gearhead.GXX, Gearhead.Notes "
     "From Gearhead WHERE (((Gearhead.[Motor Name])=?) AND ((Gearhead.Frame_Size)=?) AND "
@@ -36,6 +34,8 @@ bool servesKind(int systemType)
 }
 
 } // namespace
+
+const QString frmGear::Keyway = QStringLiteral("K = Keyway");
 
 frmGear::frmGear()
     : Form(QStringLiteral("frmGear"), OwnedDialog)
@@ -92,10 +92,17 @@ QString frmGear::Gearhead_Notes(const AxisRecord& r, const QString& code)
     return rs.eof() ? QString() : rs.text(QStringLiteral("Notes"));
 }
 
+void frmGear::Return_To(const QString& option)
+{
+    if (!option.startsWith(QLatin1String("GXX")))
+        m_optionBefore = option;
+}
+
 void frmGear::Form_Load()
 {
     placeAboveScreenMiddle(5520, 2595);
     m_cancel = false;
+    m_optionBefore.clear();
 
     m_txtNotes->setPlainText(QString());
     m_txtNotes->hide();
@@ -155,24 +162,39 @@ void frmGear::Form_Unload(bool& cancel)
     });
     // The caller is open whenever this dialog is; a caller closed meanwhile is
     // not brought back to life just to receive the choice.
+    SetupForm* caller = callerName.isEmpty() ? nullptr : Forms::find<SetupForm>(callerName);
     if (chosen)
-        writeBack(callerName.isEmpty() ? nullptr : Forms::find<SetupForm>(callerName));
+        writeBack(caller);
+    else if (caller)
+        restoreOption(caller);
+}
+
+void frmGear::restoreOption(SetupForm* caller)
+{
+    ListControl* options = caller->cmbOptions();
+    // An option the user chose meanwhile stands.
+    if (!options->text().startsWith(QLatin1String("GXX")))
+        return;
+    FlagGuard loading(Globals::Loading_Lists, true);
+    if (m_optionBefore.isEmpty() || !options->setText(m_optionBefore))
+        options->setListIndex(-1);
+    Globals::Current_Record().Motor_Option = options->text();
 }
 
 void frmGear::writeBack(SetupForm* caller)
 {
     AxisRecord& r = Globals::Current_Record();
-    if (r.Shaft_Option != kKeyway) {
+    if (r.Shaft_Option != Keyway) {
         // The caller's shaft-option handler must not run for this selection.
         FlagGuard loading(Globals::Loading_Lists, true);
         if (caller) {
             ListControl* shaft = caller->cmbShaft_options();
             // A fixed-entry list can only select what it holds.
-            if (!shaft->items().contains(kKeyway))
-                shaft->addItem(kKeyway);
-            shaft->setText(kKeyway);
+            if (!shaft->items().contains(Keyway))
+                shaft->addItem(Keyway);
+            shaft->setText(Keyway);
         }
-        r.Shaft_Option = kKeyway;
+        r.Shaft_Option = Keyway;
     }
     const QString code = m_cmbGear->text();
     r.Gearhead_Code = code;

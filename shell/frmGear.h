@@ -10,18 +10,27 @@ class SetupForm;
 struct AxisRecord;
 
 // The gearhead picker of the current axis. A setup form opens it from its
-// motor-options list; on closing it writes the gearhead into the axis record
-// and back into that form's shaft-option and motor-options lists.
+// motor-options list; closing it with a gearhead highlighted writes the
+// gearhead into the axis record and back into that form's shaft-option and
+// motor-options lists, closing it without one changes nothing.
 class frmGear : public Form {
     Q_OBJECT
 public:
     frmGear();
+
+    // The shaft option a gearhead needs; the dialog adds it to a shaft list that lacks it.
+    static const QString Keyway;
 
     // The gearheads the dialog offers for the record's motor (series, frame
     // and stack): the distinct codes in code order, up to the first empty one.
     static QStringList Offered_Gearheads(const AxisRecord& r);
     // The notes of a gearhead for the record's motor; empty without a row or notes.
     static QString Gearhead_Notes(const AxisRecord& r, const QString& code);
+
+    // The option the caller's motor-options list showed before its gearhead
+    // placeholder: closing without a gearhead shows it again. A placeholder
+    // picked again while the dialog is open keeps the first one.
+    void Return_To(const QString& option);
 
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
@@ -32,6 +41,7 @@ public:
 
 private:
     void writeBack(SetupForm* caller);
+    void restoreOption(SetupForm* caller);
 
     QLabel* m_Label1 = nullptr;
     ListControl* m_cmbGear = nullptr;
@@ -40,4 +50,5 @@ private:
     QPushButton* m_cmdDone = nullptr;
     QPushButton* m_cmdCancel = nullptr;
     bool m_cancel = false;
+    QString m_optionBefore;
 };

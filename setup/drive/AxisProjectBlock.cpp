@@ -89,11 +89,8 @@ void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record, int fi
     for (List list : kLists)
         for (QString& entry : record.*list)
             entry = line(lines, number++);
-    // A single-axis file's notes come back with its gearhead; a controller
-    // file keeps those of every axis, most of which no replay reaches.
-    if (layout == ControllerAxis)
-        record.Gearhead_Notes = line(lines, number);
-    ++number;
+    // The notes may have been typed in the gearhead dialog: the file keeps them.
+    record.Gearhead_Notes = line(lines, number++);
     record.Gearhead_Code = line(lines, number++);
     if (layout == ControllerAxis) {
         // The cable and its notes come back with the axis' drive; a block cut

@@ -9,8 +9,7 @@ struct AxisRecord;
 // notes, cables, the five drive accessory lists and the gearhead (lines 2 to
 // 127 of a drive or drive/controller file). A controller file holds one such
 // block per axis, each followed by the axis' controller cable, its length and
-// its notes, and keeps the gearhead notes. Values a replay rebuilds are
-// written but not read back.
+// its notes. Values a replay rebuilds are written but not read back.
 class AxisProjectBlock {
 public:
     enum Layout { SingleAxis, ControllerAxis };

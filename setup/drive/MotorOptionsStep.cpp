@@ -15,6 +15,8 @@
 #include "shell/Globals.h"
 #include "shell/frmGear.h"
 
+#include <algorithm>
+
 using namespace Globals;
 
 MotorOptionsStep::MotorOptionsStep(const CascadeControls& controls, const CascadeRules& rules,
@@ -25,10 +27,29 @@ MotorOptionsStep::MotorOptionsStep(const CascadeControls& controls, const Cascad
 
 bool MotorOptionsStep::refusesKeyway(const AxisRecord& record) const
 {
-    // Size 16 offers the bare "K"; its "K = Keyway" entry comes from the gearhead
-    // dialog and is no keyway either once that gearhead is dropped.
-    return record.Gearhead_Code.isEmpty() && Get_Code(m_c.cmbShaft_options->text()) == QLatin1String("K")
+    // Whole list texts: a catalogue may name the keyway "K = Keyway" where it is valid.
+    return record.Gearhead_Code.isEmpty() && m_c.cmbShaft_options->text() == QLatin1String("K")
         && m_c.cmbFrame_size->text() == QLatin1String("16") && m_c.cmbMotor_Series->text() == QLatin1String("KX");
+}
+
+void MotorOptionsStep::restoreCatalogueKeyway(AxisRecord& record) const
+{
+    // The gearhead dialog adds its "K = Keyway" where the catalogue spells the
+    // keyway otherwise (the bare "K" of size 16): without the gearhead the
+    // shaft goes back to the catalogue's entry, and its own rules apply again.
+    ListControl* shaft = m_c.cmbShaft_options;
+    const int added = shaft->findEntry(frmGear::Keyway);
+    if (record.Shaft_Option != frmGear::Keyway || added < 0)
+        return;
+    const QString code = Get_Code(frmGear::Keyway);
+    const QStringList entries = shaft->items();
+    const auto own = std::ranges::find_if(
+        entries, [&](const QString& entry) { return entry != frmGear::Keyway && Get_Code(entry) == code; });
+    if (own == entries.end())
+        return;
+    shaft->removeItem(added);
+    shaft->setText(*own); // its handler waits: Loading_Lists is set
+    record.Shaft_Option = *own;
 }
 
 void MotorOptionsStep::followGearhead(AxisRecord& record, const QString& option) const
@@ -43,12 +64,19 @@ void MotorOptionsStep::followGearhead(AxisRecord& record, const QString& option)
     } else if (!record.Gearhead_Code.isEmpty() && m_c.cmbOptions->findEntry(record.Gearhead_Code) >= 0) {
         record.Gearhead_Code.clear();
         record.Gearhead_Notes.clear();
+        restoreCatalogueKeyway(record);
     }
 }
 
 void MotorOptionsStep::storeDriveNotes(AxisRecord& record, const DriveToMotorRow& row)
 {
     record.Drive_Notes = row.text(QStringLiteral("Drive_Notes"));
+}
+
+void MotorOptionsStep::showNoDriveResult(AxisRecord&)
+{
+    if (m_c.txtDrive)
+        m_c.txtDrive->setText(QString());
 }
 
 void MotorOptionsStep::showResultsBeforeFlag()
@@ -76,22 +104,27 @@ void MotorOptionsStep::click()
     FlagGuard loading(Loading_Lists, true);
     AxisRecord& record = Current_Record();
     const QString option = m_c.cmbOptions->text();
+    const QString previousOption = record.Motor_Option;
     record.Motor_Option = option;
 
-    // First, so that a placeholder picked after a gearhead asks for one again
-    // instead of building a part number with the placeholder in it.
-    if (!Loading_Project && option != record.Gearhead_Code)
-        followGearhead(record, option);
-
-    if (option.left(3) == QLatin1String("GXX")
-        && !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty())) {
+    // A placeholder the user picks always asks for a gearhead, rather than
+    // building a part number with the placeholder in it; the gearhead stays
+    // until the dialog hands back another one.
+    const bool placeholder = option.left(3) == QLatin1String("GXX");
+    if (placeholder
+        && (!Loading_Project || !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty()))) {
         System_Type = m_rules.systemType;
-        if (Form* gear = Forms::get(QStringLiteral("frmGear")))
+        if (auto* gear = Forms::get<frmGear>(QStringLiteral("frmGear"))) {
             gear->Show();
+            gear->Return_To(previousOption);
+        }
         Current_Form = QStringLiteral("frmGear");
         Loading_Lists = false;
         return;
     }
+
+    if (!Loading_Project && option != record.Gearhead_Code)
+        followGearhead(record, option);
 
     if (refusesKeyway(record)) {
         Loading_Lists = false;
@@ -127,9 +160,15 @@ void MotorOptionsStep::click()
     m_c.show(m_c.cmbDriveVoltage);
     m_c.show(m_c.lblDriveVoltage);
 
+    // A row that offers no voltage leaves the list empty and unselected, and
+    // the axis without a drive code: none of an earlier choice stands for it.
+    const bool voltageOffered = m_c.cmbDriveVoltage->listCount() > 0;
+    if (!voltageOffered) {
+        record.Drive_Code.clear();
+        record.Drive_Part_Number.clear();
+    }
     if (!Loading_Project) {
-        // A row that offers no voltage leaves the list empty and unselected.
-        if (m_c.cmbDriveVoltage->listCount() > 0)
+        if (voltageOffered)
             m_c.cmbDriveVoltage->setListIndex(0);
         DriveVoltageStep::lookUpCurveDriveKey(record);
     }
@@ -138,7 +177,9 @@ void MotorOptionsStep::click()
     m_c.txtMotor->setText(QStringLiteral("Motor Cable: ") + record.Motor_Cable + crlf
                           + QStringLiteral("Feedback Cable: ") + record.Feedback_Cable + crlf
                           + QStringLiteral("Notes: ") + record.Motor_Notes);
-    if (m_rules.optionsWritesDriveText && m_c.txtDrive)
+    if (!voltageOffered)
+        showNoDriveResult(record);
+    else if (m_rules.optionsWritesDriveText && m_c.txtDrive)
         m_c.txtDrive->setText(QStringLiteral("Drive: ") + record.Drive_Part_Number + crlf + QStringLiteral("Notes: ")
                               + record.Drive_Notes);
     m_c.txtMotor_Part->setText(QStringLiteral("Motor: ") + record.Motor_Part_Number);

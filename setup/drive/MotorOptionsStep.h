@@ -28,6 +28,8 @@ public:
 protected:
     // Where the row's drive notes go (the drive/controller form keeps them elsewhere).
     virtual void storeDriveNotes(AxisRecord& record, const DriveToMotorRow& row);
+    // The drive text of an axis that has no input voltage to choose.
+    virtual void showNoDriveResult(AxisRecord& record);
     // Shows the result panel; the flag is cleared by the step in between.
     virtual void showResultsBeforeFlag();
     virtual void showResultsAfterFlag();
@@ -38,6 +40,7 @@ protected:
 private:
     bool refusesKeyway(const AxisRecord& record) const;
     void followGearhead(AxisRecord& record, const QString& option) const;
+    void restoreCatalogueKeyway(AxisRecord& record) const;
 
     QString& m_feedbackKey;
     // Set while the refusal re-selects the feedback, so that the cascade it

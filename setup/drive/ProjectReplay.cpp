@@ -12,7 +12,6 @@ using namespace Globals;
 
 namespace {
 const QString kQdServo = QStringLiteral("QD_Servo");
-const QString kKeyway = QStringLiteral("K = Keyway");
 } // namespace
 
 ProjectReplay::ProjectReplay(const CascadeControls& controls, Mode mode)
@@ -109,9 +108,9 @@ void ProjectReplay::run(AxisRecord& record) const
     const QString fifth = qdServo ? record.Feedback : record.Shaft_Option;
     // The gearhead dialog adds the keyway entry to this series and frame; a
     // project saved with it needs it again.
-    if (fifth == kKeyway && m_c.cmbShaft_options->findEntry(fifth) < 0
+    if (fifth == frmGear::Keyway && m_c.cmbShaft_options->findEntry(fifth) < 0
         && record.Motor_Series == QLatin1String("KX") && record.Frame_Size == QLatin1String("16"))
-        m_c.cmbShaft_options->addItem(kKeyway);
+        m_c.cmbShaft_options->addItem(frmGear::Keyway);
     attempt([&] { selectOrClear(m_c.cmbShaft_options, fifth); });
     attempt([&] { selectOrClear(m_c.cmbCable_Option, record.Cable_Option); });
 
@@ -126,8 +125,9 @@ void ProjectReplay::run(AxisRecord& record) const
                 throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
                                              .arg(record.Gearhead_Code)
                                              .toStdString());
-            // The file's notes line is not read: the notes come from the catalogue, as the dialog shows them.
-            record.Gearhead_Notes = frmGear::Gearhead_Notes(record, record.Gearhead_Code);
+            // Notes the user typed in the dialog stand; a record without notes takes the catalogue's.
+            if (record.Gearhead_Notes.isEmpty())
+                record.Gearhead_Notes = frmGear::Gearhead_Notes(record, record.Gearhead_Code);
             m_c.cmbOptions->addItem(record.Gearhead_Code);
             select(m_c.cmbOptions, record.Gearhead_Code);
         } else {

@@ -2,6 +2,7 @@
 
 #include "setup/drive/DriveToMotorRow.h"
 #include "setup/drive/TextBox.h"
+#include "setup/drivecontroller/DriveControllerVoltageStep.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 
@@ -12,6 +13,11 @@ void DriveControllerMotorOptionsStep::storeDriveNotes(AxisRecord& record, const 
     if (record.Part_Number_Type == QLatin1String("Colbitum"))
         record.Drive_Notes = QStringLiteral("N/A");
     Drive_Controller_Notes = row.text(QStringLiteral("Drive_Notes"));
+}
+
+void DriveControllerMotorOptionsStep::showNoDriveResult(AxisRecord& record)
+{
+    m_c.txtDrive->setText(DriveControllerVoltageStep::driveText(record));
 }
 
 void DriveControllerMotorOptionsStep::showResultsBeforeFlag()

@@ -7,14 +7,19 @@
 
 using namespace Globals;
 
-void DriveControllerVoltageStep::showDriveResult(AxisRecord& record, bool)
+QString DriveControllerVoltageStep::driveText(const AxisRecord& record)
 {
     // A voltage or wiring without a drive code has no part number: the one of
     // an earlier choice must not stand for it.
     if (record.Drive_Code.isEmpty())
         Drive_Controller_Part_Number.clear();
     DriveControllerPartNumber::build(record);
-    m_c.txtDrive->setText(DriveControllerPartNumber::driveText());
+    return DriveControllerPartNumber::driveText();
+}
+
+void DriveControllerVoltageStep::showDriveResult(AxisRecord& record, bool)
+{
+    m_c.txtDrive->setText(driveText(record));
 }
 
 void DriveControllerVoltageStep::showCurveButton(const AxisRecord& record, bool voltageStep)

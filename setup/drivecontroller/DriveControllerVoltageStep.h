@@ -9,6 +9,10 @@ class DriveControllerVoltageStep : public DriveVoltageStep {
 public:
     using DriveVoltageStep::DriveVoltageStep;
 
+    // Rebuilds the drive/controller part number from the record's drive code
+    // and gives the text of the form's drive/controller box.
+    static QString driveText(const AxisRecord& record);
+
 protected:
     void showDriveResult(AxisRecord& record, bool voltageStep) override;
     void showCurveButton(const AxisRecord& record, bool voltageStep) override;

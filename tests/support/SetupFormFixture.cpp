@@ -10,10 +10,15 @@
 #include "support/SqliteFile.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 const QString kTitle = QStringLiteral("Brevan Quenro");
 const QString kLoadError = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
+const QString kNoVoltages = QStringLiteral(
+    "UPDATE [Drive to Motor] SET [120VAC_Drive]='N/A', [230VAC_Drive]='N/A', [460VAC_Drive]='N/A', "
+    "[460VAC_Drive_Parallel]='N/A' WHERE [Motor Name]='KX' AND Frame_Size='23' AND Stack_Length='2'");
+
 
 void SetupFormFixture::TearDown()
 {
@@ -100,13 +105,21 @@ void SetupFormFixture::configure(const QStringList& lists, const QStringList& en
             pick(lists.at(i), entries.at(i));
 }
 
-void SetupFormFixture::chooseGearhead(const QString& code)
+void SetupFormFixture::closeGearhead(const QString& code, const QString& how, const QString& notes)
 {
     Form* gear = Forms::find(QStringLiteral("frmGear"));
     ASSERT_NE(gear, nullptr);
-    ASSERT_TRUE(gear->findChild<ListControl*>(QStringLiteral("cmbGear"))->choose(code)) << code.toStdString();
-    gear->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
+    if (!code.isEmpty()) {
+        ASSERT_TRUE(gear->findChild<ListControl*>(QStringLiteral("cmbGear"))->choose(code)) << code.toStdString();
+    }
+    if (!notes.isEmpty())
+        gear->findChild<QPlainTextEdit*>(QStringLiteral("txtNotes"))->setPlainText(notes);
+    if (how == QLatin1String("close"))
+        gear->close();
+    else
+        gear->findChild<QPushButton*>(how)->click();
     processEvents();
+    EXPECT_FALSE(Forms::isLoaded(QStringLiteral("frmGear")));
 }
 
 void SetupFormFixture::expectOnlyMessage(const QString& prompt, MsgBox::Buttons buttons)

@@ -18,6 +18,8 @@ class TextBox;
 
 extern const QString kTitle;
 extern const QString kLoadError;
+// Leaves the KX 23 stack 2 servo rows with every voltage column "N/A".
+extern const QString kNoVoltages;
 
 // A setup form of one kind on the sample catalogue, driven through its
 // controls by their system names. Each form's tests derive from it.
@@ -46,7 +48,10 @@ protected:
     // as the cascade left it.
     void configure(const QStringList& lists, const QStringList& entries);
     // Picks the gearhead in the open gearhead dialog and closes it with Done.
-    void chooseGearhead(const QString& code);
+    void chooseGearhead(const QString& code) { closeGearhead(code, "cmdDone"); }
+    // In the open gearhead dialog: highlights the code (none when empty), types
+    // the notes (when given) and closes it by the button or, for "close", its close box.
+    void closeGearhead(const QString& code, const QString& how, const QString& notes = {});
 
     // Exactly one message was shown, with the program's title.
     void expectOnlyMessage(const QString& prompt, MsgBox::Buttons buttons);

@@ -124,6 +124,32 @@ TEST_F(AxisSwitchTest, ACopyTakesTheSelectionsAndTheReplayRebuildsTheRest)
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
+// Closing the gearhead dialog without a gearhead changes nothing, and notes
+// typed in it survive an axis switch, a copy and a reopened project.
+TEST_F(AxisSwitchTest, TheGearheadAndItsTypedNotesSurviveCancelSwitchCopyAndReopen)
+{
+    form();
+    pick("cmbController", "KEX200");
+    useAxes(4);
+    configure({"Servo", "BSD-230", "KX", "23", "1", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
+               "GXX = Gearhead"});
+    closeGearhead("GP23-005", "cmdDone", "Typed notes");
+    const QString saved = form()->Save_String();
+    pick("cmbOptions", "GXX = Gearhead");
+    closeGearhead("", "cmdCancel");
+    switchTo(2);
+    switchTo(1);
+    EXPECT_EQ(form()->Save_String(), saved);
+    switchTo(2);
+    pick("cmbReplicate", "Axis 1");
+    EXPECT_EQ(axis(2).Gearhead_Notes, "Typed notes");
+    const QString copied = form()->Save_String();
+    form()->Reset();
+    openProject(copied);
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(form()->Save_String(), copied);
+}
+
 TEST_F(AxisSwitchTest, TheAxisListsHoldTheControllersAxesUpToSixteen)
 {
     form();

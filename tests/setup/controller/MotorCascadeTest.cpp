@@ -99,6 +99,17 @@ TEST_F(ControllerFormTest, KeywayNeedsAGearheadAndTheGearheadBringsIt)
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
+// A motor that offers no input voltage shows no drive of the configuration before.
+TEST_F(ControllerFormTest, AMotorWithoutAnInputVoltageShowsNoDrive)
+{
+    useCatalogueWith({kNoVoltages});
+    form();
+    pick("cmbController", "KEX200");
+    configure(kKxServo);
+    configure({"", "", "", "", "2", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors", "0 = Standard"});
+    EXPECT_EQ(box("txtDrive")->text(), "");
+}
+
 // The voltage (and, for steppers, the wiring) gives the drive code, the drive
 // part number, the bus voltage and the drive's curve key of the current axis.
 TEST_F(ControllerFormTest, VoltageAndWiringGiveTheDrivePartNumber)

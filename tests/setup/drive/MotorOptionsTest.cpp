@@ -224,9 +224,10 @@ TEST_F(DriveMotorOptionsTest, NoVoltageOrNoRowEndsTheStepWithEmptyTexts)
     useCatalogueWith({"UPDATE [Drive to Motor] SET [120VAC_Drive]='N/A', [230VAC_Drive]='N/A', "
                       "[460VAC_Drive]=NULL, [460VAC_Drive_Parallel]=NULL WHERE [Drive Name]='BSD-230' AND "
                       "[Motor Name]='KX' AND Frame_Size='23' AND Stack_Length='2'"});
-    configure({"Servo", "BSD-230", "KX", "23", "2", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
-               "B = Holding Brake"});
+    configure(kKxServo);
+    configure({"", "", "", "", "2", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors", "B = Holding Brake"});
     EXPECT_TRUE(items("cmbDriveVoltage").isEmpty());
+    EXPECT_EQ(box("txtDrive")->text(), ""); // no drive of the configuration before
     EXPECT_FALSE(hidden("cmbDriveVoltage"));
     EXPECT_EQ(list("cmbDriveVoltage")->listIndex(), -1);
     EXPECT_TRUE(record().Drive_Part_Number.isEmpty());
@@ -354,12 +355,44 @@ TEST_F(DriveMotorOptionsTest, AnOptionAfterAGearheadTakesTheGearheadAlongOrBack)
     EXPECT_EQ(record().Motor_Part_Number, "KX231AE-KCGP23-005");
     EXPECT_TRUE(msg->messages().isEmpty());
 
-    // On size 16 the keyway the dialog added needs its gearhead.
+    // On size 16 the keyway the dialog added goes back to the catalogue's,
+    // which needs its gearhead.
     configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "GXX = Gearhead"});
     chooseGearhead("GP16-005");
     pick("cmbOptions", "B = Holding Brake");
     EXPECT_EQ(msg->prompts(), QStringList {kKeywayMessage});
     EXPECT_TRUE(record().Motor_Part_Number.isEmpty());
+}
+
+// The placeholder picked again (twice) asks for another gearhead; closing the
+// dialog without one changes nothing, and the project saved then reopens.
+TEST_F(DriveMotorOptionsTest, ClosingTheGearheadDialogWithoutAGearheadChangesNothing)
+{
+    configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "K", "", "GXX = Gearhead"});
+    chooseGearhead("GP16-005");
+    pick("cmbFeedback_Cable_Length", "10");
+    const QString saved = form()->Save_String();
+    for (const QString how : {"cmdCancel", "cmdDone", "close"}) {
+        pick("cmbOptions", "GXX = Gearhead");
+        pick("cmbOptions", "GXX = Gearhead");
+        closeGearhead(how == "cmdCancel" ? "GP16-010" : "", how);
+        EXPECT_EQ(text("cmbOptions"), "GP16-005");
+        EXPECT_EQ(form()->Save_String(), saved) << how.toStdString();
+    }
+    openProject(saved);
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(form()->Save_String(), saved);
+}
+
+// A size-16 keyway that the catalogue names "K = Keyway" is valid, also once a gearhead is dropped.
+TEST_F(DriveMotorOptionsTest, AKeywayEntryWithItsDescriptionIsValid)
+{
+    useCatalogueWith({"UPDATE [Shaft Options] SET Shaft_Options='K = Keyway' WHERE Shaft_Options='K'"});
+    configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "K = Keyway", "", "GXX = Gearhead"});
+    chooseGearhead("GP16-005");
+    pick("cmbOptions", "0 = Standard");
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(record().Motor_Part_Number, "KX161AE-KC0");
 }
 
 TEST_F(DriveMotorOptionsTest, ColbitumOptionClearsTheGearhead)

@@ -147,7 +147,8 @@ TEST_F(DriveProjectFileTest, ReopenedQdServoStepperAndDirectDriveProjects)
 
 TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
 {
-    configure({"Servo", "BSD-230", "KX", "16", "1", "", "", "K", "", "GXX = Gearhead"});
+    const QStringList gearhead {"Servo", "BSD-230", "KX", "16", "1", "", "", "K", "", "GXX = Gearhead"};
+    configure(gearhead);
     chooseGearhead("GP16-005");
     ASSERT_EQ(record().Shaft_Option, "K = Keyway");
     ASSERT_EQ(record().Motor_Part_Number, "KX161AE-KCGP16-005");
@@ -159,6 +160,12 @@ TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
     EXPECT_EQ(items("cmbShaft_options"), (QStringList {"K", "S = Smooth Shaft", "K = Keyway"}));
     EXPECT_EQ(items("cmbOptions").last(), "GP16-005");
     EXPECT_EQ(record().Gearhead_Notes, "5:1 planetary, 12 arc-min backlash, 3 N-m rated output");
+
+    // Notes typed in the dialog are the file's, not the catalogue's.
+    configure(gearhead);
+    closeGearhead("GP16-010", "cmdDone", "Mounted upside down\nsee drawing 7");
+    expectRoundTrip();
+    EXPECT_EQ(record().Gearhead_Notes, "Mounted upside down\nsee drawing 7");
 }
 
 // A stored gearhead goes into the motor part number only where the gearhead

@@ -137,18 +137,23 @@ TEST_F(DriveControllerCascadeTest, KeywayOnSize16AndTheGearheadPath)
     EXPECT_EQ(text("cmbShaft_options"), "K = Keyway");
     EXPECT_EQ(box("txtMotor_Part")->text(), "Motor: KX161AE-KCGP16-010");
     EXPECT_EQ(Current_Form, "frmDriveController_Setup");
-    // The placeholder picked again drops that gearhead and asks for one, rather
-    // than building a part number with the placeholder in it.
+    // The placeholder picked again asks for another gearhead, rather than
+    // building a part number with the placeholder in it; Cancel keeps this one.
+    const QString saved = setup()->Save_String();
     pick("cmbOptions", "GXX = Gearhead");
     EXPECT_TRUE(Forms::isLoaded("frmGear"));
-    EXPECT_TRUE(record().Gearhead_Code.isEmpty());
+    EXPECT_EQ(record().Gearhead_Code, "GP16-010");
+    closeGearhead("GP16-005", "cmdCancel");
+    EXPECT_EQ(text("cmbOptions"), "GP16-010");
+    EXPECT_EQ(setup()->Save_String(), saved);
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
 TEST_F(DriveControllerCascadeTest, AVoltageWithoutADriveCodeHasNoPartNumber)
 {
     useCatalogueWith({"UPDATE [Drive to Motor] SET [230VAC_Drive]='' WHERE [Drive Name]='BSC-230' AND "
-                      "[Motor Name]='KX' AND Frame_Size='23' AND Stack_Length='1'"});
+                      "[Motor Name]='KX' AND Frame_Size='23' AND Stack_Length='1'",
+                      kNoVoltages});
     configure(kBscKx);
     openOptions();
     chooseLevels({"E = Ethernet", "", "2 = 16 DI / 8 DO", "0 = No Safe Torque Off"});
@@ -159,6 +164,12 @@ TEST_F(DriveControllerCascadeTest, AVoltageWithoutADriveCodeHasNoPartNumber)
     EXPECT_EQ(box("txtDriveController")->text().section('\r', 0, 0), "Drive: Not Fully Configured");
     pick("cmbDriveVoltage", "120VAC");
     EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-E20");
+
+    // Nor has a motor that offers no voltage at all.
+    configure({"", "", "", "", "2", "", "", "S = Smooth Shaft", "C = Connectors", "0 = Standard"});
+    EXPECT_TRUE(record().Drive_Code.isEmpty());
+    EXPECT_TRUE(Drive_Controller_Part_Number.isEmpty());
+    EXPECT_EQ(box("txtDriveController")->text().section('\r', 0, 0), "Drive: Not Fully Configured");
 }
 
 TEST_F(DriveControllerCascadeTest, AStepperAt400VoltsReadsThe460VoltColumns)

@@ -237,11 +237,25 @@ TEST_F(DriveControllerProjectTest, EveryDriveControllerPathOfTheCatalogueReopens
     // And a gearhead, which the gearhead dialog hands back as the motor option.
     main.mnuClose()->trigger();
     main.mnuDrive_Controller()->trigger();
-    configure({"Servo", "BSC-230", "KX", "23", "1", "", "", "S = Smooth Shaft", "C = Connectors", "GXX = Gearhead"});
+    const QStringList gearhead {"Servo", "BSC-230", "KX", "23", "1", "", "", "S = Smooth Shaft", "C = Connectors",
+                                "GXX = Gearhead"};
+    configure(gearhead);
     chooseGearhead("GR23-020");
     ASSERT_EQ(record().Motor_Part_Number, "KX231AE-KCGR23-020");
     expectRoundTrip(&guard);
     EXPECT_EQ(record().Gearhead_Notes, "20:1 right-angle, 10 arc-min backlash, 25 N-m rated output");
+
+    // The placeholder again, then Cancel: the project is the one before.
+    pick("cmbOptions", "GXX = Gearhead");
+    closeGearhead("GP23-005", "cmdCancel");
+    expectRoundTrip(&guard);
+    // Notes typed in the dialog come back from the file.
+    main.mnuClose()->trigger();
+    main.mnuDrive_Controller()->trigger();
+    configure(gearhead);
+    closeGearhead("GP23-005", "cmdDone", "Typed notes");
+    expectRoundTrip(&guard);
+    EXPECT_EQ(record().Gearhead_Notes, "Typed notes");
 }
 
 } // namespace
