@@ -193,14 +193,20 @@ void ControllerProjectFile::replay(frmController_Setup& form, const CascadeContr
         form.Update_Replicate();
     }
 
-    // Every other axis with a drive is shown once, as if the user picked it,
-    // so that its part numbers are in the report at once.
+    // Every other axis with a drive is shown once, held to the catalogue as
+    // axis 1 is, so that its part numbers are in the report at once.
     ListControl* axes = controller.cmbAxis;
     bool moved = false;
     for (int a = 2; a <= std::min(Total_Axes, axes->listCount()); ++a) {
         if (axis(a).Drive_Name.isEmpty())
             continue;
-        axes->setListIndex(a - 1);
+        {
+            FlagGuard loading(Loading_Lists, true);
+            axes->setListIndex(a - 1);
+        }
+        FlagGuard replaying(Loading_Project, true);
+        Current_Axis = a;
+        form.Load_Axis(ProjectReplay::ControllerProject);
         moved = true;
     }
     if (moved)
