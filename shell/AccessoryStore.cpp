@@ -2,6 +2,8 @@
 
 #include "shell/Globals.h"
 
+#include <algorithm>
+
 namespace {
 
 // The axis count that a controller option carries in the last character of its code.
@@ -10,6 +12,27 @@ QString axisCount(const QString& optionText)
     if (optionText.isEmpty() || optionText == QLatin1String("N/A"))
         return QStringLiteral("0");
     return Globals::Get_Code(optionText).right(1);
+}
+
+const QString kExpIOQuery = QStringLiteral(
+    "SELECT ExpIO.[Expansion IO Type], ExpIO.[DUW Number], ExpIO.[DUW Description], ExpIO.[Required Quantity] "
+    "From ExpIO WHERE (((ExpIO.[Expansion IO Type])=?)) ORDER BY ExpIO.[DUW Number];");
+
+// A card quantity the row's list offers and the dialog keeps: 1 to 8, or the row's own.
+bool cardQuantity(const QString& quantity, const QString& rowQuantity)
+{
+    bool whole = false;
+    const int count = quantity.toInt(&whole);
+    if (whole && count >= 1 && count <= 8 && quantity == QString::number(count))
+        return true;
+    return quantity == rowQuantity && !quantity.isEmpty() && quantity != QLatin1String("0");
+}
+
+// The quantity stored with a chosen accessory: one, a controller's breakout module as many as its axes need.
+QString accessoryQuantity(int context, const QString& entry, const QString& option2, const QString& option3)
+{
+    return context == 1 ? AccessoryStore::Breakout_Quantity(entry, Globals::Controller_Name, option2, option3)
+                        : QStringLiteral("1");
 }
 
 struct Lists {
@@ -37,6 +60,59 @@ QString AccessoryStore::Breakout_Quantity(const QString& entry, const QString& c
     if (n == QLatin1String("6") || n == QLatin1String("8"))
         return QStringLiteral("4");
     return QString();
+}
+
+bool AccessoryStore::Storable(int context, const Offer& offer, const List21& entry, const List21& quantity,
+                              const List21& description)
+{
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        if (entry[i].isEmpty())
+            continue;
+        const bool accessory = offer.accessories.contains(entry[i])
+            && quantity[i] == accessoryQuantity(context, entry[i], offer.controllerOption2, offer.controllerOption3)
+            && description[i] == Globals::Get_Description(entry[i]);
+        const bool card = std::ranges::any_of(offer.cards, [&](const CardRow& row) {
+            return row.card == entry[i] && row.description == description[i]
+                && cardQuantity(quantity[i], row.quantity);
+        });
+        if (!accessory && !card)
+            return false;
+    }
+    return true;
+}
+
+QString AccessoryStore::Expansion_Caption(bool jtr, bool duw, bool lumio)
+{
+    if (lumio)
+        return QStringLiteral("LUMIO Expansion IO");
+    if (duw)
+        return QStringLiteral("DUW Expansion IO");
+    if (jtr)
+        return QStringLiteral("JTR32 Expansion IO");
+    return QString();
+}
+
+QString AccessoryStore::Expansion_Type(const QString& caption)
+{
+    const QString type = caption.left(3);
+    if (type == QLatin1String("JTR") || type == QLatin1String("DUW"))
+        return type;
+    if (type == QLatin1String("LUM"))
+        return QStringLiteral("LUMIO");
+    return QString();
+}
+
+QVector<AccessoryStore::CardRow> AccessoryStore::Cards(const QString& type)
+{
+    QVector<CardRow> rows;
+    if (type.isEmpty())
+        return rows;
+    Recordset& rs = Globals::Run_Query(kExpIOQuery, {type});
+    const QString quantity = QStringLiteral("Required Quantity");
+    for (; !rs.eof() && rows.size() < Card_Rows; rs.moveNext())
+        rows.append({rs.text(QStringLiteral("DUW Number")), rs.text(QStringLiteral("DUW Description")),
+                     rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity)});
+    return rows;
 }
 
 int AccessoryStore::Store(int context, const Choice& choice)
@@ -77,12 +153,9 @@ int AccessoryStore::Store(int context, const Choice& choice)
         ++k;
     };
 
-    for (const QString& text : choice.accessories) {
-        const QString quantity = context == 1 ? Breakout_Quantity(text, Globals::Controller_Name,
-                                                                  choice.controllerOption2, choice.controllerOption3)
-                                              : QStringLiteral("1");
-        append(text, quantity, Globals::Get_Description(text));
-    }
+    for (const QString& text : choice.accessories)
+        append(text, accessoryQuantity(context, text, choice.controllerOption2, choice.controllerOption3),
+               Globals::Get_Description(text));
 
     // Cards count only while the expansion option is chosen, and only rows
     // that show a card.

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <array>
+
 // What the accessory dialog stores when it closes, apart from the window:
 // the chosen accessories and I/O cards go into the Entry, Quantity and
 // Description lists of the context in System_Type.
@@ -25,12 +27,41 @@ public:
         QString controllerOption3;
     };
 
+    // What the dialog offers: the list's entries, the card rows of the
+    // configuration's expansion type (quantity: the row's own) and, for a
+    // controller, the option levels its breakout quantity follows.
+    struct Offer {
+        QStringList accessories;
+        QVector<CardRow> cards;
+        QString controllerOption2;
+        QString controllerOption3;
+    };
+
+    using List21 = std::array<QString, 21>;
+
     static constexpr int Entries = 21;
+    static constexpr int Card_Rows = 18;
 
     // Context 1 controller, 2 drive/controller, 3 and 4 the drive of the
     // current axis; another context stores nothing. Returns how many chosen
     // entries found no room in the 21 entries.
     static int Store(int context, const Choice& choice);
+
+    // Whether the dialog could have stored these lists in the context from
+    // the offer: every entry an offered accessory with its quantity and
+    // description, or a shown card with its description and a quantity its
+    // row offers (1 to 8, or the row's own).
+    static bool Storable(int context, const Offer& offer, const List21& entry, const List21& quantity,
+                         const List21& description);
+
+    // The expansion option's caption for a configuration ready for these
+    // types (the last ready one stands), empty when it takes none; and the
+    // type a caption names ("JTR", "DUW", "LUMIO"), empty for none.
+    static QString Expansion_Caption(bool jtr, bool duw, bool lumio);
+    static QString Expansion_Type(const QString& caption);
+    // The card rows of an expansion type as the dialog shows them: the first
+    // Card_Rows, each with its required quantity ("0" when there is none).
+    static QVector<CardRow> Cards(const QString& type);
 
     // Quantity of a controller accessory: "1", or for a breakout module
     // ("HX25...") the count that fits the controller's axes ("" when none does).

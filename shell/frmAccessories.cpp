@@ -34,10 +34,6 @@ constexpr int kHeightPerRow = 400;
 // Rows 15 to 17 fall back to "0" only when reopened, not with "No Expansion IO".
 constexpr int kRowsResetByNoExpansion = 15;
 
-const QString kExpIOQuery = QStringLiteral(
-    "SELECT ExpIO.[Expansion IO Type], ExpIO.[DUW Number], ExpIO.[DUW Description], ExpIO.[Required Quantity] "
-    "From ExpIO WHERE (((ExpIO.[Expansion IO Type])=?)) ORDER BY ExpIO.[DUW Number];");
-
 const char* const kCardCaptions[] = {"TUQ #",        "TUQ8-OUT-NPN", "TUQ8-OUT-PNP",
                                      "TUQ8-OUT-SSR", "TUQ8-OUT-HCR", "TUQ8-AN-IN"};
 const char* const kDescCaptions[] = {"8 Digital Inputs (Sinking and Sourcing)",
@@ -209,27 +205,21 @@ void frmAccessories::optExp_Click(int Index)
             m_cmbTuq[r]->setListIndex(0);
     }
     if (m_optExp[1]->value()) {
-        const QString type = m_optExp[1]->text().left(3);
-        if (type == QLatin1String("JTR"))
-            strExpIO = QStringLiteral("JTR");
-        else if (type == QLatin1String("DUW"))
-            strExpIO = QStringLiteral("DUW");
-        else if (type == QLatin1String("LUM"))
-            strExpIO = QStringLiteral("LUMIO");
+        if (const QString type = AccessoryStore::Expansion_Type(m_optExp[1]->text()); !type.isEmpty())
+            strExpIO = type;
 
         for (QLabel* label : {m_lblQuantity, m_lblTuq, m_lblDescription})
             label->show();
         m_lblNote->setText(strExpIO_Note);
         m_lblNote->show();
 
-        Recordset& rs = Globals::Run_Query(kExpIOQuery, {strExpIO});
         int r = 0;
         // A type with more cards than rows shows the first 18.
-        for (; !rs.eof() && r < Card_Rows; rs.moveNext(), ++r) {
-            const QString quantity = QStringLiteral("Required Quantity");
-            setQuantity(r, rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity));
-            m_lblTuq_Card[r]->setText(rs.text(QStringLiteral("DUW Number")));
-            m_lblTuq_Desc[r]->setText(rs.text(QStringLiteral("DUW Description")));
+        for (const AccessoryStore::CardRow& row : AccessoryStore::Cards(strExpIO)) {
+            setQuantity(r, row.quantity);
+            m_lblTuq_Card[r]->setText(row.card);
+            m_lblTuq_Desc[r]->setText(row.description);
+            ++r;
         }
         // Rows the query did not reach hold no card: no design caption shows through.
         for (; r < Card_Rows; ++r) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/AccessoryStore.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
 
@@ -18,7 +19,7 @@ class QPushButton;
 class frmAccessories : public Form {
     Q_OBJECT
 public:
-    static constexpr int Card_Rows = 18;
+    static constexpr int Card_Rows = AccessoryStore::Card_Rows;
 
     // Outlive the window: set by the options dialogs and by choosing the
     // expansion option, kept from one opening to the next.

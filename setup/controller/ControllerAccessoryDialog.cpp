@@ -12,6 +12,14 @@ using namespace Globals;
 
 namespace {
 const QString kDialog = QStringLiteral("frmAccessories");
+const QString kDriveAccessoriesSql =
+    QStringLiteral("SELECT [Drive Accessories].[Drive Name], [Drive Accessories].[Drive Accessory] From "
+                   "[Drive Accessories] WHERE ((([Drive Accessories].[Drive Name])=?) AND "
+                   "(Not ([Drive Accessories].[Drive Accessory])='' And "
+                   "Not ([Drive Accessories].[Drive Accessory])='N/A' And "
+                   "Not ([Drive Accessories].[Drive Accessory])='None')) "
+                   "ORDER BY [Drive Accessories].[Drive Accessory];");
+const QString kDriveAccessoryColumn = QStringLiteral("Drive Accessory");
 } // namespace
 
 frmAccessories* ControllerAccessoryDialog::open(int context)
@@ -27,6 +35,11 @@ void ControllerAccessoryDialog::closeDriveAccessories()
         Forms::unload(kDialog);
 }
 
+QStringList ControllerAccessoryDialog::offeredDriveAccessories(const QString& drive)
+{
+    return AccessoryList::offered(kDriveAccessoriesSql, {drive}, kDriveAccessoryColumn);
+}
+
 void ControllerAccessoryDialog::showDriveAccessories(const QString& drive)
 {
     constexpr int context = SetupKinds::ControllerAxisAccessories;
@@ -36,16 +49,9 @@ void ControllerAccessoryDialog::showDriveAccessories(const QString& drive)
     AxisRecord& record = Current_Record();
     {
         FlagGuard loading(Loading_Lists, true);
-        AccessoryList::offer(
-            dialog->lstAccessories(),
-            QStringLiteral("SELECT [Drive Accessories].[Drive Name], [Drive Accessories].[Drive Accessory] From "
-                           "[Drive Accessories] WHERE ((([Drive Accessories].[Drive Name])=?) AND "
-                           "(Not ([Drive Accessories].[Drive Accessory])='' And "
-                           "Not ([Drive Accessories].[Drive Accessory])='N/A' And "
-                           "Not ([Drive Accessories].[Drive Accessory])='None')) "
-                           "ORDER BY [Drive Accessories].[Drive Accessory];"),
-            {drive}, QStringLiteral("Drive Accessory"), record.Drive_Accessory_List_Index,
-            record.Drive_Accessory_List_Item, record.Drive_Accessory_Entry);
+        AccessoryList::offer(dialog->lstAccessories(), kDriveAccessoriesSql, {drive}, kDriveAccessoryColumn,
+                             record.Drive_Accessory_List_Index, record.Drive_Accessory_List_Item,
+                             record.Drive_Accessory_Entry);
     }
     System_Type = context;
     dialog->optExp(0)->hide();

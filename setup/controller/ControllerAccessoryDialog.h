@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class frmAccessories;
 
@@ -18,6 +19,8 @@ public:
     // as "Drive Accessories" without the expansion option, System_Type 3
     // until the dialog closes.
     static void showDriveAccessories(const QString& drive);
+    // What the drive accessories dialog offers for the drive.
+    static QStringList offeredDriveAccessories(const QString& drive);
     // Closes the drive accessories of the current axis, if open, so that they
     // store what they show there before another axis becomes current.
     static void closeDriveAccessories();

@@ -2,9 +2,12 @@
 
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
+#include "setup/controller/ControllerAccessoryDialog.h"
 #include "setup/controller/ControllerConnection.h"
 #include "setup/controller/ControllerControls.h"
+#include "setup/controller/ControllerOptions.h"
 #include "setup/controller/frmController_Setup.h"
+#include "setup/drive/AccessoryList.h"
 #include "setup/drive/AxisProjectBlock.h"
 #include "setup/drive/ProjectReplay.h"
 #include "shell/Globals.h"
@@ -85,6 +88,28 @@ void selectWhenShown(ListControl* list, const QString& value)
         ProjectReplay::select(list, value);
 }
 
+// Every axis' drive accessories and the controller's accessories as their
+// accessory dialogs offer them; throws otherwise.
+void checkAccessories()
+{
+    for (const AxisRecord& record : Axis)
+        ProjectReplay::checkDriveAccessories(record, SetupKinds::ControllerAxisAccessories,
+                                             ControllerAccessoryDialog::offeredDriveAccessories(record.Drive_Name));
+    AccessoryStore::Offer offer;
+    offer.accessories = AccessoryList::offered(ControllerOptions::accessoriesSql(), {Controller_Name},
+                                               QStringLiteral("Controller Accessory"));
+    // Cards only where the saved configuration takes them.
+    const auto levels = Controller_Options.begin() + 1;
+    const ControllerOptions::Configuration c =
+        ControllerOptions::configuration(Controller_Name, QStringList(levels, levels + ControllerOptions::Levels));
+    offer.cards = AccessoryStore::Cards(
+        AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(c.jtrReady, c.duwReady, c.lumioReady)));
+    offer.controllerOption2 = Controller_Options[2];
+    offer.controllerOption3 = Controller_Options[3];
+    ProjectReplay::checkAccessories(SetupKinds::Controller, offer, Controller_Accessory_Entry,
+                                    Controller_Accessory_Quantity, Controller_Accessory_Description);
+}
+
 } // namespace
 
 QString ControllerProjectFile::text()
@@ -147,6 +172,7 @@ void ControllerProjectFile::read(const QStringList& lines)
 void ControllerProjectFile::replay(frmController_Setup& form, const CascadeControls& cascade,
                                    const ControllerControls& controller)
 {
+    checkAccessories();
     ProjectReplay::selectOrClear(controller.cmbController, Controller_Name);
     Current_Axis = 1;
     ProjectReplay(cascade, ProjectReplay::ControllerProject).run(axis(1));
@@ -167,14 +193,20 @@ void ControllerProjectFile::replay(frmController_Setup& form, const CascadeContr
         form.Update_Replicate();
     }
 
-    // Every other axis with a drive is shown once, as if the user picked it,
-    // so that its part numbers are in the report at once.
+    // Every other axis with a drive is shown once, held to the catalogue as
+    // axis 1 is, so that its part numbers are in the report at once.
     ListControl* axes = controller.cmbAxis;
     bool moved = false;
     for (int a = 2; a <= std::min(Total_Axes, axes->listCount()); ++a) {
         if (axis(a).Drive_Name.isEmpty())
             continue;
-        axes->setListIndex(a - 1);
+        {
+            FlagGuard loading(Loading_Lists, true);
+            axes->setListIndex(a - 1);
+        }
+        FlagGuard replaying(Loading_Project, true);
+        Current_Axis = a;
+        form.Load_Axis(ProjectReplay::ControllerProject);
         moved = true;
     }
     if (moved)

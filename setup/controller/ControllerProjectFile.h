@@ -28,9 +28,9 @@ public:
     static void read(const QStringList& lines);
 
     // Puts the copied values back into the form's lists: axis 1 and the
-    // controller as a user would choose them (a value the catalogue no longer
-    // offers throws), every other configured axis once, so that all their
-    // part numbers are rebuilt, axis 1 shown at the end; then opens the
-    // options dialog. Clears Loading_Project.
+    // controller as a user would choose them, every other configured axis
+    // once, so that all their part numbers are rebuilt, axis 1 shown at the
+    // end; then opens the options dialog. An accessory, or a value of any
+    // axis, the catalogue does not offer throws. Clears Loading_Project.
     static void replay(frmController_Setup& form, const CascadeControls& cascade, const ControllerControls& controller);
 };

@@ -12,6 +12,7 @@
 #include "setup/drive/AccessoryList.h"
 #include "setup/drive/FormControls.h"
 #include "setup/drive/TextBox.h"
+#include "shell/AccessoryStore.h"
 #include "shell/DialogSupport.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -284,14 +285,8 @@ frmAccessories* frmControl::Load_Controller_Accessories()
     if (!dialog)
         return nullptr;
 
-    // With several kinds of expansion the last of these stands.
-    QString expansion;
-    if (Controller_JTR_Ready)
-        expansion = QStringLiteral("JTR32 Expansion IO");
-    if (Controller_DUW_Ready)
-        expansion = QStringLiteral("DUW Expansion IO");
-    if (Controller_LUMIO_Ready)
-        expansion = QStringLiteral("LUMIO Expansion IO");
+    const QString expansion =
+        AccessoryStore::Expansion_Caption(Controller_JTR_Ready, Controller_DUW_Ready, Controller_LUMIO_Ready);
     OptionButton* option = dialog->optExp(1);
     if (!expansion.isEmpty())
         option->setText(expansion);

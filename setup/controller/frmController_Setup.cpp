@@ -372,13 +372,13 @@ void frmController_Setup::Reset_Axis()
     Update_Controller_Text();
 }
 
-void frmController_Setup::Load_Axis()
+void frmController_Setup::Load_Axis(ProjectReplay::Mode mode)
 {
     ResultArea::Batch batch(resultArea(), ResultArea::Batch::AtOnce);
     Reset_Axis();
     AxisRecord& record = Current_Record();
     // Each stored value is selected in cascade order; its handler fills the next list.
-    ProjectReplay(m_controls, ProjectReplay::Axis).run(record);
+    ProjectReplay(m_controls, mode).run(record);
     const auto replay = [](ListControl* l, const QString& value) {
         try {
             ProjectReplay::selectOrClear(l, value);
@@ -386,7 +386,11 @@ void frmController_Setup::Load_Axis()
             // A value no longer offered leaves the list unselected.
         }
     };
-    replay(m_k.cmbController_Cable_Length, record.Controller_Cable_Length);
+    if (mode == ProjectReplay::Axis)
+        replay(m_k.cmbController_Cable_Length, record.Controller_Cable_Length);
+    else
+        ProjectReplay::selectOrClear(m_k.cmbController_Cable_Length, record.Controller_Cable_Length);
+    // The controller-wide breakout values: a project file holds them to the catalogue with axis 1.
     replay(m_k.cmbAxis_Number, Breakout_Axes);
     replay(m_k.cmbReq_Accessories_length, Required_Accessory_Length);
     Update_Controller_Text();

@@ -3,6 +3,7 @@
 #include "setup/controller/ControllerControls.h"
 #include "setup/drive/CascadeControls.h"
 #include "setup/drive/CascadeRules.h"
+#include "setup/drive/ProjectReplay.h"
 #include "setup/drive/SetupFormBase.h"
 
 #include <QString>
@@ -30,8 +31,9 @@ public:
     // The setup-form interface.
     void Reset() override;
     void Reset_Axis() override;
-    // Replays the current axis' record into the lists (Loading_Project set by the caller).
-    void Load_Axis();
+    // Replays the current axis' record into the lists (Loading_Project set by
+    // the caller); in a strict mode a value not offered throws.
+    void Load_Axis(ProjectReplay::Mode mode = ProjectReplay::Axis);
     // The copy list: every axis of the controller but the current one.
     void Update_Replicate();
     QString Save_String() override;

@@ -5,17 +5,25 @@
 #include "setup/drive/TextBox.h"
 #include "shell/Globals.h"
 
+QStringList AccessoryList::offered(const QString& sql, const QVariantList& params, const QString& column)
+{
+    constexpr auto limit = static_cast<qsizetype>(std::tuple_size_v<List21>);
+    QStringList accessories;
+    Recordset& rs = Globals::Run_Query(sql, params);
+    for (; !rs.eof() && accessories.size() < limit; rs.moveNext())
+        accessories << rs.text(column);
+    return accessories;
+}
+
 void AccessoryList::offer(MultiList* list, const QString& sql, const QVariantList& params, const QString& column,
                           List21& listIndex, List21& listItem, const List21& entries)
 {
     list->clear();
-    Recordset& rs = Globals::Run_Query(sql, params);
-    const int limit = static_cast<int>(listItem.size());
-    for (int i = 0; !rs.eof() && i < limit; rs.moveNext(), ++i) {
-        const QString accessory = rs.text(column);
-        list->addItem(accessory);
+    const QStringList accessories = offered(sql, params, column);
+    for (int i = 0; i < accessories.size(); ++i) {
+        list->addItem(accessories.at(i));
         listIndex[i] = QString::number(i);
-        listItem[i] = accessory;
+        listItem[i] = accessories.at(i);
     }
     for (int p = 0; p < list->listCount(); ++p)
         for (const QString& entry : entries)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <array>
@@ -16,9 +17,12 @@ class AccessoryList {
 public:
     using List21 = std::array<QString, 21>;
 
-    // Fills the accessory dialog's list with the column of the statement's rows
-    // (the first 21: the offered lists hold no more), records each offered
-    // text and its position, and selects again what `entries` holds.
+    // The column of the statement's rows as the accessory dialog offers them:
+    // the first 21, as the offered lists hold no more.
+    static QStringList offered(const QString& sql, const QVariantList& params, const QString& column);
+
+    // Fills the accessory dialog's list with what `offered` gives, records
+    // each offered text and its position, and selects again what `entries` holds.
     static void offer(MultiList* list, const QString& sql, const QVariantList& params, const QString& column,
                       List21& listIndex, List21& listItem, const List21& entries);
 

@@ -2,8 +2,10 @@
 
 #include "setup/drive/CascadeControls.h"
 #include "setup/drive/CascadeRules.h"
+#include "shell/AccessoryStore.h"
 
 #include <QString>
+#include <QStringList>
 
 struct AxisRecord;
 class ListControl;
@@ -41,6 +43,14 @@ public:
     QString lookUpTechnology(const AxisRecord& record) const;
     // Frame sizes of "QD_Servo" files written before they were code-and-description items.
     static QString qdFrameSize(const QString& frameSize);
+
+    // A project's accessory lists of the context: throws std::runtime_error
+    // unless the accessory dialog could have stored them from the offer.
+    static void checkAccessories(int context, const AccessoryStore::Offer& offer, const AccessoryStore::List21& entry,
+                                 const AccessoryStore::List21& quantity, const AccessoryStore::List21& description);
+    // The same for an axis' drive accessories, `offered` for its drive by the
+    // form's accessory dialog; a required drive accessory is one of them too.
+    static void checkDriveAccessories(const AxisRecord& record, int context, const QStringList& offered);
 
     // Selects the value in the list, which runs its handler; throws when the list lacks it.
     static void select(ListControl* list, const QString& value);

@@ -138,6 +138,12 @@ void SetupFormBase::Load_Previous_Values()
         ResultArea::Batch batch(m_resultArea, ResultArea::Batch::AtOnce);
         replayProject();
     } catch (const std::exception&) {
+        // Nothing of a refused file stays: what the replay reached could still be exported.
+        try {
+            Reset();
+        } catch (const std::exception&) {
+            // A catalogue that fails again has said so; the load error follows.
+        }
         SetupProjectFile::loadFailed();
     }
 }

@@ -31,9 +31,9 @@ class ResultArea;
 //   project is being opened; puts the main window back to its start state.
 // - Terminate: closes the product database.
 // - Open_File: the user's file replayed into the setup form of its kind.
-// - Load_Previous_Values: runs replayProject; a file it cannot take ends
-//   through SetupProjectFile::loadFailed (the message, no flag left set, no
-//   file named).
+// - Load_Previous_Values: runs replayProject; a file it cannot take leaves
+//   the form as Reset leaves it and ends through SetupProjectFile::loadFailed
+//   (the message, no flag left set, no file named).
 class SetupFormBase : public Form, public SetupForm {
     Q_OBJECT
 public:

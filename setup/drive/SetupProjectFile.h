@@ -12,7 +12,7 @@ public:
     // (this one, or another one after this one is unloaded).
     static void open(Form& self, SetupForm& setup, int ownKind);
 
-    // Keeps what the load reached, leaves no flag set and names no file, so
-    // that a later Save cannot overwrite it by mistake; the user is told.
+    // Leaves no flag set and names no file, so that a later Save cannot
+    // overwrite it by mistake; the user is told.
     static void loadFailed();
 };

@@ -21,6 +21,20 @@
 
 using namespace Globals;
 
+namespace {
+
+// What the drive accessory dialog offers for a drive.
+const QString kAccessoriesSql = QStringLiteral(
+    "SELECT [Drive Only Accessories].[Drive Name], [Drive Only Accessories].[Drive Only Accessory] "
+    "From [Drive Only Accessories] WHERE ((([Drive Only Accessories].[Drive Name])=?) AND "
+    "(Not ([Drive Only Accessories].[Drive Only Accessory])='' And "
+    "Not ([Drive Only Accessories].[Drive Only Accessory])='N/A' And "
+    "Not ([Drive Only Accessories].[Drive Only Accessory])='None')) "
+    "ORDER BY [Drive Only Accessories].[Drive Only Accessory];");
+const QString kAccessoryColumn = QStringLiteral("Drive Only Accessory");
+
+} // namespace
+
 frmDrive_Setup::frmDrive_Setup()
     : SingleAxisSetupForm(SetupKinds::Drive, QStringLiteral("Drive and Motor Selection"), 13110, 9195)
 {
@@ -108,16 +122,9 @@ void frmDrive_Setup::cmdDriveAccessories_Click()
     if (!dialog)
         return;
     AxisRecord& record = Current_Record();
-    AccessoryList::offer(
-        dialog->lstAccessories(),
-        QStringLiteral("SELECT [Drive Only Accessories].[Drive Name], [Drive Only Accessories].[Drive Only Accessory] "
-                       "From [Drive Only Accessories] WHERE ((([Drive Only Accessories].[Drive Name])=?) AND "
-                       "(Not ([Drive Only Accessories].[Drive Only Accessory])='' And "
-                       "Not ([Drive Only Accessories].[Drive Only Accessory])='N/A' And "
-                       "Not ([Drive Only Accessories].[Drive Only Accessory])='None')) "
-                       "ORDER BY [Drive Only Accessories].[Drive Only Accessory];"),
-        {m_controls.driveList->text()}, QStringLiteral("Drive Only Accessory"), record.Drive_Accessory_List_Index,
-        record.Drive_Accessory_List_Item, record.Drive_Accessory_Entry);
+    AccessoryList::offer(dialog->lstAccessories(), kAccessoriesSql, {m_controls.driveList->text()}, kAccessoryColumn,
+                         record.Drive_Accessory_List_Index, record.Drive_Accessory_List_Item,
+                         record.Drive_Accessory_Entry);
 
     dialog->optExp(0)->hide();
     dialog->optExp(1)->hide();
@@ -148,6 +155,8 @@ void frmDrive_Setup::replayProject()
                                  std::pair {130, &AxisRecord::Motor_Technology}})
         if (number <= Project_Lines.size())
             record.*field = Project_Lines.at(number - 1);
+    ProjectReplay::checkDriveAccessories(record, SetupKinds::Drive,
+                                         AccessoryList::offered(kAccessoriesSql, {record.Drive_Name}, kAccessoryColumn));
     ProjectReplay(m_controls).run(record);
     Update_Accessories_Display();
     Loading_Project = false;

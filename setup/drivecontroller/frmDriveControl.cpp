@@ -13,6 +13,7 @@
 #include "setup/drive/TextBox.h"
 #include "setup/drivecontroller/DriveControllerPartNumber.h"
 #include "setup/drivecontroller/frmDriveController_Setup.h"
+#include "shell/AccessoryStore.h"
 #include "shell/DialogSupport.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -93,6 +94,8 @@ const QString kOfferedAccessories = QStringLiteral(
     "(Not ([DriveController Accessories].[DriveController Accessory])='' And Not "
     "([DriveController Accessories].[DriveController Accessory])='N/A')) "
     "ORDER BY [DriveController Accessories].[DriveController Accessory];");
+
+const QString kOfferedAccessoryColumn = QStringLiteral("DriveController Accessory");
 
 frmDriveController_Setup* setupForm()
 {
@@ -361,15 +364,15 @@ void frmDriveControl::prepareAccessories(bool show)
     if (!dialog)
         return;
     OptionButton* expansion = dialog->optExp(1);
-    expansion->setHidden(!Drive_Controller_JTR_Ready && !Drive_Controller_DUW_Ready);
-    if (Drive_Controller_JTR_Ready)
-        expansion->setText(QStringLiteral("JTR32 Expansion IO"));
-    if (Drive_Controller_DUW_Ready)
-        expansion->setText(QStringLiteral("DUW Expansion IO"));
+    const QString caption =
+        AccessoryStore::Expansion_Caption(Drive_Controller_JTR_Ready, Drive_Controller_DUW_Ready, false);
+    expansion->setHidden(caption.isEmpty());
+    if (!caption.isEmpty())
+        expansion->setText(caption);
 
     FlagGuard loading(Loading_Lists, true);
     AccessoryList::offer(dialog->lstAccessories(), kOfferedAccessories, {Drive_Controller_Name},
-                         QStringLiteral("DriveController Accessory"), Drive_Controller_Accessory_List_Index,
+                         kOfferedAccessoryColumn, Drive_Controller_Accessory_List_Index,
                          Drive_Controller_Accessory_List_Item, Drive_Controller_Accessory_Entry);
 
     // Expansion cards only where this configuration takes them; their
@@ -386,6 +389,17 @@ void frmDriveControl::prepareAccessories(bool show)
     if (show)
         dialog->Show();
     Current_Form = QStringLiteral("frmAccessories");
+}
+
+AccessoryStore::Offer frmDriveControl::Offered_Accessories()
+{
+    AccessoryStore::Offer offer;
+    offer.accessories = AccessoryList::offered(kOfferedAccessories, {Drive_Controller_Name}, kOfferedAccessoryColumn);
+    const Recordset& rs = Run_Query(kConfiguration, chosenValues(Levels));
+    if (!rs.eof())
+        offer.cards = AccessoryStore::Cards(AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(
+            rs.boolean(QStringLiteral("JTR Ready")), rs.boolean(QStringLiteral("DUW Ready")), false)));
+    return offer;
 }
 
 void frmDriveControl::Update_Accessories_Display()

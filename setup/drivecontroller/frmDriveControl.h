@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AccessoryOwner.h"
+#include "shell/AccessoryStore.h"
 #include "shell/Form.h"
 
 #include <array>
@@ -32,6 +33,9 @@ public:
     void cmdDone_Click();
     void cmdAccessories_Click();
     void Update_Accessories_Display() override;
+
+    // What the accessory dialog offers for the saved drive/controller and options.
+    static AccessoryStore::Offer Offered_Accessories();
 
     // Levels 1 to 4; null for another index.
     ListControl* cmb1(int index) const;

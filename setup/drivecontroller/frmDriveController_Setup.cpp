@@ -11,6 +11,7 @@
 #include "setup/drive/TextBox.h"
 #include "setup/drivecontroller/DriveControllerMotorOptionsStep.h"
 #include "setup/drivecontroller/DriveControllerVoltageStep.h"
+#include "setup/drivecontroller/frmDriveControl.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 
@@ -247,6 +248,9 @@ void frmDriveController_Setup::replayProject()
         tolerant(kFirstTolerantLine + 1 + level, Drive_Controller_Options[level]);
     tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
 
+    ProjectReplay::checkAccessories(SetupKinds::DriveController, frmDriveControl::Offered_Accessories(),
+                                    Drive_Controller_Accessory_Entry, Drive_Controller_Accessory_Quantity,
+                                    Drive_Controller_Accessory_Description);
     ProjectReplay(m_controls).withRules(m_rules).run(record);
     cmdDriveController_Click();
     Update_Accessories_Display();

@@ -45,14 +45,20 @@ protected:
         EXPECT_EQ(Current_Form, "frmControl");
     }
 
-    void expectRefused(const QString& text)
+    // Refused: nothing of the file stays to be reported or saved.
+    void expectRefused(const QString& project)
     {
         msg->clear();
         form()->Reset();
-        openProject(text);
+        const QString file = form()->Save_String();
+        const QString report = Build_Report();
+        openProject(project);
         EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
         EXPECT_FALSE(Loading_Project || Loading_Lists);
         EXPECT_FALSE(Forms::isLoaded("frmControl"));
+        EXPECT_EQ(form()->Save_String(), file);
+        EXPECT_EQ(Build_Report(), report);
+        EXPECT_EQ(text("cmbMotor_Tech"), "");
     }
 
     // The first `count` lines of a project text, each ended by its CR.
@@ -181,6 +187,55 @@ TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
     EXPECT_EQ(axis(2).Frame_Size, "190 = 8 in");
 }
 
+// A file's value is taken only where the catalogue offers it, on every axis:
+// an accessory the accessory dialogs do not offer, or with a quantity or
+// description they do not store (which the options dialog's close box would
+// keep), or a value of axis 2 no longer offered refuses the file.
+TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefused)
+{
+    openOptions("KEX200", kKex4Axes);
+    chooseAccessories({"HX25-08 = 25-pin Breakout Module"});
+    accessories()->optExp(1)->choose();
+    accessories()->cmbTuq(0)->choose("2");
+    closeAccessories();
+    clickIn(options(), "cmdDone");
+    // A servo whose motor options and command cable lengths are lists of several.
+    const QList<CascadePath> paths = pathsOn("KEX200");
+    const auto kx = std::find_if(paths.begin(), paths.end(), [](const CascadePath& p) { return p.series == "KX"; });
+    ASSERT_NE(kx, paths.end());
+    for (int a : {1, 2}) {
+        configureAxis(a, *kx);
+        click("cmdDriveAccessories");
+        accessories()->lstAccessories()->choose(0);
+        closeAccessories();
+    }
+    switchTo(1);
+    expectReopens();
+    const QString saved = form()->Save_String();
+    ASSERT_EQ(saved.split('\r').mid(1127, 2), (QStringList {"2", "2"})); // the module's and the card's quantities
+
+    // Axis 2's lines are axis 1's 129 further on.
+    const QList<QPair<int, QString>> cases[] = {
+        {{20, "FORGED-REQ"}},
+        {{150, "FORGED-ACC = Evil"}, {192, "Evil"}},
+        {{150, "FLT-460 = Line Filter, 460 VAC"}, {192, "Line Filter, 460 VAC"}}, // the drive form's
+        {{171, "999999"}},
+        {{192, "Free with every drive"}},
+        {{1107, "EVIL-1 = Evil thing"}, {1065, "Evil thing"}, {1128, "999"}},
+        {{1128, "999"}},
+        {{1129, "9"}},
+        {{141, "X = Discontinued"}},
+        {{258, "999"}},
+    };
+    for (const auto& edits : cases) {
+        SCOPED_TRACE(edits.first().first);
+        QStringList lines = saved.split('\r');
+        for (const auto& [number, value] : edits)
+            lines[number - 1] = value;
+        expectRefused(lines.join('\r'));
+    }
+}
+
 // More than 8 axes: the file carries the other axes after its 1193 lines.
 TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefused)
 {
@@ -199,6 +254,7 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
     }
     axis(16).Drive_Accessory_Entry[0] = "CTB-26 = Command Terminal Block";
     axis(16).Drive_Accessory_Quantity[0] = "1";
+    axis(16).Drive_Accessory_Description[0] = "Command Terminal Block";
     switchTo(1);
 
     const QString saved = form()->Save_String();
@@ -215,6 +271,9 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
 
     expectRefused(firstLines(saved, 2000));
     expectRefused(firstLines(saved, 2247));
+    QStringList forged = saved.split('\r');
+    forged[1193 + 129 * 7 + 19] = "FORGED = Evil";
+    expectRefused(forged.join('\r'));
 }
 
 // Also with breakout ports but no breakout length (the breakout's name stands

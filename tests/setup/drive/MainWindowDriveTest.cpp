@@ -43,10 +43,10 @@ TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)
     EXPECT_TRUE(Globals::Project_Path.isEmpty());
     EXPECT_FALSE(Globals::Loading_Project);
     EXPECT_FALSE(Globals::Loading_Lists);
-    // The replay stopped at the frame size; the user goes on from there.
-    EXPECT_EQ(text("cmbMotor_Series"), "ZU");
-    EXPECT_EQ(list("cmbFrame_size")->listIndex(), -1);
-    pick("cmbFrame_size", "23");
+    // Nothing the replay reached stays; the user starts again.
+    EXPECT_EQ(text("cmbMotor_Series"), "");
+    EXPECT_EQ(record(), AxisRecord {});
+    configure({"Servo", "", "ZU", "23"});
     EXPECT_EQ(items("cmbStack_length"), (QStringList {"1", "2"}));
 
     // Closing the form puts the main window back to its start state.

@@ -168,31 +168,45 @@ TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
     EXPECT_EQ(record().Gearhead_Notes, "Mounted upside down\nsee drawing 7");
 }
 
-// A stored gearhead goes into the motor part number only where the gearhead
-// dialog offers it: an invented code must not reach the part numbers, the
-// report or a file the program itself would refuse.
-TEST_F(DriveProjectFileTest, AStoredGearheadTheCatalogueDoesNotOfferIsRefused)
+// A stored value goes into the part numbers, the report and the price request
+// only where the catalogue offers it: a gearhead the gearhead dialog does not
+// offer, a drive accessory (its quantity and description as the accessory
+// dialog stores them) or a required accessory not offered for the drive
+// refuses the file, and the form is left as Reset leaves it.
+TEST_F(DriveProjectFileTest, AStoredValueTheCatalogueDoesNotOfferIsRefused)
 {
+    const QStringList lm = kLmServo + QStringList {"460VAC"};
+    const QString filter = "FLT-460 = Line Filter, 460 VAC";
     const struct {
         QStringList configuration;
-        const char* gearhead;
+        QList<QPair<int, QString>> lines; // line number, forged value
     } cases[] = {
-        {kCtDirectDrive + QStringList {"460VAC"}, "ZZZ"}, // no gearhead option at all
-        {kLmServo + QStringList {"460VAC"}, "G99"},
+        {kCtDirectDrive + QStringList {"460VAC"}, {{127, "ZZZ"}}}, // no gearhead option at all
+        {lm, {{127, "G99"}}},
         // KX 16 offers gearheads, but this one is a size-23 gearhead.
-        {{"Servo", "BSD-230", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "0 = Standard"}, "GP23-005"},
+        {{"Servo", "BSD-230", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "0 = Standard"}, {{127, "GP23-005"}}},
+        {lm, {{20, "FORGED-REQ4"}}},
+        {lm, {{21, "FORGED-ACC4 = Evil"}, {42, "1"}, {63, "Evil"}}},
+        {lm, {{21, filter}, {42, "999999"}, {63, "Line Filter, 460 VAC"}}},
+        {lm, {{21, filter}, {42, "1"}, {63, "Free with every drive"}}},
+        {lm, {{21, QString(1 << 20, 'X')}, {42, "1"}}},
+        // Offered for this drive on the controller form only.
+        {lm, {{21, "CTB-26 = Command Terminal Block"}, {42, "1"}, {63, "Command Terminal Block"}}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.lines.first().second.left(20).toStdString());
         configure(c.configuration);
         QStringList lines = form()->Save_String().split('\r');
-        lines[126] = QString::fromLatin1(c.gearhead);
+        for (const auto& [number, value] : c.lines)
+            lines[number - 1] = value;
+        form()->Reset();
+        const QStringList reset = screen();
         msg->clear();
         openProject(lines.join('\r'));
-        EXPECT_EQ(msg->prompts(), QStringList {kLoadError}) << c.gearhead;
-        EXPECT_FALSE(items("cmbOptions").contains(c.gearhead)) << c.gearhead;
-        EXPECT_FALSE(record().Motor_Part_Number.contains(c.gearhead)) << record().Motor_Part_Number.toStdString();
+        EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
         EXPECT_FALSE(Globals::Loading_Project);
-        form()->Reset();
+        EXPECT_EQ(record(), AxisRecord {});
+        EXPECT_EQ(screen(), reset);
     }
 }
 
@@ -332,12 +346,12 @@ TEST_F(DriveProjectFileTest, AProductNoLongerOfferedEndsTheLoadAndLeavesTheFormU
     EXPECT_FALSE(Globals::Loading_Project);
     EXPECT_FALSE(Globals::Loading_Lists);
     EXPECT_TRUE(Globals::Project_Path.isEmpty());
-    // The lists above the option stay as the replay left them.
-    EXPECT_EQ(text("cmbCable_Option"), "C = Connectors");
-    EXPECT_EQ(items("cmbOptions"), (QStringList {"0 = Standard", "B = Holding Brake"}));
-    EXPECT_EQ(record().Motor_Option, "X = Discontinued");
+    // Nothing the replay reached stays to be exported; the form takes a new choice.
+    EXPECT_EQ(record(), AxisRecord {});
+    EXPECT_EQ(text("cmbCable_Option"), "");
     EXPECT_TRUE(hidden("txtAccessories"));
 
+    configure(kLmServo);
     pick("cmbOptions", "B = Holding Brake");
     EXPECT_EQ(record().Motor_Part_Number, "LM802BR-SCB");
     EXPECT_EQ(record().Drive_Part_Number, "BSD4604-A0");

@@ -101,15 +101,22 @@ protected:
         EXPECT_EQ(setup()->Save_String(), saved);
     }
 
+    // Refused: the form, the axis and the drive/controller as Reset leaves them.
     void expectFailedLoad(const QString& text)
     {
         msg->clear();
+        setup()->Reset();
+        const QStringList shown = screen();
+        const QStringList config = configuration();
         openProject(text);
         EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
         EXPECT_FALSE(Loading_Project);
         EXPECT_FALSE(Loading_Lists);
         EXPECT_TRUE(Project_Path.isEmpty());
         EXPECT_FALSE(Forms::isLoaded("frmDriveControl"));
+        EXPECT_EQ(screen(), shown);
+        EXPECT_EQ(configuration(), config);
+        EXPECT_EQ(record().Motor_Part_Number, "");
     }
 };
 
@@ -152,6 +159,30 @@ TEST_F(DriveControllerProjectTest, TheExpansionLineIsAWholeNumber)
         EXPECT_EQ(setup()->Save_String().split('\r').at(131), line);
     }
     expectFailedLoad(withLine(saved, 132, "x"));
+}
+
+// An accessory or card the accessory dialog does not offer for the saved
+// configuration, or with a quantity or description it does not store, refuses
+// the file (the options dialog's close box would keep it).
+TEST_F(DriveControllerProjectTest, AnAccessoryTheCatalogueDoesNotOfferIsRefused)
+{
+    configureSystem();
+    const QString saved = setup()->Save_String();
+    const QList<QPair<int, QString>> cases[] = {
+        {{197, "EVIL-1 = Evil thing"}, {155, "Evil thing"}},
+        {{218, "999"}},
+        {{155, "Free with every drive"}},
+        {{219, "9"}},
+        {{198, "EVIL-CARD"}},
+        {{264, "9 = Gone"}}, // cards of a configuration the catalogue does not have
+    };
+    for (const auto& edits : cases) {
+        SCOPED_TRACE(edits.first().first);
+        QString text = saved;
+        for (const auto& [number, value] : edits)
+            text = withLine(text, number, value);
+        expectFailedLoad(text);
+    }
 }
 
 TEST_F(DriveControllerProjectTest, TheRepeatedOptionLinesWinAndOldFilesLoad)
