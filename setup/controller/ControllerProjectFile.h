@@ -22,15 +22,17 @@ public:
     static QString text();
 
     // Copies the file's kept values into the axis records and the controller
-    // globals. Throws std::runtime_error when a line up to 1169, or of the
-    // extension, is missing or a number line holds no number; lines 1170 to
-    // 1193 may be missing.
+    // globals. Throws std::runtime_error when a line up to 1169 is missing, a
+    // number line holds no number, the axis count is not 0 to 16, or a count
+    // above 8 comes without the whole extension; lines 1170 to 1193 may be
+    // missing.
     static void read(const QStringList& lines);
 
     // Puts the copied values back into the form's lists: axis 1 and the
     // controller as a user would choose them (a value the catalogue no longer
     // offers throws), every other configured axis once, so that all their
     // part numbers are rebuilt, axis 1 shown at the end; then opens the
-    // options dialog. Clears Loading_Project.
+    // options dialog. Clears Loading_Project. Throws when the restored
+    // options name a controller whose axis count is not the file's.
     static void replay(frmController_Setup& form, const CascadeControls& cascade, const ControllerControls& controller);
 };

@@ -139,18 +139,15 @@ TEST_F(ControllerProjectFileTest, ShortFilesLoadUpToTheirLastNeededLine)
     // Without the voltage lines the first voltage offered is chosen.
     EXPECT_EQ(text("cmbDriveVoltage"), list("cmbDriveVoltage")->list(0));
 
-    // More axes than the form has: the sixteen it has.
-    QStringList lines = saved.split('\r');
-    lines[1040] = "20";
-    form()->Reset();
-    openProject(lines.join('\r'));
-    EXPECT_EQ(Total_Axes, 16);
-    EXPECT_EQ(items("cmbAxis").size(), 16);
-
     expectRefused(firstLines(saved, 1167));
-    lines = saved.split('\r');
-    lines[1040] = "x";
-    expectRefused(lines.join('\r'));
+    // An axis count that is not the controller's own 4: more than the form
+    // has, above eight without the extension, another, none, no number.
+    QStringList lines = saved.split('\r');
+    for (const char* count : {"20", "16", "5", "0", "-1", "x"}) {
+        SCOPED_TRACE(count);
+        lines[1040] = count;
+        expectRefused(lines.join('\r'));
+    }
     lines = saved.split('\r');
     lines[1034] = "KEX999"; // a controller the catalogue no longer has
     expectRefused(lines.join('\r'));
@@ -213,8 +210,15 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
         EXPECT_TRUE(Build_Report().contains(axis(a).Drive_Name + " Drive Axis " + QString::number(a)))
             << "axis " << a;
 
-    expectRefused(firstLines(saved, 2000));
-    expectRefused(firstLines(saved, 2247));
+    // Cut anywhere after line 1168, or counting other axes than its controller's.
+    for (int cut : {1180, 1193, 2000, 2247})
+        expectRefused(firstLines(saved, cut));
+    const std::pair<int, const char*> edits[] = {{1041, "4"}, {1045, "12 = 12 Axes"}};
+    for (const auto& [line, value] : edits) {
+        QStringList edited = lines;
+        edited[line - 1] = value;
+        expectRefused(edited.join('\r'));
+    }
 }
 
 // Also with breakout ports but no breakout length (the breakout's name stands
