@@ -33,7 +33,8 @@ class ResultArea;
 // - Open_File: the user's file replayed into the setup form of its kind.
 // - Load_Previous_Values: runs replayProject; a file it cannot take ends
 //   through SetupProjectFile::loadFailed (the message, no flag left set, no
-//   file named).
+//   file named). A catalogue that lacks a table throws DatabaseError naming
+//   it before anything is replayed.
 class SetupFormBase : public Form, public SetupForm {
     Q_OBJECT
 public:

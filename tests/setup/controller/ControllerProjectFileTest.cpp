@@ -10,6 +10,10 @@
 #include "shell/Globals.h"
 #include "shell/Report.h"
 #include "shell/frmAccessories.h"
+#include "shell/mdiMain.h"
+
+#include <QAction>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -152,6 +156,27 @@ TEST_F(ControllerProjectFileTest, ShortFilesLoadUpToTheirLastNeededLine)
     lines[1034] = "KEX999"; // a controller the catalogue no longer has
     expectRefused(lines.join('\r'));
     EXPECT_EQ(text("cmbController"), "");
+}
+
+// A table the catalogue lacks is named at Open, not blamed on the project file.
+TEST_F(ControllerProjectFileTest, OpenNamesATableTheCatalogueLacks)
+{
+    configureController("KEX200", kKex4Axes);
+    configureAxis(1, pathsOn("KEX200").at(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kex.dat");
+    ASSERT_TRUE(Write_File(path, form()->Save_String(), true));
+    for (const char* table : {"Controller to Drive", "All Controllers", "Controller Option Names",
+                              "All DriveControllers", "DriveController Option Names", "ExpIO"}) {
+        SCOPED_TRACE(table);
+        useCatalogueWith({QStringLiteral("DROP TABLE [%1]").arg(table)});
+        msg->clear();
+        files->queuePath(path);
+        mainWindow().mnuOpen()->trigger();
+        EXPECT_EQ(msg->prompts(),
+                  QStringList {QStringLiteral("The database System Databases97.mdb has no table \"%1\".").arg(table)});
+        EXPECT_TRUE(Project_Path.isEmpty());
+    }
 }
 
 TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
