@@ -8,9 +8,13 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // A full disk and the files Open refuses are tested through the main window;
@@ -48,6 +52,38 @@ protected:
         return {};
     }
 
+    // The reason a write gives in a child process that sees the folder
+    // mounted read-only; nothing where no such child can be made.
+    std::optional<QString> writeFailureOnReadOnlyMount(const QString& target) const
+    {
+        int fds[2];
+        if (::pipe(fds) != 0)
+            return std::nullopt;
+        const pid_t child = ::fork();
+        if (child < 0)
+            return std::nullopt;
+        if (child == 0) {
+            const QByteArray folder = QFile::encodeName(dir.path());
+            const bool mounted = (::unshare(CLONE_NEWNS) == 0 || ::unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0)
+                                 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+                                 && ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0
+                                 && ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+            if (!mounted)
+                ::_exit(1);
+            const QByteArray reason = writeFailure(target, "4\rnew\r").toUtf8();
+            ::_exit(::write(fds[1], reason.constData(), reason.size()) == reason.size() ? 0 : 1);
+        }
+        ::close(fds[1]);
+        QByteArray reason(256, '\0');
+        const ssize_t n = ::read(fds[0], reason.data(), reason.size());
+        ::close(fds[0]);
+        int status = 1;
+        ::waitpid(child, &status, 0);
+        if (n < 0 || status != 0)
+            return std::nullopt;
+        return QString::fromUtf8(reason.left(n));
+    }
+
     QTemporaryDir dir;
 };
 
@@ -79,6 +115,20 @@ TEST_F(DiskFileTest, TargetsASaveMustNotReplaceStayAsTheyWere)
         EXPECT_EQ(listing(), before);
         EXPECT_EQ(bytesOf(c.target), bytesBefore);
     }
+}
+
+TEST_F(DiskFileTest, AReadOnlyFileSystemIsTheReasonGiven)
+{
+    put("old.dat", "4\rold\r");
+    for (const char* target : {"old.dat", "new.dat"}) {
+        SCOPED_TRACE(target);
+        const std::optional<QString> reason = writeFailureOnReadOnlyMount(path(target));
+        if (!reason)
+            GTEST_SKIP() << "No mount namespace can be made here.";
+        EXPECT_EQ(*reason, "Read-only file system");
+    }
+    EXPECT_EQ(bytesOf("old.dat"), "4\rold\r");
+    EXPECT_EQ(listing(), QStringList {"old.dat"});
 }
 
 TEST_F(DiskFileTest, WritingFollowsALinkAndGivesANewFileTheUsualPermissions)
