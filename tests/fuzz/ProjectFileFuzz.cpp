@@ -40,11 +40,15 @@ bool open(mdiMain& main, FileDialog::Seam& files, MsgBox::Seam& msg, const QStri
 // Whatever the file said, the opened project is one the catalogue offers.
 void checkOpened()
 {
-    Globals::Build_Report();
+    const QString report = Globals::Build_Report();
+    // The bill's lines follow its heading and an empty line, one per part.
+    const QStringList bill =
+        report.section(QStringLiteral("Description\r\n\r\n"), 1).split(QStringLiteral("\r\n"));
     for (int i = 1; i <= Globals::BOM_Count; ++i) {
         const QString& part = Globals::BOM_Part_Number[i];
         if (!CatalogueParts::offers(part))
-            std::fprintf(stderr, "Billed part the catalogue does not offer: %s\n", qPrintable(part.left(200)));
+            std::fprintf(stderr, "Bill line of a part the catalogue does not offer: %s\n",
+                         qPrintable(bill.value(i - 1).left(200)));
         FUZZ_CHECK(CatalogueParts::offers(part), "every billed part is one the catalogue offers");
     }
     if (Globals::System_Type == SetupKinds::Controller && !Globals::Controller_Part_Number.isEmpty())
