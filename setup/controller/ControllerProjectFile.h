@@ -12,7 +12,8 @@ class frmController_Setup;
 // voltage, wiring and technology of each axis, 1193 lines. A controller of
 // more than 8 axes adds the blocks of axes 9 to 16 and their voltages,
 // wirings and technologies after them (2249 lines in all); files of 8 axes or
-// fewer never carry that extension.
+// fewer never carry that extension. A file's axis count must be the one its
+// restored options give: the replay throws before the options dialog shows.
 class ControllerProjectFile {
 public:
     static constexpr int Lines = 1193;
@@ -32,7 +33,6 @@ public:
     // controller as a user would choose them (a value the catalogue no longer
     // offers throws), every other configured axis once, so that all their
     // part numbers are rebuilt, axis 1 shown at the end; then opens the
-    // options dialog. Clears Loading_Project. Throws when the restored
-    // options name a controller whose axis count is not the file's.
+    // options dialog. Clears Loading_Project.
     static void replay(frmController_Setup& form, const CascadeControls& cascade, const ControllerControls& controller);
 };

@@ -33,8 +33,7 @@ class ResultArea;
 // - Open_File: the user's file replayed into the setup form of its kind.
 // - Load_Previous_Values: runs replayProject; a file it cannot take ends
 //   through SetupProjectFile::loadFailed (the message, no flag left set, no
-//   file named). A catalogue that lacks a table throws DatabaseError naming
-//   it before anything is replayed.
+//   file named).
 class SetupFormBase : public Form, public SetupForm {
     Q_OBJECT
 public:
@@ -48,6 +47,8 @@ public:
     void Form_Terminate() override;
 
     void Open_File() final;
+    // A catalogue that lacks a table throws DatabaseError naming it before
+    // anything is replayed.
     void Load_Previous_Values() final;
 
 protected:

@@ -235,8 +235,8 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
         EXPECT_TRUE(Build_Report().contains(axis(a).Drive_Name + " Drive Axis " + QString::number(a)))
             << "axis " << a;
 
-    // Cut anywhere after line 1168, or counting other axes than its controller's.
-    for (int cut : {1180, 1193, 2000, 2247})
+    // Without the whole extension, or counting other axes than its controller's.
+    for (int cut : {1180, 1193})
         expectRefused(firstLines(saved, cut));
     const std::pair<int, const char*> edits[] = {{1041, "4"}, {1045, "12 = 12 Axes"}};
     for (const auto& [line, value] : edits) {
@@ -244,6 +244,9 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
         edited[line - 1] = value;
         expectRefused(edited.join('\r'));
     }
+
+    expectRefused(firstLines(saved, 2000));
+    expectRefused(firstLines(saved, 2247));
 }
 
 // Also with breakout ports but no breakout length (the breakout's name stands
