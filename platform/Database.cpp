@@ -169,18 +169,31 @@ QStringList Database::tableNames() const
 
 namespace {
 
+// "table" or "column", and its name.
+QString missingText(const QString& path, const QString& what, const QString& name)
+{
+    return QStringLiteral("The database %1 has no %2 \"%3\".").arg(QFileInfo(path).fileName(), what, name);
+}
+
 // The short text of a failed statement: the missing table or column by name.
 QString failure(const QString& path, const QSqlError& error)
 {
-    const QString file = QFileInfo(path).fileName();
     static const QRegularExpression missing(QStringLiteral("no such (table|column): (.+)$"));
     const QRegularExpressionMatch m = missing.match(error.databaseText().trimmed());
     if (m.hasMatch())
-        return QStringLiteral("The database %1 has no %2 \"%3\".").arg(file, m.captured(1), m.captured(2));
-    return QStringLiteral("The database %1 cannot be read.").arg(file);
+        return missingText(path, m.captured(1), m.captured(2));
+    return QStringLiteral("The database %1 cannot be read.").arg(QFileInfo(path).fileName());
 }
 
 } // namespace
+
+void Database::requireTables(const QStringList& tables) const
+{
+    const QStringList present = tableNames();
+    for (const QString& table : tables)
+        if (!present.contains(table, Qt::CaseInsensitive))
+            throw DatabaseError(missingText(path(), QStringLiteral("table"), table));
+}
 
 QString Database::path() const
 {

@@ -31,6 +31,8 @@ public:
     bool fileChanged() const;
     // The names of the file's tables.
     QStringList tableNames() const;
+    // Throws DatabaseError naming the first of these tables the file lacks.
+    void requireTables(const QStringList& tables) const;
 
     // Runs a SELECT with every chosen value bound to a "?" placeholder, in order.
     // Each statement text is prepared once per connection. A failing statement

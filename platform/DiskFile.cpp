@@ -106,8 +106,13 @@ void DiskFile::write(const QString& path, const QByteArray& bytes)
         // Marked read-only counts even where the user could still replace it (root).
         constexpr QFileDevice::Permissions anyWrite =
             QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-        if (!target.isWritable() || !(target.permissions() & anyWrite))
+        if (!(target.permissions() & anyWrite))
             fail(QStringLiteral("The file is read-only."));
+        // Otherwise the system says why it may not be written (a read-only file system, say).
+        if (::access(QFile::encodeName(path).constData(), W_OK) != 0) {
+            const int reason = errno;
+            fail(reason == EACCES ? QStringLiteral("The file is read-only.") : qt_error_string(reason));
+        }
     }
 
     // Unbuffered: a short write shows at once instead of being lost in a flush

@@ -22,7 +22,8 @@ public:
     static QByteArray read(const QString& path, qint64 maxBytes);
 
     // A symbolic link is followed: the file it points to is written and the
-    // link stays. A read-only file, a folder or a device is refused. On failure
-    // the old file keeps its bytes and no new file is left behind.
+    // link stays. A read-only file, a folder or a device is refused; any other
+    // failure gives the system's reason. On failure the old file keeps its
+    // bytes and no new file is left behind.
     static void write(const QString& path, const QByteArray& bytes);
 };

@@ -97,7 +97,8 @@ QString s_testAppFolder;
 // a Reset reopens the file only when it changed.
 Database s_productDatabase;
 
-// The tables of the product catalogue: a file holding none of them is not it.
+// The tables of the product catalogue, every one a form or dialog reads: a
+// file holding none of them is not it.
 const QStringList kCatalogueTables = {
     QStringLiteral("Drives"), QStringLiteral("DriveControllers"), QStringLiteral("Controllers"),
     QStringLiteral("Motors"), QStringLiteral("Drive to Motor"), QStringLiteral("Shaft Options"),
@@ -244,6 +245,13 @@ void Open_Database()
         std::fflush(nullptr);
         std::_Exit(EXIT_FAILURE);
     }
+}
+
+void Require_Catalogue_Tables()
+{
+    // Only an open catalogue can lack a table.
+    if (System_Database.isOpen())
+        System_Database.requireTables(kCatalogueTables);
 }
 
 Recordset& Run_Query(const QString& sql, const QVariantList& params)

@@ -10,6 +10,7 @@
 #include "setup/drive/AccessoryList.h"
 #include "setup/drive/AxisProjectBlock.h"
 #include "setup/drive/ProjectReplay.h"
+#include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
 
@@ -149,8 +150,10 @@ void ControllerProjectFile::read(const QStringList& lines)
     Required_Accessory = next();
     Required_Accessory_Length = next();
     Breakout_Axes = next();
-    // The form has sixteen axes.
-    Total_Axes = std::clamp(integer(next()), 0, kAxes);
+    // The form has sixteen axes: a count beyond them is no file it wrote.
+    Total_Axes = integer(next());
+    if (Total_Axes < 0 || Total_Axes > kAxes)
+        throw std::runtime_error("The project file's axis count is out of range.");
     Total_Servos = integer(next());
     Total_Steppers = integer(next());
     for (List21* list : kControllerLists)
@@ -160,9 +163,8 @@ void ControllerProjectFile::read(const QStringList& lines)
     // Files written before these lines existed end earlier.
     readAxisFields(lines, number, 1, kAxesInFile, true);
 
-    // A split file ends in the empty piece after its last CR: more pieces than
-    // that carry the extension, which must then be whole.
-    if (lines.size() > Lines + 1) {
+    // Only a controller of more than eight axes has the extension, and then whole.
+    if (Total_Axes > kAxesInFile) {
         for (int a = kAxesInFile + 1; a <= kAxes; ++a)
             AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
         readAxisFields(lines, blockLine(kAxes + 1), kAxesInFile + 1, kAxes, false);
@@ -212,5 +214,13 @@ void ControllerProjectFile::replay(frmController_Setup& form, const CascadeContr
     if (moved)
         axes->setListIndex(0);
 
+    // The restored options name the controller, whose own axis count the
+    // file must carry; a file that is refused leaves no options dialog open.
+    const QString dialog = SetupKinds::find(SetupKinds::Controller)->optionsDialog;
+    Forms::get(dialog);
+    if (!Controller_Part_Number.isEmpty() && ControllerOptions::axisCounts(Controller_Part_Number).axes != Total_Axes) {
+        Forms::unload(dialog);
+        throw std::runtime_error("The project file's axis count is not its controller's.");
+    }
     form.cmdController_Click();
 }

@@ -12,7 +12,8 @@ class frmController_Setup;
 // voltage, wiring and technology of each axis, 1193 lines. A controller of
 // more than 8 axes adds the blocks of axes 9 to 16 and their voltages,
 // wirings and technologies after them (2249 lines in all); files of 8 axes or
-// fewer never carry that extension.
+// fewer never carry that extension. A file's axis count must be the one its
+// restored options give: the replay throws before the options dialog shows.
 class ControllerProjectFile {
 public:
     static constexpr int Lines = 1193;
@@ -22,9 +23,10 @@ public:
     static QString text();
 
     // Copies the file's kept values into the axis records and the controller
-    // globals. Throws std::runtime_error when a line up to 1169, or of the
-    // extension, is missing or a number line holds no number; lines 1170 to
-    // 1193 may be missing.
+    // globals. Throws std::runtime_error when a line up to 1169 is missing, a
+    // number line holds no number, the axis count is not 0 to 16, or a count
+    // above 8 comes without the whole extension; lines 1170 to 1193 may be
+    // missing.
     static void read(const QStringList& lines);
 
     // Puts the copied values back into the form's lists: axis 1 and the

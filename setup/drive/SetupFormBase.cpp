@@ -133,6 +133,8 @@ void SetupFormBase::Open_File()
 
 void SetupFormBase::Load_Previous_Values()
 {
+    // A table missing from the catalogue is named as such, not as a fault of the file.
+    Require_Catalogue_Tables();
     try {
         // The replay's pictures and results appear together, after it.
         ResultArea::Batch batch(m_resultArea, ResultArea::Batch::AtOnce);

@@ -47,6 +47,8 @@ public:
     void Form_Terminate() override;
 
     void Open_File() final;
+    // A catalogue that lacks a table throws DatabaseError naming it before
+    // anything is replayed.
     void Load_Previous_Values() final;
 
 protected:

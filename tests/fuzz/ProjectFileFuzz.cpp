@@ -1,7 +1,10 @@
 // A project file as the user opens it: File > Open through the real main
-// window and setup form; a file that opens is saved with Save As, reopened and
-// saved again, and both saves must be the same text with no message between.
+// window and setup form; a file that opens bills only parts the catalogue
+// offers and, for a configured controller, has its axis count; it is saved
+// with Save As, reopened and saved again, and both saves must be the same text
+// with no message between.
 
+#include "CatalogueParts.h"
 #include "FuzzTarget.h"
 #include "QtFuzzApp.h"
 
@@ -11,6 +14,8 @@
 #include "setup/FormCatalog.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/Report.h"
+#include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <QAction>
@@ -30,6 +35,25 @@ bool open(mdiMain& main, FileDialog::Seam& files, MsgBox::Seam& msg, const QStri
         std::fprintf(stderr, "Open of %s: %s\n", qPrintable(name), qPrintable(prompt));
     return msg.messages().isEmpty() && main.windowTitle() == Globals::Product_Title + QStringLiteral(" - ") + name
            && !Globals::Loading_Project && !Globals::Loading_Lists;
+}
+
+// Whatever the file said, the opened project is one the catalogue offers.
+void checkOpened()
+{
+    const QString report = Globals::Build_Report();
+    // The bill's lines follow its heading and an empty line, one per part.
+    const QStringList bill =
+        report.section(QStringLiteral("Description\r\n\r\n"), 1).split(QStringLiteral("\r\n"));
+    for (int i = 1; i <= Globals::BOM_Count; ++i) {
+        const QString& part = Globals::BOM_Part_Number[i];
+        if (!CatalogueParts::offers(part))
+            std::fprintf(stderr, "Bill line of a part the catalogue does not offer: %s\n",
+                         qPrintable(bill.value(i - 1).left(200)));
+        FUZZ_CHECK(CatalogueParts::offers(part), "every billed part is one the catalogue offers");
+    }
+    if (Globals::System_Type == SetupKinds::Controller && !Globals::Controller_Part_Number.isEmpty())
+        FUZZ_CHECK(CatalogueParts::axesOf(Globals::Controller_Part_Number) == Globals::Total_Axes,
+                   "a configured controller has its own axis count");
 }
 
 QByteArray saveAs(mdiMain& main, FileDialog::Seam& files, MsgBox::Seam& msg, const QString& path)
@@ -74,6 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     file.close();
 
     if (open(*main, files, msg, input, QStringLiteral("input.dat"))) {
+        checkOpened();
         const QString first = folder.filePath(QStringLiteral("first.dat"));
         const QByteArray saved = saveAs(*main, files, msg, first);
         FUZZ_CHECK(!saved.isEmpty(), "Save As writes the opened project");

@@ -10,7 +10,10 @@
 #include <functional>
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 // A full disk and the files Open refuses are tested through the main window;
@@ -48,6 +51,25 @@ protected:
         return {};
     }
 
+    // Writes the target in a child process that sees the folder mounted
+    // read-only: 0 when the write fails for that reason, 1 when not, 2 where
+    // no such child can be made.
+    int writeOnReadOnlyMount(const QString& target) const
+    {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const QByteArray folder = QFile::encodeName(dir.path());
+            const bool mounted =
+                (::unshare(CLONE_NEWNS) == 0 || ::unshare(CLONE_NEWUSER | CLONE_NEWNS) == 0)
+                && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+                && ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0
+                && ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+            ::_exit(!mounted ? 2 : writeFailure(target, "4\rnew\r") == "Read-only file system" ? 0 : 1);
+        }
+        int status = 0;
+        return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 2;
+    }
+
     QTemporaryDir dir;
 };
 
@@ -79,6 +101,19 @@ TEST_F(DiskFileTest, TargetsASaveMustNotReplaceStayAsTheyWere)
         EXPECT_EQ(listing(), before);
         EXPECT_EQ(bytesOf(c.target), bytesBefore);
     }
+}
+
+TEST_F(DiskFileTest, AReadOnlyFileSystemIsTheReasonGiven)
+{
+    put("old.dat", "4\rold\r");
+    for (const char* target : {"old.dat", "new.dat"}) {
+        const int result = writeOnReadOnlyMount(path(target));
+        if (result == 2)
+            GTEST_SKIP() << "No mount namespace can be made here.";
+        EXPECT_EQ(result, 0) << target << " fails for another reason";
+    }
+    EXPECT_EQ(bytesOf("old.dat"), "4\rold\r");
+    EXPECT_EQ(listing(), QStringList {"old.dat"});
 }
 
 TEST_F(DiskFileTest, WritingFollowsALinkAndGivesANewFileTheUsualPermissions)

@@ -10,6 +10,10 @@
 #include "shell/Globals.h"
 #include "shell/Report.h"
 #include "shell/frmAccessories.h"
+#include "shell/mdiMain.h"
+
+#include <QAction>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -145,22 +149,40 @@ TEST_F(ControllerProjectFileTest, ShortFilesLoadUpToTheirLastNeededLine)
     // Without the voltage lines the first voltage offered is chosen.
     EXPECT_EQ(text("cmbDriveVoltage"), list("cmbDriveVoltage")->list(0));
 
-    // More axes than the form has: the sixteen it has.
-    QStringList lines = saved.split('\r');
-    lines[1040] = "20";
-    form()->Reset();
-    openProject(lines.join('\r'));
-    EXPECT_EQ(Total_Axes, 16);
-    EXPECT_EQ(items("cmbAxis").size(), 16);
-
     expectRefused(firstLines(saved, 1167));
-    lines = saved.split('\r');
-    lines[1040] = "x";
-    expectRefused(lines.join('\r'));
+    // An axis count that is not the controller's own 4: more than the form
+    // has, above eight without the extension, another, none, no number.
+    QStringList lines = saved.split('\r');
+    for (const char* count : {"20", "16", "5", "0", "-1", "x"}) {
+        SCOPED_TRACE(count);
+        lines[1040] = count;
+        expectRefused(lines.join('\r'));
+    }
     lines = saved.split('\r');
     lines[1034] = "KEX999"; // a controller the catalogue no longer has
     expectRefused(lines.join('\r'));
     EXPECT_EQ(text("cmbController"), "");
+}
+
+// A table the catalogue lacks is named at Open, not blamed on the project file.
+TEST_F(ControllerProjectFileTest, OpenNamesATableTheCatalogueLacks)
+{
+    configureController("KEX200", kKex4Axes);
+    configureAxis(1, pathsOn("KEX200").at(0));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kex.dat");
+    ASSERT_TRUE(Write_File(path, form()->Save_String(), true));
+    for (const char* table : {"Controller to Drive", "All Controllers", "Controller Option Names",
+                              "All DriveControllers", "DriveController Option Names", "ExpIO"}) {
+        SCOPED_TRACE(table);
+        useCatalogueWith({QStringLiteral("DROP TABLE [%1]").arg(table)});
+        msg->clear();
+        files->queuePath(path);
+        mainWindow().mnuOpen()->trigger();
+        EXPECT_EQ(msg->prompts(),
+                  QStringList {QStringLiteral("The database System Databases97.mdb has no table \"%1\".").arg(table)});
+        EXPECT_TRUE(Project_Path.isEmpty());
+    }
 }
 
 TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
@@ -268,6 +290,16 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
     for (int a = 1; a <= 16; ++a)
         EXPECT_TRUE(Build_Report().contains(axis(a).Drive_Name + " Drive Axis " + QString::number(a)))
             << "axis " << a;
+
+    // Without the whole extension, or counting other axes than its controller's.
+    for (int cut : {1180, 1193})
+        expectRefused(firstLines(saved, cut));
+    const std::pair<int, const char*> edits[] = {{1041, "4"}, {1045, "12 = 12 Axes"}};
+    for (const auto& [line, value] : edits) {
+        QStringList edited = lines;
+        edited[line - 1] = value;
+        expectRefused(edited.join('\r'));
+    }
 
     expectRefused(firstLines(saved, 2000));
     expectRefused(firstLines(saved, 2247));
