@@ -43,6 +43,10 @@ public:
 
     int findEntry(const QString& text) const;
 
+    // The open list is at least as wide as its widest entry, whatever the
+    // closed list's width and the style.
+    void showPopup() override;
+
 private:
     void runClick();
     void onActivated(int index);
