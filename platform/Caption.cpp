@@ -10,7 +10,8 @@ constexpr qreal kSmallestPoints = 6.0;
 constexpr int kTouchingPixels = 2;
 
 // The widget whose controls share the caption's coordinates: its parent, or
-// the form under a transparent layer that covers the form whole.
+// the form under a transparent layer that covers the form whole (a layer's
+// controls have the form's coordinates).
 QWidget* formOf(QWidget* parent)
 {
     QWidget* form = parent;
@@ -23,19 +24,24 @@ QWidget* formOf(QWidget* parent)
 }
 
 // Where the text may end: the left edge of the first control to its right
-// on its row, else the form's right edge (in the form's coordinates).
+// on its row, else the form's right edge. The form's controls are its
+// children and those of its layers, all in the form's coordinates.
 int roomEnd(const QLabel* label, QWidget* form, const QRect& row)
 {
     int end = form->width();
-    for (const QWidget* w : form->findChildren<QWidget*>()) {
-        if (w == label || w->window() != label->window() || w->isAncestorOf(label))
-            continue;
-        const QRect r(w->mapTo(form, QPoint(0, 0)), w->size());
-        if (r == form->rect())
-            continue; // a layer, not a control
-        const int shared = std::min(r.bottom(), row.bottom()) - std::max(r.top(), row.top()) + 1;
-        if (shared > kTouchingPixels && r.left() > row.left())
-            end = std::min(end, r.left());
+    QList<QWidget*> layers {form};
+    for (qsizetype i = 0; i < layers.size(); ++i) {
+        for (QWidget* w : layers.at(i)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect r = w->geometry();
+            if (w == label || w->isWindow()) {
+                continue;
+            } else if (r == form->rect()) {
+                layers << w;
+            } else if (std::min(r.bottom(), row.bottom()) - std::max(r.top(), row.top()) + 1 > kTouchingPixels &&
+                       r.left() > row.left()) {
+                end = std::min(end, r.left());
+            }
+        }
     }
     return end;
 }
@@ -53,11 +59,14 @@ void Caption::fitText()
     if (text().isEmpty() || wordWrap() || (need.width() <= width() && need.height() <= height()))
         return;
     QWidget* form = parentWidget() ? formOf(parentWidget()) : nullptr;
-    const QPoint at = form ? mapTo(form, QPoint(0, 0)) : pos();
-    const int room = form ? roomEnd(this, form, QRect(at, QSize(need.width(), height()))) - at.x() : need.width();
-    QFont smaller = font();
-    while (need.width() > room && smaller.pointSizeF() - 0.5 >= kSmallestPoints) {
-        smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
+    const int room = form ? roomEnd(this, form, QRect(pos(), QSize(need.width(), height()))) - x() : need.width();
+    if (need.width() > room) {
+        // Measured before it is set: a font change costs a polish of the widget.
+        const int margins = need.width() - fontMetrics().horizontalAdvance(text());
+        QFont smaller = font();
+        while (QFontMetrics(smaller).horizontalAdvance(text()) + margins > room &&
+               smaller.pointSizeF() - 0.5 >= kSmallestPoints)
+            smaller.setPointSizeF(smaller.pointSizeF() - 0.5);
         setFont(smaller);
         need = sizeHint();
     }
