@@ -262,7 +262,7 @@ void frmCurve::cmdExport_Click()
     const std::optional<QString> path = FileDialog::show(this, FileDialog::Save, settings);
     if (!path)
         return;
-    Globals::Write_And_Open(*path, Export_Curve());
+    Globals::Write_And_Open(QStringLiteral("Curve"), *path, Export_Curve());
 }
 
 void frmCurve::Set_Message(const QString& text)

@@ -2,7 +2,11 @@
 
 #include "platform/HandlerCall.h"
 
+#include <QAbstractItemView>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 ListControl::ListControl(QWidget* parent)
     : QComboBox(parent)
@@ -116,6 +120,23 @@ bool ListControl::choose(const QString& text)
         return false;
     choose(index);
     return true;
+}
+
+void ListControl::showPopup()
+{
+    // A style that opens the list as a menu widens it to the entries itself;
+    // the others keep the closed width. Measured only when opened: filling a
+    // list stays free of it.
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    if (!style()->styleHint(QStyle::SH_ComboBox_Popup, &option, this)) {
+        QAbstractItemView* entries = view();
+        int width = entries->sizeHintForColumn(0) + 2 * entries->frameWidth();
+        if (count() > maxVisibleItems())
+            width += entries->verticalScrollBar()->sizeHint().width();
+        entries->setMinimumWidth(width);
+    }
+    QComboBox::showPopup();
 }
 
 void ListControl::runClick()

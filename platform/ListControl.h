@@ -15,6 +15,10 @@ public:
 
     void setClickHandler(std::function<void()> handler);
 
+    // The open list is at least as wide as its widest entry, whatever the
+    // closed list's width and the style.
+    void showPopup() override;
+
     // Filling never selects: a list without a selection keeps none.
     void addItem(const QString& text);
     // All entries at once, in order.

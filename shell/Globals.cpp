@@ -11,6 +11,8 @@
 #include "shell/frmAccessories.h"
 
 #include <QCoreApplication>
+#include <QPointer>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <cstdio>
@@ -92,6 +94,8 @@ List21 Drive_Controller_Accessory_List_Item;
 
 namespace {
 Pulvane_V4::MotorModelACX* s_socx = nullptr;
+// Goes with its window.
+QPointer<QStatusBar> s_statusBar;
 QString s_testAppFolder;
 // Holds the product database's connection from one Reset to the next, so that
 // a Reset reopens the file only when it changed.
@@ -138,6 +142,16 @@ Pulvane_V4::MotorModelACX* SOCX()
 void Set_SOCX(Pulvane_V4::MotorModelACX* control)
 {
     s_socx = control;
+}
+
+QStatusBar* Status_Bar()
+{
+    return s_statusBar;
+}
+
+void Set_Status_Bar(QStatusBar* bar)
+{
+    s_statusBar = bar;
 }
 
 void Reset_All_State()

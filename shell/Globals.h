@@ -15,6 +15,7 @@
 namespace Pulvane_V4 {
 class MotorModelACX;
 }
+class QStatusBar;
 
 // The program's shared state: every variable lives from start-up to exit.
 // The module's procedures are declared by role in their own headers
@@ -109,6 +110,11 @@ extern List21 Drive_Controller_Accessory_List_Item;
 // The main window's sizing control, reached by the curve code through here.
 Pulvane_V4::MotorModelACX* SOCX();
 void Set_SOCX(Pulvane_V4::MotorModelACX* control);
+
+// The main window's status bar, null while there is none; the curve code
+// reaches it through here.
+QStatusBar* Status_Bar();
+void Set_Status_Bar(QStatusBar* bar);
 
 // Puts the program's whole state back to its start-up value, so that nothing
 // carries over from an earlier system or test: every variable here, the

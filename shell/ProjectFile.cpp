@@ -5,6 +5,7 @@
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/Report.h"
 #include "shell/SetupForm.h"
 #include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
@@ -54,6 +55,7 @@ void writeProject(mdiMain& main, SetupForm& form, const QString& path)
     if (!Globals::Write_File(path, Globals::Project_Text, true))
         return;
     showFileCaption(main, path);
+    Globals::Tell_Written(QStringLiteral("Project"), path);
 }
 
 std::optional<QString> askSavePath(mdiMain& main)

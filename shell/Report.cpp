@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -15,6 +16,14 @@ namespace Globals {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+// How long the status bar names a written file.
+constexpr int kWrittenMessageMs = 5000;
+
+// A written file as the user finds it again.
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
 
 // Writes the bill-of-material lines in their fixed columns and records each
 // one in the BOM arrays.
@@ -238,15 +247,23 @@ std::optional<QString> Ask_Text_File(QWidget* parent)
     return FileDialog::show(parent, FileDialog::Save, settings);
 }
 
-void Write_And_Open(const QString& path, const QString& text)
+void Tell_Written(const QString& what, const QString& path)
+{
+    // An opener that starts and then fails shows nothing: the user still sees where the file went.
+    if (QStatusBar* bar = Status_Bar())
+        bar->showMessage(QStringLiteral("%1 written to %2").arg(what, shownPath(path)), kWrittenMessageMs);
+}
+
+void Write_And_Open(const QString& what, const QString& path, const QString& text)
 {
     // Only a file that is really on disk is handed to the desktop.
     if (!Write_File(path, text, true))
         return;
+    Tell_Written(what, path);
     // Without an opener the export would look as if it did nothing.
     if (!ShellOpen::open(path))
         MsgBox::show(QStringLiteral("The file was written to %1.\nNo program on this computer is set up to open it.")
-                         .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+                         .arg(shownPath(path)),
                      MsgBox::OKOnly, Product_Title, MsgBox::Information);
 }
 
@@ -256,7 +273,7 @@ void Export_Data(QWidget* parent)
     if (!path)
         return;
     Report_Text = Build_Report();
-    Write_And_Open(*path, Report_Text);
+    Write_And_Open(QStringLiteral("Report"), *path, Report_Text);
 }
 
 } // namespace Globals

@@ -1,5 +1,6 @@
 #include "shell/frmAccessories.h"
 
+#include "platform/Caption.h"
 #include "platform/FlagGuard.h"
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
@@ -50,7 +51,8 @@ QString indexed(const char* name, int index)
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
 {
-    auto* label = new QLabel(caption, parent);
+    auto* label = new Caption(parent);
+    label->setText(caption);
     label->setObjectName(name);
     label->setGeometry(geometry);
     return label;

@@ -92,7 +92,12 @@ mdiMain::mdiMain(QWidget* parent)
 
     m_area = new QMdiArea(this);
     m_area->setObjectName(QStringLiteral("MDIClient"));
+    // A window smaller than a form scrolls to the rest of it.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
+    // Names every file the program writes.
+    Globals::Set_Status_Bar(statusBar());
     m_area->viewport()->installEventFilter(this);
     connect(m_area, &QMdiArea::subWindowActivated, this, &mdiMain::onSubWindowActivated);
     m_tile = QPixmap(QStringLiteral(":/shell/images/background.png"));
@@ -475,7 +480,7 @@ void mdiMain::createXMLfor_Extranet()
         const std::optional<QString> path = Globals::Ask_Text_File(this);
         if (!path)
             return;
-        Globals::Write_And_Open(*path, Globals::Price_Table_Text);
+        Globals::Write_And_Open(QStringLiteral("Price table"), *path, Globals::Price_Table_Text);
     } catch (const std::exception& e) {
         hideForm(waitName);
         MsgBox::show(QString::fromUtf8(e.what()), MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);

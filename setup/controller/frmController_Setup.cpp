@@ -36,11 +36,7 @@ constexpr int kAxes = static_cast<int>(std::tuple_size_v<decltype(Axis)>);
 
 QLabel* caption(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
 {
-    QLabel* l = FormControls::make<QLabel>(parent, QLatin1String(name), left, top, width, height);
-    l->setText(text);
-    // A caption wider in this font than drawn runs on rather than being cut.
-    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
-    return l;
+    return FormControls::label(parent, QLatin1String(name), text, left, top, width, height);
 }
 
 ListControl* list(QWidget* parent, const char* name, int left, int top, int width)

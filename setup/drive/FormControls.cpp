@@ -1,12 +1,13 @@
 #include "setup/drive/FormControls.h"
 
+#include "platform/Caption.h"
+
 #include <QFrame>
-#include <QLabel>
 
 QLabel* FormControls::label(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                            int width)
+                            int width, int height)
 {
-    QLabel* l = make<QLabel>(parent, name, left, top, width, 240);
+    Caption* l = make<Caption>(parent, name, left, top, width, height);
     l->setText(caption);
     return l;
 }

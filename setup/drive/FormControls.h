@@ -22,8 +22,10 @@ public:
         return w;
     }
 
-    // A one-line caption (240 twips high).
-    static QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width);
+    // A one-line caption (240 twips high unless drawn otherwise) that shows its
+    // whole text in the desktop's font.
+    static QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
+                         int height = 240);
     // A sunken separator, across when it is wider than high, else upright.
     static QFrame* line(QWidget* parent, const QString& name, int left, int top, int width, int height);
 };

@@ -3,7 +3,8 @@
 #include <QPlainTextEdit>
 
 // A read-only multi-line text box of a setup form. It keeps the text exactly
-// as the program set it (lines end in CR LF) and shows it line by line.
+// as the program set it (lines end in CR LF) and shows it line by line, as
+// many whole lines as its height holds in the desktop's font.
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -16,6 +17,13 @@ public:
     // The text as it was set, CR LF included.
     QString text() const { return m_text; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void fitMargin();
+
     QString m_text;
+    qreal m_margin;
 };

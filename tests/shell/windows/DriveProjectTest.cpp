@@ -2,6 +2,7 @@
 #include "WindowsFixture.h"
 #include "common/TestFiles.h"
 
+#include "curves/frmCurve.h"
 #include "platform/ListControl.h"
 #include "setup/FormCatalog.h"
 #include "shell/Form.h"
@@ -10,6 +11,11 @@
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <functional>
+#include <tuple>
 
 // The real drive setup form on the sample catalogue, driven from the main
 // window the way a user goes: start dialog, choices, save, close, reopen,
@@ -102,4 +108,37 @@ TEST_F(DriveProject, SaveReopenExportAndPriceADriveSystem)
         << table.toStdString();
     EXPECT_EQ(table.count("\r\n"), Globals::BOM_Count);
     EXPECT_EQ(shell->opened().last(), prices);
+}
+
+// Every file the program writes is named in the status bar, also when no program opens it.
+TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
+{
+    files->queuePath(QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/kx-servo.dat"));
+    main->mnuOpen()->trigger();
+    HttpTestServer server;
+    server.setResponder([](const HttpTestServer::Request& request) {
+        return HttpTestServer::Reply{200, "OK", HttpTestServer::answerFor(request.body, "20240915", "EA"), false};
+    });
+    const QList<std::tuple<QString, QString, std::function<void()>>> writes = {
+        {"axis.dat", "Project", [this] { main->mnuSave_As()->trigger(); }},
+        {"", "Project", [this] { main->mnuSave()->trigger(); }}, // to the same file, without asking
+        {"report.txt", "Report", [this] { main->mnuExport_Data()->trigger(); }},
+        {"prices.txt", "Price table", [this] { main->createXMLfor_Extranet(); }},
+        {"curve.csv", "Curve", [] {
+             Forms::find("frmDrive_Setup")->findChild<QPushButton*>("cmdCurve")->click();
+             Forms::find<frmCurve>("frmCurve")->cmdExport()->click();
+         }},
+        {"report.txt", "Report", [this] { shell->setNoOpener(true); main->mnuExport_Data()->trigger(); }},
+    };
+    QString written;
+    for (const auto& [file, what, command] : writes) {
+        if (!file.isEmpty())
+            files->queuePath(written = path(file));
+        main->statusBar()->clearMessage();
+        command();
+        EXPECT_EQ(main->statusBar()->currentMessage(), what + " written to " + written);
+    }
+    // The failed opener keeps its own message.
+    EXPECT_EQ(msg->prompts(), QStringList {"The file was written to " + written +
+                                           ".\nNo program on this computer is set up to open it."});
 }

@@ -1,0 +1,118 @@
+#include "support/AppFixture.h"
+
+#include "platform/ListControl.h"
+#include "platform/OptionButton.h"
+#include "setup/drive/TextBox.h"
+#include "shell/Forms.h"
+#include "shell/frmAccessories.h"
+#include "shell/mdiMain.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QTextBlock>
+
+#include <memory>
+
+namespace {
+
+QRect within(QWidget* window, const QWidget* w)
+{
+    return {w->mapTo(window, QPoint(0, 0)), w->size()};
+}
+
+// Captions show their whole text and run into no control to their right;
+// open lists show their entries whole, also in a style that does not open
+// them as a menu; a box of two lines shows the second whole, also where the
+// desktop draws text a point taller.
+void expectReadable(QWidget* window)
+{
+    const QList<QWidget*> controls = window->findChildren<QWidget*>();
+    for (auto* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty() || label->wordWrap())
+            continue;
+        const QFontMetrics metrics = label->fontMetrics(); // text centred upright
+        const QRect text(within(window, label).topLeft() + QPoint(0, (label->height() - metrics.height()) / 2),
+                         QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+        EXPECT_GE(label->width(), text.width()) << label->objectName().toStdString();
+        for (QWidget* other : controls) {
+            const QRect shared = within(window, other).intersected(text);
+            EXPECT_FALSE(other->isVisible() && shared.x() > text.x() && shared.width() > 0 && shared.height() > 2)
+                << label->objectName().toStdString() << " runs into " << other->objectName().toStdString();
+        }
+    }
+    const std::unique_ptr<QStyle> narrow(QStyleFactory::create(QStringLiteral("Windows")));
+    for (ListControl* list : window->findChildren<ListControl*>()) {
+        if (!list->isVisible() || list->count() == 0)
+            continue;
+        list->setStyle(narrow.get());
+        list->showPopup();
+        EXPECT_GE(list->view()->viewport()->width(), list->view()->sizeHintForColumn(0)) << list->objectName().toStdString();
+        list->hidePopup();
+        list->setStyle(nullptr);
+    }
+    for (TextBox* box : window->findChildren<TextBox*>()) {
+        if (!box->isVisible() || box->document()->blockCount() < 2)
+            continue;
+        QFont taller = box->font();
+        taller.setPointSizeF(taller.pointSizeF() + 1);
+        box->setFont(taller);
+        const QRect second = box->cursorRect(QTextCursor(box->document()->findBlockByNumber(1)));
+        EXPECT_LT(second.bottom(), box->viewport()->height()) << box->objectName().toStdString();
+        box->setFont(QFont());
+    }
+}
+
+// A reopened project of each setup kind, with the dialogs its buttons open.
+struct Readable {
+    const char* project;
+    const char* form;
+    QStringList buttons; // "form.button", pressed in order
+};
+
+class ReadableFormsTest : public AppFixture, public ::testing::WithParamInterface<Readable> {};
+
+TEST_P(ReadableFormsTest, EveryTextWholeAndTheFormReachableInASmallWindow)
+{
+    mdiMain& main = mainWindow();
+    files->queuePath(QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/%1.dat").arg(GetParam().project));
+    main.mnuOpen()->trigger();
+    for (const QString& button : GetParam().buttons)
+        Forms::find(button.section('.', 0, 0))->findChild<QPushButton*>(button.section('.', 1))->click();
+    if (auto* accessories = Forms::find<frmAccessories>(QStringLiteral("frmAccessories")))
+        accessories->optExp(1)->choose(); // the card table with its headers
+    processEvents();
+    ASSERT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('\n').toStdString();
+    for (const char* name : {GetParam().form, "frmDriveControl", "frmControl", "frmAccessories"}) {
+        SCOPED_TRACE(name);
+        if (Form* window = Forms::find(QLatin1String(name)); window && window->isVisible())
+            expectReadable(window);
+    }
+
+    // A window smaller than the form scrolls to its far corner; the form keeps its size.
+    QMdiSubWindow* frame = Forms::find(QLatin1String(GetParam().form))->subWindow();
+    const QSize drawn = frame->size();
+    main.resize(640, 480);
+    processEvents();
+    for (QScrollBar* bar : {main.mdiArea()->horizontalScrollBar(), main.mdiArea()->verticalScrollBar()}) {
+        ASSERT_TRUE(bar->isVisible());
+        bar->setValue(bar->maximum());
+    }
+    EXPECT_EQ(frame->size(), drawn);
+    EXPECT_TRUE(main.mdiArea()->viewport()->rect().contains(frame->geometry().bottomRight()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, ReadableFormsTest,
+                         ::testing::Values(Readable {"kx-servo", "frmDrive_Setup", {}},
+                                           Readable {"drive-controller-kx", "frmDriveController_Setup",
+                                                     {"frmDriveController_Setup.cmdDriveController",
+                                                      "frmDriveControl.cmdAccessories"}},
+                                           Readable {"controller-three-axes", "frmController_Setup", {}}),
+                         [](const auto& info) { return QString::fromLatin1(info.param.form).toStdString(); });
+
+} // namespace
