@@ -254,7 +254,7 @@ Recordset& Run_Query(const QString& sql, const QVariantList& params)
 
 QString Get_File_Name()
 {
-    // Paths from the original program use "\", ours "/": the name follows whichever comes last.
+    // Paths saved on Windows use "\", ours "/": the name follows whichever comes last.
     const qsizetype slash = std::max(Project_Path.lastIndexOf(QLatin1Char('/')),
                                      Project_Path.lastIndexOf(QLatin1Char('\\')));
     return Project_Path.mid(slash + 1);
