@@ -28,7 +28,7 @@ using List21 = std::array<QString, 21>;
 inline const QString Product_Title = QStringLiteral("Brevan Quenro");
 
 // The shared state with its start-up values: Reset_All_State puts a fresh one
-// in place, so that each value is written here and nowhere else.
+// in place, so that each start value is written here and nowhere else.
 struct State {
     // Shell, database and cascade state
     QString App_Path;
