@@ -3,8 +3,8 @@
 #include <QString>
 
 // Number rounding and text forms of the curve code. Rounding works on the
-// value's 15-significant-digit decimal form, as the original's numbers were
-// rounded, so 2.25 is a true half and 1.0005 rounds up.
+// value's 15-significant-digit decimal form, so that shown values match the
+// stored curves and earlier reports: 2.25 is a true half and 1.0005 rounds up.
 namespace CurveNumbers {
 
 // Rounding to a number of decimals, halves to the even digit (2.5 -> 2).

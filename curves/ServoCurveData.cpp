@@ -36,8 +36,8 @@ double Number(const Recordset& rs, const char* field)
     return CurveDatabase::Stored_Number(rs, QLatin1String(field));
 }
 
-// Reads the row in the field order of the original reader; the axis, when
-// given, learns the frequency as it is read.
+// Reads the row into a drive record; the axis, when given, learns the frequency
+// as soon as it is read and keeps it when a later field fails.
 void Read_Drive_Row(const Recordset& rs, AxisRecord* axis)
 {
     ServoDriveRecord d;

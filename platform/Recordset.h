@@ -25,7 +25,6 @@ public:
     int recordCount() const { return static_cast<int>(m_rowCount); }
 
     QStringList fieldNames() const { return m_fields; }
-    bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
 
     // These throw DatabaseError for an unknown field or when there is no current row.
     QVariant value(const QString& name) const;

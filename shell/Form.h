@@ -4,10 +4,10 @@
 #include <QPointer>
 #include <QWidget>
 
-// A window of the program with the life of its original: created and loaded
-// on first use through Forms, shown and hidden, unloaded (destroyed) by
-// Forms::unload. Child forms live in the main window's MDI area when there is
-// one; dialogs shown without owner are top-level windows.
+// A window of the program: created and loaded on first use through Forms,
+// shown and hidden, unloaded (destroyed) by Forms::unload. Child forms live in
+// the main window's MDI area when there is one; dialogs shown without owner are
+// top-level windows.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -36,7 +36,7 @@ public:
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption);
 
-    // Size and position in twips, of the window frame as the original set them.
+    // Size and position of the window frame in twips, the unit the forms' layouts are given in.
     void setSizeTwips(int widthTwips, int heightTwips);
     void moveTwips(int leftTwips, int topTwips);
     // Sizes the window and centres it across the screen with its lower edge on

@@ -21,76 +21,8 @@
 
 namespace Globals {
 
-QString App_Path;
-QString Project_Path;
-Database System_Database;
-Recordset Shared_Recordset;
-bool Loading_Lists = false;
-bool Loading_Project = false;
-QStringList Distinct_List;
-int Distinct_Count = 0;
-bool Distinct_Found = false;
-QString Report_Text;
-QString Project_Text;
-QStringList Project_Lines;
-QString Last_Controller;
-QString Last_Drive;
-QString Last_Motor_Series;
-QString Current_Form;
-int Current_Axis = 0;
-int System_Type = 0;
-
+State sharedState;
 std::array<AxisRecord, 16> Axis;
-
-int BOM_Count = 0;
-QVector<int> BOM_Quantity(201);
-QVector<QString> BOM_Part_Number(201);
-
-QString Price_Request_XML;
-QDomDocument Price_Response;
-QVector<QString> Response_Model(201);
-QVector<QString> Response_Promise_Date(201);
-QVector<QString> Response_Unit(201);
-int Response_Count = 0;
-int Http_Ready_State = 0;
-QString Price_Table_Text;
-
-QString Controller_Name;
-QString Controller_Extra;
-QString Controller_Part_Number;
-List21 Controller_Options;
-int Total_Axes = 0;
-int Total_Servos = 0;
-int Total_Steppers = 0;
-QString Breakout_Axes;
-bool Controller_JTR_Ready = false;
-bool Controller_LUMIO_Ready = false;
-bool Controller_DUW_Ready = false;
-int Controller_Expansion_IO = 0;
-QString Required_Accessory;
-QString Required_Accessory_Part_Number;
-QString Required_Accessory_Length;
-List21 Controller_Accessory_Entry;
-List21 Controller_Accessory_Quantity;
-List21 Controller_Accessory_Description;
-List21 Controller_Accessory_List_Index;
-List21 Controller_Accessory_List_Item;
-
-QString Drive_Controller_Name;
-QString Drive_Controller_Part_Number;
-QString Drive_Controller_Extra;
-List21 Drive_Controller_Options;
-QString Drive_Controller_Notes;
-QString Drive_Controller_Option_Code;
-bool Drive_Controller_JTR_Ready = false;
-bool Drive_Controller_DUW_Ready = false;
-bool Drive_Controller_Expansion_IO = false;
-QString Drive_Controller_Extra_2;
-List21 Drive_Controller_Accessory_Entry;
-List21 Drive_Controller_Accessory_Quantity;
-List21 Drive_Controller_Accessory_Description;
-List21 Drive_Controller_Accessory_List_Index;
-List21 Drive_Controller_Accessory_List_Item;
 
 namespace {
 Pulvane_V4::MotorModelACX* s_socx = nullptr;
@@ -156,61 +88,9 @@ void Set_Status_Bar(QStatusBar* bar)
 
 void Reset_All_State()
 {
-    App_Path.clear();
-    Project_Path.clear();
-    Shared_Recordset = Recordset();
-    System_Database = Database();
+    sharedState = State();
+    Axis = {};
     s_productDatabase = Database();
-    Loading_Lists = false;
-    Loading_Project = false;
-    Distinct_List.clear();
-    Distinct_Count = 0;
-    Distinct_Found = false;
-    Report_Text.clear();
-    Project_Text.clear();
-    Project_Lines.clear();
-    Last_Controller.clear();
-    Last_Drive.clear();
-    Last_Motor_Series.clear();
-    Current_Form.clear();
-    Current_Axis = 0;
-    System_Type = 0;
-    Axis.fill(AxisRecord());
-    BOM_Count = 0;
-    BOM_Quantity = QVector<int>(201);
-    BOM_Part_Number = QVector<QString>(201);
-    Price_Request_XML.clear();
-    Price_Response = QDomDocument();
-    Response_Model = QVector<QString>(201);
-    Response_Promise_Date = QVector<QString>(201);
-    Response_Unit = QVector<QString>(201);
-    Response_Count = 0;
-    Http_Ready_State = 0;
-    Price_Table_Text.clear();
-    Controller_Name.clear();
-    Controller_Extra.clear();
-    Controller_Part_Number.clear();
-    Controller_Options.fill(QString());
-    Total_Axes = Total_Servos = Total_Steppers = 0;
-    Breakout_Axes.clear();
-    Controller_JTR_Ready = Controller_LUMIO_Ready = Controller_DUW_Ready = false;
-    Controller_Expansion_IO = 0;
-    Required_Accessory.clear();
-    Required_Accessory_Part_Number.clear();
-    Required_Accessory_Length.clear();
-    for (List21* l : {&Controller_Accessory_Entry, &Controller_Accessory_Quantity, &Controller_Accessory_Description,
-                      &Controller_Accessory_List_Index, &Controller_Accessory_List_Item, &Drive_Controller_Options,
-                      &Drive_Controller_Accessory_Entry, &Drive_Controller_Accessory_Quantity,
-                      &Drive_Controller_Accessory_Description, &Drive_Controller_Accessory_List_Index,
-                      &Drive_Controller_Accessory_List_Item})
-        l->fill(QString());
-    Drive_Controller_Name.clear();
-    Drive_Controller_Part_Number.clear();
-    Drive_Controller_Extra.clear();
-    Drive_Controller_Notes.clear();
-    Drive_Controller_Option_Code.clear();
-    Drive_Controller_JTR_Ready = Drive_Controller_DUW_Ready = Drive_Controller_Expansion_IO = false;
-    Drive_Controller_Extra_2.clear();
     frmAccessories::strExpIO.clear();
     frmAccessories::strExpIO_Note.clear();
     s_testAppFolder.clear();
@@ -276,7 +156,7 @@ Recordset& Run_Query(const QString& sql, const QVariantList& params)
 
 QString Get_File_Name()
 {
-    // Paths from the original program use "\", ours "/": the name follows whichever comes last.
+    // Paths saved on Windows use "\", ours "/": the name follows whichever comes last.
     const qsizetype slash = std::max(Project_Path.lastIndexOf(QLatin1Char('/')),
                                      Project_Path.lastIndexOf(QLatin1Char('\\')));
     return Project_Path.mid(slash + 1);

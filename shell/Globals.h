@@ -28,84 +28,163 @@ using List21 = std::array<QString, 21>;
 // program's own messages.
 inline const QString Product_Title = QStringLiteral("Brevan Quenro");
 
-// Shell, database and cascade state
-extern QString App_Path;
-extern QString Project_Path;
-extern Database System_Database;
-extern Recordset Shared_Recordset;
-extern bool Loading_Lists;
-extern bool Loading_Project;
-// The duplicate filter grows as needed: a list is never cut at 21 values.
-extern QStringList Distinct_List;
-extern int Distinct_Count;
-extern bool Distinct_Found;
-extern QString Report_Text;
-extern QString Project_Text;
-extern QStringList Project_Lines;
-extern QString Last_Controller;
-extern QString Last_Drive;
-extern QString Last_Motor_Series;
-extern QString Current_Form;
-extern int Current_Axis;
-extern int System_Type;
+// The shared state with its start-up values: Reset_All_State puts a fresh one
+// in place, so that each start value is written here and nowhere else.
+struct State {
+    // Shell, database and cascade state
+    QString App_Path;
+    QString Project_Path;
+    Database System_Database;
+    Recordset Shared_Recordset;
+    bool Loading_Lists = false;
+    bool Loading_Project = false;
+    // The duplicate filter grows as needed: a list is never cut at 21 values.
+    QStringList Distinct_List;
+    int Distinct_Count = 0;
+    bool Distinct_Found = false;
+    QString Report_Text;
+    QString Project_Text;
+    QStringList Project_Lines;
+    QString Last_Controller;
+    QString Last_Drive;
+    QString Last_Motor_Series;
+    QString Current_Form;
+    int Current_Axis = 0;
+    int System_Type = 0;
 
-// The sixteen axis records; the current one is Axis[Current_Axis - 1].
+    // Bill of material, lines numbered from 1; the arrays grow as needed.
+    int BOM_Count = 0;
+    QVector<int> BOM_Quantity = QVector<int>(201);
+    QVector<QString> BOM_Part_Number = QVector<QString>(201);
+
+    // Price-and-availability exchange, answers numbered from 1.
+    QString Price_Request_XML;
+    QDomDocument Price_Response;
+    QVector<QString> Response_Model = QVector<QString>(201);
+    QVector<QString> Response_Promise_Date = QVector<QString>(201);
+    QVector<QString> Response_Unit = QVector<QString>(201);
+    int Response_Count = 0;
+    int Http_Ready_State = 0;
+    QString Price_Table_Text;
+
+    // Controller configuration (setup kind 1)
+    QString Controller_Name;
+    QString Controller_Extra;
+    QString Controller_Part_Number;
+    List21 Controller_Options;
+    int Total_Axes = 0;
+    int Total_Servos = 0;
+    int Total_Steppers = 0;
+    QString Breakout_Axes;
+    bool Controller_JTR_Ready = false;
+    bool Controller_LUMIO_Ready = false;
+    bool Controller_DUW_Ready = false;
+    // The expansion-I/O choice of either configuration: nonzero when chosen (a
+    // kind-1 file keeps the number it holds).
+    int Controller_Expansion_IO = 0;
+    QString Required_Accessory;
+    QString Required_Accessory_Part_Number;
+    QString Required_Accessory_Length;
+    List21 Controller_Accessory_Entry;
+    List21 Controller_Accessory_Quantity;
+    List21 Controller_Accessory_Description;
+    List21 Controller_Accessory_List_Index;
+    List21 Controller_Accessory_List_Item;
+
+    // Drive/controller configuration (setup kind 2)
+    QString Drive_Controller_Name;
+    QString Drive_Controller_Part_Number;
+    QString Drive_Controller_Extra;
+    List21 Drive_Controller_Options;
+    QString Drive_Controller_Notes;
+    QString Drive_Controller_Option_Code;
+    bool Drive_Controller_JTR_Ready = false;
+    bool Drive_Controller_DUW_Ready = false;
+    int Drive_Controller_Expansion_IO = 0;
+    QString Drive_Controller_Extra_2;
+    List21 Drive_Controller_Accessory_Entry;
+    List21 Drive_Controller_Accessory_Quantity;
+    List21 Drive_Controller_Accessory_Description;
+    List21 Drive_Controller_Accessory_List_Index;
+    List21 Drive_Controller_Accessory_List_Item;
+};
+extern State sharedState;
+
+// The system's names for the state.
+inline constexpr auto& App_Path = sharedState.App_Path;
+inline constexpr auto& Project_Path = sharedState.Project_Path;
+inline constexpr auto& System_Database = sharedState.System_Database;
+inline constexpr auto& Shared_Recordset = sharedState.Shared_Recordset;
+inline constexpr auto& Loading_Lists = sharedState.Loading_Lists;
+inline constexpr auto& Loading_Project = sharedState.Loading_Project;
+inline constexpr auto& Distinct_List = sharedState.Distinct_List;
+inline constexpr auto& Distinct_Count = sharedState.Distinct_Count;
+inline constexpr auto& Distinct_Found = sharedState.Distinct_Found;
+inline constexpr auto& Report_Text = sharedState.Report_Text;
+inline constexpr auto& Project_Text = sharedState.Project_Text;
+inline constexpr auto& Project_Lines = sharedState.Project_Lines;
+inline constexpr auto& Last_Controller = sharedState.Last_Controller;
+inline constexpr auto& Last_Drive = sharedState.Last_Drive;
+inline constexpr auto& Last_Motor_Series = sharedState.Last_Motor_Series;
+inline constexpr auto& Current_Form = sharedState.Current_Form;
+inline constexpr auto& Current_Axis = sharedState.Current_Axis;
+inline constexpr auto& System_Type = sharedState.System_Type;
+
+inline constexpr auto& BOM_Count = sharedState.BOM_Count;
+inline constexpr auto& BOM_Quantity = sharedState.BOM_Quantity;
+inline constexpr auto& BOM_Part_Number = sharedState.BOM_Part_Number;
+
+inline constexpr auto& Price_Request_XML = sharedState.Price_Request_XML;
+inline constexpr auto& Price_Response = sharedState.Price_Response;
+inline constexpr auto& Response_Model = sharedState.Response_Model;
+inline constexpr auto& Response_Promise_Date = sharedState.Response_Promise_Date;
+inline constexpr auto& Response_Unit = sharedState.Response_Unit;
+inline constexpr auto& Response_Count = sharedState.Response_Count;
+inline constexpr auto& Http_Ready_State = sharedState.Http_Ready_State;
+inline constexpr auto& Price_Table_Text = sharedState.Price_Table_Text;
+
+inline constexpr auto& Controller_Name = sharedState.Controller_Name;
+inline constexpr auto& Controller_Extra = sharedState.Controller_Extra;
+inline constexpr auto& Controller_Part_Number = sharedState.Controller_Part_Number;
+inline constexpr auto& Controller_Options = sharedState.Controller_Options;
+inline constexpr auto& Total_Axes = sharedState.Total_Axes;
+inline constexpr auto& Total_Servos = sharedState.Total_Servos;
+inline constexpr auto& Total_Steppers = sharedState.Total_Steppers;
+inline constexpr auto& Breakout_Axes = sharedState.Breakout_Axes;
+inline constexpr auto& Controller_JTR_Ready = sharedState.Controller_JTR_Ready;
+inline constexpr auto& Controller_LUMIO_Ready = sharedState.Controller_LUMIO_Ready;
+inline constexpr auto& Controller_DUW_Ready = sharedState.Controller_DUW_Ready;
+inline constexpr auto& Controller_Expansion_IO = sharedState.Controller_Expansion_IO;
+inline constexpr auto& Required_Accessory = sharedState.Required_Accessory;
+inline constexpr auto& Required_Accessory_Part_Number = sharedState.Required_Accessory_Part_Number;
+inline constexpr auto& Required_Accessory_Length = sharedState.Required_Accessory_Length;
+inline constexpr auto& Controller_Accessory_Entry = sharedState.Controller_Accessory_Entry;
+inline constexpr auto& Controller_Accessory_Quantity = sharedState.Controller_Accessory_Quantity;
+inline constexpr auto& Controller_Accessory_Description = sharedState.Controller_Accessory_Description;
+inline constexpr auto& Controller_Accessory_List_Index = sharedState.Controller_Accessory_List_Index;
+inline constexpr auto& Controller_Accessory_List_Item = sharedState.Controller_Accessory_List_Item;
+
+inline constexpr auto& Drive_Controller_Name = sharedState.Drive_Controller_Name;
+inline constexpr auto& Drive_Controller_Part_Number = sharedState.Drive_Controller_Part_Number;
+inline constexpr auto& Drive_Controller_Extra = sharedState.Drive_Controller_Extra;
+inline constexpr auto& Drive_Controller_Options = sharedState.Drive_Controller_Options;
+inline constexpr auto& Drive_Controller_Notes = sharedState.Drive_Controller_Notes;
+inline constexpr auto& Drive_Controller_Option_Code = sharedState.Drive_Controller_Option_Code;
+inline constexpr auto& Drive_Controller_JTR_Ready = sharedState.Drive_Controller_JTR_Ready;
+inline constexpr auto& Drive_Controller_DUW_Ready = sharedState.Drive_Controller_DUW_Ready;
+inline constexpr auto& Drive_Controller_Expansion_IO = sharedState.Drive_Controller_Expansion_IO;
+inline constexpr auto& Drive_Controller_Extra_2 = sharedState.Drive_Controller_Extra_2;
+inline constexpr auto& Drive_Controller_Accessory_Entry = sharedState.Drive_Controller_Accessory_Entry;
+inline constexpr auto& Drive_Controller_Accessory_Quantity = sharedState.Drive_Controller_Accessory_Quantity;
+inline constexpr auto& Drive_Controller_Accessory_Description = sharedState.Drive_Controller_Accessory_Description;
+inline constexpr auto& Drive_Controller_Accessory_List_Index = sharedState.Drive_Controller_Accessory_List_Index;
+inline constexpr auto& Drive_Controller_Accessory_List_Item = sharedState.Drive_Controller_Accessory_List_Item;
+
+// The sixteen axis records; the current one is Axis[Current_Axis - 1]. Apart
+// from State so that callers size their loops by its type, an array; it starts
+// and resets as default records.
 extern std::array<AxisRecord, 16> Axis;
 AxisRecord& Current_Record();
-
-// Bill of material, lines numbered from 1; the arrays grow as needed.
-extern int BOM_Count;
-extern QVector<int> BOM_Quantity;
-extern QVector<QString> BOM_Part_Number;
-
-// Price-and-availability exchange, answers numbered from 1.
-extern QString Price_Request_XML;
-extern QDomDocument Price_Response;
-extern QVector<QString> Response_Model;
-extern QVector<QString> Response_Promise_Date;
-extern QVector<QString> Response_Unit;
-extern int Response_Count;
-extern int Http_Ready_State;
-extern QString Price_Table_Text;
-
-// Controller configuration (setup kind 1)
-extern QString Controller_Name;
-extern QString Controller_Extra;
-extern QString Controller_Part_Number;
-extern List21 Controller_Options;
-extern int Total_Axes;
-extern int Total_Servos;
-extern int Total_Steppers;
-extern QString Breakout_Axes;
-extern bool Controller_JTR_Ready;
-extern bool Controller_LUMIO_Ready;
-extern bool Controller_DUW_Ready;
-extern int Controller_Expansion_IO;
-extern QString Required_Accessory;
-extern QString Required_Accessory_Part_Number;
-extern QString Required_Accessory_Length;
-extern List21 Controller_Accessory_Entry;
-extern List21 Controller_Accessory_Quantity;
-extern List21 Controller_Accessory_Description;
-extern List21 Controller_Accessory_List_Index;
-extern List21 Controller_Accessory_List_Item;
-
-// Drive/controller configuration (setup kind 2)
-extern QString Drive_Controller_Name;
-extern QString Drive_Controller_Part_Number;
-extern QString Drive_Controller_Extra;
-extern List21 Drive_Controller_Options;
-extern QString Drive_Controller_Notes;
-extern QString Drive_Controller_Option_Code;
-extern bool Drive_Controller_JTR_Ready;
-extern bool Drive_Controller_DUW_Ready;
-extern bool Drive_Controller_Expansion_IO;
-extern QString Drive_Controller_Extra_2;
-extern List21 Drive_Controller_Accessory_Entry;
-extern List21 Drive_Controller_Accessory_Quantity;
-extern List21 Drive_Controller_Accessory_Description;
-extern List21 Drive_Controller_Accessory_List_Index;
-extern List21 Drive_Controller_Accessory_List_Item;
 
 // The main window's sizing control, reached by the curve code through here.
 Pulvane_V4::MotorModelACX* SOCX();

@@ -99,7 +99,7 @@ void open(mdiMain& main)
     const QString path = *chosen;
     const QString fileName = QFileInfo(path).fileName();
 
-    // Nothing changes until the file is known to be a project of an available kind.
+    // Nothing changes until the file is known to be a project of a known kind.
     QString text;
     try {
         text = Globals::Read_File(path);
@@ -117,8 +117,6 @@ void open(mdiMain& main)
         tell(why);
         return;
     }
-    if (!mdiMain::setupFormAvailable(kind))
-        return;
 
     Globals::Loading_Project = true;
     main.Toolbar_Button(1)->setEnabled(false);
@@ -136,10 +134,10 @@ void open(mdiMain& main)
     QString failure;
     try {
         Form* form = Forms::get(SetupKinds::formName(kind));
-        form->Show();
         SetupForm* setup = dynamic_cast<SetupForm*>(form);
         if (!setup)
             throw std::runtime_error("The setup form cannot load project files.");
+        form->Show();
         setup->Reset();
         setup->Load_Previous_Values();
     } catch (const std::exception& e) {

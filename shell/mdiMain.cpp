@@ -286,20 +286,8 @@ void mdiMain::MDIForm_Unload()
     unloadForms({QStringLiteral("frmSelection"), QStringLiteral("frmAbout")});
 }
 
-bool mdiMain::setupFormAvailable(int kind)
+void mdiMain::openSetupForm(int kind)
 {
-    const SetupKinds::Kind* entry = SetupKinds::find(kind);
-    if (entry && Forms::isRegistered(entry->form))
-        return true;
-    MsgBox::show(QStringLiteral("%1 is not yet available.").arg(entry ? entry->caption : QString()), MsgBox::OKOnly,
-                 Globals::Product_Title, MsgBox::Information);
-    return false;
-}
-
-bool mdiMain::openSetupForm(int kind)
-{
-    if (!setupFormAvailable(kind))
-        return false;
     hideForm(QStringLiteral("frmSelection"));
     const QString name = SetupKinds::formName(kind);
     showForm(name);
@@ -307,7 +295,6 @@ bool mdiMain::openSetupForm(int kind)
     m_mnuNew->setEnabled(false);
     showSetupState(kind);
     Globals::System_Type = kind;
-    return true;
 }
 
 void mdiMain::showSetupState(int kind)
@@ -437,10 +424,8 @@ void mdiMain::Toolbar1_ButtonClick(int index)
         mnuExport_Data_Click();
         break;
     case 6:
-        if (setupFormAvailable(SetupKinds::Controller)) {
-            if (SetupForm* form = Forms::get<SetupForm>(SetupKinds::formName(SetupKinds::Controller)))
-                form->Reset_Axis();
-        }
+        if (SetupForm* form = Forms::get<SetupForm>(SetupKinds::formName(SetupKinds::Controller)))
+            form->Reset_Axis();
         break;
     case 7:
         mnuReset_All_Click();

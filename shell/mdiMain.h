@@ -73,12 +73,9 @@ public:
     // saves the answer table.
     void createXMLfor_Extranet();
 
-    // False, after telling the user, when the kind's setup form does not exist yet.
-    static bool setupFormAvailable(int kind);
-
     // Loads and shows the setup form of a kind and sets menu and toolbar for it
-    // (New menu and start dialog). False when that form is not available.
-    bool openSetupForm(int kind);
+    // (New menu and start dialog).
+    void openSetupForm(int kind);
     // Caption, New menu and toolbar as when no setup form is open.
     void showStartState();
     // Toolbar buttons after a setup form of the kind was opened.

@@ -984,7 +984,7 @@ void MotorTSModel::FillCurrentandPLArraysForStdMotor()
 // continuous current is the one at which the drive reaches its highest temperature.
 void MotorTSModel::FillCurrentandPLArraysForDrive()
 {
-    constexpr const char* where = "MotorTSModel::FillTSCurveArrays_old";
+    constexpr const char* where = "MotorTSModel::FillCurrentandPLArraysForDrive";
     const MotorParameters& mp = m_motor;
     const DriveParameters& dp = m_drive;
     const TransistorParameters& tp = m_transistor;

@@ -5,7 +5,8 @@
 
 namespace Pulvane_V4::SizingMath {
 
-// The model's own constants, written as the original wrote them (never M_PI).
+// The model's own constants with these digits (never M_PI), so that results match stored curves
+// bit for bit.
 inline constexpr double kPi = 3.1415927;
 inline constexpr double kTwoPi = 6.2831854;
 inline constexpr double kSqrt3 = 1.732050808;
@@ -35,8 +36,8 @@ inline double Sqrt(double x, const char* where)
     return std::sqrt(x);
 }
 
-// Nearest whole number, halves to the even neighbour, as the original's conversion rounds;
-// a value outside the 32-bit range fails like the original's overflow.
+// Nearest whole number, halves to the even neighbour, so that results match stored curves; a
+// value outside the 32-bit range fails, since the model's whole numbers are 32-bit.
 std::int64_t RoundHalfEven(double x, const char* where);
 
 } // namespace Pulvane_V4::SizingMath

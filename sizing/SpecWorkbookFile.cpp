@@ -39,7 +39,7 @@ public:
 private:
     bool Sheet(const SpecSheet& sheet, lxw_worksheet* ws);
     bool Write(lxw_worksheet* ws, const std::string& address, const Cell& cell);
-    bool Chart(const SpecSheet::Chart& chart, lxw_worksheet* ws);
+    bool Chart(const SpecSheet::Chart& layout, lxw_worksheet* ws);
     lxw_format* Format(Style style, const std::string& numberFormat);
 
     lxw_workbook* m_wb;
@@ -149,15 +149,15 @@ bool Renderer::Write(lxw_worksheet* ws, const std::string& address, const Cell& 
     return err == LXW_NO_ERROR;
 }
 
-bool Renderer::Chart(const SpecSheet::Chart& spec, lxw_worksheet* ws)
+bool Renderer::Chart(const SpecSheet::Chart& layout, lxw_worksheet* ws)
 {
     lxw_chart* chart = workbook_add_chart(m_wb, LXW_CHART_SCATTER_STRAIGHT);
     if (!chart)
         return false;
-    const std::string data = spec.data->Name();
+    const std::string data = layout.data->Name();
     const lxw_color_t colors[] = {0x2F5597, 0xC00000, 0x548235};
     std::size_t n = 0;
-    for (const SpecSheet::Series& s : spec.series) {
+    for (const SpecSheet::Series& s : layout.series) {
         lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
         if (!series)
             return false;
@@ -173,18 +173,18 @@ bool Renderer::Chart(const SpecSheet::Chart& spec, lxw_worksheet* ws)
         line.width = 2.25f;
         chart_series_set_line(series, &line);
     }
-    chart_title_set_name(chart, spec.title.c_str());
-    chart_axis_set_name(chart->x_axis, spec.xTitle.c_str());
-    chart_axis_set_name(chart->y_axis, spec.yTitle.c_str());
+    chart_title_set_name(chart, layout.title.c_str());
+    chart_axis_set_name(chart->x_axis, layout.xTitle.c_str());
+    chart_axis_set_name(chart->y_axis, layout.yTitle.c_str());
     chart_axis_set_min(chart->x_axis, 0);
     chart_axis_set_min(chart->y_axis, 0);
     chart_axis_major_gridlines_set_visible(chart->x_axis, LXW_TRUE);
     chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
     lxw_chart_options options{};
-    options.x_scale = spec.xScale;
-    options.y_scale = spec.yScale;
-    return worksheet_insert_chart_opt(ws, lxw_name_to_row(spec.anchor.c_str()),
-                                      lxw_name_to_col(spec.anchor.c_str()), chart, &options)
+    options.x_scale = layout.xScale;
+    options.y_scale = layout.yScale;
+    return worksheet_insert_chart_opt(ws, lxw_name_to_row(layout.anchor.c_str()),
+                                      lxw_name_to_col(layout.anchor.c_str()), chart, &options)
            == LXW_NO_ERROR;
 }
 

@@ -225,10 +225,10 @@ SERVO_SERIES = {
 
 def servo_motor(series, frame, stack, winding, feedback):
     """Model data of one servo motor, in the units of the servo curve database."""
-    spec = SERVO_SERIES[series]
-    tc = spec["torque"][frame][stack]
+    series_data = SERVO_SERIES[series]
+    tc = series_data["torque"][frame][stack]
     vd, factor, vm = WINDINGS[winding]
-    n0 = spec["speed"][frame] * factor                   # no-load speed at the design bus, rpm
+    n0 = series_data["speed"][frame] * factor            # no-load speed at the design bus, rpm
     kb = vd / (n0 * 2 * math.pi / 60)                     # V per rad/s
     i6 = tc / kb                                         # six-state current at rating
     pcu = 25.0 + 18.0 * tc                               # copper loss at rating, W
@@ -249,7 +249,7 @@ def servo_motor(series, frame, stack, winding, feedback):
         Damping=tc * 141.6 * 0.005, Friction=tc * 141.6 * 0.01,
         RatedWindingTemp=TWR, MotorAmbientTemp=40.0, MotorMaxWindingTemp=TWR,
         MotorMaxCaseTemp=100.0, MotorMinCaseTemp=-20.0,
-        MotorPoles=spec["poles"], MaxSpeed=n0 / 60 * 1.05,
+        MotorPoles=series_data["poles"], MaxSpeed=n0 / 60 * 1.05,
         FeedbackResolution=FEEDBACK_RESOLUTION[fb], EncoderMaxSpeed=ENCODER_MAX_SPEED[fb],
         MotorRptc=3.0, Inertia=2.5e-5 * tc ** 1.6, MotorSeriesName=series,
         flags=FEEDBACK_FLAGS[fb], FrameSize=code(frame), MotorStackNumber=stack,

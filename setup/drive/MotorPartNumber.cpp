@@ -9,7 +9,7 @@ namespace {
 
 using Field = QString AxisRecord::*;
 
-struct Piece {
+struct Segment {
     Field field;
     const char* before;
     const char* after;
@@ -17,7 +17,7 @@ struct Piece {
 
 struct Recipe {
     const char* type;
-    std::vector<Piece> pieces;
+    std::vector<Segment> segments;
     bool stepperDropsNone;
 };
 
@@ -77,14 +77,14 @@ std::optional<MotorPartNumber::Result> MotorPartNumber::build(const AxisRecord& 
         if (record.Part_Number_Type != QLatin1String(recipe.type))
             continue;
         Result result;
-        for (const Piece& piece : recipe.pieces) {
-            const QString& value = record.*piece.field;
+        for (const Segment& segment : recipe.segments) {
+            const QString& value = record.*segment.field;
             if (value.isEmpty() || value == QLatin1String("N/A"))
                 continue;
-            const bool option = piece.field == &AxisRecord::Motor_Option;
+            const bool option = segment.field == &AxisRecord::Motor_Option;
             if (option && recipe.stepperDropsNone && value == QLatin1String("None"))
                 continue;
-            result.partNumber += QLatin1String(piece.before) + Globals::Get_Code(value) + QLatin1String(piece.after);
+            result.partNumber += QLatin1String(segment.before) + Globals::Get_Code(value) + QLatin1String(segment.after);
             if (option && record.Part_Number_Type == QLatin1String("Colbitum"))
                 result.clearsGearhead = true;
         }

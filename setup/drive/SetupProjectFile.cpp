@@ -31,7 +31,7 @@ void SetupProjectFile::open(Form& self, SetupForm& setup, int ownKind)
             throw std::runtime_error("The project file names no setup kind.");
         System_Type = kind;
         // A kind without a setup form loads nothing: no flag may stay set for it.
-        if (kind != ownKind && (!SetupKinds::find(kind) || !mdiMain::setupFormAvailable(kind))) {
+        if (kind != ownKind && !SetupKinds::find(kind)) {
             Loading_Project = false;
             return;
         }

@@ -134,9 +134,10 @@ void useCatalogue(int catalogue)
 QWidget* setupForm(int kind, int catalogue)
 {
     useCatalogue(catalogue);
-    if (!mainWindow().openSetupForm(kind))
-        throw std::runtime_error("the setup form does not open");
+    mainWindow().openSetupForm(kind);
     QWidget* form = Forms::find(SetupKinds::formName(kind));
+    if (!form)
+        throw std::runtime_error("the setup form does not open");
     settle(form);
     return form;
 }

@@ -4,6 +4,7 @@
 #include "ServoSet.h"
 
 #include "sizing/MotorModelACX.h"
+#include "sizing/SizingError.h"
 
 #include <gtest/gtest.h>
 
@@ -214,6 +215,16 @@ TEST_F(CurveArraysTest, OlderFillDriveVariant)
     ExpectNear(Tc + 2 * 0.1 * (Pt + Psl), m.GetTePoint(0), "Te");
     ExpectNear(Tc + 2 * (0.1 + 0.2) * (Pt + Psl), m.GetTsPoint(0), "Ts");
     ExpectNear(2, m.GetContIPoint(0), "cont current");
+
+    // A failure in the drive's heat balance names that step.
+    set.Rthwc = set.Rthwa;
+    Load(acx, set);
+    try {
+        m.FillTSCurveArrays_old();
+        ADD_FAILURE() << "no error";
+    } catch (const SizingError& e) {
+        EXPECT_NE(std::string(e.what()).find("FillCurrentandPLArraysForDrive"), std::string::npos) << e.what();
+    }
 }
 
 TEST_F(CurveArraysTest, VoltageLimitFollowsTheLastSetter)

@@ -46,8 +46,9 @@ void ControllerSystemTest::openOptions(const QString& controller, const QStringL
     pick("cmbController", controller);
     click("cmdController");
     for (int l = 1; l <= values.size(); ++l)
-        if (!values.at(l - 1).isEmpty())
+        if (!values.at(l - 1).isEmpty()) {
             ASSERT_TRUE(level(l)->choose(values.at(l - 1))) << values.at(l - 1).toStdString();
+        }
 }
 
 void ControllerSystemTest::configureController(const QString& controller, const QStringList& values)

@@ -61,8 +61,9 @@ TEST_F(OptionsDialogTest, SixLevelsGiveThePartNumberAxisCountsAndTheAxisList)
     EXPECT_EQ(hiddenLevels(), "1-----");
 
     for (int l = 1; l <= 6; ++l)
-        if (!kKex4Axes.at(l - 1).isEmpty())
+        if (!kKex4Axes.at(l - 1).isEmpty()) {
             ASSERT_TRUE(level(l)->choose(kKex4Axes.at(l - 1)));
+        }
     // Level 2 has one value and level 5 only "N/A": both chose themselves, and level 5 stays hidden.
     EXPECT_EQ(levelTexts(), (QStringList {"D = DIN Rail", "24 = 24 VDC Logic Supply", "4 = 4 Axes", "E = Ethernet",
                                           "N/A", "0 = No Display"}));

@@ -50,9 +50,10 @@ ListControl* DriveControllerFormTest::level(int index)
 void DriveControllerFormTest::chooseLevels(const QStringList& entries)
 {
     for (int i = 0; i < entries.size(); ++i)
-        if (!entries.at(i).isEmpty())
+        if (!entries.at(i).isEmpty()) {
             ASSERT_TRUE(level(i + 1)->choose(entries.at(i)))
                 << "level " << i + 1 << " lacks " << entries.at(i).toStdString();
+        }
 }
 
 void DriveControllerFormTest::clickOptions(const char* button)
