@@ -2,7 +2,7 @@
 
 #include "platform/FlagGuard.h"
 #include "platform/OptionButton.h"
-#include "setup/drive/AccessoryList.h"
+#include "setup/common/AccessoryList.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"

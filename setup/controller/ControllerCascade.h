@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/drive/SelectionCascade.h"
+#include "setup/common/SelectionCascade.h"
 
 // The selection cascade of the controller setup form: with a controller
 // chosen, the technology lists that controller's drives, and a motor series

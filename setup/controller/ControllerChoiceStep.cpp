@@ -5,9 +5,9 @@
 #include "platform/Pictures.h"
 #include "setup/controller/ControllerCascade.h"
 #include "setup/controller/ControllerConnection.h"
-#include "setup/drive/AxisSnapshot.h"
-#include "setup/drive/SelectionCascade.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/AxisSnapshot.h"
+#include "setup/common/SelectionCascade.h"
+#include "setup/common/TextBox.h"
 #include "shell/Globals.h"
 
 #include <QLabel>

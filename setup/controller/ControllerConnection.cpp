@@ -2,9 +2,9 @@
 
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
-#include "setup/drive/CableLengthStep.h"
-#include "setup/drive/SelectionCascade.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/CableLengthStep.h"
+#include "setup/common/SelectionCascade.h"
+#include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 

@@ -4,8 +4,8 @@
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/controller/ControllerConnection.h"
-#include "setup/drive/AxisSnapshot.h"
-#include "setup/drive/SelectionCascade.h"
+#include "setup/common/AxisSnapshot.h"
+#include "setup/common/SelectionCascade.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "setup/controller/ControllerControls.h"
-#include "setup/drive/CascadeControls.h"
+#include "setup/common/CascadeControls.h"
 
 class ControllerConnection;
 class SelectionCascade;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "setup/controller/ControllerControls.h"
-#include "setup/drive/CascadeControls.h"
-#include "setup/drive/CascadeRules.h"
-#include "setup/drive/ProjectReplay.h"
-#include "setup/drive/SetupFormBase.h"
+#include "setup/common/CascadeControls.h"
+#include "setup/common/CascadeRules.h"
+#include "setup/common/ProjectReplay.h"
+#include "setup/common/SetupFormBase.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "setup/drivecontroller/DriveControllerMotorOptionsStep.h"
 
-#include "setup/drive/DriveToMotorRow.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/DriveToMotorRow.h"
+#include "setup/common/TextBox.h"
 #include "setup/drivecontroller/DriveControllerVoltageStep.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"

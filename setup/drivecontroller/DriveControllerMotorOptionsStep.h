@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/drive/MotorOptionsStep.h"
+#include "setup/common/MotorOptionsStep.h"
 
 // The motor-options step of the drive/controller form: the row's drive notes
 // are the drive/controller's, a motor without an input voltage leaves the

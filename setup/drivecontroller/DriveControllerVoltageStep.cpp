@@ -1,6 +1,6 @@
 #include "setup/drivecontroller/DriveControllerVoltageStep.h"
 
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "setup/drivecontroller/DriveControllerPartNumber.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"

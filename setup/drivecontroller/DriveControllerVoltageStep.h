@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/drive/DriveVoltageStep.h"
+#include "setup/common/DriveVoltageStep.h"
 
 // The input-voltage and wiring steps of the drive/controller form: besides
 // the drive part number they build the full drive/controller part number and

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/drive/SingleAxisSetupForm.h"
+#include "setup/common/SingleAxisSetupForm.h"
 
 #include <QString>
 

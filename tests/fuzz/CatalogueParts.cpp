@@ -1,7 +1,7 @@
 #include "CatalogueParts.h"
 
 #include "setup/controller/ControllerConnection.h"
-#include "setup/drive/MotorPartNumber.h"
+#include "setup/common/MotorPartNumber.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 #include "shell/PartNumbers.h"

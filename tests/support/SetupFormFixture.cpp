@@ -1,7 +1,7 @@
 #include "support/SetupFormFixture.h"
 
 #include "platform/ListControl.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"

@@ -2,7 +2,7 @@
 
 #include "platform/ListControl.h"
 #include "setup/controller/frmController_Setup.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "shell/Globals.h"
 
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
 #include "setup/controller/frmController_Setup.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/frmAccessories.h"

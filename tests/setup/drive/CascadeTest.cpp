@@ -1,7 +1,7 @@
 #include "DriveFormTest.h"
 
 #include "platform/ListControl.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "setup/drive/frmDrive_Setup.h"
 #include "shell/Globals.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "setup/drive/frmDrive_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"

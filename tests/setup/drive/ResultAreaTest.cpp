@@ -1,7 +1,7 @@
 #include "DriveFormTest.h"
 
-#include "setup/drive/ResultArea.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/ResultArea.h"
+#include "setup/common/TextBox.h"
 #include "setup/drive/frmDrive_Setup.h"
 
 #include <QApplication>

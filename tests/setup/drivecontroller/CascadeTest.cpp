@@ -1,7 +1,7 @@
 #include "DriveControllerFormTest.h"
 
 #include "platform/ListControl.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"

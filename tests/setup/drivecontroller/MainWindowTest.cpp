@@ -3,7 +3,7 @@
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"

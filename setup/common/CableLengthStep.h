@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/drive/CascadeControls.h"
+#include "setup/common/CascadeControls.h"
 
 #include <QString>
 

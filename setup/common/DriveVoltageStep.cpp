@@ -1,9 +1,9 @@
-#include "setup/drive/DriveVoltageStep.h"
+#include "setup/common/DriveVoltageStep.h"
 
 #include "platform/ListControl.h"
-#include "setup/drive/DriveToMotorRow.h"
-#include "setup/drive/InputVoltage.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/DriveToMotorRow.h"
+#include "setup/common/InputVoltage.h"
+#include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 #include "shell/PartNumbers.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/drive/ResultArea.h"
+#include "setup/common/ResultArea.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "setup/drive/DriveToMotorRow.h"
+#include "setup/common/DriveToMotorRow.h"
 
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"

@@ -2,7 +2,7 @@
 #include "support/SetupFormFixture.h"
 
 #include "platform/ListControl.h"
-#include "setup/drive/SetupFormBase.h"
+#include "setup/common/SetupFormBase.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/mdiMain.h"

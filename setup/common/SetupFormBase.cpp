@@ -1,10 +1,10 @@
-#include "setup/drive/SetupFormBase.h"
+#include "setup/common/SetupFormBase.h"
 
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/Twips.h"
-#include "setup/drive/ResultArea.h"
-#include "setup/drive/SetupProjectFile.h"
+#include "setup/common/ResultArea.h"
+#include "setup/common/SetupProjectFile.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/mdiMain.h"

@@ -1,8 +1,8 @@
-#include "setup/drive/AxisSnapshot.h"
+#include "setup/common/AxisSnapshot.h"
 
 #include "platform/ListControl.h"
-#include "setup/drive/ResultArea.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/ResultArea.h"
+#include "setup/common/TextBox.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
 

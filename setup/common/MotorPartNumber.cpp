@@ -1,4 +1,4 @@
-#include "setup/drive/MotorPartNumber.h"
+#include "setup/common/MotorPartNumber.h"
 
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"

@@ -3,7 +3,7 @@
 
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/SetupForm.h"

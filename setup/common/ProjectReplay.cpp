@@ -1,4 +1,4 @@
-#include "setup/drive/ProjectReplay.h"
+#include "setup/common/ProjectReplay.h"
 
 #include "platform/ListControl.h"
 #include "shell/AxisRecord.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "setup/drive/CascadeControls.h"
-#include "setup/drive/CascadeRules.h"
-#include "setup/drive/SetupFormBase.h"
+#include "setup/common/CascadeControls.h"
+#include "setup/common/CascadeRules.h"
+#include "setup/common/SetupFormBase.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "setup/drive/FormControls.h"
+#include "setup/common/FormControls.h"
 
 #include "platform/Caption.h"
 

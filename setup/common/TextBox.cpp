@@ -1,4 +1,4 @@
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 
 #include <QEvent>
 #include <QTextDocument>

@@ -1,4 +1,4 @@
-#include "setup/drive/ResultArea.h"
+#include "setup/common/ResultArea.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 
 #include "platform/ListControl.h"
 #include "platform/OptionButton.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/TextBox.h"
 #include "shell/Forms.h"
 #include "shell/frmAccessories.h"
 #include "shell/mdiMain.h"

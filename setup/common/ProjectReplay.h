@@ -1,7 +1,7 @@
 #pragma once
 
-#include "setup/drive/CascadeControls.h"
-#include "setup/drive/CascadeRules.h"
+#include "setup/common/CascadeControls.h"
+#include "setup/common/CascadeRules.h"
 #include "shell/AccessoryStore.h"
 
 #include <QString>

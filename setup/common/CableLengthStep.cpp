@@ -1,8 +1,8 @@
-#include "setup/drive/CableLengthStep.h"
+#include "setup/common/CableLengthStep.h"
 
 #include "platform/ListControl.h"
-#include "setup/drive/SelectionCascade.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/SelectionCascade.h"
+#include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 

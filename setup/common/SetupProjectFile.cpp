@@ -1,4 +1,4 @@
-#include "setup/drive/SetupProjectFile.h"
+#include "setup/common/SetupProjectFile.h"
 
 #include "platform/FileDialog.h"
 #include "platform/MsgBox.h"

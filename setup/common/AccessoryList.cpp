@@ -1,8 +1,8 @@
-#include "setup/drive/AccessoryList.h"
+#include "setup/common/AccessoryList.h"
 
 #include "platform/MultiList.h"
-#include "setup/drive/ResultArea.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/ResultArea.h"
+#include "setup/common/TextBox.h"
 #include "shell/Globals.h"
 
 QStringList AccessoryList::offered(const QString& sql, const QVariantList& params, const QString& column)

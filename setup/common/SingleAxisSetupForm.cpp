@@ -1,14 +1,14 @@
-#include "setup/drive/SingleAxisSetupForm.h"
+#include "setup/common/SingleAxisSetupForm.h"
 
 #include "curves/frmCurve.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
-#include "setup/drive/CableLengthStep.h"
-#include "setup/drive/DriveVoltageStep.h"
-#include "setup/drive/FormControls.h"
-#include "setup/drive/MotorOptionsStep.h"
-#include "setup/drive/SelectionCascade.h"
-#include "setup/drive/TextBox.h"
+#include "setup/common/CableLengthStep.h"
+#include "setup/common/DriveVoltageStep.h"
+#include "setup/common/FormControls.h"
+#include "setup/common/MotorOptionsStep.h"
+#include "setup/common/SelectionCascade.h"
+#include "setup/common/TextBox.h"
 #include "shell/Globals.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "setup/drive/InputVoltage.h"
+#include "setup/common/InputVoltage.h"
 
-#include "setup/drive/DriveToMotorRow.h"
+#include "setup/common/DriveToMotorRow.h"
 
 const QList<InputVoltage::Item>& InputVoltage::items()
 {

@@ -1,9 +1,9 @@
-#include "setup/drive/SelectionCascade.h"
+#include "setup/common/SelectionCascade.h"
 
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
-#include "setup/drive/AxisSnapshot.h"
+#include "setup/common/AxisSnapshot.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 

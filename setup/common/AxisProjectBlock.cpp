@@ -1,4 +1,4 @@
-#include "setup/drive/AxisProjectBlock.h"
+#include "setup/common/AxisProjectBlock.h"
 
 #include "shell/AxisRecord.h"
 
