@@ -2,9 +2,9 @@
 
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
-#include "platform/OptionButton.h"
 #include "platform/Pictures.h"
 #include "setup/common/AccessoryList.h"
+#include "setup/common/AccessoryRequest.h"
 #include "setup/common/AxisProjectBlock.h"
 #include "setup/common/AxisSnapshot.h"
 #include "setup/common/DriveVoltageStep.h"
@@ -12,9 +12,7 @@
 #include "setup/common/ProjectReplay.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
-#include "shell/Forms.h"
 #include "shell/Globals.h"
-#include "shell/frmAccessories.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -117,21 +115,9 @@ void frmDrive_Setup::Update_Accessories_Display()
 
 void frmDrive_Setup::cmdDriveAccessories_Click()
 {
-    FlagGuard loading(Loading_Lists, true);
-    auto* dialog = Forms::get<frmAccessories>(QStringLiteral("frmAccessories"));
-    if (!dialog)
-        return;
-    AxisRecord& record = Current_Record();
-    AccessoryList::offer(dialog->lstAccessories(), kAccessoriesSql, {m_controls.driveList->text()}, kAccessoryColumn,
-                         record.Drive_Accessory_List_Index, record.Drive_Accessory_List_Item,
-                         record.Drive_Accessory_Entry);
-
-    dialog->optExp(0)->hide();
-    dialog->optExp(1)->hide();
-    dialog->setCaption(QStringLiteral("Drive Accessories"));
-    dialog->Show();
-    Current_Form = QStringLiteral("frmAccessories");
-    Loading_Lists = false;
+    AccessoryRequest::driveAccessories(Current_Record(), m_controls.driveList->text(), kAccessoriesSql,
+                                       kAccessoryColumn, SetupKinds::Drive)
+        .open(true);
 }
 
 QString frmDrive_Setup::Save_String()
