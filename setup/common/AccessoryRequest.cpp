@@ -26,7 +26,14 @@ AccessoryRequest AccessoryRequest::driveAccessories(AxisRecord& record, const QS
             &record.Drive_Accessory_List_Item,
             &record.Drive_Accessory_Entry,
             &record.Drive_Accessory_Quantity,
+            &record.Drive_Accessory_Description,
             std::nullopt};
+}
+
+void AccessoryRequest::clearChoice() const
+{
+    for (List21* list : {listIndex, listItem, entries, quantities, descriptions})
+        list->fill(QString());
 }
 
 QStringList AccessoryRequest::offered() const

@@ -30,11 +30,13 @@ struct AccessoryRequest {
     QString caption;
     // System_Type while the dialog is open.
     int context = 0;
-    // Filled with what is offered; the stored entries and quantities select it again.
+    // The choice: filled with what is offered; the stored entries and
+    // quantities select it again.
     List21* listIndex = nullptr;
     List21* listItem = nullptr;
-    const List21* entries = nullptr;
-    const List21* quantities = nullptr;
+    List21* entries = nullptr;
+    List21* quantities = nullptr;
+    List21* descriptions = nullptr;
     // None for drive accessories: both expansion options hide.
     std::optional<Expansion> expansion;
 
@@ -43,6 +45,7 @@ struct AccessoryRequest {
                                              const QString& column, int context);
 
     QStringList offered() const;
+    void clearChoice() const;
 
     // The dialog filled for the request; shown, or only prepared so that its
     // closing stores the choice against what is offered now. One still open

@@ -68,8 +68,8 @@ OptionsLevelsDialog::OptionsLevelsDialog(Design design)
     m_picture->setScaledContents(true);
     m_picture->setFrameShape(QFrame::Box);
 
-    QLabel* lblResults = captionAbove(this, QStringLiteral("lblResults"), m_design.product + QStringLiteral(" Part Number"),
-                                      at.results);
+    QLabel* lblResults =
+        captionAbove(this, QStringLiteral("lblResults"), m_design.product + QStringLiteral(" Part Number"), at.results);
     m_txtResults = place<TextBox>(this, QStringLiteral("txtResults"), at.results);
     m_lblAccessories = captionAbove(this, QStringLiteral("lblAccessories"),
                                     QStringLiteral("Selected Controller Accessories"), at.accessories);
@@ -193,7 +193,9 @@ void OptionsLevelsDialog::cmb1_Click(int Index)
     const bool last = number == m_design.levels;
     {
         FlagGuard loading(Loading_Lists, true);
-        withdrawConfiguration(!last && !Restoring_Options);
+        withdrawConfiguration();
+        if (!last && !Restoring_Options)
+            accessoryRequest().clearChoice();
         showResult(false);
         for (int below = number + 1; below <= m_design.levels; ++below) {
             level(below)->clear();
@@ -221,10 +223,9 @@ void OptionsLevelsDialog::cmb1_Click(int Index)
 void OptionsLevelsDialog::cmdDone_Click()
 {
     const bool complete = !chosen(m_design.levels).contains(QString());
-    if (!complete
-        && MsgBox::show(m_design.product + QStringLiteral(" not fully configured.\r\nHit Cancel to Return or OK to Discard."),
-                        MsgBox::OKCancel, Product_Title)
-               == MsgBox::Cancel)
+    const QString question =
+        m_design.product + QStringLiteral(" not fully configured.\r\nHit Cancel to Return or OK to Discard.");
+    if (!complete && MsgBox::show(question, MsgBox::OKCancel, Product_Title) == MsgBox::Cancel)
         return;
     configurationDone(complete);
     // Stored again against what is offered now: only what the configuration still offers stays.

@@ -13,7 +13,6 @@
 
 class ListControl;
 class QLabel;
-class QPushButton;
 class TextBox;
 
 // The options dialog of a product chosen on a setup form: option levels, each
@@ -42,7 +41,7 @@ public:
         // Level 1 is cmb1(firstIndex) and lbl1(firstIndex): tests, the
         // accessory dialog and stored files know these names.
         int firstIndex;
-        // Names the window, the result, the accessories and the Done question.
+        // Names the window, the result and the Done question.
         QString product;
         QString pictureName;
         // Told once per opening when a saved level cannot be restored.
@@ -74,9 +73,8 @@ protected:
     virtual QStringList levelCaptions() const = 0;
     // Sets the globals of the configuration of every level's value; gives the result text.
     virtual QString configure(const QStringList& chosen) = 0;
-    // Any choice: the configuration is gone until the last level is chosen
-    // again; a choice above the last also drops the accessory choice.
-    virtual void withdrawConfiguration(bool accessories) = 0;
+    // Any choice: the configuration is gone until the last level is chosen again.
+    virtual void withdrawConfiguration() = 0;
     // Its key is the product: the picture shows it too.
     virtual AccessoryRequest accessoryRequest() const = 0;
     // Done, once the user accepted an incomplete configuration.

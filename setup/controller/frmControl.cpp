@@ -56,16 +56,11 @@ QString frmControl::configure(const QStringList& chosen)
     return c.partNumber;
 }
 
-void frmControl::withdrawConfiguration(bool accessories)
+void frmControl::withdrawConfiguration()
 {
     Controller_Part_Number.clear();
     Controller_JTR_Ready = Controller_LUMIO_Ready = Controller_DUW_Ready = false;
     frmAccessories::strExpIO_Note.clear();
-    if (accessories)
-        for (List21* list : {&Controller_Accessory_Description, &Controller_Accessory_List_Index,
-                             &Controller_Accessory_Entry, &Controller_Accessory_Quantity,
-                             &Controller_Accessory_List_Item})
-            list->fill(QString());
 }
 
 AccessoryRequest frmControl::accessoryRequest() const
@@ -79,6 +74,7 @@ AccessoryRequest frmControl::accessoryRequest() const
             &Controller_Accessory_List_Item,
             &Controller_Accessory_Entry,
             &Controller_Accessory_Quantity,
+            &Controller_Accessory_Description,
             AccessoryRequest::Expansion {Controller_JTR_Ready, Controller_DUW_Ready, Controller_LUMIO_Ready,
                                          Controller_Expansion_IO != 0}};
 }

@@ -88,6 +88,7 @@ AccessoryRequest accessories()
             &Drive_Controller_Accessory_List_Item,
             &Drive_Controller_Accessory_Entry,
             &Drive_Controller_Accessory_Quantity,
+            &Drive_Controller_Accessory_Description,
             AccessoryRequest::Expansion {Drive_Controller_JTR_Ready, Drive_Controller_DUW_Ready, false,
                                          Drive_Controller_Expansion_IO != 0}};
 }
@@ -156,17 +157,12 @@ QString frmDriveControl::showPartNumber() const
     return text;
 }
 
-void frmDriveControl::withdrawConfiguration(bool accessories)
+void frmDriveControl::withdrawConfiguration()
 {
     Drive_Controller_Part_Number.clear();
     Drive_Controller_Option_Code.clear();
     if (auto* setup = setupForm<frmDriveController_Setup>())
         setup->hideAccessories();
-    if (accessories)
-        for (List21* list : {&Drive_Controller_Accessory_List_Item, &Drive_Controller_Accessory_Description,
-                             &Drive_Controller_Accessory_List_Index, &Drive_Controller_Accessory_Entry,
-                             &Drive_Controller_Accessory_Quantity})
-            list->fill(QString());
 }
 
 AccessoryRequest frmDriveControl::accessoryRequest() const

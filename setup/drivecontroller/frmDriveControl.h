@@ -27,7 +27,7 @@ private:
     // The option code, readiness and notes; the result is the part number with its notes.
     QString configure(const QStringList& chosen) override;
     // Also hides the setup form's accessories, which the choice may drop.
-    void withdrawConfiguration(bool accessories) override;
+    void withdrawConfiguration() override;
     AccessoryRequest accessoryRequest() const override;
     // Complete: the setup form shows the part number.
     void configurationDone(bool complete) override;
