@@ -18,6 +18,12 @@ public:
 
     static void registerForm(const QString& name, Factory factory);
     static bool isRegistered(const QString& name);
+    // A form class names itself once, in its constant Name; these reach it by type.
+    template <class T>
+    static void registerForm()
+    {
+        registerForm(T::Name, [] { return new T; });
+    }
 
     // The form's one instance; the first reference creates it and runs its
     // Form_Load. Null when no form of that name is registered.
@@ -27,6 +33,11 @@ public:
     {
         return dynamic_cast<T*>(get(name));
     }
+    template <class T>
+    static T* get()
+    {
+        return get<T>(T::Name);
+    }
     // The instance when it is loaded; never loads.
     static Form* find(const QString& name);
     template <class T>
@@ -34,11 +45,26 @@ public:
     {
         return dynamic_cast<T*>(find(name));
     }
+    template <class T>
+    static T* find()
+    {
+        return find<T>(T::Name);
+    }
     static bool isLoaded(const QString& name);
+    template <class T>
+    static bool isLoaded()
+    {
+        return isLoaded(T::Name);
+    }
 
     // Runs Form_Unload (which may cancel) and Form_Terminate, then destroys the
     // form. Nothing happens for a form that is not loaded.
     static void unload(const QString& name);
+    template <class T>
+    static void unload()
+    {
+        unload(T::Name);
+    }
     static QList<Form*> loaded();
     static int loadedCount() { return static_cast<int>(loaded().size()); }
 

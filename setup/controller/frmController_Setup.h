@@ -25,6 +25,8 @@ class MotorOptionsStep;
 class frmController_Setup : public SetupFormBase {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::ControllerForm;
+
     frmController_Setup();
     ~frmController_Setup() override;
 

@@ -118,7 +118,7 @@ void frmDrive_Setup::Update_Accessories_Display()
 void frmDrive_Setup::cmdDriveAccessories_Click()
 {
     FlagGuard loading(Loading_Lists, true);
-    auto* dialog = Forms::get<frmAccessories>(QStringLiteral("frmAccessories"));
+    auto* dialog = Forms::get<frmAccessories>();
     if (!dialog)
         return;
     AxisRecord& record = Current_Record();
@@ -130,7 +130,7 @@ void frmDrive_Setup::cmdDriveAccessories_Click()
     dialog->optExp(1)->hide();
     dialog->setCaption(QStringLiteral("Drive Accessories"));
     dialog->Show();
-    Current_Form = QStringLiteral("frmAccessories");
+    Current_Form = frmAccessories::Name;
     Loading_Lists = false;
 }
 

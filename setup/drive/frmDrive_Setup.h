@@ -9,6 +9,8 @@
 class frmDrive_Setup : public SingleAxisSetupForm {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::DriveForm;
+
     frmDrive_Setup();
     ~frmDrive_Setup() override;
 

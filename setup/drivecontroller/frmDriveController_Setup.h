@@ -15,6 +15,8 @@ class TextBox;
 class frmDriveController_Setup : public SingleAxisSetupForm {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::DriveControllerForm;
+
     frmDriveController_Setup();
     ~frmDriveController_Setup() override;
 
