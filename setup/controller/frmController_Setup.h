@@ -76,10 +76,6 @@ public:
     void cmdDriveAccessories_Click();
     void cmdCurve_Click();
 
-    // The feedback the motor-options step looked its row up with; the voltage
-    // and wiring steps find the same row with it.
-    QString Feedback_Key;
-
 protected:
     void replayProject() override;
 

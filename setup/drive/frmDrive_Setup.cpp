@@ -48,8 +48,8 @@ frmDrive_Setup::frmDrive_Setup()
                          QStringLiteral("Drive Part Number"), "cmdDriveAccessories",
                          QStringLiteral("Configure Drive Accessories"), QStringLiteral("Selected Drive Accessories"),
                          5280, 2580};
-    build(layout, std::make_unique<MotorOptionsStep>(m_controls, m_rules, Row_Feedback),
-          std::make_unique<DriveVoltageStep>(m_controls, Row_Feedback), [this] { cmbDrive_Click(); },
+    build(layout, std::make_unique<MotorOptionsStep>(m_controls, m_rules, Feedback_Key),
+          std::make_unique<DriveVoltageStep>(m_controls, Feedback_Key), [this] { cmbDrive_Click(); },
           [this] { cmdDriveAccessories_Click(); });
 }
 

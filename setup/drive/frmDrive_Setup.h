@@ -22,10 +22,6 @@ public:
     void cmbDrive_Click();
     void cmdDriveAccessories_Click();
 
-    // The feedback the motor-options step looked its row up with; the voltage
-    // and wiring steps find the same row with it.
-    QString Row_Feedback;
-
 protected:
     void replayProject() override;
     void resetRecord(AxisRecord& record) override;

@@ -36,10 +36,6 @@ public:
     // Hides the accessory list while the options are chosen again.
     void hideAccessories();
 
-    // The feedback the motor-options step looked its row up with; the voltage
-    // and wiring steps find the same row with it.
-    QString Feedback_Key;
-
 protected:
     void replayProject() override;
     void resetRecord(AxisRecord& record) override;
