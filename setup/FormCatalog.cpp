@@ -16,20 +16,19 @@
 #include "shell/frmSelection.h"
 #include "shell/frmXMLwaitdialog.h"
 
+namespace {
+
+template <class... FormClass>
+void registerForms()
+{
+    (Forms::registerForm<FormClass>(), ...);
+}
+
+} // namespace
+
 void FormCatalog::registerAll()
 {
-    Forms::registerForm<frmController_Setup>();
-    Forms::registerForm<frmControl>();
-    Forms::registerForm<frmDrive_Setup>();
-    Forms::registerForm<frmDriveController_Setup>();
-    Forms::registerForm<frmDriveControl>();
-    Forms::registerForm<frmGear>();
-    Forms::registerForm<frmAccessories>();
-    Forms::registerForm<frmCurve>();
-    Forms::registerForm<frmSelection>();
-    Forms::registerForm<frmAbout>();
-    Forms::registerForm<frmCurveInfo>();
-    Forms::registerForm<frmLogin>();
-    Forms::registerForm<frmXMLwaitdialog>();
+    registerForms<frmController_Setup, frmControl, frmDrive_Setup, frmDriveController_Setup, frmDriveControl, frmGear,
+                  frmAccessories, frmCurve, frmSelection, frmAbout, frmCurveInfo, frmLogin, frmXMLwaitdialog>();
     Globals::Add_State_Reset(&frmCurve::Reset_Module_State);
 }

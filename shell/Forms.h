@@ -12,13 +12,13 @@ class QMdiArea;
 // The registry of the program's forms: one instance per form name, created
 // and loaded on first use, destroyed on unload. Forms register a factory under
 // their name so that lower layers reach them by name without including them.
+// The calls by type take the name from the class's constant Name (Form.h).
 class Forms {
 public:
     using Factory = std::function<Form*()>;
 
     static void registerForm(const QString& name, Factory factory);
     static bool isRegistered(const QString& name);
-    // A form class names itself once, in its constant Name; these reach it by type.
     template <class T>
     static void registerForm()
     {
@@ -29,26 +29,16 @@ public:
     // Form_Load. Null when no form of that name is registered.
     static Form* get(const QString& name);
     template <class T>
-    static T* get(const QString& name)
+    static T* get(const QString& name = T::Name)
     {
         return dynamic_cast<T*>(get(name));
-    }
-    template <class T>
-    static T* get()
-    {
-        return get<T>(T::Name);
     }
     // The instance when it is loaded; never loads.
     static Form* find(const QString& name);
     template <class T>
-    static T* find(const QString& name)
+    static T* find(const QString& name = T::Name)
     {
         return dynamic_cast<T*>(find(name));
-    }
-    template <class T>
-    static T* find()
-    {
-        return find<T>(T::Name);
     }
     static bool isLoaded(const QString& name);
     template <class T>
