@@ -223,7 +223,7 @@ void Require_Catalogue_Tables();
 // An empty folder goes back to the executable's.
 void Set_App_Folder_For_Tests(const QString& folder);
 
-// Every query of the program: Shared_Recordset becomes the rows of the
+// Every catalogue query: Shared_Recordset becomes the rows of the
 // statement, each chosen value bound to a "?" in order.
 Recordset& Run_Query(const QString& sql, const QVariantList& params = {});
 

@@ -7,6 +7,9 @@
 #include "setup/common/SetupProjectFile.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/frmAccessories.h"
+#include "shell/frmGear.h"
+#include "shell/frmSelection.h"
 #include "shell/mdiMain.h"
 
 #include <QPushButton>
@@ -17,9 +20,6 @@
 using namespace Globals;
 
 namespace {
-
-const QString kGear = QStringLiteral("frmGear");
-const QString kAccessories = QStringLiteral("frmAccessories");
 
 const SetupKinds::Kind& kindOf(int number)
 {
@@ -89,13 +89,13 @@ void SetupFormBase::Form_Activate()
     // A dialog opened from the form stays in front when the user clicks the form.
     const QString& options = m_kind.optionsDialog;
     QStringList front;
-    if (Current_Form == kGear || (!options.isEmpty() && Current_Form == options)) {
+    if (Current_Form == frmGear::Name || (!options.isEmpty() && Current_Form == options)) {
         front << Current_Form;
-    } else if (Current_Form == kAccessories) {
+    } else if (Current_Form == frmAccessories::Name) {
         // Opened by the options dialog (System_Type is then this form's kind): that one comes back under it.
         if (!options.isEmpty() && System_Type == m_kind.number)
             front << options;
-        front << kAccessories;
+        front << frmAccessories::Name;
     }
     for (const QString& name : front) {
         if (Form* dialog = Forms::find(name)) {
@@ -108,17 +108,17 @@ void SetupFormBase::Form_Activate()
 void SetupFormBase::Form_Unload(bool&)
 {
     closeDatabase();
-    Forms::unload(kGear);
+    Forms::unload<frmGear>();
     if (!m_kind.optionsDialog.isEmpty())
         Forms::unload(m_kind.optionsDialog);
-    Forms::unload(kAccessories);
+    Forms::unload<frmAccessories>();
     if (!Loading_Project)
-        if (Form* selection = Forms::get(QStringLiteral("frmSelection")))
+        if (Form* selection = Forms::get(frmSelection::Name))
             selection->Show();
     // New menu, caption "Brevan Quenro", toolbar buttons 1 and 2 on, 3, 5, 6 and 7 off.
     if (mdiMain* main = mdiMain::instance())
         main->showStartState();
-    Current_Form = QStringLiteral("frmSelection");
+    Current_Form = frmSelection::Name;
 }
 
 void SetupFormBase::Form_Terminate()

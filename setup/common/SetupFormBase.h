@@ -41,6 +41,10 @@ public:
 
     int Setup_Kind() const { return m_kind.number; }
 
+    // The feedback the motor-options step looked the axis' [Drive to Motor]
+    // row up with; the voltage and wiring steps find the same row with it.
+    QString Feedback_Key;
+
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload(bool& cancel) override;

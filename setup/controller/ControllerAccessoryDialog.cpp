@@ -11,7 +11,7 @@
 using namespace Globals;
 
 namespace {
-const QString kDialog = QStringLiteral("frmAccessories");
+const QString kDialog = frmAccessories::Name;
 const QString kDriveAccessoriesSql =
     QStringLiteral("SELECT [Drive Accessories].[Drive Name], [Drive Accessories].[Drive Accessory] From "
                    "[Drive Accessories] WHERE ((([Drive Accessories].[Drive Name])=?) AND "

@@ -29,7 +29,7 @@ using namespace Globals;
 
 namespace {
 
-const QString kAccessories = QStringLiteral("frmAccessories");
+const QString kAccessories = frmAccessories::Name;
 const QString kNotAvailable = QStringLiteral("N/A");
 
 QString indexed(const char* name, int index)

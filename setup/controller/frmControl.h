@@ -2,6 +2,7 @@
 
 #include "shell/AccessoryOwner.h"
 #include "shell/Form.h"
+#include "shell/SetupKinds.h"
 
 #include <array>
 
@@ -19,6 +20,7 @@ class TextBox;
 class frmControl : public Form, public AccessoryOwner {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::ControllerOptionsDialog;
     static constexpr int Levels = 6;
 
     frmControl();

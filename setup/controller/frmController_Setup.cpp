@@ -21,6 +21,7 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
+#include "shell/frmAccessories.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -297,7 +298,7 @@ void frmController_Setup::Reset()
     const ControllerControls& k = m_k;
     // Dialogs of the earlier system store what they show before it is cleared.
     Forms::unload(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
-    Forms::unload(QStringLiteral("frmAccessories"));
+    Forms::unload<frmAccessories>();
     closeDatabase();
     FlagGuard loading(Loading_Lists, true);
     k.cmbController->clear();

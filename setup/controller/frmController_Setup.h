@@ -25,6 +25,8 @@ class MotorOptionsStep;
 class frmController_Setup : public SetupFormBase {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::ControllerForm;
+
     frmController_Setup();
     ~frmController_Setup() override;
 
@@ -73,10 +75,6 @@ public:
     void cmdController_Click();
     void cmdDriveAccessories_Click();
     void cmdCurve_Click();
-
-    // The feedback the motor-options step looked its row up with; the voltage
-    // and wiring steps find the same row with it.
-    QString Feedback_Key;
 
 protected:
     void replayProject() override;

@@ -48,8 +48,8 @@ frmDrive_Setup::frmDrive_Setup()
                          QStringLiteral("Drive Part Number"), "cmdDriveAccessories",
                          QStringLiteral("Configure Drive Accessories"), QStringLiteral("Selected Drive Accessories"),
                          5280, 2580};
-    build(layout, std::make_unique<MotorOptionsStep>(m_controls, m_rules, Row_Feedback),
-          std::make_unique<DriveVoltageStep>(m_controls, Row_Feedback), [this] { cmbDrive_Click(); },
+    build(layout, std::make_unique<MotorOptionsStep>(m_controls, m_rules, Feedback_Key),
+          std::make_unique<DriveVoltageStep>(m_controls, Feedback_Key), [this] { cmbDrive_Click(); },
           [this] { cmdDriveAccessories_Click(); });
 }
 
@@ -118,7 +118,7 @@ void frmDrive_Setup::Update_Accessories_Display()
 void frmDrive_Setup::cmdDriveAccessories_Click()
 {
     FlagGuard loading(Loading_Lists, true);
-    auto* dialog = Forms::get<frmAccessories>(QStringLiteral("frmAccessories"));
+    auto* dialog = Forms::get<frmAccessories>();
     if (!dialog)
         return;
     AxisRecord& record = Current_Record();
@@ -130,7 +130,7 @@ void frmDrive_Setup::cmdDriveAccessories_Click()
     dialog->optExp(1)->hide();
     dialog->setCaption(QStringLiteral("Drive Accessories"));
     dialog->Show();
-    Current_Form = QStringLiteral("frmAccessories");
+    Current_Form = frmAccessories::Name;
     Loading_Lists = false;
 }
 

@@ -99,7 +99,7 @@ const QString kOfferedAccessoryColumn = QStringLiteral("DriveController Accessor
 
 frmDriveController_Setup* setupForm()
 {
-    return Forms::find<frmDriveController_Setup>(QStringLiteral("frmDriveController_Setup"));
+    return Forms::find<frmDriveController_Setup>();
 }
 
 // A failing step is reported and the caller goes on with the next one.
@@ -130,7 +130,7 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 } // namespace
 
 frmDriveControl::frmDriveControl()
-    : Form(QStringLiteral("frmDriveControl"), OwnedDialog)
+    : Form(Name, OwnedDialog)
 {
     setCaption(QStringLiteral("Drive/Controller Selection"));
     for (int level = 1; level <= Levels; ++level) {
@@ -207,7 +207,7 @@ void frmDriveControl::Form_Load()
             showLevel(level, false);
         // The accessory dialog is made only for the accessory choice itself:
         // made here, its closing would store an empty choice.
-        if (auto* accessories = Forms::find<frmAccessories>(QStringLiteral("frmAccessories")))
+        if (auto* accessories = Forms::find<frmAccessories>())
             accessories->lstAccessories()->clear();
         fillLevel(1);
     }
@@ -349,7 +349,7 @@ void frmDriveControl::cmdDone_Click()
     // without showing the accessory dialog.
     prepareAccessories(false);
     Unload();
-    Forms::unload(QStringLiteral("frmAccessories"));
+    Forms::unload<frmAccessories>();
 }
 
 void frmDriveControl::cmdAccessories_Click()
@@ -360,7 +360,7 @@ void frmDriveControl::cmdAccessories_Click()
 void frmDriveControl::prepareAccessories(bool show)
 {
     hideAccessories();
-    auto* dialog = Forms::get<frmAccessories>(QStringLiteral("frmAccessories"));
+    auto* dialog = Forms::get<frmAccessories>();
     if (!dialog)
         return;
     OptionButton* expansion = dialog->optExp(1);
@@ -384,11 +384,11 @@ void frmDriveControl::prepareAccessories(bool show)
         dialog->optExp(0)->setValue(true);
     }
 
-    System_Type = 2;
+    System_Type = SetupKinds::DriveController;
     dialog->setCaption(QStringLiteral("Drive/Controller Accessories"));
     if (show)
         dialog->Show();
-    Current_Form = QStringLiteral("frmAccessories");
+    Current_Form = frmAccessories::Name;
 }
 
 AccessoryStore::Offer frmDriveControl::Offered_Accessories()
@@ -410,9 +410,9 @@ void frmDriveControl::Update_Accessories_Display()
 void frmDriveControl::Form_Unload(bool&)
 {
     // However this dialog goes, the accessory dialog stores what it shows.
-    Forms::unload(QStringLiteral("frmAccessories"));
+    Forms::unload<frmAccessories>();
     if (frmDriveController_Setup* setup = setupForm())
         setup->Update_Accessories_Display();
-    Current_Form = QStringLiteral("frmDriveController_Setup");
+    Current_Form = frmDriveController_Setup::Name;
     DialogSupport::setToolbarEnabled(true);
 }

@@ -3,6 +3,7 @@
 #include "shell/AccessoryOwner.h"
 #include "shell/AccessoryStore.h"
 #include "shell/Form.h"
+#include "shell/SetupKinds.h"
 
 #include <array>
 
@@ -21,6 +22,7 @@ class frmDriveController_Setup;
 class frmDriveControl : public Form, public AccessoryOwner {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::DriveControllerOptionsDialog;
     static constexpr int Levels = 4;
 
     frmDriveControl();

@@ -48,7 +48,7 @@ frmDriveController_Setup::frmDriveController_Setup()
     : SingleAxisSetupForm(SetupKinds::DriveController, QStringLiteral("Drive/Controller and Motor Selection"), 13110,
                           8400)
 {
-    m_rules.systemType = 2;
+    m_rules.systemType = SetupKinds::DriveController;
     m_rules.technologiesSql = QStringLiteral("SELECT DISTINCT [DriveControllers].[DriveController Type] "
                                              "FROM [DriveControllers]"
                                              "ORDER BY [DriveControllers].[DriveController Type];");
@@ -95,7 +95,7 @@ void frmDriveController_Setup::Reset()
 {
     // An open options dialog shows the configuration that goes now; a project
     // opened next restores its own options in a new one.
-    Forms::unload(QStringLiteral("frmDriveControl"));
+    Forms::unload<frmDriveControl>();
     SingleAxisSetupForm::Reset();
 }
 
@@ -181,9 +181,9 @@ void frmDriveController_Setup::cmbDriveController_Click()
 
 void frmDriveController_Setup::cmdDriveController_Click()
 {
-    if (Form* dialog = Forms::get(QStringLiteral("frmDriveControl")))
+    if (Form* dialog = Forms::get(frmDriveControl::Name))
         dialog->Show();
-    Current_Form = QStringLiteral("frmDriveControl");
+    Current_Form = frmDriveControl::Name;
 }
 
 void frmDriveController_Setup::hideAccessories()

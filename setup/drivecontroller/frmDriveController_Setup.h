@@ -15,6 +15,8 @@ class TextBox;
 class frmDriveController_Setup : public SingleAxisSetupForm {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::DriveControllerForm;
+
     frmDriveController_Setup();
     ~frmDriveController_Setup() override;
 
@@ -33,10 +35,6 @@ public:
     QWidget* lblDriveController() const { return m_controls.lblDrive; }
     // Hides the accessory list while the options are chosen again.
     void hideAccessories();
-
-    // The feedback the motor-options step looked its row up with; the voltage
-    // and wiring steps find the same row with it.
-    QString Feedback_Key;
 
 protected:
     void replayProject() override;
