@@ -335,9 +335,8 @@ void frmController_Setup::Reset()
     Required_Accessory_Length.clear();
     Breakout_Axes.clear();
     Total_Axes = Total_Servos = Total_Steppers = 0;
-    for (List21* l : {&Controller_Accessory_Entry, &Controller_Accessory_List_Index, &Controller_Accessory_Quantity,
-                      &Controller_Accessory_Description, &Controller_Options, &Controller_Accessory_List_Item})
-        l->fill(QString());
+    Controller_Accessories.clear();
+    Controller_Options.fill(QString());
     Controller_Expansion_IO = 0;
     // Every axis: nothing of an earlier system reaches the new one's report or file.
     for (AxisRecord& record : Axis)

@@ -35,10 +35,8 @@ const std::array<List21*, 6> kConfigurationLists = {
 
 void clearAccessoryLists()
 {
-    for (List21* list : {&Drive_Controller_Accessory_Entry, &Drive_Controller_Accessory_List_Index,
-                         &Drive_Controller_Accessory_Quantity, &Drive_Controller_Accessory_Description,
-                         &Drive_Controller_Options, &Drive_Controller_Accessory_List_Item})
-        list->fill(QString());
+    Drive_Controller_Accessories.clear();
+    Drive_Controller_Options.fill(QString());
     Drive_Controller_Expansion_IO = false;
 }
 
@@ -110,11 +108,7 @@ void frmDriveController_Setup::resetRecord(AxisRecord& record)
           &AxisRecord::Controller_Cable_Part_Number, &AxisRecord::Controller_Cable_Length,
           &AxisRecord::Controller_Cable_Notes})
         cleared.*kept = record.*kept;
-    for (AxisRecord::List21 AxisRecord::*kept :
-         {&AxisRecord::Drive_Accessory_Entry, &AxisRecord::Drive_Accessory_Quantity,
-          &AxisRecord::Drive_Accessory_Description, &AxisRecord::Drive_Accessory_List_Index,
-          &AxisRecord::Drive_Accessory_List_Item})
-        cleared.*kept = record.*kept;
+    cleared.Drive_Accessories = record.Drive_Accessories;
     record = cleared;
 
     clearAccessoryLists();
