@@ -58,10 +58,6 @@ void DriveChoiceStep::showPicture(const QString& drive) const
     Pictures::showIn(m_c.picDrive, drive);
 }
 
-void DriveChoiceStep::emptyOwn(bool, AxisRecord&)
-{
-}
-
 bool DriveChoiceStep::listAfter(const QString&, bool seriesChosen, const AxisSnapshot& before)
 {
     return m_cascade.listAfterDrive(seriesChosen, before);
@@ -72,17 +68,9 @@ AccessoryChoice& DriveChoiceStep::accessories() const
     return Current_Record().Drive_Accessories;
 }
 
-void DriveChoiceStep::recorded(const QString&, AxisRecord&)
-{
-}
-
 void DriveChoiceStep::selectSingle(bool seriesChosen) const
 {
     ListControl* next = seriesChosen ? m_c.cmbFrame_size : m_c.cmbMotor_Series;
     if (next->listCount() == 1)
         next->setListIndex(0);
-}
-
-void DriveChoiceStep::chosenAgain(const QString&)
-{
 }

@@ -31,18 +31,18 @@ protected:
     virtual void showPicture(const QString& drive) const;
     // Empties what the form lists or keeps beside the cascade, before the
     // lists after the drive are filled.
-    virtual void emptyOwn(bool seriesChosen, AxisRecord& record);
+    virtual void emptyOwn(bool /*seriesChosen*/, AxisRecord& /*record*/) {}
     // Fills the lists after the drive. False when the choice was refused: the
     // axis reset, or put back as `before` holds it.
     virtual bool listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before);
     // The accessories a new drive drops.
     virtual AccessoryChoice& accessories() const;
     // The form's own steps once the record names the drive.
-    virtual void recorded(const QString& drive, AxisRecord& record);
+    virtual void recorded(const QString& /*drive*/, AxisRecord& /*record*/) {}
     // With the lists loaded: the list after the drive selects its only entry.
     virtual void selectSingle(bool seriesChosen) const;
     // The list shows the drive recorded last: nothing to do unless the form says so.
-    virtual void chosenAgain(const QString& drive);
+    virtual void chosenAgain(const QString& /*drive*/) {}
 
     // The steps from recording the drive on.
     void finish(const QString& drive, bool seriesChosen, AxisRecord& record);
