@@ -1,9 +1,15 @@
 #include "setup/common/SetupFormBase.h"
 
+#include "curves/frmCurve.h"
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/Twips.h"
+#include "setup/common/CableLengthStep.h"
+#include "setup/common/DriveChoiceStep.h"
+#include "setup/common/DriveVoltageStep.h"
+#include "setup/common/MotorOptionsStep.h"
 #include "setup/common/ResultArea.h"
+#include "setup/common/SelectionCascade.h"
 #include "setup/common/SetupProjectFile.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -72,6 +78,36 @@ void SetupFormBase::onClick(QPushButton* button, std::function<void()> handler)
 {
     connect(button, &QPushButton::clicked, this,
             [guarded = keepingFlags(std::move(handler), m_resultArea)] { HandlerCall::fromEventLoop(guarded); });
+}
+
+void SetupFormBase::wireCascade(std::unique_ptr<DriveChoiceStep> driveChoice,
+                                std::unique_ptr<MotorOptionsStep> motorOptions,
+                                std::unique_ptr<DriveVoltageStep> voltage)
+{
+    m_driveChoice = std::move(driveChoice);
+    m_motorOptions = std::move(motorOptions);
+    m_voltage = std::move(voltage);
+    m_cableLengths = std::make_unique<CableLengthStep>(m_controls);
+
+    const CascadeControls& c = m_controls;
+    SelectionCascade* cascade = m_cascade.get();
+    const auto detail = [cascade](SelectionCascade::Stage stage) {
+        return [cascade, stage] { cascade->detailClick(stage); };
+    };
+    onClick(c.driveList, [this] { m_driveChoice->click(); });
+    onClick(c.cmbMotor_Series, [cascade] { cascade->motorSeriesClick(); });
+    onClick(c.cmbFrame_size, detail(SelectionCascade::FrameSize));
+    onClick(c.cmbStack_length, detail(SelectionCascade::StackLength));
+    onClick(c.cmbWinding, detail(SelectionCascade::Winding));
+    onClick(c.cmbFeedback, detail(SelectionCascade::FourthList));
+    onClick(c.cmbShaft_options, detail(SelectionCascade::FifthList));
+    onClick(c.cmbCable_Option, detail(SelectionCascade::CableOption));
+    onClick(c.cmbOptions, [this] { m_motorOptions->click(); });
+    onClick(c.cmbDriveVoltage, [this] { m_voltage->voltageClick(); });
+    onClick(c.cmbWiring, [this] { m_voltage->wiringClick(); });
+    onClick(c.cmbMotor_Cable_Length, [this] { m_cableLengths->click(CableLengthStep::MotorCable); });
+    onClick(c.cmbFeedback_Cable_Length, [this] { m_cableLengths->click(CableLengthStep::FeedbackCable); });
+    onClick(static_cast<QPushButton*>(c.cmdCurve), [] { frmCurve::Show_Axis_Curve(Current_Record()); });
 }
 
 void SetupFormBase::Form_Load()

@@ -44,9 +44,7 @@ frmController_Setup* setupForm()
 
 void clearControllerAccessories()
 {
-    for (List21* list : {&Controller_Accessory_Description, &Controller_Accessory_List_Index,
-                         &Controller_Accessory_Entry, &Controller_Accessory_Quantity, &Controller_Accessory_List_Item})
-        list->fill(QString());
+    Controller_Accessories.clear();
 }
 
 } // namespace

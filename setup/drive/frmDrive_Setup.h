@@ -18,8 +18,7 @@ public:
     QString Save_String() override;
     void Update_Accessories_Display() override;
 
-    // Click handlers, run by the user's choice or by a selection made by code.
-    void cmbDrive_Click();
+    // The accessory button's handler.
     void cmdDriveAccessories_Click();
 
 protected:

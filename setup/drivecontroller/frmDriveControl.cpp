@@ -114,10 +114,7 @@ void reportFailure(const std::function<void()>& step)
 
 void clearAccessoryChoice()
 {
-    for (List21* list : {&Drive_Controller_Accessory_List_Item, &Drive_Controller_Accessory_Description,
-                         &Drive_Controller_Accessory_List_Index, &Drive_Controller_Accessory_Entry,
-                         &Drive_Controller_Accessory_Quantity})
-        list->fill(QString());
+    Drive_Controller_Accessories.clear();
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top)

@@ -25,8 +25,7 @@ public:
     QString Save_String() override;
     void Update_Accessories_Display() override;
 
-    // Click handlers, run by the user's choice or by a selection made by code.
-    void cmbDriveController_Click();
+    // The configure button's Click handler.
     void cmdDriveController_Click();
 
     // What the options dialog writes into and reads from.
