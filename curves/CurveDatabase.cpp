@@ -46,7 +46,7 @@ void Default_Units(QString& SpeedUnits, QString& TorqueUnits)
 
 void Not_Found(const QString& message)
 {
-    Forms::unload(QStringLiteral("frmCurve"));
+    Forms::unload<frmCurve>();
     MsgBox::show(message, MsgBox::OKOnly, Globals::Product_Title);
 }
 
@@ -77,7 +77,7 @@ void Show_Stored_Curve(const std::function<std::pair<int, int>()>& findIDs, Stor
         frmCurve::Drawing drawing;
         const auto [m, d] = findIDs();
         if (m >= 0 && d >= 0) {
-            frmCurve* form = Forms::get<frmCurve>(QStringLiteral("frmCurve"));
+            frmCurve* form = Forms::get<frmCurve>();
             form->MotorID = m;
             form->DriveID = d;
             QString speed = form->cmbSpeed_units()->text();

@@ -104,7 +104,7 @@ void Draw_DD_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, int D
     table.set(j, 3, c);
     table.set(j, 4, z);
 
-    Forms::get<frmCurve>(QStringLiteral("frmCurve"))->Present_Curve(table, SpeedUnits, TorqueUnits);
+    Forms::get<frmCurve>()->Present_Curve(table, SpeedUnits, TorqueUnits);
 }
 
 } // namespace DDCurves

@@ -39,7 +39,7 @@ Pulvane_V4::MotorModelACX& SOCX()
 
 frmCurve* Curve_Window()
 {
-    return Forms::get<frmCurve>(QStringLiteral("frmCurve"));
+    return Forms::get<frmCurve>();
 }
 
 void Load_Motor_Into_Sizing_Model()

@@ -85,7 +85,7 @@ void Draw_Stepper_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, 
     table.set(i, 1, units.ChangeUnits(50, QStringLiteral("Speed"), SpeedUnits, QStringLiteral("rps")));
     table.set(i, 2, 0);
 
-    Forms::get<frmCurve>(QStringLiteral("frmCurve"))->Present_Curve(table, SpeedUnits, TorqueUnits);
+    Forms::get<frmCurve>()->Present_Curve(table, SpeedUnits, TorqueUnits);
 }
 
 } // namespace StepperCurves

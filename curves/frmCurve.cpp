@@ -78,7 +78,7 @@ void scaleAxis(QValueAxis* axis, double top)
 } // namespace
 
 frmCurve::frmCurve()
-    : Form(QStringLiteral("frmCurve")), m_data(4)
+    : Form(Name), m_data(4)
 {
     setCaption(QStringLiteral("Performance Curve"));
 
@@ -135,7 +135,7 @@ frmCurve::frmCurve()
 
 void frmCurve::Show_Axis_Curve(AxisRecord& R)
 {
-    frmCurve* form = Forms::get<frmCurve>(QStringLiteral("frmCurve"));
+    frmCurve* form = Forms::get<frmCurve>();
     // Opened again for another axis: its drive offers its own frequencies.
     if (form->m_axis != &R) {
         form->m_axis = &R;
@@ -164,7 +164,7 @@ void frmCurve::Show_Axis_Curve(AxisRecord& R)
         return;
     }
     // A builder that found no curve has unloaded the window.
-    if (frmCurve* shown = Forms::find<frmCurve>(QStringLiteral("frmCurve")))
+    if (frmCurve* shown = Forms::find<frmCurve>())
         shown->setCaption(caption);
 }
 
@@ -190,7 +190,7 @@ void frmCurve::Form_Load()
     const QWidget* area = frameWidget()->parentWidget();
     const int areaTwips = area ? Twips::fromPixels(area->width()) : Twips::screenWidth();
     moveTwips((areaTwips - widthTwips()) / 2, 0);
-    Globals::Current_Form = QStringLiteral("frmCurve");
+    Globals::Current_Form = frmCurve::Name;
     Globals::Current_Record().Switching_Frequency.clear();
 }
 

@@ -22,6 +22,8 @@ class QValueAxis;
 class frmCurve : public Form {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name{"frmCurve"};
+
     frmCurve();
 
     // Marks a curve draw in progress. A draw raised by a unit list that a

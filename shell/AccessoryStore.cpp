@@ -1,6 +1,7 @@
 #include "shell/AccessoryStore.h"
 
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <algorithm>
 
@@ -31,8 +32,10 @@ bool cardQuantity(const QString& quantity, const QString& rowQuantity)
 // The quantity stored with a chosen accessory: one, a controller's breakout module as many as its axes need.
 QString accessoryQuantity(int context, const QString& entry, const QString& option2, const QString& option3)
 {
-    return context == 1 ? AccessoryStore::Breakout_Quantity(entry, Globals::Controller_Name, option2, option3)
-                        : QStringLiteral("1");
+    const SetupKinds::AccessoryContext* opener = SetupKinds::accessoryContext(context);
+    return opener && opener->breakoutQuantity
+        ? AccessoryStore::Breakout_Quantity(entry, Globals::Controller_Name, option2, option3)
+        : QStringLiteral("1");
 }
 
 struct Lists {
@@ -119,16 +122,16 @@ int AccessoryStore::Store(int context, const Choice& choice)
 {
     Lists lists {};
     switch (context) {
-    case 1:
+    case SetupKinds::Controller:
         lists = {&Globals::Controller_Accessory_Entry, &Globals::Controller_Accessory_Quantity,
                  &Globals::Controller_Accessory_Description};
         break;
-    case 2:
+    case SetupKinds::DriveController:
         lists = {&Globals::Drive_Controller_Accessory_Entry, &Globals::Drive_Controller_Accessory_Quantity,
                  &Globals::Drive_Controller_Accessory_Description};
         break;
-    case 3:
-    case 4: {
+    case SetupKinds::ControllerAxisAccessories:
+    case SetupKinds::Drive: {
         AxisRecord& r = Globals::Current_Record();
         lists = {&r.Drive_Accessory_Entry, &r.Drive_Accessory_Quantity, &r.Drive_Accessory_Description};
         break;
@@ -159,7 +162,7 @@ int AccessoryStore::Store(int context, const Choice& choice)
 
     // Cards count only while the expansion option is chosen, and only rows
     // that show a card.
-    if ((context == 1 || context == 2) && choice.expansion) {
+    if (SetupKinds::accessoryContext(context)->expansion && choice.expansion) {
         for (const CardRow& row : choice.cards) {
             if (row.card.isEmpty() || row.quantity.isEmpty() || row.quantity == QLatin1String("0"))
                 continue;

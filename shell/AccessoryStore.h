@@ -42,8 +42,9 @@ public:
     static constexpr int Entries = 21;
     static constexpr int Card_Rows = 18;
 
-    // Context 1 controller, 2 drive/controller, 3 and 4 the drive of the
-    // current axis; another context stores nothing. Returns how many chosen
+    // Into the lists of the context (SetupKinds::AccessoryContext): the
+    // controller's, the drive/controller's, or the current axis' drive
+    // accessories; another context stores nothing. Returns how many chosen
     // entries found no room in the 21 entries.
     static int Store(int context, const Choice& choice);
 

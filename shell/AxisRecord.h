@@ -1,12 +1,12 @@
 #pragma once
 
+#include "shell/AccessoryChoice.h"
+
 #include <QString>
 
-#include <array>
-
 // The selections of one axis: every field is text except the DC bus voltage.
-struct AxisRecord {
-    using List21 = std::array<QString, 21>;
+struct AxisSelections {
+    using List21 = AccessoryChoice::List21;
 
     QString Motor_Technology;
     QString Part_Number_Type;
@@ -38,11 +38,7 @@ struct AxisRecord {
     QString Feedback_Cable_Length;
     QString Required_Drive_Accessory;
     QString Drive_Controller_Accessory;
-    List21 Drive_Accessory_Entry;
-    List21 Drive_Accessory_Quantity;
-    List21 Drive_Accessory_Description;
-    List21 Drive_Accessory_List_Index;
-    List21 Drive_Accessory_List_Item;
+    AccessoryChoice Drive_Accessories;
     QString Gearhead_Notes;
     QString Gearhead_Code;
     QString Controller_Cable;
@@ -50,5 +46,25 @@ struct AxisRecord {
     QString Controller_Cable_Length;
     QString Controller_Cable_Notes;
 
-    bool operator==(const AxisRecord&) const = default;
+    bool operator==(const AxisSelections&) const = default;
+};
+
+// An axis record: its selections, and the drive accessory lists by the names
+// the project blocks, the report and the dialogs use them by.
+struct AxisRecord : AxisSelections {
+    AxisRecord() = default;
+    // A copy's names refer to its own lists.
+    AxisRecord(const AxisRecord& other) : AxisSelections(other) {}
+    AxisRecord& operator=(const AxisRecord& other)
+    {
+        AxisSelections::operator=(other);
+        return *this;
+    }
+    bool operator==(const AxisRecord& other) const { return AxisSelections::operator==(other); }
+
+    List21& Drive_Accessory_Entry = Drive_Accessories.Entry;
+    List21& Drive_Accessory_Quantity = Drive_Accessories.Quantity;
+    List21& Drive_Accessory_Description = Drive_Accessories.Description;
+    List21& Drive_Accessory_List_Index = Drive_Accessories.List_Index;
+    List21& Drive_Accessory_List_Item = Drive_Accessories.List_Item;
 };

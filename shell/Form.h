@@ -8,6 +8,10 @@
 // shown and hidden, unloaded (destroyed) by Forms::unload. Child forms live in
 // the main window's MDI area when there is one; dialogs shown without owner are
 // top-level windows.
+// Each form class names itself once, in its constant Name, and passes it here:
+// Forms::get<T>() and the other calls by type reach it, so that a misspelt
+// name cannot compile; the setup forms take theirs from SetupKinds, where the
+// shell finds them.
 class Form : public QWidget {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "platform/Database.h"
 #include "platform/Recordset.h"
+#include "shell/AccessoryChoice.h"
 #include "shell/AxisRecord.h"
 
 #include <QDomDocument>
@@ -22,7 +23,7 @@ class QStatusBar;
 // (Report.h, PartNumbers.h, PriceRequest.h, ...) inside this namespace.
 namespace Globals {
 
-using List21 = std::array<QString, 21>;
+using List21 = AccessoryChoice::List21;
 
 // The product title: the main window's bare caption and the title of the
 // program's own messages.
@@ -85,11 +86,7 @@ struct State {
     QString Required_Accessory;
     QString Required_Accessory_Part_Number;
     QString Required_Accessory_Length;
-    List21 Controller_Accessory_Entry;
-    List21 Controller_Accessory_Quantity;
-    List21 Controller_Accessory_Description;
-    List21 Controller_Accessory_List_Index;
-    List21 Controller_Accessory_List_Item;
+    AccessoryChoice Controller_Accessories;
 
     // Drive/controller configuration (setup kind 2)
     QString Drive_Controller_Name;
@@ -102,11 +99,7 @@ struct State {
     bool Drive_Controller_DUW_Ready = false;
     int Drive_Controller_Expansion_IO = 0;
     QString Drive_Controller_Extra_2;
-    List21 Drive_Controller_Accessory_Entry;
-    List21 Drive_Controller_Accessory_Quantity;
-    List21 Drive_Controller_Accessory_Description;
-    List21 Drive_Controller_Accessory_List_Index;
-    List21 Drive_Controller_Accessory_List_Item;
+    AccessoryChoice Drive_Controller_Accessories;
 };
 extern State sharedState;
 
@@ -158,11 +151,12 @@ inline constexpr auto& Controller_Expansion_IO = sharedState.Controller_Expansio
 inline constexpr auto& Required_Accessory = sharedState.Required_Accessory;
 inline constexpr auto& Required_Accessory_Part_Number = sharedState.Required_Accessory_Part_Number;
 inline constexpr auto& Required_Accessory_Length = sharedState.Required_Accessory_Length;
-inline constexpr auto& Controller_Accessory_Entry = sharedState.Controller_Accessory_Entry;
-inline constexpr auto& Controller_Accessory_Quantity = sharedState.Controller_Accessory_Quantity;
-inline constexpr auto& Controller_Accessory_Description = sharedState.Controller_Accessory_Description;
-inline constexpr auto& Controller_Accessory_List_Index = sharedState.Controller_Accessory_List_Index;
-inline constexpr auto& Controller_Accessory_List_Item = sharedState.Controller_Accessory_List_Item;
+inline constexpr auto& Controller_Accessories = sharedState.Controller_Accessories;
+inline constexpr auto& Controller_Accessory_Entry = sharedState.Controller_Accessories.Entry;
+inline constexpr auto& Controller_Accessory_Quantity = sharedState.Controller_Accessories.Quantity;
+inline constexpr auto& Controller_Accessory_Description = sharedState.Controller_Accessories.Description;
+inline constexpr auto& Controller_Accessory_List_Index = sharedState.Controller_Accessories.List_Index;
+inline constexpr auto& Controller_Accessory_List_Item = sharedState.Controller_Accessories.List_Item;
 
 inline constexpr auto& Drive_Controller_Name = sharedState.Drive_Controller_Name;
 inline constexpr auto& Drive_Controller_Part_Number = sharedState.Drive_Controller_Part_Number;
@@ -174,11 +168,12 @@ inline constexpr auto& Drive_Controller_JTR_Ready = sharedState.Drive_Controller
 inline constexpr auto& Drive_Controller_DUW_Ready = sharedState.Drive_Controller_DUW_Ready;
 inline constexpr auto& Drive_Controller_Expansion_IO = sharedState.Drive_Controller_Expansion_IO;
 inline constexpr auto& Drive_Controller_Extra_2 = sharedState.Drive_Controller_Extra_2;
-inline constexpr auto& Drive_Controller_Accessory_Entry = sharedState.Drive_Controller_Accessory_Entry;
-inline constexpr auto& Drive_Controller_Accessory_Quantity = sharedState.Drive_Controller_Accessory_Quantity;
-inline constexpr auto& Drive_Controller_Accessory_Description = sharedState.Drive_Controller_Accessory_Description;
-inline constexpr auto& Drive_Controller_Accessory_List_Index = sharedState.Drive_Controller_Accessory_List_Index;
-inline constexpr auto& Drive_Controller_Accessory_List_Item = sharedState.Drive_Controller_Accessory_List_Item;
+inline constexpr auto& Drive_Controller_Accessories = sharedState.Drive_Controller_Accessories;
+inline constexpr auto& Drive_Controller_Accessory_Entry = sharedState.Drive_Controller_Accessories.Entry;
+inline constexpr auto& Drive_Controller_Accessory_Quantity = sharedState.Drive_Controller_Accessories.Quantity;
+inline constexpr auto& Drive_Controller_Accessory_Description = sharedState.Drive_Controller_Accessories.Description;
+inline constexpr auto& Drive_Controller_Accessory_List_Index = sharedState.Drive_Controller_Accessories.List_Index;
+inline constexpr auto& Drive_Controller_Accessory_List_Item = sharedState.Drive_Controller_Accessories.List_Item;
 
 // The sixteen axis records; the current one is Axis[Current_Axis - 1]. Apart
 // from State so that callers size their loops by its type, an array; it starts
@@ -223,7 +218,7 @@ void Require_Catalogue_Tables();
 // An empty folder goes back to the executable's.
 void Set_App_Folder_For_Tests(const QString& folder);
 
-// Every query of the program: Shared_Recordset becomes the rows of the
+// Every catalogue query: Shared_Recordset becomes the rows of the
 // statement, each chosen value bound to a "?" in order.
 Recordset& Run_Query(const QString& sql, const QVariantList& params = {});
 

@@ -233,7 +233,7 @@ bool Request_Price_Availability()
 {
     // Answers of an earlier run never fill this run's table.
     clearAnswers();
-    QPointer<frmXMLwaitdialog> wait = Forms::get<frmXMLwaitdialog>(QStringLiteral("frmXMLwaitdialog"));
+    QPointer<frmXMLwaitdialog> wait = Forms::get<frmXMLwaitdialog>();
     showInWaitDialog(wait, QString());
     Price_Response = QDomDocument();
     const QUrl url = serviceUrl();

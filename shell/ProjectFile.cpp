@@ -8,6 +8,7 @@
 #include "shell/Report.h"
 #include "shell/SetupForm.h"
 #include "shell/SetupKinds.h"
+#include "shell/frmSelection.h"
 #include "shell/mdiMain.h"
 
 #include <QAction>
@@ -121,12 +122,12 @@ void open(mdiMain& main)
     Globals::Loading_Project = true;
     main.Toolbar_Button(1)->setEnabled(false);
     main.mnuNew()->setEnabled(false);
-    if (Form* selection = Forms::find(QStringLiteral("frmSelection")))
+    if (Form* selection = Forms::find(frmSelection::Name))
         selection->Hide();
     showFileCaption(main, path);
     Globals::Project_Lines = text.split(QLatin1Char('\r'));
     Globals::System_Type = kind;
-    if (Globals::Current_Form != QLatin1String("frmSelection")) {
+    if (Globals::Current_Form != frmSelection::Name) {
         if (Form* active = main.activeChildForm())
             active->Hide();
     }

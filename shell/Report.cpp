@@ -4,6 +4,7 @@
 #include "platform/MsgBox.h"
 #include "platform/ShellOpen.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -97,7 +98,7 @@ void optionalLine(QString& text, const QString& label, const QString& value)
         text += label + value + kCrLf;
 }
 
-// Kinds 4 and 2: the lines after the drive's (or drive/controller's) own two.
+// Drive and drive/controller reports: the lines after the drive's (or drive/controller's) own two.
 // The gearhead notes close the header without a line end of their own.
 void singleAxisHeader(QString& text, const AxisRecord& axis)
 {
@@ -128,6 +129,8 @@ void billHeading(QString& text)
             + QString(13, QLatin1Char(' ')) + QStringLiteral("Description") + kCrLf;
     text += kCrLf;
 }
+
+} // namespace
 
 void driveReport(QString& text)
 {
@@ -218,21 +221,14 @@ void controllerReport(QString& text)
     }
 }
 
-} // namespace
-
 QString Build_Report()
 {
     BOM_Count = 0;
     QString text;
-    if (System_Type == 4 || System_Type == 2 || System_Type == 1) {
+    if (const SetupKinds::Kind* kind = SetupKinds::find(System_Type)) {
         text = QStringLiteral("Brevan Quenro Results") + kCrLf + QStringLiteral("Use Courier Font for best display")
                + kCrLf + kCrLf;
-        if (System_Type == 4)
-            driveReport(text);
-        else if (System_Type == 2)
-            driveControllerReport(text);
-        else
-            controllerReport(text);
+        kind->writeReport(text);
     }
     Report_Text = text;
     return text;

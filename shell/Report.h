@@ -12,6 +12,12 @@ namespace Globals {
 // also sets Report_Text and refills BOM_Count, BOM_Quantity and BOM_Part_Number.
 QString Build_Report();
 
+// The body of each kind's report, after the heading they share: the kind
+// table (SetupKinds) names the one of each kind.
+void driveReport(QString& text);
+void driveControllerReport(QString& text);
+void controllerReport(QString& text);
+
 // The Export Data command: asks for a file name, writes the report there and
 // opens it with its associated program once it is written.
 void Export_Data(QWidget* parent);

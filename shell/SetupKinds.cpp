@@ -1,13 +1,16 @@
 #include "shell/SetupKinds.h"
 
+#include "shell/Globals.h"
+#include "shell/Report.h"
+
 const QList<SetupKinds::Kind>& SetupKinds::all()
 {
     static const QList<Kind> kinds = {
-        {Controller, QStringLiteral("frmController_Setup"), QStringLiteral("frmControl"),
-         QStringLiteral("Separate Controller, Drive and Motor Setup"), false},
-        {DriveController, QStringLiteral("frmDriveController_Setup"), QStringLiteral("frmDriveControl"),
-         QStringLiteral("Standalone Drive/Controller and Motor Setup"), true},
-        {Drive, QStringLiteral("frmDrive_Setup"), QString(), QStringLiteral("Drive and Motor Setup"), true},
+        {Controller, ControllerForm, ControllerOptionsDialog,
+         QStringLiteral("Separate Controller, Drive and Motor Setup"), false, &Globals::controllerReport},
+        {DriveController, DriveControllerForm, DriveControllerOptionsDialog,
+         QStringLiteral("Standalone Drive/Controller and Motor Setup"), true, &Globals::driveControllerReport},
+        {Drive, DriveForm, QString(), QStringLiteral("Drive and Motor Setup"), true, &Globals::driveReport},
     };
     return kinds;
 }
@@ -24,4 +27,18 @@ QString SetupKinds::formName(int number)
 {
     const Kind* kind = find(number);
     return kind ? kind->form : QString();
+}
+
+const SetupKinds::AccessoryContext* SetupKinds::accessoryContext(int number)
+{
+    static const AccessoryContext contexts[] = {
+        {Controller, Controller, true, &Globals::Controller_Expansion_IO, true},
+        {DriveController, DriveController, true, &Globals::Drive_Controller_Expansion_IO, false},
+        {ControllerAxisAccessories, Controller, false, nullptr, false},
+        {Drive, Drive, false, nullptr, false},
+    };
+    for (const AccessoryContext& context : contexts)
+        if (context.number == number)
+            return &context;
+    return nullptr;
 }

@@ -4,6 +4,7 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
+#include "shell/frmSelection.h"
 #include "shell/mdiMain.h"
 
 #include <QFont>
@@ -13,7 +14,7 @@
 #include <QVBoxLayout>
 
 frmAbout::frmAbout()
-    : Form(QStringLiteral("frmAbout"))
+    : Form(Name)
 {
     setCaption(QStringLiteral("About Brevan Quenro "));
     auto label = [this](const char* name, const QString& text, int pointSize, bool bold) {
@@ -74,9 +75,9 @@ void frmAbout::Form_Unload(bool& cancel)
         if (setup && setup->Visible())
             return;
     }
-    if (Form* selection = Forms::get(QStringLiteral("frmSelection")))
+    if (Form* selection = Forms::get(frmSelection::Name))
         selection->Show();
-    Globals::Current_Form = QStringLiteral("frmSelection");
+    Globals::Current_Form = frmSelection::Name;
     if (mdiMain* main = mdiMain::instance())
         main->MDIForm_Activate();
 }

@@ -9,6 +9,8 @@ class QPushButton;
 class frmAbout : public Form {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name{"frmAbout"};
+
     frmAbout();
 
     void Form_Load() override;

@@ -79,7 +79,7 @@ void updateSetupForm(const QString& name)
 } // namespace
 
 frmAccessories::frmAccessories()
-    : Form(QStringLiteral("frmAccessories"), OwnedDialog)
+    : Form(Name, OwnedDialog)
 {
     setCaption(QStringLiteral("Controller Accessories"));
 
@@ -168,7 +168,7 @@ void frmAccessories::Form_Load()
     setWindowHeight(kListHeight);
     moveTwips((Twips::screenWidth() - kWidth) / 2, 0);
 
-    if (Globals::System_Type == 3 || Globals::System_Type == 4) {
+    if (const auto* context = SetupKinds::accessoryContext(Globals::System_Type); context && !context->expansion) {
         m_optExp[0]->hide();
         m_optExp[1]->hide();
     }
@@ -243,10 +243,8 @@ void frmAccessories::optExp_Click(int Index)
         m_lblWarning->move(m_lblWarning->x(), Twips::toPixels(height - 1000));
         m_lblWarning->show();
     }
-    if (Globals::System_Type == 1)
-        Globals::Controller_Expansion_IO = m_optExp[1]->value() ? 1 : 0;
-    else if (Globals::System_Type == 2)
-        Globals::Drive_Controller_Expansion_IO = m_optExp[1]->value();
+    if (const auto* context = SetupKinds::accessoryContext(Globals::System_Type); context && context->expansion)
+        *context->expansion = m_optExp[1]->value() ? 1 : 0;
 }
 
 void frmAccessories::Restore_Card_Quantities(const Globals::List21& entry, const Globals::List21& quantity)
@@ -272,10 +270,9 @@ void frmAccessories::cmdDone_Click()
 void frmAccessories::Form_Unload(bool& cancel)
 {
     (void)cancel;
-    const int context = Globals::System_Type;
-    // The drive accessories of a controller axis store into the axis and call nothing back.
-    const bool axisOfController = context == SetupKinds::ControllerAxisAccessories;
-    const SetupKinds::Kind* opener = axisOfController ? nullptr : SetupKinds::find(context);
+    const int number = Globals::System_Type;
+    const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(number);
+    const SetupKinds::Kind* opener = context ? SetupKinds::find(context->kind) : nullptr;
     int dropped = 0;
     {
         FlagGuard loading(Globals::Loading_Lists, true);
@@ -286,17 +283,17 @@ void frmAccessories::Form_Unload(bool& cancel)
         for (int r = 0; r < Card_Rows; ++r)
             choice.cards.append({m_lblTuq_Card[r]->text(), m_lblTuq_Desc[r]->text(), m_cmbTuq[r]->text()});
         // The breakout quantity follows the controller options dialog's levels 2 and 3.
-        if (context == SetupKinds::Controller) {
+        if (context && context->breakoutQuantity) {
             if (const Form* control = Forms::find(opener->optionsDialog)) {
                 choice.controllerOption2 = optionText(control, 1);
                 choice.controllerOption3 = optionText(control, 2);
             }
         }
-        dropped = AccessoryStore::Store(context, choice);
+        dropped = AccessoryStore::Store(number, choice);
 
         // Openers that are not loaded (or not built yet) are skipped.
         if (opener) {
-            if (!opener->optionsDialog.isEmpty())
+            if (context->byOptionsDialog)
                 updateOwner(opener->optionsDialog);
             if (opener->formShowsAccessories)
                 updateSetupForm(opener->form);
@@ -305,16 +302,10 @@ void frmAccessories::Form_Unload(bool& cancel)
 
     // Back to the options dialog that opened the dialog (the toolbar stays off
     // while it is open), else to the setup form.
-    if (axisOfController) {
-        Globals::Current_Form = SetupKinds::formName(SetupKinds::Controller);
-        Globals::System_Type = SetupKinds::Controller;
-        DialogSupport::setToolbarEnabled(true);
-    } else if (opener && !opener->optionsDialog.isEmpty()) {
-        Globals::Current_Form = opener->optionsDialog;
-        DialogSupport::setToolbarEnabled(false);
-    } else if (opener) {
-        Globals::Current_Form = opener->form;
-        DialogSupport::setToolbarEnabled(true);
+    if (opener) {
+        Globals::Current_Form = context->byOptionsDialog ? opener->optionsDialog : opener->form;
+        Globals::System_Type = opener->number;
+        DialogSupport::setToolbarEnabled(!context->byOptionsDialog);
     }
 
     if (dropped > 0)

@@ -19,6 +19,8 @@ class QPushButton;
 class frmAccessories : public Form {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name{"frmAccessories"};
+
     static constexpr int Card_Rows = AccessoryStore::Card_Rows;
 
     // Outlive the window: set by the options dialogs and by choosing the

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 frmCurveInfo::frmCurveInfo()
-    : Form(QStringLiteral("frmCurveInfo"))
+    : Form(Name)
 {
     setCaption(QStringLiteral("Getting Speed/Torque Curves"));
     auto* layout = new QVBoxLayout(this);

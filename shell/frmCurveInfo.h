@@ -6,6 +6,8 @@
 class frmCurveInfo : public Form {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name{"frmCurveInfo"};
+
     frmCurveInfo();
 
     void Form_Load() override;

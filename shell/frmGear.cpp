@@ -38,7 +38,7 @@ bool servesKind(int systemType)
 const QString frmGear::Keyway = QStringLiteral("K = Keyway");
 
 frmGear::frmGear()
-    : Form(QStringLiteral("frmGear"), OwnedDialog)
+    : Form(Name, OwnedDialog)
 {
     setCaption(QStringLiteral("Gearhead Selection"));
 

@@ -16,6 +16,8 @@ struct AxisRecord;
 class frmGear : public Form {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name{"frmGear"};
+
     frmGear();
 
     // The shaft option a gearhead needs; the dialog adds it to a shaft list that lacks it.

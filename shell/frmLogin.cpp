@@ -17,7 +17,7 @@ const QString kPassword = QStringLiteral("Torvo5183");
 } // namespace
 
 frmLogin::frmLogin()
-    : Form(QStringLiteral("frmLogin"), TopLevel)
+    : Form(Name, TopLevel)
 {
     setCaption(QStringLiteral("Login"));
     m_txtUserName = new QLineEdit(this);

@@ -9,6 +9,8 @@ class QPushButton;
 class frmLogin : public Form {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name{"frmLogin"};
+
     frmLogin();
 
     void Form_Load() override;

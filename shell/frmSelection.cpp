@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 frmSelection::frmSelection()
-    : Form(QStringLiteral("frmSelection"))
+    : Form(Name)
 {
     setCaption(QStringLiteral("Selection"));
     // The captions must fit the dialog's fixed width.

@@ -11,6 +11,8 @@ class QPushButton;
 class frmSelection : public Form {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name{"frmSelection"};
+
     frmSelection();
 
     void Form_Load() override;

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 frmXMLwaitdialog::frmXMLwaitdialog()
-    : Form(QStringLiteral("frmXMLwaitdialog"), TopLevel)
+    : Form(Name, TopLevel)
 {
     setCaption(QStringLiteral("Connecting to Extranet"));
     // Only the dialog takes input while the program waits for the service.

@@ -11,6 +11,8 @@ class QPushButton;
 class frmXMLwaitdialog : public Form {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name{"frmXMLwaitdialog"};
+
     frmXMLwaitdialog();
 
     void Form_Load() override;

@@ -11,6 +11,12 @@
 #include "shell/Report.h"
 #include "shell/SetupForm.h"
 #include "shell/SetupKinds.h"
+#include "shell/frmAbout.h"
+#include "shell/frmAccessories.h"
+#include "shell/frmGear.h"
+#include "shell/frmLogin.h"
+#include "shell/frmSelection.h"
+#include "shell/frmXMLwaitdialog.h"
 #include "sizing/MessageSink.h"
 
 #include <QAction>
@@ -35,13 +41,13 @@ mdiMain* g_instance = nullptr;
 const QStringList& childUnloadOrder()
 {
     static const QStringList names = [] {
-        QStringList order {QStringLiteral("frmAccessories")};
+        QStringList order {frmAccessories::Name};
         for (const SetupKinds::Kind& kind : SetupKinds::all()) {
             if (!kind.optionsDialog.isEmpty())
                 order << kind.optionsDialog;
             order << kind.form;
         }
-        return order << QStringLiteral("frmGear");
+        return order << frmGear::Name;
     }();
     return names;
 }
@@ -221,7 +227,7 @@ void mdiMain::createToolbar()
 
 void mdiMain::MDIForm_Load()
 {
-    Globals::Current_Form = QStringLiteral("frmSelection");
+    Globals::Current_Form = frmSelection::Name;
     Toolbar_Button(1)->setEnabled(true);
     Toolbar_Button(2)->setEnabled(true);
     for (int index : {3, 5, 6, 7})
@@ -258,22 +264,21 @@ void mdiMain::MDIForm_Activate()
     MDIForm_Resize();
     QCoreApplication::processEvents();
     if (Forms::loadedCount() + 1 == 1)
-        showForm(QStringLiteral("frmSelection"));
+        showForm(frmSelection::Name);
 
     const QString& current = Globals::Current_Form;
     static const QStringList reshown = [] {
-        QStringList names {QStringLiteral("frmSelection"), QStringLiteral("frmGear")};
+        QStringList names {frmSelection::Name, frmGear::Name};
         for (const SetupKinds::Kind& kind : SetupKinds::all())
             names << kind.form << kind.optionsDialog;
         names.removeAll(QString());
         return names;
     }();
-    // The accessory contexts run from 1 to 5; an options dialog that opened the
-    // accessory dialog comes back under it.
+    // An options dialog that opened the accessory dialog comes back under it.
     const int context = Globals::System_Type;
     if (reshown.contains(current)) {
         showForm(current);
-    } else if (current == QLatin1String("frmAccessories") && context >= 1 && context <= 5) {
+    } else if (current == frmAccessories::Name && SetupKinds::reshowsAccessories(context)) {
         if (const SetupKinds::Kind* kind = SetupKinds::find(context); kind && !kind->optionsDialog.isEmpty())
             showForm(kind->optionsDialog);
         showForm(current);
@@ -283,12 +288,12 @@ void mdiMain::MDIForm_Activate()
 void mdiMain::MDIForm_Unload()
 {
     unloadForms(childUnloadOrder());
-    unloadForms({QStringLiteral("frmSelection"), QStringLiteral("frmAbout")});
+    unloadForms({frmSelection::Name, frmAbout::Name});
 }
 
 void mdiMain::openSetupForm(int kind)
 {
-    hideForm(QStringLiteral("frmSelection"));
+    hideForm(frmSelection::Name);
     const QString name = SetupKinds::formName(kind);
     showForm(name);
     Globals::Current_Form = name;
@@ -371,8 +376,8 @@ void mdiMain::mnuReset_All_Click()
 void mdiMain::mnuClose_Click()
 {
     unloadForms(childUnloadOrder());
-    Forms::unload(QStringLiteral("frmAbout"));
-    showForm(QStringLiteral("frmSelection"));
+    Forms::unload<frmAbout>();
+    showForm(frmSelection::Name);
 }
 
 void mdiMain::mnuExport_Data_Click()
@@ -390,7 +395,7 @@ void mdiMain::endProgram()
     // Exit always ends the program, whatever a form's unload says.
     m_ending = true;
     unloadForms(childUnloadOrder());
-    unloadForms({QStringLiteral("frmAbout"), QStringLiteral("frmSelection")});
+    unloadForms({frmAbout::Name, frmSelection::Name});
     Forms::unloadAll();
     close();
     QCoreApplication::quit();
@@ -398,21 +403,21 @@ void mdiMain::endProgram()
 
 void mdiMain::mnuAbout_Click()
 {
-    showForm(QStringLiteral("frmAbout"));
-    hideForm(QStringLiteral("frmSelection"));
-    Globals::Current_Form = QStringLiteral("frmAbout");
+    showForm(frmAbout::Name);
+    hideForm(frmSelection::Name);
+    Globals::Current_Form = frmAbout::Name;
 }
 
 void mdiMain::mnuLogin_Click()
 {
-    showForm(QStringLiteral("frmLogin"));
+    showForm(frmLogin::Name);
 }
 
 void mdiMain::Toolbar1_ButtonClick(int index)
 {
     switch (index) {
     case 1:
-        showForm(QStringLiteral("frmSelection"));
+        showForm(frmSelection::Name);
         break;
     case 2:
         mnuOpen_Click();
@@ -424,7 +429,7 @@ void mdiMain::Toolbar1_ButtonClick(int index)
         mnuExport_Data_Click();
         break;
     case 6:
-        if (SetupForm* form = Forms::get<SetupForm>(SetupKinds::formName(SetupKinds::Controller)))
+        if (SetupForm* form = Forms::get<SetupForm>(SetupKinds::ControllerForm))
             form->Reset_Axis();
         break;
     case 7:
@@ -449,7 +454,7 @@ void mdiMain::createXMLfor_Extranet()
         ~Reset() { flag = false; }
     } reset{m_requesting};
 
-    const QString waitName = QStringLiteral("frmXMLwaitdialog");
+    const QString waitName = frmXMLwaitdialog::Name;
     try {
         showForm(waitName);
         if (Form* wait = Forms::find(waitName))

@@ -10,10 +10,6 @@
 
 using namespace Globals;
 
-namespace {
-const QString kDialog = QStringLiteral("frmAccessories");
-}
-
 AccessoryRequest AccessoryRequest::driveAccessories(AxisRecord& record, const QString& drive, const QString& sql,
                                                     const QString& column, int context)
 {
@@ -22,18 +18,8 @@ AccessoryRequest AccessoryRequest::driveAccessories(AxisRecord& record, const QS
             column,
             QStringLiteral("Drive Accessories"),
             context,
-            &record.Drive_Accessory_List_Index,
-            &record.Drive_Accessory_List_Item,
-            &record.Drive_Accessory_Entry,
-            &record.Drive_Accessory_Quantity,
-            &record.Drive_Accessory_Description,
+            &record.Drive_Accessories,
             std::nullopt};
-}
-
-void AccessoryRequest::clearChoice() const
-{
-    for (List21* list : {listIndex, listItem, entries, quantities, descriptions})
-        list->fill(QString());
 }
 
 QStringList AccessoryRequest::offered() const
@@ -43,14 +29,15 @@ QStringList AccessoryRequest::offered() const
 
 frmAccessories* AccessoryRequest::open(bool show) const
 {
-    if (Forms::isLoaded(kDialog) && System_Type != context)
-        Forms::unload(kDialog);
-    auto* dialog = Forms::get<frmAccessories>(kDialog);
+    if (Forms::isLoaded<frmAccessories>() && System_Type != context)
+        Forms::unload<frmAccessories>();
+    auto* dialog = Forms::get<frmAccessories>();
     if (!dialog)
         return nullptr;
     {
         FlagGuard loading(Loading_Lists, true);
-        AccessoryList::offer(dialog->lstAccessories(), sql, {key}, column, *listIndex, *listItem, *entries);
+        AccessoryList::offer(dialog->lstAccessories(), sql, {key}, column, choice->List_Index, choice->List_Item,
+                             choice->Entry);
     }
     // Set before an expansion option is chosen: the option stores its flag by the context.
     System_Type = context;
@@ -68,7 +55,7 @@ frmAccessories* AccessoryRequest::open(bool show) const
         // Cards only where this configuration takes them; their quantities come back on every card row.
         if (expansion->chosen && !kind.isEmpty()) {
             cards->setValue(true);
-            dialog->Restore_Card_Quantities(*entries, *quantities);
+            dialog->Restore_Card_Quantities(choice->Entry, choice->Quantity);
         } else {
             none->setValue(true);
         }
@@ -76,7 +63,7 @@ frmAccessories* AccessoryRequest::open(bool show) const
     dialog->setCaption(caption);
     if (show) {
         dialog->Show();
-        Current_Form = kDialog;
+        Current_Form = frmAccessories::Name;
     }
     return dialog;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "shell/AccessoryChoice.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <optional>
 
 class frmAccessories;
@@ -13,8 +14,6 @@ struct AxisRecord;
 // offers (query), where the choice is kept, the caption, the context that
 // closing stores into, and the expansion kinds the configuration takes.
 struct AccessoryRequest {
-    using List21 = std::array<QString, 21>;
-
     struct Expansion {
         bool jtr = false;
         bool duw = false;
@@ -30,13 +29,9 @@ struct AccessoryRequest {
     QString caption;
     // System_Type while the dialog is open.
     int context = 0;
-    // The choice: filled with what is offered; the stored entries and
+    // Its offer is filled with what is offered; the stored entries and
     // quantities select it again.
-    List21* listIndex = nullptr;
-    List21* listItem = nullptr;
-    List21* entries = nullptr;
-    List21* quantities = nullptr;
-    List21* descriptions = nullptr;
+    AccessoryChoice* choice = nullptr;
     // None for drive accessories: both expansion options hide.
     std::optional<Expansion> expansion;
 
@@ -45,7 +40,6 @@ struct AccessoryRequest {
                                              const QString& column, int context);
 
     QStringList offered() const;
-    void clearChoice() const;
 
     // The dialog filled for the request; shown, or only prepared so that its
     // closing stores the choice against what is offered now. One still open

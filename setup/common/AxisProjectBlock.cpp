@@ -8,7 +8,7 @@
 namespace {
 
 using Field = QString AxisRecord::*;
-using List = AxisRecord::List21 AxisRecord::*;
+using List = AccessoryChoice::List21 AccessoryChoice::*;
 
 struct Single {
     Field field;
@@ -39,10 +39,9 @@ const std::array<Single, 19> kHeader = {{
 }};
 
 // Lines 21 to 125, 21 entries each.
-const std::array<List, 5> kLists = {&AxisRecord::Drive_Accessory_Entry, &AxisRecord::Drive_Accessory_Quantity,
-                                    &AxisRecord::Drive_Accessory_Description,
-                                    &AxisRecord::Drive_Accessory_List_Index,
-                                    &AxisRecord::Drive_Accessory_List_Item};
+const std::array<List, 5> kLists = {&AccessoryChoice::Entry, &AccessoryChoice::Quantity,
+                                    &AccessoryChoice::Description, &AccessoryChoice::List_Index,
+                                    &AccessoryChoice::List_Item};
 
 } // namespace
 
@@ -67,7 +66,7 @@ void AxisProjectBlock::write(const AxisRecord& record, QString& text, Layout lay
     for (const Single& s : kHeader)
         text += value(record.*s.field);
     for (List list : kLists)
-        for (const QString& entry : record.*list)
+        for (const QString& entry : record.Drive_Accessories.*list)
             text += value(entry);
     text += value(record.Gearhead_Notes);
     text += value(record.Gearhead_Code);
@@ -87,7 +86,7 @@ void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record, int fi
         ++number;
     }
     for (List list : kLists)
-        for (QString& entry : record.*list)
+        for (QString& entry : record.Drive_Accessories.*list)
             entry = line(lines, number++);
     // The notes may have been typed in the gearhead dialog: the file keeps them.
     record.Gearhead_Notes = line(lines, number++);

@@ -5,9 +5,11 @@
 #include <QList>
 
 #include <array>
+#include <functional>
 
 class ListControl;
 class QLabel;
+class QPushButton;
 class QWidget;
 class TextBox;
 
@@ -38,6 +40,11 @@ struct CascadeControls {
     QLabel* lblShaft_Options = nullptr;
     QLabel* lblMotor_Options = nullptr;
     QLabel* picMotor_Series = nullptr;
+    // picDrive, picDriveController on the drive/controller form.
+    QLabel* picDrive = nullptr;
+    // The drive's own button, shown once a drive is chosen: cmdDriveAccessories,
+    // cmdDriveController on the drive/controller form.
+    QPushButton* driveButton = nullptr;
 
     TextBox* txtDrive = nullptr;
     TextBox* txtMotor = nullptr;
@@ -59,6 +66,18 @@ struct CascadeControls {
     // The result display that every choice above the motor options hides, in
     // the order the handlers hide it.
     QList<QWidget*> resultDisplay;
+    // Sets resultDisplay to what every form shows below its choices: cable
+    // lengths, part numbers, voltage and wiring, the curve button and Line5 to Line8.
+    void listResultDisplay();
+
+    // Makes the seven lists below the motor series with their captions, in
+    // the form's own places: the label of the stage-th list at place(stage)
+    // (left and top in twips), its list 240 twips lower, both `width` wide.
+    struct Place {
+        int left;
+        int top;
+    };
+    void makeDetailLists(QWidget* form, int width, int labelHeight, const std::function<Place(int stage)>& place);
 
     // The seven lists below the motor series, in cascade order.
     std::array<ListControl*, 7> detailLists() const

@@ -114,11 +114,11 @@ void MotorOptionsStep::click()
     if (placeholder
         && (!Loading_Project || !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty()))) {
         System_Type = m_rules.systemType;
-        if (auto* gear = Forms::get<frmGear>(QStringLiteral("frmGear"))) {
+        if (auto* gear = Forms::get<frmGear>()) {
             gear->Show();
             gear->Return_To(previousOption);
         }
-        Current_Form = QStringLiteral("frmGear");
+        Current_Form = frmGear::Name;
         Loading_Lists = false;
         return;
     }

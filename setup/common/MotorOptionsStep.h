@@ -16,8 +16,9 @@ class DriveToMotorRow;
 // results.
 class MotorOptionsStep {
 public:
-    // feedbackKey: the form's copy of the feedback with which the voltage and
-    // wiring steps find their row (Row_Feedback on the drive form).
+    // feedbackKey: the form's Feedback_Key, which this step sets to the axis'
+    // feedback before its row query, so that the voltage and wiring steps
+    // query the same [Drive to Motor] row.
     MotorOptionsStep(const CascadeControls& controls, const CascadeRules& rules, QString& feedbackKey);
     virtual ~MotorOptionsStep() = default;
     MotorOptionsStep(const MotorOptionsStep&) = delete;

@@ -10,6 +10,7 @@
 #include "setup/common/TextBox.h"
 #include "shell/DialogSupport.h"
 #include "shell/Globals.h"
+#include "shell/frmAccessories.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +22,6 @@ using namespace Globals;
 
 namespace {
 
-const QString kAccessories = QStringLiteral("frmAccessories");
 const QString kNotAvailable = QStringLiteral("N/A");
 
 template <class T>
@@ -195,7 +195,7 @@ void OptionsLevelsDialog::cmb1_Click(int Index)
         FlagGuard loading(Loading_Lists, true);
         withdrawConfiguration();
         if (!last && !Restoring_Options)
-            accessoryRequest().clearChoice();
+            accessoryRequest().choice->clear();
         showResult(false);
         for (int below = number + 1; below <= m_design.levels; ++below) {
             level(below)->clear();
@@ -241,7 +241,7 @@ void OptionsLevelsDialog::cmdAccessories_Click()
 
 void OptionsLevelsDialog::Update_Accessories_Display()
 {
-    AccessoryList::show(m_txtAccessories, m_lblAccessories, *accessoryRequest().entries);
+    AccessoryList::show(m_txtAccessories, m_lblAccessories, accessoryRequest().choice->Entry);
 }
 
 void OptionsLevelsDialog::Form_Unload(bool& cancel)
@@ -250,7 +250,7 @@ void OptionsLevelsDialog::Form_Unload(bool& cancel)
     const bool byUser = std::exchange(m_closedByUser, false);
     // However this dialog goes, the accessory dialog goes with it and stores
     // what it shows.
-    Forms::unload(kAccessories);
+    Forms::unload<frmAccessories>();
     Current_Form = SetupKinds::formName(m_design.kind);
     closed(byUser);
     DialogSupport::setToolbarEnabled(true);

@@ -47,7 +47,7 @@ public:
         // Told once per opening when a saved level cannot be restored.
         QString lostOption;
         // The value of each level, from index 1, restored on reopening.
-        AccessoryRequest::List21* options;
+        AccessoryChoice::List21* options;
         Layout layout;
     };
 
@@ -87,7 +87,7 @@ protected:
     template <class T>
     T* setupForm() const
     {
-        return Forms::find<T>(SetupKinds::formName(m_design.kind));
+        return Forms::find<T>();
     }
 
     void closeEvent(QCloseEvent* event) override;

@@ -4,10 +4,12 @@
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/common/AxisSnapshot.h"
+#include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QSet>
 
 #include <array>
@@ -144,6 +146,35 @@ void SelectionCascade::hideResultDisplay() const
         w->hide();
 }
 
+void SelectionCascade::reset() const
+{
+    for (ListControl* list : {m_c.driveList, m_c.cmbMotor_Series}) {
+        list->clear();
+        list->setEnabled(false);
+    }
+    emptyAndDisable(FrameSize);
+    m_c.driveButton->hide();
+    for (TextBox* box : {m_c.txtDrive, m_c.txtMotor_Part, m_c.txtMotor}) {
+        box->setText(QString());
+        box->hide();
+    }
+    for (QWidget* w : std::initializer_list<QWidget*> {m_c.lblDrive, m_c.cmbDriveVoltage, m_c.lblDriveVoltage,
+                                                       m_c.cmbWiring, m_c.lblwiring, m_c.cmdCurve, m_c.lblMotor_Part,
+                                                       m_c.lblMotor, m_c.picDrive, m_c.picMotor_Series})
+        w->hide();
+    for (QWidget* line : m_c.lines)
+        line->hide();
+    for (const auto& [length, label] :
+         {std::pair<ListControl*, QWidget*> {m_c.cmbMotor_Cable_Length, m_c.lblMotor_Cable_Length},
+          {m_c.cmbFeedback_Cable_Length, m_c.lblFeedback_Cable_Length}}) {
+        length->hide();
+        length->clear();
+        label->hide();
+    }
+    Last_Drive.clear();
+    Last_Motor_Series.clear();
+}
+
 void SelectionCascade::emptyAndDisable(Stage first) const
 {
     const auto lists = m_c.detailLists();
@@ -269,25 +300,37 @@ bool SelectionCascade::listDrivesOfSeries()
     return true;
 }
 
-void SelectionCascade::motorSeriesClick()
+bool SelectionCascade::upperChoice(const ListControl* list, const QString& last, const ChoiceSteps& steps)
 {
     if (Loading_Lists)
-        return;
-    const QString series = m_c.cmbMotor_Series->text();
-    if (series == Last_Motor_Series)
-        return;
-    const bool driveChosen = m_c.driveList->listIndex() != -1;
-    const AxisSnapshot before(m_c.cmbMotor_Series);
+        return false;
+    const QString chosen = list->text();
+    if (chosen == last)
+        return false;
+    const AxisSnapshot before(list);
     FlagGuard loading(Loading_Lists, true);
     AxisRecord& record = Current_Record();
 
-    Pictures::showIn(m_c.picMotor_Series, series);
     hideResultDisplay();
     emptyAndDisable(FrameSize);
     if (!Loading_Project)
         clearChoicesFrom(record, FrameSize);
+    steps(chosen, before, record);
+    return true;
+}
 
-    if (driveChosen) {
+void SelectionCascade::motorSeriesClick()
+{
+    upperChoice(m_c.cmbMotor_Series, Last_Motor_Series,
+                [this](const QString& series, const AxisSnapshot& before, AxisRecord& record) {
+                    seriesChosen(series, before, record);
+                });
+}
+
+void SelectionCascade::seriesChosen(const QString& series, const AxisSnapshot& before, AxisRecord& record)
+{
+    Pictures::showIn(m_c.picMotor_Series, series);
+    if (m_c.driveList->listIndex() != -1) {
         if (!listAfterDrive(true, before))
             return;
     } else if (!listDrivesOfSeries()) {

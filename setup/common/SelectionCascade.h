@@ -32,10 +32,25 @@ public:
     // series of the technology are listed and a one-entry list selects itself.
     void technologyChosen(const std::function<void()>& resetKeepingTechnology);
     void motorSeriesClick();
+
+    // What a choice in the drive or the series list goes on with: the chosen
+    // text, what the choice replaced (to put back when it is refused) and the
+    // current axis' record.
+    using ChoiceSteps = std::function<void(const QString& chosen, const AxisSnapshot& before, AxisRecord& record)>;
+    // A choice in the drive or the series list, the two lists above the motor
+    // details that may be chosen in either order. Unless lists load or the
+    // list shows `last` again, hides the result display, empties the lists
+    // and record slots from the frame size down and runs the steps with
+    // Loading_Lists set. False when the steps did not run.
+    bool upperChoice(const ListControl* list, const QString& last, const ChoiceSteps& steps);
     // The handler of one of the six lists from frame size to cable option.
     void detailClick(Stage stage);
 
     void hideResultDisplay() const;
+    // Reset's part: the lists from the drive down emptied and disabled; the
+    // drive button, the results, both pictures, the separator lines and the
+    // cable lengths hidden; the next drive or series choice runs in full.
+    void reset() const;
     // Empties the lists from `first` down to the motor options, then disables them.
     void emptyAndDisable(Stage first) const;
     // Empties the record slots from `first` down, the gearhead, the input voltage
@@ -79,5 +94,6 @@ protected:
     const CascadeRules& m_rules;
 
 private:
+    void seriesChosen(const QString& series, const AxisSnapshot& before, AxisRecord& record);
     void fillAfter(Stage stage, bool qdServo, const AxisRecord& record) const;
 };

@@ -1,12 +1,21 @@
 #include "setup/common/SetupFormBase.h"
 
+#include "curves/frmCurve.h"
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/Twips.h"
+#include "setup/common/CableLengthStep.h"
+#include "setup/common/DriveChoiceStep.h"
+#include "setup/common/DriveVoltageStep.h"
+#include "setup/common/MotorOptionsStep.h"
 #include "setup/common/ResultArea.h"
+#include "setup/common/SelectionCascade.h"
 #include "setup/common/SetupProjectFile.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/frmAccessories.h"
+#include "shell/frmGear.h"
+#include "shell/frmSelection.h"
 #include "shell/mdiMain.h"
 
 #include <QPushButton>
@@ -17,9 +26,6 @@
 using namespace Globals;
 
 namespace {
-
-const QString kGear = QStringLiteral("frmGear");
-const QString kAccessories = QStringLiteral("frmAccessories");
 
 const SetupKinds::Kind& kindOf(int number)
 {
@@ -74,6 +80,36 @@ void SetupFormBase::onClick(QPushButton* button, std::function<void()> handler)
             [guarded = keepingFlags(std::move(handler), m_resultArea)] { HandlerCall::fromEventLoop(guarded); });
 }
 
+void SetupFormBase::wireCascade(std::unique_ptr<DriveChoiceStep> driveChoice,
+                                std::unique_ptr<MotorOptionsStep> motorOptions,
+                                std::unique_ptr<DriveVoltageStep> voltage)
+{
+    m_driveChoice = std::move(driveChoice);
+    m_motorOptions = std::move(motorOptions);
+    m_voltage = std::move(voltage);
+    m_cableLengths = std::make_unique<CableLengthStep>(m_controls);
+
+    const CascadeControls& c = m_controls;
+    SelectionCascade* cascade = m_cascade.get();
+    const auto detail = [cascade](SelectionCascade::Stage stage) {
+        return [cascade, stage] { cascade->detailClick(stage); };
+    };
+    onClick(c.driveList, [this] { m_driveChoice->click(); });
+    onClick(c.cmbMotor_Series, [cascade] { cascade->motorSeriesClick(); });
+    onClick(c.cmbFrame_size, detail(SelectionCascade::FrameSize));
+    onClick(c.cmbStack_length, detail(SelectionCascade::StackLength));
+    onClick(c.cmbWinding, detail(SelectionCascade::Winding));
+    onClick(c.cmbFeedback, detail(SelectionCascade::FourthList));
+    onClick(c.cmbShaft_options, detail(SelectionCascade::FifthList));
+    onClick(c.cmbCable_Option, detail(SelectionCascade::CableOption));
+    onClick(c.cmbOptions, [this] { m_motorOptions->click(); });
+    onClick(c.cmbDriveVoltage, [this] { m_voltage->voltageClick(); });
+    onClick(c.cmbWiring, [this] { m_voltage->wiringClick(); });
+    onClick(c.cmbMotor_Cable_Length, [this] { m_cableLengths->click(CableLengthStep::MotorCable); });
+    onClick(c.cmbFeedback_Cable_Length, [this] { m_cableLengths->click(CableLengthStep::FeedbackCable); });
+    onClick(static_cast<QPushButton*>(c.cmdCurve), [] { frmCurve::Show_Axis_Curve(Current_Record()); });
+}
+
 void SetupFormBase::Form_Load()
 {
     moveTwips(0, 0);
@@ -89,13 +125,13 @@ void SetupFormBase::Form_Activate()
     // A dialog opened from the form stays in front when the user clicks the form.
     const QString& options = m_kind.optionsDialog;
     QStringList front;
-    if (Current_Form == kGear || (!options.isEmpty() && Current_Form == options)) {
+    if (Current_Form == frmGear::Name || (!options.isEmpty() && Current_Form == options)) {
         front << Current_Form;
-    } else if (Current_Form == kAccessories) {
+    } else if (Current_Form == frmAccessories::Name) {
         // Opened by the options dialog (System_Type is then this form's kind): that one comes back under it.
         if (!options.isEmpty() && System_Type == m_kind.number)
             front << options;
-        front << kAccessories;
+        front << frmAccessories::Name;
     }
     for (const QString& name : front) {
         if (Form* dialog = Forms::find(name)) {
@@ -108,17 +144,17 @@ void SetupFormBase::Form_Activate()
 void SetupFormBase::Form_Unload(bool&)
 {
     closeDatabase();
-    Forms::unload(kGear);
+    Forms::unload<frmGear>();
     if (!m_kind.optionsDialog.isEmpty())
         Forms::unload(m_kind.optionsDialog);
-    Forms::unload(kAccessories);
+    Forms::unload<frmAccessories>();
     if (!Loading_Project)
-        if (Form* selection = Forms::get(QStringLiteral("frmSelection")))
+        if (Form* selection = Forms::get(frmSelection::Name))
             selection->Show();
     // New menu, caption "Brevan Quenro", toolbar buttons 1 and 2 on, 3, 5, 6 and 7 off.
     if (mdiMain* main = mdiMain::instance())
         main->showStartState();
-    Current_Form = QStringLiteral("frmSelection");
+    Current_Form = frmSelection::Name;
 }
 
 void SetupFormBase::Form_Terminate()

@@ -1,9 +1,8 @@
 #include "setup/common/SingleAxisSetupForm.h"
 
-#include "curves/frmCurve.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
-#include "setup/common/CableLengthStep.h"
+#include "setup/common/DriveChoiceStep.h"
 #include "setup/common/DriveVoltageStep.h"
 #include "setup/common/FormControls.h"
 #include "setup/common/MotorOptionsStep.h"
@@ -20,41 +19,19 @@ using namespace Globals;
 SingleAxisSetupForm::SingleAxisSetupForm(int kind, const QString& caption, int widthTwips, int heightTwips)
     : SetupFormBase(kind, caption, widthTwips, heightTwips)
 {
+    m_cascade = std::make_unique<SelectionCascade>(m_controls, m_rules);
 }
 
 SingleAxisSetupForm::~SingleAxisSetupForm() = default;
 
-void SingleAxisSetupForm::build(const Layout& layout, std::unique_ptr<MotorOptionsStep> motorOptions,
-                                std::unique_ptr<DriveVoltageStep> voltage, std::function<void()> driveClick,
-                                std::function<void()> buttonClick)
+void SingleAxisSetupForm::build(const Layout& layout, std::unique_ptr<DriveChoiceStep> driveChoice,
+                                std::unique_ptr<MotorOptionsStep> motorOptions,
+                                std::unique_ptr<DriveVoltageStep> voltage, std::function<void()> buttonClick)
 {
     createControls(layout);
-    m_cascade = std::make_unique<SelectionCascade>(m_controls, m_rules);
-    m_motorOptions = std::move(motorOptions);
-    m_voltage = std::move(voltage);
-    m_cableLengths = std::make_unique<CableLengthStep>(m_controls);
-
-    CascadeControls& c = m_controls;
-    SelectionCascade* cascade = m_cascade.get();
-    const auto detail = [cascade](SelectionCascade::Stage stage) {
-        return [cascade, stage] { cascade->detailClick(stage); };
-    };
-    onClick(c.cmbMotor_Tech, [this] { cmbMotor_Tech_Click(); });
-    onClick(c.driveList, std::move(driveClick));
-    onClick(c.cmbMotor_Series, [cascade] { cascade->motorSeriesClick(); });
-    onClick(c.cmbFrame_size, detail(SelectionCascade::FrameSize));
-    onClick(c.cmbStack_length, detail(SelectionCascade::StackLength));
-    onClick(c.cmbWinding, detail(SelectionCascade::Winding));
-    onClick(c.cmbFeedback, detail(SelectionCascade::FourthList));
-    onClick(c.cmbShaft_options, detail(SelectionCascade::FifthList));
-    onClick(c.cmbCable_Option, detail(SelectionCascade::CableOption));
-    onClick(c.cmbOptions, [this] { m_motorOptions->click(); });
-    onClick(c.cmbDriveVoltage, [this] { m_voltage->voltageClick(); });
-    onClick(c.cmbWiring, [this] { m_voltage->wiringClick(); });
-    onClick(c.cmbMotor_Cable_Length, [this] { m_cableLengths->click(CableLengthStep::MotorCable); });
-    onClick(c.cmbFeedback_Cable_Length, [this] { m_cableLengths->click(CableLengthStep::FeedbackCable); });
-    onClick(m_button, std::move(buttonClick));
-    onClick(static_cast<QPushButton*>(c.cmdCurve), [this] { cmdCurve_Click(); });
+    onClick(m_controls.cmbMotor_Tech, [this] { cmbMotor_Tech_Click(); });
+    wireCascade(std::move(driveChoice), std::move(motorOptions), std::move(voltage));
+    onClick(m_controls.driveButton, std::move(buttonClick));
 }
 
 void SingleAxisSetupForm::createControls(const Layout& layout)
@@ -70,45 +47,17 @@ void SingleAxisSetupForm::createControls(const Layout& layout)
     // What the cascade reveals lives in the result area.
     QWidget* results = resultArea();
     c.resultArea = resultArea();
-    m_picDrive = F::make<QLabel>(results, layout.drivePicture, 240, 1500, 2400, 1500);
+    c.picDrive = F::make<QLabel>(results, layout.drivePicture, 240, 1500, 2400, 1500);
     F::label(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 3120, 3000);
     c.cmbMotor_Series = F::make<ListControl>(this, "cmbMotor_Series", 240, 3360, 3000, 315);
     c.picMotor_Series = F::make<QLabel>(results, "picMotor_Series", 240, 3780, 2400, layout.resultsTop - 3780);
-    for (QLabel* picture : {m_picDrive, c.picMotor_Series}) {
+    for (QLabel* picture : {c.picDrive, c.picMotor_Series}) {
         picture->setScaledContents(true);
         picture->setFrameShape(QFrame::Box);
     }
 
     // Middle: the motor detail lists in cascade order.
-    const int mid = 3720;
-    const int width = 4080;
-    struct Detail {
-        const char* label;
-        const char* caption;
-        const char* list;
-        ListControl* CascadeControls::*control;
-        QLabel* CascadeControls::*labelSlot;
-    };
-    const Detail details[] = {
-        {"lblFrame_Size", "Frame Size", "cmbFrame_size", &CascadeControls::cmbFrame_size, nullptr},
-        {"lblStack_Length", "Stack Length", "cmbStack_length", &CascadeControls::cmbStack_length,
-         &CascadeControls::lblStack_Length},
-        {"lblWinding", "Winding", "cmbWinding", &CascadeControls::cmbWinding, &CascadeControls::lblWinding},
-        {"lblFeedback", "Feedback", "cmbFeedback", &CascadeControls::cmbFeedback, &CascadeControls::lblFeedback},
-        {"lblShaft_Options", "Shaft Options", "cmbShaft_options", &CascadeControls::cmbShaft_options,
-         &CascadeControls::lblShaft_Options},
-        {"lblCable_Option", "Cable Options", "cmbCable_Option", &CascadeControls::cmbCable_Option, nullptr},
-        {"lblMotor_Options", "Motor Options", "cmbOptions", &CascadeControls::cmbOptions,
-         &CascadeControls::lblMotor_Options},
-    };
-    int top = 120;
-    for (const Detail& d : details) {
-        QLabel* l = F::label(this, d.label, QString::fromLatin1(d.caption), mid, top, width);
-        if (d.labelSlot)
-            c.*d.labelSlot = l;
-        c.*d.control = F::make<ListControl>(this, d.list, mid, top + 240, width, 315);
-        top += 720;
-    }
+    c.makeDetailLists(this, 4080, 240, [](int stage) { return CascadeControls::Place {3720, 120 + 720 * stage}; });
 
     // Right: voltage, wiring, cable lengths and the two buttons.
     const int right = 8280;
@@ -123,8 +72,8 @@ void SingleAxisSetupForm::createControls(const Layout& layout)
     c.lblFeedback_Cable_Length = F::label(results, "lblFeedback_Cable_Length",
                                           QStringLiteral("Motor to Drive Feedback Cable Length"), right, 2280, rw);
     c.cmbFeedback_Cable_Length = F::make<ListControl>(results, "cmbFeedback_Cable_Length", right, 2520, 2400, 315);
-    m_button = F::make<QPushButton>(results, layout.button, right, 3720, 3360, 420);
-    m_button->setText(layout.buttonCaption);
+    c.driveButton = F::make<QPushButton>(results, layout.button, right, 3720, 3360, 420);
+    c.driveButton->setText(layout.buttonCaption);
     auto* cmdCurve = F::make<QPushButton>(results, "cmdCurve", right, 4320, 3360, 420);
     cmdCurve->setText(QStringLiteral("Show Speed/Torque Curve"));
     c.cmdCurve = cmdCurve;
@@ -148,60 +97,24 @@ void SingleAxisSetupForm::createControls(const Layout& layout)
     m_lblAccessories = F::label(results, "lblAccessories", layout.accessoriesCaption, 8880, boxes - 240, 3960);
     m_txtAccessories = F::make<TextBox>(results, "txtAccessories", 8880, boxes, 3960, height);
 
-    c.resultDisplay = {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length, c.cmbFeedback_Cable_Length,
-                       c.lblFeedback_Cable_Length, c.txtDrive, c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage,
-                       c.cmbWiring, c.lblwiring, c.cmdCurve, c.txtMotor, c.lblMotor, c.txtMotor_Part,
-                       c.lblMotor_Part};
-    for (QWidget* l : c.lines)
-        c.resultDisplay.append(l);
+    c.listResultDisplay();
 }
 
 void SingleAxisSetupForm::Reset()
 {
-    CascadeControls& c = m_controls;
     closeDatabase();
-
-    const QList<ListControl*> lists = {c.driveList,       c.cmbMotor_Series,  c.cmbFrame_size,
-                                       c.cmbStack_length, c.cmbFeedback,      c.cmbWinding,
-                                       c.cmbShaft_options, c.cmbCable_Option, c.cmbOptions};
-    for (ListControl* list : lists)
-        list->clear();
-
     // The voltage and wiring lists keep their entries: they are refilled before they show again.
-    m_button->hide();
-    for (TextBox* box : {c.txtDrive, c.txtMotor_Part, c.txtMotor, m_txtAccessories}) {
-        box->setText(QString());
-        box->hide();
-    }
-    for (QWidget* w : std::initializer_list<QWidget*> {c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage, c.cmbWiring,
-                                                       c.lblwiring, c.cmdCurve, c.lblMotor_Part, c.lblMotor,
-                                                       m_picDrive, c.picMotor_Series, m_lblAccessories})
-        w->hide();
-    for (QWidget* l : c.lines)
-        l->hide();
-
-    Last_Drive.clear();
-    Last_Motor_Series.clear();
-
+    m_cascade->reset();
+    m_txtAccessories->setText(QString());
+    m_txtAccessories->hide();
+    m_lblAccessories->hide();
     Open_Database();
-
-    for (ListControl* list : lists)
-        list->setListIndex(-1);
-    for (ListControl* list : lists)
-        list->setEnabled(false);
-
-    for (ListControl* length : {c.cmbMotor_Cable_Length, c.cmbFeedback_Cable_Length}) {
-        length->hide();
-        length->clear();
-    }
-    c.lblMotor_Cable_Length->hide();
-    c.lblFeedback_Cable_Length->hide();
 
     resetRecord(Current_Record());
 
     if (!Keep_Technology) {
-        c.cmbMotor_Tech->clear();
-        SelectionCascade::fillRows(c.cmbMotor_Tech, m_rules.technologiesSql, {}, m_rules.technologiesColumn);
+        m_controls.cmbMotor_Tech->clear();
+        SelectionCascade::fillRows(m_controls.cmbMotor_Tech, m_rules.technologiesSql, {}, m_rules.technologiesColumn);
     }
     Loading_Lists = false;
 }
@@ -212,9 +125,4 @@ void SingleAxisSetupForm::cmbMotor_Tech_Click()
         FlagGuard keep(Keep_Technology, true);
         Reset();
     });
-}
-
-void SingleAxisSetupForm::cmdCurve_Click()
-{
-    frmCurve::Show_Axis_Curve(Current_Record());
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "setup/common/CascadeControls.h"
-#include "setup/common/CascadeRules.h"
 #include "setup/common/SetupFormBase.h"
 
 #include <QString>
@@ -9,19 +7,17 @@
 #include <memory>
 
 struct AxisRecord;
-class CableLengthStep;
+class DriveChoiceStep;
 class DriveVoltageStep;
 class MotorOptionsStep;
 class QLabel;
-class QPushButton;
-class SelectionCascade;
 class TextBox;
 
 // What the two single-axis setup forms (a drive, a drive/controller, each
 // with one motor on axis 1) share beyond the frame: the cascade's controls in
-// one layout, their wiring to the shared steps, the curve button and Reset.
-// A form names its drive list, its button and its result captions, adds its
-// rules and steps, and handles its drive list and button itself.
+// one layout, the technology list and Reset. A form names its drive list, its
+// button and its result captions, adds its rules and steps, and handles its
+// button itself.
 class SingleAxisSetupForm : public SetupFormBase {
     Q_OBJECT
 public:
@@ -31,11 +27,8 @@ public:
     // choice and opens the product database again; the technology list stays
     // while Keep_Technology is set.
     void Reset() override;
-    ListControl* cmbShaft_options() override { return m_controls.cmbShaft_options; }
-    ListControl* cmbOptions() override { return m_controls.cmbOptions; }
 
     void cmbMotor_Tech_Click();
-    void cmdCurve_Click();
 
     // Makes Reset keep the technology list while the technology handler resets the form.
     bool Keep_Technology = false;
@@ -58,28 +51,18 @@ protected:
 
     SingleAxisSetupForm(int kind, const QString& caption, int widthTwips, int heightTwips);
 
-    // Builds the controls and the steps (the form's own steps when it gives
-    // them), then wires every list and button; the drive list and the form's
-    // button run the handlers given.
-    void build(const Layout& layout, std::unique_ptr<MotorOptionsStep> motorOptions,
-               std::unique_ptr<DriveVoltageStep> voltage, std::function<void()> driveClick,
+    // Builds the controls, then wires every list and button to the steps
+    // given; the form's button runs the handler given.
+    void build(const Layout& layout, std::unique_ptr<DriveChoiceStep> driveChoice,
+               std::unique_ptr<MotorOptionsStep> motorOptions, std::unique_ptr<DriveVoltageStep> voltage,
                std::function<void()> buttonClick);
 
     // Reset's step on the axis record (and the form's own globals).
     virtual void resetRecord(AxisRecord& record) = 0;
 
-    CascadeControls m_controls;
-    CascadeRules m_rules;
-    std::unique_ptr<SelectionCascade> m_cascade;
-    QLabel* m_picDrive = nullptr;
-    QPushButton* m_button = nullptr;
     TextBox* m_txtAccessories = nullptr;
     QLabel* m_lblAccessories = nullptr;
 
 private:
     void createControls(const Layout& layout);
-
-    std::unique_ptr<MotorOptionsStep> m_motorOptions;
-    std::unique_ptr<DriveVoltageStep> m_voltage;
-    std::unique_ptr<CableLengthStep> m_cableLengths;
 };

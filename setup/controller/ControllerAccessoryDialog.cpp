@@ -5,11 +5,11 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
+#include "shell/frmAccessories.h"
 
 using namespace Globals;
 
 namespace {
-const QString kDialog = QStringLiteral("frmAccessories");
 const QString kDriveAccessoriesSql =
     QStringLiteral("SELECT [Drive Accessories].[Drive Name], [Drive Accessories].[Drive Accessory] From "
                    "[Drive Accessories] WHERE ((([Drive Accessories].[Drive Name])=?) AND "
@@ -22,8 +22,8 @@ const QString kDriveAccessoryColumn = QStringLiteral("Drive Accessory");
 
 void ControllerAccessoryDialog::closeDriveAccessories()
 {
-    if (Forms::isLoaded(kDialog) && System_Type == SetupKinds::ControllerAxisAccessories)
-        Forms::unload(kDialog);
+    if (Forms::isLoaded<frmAccessories>() && System_Type == SetupKinds::ControllerAxisAccessories)
+        Forms::unload<frmAccessories>();
 }
 
 QStringList ControllerAccessoryDialog::offeredDriveAccessories(const QString& drive)

@@ -5,7 +5,6 @@
 namespace {
 
 using Text = QString AxisRecord::*;
-using List = AxisRecord::List21 AxisRecord::*;
 
 const Text kResetTexts[] = {
     &AxisRecord::Drive_Name,         &AxisRecord::Drive_Notes,
@@ -25,10 +24,6 @@ const Text kResetTexts[] = {
     &AxisRecord::Controller_Cable,   &AxisRecord::Controller_Cable_Part_Number,
     &AxisRecord::Controller_Cable_Length, &AxisRecord::Controller_Cable_Notes,
 };
-
-const List kAccessoryLists[] = {&AxisRecord::Drive_Accessory_Entry, &AxisRecord::Drive_Accessory_Quantity,
-                                &AxisRecord::Drive_Accessory_Description, &AxisRecord::Drive_Accessory_List_Index,
-                                &AxisRecord::Drive_Accessory_List_Item};
 
 const Text kCopiedTexts[] = {
     &AxisRecord::Motor_Technology, &AxisRecord::Cable_Option,     &AxisRecord::Drive_Name,
@@ -50,8 +45,7 @@ void clear(AxisRecord& record, bool keepDriveCode)
     if (!keepDriveCode)
         record.Drive_Code.clear();
     // The report lists every axis' drive accessories, configured or not.
-    for (List list : kAccessoryLists)
-        (record.*list).fill(QString());
+    record.Drive_Accessories.clear();
 }
 
 } // namespace
@@ -71,6 +65,5 @@ void ControllerAxisFields::copySelections(const AxisRecord& source, AxisRecord& 
     for (Text field : kCopiedTexts)
         target.*field = source.*field;
     target.Bus_Voltage = source.Bus_Voltage;
-    for (List list : kAccessoryLists)
-        target.*list = source.*list;
+    target.Drive_Accessories = source.Drive_Accessories;
 }

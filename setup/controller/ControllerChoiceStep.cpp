@@ -57,10 +57,8 @@ void ControllerChoiceStep::clearConfiguration() const
     if (Loading_Project)
         return;
     Controller_Part_Number.clear();
-    for (List21* list : {&Controller_Options, &Controller_Accessory_Entry, &Controller_Accessory_Quantity,
-                         &Controller_Accessory_Description, &Controller_Accessory_List_Index,
-                         &Controller_Accessory_List_Item})
-        list->fill(QString());
+    Controller_Options.fill(QString());
+    Controller_Accessories.clear();
     Controller_Expansion_IO = 0;
 }
 

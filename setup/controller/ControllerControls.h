@@ -31,7 +31,6 @@ struct ControllerControls {
     QWidget* lblController = nullptr;
     QWidget* lblController_Part = nullptr;
     QLabel* picController = nullptr;
-    QLabel* picDrive = nullptr;
     QPushButton* cmdController = nullptr;
     QPushButton* cmdDriveAccessories = nullptr;
     std::array<QWidget*, 4> lines {}; // Line1 to Line4

@@ -13,10 +13,6 @@
 
 using namespace Globals;
 
-namespace {
-const QString kAccessories = QStringLiteral("frmAccessories");
-}
-
 // Levels are numbered from 0: the accessory dialog reads levels 2 and 3, which
 // carry a controller's axis count, as cmb1(1) and cmb1(2).
 frmControl::frmControl()
@@ -70,11 +66,7 @@ AccessoryRequest frmControl::accessoryRequest() const
             QStringLiteral("Controller Accessory"),
             QStringLiteral("Controller Accessories"),
             SetupKinds::Controller,
-            &Controller_Accessory_List_Index,
-            &Controller_Accessory_List_Item,
-            &Controller_Accessory_Entry,
-            &Controller_Accessory_Quantity,
-            &Controller_Accessory_Description,
+            &Controller_Accessories,
             AccessoryRequest::Expansion {Controller_JTR_Ready, Controller_DUW_Ready, Controller_LUMIO_Ready,
                                          Controller_Expansion_IO != 0}};
 }
@@ -105,9 +97,9 @@ void frmControl::closed(bool byUser)
 
 void frmControl::Form_Activate()
 {
-    if (Current_Form != kAccessories)
+    if (Current_Form != frmAccessories::Name)
         return;
-    if (Form* dialog = Forms::find(kAccessories)) {
+    if (Form* dialog = Forms::find<frmAccessories>()) {
         dialog->frameWidget()->raise();
         dialog->frameWidget()->activateWindow();
     }

@@ -11,6 +11,7 @@
 class frmControl : public OptionsLevelsDialog {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::ControllerOptionsDialog;
     static constexpr int Levels = ControllerOptions::Levels;
 
     frmControl();

@@ -1,26 +1,26 @@
 #include "setup/controller/frmController_Setup.h"
 
-#include "curves/frmCurve.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
-#include "setup/controller/ControllerAccessoryDialog.h"
-#include "setup/controller/ControllerAxisFields.h"
-#include "setup/controller/ControllerCascade.h"
-#include "setup/controller/ControllerChoiceStep.h"
-#include "setup/controller/ControllerConnection.h"
-#include "setup/controller/ControllerProjectFile.h"
-#include "setup/controller/DriveChoiceStep.h"
-#include "setup/controller/LineControl.h"
-#include "setup/common/CableLengthStep.h"
 #include "setup/common/DriveVoltageStep.h"
 #include "setup/common/FormControls.h"
 #include "setup/common/MotorOptionsStep.h"
 #include "setup/common/ProjectReplay.h"
 #include "setup/common/ResultArea.h"
+#include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
+#include "setup/controller/ControllerAccessoryDialog.h"
+#include "setup/controller/ControllerAxisFields.h"
+#include "setup/controller/ControllerCascade.h"
+#include "setup/controller/ControllerChoiceStep.h"
+#include "setup/controller/ControllerConnection.h"
+#include "setup/controller/ControllerDriveChoiceStep.h"
+#include "setup/controller/ControllerProjectFile.h"
+#include "setup/controller/LineControl.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
+#include "shell/frmAccessories.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -84,10 +84,6 @@ frmController_Setup::frmController_Setup()
     m_cascade = std::make_unique<ControllerCascade>(m_controls, m_rules, m_k.cmbController);
     m_connection = std::make_unique<ControllerConnection>(m_k);
     m_controllerChoice = std::make_unique<ControllerChoiceStep>(m_controls, m_k, *m_connection);
-    m_driveChoice = std::make_unique<DriveChoiceStep>(m_controls, m_k, *m_cascade, *m_connection);
-    m_motorOptions = std::make_unique<MotorOptionsStep>(m_controls, m_rules, Feedback_Key);
-    m_voltage = std::make_unique<DriveVoltageStep>(m_controls, Feedback_Key);
-    m_cableLengths = std::make_unique<CableLengthStep>(m_controls);
     wireHandlers();
 }
 
@@ -115,38 +111,14 @@ void frmController_Setup::createControls()
     k.cmbReplicate = list(this, "cmbReplicate", 9240, 480, 1695);
 
     // The motor row: label above list, left to right in cascade order.
-    struct Detail {
-        const char* label;
-        const char* caption;
-        const char* list;
-        ListControl* CascadeControls::*slot;
-        int left;
-    };
-    const Detail details[] = {
-        {"lblMotor_Series", "Motor Series", "cmbMotor_Series", &CascadeControls::cmbMotor_Series, 240},
-        {"lblFrame_Size", "Frame Size", "cmbFrame_size", &CascadeControls::cmbFrame_size, 1800},
-        {"lblStack_Length", "Stack Length", "cmbStack_length", &CascadeControls::cmbStack_length, 3360},
-        {"lblWinding", "Winding", "cmbWinding", &CascadeControls::cmbWinding, 4920},
-        {"lblFeedback", "Feedback", "cmbFeedback", &CascadeControls::cmbFeedback, 6480},
-        {"lblShaft_Options", "Shaft Options", "cmbShaft_options", &CascadeControls::cmbShaft_options, 8040},
-        {"lblCable_Option", "Cable Options", "cmbCable_Option", &CascadeControls::cmbCable_Option, 9600},
-        {"lblMotor_Options", "Motor Options", "cmbOptions", &CascadeControls::cmbOptions, 11160},
-    };
-    QList<QLabel*> detailLabels;
-    for (const Detail& d : details) {
-        detailLabels << caption(this, d.label, QLatin1String(d.caption), d.left, 1200, 1575, 255);
-        c.*d.slot = list(this, d.list, d.left, 1440, 1575);
-    }
-    c.lblStack_Length = detailLabels.at(2);
-    c.lblWinding = detailLabels.at(3);
-    c.lblFeedback = detailLabels.at(4);
-    c.lblShaft_Options = detailLabels.at(5);
-    c.lblMotor_Options = detailLabels.at(7);
+    caption(this, "lblMotor_Series", QStringLiteral("Motor Series"), 240, 1200, 1575, 255);
+    c.cmbMotor_Series = list(this, "cmbMotor_Series", 240, 1440, 1575);
+    c.makeDetailLists(this, 1575, 255, [](int stage) { return CascadeControls::Place {1800 + 1560 * stage, 1200}; });
 
     // What the cascade reveals lives in the result area.
     QWidget* results = resultArea();
     k.picController = picture(results, "picController", 240, 1920);
-    k.picDrive = picture(results, "picDrive", 5160, 1920);
+    c.picDrive = picture(results, "picDrive", 5160, 1920);
     c.picMotor_Series = picture(results, "picMotor_Series", 10080, 1920);
 
     k.cmdController = button(results, "cmdController", QStringLiteral("Configure Controller"), 360, 4200, 2055, 375);
@@ -171,6 +143,7 @@ void frmController_Setup::createControls()
     c.txtMotor = FormControls::make<TextBox>(results, QStringLiteral("txtMotor"), 7440, 5760, 4935, 1095);
     k.cmdDriveAccessories = button(results, "cmdDriveAccessories", QStringLiteral("Configure Drive Accessories"), 5160,
                                    5520, 2175, 615);
+    c.driveButton = k.cmdDriveAccessories;
     // Drawn for a caption on two lines: one line fits in a smaller font.
     QFont smaller = small;
     smaller.setPointSize(7);
@@ -205,12 +178,7 @@ void frmController_Setup::createControls()
 
     c.resultArea = resultArea();
     k.resultArea = resultArea();
-    c.resultDisplay = {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length, c.cmbFeedback_Cable_Length,
-                       c.lblFeedback_Cable_Length, c.txtDrive, c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage,
-                       c.cmbWiring, c.lblwiring, c.cmdCurve, c.txtMotor, c.lblMotor, c.txtMotor_Part,
-                       c.lblMotor_Part};
-    for (QWidget* line : c.lines)
-        c.resultDisplay << line;
+    c.listResultDisplay();
 
     const QList<QWidget*> tabs = {k.cmbController,    c.driveList,          c.cmbMotor_Series,
                                   c.cmbFrame_size,    c.cmbStack_length,    c.cmbWinding,
@@ -224,72 +192,32 @@ void frmController_Setup::createControls()
 
 void frmController_Setup::wireHandlers()
 {
-    const CascadeControls& c = m_controls;
     const ControllerControls& k = m_k;
-    onClick(k.cmbController, [this] { cmbController_Click(); });
-    onClick(c.cmbMotor_Tech, [this] { cmbMotor_Tech_Click(); });
-    onClick(c.driveList, [this] { cmbDrive_Click(); });
+    onClick(k.cmbController, [this] { m_controllerChoice->click(); });
+    onClick(m_controls.cmbMotor_Tech, [this] { cmbMotor_Tech_Click(); });
     onClick(k.cmbAxis, [this] { cmbAxis_Click(); });
     onClick(k.cmbReplicate, [this] { cmbReplicate_Click(); });
-    onClick(k.cmbAxis_Number, [this] { cmbAxis_Number_Click(); });
-    onClick(k.cmbReq_Accessories_length, [this] { cmbReq_Accessories_length_Click(); });
-    onClick(k.cmbController_Cable_Length, [this] { cmbController_Cable_Length_Click(); });
-    onClick(c.cmbMotor_Series, [this] { cmbMotor_Series_Click(); });
-    onClick(c.cmbFrame_size, [this] { cmbFrame_size_Click(); });
-    onClick(c.cmbStack_length, [this] { cmbStack_length_Click(); });
-    onClick(c.cmbWinding, [this] { cmbWinding_Click(); });
-    onClick(c.cmbFeedback, [this] { cmbFeedback_Click(); });
-    onClick(c.cmbShaft_options, [this] { cmbShaft_options_Click(); });
-    onClick(c.cmbCable_Option, [this] { cmbCable_Option_Click(); });
-    onClick(c.cmbOptions, [this] { cmbOptions_Click(); });
-    onClick(c.cmbDriveVoltage, [this] { cmbDriveVoltage_Click(); });
-    onClick(c.cmbWiring, [this] { cmbWiring_Click(); });
-    onClick(c.cmbMotor_Cable_Length, [this] { cmbMotor_Cable_Length_Click(); });
-    onClick(c.cmbFeedback_Cable_Length, [this] { cmbFeedback_Cable_Length_Click(); });
+    onClick(k.cmbAxis_Number, [this] { m_connection->portsClick(); });
+    onClick(k.cmbReq_Accessories_length, [this] { m_connection->breakoutLengthClick(); });
+    onClick(k.cmbController_Cable_Length, [this] { m_connection->cableLengthClick(); });
     onClick(k.cmdController, [this] { cmdController_Click(); });
-    onClick(k.cmdDriveAccessories, [this] { cmdDriveAccessories_Click(); });
-    onClick(static_cast<QPushButton*>(c.cmdCurve), [this] { cmdCurve_Click(); });
-}
-
-void frmController_Setup::Update_Controller_Text()
-{
-    m_connection->writeText();
+    onClick(k.cmdDriveAccessories,
+            [this] { ControllerAccessoryDialog::showDriveAccessories(m_controls.driveList->text()); });
+    wireCascade(std::make_unique<ControllerDriveChoiceStep>(m_controls, m_k, *m_cascade, *this, *m_connection),
+                std::make_unique<MotorOptionsStep>(m_controls, m_rules, Feedback_Key),
+                std::make_unique<DriveVoltageStep>(m_controls, Feedback_Key));
 }
 
 void frmController_Setup::clearAxisDisplay()
 {
-    const CascadeControls& c = m_controls;
-    const ControllerControls& k = m_k;
-    for (ListControl* l : {c.driveList, c.cmbMotor_Series, c.cmbFrame_size, c.cmbStack_length, c.cmbFeedback,
-                           c.cmbWinding, c.cmbShaft_options, c.cmbCable_Option, c.cmbOptions}) {
-        l->clear();
-        l->setEnabled(false);
-    }
-    k.cmdDriveAccessories->hide();
-    for (TextBox* box : {c.txtDrive, c.txtMotor_Part, c.txtMotor}) {
-        box->setText(QString());
-        box->hide();
-    }
-    for (QWidget* w : std::initializer_list<QWidget*> {c.lblDrive, c.cmbDriveVoltage, c.lblDriveVoltage, c.cmbWiring,
-                                                       c.lblwiring, c.cmdCurve, c.lblMotor_Part, c.lblMotor,
-                                                       k.picDrive, c.picMotor_Series})
-        w->hide();
-    for (QWidget* line : k.lines)
+    m_cascade->reset();
+    for (QWidget* line : m_k.lines)
         line->hide();
-    for (QWidget* line : c.lines)
-        line->hide();
-    for (const auto& [l, label] : {std::pair<ListControl*, QWidget*> {k.cmbController_Cable_Length,
-                                                                       k.lblController_Cable_Length},
-                                   {c.cmbMotor_Cable_Length, c.lblMotor_Cable_Length},
-                                   {c.cmbFeedback_Cable_Length, c.lblFeedback_Cable_Length}}) {
-        l->hide();
-        l->clear();
-        label->hide();
-    }
-    // The next choice in the controller, drive or series list runs in full.
+    m_k.cmbController_Cable_Length->hide();
+    m_k.cmbController_Cable_Length->clear();
+    m_k.lblController_Cable_Length->hide();
+    // The next choice in the controller list runs in full, as the cascade's lists do.
     Last_Controller.clear();
-    Last_Drive.clear();
-    Last_Motor_Series.clear();
 }
 
 void frmController_Setup::Reset()
@@ -297,7 +225,7 @@ void frmController_Setup::Reset()
     const ControllerControls& k = m_k;
     // Dialogs of the earlier system store what they show before it is cleared.
     Forms::unload(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
-    Forms::unload(QStringLiteral("frmAccessories"));
+    Forms::unload<frmAccessories>();
     closeDatabase();
     FlagGuard loading(Loading_Lists, true);
     k.cmbController->clear();
@@ -335,9 +263,8 @@ void frmController_Setup::Reset()
     Required_Accessory_Length.clear();
     Breakout_Axes.clear();
     Total_Axes = Total_Servos = Total_Steppers = 0;
-    for (List21* l : {&Controller_Accessory_Entry, &Controller_Accessory_List_Index, &Controller_Accessory_Quantity,
-                      &Controller_Accessory_Description, &Controller_Options, &Controller_Accessory_List_Item})
-        l->fill(QString());
+    Controller_Accessories.clear();
+    Controller_Options.fill(QString());
     Controller_Expansion_IO = 0;
     // Every axis: nothing of an earlier system reaches the new one's report or file.
     for (AxisRecord& record : Axis)
@@ -348,10 +275,8 @@ void frmController_Setup::Reset()
                                               "ORDER BY [Controllers].[Controller Name];"),
                                {}, QStringLiteral("Controller Name"), false);
     m_controls.cmbMotor_Tech->clear();
-    SelectionCascade::fillRows(m_controls.cmbMotor_Tech,
-                               QStringLiteral("SELECT DISTINCT [Drives].[Drive Type] FROM [Drives]"
-                                              "ORDER BY [Drives].[Drive Type];"),
-                               {}, QStringLiteral("Drive Type"), false);
+    SelectionCascade::fillRows(m_controls.cmbMotor_Tech, m_rules.technologiesSql, {}, m_rules.technologiesColumn,
+                               false);
     Current_Axis = k.cmbAxis->listIndex() + 1;
 }
 
@@ -365,7 +290,7 @@ void frmController_Setup::Reset_Axis()
         if (!Loading_Project)
             ControllerAxisFields::clearForAxisReset(Current_Record());
     }
-    Update_Controller_Text();
+    m_connection->writeText();
 }
 
 void frmController_Setup::Load_Axis(ProjectReplay::Mode mode)
@@ -389,7 +314,7 @@ void frmController_Setup::Load_Axis(ProjectReplay::Mode mode)
     // The controller-wide breakout values: a project file holds them to the catalogue with axis 1.
     replay(m_k.cmbAxis_Number, Breakout_Axes);
     replay(m_k.cmbReq_Accessories_length, Required_Accessory_Length);
-    Update_Controller_Text();
+    m_connection->writeText();
 }
 
 void frmController_Setup::Update_Replicate()
@@ -456,97 +381,12 @@ void frmController_Setup::cmbReplicate_Click()
     copies->setListIndex(-1);
 }
 
-void frmController_Setup::cmbController_Click()
-{
-    m_controllerChoice->click();
-}
-
 void frmController_Setup::cmbMotor_Tech_Click()
 {
     if (Loading_Lists)
         return;
     m_controls.driveList->clear();
     m_cascade->technologyChosen([this] { Reset_Axis(); });
-}
-
-void frmController_Setup::cmbDrive_Click()
-{
-    m_driveChoice->click();
-}
-
-void frmController_Setup::cmbAxis_Number_Click()
-{
-    m_connection->portsClick();
-}
-
-void frmController_Setup::cmbReq_Accessories_length_Click()
-{
-    m_connection->breakoutLengthClick();
-}
-
-void frmController_Setup::cmbController_Cable_Length_Click()
-{
-    m_connection->cableLengthClick();
-}
-
-void frmController_Setup::cmbMotor_Series_Click()
-{
-    m_cascade->motorSeriesClick();
-}
-
-void frmController_Setup::cmbFrame_size_Click()
-{
-    m_cascade->detailClick(SelectionCascade::FrameSize);
-}
-
-void frmController_Setup::cmbStack_length_Click()
-{
-    m_cascade->detailClick(SelectionCascade::StackLength);
-}
-
-void frmController_Setup::cmbWinding_Click()
-{
-    m_cascade->detailClick(SelectionCascade::Winding);
-}
-
-void frmController_Setup::cmbFeedback_Click()
-{
-    m_cascade->detailClick(SelectionCascade::FourthList);
-}
-
-void frmController_Setup::cmbShaft_options_Click()
-{
-    m_cascade->detailClick(SelectionCascade::FifthList);
-}
-
-void frmController_Setup::cmbCable_Option_Click()
-{
-    m_cascade->detailClick(SelectionCascade::CableOption);
-}
-
-void frmController_Setup::cmbOptions_Click()
-{
-    m_motorOptions->click();
-}
-
-void frmController_Setup::cmbDriveVoltage_Click()
-{
-    m_voltage->voltageClick();
-}
-
-void frmController_Setup::cmbWiring_Click()
-{
-    m_voltage->wiringClick();
-}
-
-void frmController_Setup::cmbMotor_Cable_Length_Click()
-{
-    m_cableLengths->click(CableLengthStep::MotorCable);
-}
-
-void frmController_Setup::cmbFeedback_Cable_Length_Click()
-{
-    m_cableLengths->click(CableLengthStep::FeedbackCable);
 }
 
 void frmController_Setup::cmdController_Click()
@@ -564,16 +404,6 @@ void frmController_Setup::Show_Controller_Part_Number(bool show)
         m_k.show(m_k.txtController_part);
         m_k.show(m_k.lblController_Part);
     }
-}
-
-void frmController_Setup::cmdDriveAccessories_Click()
-{
-    ControllerAccessoryDialog::showDriveAccessories(m_controls.driveList->text());
-}
-
-void frmController_Setup::cmdCurve_Click()
-{
-    frmCurve::Show_Axis_Curve(Current_Record());
 }
 
 QString frmController_Setup::Save_String()

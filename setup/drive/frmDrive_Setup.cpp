@@ -1,21 +1,17 @@
 #include "setup/drive/frmDrive_Setup.h"
 
-#include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
-#include "platform/Pictures.h"
 #include "setup/common/AccessoryList.h"
 #include "setup/common/AccessoryRequest.h"
 #include "setup/common/AxisProjectBlock.h"
-#include "setup/common/AxisSnapshot.h"
+#include "setup/common/DriveChoiceStep.h"
 #include "setup/common/DriveVoltageStep.h"
 #include "setup/common/MotorOptionsStep.h"
 #include "setup/common/ProjectReplay.h"
-#include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
 #include "shell/Globals.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 using namespace Globals;
 
@@ -46,9 +42,9 @@ frmDrive_Setup::frmDrive_Setup()
                          QStringLiteral("Drive Part Number"), "cmdDriveAccessories",
                          QStringLiteral("Configure Drive Accessories"), QStringLiteral("Selected Drive Accessories"),
                          5280, 2580};
-    build(layout, std::make_unique<MotorOptionsStep>(m_controls, m_rules, Row_Feedback),
-          std::make_unique<DriveVoltageStep>(m_controls, Row_Feedback), [this] { cmbDrive_Click(); },
-          [this] { cmdDriveAccessories_Click(); });
+    build(layout, std::make_unique<DriveChoiceStep>(m_controls, *m_cascade, *this),
+          std::make_unique<MotorOptionsStep>(m_controls, m_rules, Feedback_Key),
+          std::make_unique<DriveVoltageStep>(m_controls, Feedback_Key), [this] { cmdDriveAccessories_Click(); });
 }
 
 frmDrive_Setup::~frmDrive_Setup() = default;
@@ -64,47 +60,6 @@ void frmDrive_Setup::resetRecord(AxisRecord& record)
     cleared.Controller_Cable_Length = record.Controller_Cable_Length;
     cleared.Controller_Cable_Notes = record.Controller_Cable_Notes;
     record = cleared;
-}
-
-void frmDrive_Setup::cmbDrive_Click()
-{
-    if (Loading_Lists)
-        return;
-    const QString drive = m_controls.driveList->text();
-    if (drive == Last_Drive)
-        return;
-    const bool seriesChosen = m_controls.cmbMotor_Series->listIndex() != -1;
-    const AxisSnapshot before(m_controls.driveList);
-    FlagGuard loading(Loading_Lists, true);
-    AxisRecord& record = Current_Record();
-
-    Pictures::showIn(m_picDrive, drive);
-    m_cascade->hideResultDisplay();
-    if (!seriesChosen)
-        m_controls.cmbMotor_Series->clear();
-    m_cascade->emptyAndDisable(SelectionCascade::FrameSize);
-    if (!Loading_Project)
-        SelectionCascade::clearChoicesFrom(record, SelectionCascade::FrameSize);
-
-    if (!m_cascade->listAfterDrive(seriesChosen, before))
-        return;
-
-    m_cascade->clearDerived(record);
-    if (!Loading_Project) {
-        // A new drive drops the accessories chosen for the old one.
-        for (AxisRecord::List21* list :
-             {&record.Drive_Accessory_Entry, &record.Drive_Accessory_List_Index, &record.Drive_Accessory_Quantity,
-              &record.Drive_Accessory_Description, &record.Drive_Accessory_List_Item})
-            list->fill(QString());
-        Update_Accessories_Display();
-    }
-    m_controls.show(m_button);
-    record.Drive_Name = drive;
-
-    Loading_Lists = false;
-    ListControl* next = seriesChosen ? m_controls.cmbFrame_size : m_controls.cmbMotor_Series;
-    if (next->listCount() == 1)
-        next->setListIndex(0);
 }
 
 void frmDrive_Setup::Update_Accessories_Display()

@@ -9,6 +9,8 @@
 class frmDrive_Setup : public SingleAxisSetupForm {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::DriveForm;
+
     frmDrive_Setup();
     ~frmDrive_Setup() override;
 
@@ -16,13 +18,8 @@ public:
     QString Save_String() override;
     void Update_Accessories_Display() override;
 
-    // Click handlers, run by the user's choice or by a selection made by code.
-    void cmbDrive_Click();
+    // The accessory button's handler.
     void cmdDriveAccessories_Click();
-
-    // The feedback the motor-options step looked its row up with; the voltage
-    // and wiring steps find the same row with it.
-    QString Row_Feedback;
 
 protected:
     void replayProject() override;

@@ -84,11 +84,7 @@ AccessoryRequest accessories()
             QStringLiteral("DriveController Accessory"),
             QStringLiteral("Drive/Controller Accessories"),
             SetupKinds::DriveController,
-            &Drive_Controller_Accessory_List_Index,
-            &Drive_Controller_Accessory_List_Item,
-            &Drive_Controller_Accessory_Entry,
-            &Drive_Controller_Accessory_Quantity,
-            &Drive_Controller_Accessory_Description,
+            &Drive_Controller_Accessories,
             AccessoryRequest::Expansion {Drive_Controller_JTR_Ready, Drive_Controller_DUW_Ready, false,
                                          Drive_Controller_Expansion_IO != 0}};
 }

@@ -10,6 +10,7 @@
 class frmDriveControl : public OptionsLevelsDialog {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::DriveControllerOptionsDialog;
     static constexpr int Levels = 4;
 
     frmDriveControl();

@@ -1,14 +1,10 @@
 #include "setup/drivecontroller/frmDriveController_Setup.h"
 
-#include "platform/FlagGuard.h"
-#include "platform/ListControl.h"
-#include "platform/Pictures.h"
 #include "setup/common/AccessoryList.h"
 #include "setup/common/AxisProjectBlock.h"
-#include "setup/common/AxisSnapshot.h"
 #include "setup/common/ProjectReplay.h"
-#include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
+#include "setup/drivecontroller/DriveControllerChoiceStep.h"
 #include "setup/drivecontroller/DriveControllerMotorOptionsStep.h"
 #include "setup/drivecontroller/DriveControllerVoltageStep.h"
 #include "setup/drivecontroller/frmDriveControl.h"
@@ -33,22 +29,13 @@ const std::array<List21*, 6> kConfigurationLists = {
     &Drive_Controller_Accessory_List_Index, &Drive_Controller_Accessory_Entry,
     &Drive_Controller_Accessory_Quantity, &Drive_Controller_Accessory_List_Item};
 
-void clearAccessoryLists()
-{
-    for (List21* list : {&Drive_Controller_Accessory_Entry, &Drive_Controller_Accessory_List_Index,
-                         &Drive_Controller_Accessory_Quantity, &Drive_Controller_Accessory_Description,
-                         &Drive_Controller_Options, &Drive_Controller_Accessory_List_Item})
-        list->fill(QString());
-    Drive_Controller_Expansion_IO = false;
-}
-
 } // namespace
 
 frmDriveController_Setup::frmDriveController_Setup()
     : SingleAxisSetupForm(SetupKinds::DriveController, QStringLiteral("Drive/Controller and Motor Selection"), 13110,
                           8400)
 {
-    m_rules.systemType = 2;
+    m_rules.systemType = SetupKinds::DriveController;
     m_rules.technologiesSql = QStringLiteral("SELECT DISTINCT [DriveControllers].[DriveController Type] "
                                              "FROM [DriveControllers]"
                                              "ORDER BY [DriveControllers].[DriveController Type];");
@@ -80,9 +67,9 @@ frmDriveController_Setup::frmDriveController_Setup()
                          "txtDriveController", "lblDriveController", QStringLiteral("Drive/Controller Part Number"),
                          "cmdDriveController", QStringLiteral("Configure Drive/Controller"),
                          QStringLiteral("Selected Drive/Controller Accessories"), 5160, 2160};
-    build(layout, std::make_unique<DriveControllerMotorOptionsStep>(m_controls, m_rules, Feedback_Key),
-          std::make_unique<DriveControllerVoltageStep>(m_controls, Feedback_Key), [this] { cmbDriveController_Click(); },
-          [this] { cmdDriveController_Click(); });
+    build(layout, std::make_unique<DriveControllerChoiceStep>(m_controls, *m_cascade, *this),
+          std::make_unique<DriveControllerMotorOptionsStep>(m_controls, m_rules, Feedback_Key),
+          std::make_unique<DriveControllerVoltageStep>(m_controls, Feedback_Key), [this] { cmdDriveController_Click(); });
     // The drive/controller's part-number box is the options dialog's: the
     // choices below the drive/controller leave it as it is.
     m_controls.resultDisplay.removeOne(m_controls.txtDrive);
@@ -95,7 +82,7 @@ void frmDriveController_Setup::Reset()
 {
     // An open options dialog shows the configuration that goes now; a project
     // opened next restores its own options in a new one.
-    Forms::unload(QStringLiteral("frmDriveControl"));
+    Forms::unload<frmDriveControl>();
     SingleAxisSetupForm::Reset();
 }
 
@@ -110,80 +97,22 @@ void frmDriveController_Setup::resetRecord(AxisRecord& record)
           &AxisRecord::Controller_Cable_Part_Number, &AxisRecord::Controller_Cable_Length,
           &AxisRecord::Controller_Cable_Notes})
         cleared.*kept = record.*kept;
-    for (AxisRecord::List21 AxisRecord::*kept :
-         {&AxisRecord::Drive_Accessory_Entry, &AxisRecord::Drive_Accessory_Quantity,
-          &AxisRecord::Drive_Accessory_Description, &AxisRecord::Drive_Accessory_List_Index,
-          &AxisRecord::Drive_Accessory_List_Item})
-        cleared.*kept = record.*kept;
+    cleared.Drive_Accessories = record.Drive_Accessories;
     record = cleared;
 
-    clearAccessoryLists();
+    Drive_Controller_Accessories.clear();
+    Drive_Controller_Options.fill(QString());
+    Drive_Controller_Expansion_IO = false;
     for (QString* text : {&Drive_Controller_Name, &Drive_Controller_Part_Number, &Drive_Controller_Extra,
                           &Drive_Controller_Option_Code, &Drive_Controller_Notes, &Drive_Controller_Extra_2})
         text->clear();
 }
 
-void frmDriveController_Setup::cmbDriveController_Click()
-{
-    CascadeControls& c = m_controls;
-    if (Loading_Lists)
-        return;
-    const QString driveController = c.driveList->text();
-    AxisRecord& record = Current_Record();
-
-    // Nothing selected: only the closing steps run.
-    if (driveController != Last_Drive) {
-        const bool seriesChosen = c.cmbMotor_Series->listIndex() != -1;
-        const AxisSnapshot before(c.driveList);
-        FlagGuard loading(Loading_Lists, true);
-
-        Pictures::showIn(m_picDrive, driveController);
-        m_cascade->hideResultDisplay();
-        c.txtDrive->hide();
-        c.lblDrive->hide();
-        m_cascade->emptyAndDisable(SelectionCascade::FrameSize);
-        if (!seriesChosen)
-            c.cmbMotor_Series->clear();
-        if (!Loading_Project) {
-            SelectionCascade::clearChoicesFrom(record, SelectionCascade::FrameSize);
-            if (!seriesChosen)
-                record.Motor_Series.clear();
-        }
-        m_cascade->clearDerived(record);
-
-        if (!m_cascade->listAfterDrive(seriesChosen, before))
-            return;
-    }
-
-    Drive_Controller_Name = driveController;
-    record.Drive_Name = driveController;
-    c.cmbMotor_Series->setEnabled(true);
-    m_controls.show(m_button);
-    if (!Loading_Project) {
-        // A new drive/controller has to be configured again.
-        Drive_Controller_Notes.clear();
-        Drive_Controller_Part_Number.clear();
-        Drive_Controller_Option_Code.clear();
-        Drive_Controller_Options.fill(QString());
-    }
-    record.Motor_Part_Number.clear();
-    record.Motor_Cable.clear();
-    record.Feedback_Cable.clear();
-    if (!Loading_Project) {
-        clearAccessoryLists();
-        Update_Accessories_Display();
-    }
-
-    Loading_Lists = false;
-    if (c.cmbMotor_Series->listCount() == 1)
-        c.cmbMotor_Series->setListIndex(0);
-}
-
 void frmDriveController_Setup::cmdDriveController_Click()
 {
-    if (Form* dialog = Forms::get(QStringLiteral("frmDriveControl")))
+    if (Form* dialog = Forms::get(frmDriveControl::Name))
         dialog->Show();
-    Current_Form = QStringLiteral("frmDriveControl");
+    Current_Form = frmDriveControl::Name;
 }
 
 void frmDriveController_Setup::hideAccessories()

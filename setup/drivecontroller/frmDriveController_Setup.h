@@ -15,6 +15,8 @@ class TextBox;
 class frmDriveController_Setup : public SingleAxisSetupForm {
     Q_OBJECT
 public:
+    static constexpr QLatin1StringView Name = SetupKinds::DriveControllerForm;
+
     frmDriveController_Setup();
     ~frmDriveController_Setup() override;
 
@@ -23,8 +25,7 @@ public:
     QString Save_String() override;
     void Update_Accessories_Display() override;
 
-    // Click handlers, run by the user's choice or by a selection made by code.
-    void cmbDriveController_Click();
+    // The configure button's Click handler.
     void cmdDriveController_Click();
 
     // What the options dialog writes into and reads from.
@@ -33,10 +34,6 @@ public:
     QWidget* lblDriveController() const { return m_controls.lblDrive; }
     // Hides the accessory list while the options are chosen again.
     void hideAccessories();
-
-    // The feedback the motor-options step looked its row up with; the voltage
-    // and wiring steps find the same row with it.
-    QString Feedback_Key;
 
 protected:
     void replayProject() override;

@@ -37,6 +37,25 @@ TEST_F(GlobalsHelpersTest, ResetAllStateLeavesNothingOfAnEarlierSystem)
     EXPECT_TRUE(frmAccessories::strExpIO_Note.isEmpty());
 }
 
+// The accessory lists' names of a copied record are the copy's own lists.
+TEST_F(GlobalsHelpersTest, RecordCopiesNameTheirOwnAccessoryLists)
+{
+    AxisRecord record;
+    record.Drive_Accessory_Entry[0] = "CB1 = Brake";
+    AxisRecord copied = record;
+    AxisRecord assigned;
+    assigned = record;
+    for (AxisRecord* r : {&copied, &assigned}) {
+        EXPECT_EQ(*r, record);
+        r->Drive_Accessory_Quantity[0] = "2";
+        EXPECT_EQ(r->Drive_Accessories.Quantity[0], "2");
+        EXPECT_NE(*r, record);
+    }
+    EXPECT_TRUE(record.Drive_Accessory_Quantity[0].isEmpty());
+    record.Drive_Accessories.clear();
+    EXPECT_EQ(record, AxisRecord {});
+}
+
 TEST_F(GlobalsHelpersTest, CodeAndDescriptionSplitAtTheFirstEqualsSign)
 {
     using Globals::Get_Code;

@@ -23,4 +23,7 @@ TEST(SetupKindsTest, KindsFormsAndDialogsAsFilesAndFormsKnowThem)
     for (int number : {0, 3, 5, -1})
         EXPECT_EQ(SetupKinds::find(number), nullptr) << number;
     EXPECT_TRUE(SetupKinds::formName(3).isEmpty());
+    // The accessory dialog stores and hands back in the four contexts only.
+    for (int number : {0, 5, -1})
+        EXPECT_EQ(SetupKinds::accessoryContext(number), nullptr) << number;
 }

@@ -1,0 +1,50 @@
+#include "setup/drivecontroller/DriveControllerChoiceStep.h"
+
+#include "platform/ListControl.h"
+#include "setup/common/TextBox.h"
+#include "shell/AxisRecord.h"
+#include "shell/Globals.h"
+
+using namespace Globals;
+
+void DriveControllerChoiceStep::emptyOwn(bool seriesChosen, AxisRecord& record)
+{
+    // The part-number box is the options dialog's and stays outside the result display.
+    m_c.txtDrive->hide();
+    m_c.lblDrive->hide();
+    if (!Loading_Project && !seriesChosen)
+        record.Motor_Series.clear();
+}
+
+AccessoryChoice& DriveControllerChoiceStep::accessories() const
+{
+    return Drive_Controller_Accessories;
+}
+
+void DriveControllerChoiceStep::recorded(const QString& driveController, AxisRecord& record)
+{
+    Drive_Controller_Name = driveController;
+    m_c.cmbMotor_Series->setEnabled(true);
+    if (!Loading_Project) {
+        // A new drive/controller has to be configured again.
+        Drive_Controller_Notes.clear();
+        Drive_Controller_Part_Number.clear();
+        Drive_Controller_Option_Code.clear();
+        Drive_Controller_Options.fill(QString());
+        Drive_Controller_Expansion_IO = false;
+    }
+    record.Motor_Part_Number.clear();
+    record.Motor_Cable.clear();
+    record.Feedback_Cable.clear();
+}
+
+void DriveControllerChoiceStep::selectSingle(bool) const
+{
+    if (m_c.cmbMotor_Series->listCount() == 1)
+        m_c.cmbMotor_Series->setListIndex(0);
+}
+
+void DriveControllerChoiceStep::chosenAgain(const QString& driveController)
+{
+    finish(driveController, m_c.cmbMotor_Series->listIndex() != -1, Current_Record());
+}
