@@ -1,6 +1,7 @@
 #include "setup/drivecontroller/frmDriveControl.h"
 
 #include "setup/common/FormControls.h"
+#include "setup/common/OptionsTable.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
 #include "setup/drivecontroller/DriveControllerPartNumber.h"
@@ -15,51 +16,16 @@ using namespace Globals;
 namespace {
 
 const QString kNotApplicable = QStringLiteral("N/A");
-const QString kTable = QStringLiteral("[All DriveControllers]");
-
-QString column(const QString& name)
-{
-    return kTable + QStringLiteral(".[") + name + QLatin1Char(']');
-}
-
-QString option(int level)
-{
-    return column(QStringLiteral("Option%1").arg(level));
-}
-
-// The drive/controller's name and the options of the levels before `levels`.
-QString whereChosen(int levels)
-{
-    QString where = QStringLiteral("(((%1)=?)").arg(column(QStringLiteral("DriveController Name")));
-    for (int level = 1; level <= levels; ++level)
-        where += QStringLiteral(" AND ((%1)=?)").arg(option(level));
-    return where + QLatin1Char(')');
-}
+const OptionsTable kTable(QStringLiteral("All DriveControllers"), QStringLiteral("DriveController Name"));
 
 QVariantList bound(const QStringList& options)
 {
-    QVariantList values {Drive_Controller_Name};
-    for (const QString& value : options)
-        values << value;
-    return values;
+    return OptionsTable::bound(Drive_Controller_Name, options);
 }
 
-// The values of a level, narrowed by the levels above it.
-QString levelSql(int level)
-{
-    QStringList columns {column(QStringLiteral("DriveController Name"))};
-    for (int l = 1; l <= level; ++l)
-        columns << option(l);
-    return QStringLiteral("SELECT %1 From %2 WHERE %3ORDER BY %4;")
-        .arg(columns.join(QStringLiteral(", ")), kTable, whereChosen(level - 1), option(level));
-}
-
-const QString kConfiguration =
-    QStringLiteral("SELECT %1, %2, %3, %4, %5, %6, %7, %8, %9 From ")
-        .arg(column(QStringLiteral("DriveController Name")), option(1), option(2), option(3), option(4),
-             column(QStringLiteral("PartNumber")), column(QStringLiteral("JTR Ready")),
-             column(QStringLiteral("DUW Ready")), column(QStringLiteral("Expansion IO Notes")))
-    + kTable + QStringLiteral(" WHERE ") + whereChosen(frmDriveControl::Levels) + QLatin1Char(';');
+const QString kConfiguration = kTable.rowSql(frmDriveControl::Levels,
+                                             {QStringLiteral("PartNumber"), QStringLiteral("JTR Ready"),
+                                              QStringLiteral("DUW Ready"), QStringLiteral("Expansion IO Notes")});
 
 const QString kOptionNames = QStringLiteral(
     "SELECT [DriveController Option Names].[DriveController Name], "
@@ -112,7 +78,7 @@ frmDriveControl::frmDriveControl()
 void frmDriveControl::listLevel(ListControl* list, int level, const QStringList& above) const
 {
     // Level 1 lists no empty value; below it an empty value is an option like any other.
-    SelectionCascade::fillDistinct(list, levelSql(level), bound(above), QStringLiteral("Option%1").arg(level),
+    SelectionCascade::fillDistinct(list, kTable.levelSql(level), bound(above), QStringLiteral("Option%1").arg(level),
                                    level > 1);
 }
 
