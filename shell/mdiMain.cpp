@@ -1,5 +1,6 @@
 #include "shell/mdiMain.h"
 
+#include "platform/FlagGuard.h"
 #include "platform/HandlerCall.h"
 #include "platform/MsgBox.h"
 #include "shell/Form.h"
@@ -254,12 +255,8 @@ void mdiMain::MDIForm_Activate()
     // Showing forms below may let activation events run again: one pass at a time.
     if (m_activating)
         return;
-    m_activating = true;
+    FlagGuard busy(m_activating, true);
     m_activatedOnce = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{m_activating};
 
     MDIForm_Resize();
     QCoreApplication::processEvents();
@@ -448,11 +445,7 @@ void mdiMain::createXMLfor_Extranet()
     // The wait dialog keeps the event loop running: a second press must not start another run.
     if (m_requesting)
         return;
-    m_requesting = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{m_requesting};
+    FlagGuard busy(m_requesting, true);
 
     const QString waitName = frmXMLwaitdialog::Name;
     try {

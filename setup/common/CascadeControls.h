@@ -16,7 +16,7 @@ class TextBox;
 // The controls of a setup form that the selection cascade works on, by role.
 // Each setup form fills one of these with its own widgets; a control the form
 // does not have stays null.
-struct CascadeControls {
+struct CascadeControls : ResultAreaControls {
     ListControl* cmbMotor_Tech = nullptr;
     // cmbDrive on the drive and controller forms, cmbDriveController on the
     // drive/controller form.
@@ -58,10 +58,6 @@ struct CascadeControls {
     QWidget* lblFeedback_Cable_Length = nullptr;
     QWidget* cmdCurve = nullptr;
     std::array<QWidget*, 4> lines {}; // Line5 to Line8
-
-    // The form's result area, which holds the widgets below that the steps show.
-    ResultArea* resultArea = nullptr;
-    void show(QWidget* widget) const { ResultArea::reveal(resultArea, widget); }
 
     // The result display that every choice above the motor options hides, in
     // the order the handlers hide it.

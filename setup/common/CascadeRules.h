@@ -1,14 +1,12 @@
 #pragma once
 
-#include "shell/SetupKinds.h"
-
 #include <QString>
 
 // Where the cascades of the three setup forms differ. Each form builds one of
 // these; the defaults are the drive setup form's.
 struct CascadeRules {
-    // The form's setup kind, which tells the gearhead dialog its caller.
-    int systemType = SetupKinds::Drive;
+    // The form's setup kind, which tells the gearhead dialog its caller; the form base sets it.
+    int systemType = 0;
 
     // Technology list: one entry per row of technologiesSql (column
     // technologiesColumn); the drives of a technology (column technologyDriveColumn)

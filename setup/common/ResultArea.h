@@ -40,3 +40,10 @@ private:
     bool m_held = false;
     QPointer<QWidget> m_focus;
 };
+
+// A form's controls by role, some of which live in its result area: show()
+// reveals one there.
+struct ResultAreaControls {
+    ResultArea* resultArea = nullptr;
+    void show(QWidget* widget) const { ResultArea::reveal(resultArea, widget); }
+};

@@ -59,6 +59,7 @@ SetupFormBase::SetupFormBase(int kind, const QString& caption, int widthTwips, i
     setCaption(caption);
     resize(Twips::size(widthTwips, heightTwips));
     m_resultArea = new ResultArea(this);
+    m_rules.systemType = kind;
 }
 
 SetupFormBase::~SetupFormBase() = default;

@@ -3,21 +3,15 @@
 #include <QString>
 #include <QStringList>
 
-class frmAccessories;
-
-// The accessory dialog in the controller system's two contexts: the
-// controller's accessories (opened by the options dialog) and the drive
-// accessories of the current axis (opened by the setup form).
+// The accessory dialog for the drive accessories of the current axis of the
+// controller system, opened by the setup form; the options dialog opens it
+// for the controller's own accessories.
 class ControllerAccessoryDialog {
 public:
-    // The dialog for the context about to fill it. One still open for the
-    // other context closes first and stores what it shows there.
-    static frmAccessories* open(int context);
-
-    // The drive accessories of the current axis: what [Drive Accessories]
-    // offers for the drive (the first 21) with the axis' choice marked, shown
-    // as "Drive Accessories" without the expansion option, System_Type 3
-    // until the dialog closes.
+    // What [Drive Accessories] offers for the drive (the first 21) with the
+    // axis' choice marked, shown as "Drive Accessories" without the expansion
+    // option, System_Type 3 until the dialog closes. One still open for the
+    // controller closes first and stores what it shows there.
     static void showDriveAccessories(const QString& drive);
     // What the drive accessories dialog offers for the drive.
     static QStringList offeredDriveAccessories(const QString& drive);

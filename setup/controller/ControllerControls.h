@@ -13,7 +13,7 @@ class TextBox;
 // The controls of the controller setup form that belong to the controller and
 // its connection to the axis' drive, by role. The drive and motor cascade of
 // the form works on its CascadeControls.
-struct ControllerControls {
+struct ControllerControls : ResultAreaControls {
     ListControl* cmbController = nullptr;
     ListControl* cmbAxis = nullptr;
     ListControl* cmbReplicate = nullptr;
@@ -34,8 +34,4 @@ struct ControllerControls {
     QPushButton* cmdController = nullptr;
     QPushButton* cmdDriveAccessories = nullptr;
     std::array<QWidget*, 4> lines {}; // Line1 to Line4
-
-    // The form's result area, which holds the controller's results as well.
-    ResultArea* resultArea = nullptr;
-    void show(QWidget* widget) const { ResultArea::reveal(resultArea, widget); }
 };

@@ -1,58 +1,15 @@
 #include "setup/controller/ControllerOptions.h"
 
+#include "setup/common/OptionsTable.h"
 #include "shell/Globals.h"
 
-#include <array>
 #include <stdexcept>
 
 using namespace Globals;
 
 namespace {
-
-// The statement of each level, the values chosen above it bound in order.
-const std::array<QString, ControllerOptions::Levels> kLevelSql = {
-    QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], [All Controllers].[Option1] "
-                   "From [All Controllers] WHERE ((([All Controllers].[Controller Name])=?))"
-                   "ORDER BY [All Controllers].[Option1];"),
-    QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], [All Controllers].[Option1], "
-                   "[All Controllers].[Option2] From [All Controllers] WHERE ((([All Controllers].[Controller Name])=? "
-                   "AND [All Controllers].[Option1] = ?))"
-                   "ORDER BY [All Controllers].[Option2];"),
-    QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], [All Controllers].[Option1], "
-                   "[All Controllers].[Option2], [All Controllers].[Option3] From [All Controllers] WHERE "
-                   "((([All Controllers].[Controller Name])=?) AND (([All Controllers].[Option1]) = ?) AND "
-                   "(([All Controllers].[Option2])= ?))"
-                   "ORDER BY [All Controllers].[Option3];"),
-    QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], [All Controllers].[Option1], "
-                   "[All Controllers].[Option2], [All Controllers].[Option3], [All Controllers].[Option4] "
-                   "From [All Controllers] WHERE ((([All Controllers].[Controller Name])=?) AND "
-                   "(([All Controllers].[Option1]) = ?) AND (([All Controllers].[Option2])= ?)  AND "
-                   "(([All Controllers].[Option3]) = ?))"
-                   "ORDER BY [All Controllers].[Option4];"),
-    QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], [All Controllers].[Option1], "
-                   "[All Controllers].[Option2], [All Controllers].[Option3], [All Controllers].[Option4], "
-                   "[All Controllers].[Option5] From [All Controllers] WHERE ((([All Controllers].[Controller Name])=?) "
-                   "AND (([All Controllers].[Option1]) = ?) AND (([All Controllers].[Option2])= ?)  AND "
-                   "(([All Controllers].[Option3]) = ?) AND (([All Controllers].[Option4]) = ?))"
-                   "ORDER BY [All Controllers].[Option5];"),
-    QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], [All Controllers].[Option1], "
-                   "[All Controllers].[Option2], [All Controllers].[Option3], [All Controllers].[Option4], "
-                   "[All Controllers].[Option5], [All Controllers].[Option6] From [All Controllers] WHERE "
-                   "((([All Controllers].[Controller Name])=?) AND (([All Controllers].[Option1]) = ?) AND "
-                   "(([All Controllers].[Option2])= ?)  AND (([All Controllers].[Option3]) = ?) AND "
-                   "(([All Controllers].[Option4]) = ?) AND (([All Controllers].[Option5]) = ?))"
-                   "ORDER BY [All Controllers].[Option6];"),
-};
-
-QVariantList bound(const QString& controller, const QStringList& values)
-{
-    QVariantList params {controller};
-    for (const QString& v : values)
-        params << v;
-    return params;
+const OptionsTable kTable(QStringLiteral("All Controllers"), QStringLiteral("Controller Name"));
 }
-
-} // namespace
 
 QStringList ControllerOptions::levelValues(const QString& controller, int level, const QStringList& above)
 {
@@ -60,7 +17,7 @@ QStringList ControllerOptions::levelValues(const QString& controller, int level,
         throw std::logic_error("A controller option level is listed with the values of the levels above it.");
     const QString column = QStringLiteral("Option%1").arg(level);
     QStringList values;
-    for (Recordset& rs = Run_Query(kLevelSql[static_cast<std::size_t>(level - 1)], bound(controller, above));
+    for (Recordset& rs = Run_Query(kTable.levelSql(level), OptionsTable::bound(controller, above));
          !rs.eof(); rs.moveNext()) {
         const QString value = rs.text(column);
         if (level == 1 && (value.isEmpty() || value == QLatin1String("N/A")))
@@ -88,17 +45,10 @@ QStringList ControllerOptions::captions(const QString& controller)
 ControllerOptions::Configuration ControllerOptions::configuration(const QString& controller,
                                                                   const QStringList& values)
 {
-    const Recordset& rs = Run_Query(
-        QStringLiteral("SELECT [All Controllers].[Controller Name], [All Controllers].[Option1], "
-                       "[All Controllers].[Option2], [All Controllers].[Option3], [All Controllers].[Option4], "
-                       "[All Controllers].[Option5], [All Controllers].[Option6], [All Controllers].[Part Number], "
-                       "[All Controllers].[JTR Ready], [All Controllers].[DUW Ready], [All Controllers].[LUMIO Ready],"
-                       "[All Controllers].[Expansion IO Notes] From [All Controllers] WHERE "
-                       "((([All Controllers].[Controller Name])=?) AND (([All Controllers].[Option1]) = ?) AND "
-                       "(([All Controllers].[Option2])= ?)  AND (([All Controllers].[Option3]) = ?) AND "
-                       "(([All Controllers].[Option4]) = ?) AND (([All Controllers].[Option5]) = ?) AND "
-                       "(([All Controllers].[Option6]) = ?));"),
-        bound(controller, values));
+    const Recordset& rs = Run_Query(kTable.rowSql(Levels, {QStringLiteral("Part Number"), QStringLiteral("JTR Ready"),
+                                                           QStringLiteral("DUW Ready"), QStringLiteral("LUMIO Ready"),
+                                                           QStringLiteral("Expansion IO Notes")}),
+                                    OptionsTable::bound(controller, values));
     Configuration c;
     if (rs.eof())
         return c;

@@ -69,7 +69,6 @@ QString axisEntry(int axis)
 frmController_Setup::frmController_Setup()
     : SetupFormBase(SetupKinds::Controller, QStringLiteral("Controller, Drive and Motor Selection"), 13110, 9195)
 {
-    m_rules.systemType = SetupKinds::Controller;
     m_rules.technologyDrivesSql = QStringLiteral(
         "SELECT [Controller to Drive].[Drive Name], [Controller to Drive].[Tech] FROM [Controller to Drive] "
         "WHERE (([Controller to Drive].[Tech])=?) AND (([Controller to Drive].[Controller Name])=?) "

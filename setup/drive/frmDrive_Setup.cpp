@@ -1,18 +1,15 @@
 #include "setup/drive/frmDrive_Setup.h"
 
-#include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
-#include "platform/OptionButton.h"
 #include "setup/common/AccessoryList.h"
+#include "setup/common/AccessoryRequest.h"
 #include "setup/common/AxisProjectBlock.h"
 #include "setup/common/DriveChoiceStep.h"
 #include "setup/common/DriveVoltageStep.h"
 #include "setup/common/MotorOptionsStep.h"
 #include "setup/common/ProjectReplay.h"
 #include "setup/common/TextBox.h"
-#include "shell/Forms.h"
 #include "shell/Globals.h"
-#include "shell/frmAccessories.h"
 
 #include <QLabel>
 
@@ -73,21 +70,9 @@ void frmDrive_Setup::Update_Accessories_Display()
 
 void frmDrive_Setup::cmdDriveAccessories_Click()
 {
-    FlagGuard loading(Loading_Lists, true);
-    auto* dialog = Forms::get<frmAccessories>();
-    if (!dialog)
-        return;
-    AxisRecord& record = Current_Record();
-    AccessoryList::offer(dialog->lstAccessories(), kAccessoriesSql, {m_controls.driveList->text()}, kAccessoryColumn,
-                         record.Drive_Accessory_List_Index, record.Drive_Accessory_List_Item,
-                         record.Drive_Accessory_Entry);
-
-    dialog->optExp(0)->hide();
-    dialog->optExp(1)->hide();
-    dialog->setCaption(QStringLiteral("Drive Accessories"));
-    dialog->Show();
-    Current_Form = frmAccessories::Name;
-    Loading_Lists = false;
+    AccessoryRequest::driveAccessories(Current_Record(), m_controls.driveList->text(), kAccessoriesSql,
+                                       kAccessoryColumn, SetupKinds::Drive)
+        .open(true);
 }
 
 QString frmDrive_Setup::Save_String()

@@ -35,7 +35,6 @@ frmDriveController_Setup::frmDriveController_Setup()
     : SingleAxisSetupForm(SetupKinds::DriveController, QStringLiteral("Drive/Controller and Motor Selection"), 13110,
                           8400)
 {
-    m_rules.systemType = SetupKinds::DriveController;
     m_rules.technologiesSql = QStringLiteral("SELECT DISTINCT [DriveControllers].[DriveController Type] "
                                              "FROM [DriveControllers]"
                                              "ORDER BY [DriveControllers].[DriveController Type];");

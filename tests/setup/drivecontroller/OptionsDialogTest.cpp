@@ -117,6 +117,8 @@ TEST_F(OptionsDialogTest, AccessoriesSurviveDoneAndReopeningButNotANewLevelAbove
     // Another level 4 keeps the accessories; Done stores them again, no accessory window shown.
     chooseLevels({"", "", "", "S = Safe Torque Off"});
     EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-E2S");
+    // They show with the new configuration, in the dialog and on the form.
+    EXPECT_FALSE(options()->findChild<TextBox*>("txtAccessories")->isHidden() || hidden("txtAccessories"));
     clickOptions("cmdDone");
     EXPECT_FALSE(Forms::isLoaded("frmDriveControl"));
     EXPECT_FALSE(Forms::isLoaded("frmAccessories"));
@@ -147,6 +149,19 @@ TEST_F(OptionsDialogTest, AccessoriesSurviveDoneAndReopeningButNotANewLevelAbove
     EXPECT_TRUE(entries().remove('|').isEmpty());
     EXPECT_TRUE(hidden("txtAccessories"));
     EXPECT_TRUE(level(4)->isHidden());
+    EXPECT_TRUE(options()->findChild<TextBox*>("txtNotes")->isHidden());
+}
+
+// Without a row of option names the levels have no captions; no saved option is lost.
+TEST_F(OptionsDialogTest, MissingOptionNamesLeaveTheCaptionsEmpty)
+{
+    useCatalogueWith({"DELETE FROM [DriveController Option Names] WHERE [DriveController Name]='BSC-230'"});
+    configure(kBscKx);
+    frmDriveControl* dialog = openOptions();
+    EXPECT_EQ(dialog->lbl1(1)->text(), "");
+    chooseLevels(kBscLevels);
+    EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-E20");
+    EXPECT_TRUE(msg->messages().isEmpty());
 }
 
 TEST_F(OptionsDialogTest, ASavedLevelNoLongerOfferedIsReportedOnce)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+// A catalogue table of product configurations: one row per configuration,
+// the product's name in one column and its option levels in Option1,
+// Option2, ... Statements bind the product first, then the chosen levels in
+// order (`bound`).
+class OptionsTable {
+public:
+    OptionsTable(QString table, QString nameColumn);
+
+    // "[table].[name]".
+    QString column(const QString& name) const;
+    // The values of a level (from 1) that the levels above it leave.
+    QString levelSql(int level) const;
+    // The name, the first `levels` levels and `columns` of the rows those levels name.
+    QString rowSql(int levels, const QStringList& columns) const;
+
+    static QVariantList bound(const QString& product, const QStringList& chosen);
+
+private:
+    QString option(int level) const;
+    // The name, `levels` levels and `columns`, where the name and the first `boundLevels` levels match.
+    QString select(int levels, int boundLevels, const QStringList& columns) const;
+
+    QString m_table;
+    QString m_nameColumn;
+};
