@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEvent>
+#include <QPixmap>
 #include <QToolBar>
 
 using MainWindow = WindowsFixture;
@@ -72,6 +73,8 @@ TEST_F(MainWindow, FirstActivationOpensTheStartDialogAndTheBackground)
     const QSize inner = main->mdiArea()->viewport()->size();
     ASSERT_FALSE(inner.isEmpty());
     EXPECT_EQ(main->backgroundPicture().size(), inner);
+    // Shipped at the start window's inner size (below its bars), the picture is drawn without scaling at start.
+    EXPECT_EQ(QPixmap(QStringLiteral(":/shell/images/background.png")).size(), inner);
 
     main->resize(800, 600);
     processEvents();
