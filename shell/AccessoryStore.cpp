@@ -38,12 +38,6 @@ QString accessoryQuantity(int context, const QString& entry, const QString& opti
         : QStringLiteral("1");
 }
 
-struct Lists {
-    Globals::List21* entry;
-    Globals::List21* quantity;
-    Globals::List21* description;
-};
-
 } // namespace
 
 QString AccessoryStore::Breakout_Quantity(const QString& entry, const QString& controllerName,
@@ -65,9 +59,11 @@ QString AccessoryStore::Breakout_Quantity(const QString& entry, const QString& c
     return QString();
 }
 
-bool AccessoryStore::Storable(int context, const Offer& offer, const List21& entry, const List21& quantity,
-                              const List21& description)
+bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryChoice& choice)
 {
+    const List21& entry = choice.Entry;
+    const List21& quantity = choice.Quantity;
+    const List21& description = choice.Description;
     for (std::size_t i = 0; i < entry.size(); ++i) {
         if (entry[i].isEmpty())
             continue;
@@ -120,28 +116,14 @@ QVector<AccessoryStore::CardRow> AccessoryStore::Cards(const QString& type)
 
 int AccessoryStore::Store(int context, const Choice& choice)
 {
-    Lists lists {};
-    switch (context) {
-    case SetupKinds::Controller:
-        lists = {&Globals::Controller_Accessory_Entry, &Globals::Controller_Accessory_Quantity,
-                 &Globals::Controller_Accessory_Description};
-        break;
-    case SetupKinds::DriveController:
-        lists = {&Globals::Drive_Controller_Accessory_Entry, &Globals::Drive_Controller_Accessory_Quantity,
-                 &Globals::Drive_Controller_Accessory_Description};
-        break;
-    case SetupKinds::ControllerAxisAccessories:
-    case SetupKinds::Drive: {
-        AxisRecord& r = Globals::Current_Record();
-        lists = {&r.Drive_Accessory_Entry, &r.Drive_Accessory_Quantity, &r.Drive_Accessory_Description};
-        break;
-    }
-    default:
+    const SetupKinds::AccessoryContext* target = SetupKinds::accessoryContext(context);
+    if (!target)
         return 0;
-    }
-    lists.entry->fill(QString());
-    lists.quantity->fill(QString());
-    lists.description->fill(QString());
+    // The offer the entries were chosen from stays.
+    AccessoryChoice& stored = target->choice();
+    stored.Entry.fill(QString());
+    stored.Quantity.fill(QString());
+    stored.Description.fill(QString());
 
     int k = 0;
     int dropped = 0;
@@ -150,9 +132,9 @@ int AccessoryStore::Store(int context, const Choice& choice)
             ++dropped;
             return;
         }
-        (*lists.entry)[k] = entry;
-        (*lists.quantity)[k] = quantity;
-        (*lists.description)[k] = description;
+        stored.Entry[k] = entry;
+        stored.Quantity[k] = quantity;
+        stored.Description[k] = description;
         ++k;
     };
 
@@ -162,7 +144,7 @@ int AccessoryStore::Store(int context, const Choice& choice)
 
     // Cards count only while the expansion option is chosen, and only rows
     // that show a card.
-    if (SetupKinds::accessoryContext(context)->expansion && choice.expansion) {
+    if (target->expansion && choice.expansion) {
         for (const CardRow& row : choice.cards) {
             if (row.card.isEmpty() || row.quantity.isEmpty() || row.quantity == QLatin1String("0"))
                 continue;

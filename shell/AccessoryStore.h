@@ -1,10 +1,10 @@
 #pragma once
 
+#include "shell/AccessoryChoice.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
-
-#include <array>
 
 // What the accessory dialog stores when it closes, apart from the window:
 // the chosen accessories and I/O cards go into the Entry, Quantity and
@@ -37,7 +37,7 @@ public:
         QString controllerOption3;
     };
 
-    using List21 = std::array<QString, 21>;
+    using List21 = AccessoryChoice::List21;
 
     static constexpr int Entries = 21;
     static constexpr int Card_Rows = 18;
@@ -52,8 +52,7 @@ public:
     // the offer: every entry an offered accessory with its quantity and
     // description, or a shown card with its description and a quantity its
     // row offers (1 to 8, or the row's own).
-    static bool Storable(int context, const Offer& offer, const List21& entry, const List21& quantity,
-                         const List21& description);
+    static bool Storable(int context, const Offer& offer, const AccessoryChoice& choice);
 
     // The expansion option's caption for a configuration ready for these
     // types (the last ready one stands), empty when it takes none; and the

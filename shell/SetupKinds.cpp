@@ -29,13 +29,22 @@ QString SetupKinds::formName(int number)
     return kind ? kind->form : QString();
 }
 
+namespace {
+AccessoryChoice& axisAccessories()
+{
+    return Globals::Current_Record().Drive_Accessories;
+}
+} // namespace
+
 const SetupKinds::AccessoryContext* SetupKinds::accessoryContext(int number)
 {
     static const AccessoryContext contexts[] = {
-        {Controller, Controller, true, &Globals::Controller_Expansion_IO, true},
-        {DriveController, DriveController, true, &Globals::Drive_Controller_Expansion_IO, false},
-        {ControllerAxisAccessories, Controller, false, nullptr, false},
-        {Drive, Drive, false, nullptr, false},
+        {Controller, Controller, true, &Globals::Controller_Expansion_IO, true,
+         []() -> AccessoryChoice& { return Globals::Controller_Accessories; }},
+        {DriveController, DriveController, true, &Globals::Drive_Controller_Expansion_IO, false,
+         []() -> AccessoryChoice& { return Globals::Drive_Controller_Accessories; }},
+        {ControllerAxisAccessories, Controller, false, nullptr, false, &axisAccessories},
+        {Drive, Drive, false, nullptr, false, &axisAccessories},
     };
     for (const AccessoryContext& context : contexts)
         if (context.number == number)

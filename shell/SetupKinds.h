@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+struct AccessoryChoice;
+
 // The setup kinds: the values of System_Type and of a project file's first
 // line, with what differs between them. The New menu, the start dialog, Open,
 // the report, the form registry and every dialog that hands control back to a
@@ -60,6 +62,8 @@ public:
         // A controller's breakout module counts as many as its axes need, read
         // from the options dialog's levels.
         bool breakoutQuantity;
+        // Where the dialog stores the choice (an axis' follows the current axis).
+        AccessoryChoice& (*choice)();
     };
 
     // Kinds 1, 2 and 4, in the order the New menu and the start dialog offer them.

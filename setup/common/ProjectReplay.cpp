@@ -39,18 +39,15 @@ void ProjectReplay::attempt(Step step) const
     }
 }
 
-void ProjectReplay::checkAccessories(int context, const AccessoryStore::Offer& offer,
-                                     const AccessoryStore::List21& entry, const AccessoryStore::List21& quantity,
-                                     const AccessoryStore::List21& description)
+void ProjectReplay::checkAccessories(int context, const AccessoryStore::Offer& offer, const AccessoryChoice& choice)
 {
-    if (!AccessoryStore::Storable(context, offer, entry, quantity, description))
+    if (!AccessoryStore::Storable(context, offer, choice))
         throw std::runtime_error("An accessory of the project file is not offered as stored.");
 }
 
 void ProjectReplay::checkDriveAccessories(const AxisRecord& record, int context, const QStringList& offered)
 {
-    checkAccessories(context, {offered, {}, {}, {}}, record.Drive_Accessory_Entry, record.Drive_Accessory_Quantity,
-                     record.Drive_Accessory_Description);
+    checkAccessories(context, {offered, {}, {}, {}}, record.Drive_Accessories);
     const QString& required = record.Required_Drive_Accessory;
     if (!required.isEmpty() && std::ranges::none_of(offered, [&](const QString& accessory) {
             return required == accessory || required == Get_Code(accessory);

@@ -46,8 +46,7 @@ public:
 
     // A project's accessory lists of the context: throws std::runtime_error
     // unless the accessory dialog could have stored them from the offer.
-    static void checkAccessories(int context, const AccessoryStore::Offer& offer, const AccessoryStore::List21& entry,
-                                 const AccessoryStore::List21& quantity, const AccessoryStore::List21& description);
+    static void checkAccessories(int context, const AccessoryStore::Offer& offer, const AccessoryChoice& choice);
     // The same for an axis' drive accessories, `offered` for its drive by the
     // form's accessory dialog; a required drive accessory is one of them too.
     static void checkDriveAccessories(const AxisRecord& record, int context, const QStringList& offered);

@@ -49,8 +49,6 @@ class SetupFormBase : public Form, public SetupForm {
 public:
     ~SetupFormBase() override;
 
-    int Setup_Kind() const { return m_kind.number; }
-
     // The feedback the motor-options step looked the axis' [Drive to Motor]
     // row up with; the voltage and wiring steps find the same row with it.
     QString Feedback_Key;

@@ -6,8 +6,8 @@
 #include "setup/controller/ControllerConnection.h"
 #include "setup/controller/ControllerControls.h"
 #include "setup/controller/ControllerOptions.h"
+#include "setup/controller/frmControl.h"
 #include "setup/controller/frmController_Setup.h"
-#include "setup/common/AccessoryList.h"
 #include "setup/common/AxisProjectBlock.h"
 #include "setup/common/ProjectReplay.h"
 #include "shell/Forms.h"
@@ -96,19 +96,7 @@ void checkAccessories()
     for (const AxisRecord& record : Axis)
         ProjectReplay::checkDriveAccessories(record, SetupKinds::ControllerAxisAccessories,
                                              ControllerAccessoryDialog::offeredDriveAccessories(record.Drive_Name));
-    AccessoryStore::Offer offer;
-    offer.accessories = AccessoryList::offered(ControllerOptions::accessoriesSql(), {Controller_Name},
-                                               QStringLiteral("Controller Accessory"));
-    // Cards only where the saved configuration takes them.
-    const auto levels = Controller_Options.begin() + 1;
-    const ControllerOptions::Configuration c =
-        ControllerOptions::configuration(Controller_Name, QStringList(levels, levels + ControllerOptions::Levels));
-    offer.cards = AccessoryStore::Cards(
-        AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(c.jtrReady, c.duwReady, c.lumioReady)));
-    offer.controllerOption2 = Controller_Options[2];
-    offer.controllerOption3 = Controller_Options[3];
-    ProjectReplay::checkAccessories(SetupKinds::Controller, offer, Controller_Accessory_Entry,
-                                    Controller_Accessory_Quantity, Controller_Accessory_Description);
+    ProjectReplay::checkAccessories(SetupKinds::Controller, frmControl::Offered_Accessories(), Controller_Accessories);
 }
 
 } // namespace

@@ -59,7 +59,8 @@ void frmControl::withdrawConfiguration()
     frmAccessories::strExpIO_Note.clear();
 }
 
-AccessoryRequest frmControl::accessoryRequest() const
+namespace {
+AccessoryRequest accessories()
 {
     return {Controller_Name,
             ControllerOptions::accessoriesSql(),
@@ -69,6 +70,27 @@ AccessoryRequest frmControl::accessoryRequest() const
             &Controller_Accessories,
             AccessoryRequest::Expansion {Controller_JTR_Ready, Controller_DUW_Ready, Controller_LUMIO_Ready,
                                          Controller_Expansion_IO != 0}};
+}
+} // namespace
+
+AccessoryRequest frmControl::accessoryRequest() const
+{
+    return accessories();
+}
+
+AccessoryStore::Offer frmControl::Offered_Accessories()
+{
+    AccessoryStore::Offer offer;
+    offer.accessories = accessories().offered();
+    // Cards only where the saved configuration takes them.
+    const auto levels = Controller_Options.begin() + 1;
+    const ControllerOptions::Configuration c =
+        ControllerOptions::configuration(Controller_Name, QStringList(levels, levels + Levels));
+    offer.cards = AccessoryStore::Cards(
+        AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(c.jtrReady, c.duwReady, c.lumioReady)));
+    offer.controllerOption2 = Controller_Options[2];
+    offer.controllerOption3 = Controller_Options[3];
+    return offer;
 }
 
 void frmControl::configurationDone(bool complete)

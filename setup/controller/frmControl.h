@@ -2,6 +2,7 @@
 
 #include "setup/common/OptionsLevelsDialog.h"
 #include "setup/controller/ControllerOptions.h"
+#include "shell/AccessoryStore.h"
 
 // The options dialog of the controller setup: the chosen controller's six
 // option levels give its part number, axis counts and expansion readiness;
@@ -15,6 +16,9 @@ public:
     static constexpr int Levels = ControllerOptions::Levels;
 
     frmControl();
+
+    // What the accessory dialog offers for the saved controller and options.
+    static AccessoryStore::Offer Offered_Accessories();
 
     void Form_Activate() override;
 

@@ -31,7 +31,7 @@ void DriveControllerChoiceStep::recorded(const QString& driveController, AxisRec
         Drive_Controller_Part_Number.clear();
         Drive_Controller_Option_Code.clear();
         Drive_Controller_Options.fill(QString());
-        Drive_Controller_Expansion_IO = false;
+        Drive_Controller_Expansion_IO = 0;
     }
     record.Motor_Part_Number.clear();
     record.Motor_Cable.clear();

@@ -177,8 +177,7 @@ void frmDriveController_Setup::replayProject()
     tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
 
     ProjectReplay::checkAccessories(SetupKinds::DriveController, frmDriveControl::Offered_Accessories(),
-                                    Drive_Controller_Accessory_Entry, Drive_Controller_Accessory_Quantity,
-                                    Drive_Controller_Accessory_Description);
+                                    Drive_Controller_Accessories);
     ProjectReplay(m_controls).withRules(m_rules).run(record);
     cmdDriveController_Click();
     Update_Accessories_Display();
