@@ -52,7 +52,7 @@ MsgBox::Answer MsgBox::Seam::answer(const Message& message)
 {
     m_messages.append(message);
     if (m_answers.empty())
-        return firstButton(message.buttons);
+        return m_answerer ? m_answerer(message) : firstButton(message.buttons);
     const Answer a = m_answers.front();
     m_answers.pop_front();
     return a;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 
 // Message boxes of the program. Tests install a MsgBox::Seam, which answers
 // from a queue and records every message instead of showing a window.
@@ -27,8 +28,10 @@ public:
 
     class Seam : public SeamStack<Seam> {
     public:
-        // Answers are taken in order; with none queued the first button answers.
+        // Answers are taken in order; with none queued the answerer answers,
+        // else the first button.
         void queue(Answer answer) { m_answers.push_back(answer); }
+        void answerWith(std::function<Answer(const Message&)> answerer) { m_answerer = std::move(answerer); }
         const QList<Message>& messages() const { return m_messages; }
         QStringList prompts() const;
         void clear() { m_messages.clear(); }
@@ -38,6 +41,7 @@ public:
         Answer answer(const Message& message);
 
         std::deque<Answer> m_answers;
+        std::function<Answer(const Message&)> m_answerer;
         QList<Message> m_messages;
     };
 };

@@ -147,6 +147,12 @@ void frmGear::cmdCancel_Click()
     Unload();
 }
 
+void frmGear::Cancel_Open()
+{
+    if (auto* open = Forms::find<frmGear>())
+        open->cmdCancel_Click();
+}
+
 void frmGear::Form_Unload(bool& cancel)
 {
     (void)cancel;

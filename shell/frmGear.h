@@ -40,6 +40,9 @@ public:
     void cmbGear_Click();
     void cmdDone_Click();
     void cmdCancel_Click();
+    // The open dialog closes as Cancel closes it: its caller's choices above
+    // the motor options changed, so no gearhead may come of it.
+    static void Cancel_Open();
 
 private:
     void writeBack(SetupForm* caller);

@@ -18,7 +18,8 @@ QString* const kTexts[] = {&Last_Controller,        &Last_Drive,
                            &Last_Motor_Series,      &Controller_Name,
                            &Controller_Part_Number, &Required_Accessory,
                            &Required_Accessory_Part_Number, &Required_Accessory_Length,
-                           &Breakout_Axes};
+                           &Breakout_Axes,          &Drive_Controller_Part_Number,
+                           &Drive_Controller_Notes};
 List21* const kLists[] = {&Controller_Options,           &Controller_Accessory_Entry,
                           &Controller_Accessory_Quantity, &Controller_Accessory_Description,
                           &Controller_Accessory_List_Index, &Controller_Accessory_List_Item};
@@ -88,10 +89,12 @@ void AxisSnapshot::take(QWidget* parent, const ListControl* chosen)
     }
 }
 
-void AxisSnapshot::refuse(const QString& kind) const
+bool AxisSnapshot::refuse(const QString& kind) const
 {
-    if (!Ask_Reset_Axis(kind))
-        restore();
+    if (Ask_Reset_Axis(kind))
+        return true;
+    restore();
+    return false;
 }
 
 void AxisSnapshot::restore() const

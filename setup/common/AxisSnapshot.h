@@ -27,8 +27,9 @@ public:
 
     // The choice cannot stand: asks whether to reset the axis of that kind of
     // incompatibility ("Drive" or "Controller") and, unless the answer reset
-    // it, puts everything back as it was, running no handler.
-    void refuse(const QString& kind) const;
+    // it, puts everything back as it was, running no handler. True when the
+    // axis was reset.
+    bool refuse(const QString& kind) const;
 
 private:
     struct Control {

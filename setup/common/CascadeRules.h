@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Where the cascades of the three setup forms differ. Each form builds one of
 // these; the defaults are the drive setup form's.
 struct CascadeRules {
@@ -44,4 +46,7 @@ struct CascadeRules {
     QString driveTechnologyColumn = QStringLiteral("Drive Type");
     QString keywayMessage = QStringLiteral("Please select another shaft Options\r\n"
                                            "Keyway on Size 16 motors is not valid unless with a gearhead");
+    // What else the form derives from the motor, emptied with the record's
+    // motor results when a choice empties the lists.
+    std::function<void()> motorResultCleared;
 };

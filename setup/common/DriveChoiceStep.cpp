@@ -2,10 +2,13 @@
 
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
+#include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
 #include "shell/AxisRecord.h"
+#include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
+#include "shell/frmAccessories.h"
 
 #include <QPushButton>
 
@@ -44,6 +47,7 @@ void DriveChoiceStep::finish(const QString& drive, bool seriesChosen, AxisRecord
     record.Drive_Name = drive;
     if (!Loading_Project) {
         // A new drive drops the accessories chosen for the old one.
+        closeDialogs();
         accessories().clear();
         m_form.Update_Accessories_Display();
     }
@@ -68,9 +72,12 @@ AccessoryChoice& DriveChoiceStep::accessories() const
     return Current_Record().Drive_Accessories;
 }
 
+void DriveChoiceStep::closeDialogs() const
+{
+    Forms::unload<frmAccessories>();
+}
+
 void DriveChoiceStep::selectSingle(bool seriesChosen) const
 {
-    ListControl* next = seriesChosen ? m_c.cmbFrame_size : m_c.cmbMotor_Series;
-    if (next->listCount() == 1)
-        next->setListIndex(0);
+    LoneEntry::choose(seriesChosen ? m_c.cmbFrame_size : m_c.cmbMotor_Series);
 }

@@ -37,6 +37,8 @@ protected:
     virtual bool listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before);
     // The accessories a new drive drops.
     virtual AccessoryChoice& accessories() const;
+    // Closes the dialogs open for the drive that goes, before its choices are dropped.
+    virtual void closeDialogs() const;
     // The form's own steps once the record names the drive.
     virtual void recorded(const QString& /*drive*/, AxisRecord& /*record*/) {}
     // With the lists loaded: the list after the drive selects its only entry.

@@ -7,6 +7,7 @@
 #include "platform/Pictures.h"
 #include "setup/common/AccessoryList.h"
 #include "setup/common/FormControls.h"
+#include "setup/common/LoneEntry.h"
 #include "setup/common/TextBox.h"
 #include "shell/DialogSupport.h"
 #include "shell/Globals.h"
@@ -124,8 +125,7 @@ void OptionsLevelsDialog::offerLevel(int number)
     caption(number)->setHidden(!shown);
     // A level of one value chooses itself; one already chosen stays as it is,
     // so that the saved levels below it stay too.
-    if (level(number)->listCount() == 1)
-        level(number)->setListIndex(0);
+    LoneEntry::choose(level(number), LoneEntry::AlsoInReplay);
 }
 
 void OptionsLevelsDialog::showResult(bool shown)

@@ -25,6 +25,12 @@ ProjectReplay& ProjectReplay::withRules(const CascadeRules& rules)
     return *this;
 }
 
+ProjectReplay& ProjectReplay::withControllerDrives(std::function<void()> list)
+{
+    m_controllerDrives = std::move(list);
+    return *this;
+}
+
 template <class Step>
 void ProjectReplay::attempt(Step step) const
 {
@@ -109,8 +115,20 @@ void ProjectReplay::run(AxisRecord& record) const
             m_c.cmbMotor_Tech->setListIndex(-1);
     });
 
+    // The drive first, unless the technology's list lacks it: a controller
+    // chosen after the technology lists every drive of its own, and else the
+    // series' own drive list holds every drive paired with it, whatever its table.
+    const auto driveOffered = [&] {
+        return record.Drive_Name.isEmpty() || m_c.driveList->findEntry(record.Drive_Name) >= 0;
+    };
+    if (!driveOffered() && m_controllerDrives)
+        m_controllerDrives();
+    const bool seriesFirst = !driveOffered() && m_c.cmbMotor_Series->findEntry(record.Motor_Series) >= 0;
+    if (seriesFirst)
+        attempt([&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
     attempt([&] { selectOrClear(m_c.driveList, record.Drive_Name); });
-    attempt([&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
+    if (!seriesFirst)
+        attempt([&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
 
     // The type tests read the type the series handler has just stored.
     if (record.Part_Number_Type == kQdServo && record.Frame_Size.size() <= 3)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct AxisRecord;
 class ListControl;
 
@@ -33,6 +35,9 @@ public:
     // Where a file without technology and series finds it by the drive's
     // name: the form's drive table (the drive form's [Drives] until told).
     ProjectReplay& withRules(const CascadeRules& rules);
+    // How the drive list comes to hold every drive of the chosen controller,
+    // as it does when the controller is chosen after the technology.
+    ProjectReplay& withControllerDrives(std::function<void()> list);
 
     // In Project mode throws std::runtime_error (or DatabaseError) when a stored
     // value is not offered any more or the technology cannot be found; the
@@ -63,4 +68,5 @@ private:
     const CascadeControls& m_c;
     CascadeRules m_rules;
     Mode m_mode;
+    std::function<void()> m_controllerDrives;
 };

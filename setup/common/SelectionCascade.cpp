@@ -4,9 +4,11 @@
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/common/AxisSnapshot.h"
+#include "setup/common/LoneEntry.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
+#include "shell/frmGear.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -24,6 +26,20 @@ using Field = QString AxisRecord::*;
 const std::array<Field, 7> kSlots = {&AxisRecord::Frame_Size,   &AxisRecord::Stack_Length, &AxisRecord::Winding,
                                      &AxisRecord::Feedback,     &AxisRecord::Shaft_Option, &AxisRecord::Cable_Option,
                                      &AxisRecord::Motor_Option};
+
+// What the steps from the motor options on derive from the lists: a choice
+// that empties the lists leaves none of it behind.
+const Field kMotorResult[] = {
+    &AxisRecord::Gearhead_Code,           &AxisRecord::Gearhead_Notes,
+    &AxisRecord::Drive_Voltage,           &AxisRecord::Motor_Wiring,
+    &AxisRecord::Drive_Code,              &AxisRecord::Drive_Part_Number,
+    &AxisRecord::Drive_Notes,             &AxisRecord::Switching_Frequency,
+    &AxisRecord::Motor_Part_Number,       &AxisRecord::Motor_Notes,
+    &AxisRecord::Curve_Motor_Part_Number, &AxisRecord::Curve_Drive_Part_Number,
+    &AxisRecord::Motor_Cable,             &AxisRecord::Motor_Cable_Part_Number,
+    &AxisRecord::Motor_Cable_Length,      &AxisRecord::Feedback_Cable,
+    &AxisRecord::Feedback_Cable_Part_Number, &AxisRecord::Feedback_Cable_Length,
+};
 
 const QString kQdServo = QStringLiteral("QD_Servo");
 
@@ -142,8 +158,12 @@ void SelectionCascade::fillRows(ListControl* list, const QString& sql, const QVa
 
 void SelectionCascade::hideResultDisplay() const
 {
-    for (QWidget* w : m_c.resultDisplay)
+    // A hidden list keeps no choice of a motor that is gone.
+    for (QWidget* w : m_c.resultDisplay) {
         w->hide();
+        if (auto* list = qobject_cast<ListControl*>(w))
+            list->clear();
+    }
 }
 
 void SelectionCascade::reset() const
@@ -158,10 +178,14 @@ void SelectionCascade::reset() const
         box->setText(QString());
         box->hide();
     }
-    for (QWidget* w : std::initializer_list<QWidget*> {m_c.lblDrive, m_c.cmbDriveVoltage, m_c.lblDriveVoltage,
-                                                       m_c.cmbWiring, m_c.lblwiring, m_c.cmdCurve, m_c.lblMotor_Part,
-                                                       m_c.lblMotor, m_c.picDrive, m_c.picMotor_Series})
+    for (QWidget* w : std::initializer_list<QWidget*> {m_c.lblDrive, m_c.lblDriveVoltage, m_c.lblwiring, m_c.cmdCurve,
+                                                       m_c.lblMotor_Part, m_c.lblMotor, m_c.picDrive,
+                                                       m_c.picMotor_Series})
         w->hide();
+    for (ListControl* list : {m_c.cmbDriveVoltage, m_c.cmbWiring}) {
+        list->hide();
+        list->clear();
+    }
     for (QWidget* line : m_c.lines)
         line->hide();
     for (const auto& [length, label] :
@@ -184,14 +208,15 @@ void SelectionCascade::emptyAndDisable(Stage first) const
         lists[s]->setEnabled(false);
 }
 
-void SelectionCascade::clearChoicesFrom(AxisRecord& record, Stage first)
+void SelectionCascade::clearChoicesFrom(AxisRecord& record, Stage first) const
 {
     for (int s = first; s <= MotorOptions; ++s)
         (record.*kSlots[s]).clear();
-    record.Gearhead_Code.clear();
-    record.Gearhead_Notes.clear();
+    for (Field derived : kMotorResult)
+        (record.*derived).clear();
     record.Bus_Voltage = 0;
-    record.Drive_Voltage.clear();
+    if (m_rules.motorResultCleared)
+        m_rules.motorResultCleared();
 }
 
 void SelectionCascade::clearDerived(AxisRecord& record) const
@@ -284,10 +309,8 @@ void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepin
             series << rs.text(name);
     m_c.cmbMotor_Series->addItems(series);
 
-    if (m_c.driveList->listCount() == 1)
-        m_c.driveList->setListIndex(0);
-    if (m_c.cmbMotor_Series->listCount() == 1)
-        m_c.cmbMotor_Series->setListIndex(0);
+    LoneEntry::choose(m_c.driveList);
+    LoneEntry::choose(m_c.cmbMotor_Series);
     m_c.driveList->setEnabled(true);
     m_c.cmbMotor_Series->setEnabled(true);
 }
@@ -307,6 +330,8 @@ bool SelectionCascade::upperChoice(const ListControl* list, const QString& last,
     const QString chosen = list->text();
     if (chosen == last)
         return false;
+    if (!Loading_Project)
+        frmGear::Cancel_Open();
     const AxisSnapshot before(list);
     FlagGuard loading(Loading_Lists, true);
     AxisRecord& record = Current_Record();
@@ -346,10 +371,9 @@ void SelectionCascade::seriesChosen(const QString& series, const AxisSnapshot& b
     record.Motor_Series = series;
     clearDerived(record);
 
-    if (m_rules.seriesSelectsSingleDrive && m_c.driveList->listCount() == 1)
-        m_c.driveList->setListIndex(0);
-    if (m_c.cmbFrame_size->listCount() == 1)
-        m_c.cmbFrame_size->setListIndex(0);
+    if (m_rules.seriesSelectsSingleDrive)
+        LoneEntry::choose(m_c.driveList);
+    LoneEntry::choose(m_c.cmbFrame_size);
 }
 
 void SelectionCascade::fillAfter(Stage stage, bool qdServo, const AxisRecord& record) const
@@ -407,6 +431,8 @@ void SelectionCascade::detailClick(Stage stage)
         return;
     if (Loading_Lists)
         return;
+    if (!Loading_Project)
+        frmGear::Cancel_Open();
     FlagGuard loading(Loading_Lists, true);
 
     const auto lists = m_c.detailLists();
@@ -441,6 +467,6 @@ void SelectionCascade::detailClick(Stage stage)
         record.Winding = m_c.cmbWinding->text();
 
     // A "QD_Servo" feedback list always waits for the user.
-    if (next->listCount() == 1 && !(qdServo && stage == FourthList))
-        next->setListIndex(0);
+    if (!(qdServo && stage == FourthList))
+        LoneEntry::choose(next);
 }

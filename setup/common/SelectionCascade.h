@@ -48,14 +48,16 @@ public:
 
     void hideResultDisplay() const;
     // Reset's part: the lists from the drive down emptied and disabled; the
-    // drive button, the results, both pictures, the separator lines and the
-    // cable lengths hidden; the next drive or series choice runs in full.
+    // drive button, the results, both pictures and the separator lines hidden;
+    // voltage, wiring and cable lengths hidden and emptied; the next drive or
+    // series choice runs in full.
     void reset() const;
     // Empties the lists from `first` down to the motor options, then disables them.
     void emptyAndDisable(Stage first) const;
-    // Empties the record slots from `first` down, the gearhead, the input voltage
-    // and the bus voltage: the choices that depend on the list above `first`.
-    static void clearChoicesFrom(AxisRecord& record, Stage first);
+    // Empties the record slots from `first` down and everything the later
+    // steps derived from them (gearhead, voltage, wiring, notes, part numbers,
+    // cables and their lengths, curve keys): what depends on the list above `first`.
+    void clearChoicesFrom(AxisRecord& record, Stage first) const;
     // Empties the part numbers (and, on the drive form, the curve keys) that the
     // later steps derive from the choices.
     void clearDerived(AxisRecord& record) const;

@@ -8,7 +8,10 @@
 #include "setup/common/MotorOptionsStep.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
+#include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/frmAccessories.h"
+#include "shell/frmGear.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -102,8 +105,10 @@ void SingleAxisSetupForm::createControls(const Layout& layout)
 
 void SingleAxisSetupForm::Reset()
 {
+    // Nothing may still be chosen for what the reset takes away.
+    frmGear::Cancel_Open();
+    Forms::unload<frmAccessories>();
     closeDatabase();
-    // The voltage and wiring lists keep their entries: they are refilled before they show again.
     m_cascade->reset();
     m_txtAccessories->setText(QString());
     m_txtAccessories->hide();

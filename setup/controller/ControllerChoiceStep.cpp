@@ -6,9 +6,12 @@
 #include "setup/controller/ControllerCascade.h"
 #include "setup/controller/ControllerConnection.h"
 #include "setup/common/AxisSnapshot.h"
+#include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
+#include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -44,11 +47,8 @@ bool ControllerChoiceStep::listDrives() const
     const int left = ControllerCascade::narrow(m_c.driveList, drives);
     if (left == 0)
         return false;
-    if (left == 1) {
-        // The drive step runs for the one drive left, so that the record names it.
-        FlagGuard running(Loading_Lists, false);
-        m_c.driveList->setListIndex(0);
-    }
+    // The drive step runs for the one drive left, so that the record names it.
+    LoneEntry::choose(m_c.driveList);
     return true;
 }
 
@@ -56,10 +56,44 @@ void ControllerChoiceStep::clearConfiguration() const
 {
     if (Loading_Project)
         return;
+    // An options dialog still open configures the controller that goes: it
+    // closes first, so that nothing can be chosen for it any more.
+    Forms::unload(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
     Controller_Part_Number.clear();
     Controller_Options.fill(QString());
     Controller_Accessories.clear();
     Controller_Expansion_IO = 0;
+}
+
+bool ControllerChoiceStep::choose(const QString& controller) const
+{
+    const AxisSnapshot before(m_k.cmbController);
+    FlagGuard loading(Loading_Lists, true);
+    // A controller without a picture keeps the previous one.
+    if (Pictures::exists(controller))
+        m_k.picController->setPixmap(Pictures::load(controller));
+    m_k.show(m_k.picController);
+    m_k.show(m_k.cmdController);
+    // The breakout of the former controller goes with it; a replay keeps the stored one.
+    if (!Loading_Project)
+        m_connection.forgetBreakout();
+
+    if (m_c.driveList->listIndex() != -1) {
+        const QString drive = m_c.driveList->text();
+        if (ControllerConnection::fits(controller, drive)) {
+            m_connection.build(drive, ControllerConnection::ControllerChosen);
+            return true;
+        }
+        m_connection.refuse();
+    } else if (listDrives()) {
+        return true;
+    }
+    if (!before.refuse(QStringLiteral("Controller")))
+        return false;
+    // The axis was reset for the controller, which now goes on alone.
+    m_k.show(m_k.cmdController);
+    listDrives();
+    return true;
 }
 
 void ControllerChoiceStep::click()
@@ -68,28 +102,8 @@ void ControllerChoiceStep::click()
         return;
     const QString controller = m_k.cmbController->text();
     const bool repeated = controller == Last_Controller;
-    if (!repeated) {
-        const AxisSnapshot before(m_k.cmbController);
-        FlagGuard loading(Loading_Lists, true);
-        // A controller without a picture keeps the previous one.
-        if (Pictures::exists(controller))
-            m_k.picController->setPixmap(Pictures::load(controller));
-        m_k.show(m_k.picController);
-        m_k.show(m_k.cmdController);
-
-        if (m_c.driveList->listIndex() != -1) {
-            const QString drive = m_c.driveList->text();
-            if (!ControllerConnection::fits(controller, drive)) {
-                m_connection.refuse();
-                before.refuse(QStringLiteral("Controller"));
-                return;
-            }
-            m_connection.build(drive, ControllerConnection::ControllerChosen);
-        } else if (!listDrives()) {
-            before.refuse(QStringLiteral("Controller"));
-            return;
-        }
-    }
+    if (!repeated && !choose(controller))
+        return;
     // Chosen anew or again, the controller starts unconfigured (a replay keeps
     // its configuration): the form shows no part number, and the axis list
     // waits for the options dialog.

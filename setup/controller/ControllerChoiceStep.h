@@ -17,10 +17,14 @@ public:
     ControllerChoiceStep& operator=(const ControllerChoiceStep&) = delete;
 
     void click();
+    // The drives the controller works with (narrowed to those of a chosen
+    // series); false when no drive is left.
+    bool listDrives() const;
 
 private:
-    // False when no drive is left.
-    bool listDrives() const;
+    // A controller other than the last: false when it was refused and the
+    // former one stays.
+    bool choose(const QString& controller) const;
     // The configuration made in the options dialog goes, and the form says so.
     void clearConfiguration() const;
 

@@ -3,6 +3,7 @@
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "setup/common/CableLengthStep.h"
+#include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
@@ -55,15 +56,37 @@ bool ControllerConnection::fits(const QString& controller, const QString& drive)
         > 0;
 }
 
+bool ControllerConnection::isBreakout(const QString& accessory)
+{
+    return accessory.startsWith(kTnl);
+}
+
 void ControllerConnection::writeText() const
 {
     const AxisRecord& record = Current_Record();
     const QString crlf = QStringLiteral("\r\n");
-    m_c.txtController->setText(QStringLiteral("Required Controller Accessories: ") + Required_Accessory_Part_Number
-                               + crlf + QStringLiteral("Drive Specific Controller Accessory: ")
-                               + record.Drive_Controller_Accessory + crlf + QStringLiteral("Cables: ")
-                               + record.Controller_Cable_Part_Number + crlf + QStringLiteral("Notes: ")
-                               + record.Controller_Cable_Notes);
+    // A breakout or a cable without its length shows its name, which is no part number.
+    const QString breakout = Required_Accessory_Part_Number.isEmpty() ? Required_Accessory
+                                                                      : Required_Accessory_Part_Number;
+    const QString cable =
+        record.Controller_Cable_Length.isEmpty() ? record.Controller_Cable : record.Controller_Cable_Part_Number;
+    m_c.txtController->setText(QStringLiteral("Required Controller Accessories: ") + breakout + crlf
+                               + QStringLiteral("Drive Specific Controller Accessory: ")
+                               + record.Drive_Controller_Accessory + crlf + QStringLiteral("Cables: ") + cable + crlf
+                               + QStringLiteral("Notes: ") + record.Controller_Cable_Notes);
+}
+
+void ControllerConnection::forgetBreakout() const
+{
+    Required_Accessory.clear();
+    Required_Accessory_Part_Number.clear();
+    Required_Accessory_Length.clear();
+    Breakout_Axes.clear();
+    for (ListControl* list : {m_c.cmbAxis_Number, m_c.cmbReq_Accessories_length})
+        list->clear();
+    for (QWidget* w : {static_cast<QWidget*>(m_c.cmbAxis_Number), m_c.lblAxis_Number,
+                       static_cast<QWidget*>(m_c.cmbReq_Accessories_length), m_c.lblReq_Accessories_length})
+        w->hide();
 }
 
 void ControllerConnection::refuse() const
@@ -96,7 +119,7 @@ void ControllerConnection::build(const QString& drive, Builder builder) const
     // before its first drive still names its required accessory.
     const bool portsAfresh = builder == ControllerChosen || m_c.txtController->isHidden();
     if (portsAfresh)
-        Required_Accessory_Part_Number = Required_Accessory;
+        Required_Accessory_Part_Number = isBreakout(Required_Accessory) ? QString() : Required_Accessory;
     else if (Required_Accessory.startsWith(kTnl) && m_c.cmbAxis_Number->listIndex() >= 0)
         Required_Accessory = completeBreakout(Required_Accessory, m_c.cmbAxis_Number->text());
 
@@ -108,8 +131,10 @@ void ControllerConnection::build(const QString& drive, Builder builder) const
         {controller, drive});
     const bool paired = !rs.eof();
     record.Controller_Cable = paired ? rs.text(QStringLiteral("Cable")) : QString();
-    // The cable's name stands as its part number until a length is chosen.
-    record.Controller_Cable_Part_Number = record.Controller_Cable;
+    // Only a length makes the cable a part; a replay selects the stored one next.
+    record.Controller_Cable_Part_Number.clear();
+    if (!Loading_Project)
+        record.Controller_Cable_Length.clear();
     record.Drive_Controller_Accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
     record.Controller_Cable_Notes = firstText(QStringLiteral("SELECT Cables.Cable, Cables.Notes From Cables "
                                                              "WHERE (((Cables.Cable)=?));"),
@@ -129,7 +154,7 @@ void ControllerConnection::listPorts() const
 {
     m_c.cmbReq_Accessories_length->clear();
     m_c.cmbAxis_Number->clear();
-    if (!Required_Accessory.startsWith(kTnl)) {
+    if (!isBreakout(Required_Accessory)) {
         for (QWidget* w : {static_cast<QWidget*>(m_c.cmbReq_Accessories_length), m_c.lblReq_Accessories_length,
                            static_cast<QWidget*>(m_c.cmbAxis_Number), m_c.lblAxis_Number})
             w->hide();
@@ -144,9 +169,20 @@ void ControllerConnection::listPorts() const
                                {m_c.cmbController->text()}, QStringLiteral("TNL Axes"));
     m_c.show(m_c.cmbAxis_Number);
     m_c.show(m_c.lblAxis_Number);
-    if (m_c.cmbAxis_Number->listCount() == 1) {
-        FlagGuard running(Loading_Lists, false);
-        m_c.cmbAxis_Number->setListIndex(0);
+    // The breakout serves every axis: shown again for another axis' drive, it
+    // keeps its ports and length (a replay selects the stored ones itself).
+    if (Loading_Project || Breakout_Axes.isEmpty()) {
+        LoneEntry::choose(m_c.cmbAxis_Number);
+        return;
+    }
+    const QString length = Required_Accessory_Length;
+    FlagGuard keeping(Loading_Project, true);
+    FlagGuard running(Loading_Lists, false);
+    if (!m_c.cmbAxis_Number->setText(Breakout_Axes)) {
+        Breakout_Axes.clear();
+        Required_Accessory_Length.clear();
+    } else if (!length.isEmpty() && !m_c.cmbReq_Accessories_length->setText(length)) {
+        Required_Accessory_Length.clear();
     }
 }
 
@@ -160,9 +196,8 @@ void ControllerConnection::listCableLengths() const
         m_c.show(lengths);
         m_c.show(m_c.lblController_Cable_Length);
     }
-    // The length handler has no guard: a single length gives its part number at once.
-    if (lengths->listCount() == 1)
-        lengths->setListIndex(0);
+    // A single length gives its part number at once.
+    LoneEntry::choose(lengths);
 }
 
 void ControllerConnection::portsClick() const
@@ -175,9 +210,9 @@ void ControllerConnection::portsClick() const
     if (!base.startsWith(kTnl))
         base = Required_Accessory;
     Required_Accessory = completeBreakout(base, ports);
-    // No length is chosen for the new cable yet: its name stands as the part.
-    // A replay selects the stored length next, which completes it.
-    Required_Accessory_Part_Number = Required_Accessory;
+    // No length is chosen for the new cable yet, so it is no part yet. A
+    // replay selects the stored length next, which completes it.
+    Required_Accessory_Part_Number.clear();
     if (!Loading_Project)
         Required_Accessory_Length.clear();
     writeText();
@@ -185,8 +220,7 @@ void ControllerConnection::portsClick() const
 
     ListControl* lengths = m_c.cmbReq_Accessories_length;
     CableLengthStep::fillLengths(lengths, Required_Accessory);
-    if (lengths->listCount() == 1)
-        lengths->setListIndex(0);
+    LoneEntry::choose(lengths);
     m_c.show(lengths);
     m_c.show(m_c.lblReq_Accessories_length);
 }

@@ -25,8 +25,12 @@ public:
     // Whether [Controller to Drive] pairs the two.
     static bool fits(const QString& controller, const QString& drive);
 
+    // A TNL breakout: a part only once its ports and length are chosen.
+    static bool isBreakout(const QString& accessory);
     // txtController from the required accessory and the current axis' cable.
     void writeText() const;
+    // A new controller: the former one's breakout, its ports and length go.
+    void forgetBreakout() const;
     // An incompatible drive: the connection area and both configure buttons
     // go, and so do the required accessory and the axis' controller cable.
     void refuse() const;

@@ -1,10 +1,11 @@
 #include "setup/controller/ControllerDriveChoiceStep.h"
 
-#include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/common/AxisSnapshot.h"
+#include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
+#include "setup/controller/ControllerAccessoryDialog.h"
 #include "setup/controller/ControllerConnection.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
@@ -54,10 +55,8 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
                                        {drive}, QStringLiteral("Controller Name"));
         m_k.cmbController->setListIndex(-1);
         // With a series chosen the one controller is handled before the frame sizes are listed.
-        if (seriesChosen && m_k.cmbController->listCount() == 1) {
-            FlagGuard running(Loading_Lists, false);
-            m_k.cmbController->setListIndex(0);
-        }
+        if (seriesChosen)
+            LoneEntry::choose(m_k.cmbController);
     }
     if (seriesChosen) {
         m_cascade.listFrameSizes();
@@ -65,9 +64,6 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
             before.refuse(QStringLiteral("Drive"));
             return false;
         }
-        // Selected while the flag is set: the stack lengths wait for the user's choice.
-        if (m_c.cmbFrame_size->listCount() == 1)
-            m_c.cmbFrame_size->setListIndex(0);
     }
     if (m_controllerChosen) {
         if (!ControllerConnection::fits(m_k.cmbController->text(), drive)) {
@@ -80,6 +76,11 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
     return true;
 }
 
+void ControllerDriveChoiceStep::closeDialogs() const
+{
+    ControllerAccessoryDialog::closeDriveAccessories();
+}
+
 void ControllerDriveChoiceStep::recorded(const QString& drive, AxisRecord&)
 {
     Last_Drive = drive;
@@ -87,12 +88,10 @@ void ControllerDriveChoiceStep::recorded(const QString& drive, AxisRecord&)
 
 void ControllerDriveChoiceStep::selectSingle(bool seriesChosen) const
 {
-    // With a series chosen the frame sizes had their turn while the lists loaded.
-    if (seriesChosen)
-        return;
-    // The record names the drive before a one-entry list runs the steps after
-    // it: they read the drive's rows through the record.
-    DriveChoiceStep::selectSingle(false);
-    if (!m_controllerChosen && m_k.cmbController->listCount() == 1)
-        m_k.cmbController->setListIndex(0);
+    // The record names the drive and the connection is built before a
+    // one-entry list runs the steps after it: they read the drive's rows
+    // through the record.
+    DriveChoiceStep::selectSingle(seriesChosen);
+    if (!seriesChosen && !m_controllerChosen)
+        LoneEntry::choose(m_k.cmbController);
 }

@@ -23,6 +23,8 @@ protected:
     bool listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before) override;
     void recorded(const QString& drive, AxisRecord& record) override;
     void selectSingle(bool seriesChosen) const override;
+    // Only the axis' drive accessory dialog: the controller's own stays.
+    void closeDialogs() const override;
 
 private:
     const ControllerControls& m_k;

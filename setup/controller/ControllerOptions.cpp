@@ -1,6 +1,7 @@
 #include "setup/controller/ControllerOptions.h"
 
 #include "setup/common/OptionsTable.h"
+#include "setup/controller/ControllerAxisFields.h"
 #include "shell/Globals.h"
 
 #include <stdexcept>
@@ -75,6 +76,18 @@ ControllerOptions::AxisCounts ControllerOptions::axisCounts(const QString& partN
     counts.steppers = rs.integer(QStringLiteral("TotalSteppers"));
     counts.servos = rs.integer(QStringLiteral("TotalServos"));
     return counts;
+}
+
+void ControllerOptions::takeAxisCounts(const QString& partNumber)
+{
+    const AxisCounts counts = axisCounts(partNumber);
+    Total_Axes = counts.axes;
+    Total_Steppers = counts.steppers;
+    Total_Servos = counts.servos;
+    if (counts.axes <= 0)
+        return;
+    for (std::size_t a = static_cast<std::size_t>(counts.axes); a < Axis.size(); ++a)
+        ControllerAxisFields::clearForSystemReset(Axis[a]);
 }
 
 const QString& ControllerOptions::accessoriesSql()

@@ -36,6 +36,9 @@ public:
     };
     // The axis counts of a controller part number; zero without a row.
     static AxisCounts axisCounts(const QString& partNumber);
+    // The counts of the part number become the system's (as Done sets them);
+    // the axes beyond a smaller count are no longer listed and go.
+    static void takeAxisCounts(const QString& partNumber);
 
     // The controller's offered accessories, one row each in [Controller Accessory].
     static const QString& accessoriesSql();

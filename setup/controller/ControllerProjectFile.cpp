@@ -99,6 +99,35 @@ void checkAccessories()
     ProjectReplay::checkAccessories(SetupKinds::Controller, frmControl::Offered_Accessories(), Controller_Accessories);
 }
 
+// The axis list for the system's axis count; every axis but the first with a
+// drive is shown once, held to the catalogue as axis 1 is, so that its part
+// numbers are in the report at once.
+void showAxes(frmController_Setup& form, ListControl* axes)
+{
+    if (Total_Axes == 0)
+        return;
+    {
+        FlagGuard loading(Loading_Lists, true);
+        form.Rebuild_Axis_List(Total_Axes);
+    }
+    form.Update_Replicate();
+    bool moved = false;
+    for (int a = 2; a <= std::min(Total_Axes, axes->listCount()); ++a) {
+        if (axis(a).Drive_Name.isEmpty())
+            continue;
+        {
+            FlagGuard loading(Loading_Lists, true);
+            axes->setListIndex(a - 1);
+        }
+        FlagGuard replaying(Loading_Project, true);
+        Current_Axis = a;
+        form.Load_Axis(ProjectReplay::ControllerProject);
+        moved = true;
+    }
+    if (moved)
+        axes->setListIndex(0);
+}
+
 } // namespace
 
 QString ControllerProjectFile::text()
@@ -159,13 +188,12 @@ void ControllerProjectFile::read(const QStringList& lines)
     }
 }
 
-void ControllerProjectFile::replay(frmController_Setup& form, const CascadeControls& cascade,
-                                   const ControllerControls& controller)
+void ControllerProjectFile::replay(frmController_Setup& form, const ControllerControls& controller)
 {
     checkAccessories();
     ProjectReplay::selectOrClear(controller.cmbController, Controller_Name);
     Current_Axis = 1;
-    ProjectReplay(cascade, ProjectReplay::ControllerProject).run(axis(1));
+    form.axisReplay(ProjectReplay::ControllerProject).run(axis(1));
     ProjectReplay::selectOrClear(controller.cmbController_Cable_Length, axis(1).Controller_Cable_Length);
 
     // An axis 1 without a drive built no connection: the ports come from the controller.
@@ -174,41 +202,15 @@ void ControllerProjectFile::replay(frmController_Setup& form, const CascadeContr
     selectWhenShown(controller.cmbAxis_Number, Breakout_Axes);
     selectWhenShown(controller.cmbReq_Accessories_length, Required_Accessory_Length);
     Loading_Project = false;
+    showAxes(form, controller.cmbAxis);
 
-    if (Total_Axes != 0) {
-        {
-            FlagGuard loading(Loading_Lists, true);
-            form.Rebuild_Axis_List(Total_Axes);
-        }
-        form.Update_Replicate();
-    }
-
-    // Every other axis with a drive is shown once, held to the catalogue as
-    // axis 1 is, so that its part numbers are in the report at once.
-    ListControl* axes = controller.cmbAxis;
-    bool moved = false;
-    for (int a = 2; a <= std::min(Total_Axes, axes->listCount()); ++a) {
-        if (axis(a).Drive_Name.isEmpty())
-            continue;
-        {
-            FlagGuard loading(Loading_Lists, true);
-            axes->setListIndex(a - 1);
-        }
-        FlagGuard replaying(Loading_Project, true);
-        Current_Axis = a;
-        form.Load_Axis(ProjectReplay::ControllerProject);
-        moved = true;
-    }
-    if (moved)
-        axes->setListIndex(0);
-
-    // The restored options name the controller, whose own axis count the
-    // file must carry; a file that is refused leaves no options dialog open.
-    const QString dialog = SetupKinds::find(SetupKinds::Controller)->optionsDialog;
-    Forms::get(dialog);
-    if (!Controller_Part_Number.isEmpty() && ControllerOptions::axisCounts(Controller_Part_Number).axes != Total_Axes) {
-        Forms::unload(dialog);
-        throw std::runtime_error("The project file's axis count is not its controller's.");
+    // The restored options name the controller. A project saved before its
+    // options were done takes the controller's axis count, as Done would; one
+    // saved while they were changed keeps its own until Done.
+    Forms::get(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
+    if (Total_Axes == 0 && !Controller_Part_Number.isEmpty()) {
+        ControllerOptions::takeAxisCounts(Controller_Part_Number);
+        showAxes(form, controller.cmbAxis);
     }
     form.cmdController_Click();
 }

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-struct CascadeControls;
 struct ControllerControls;
 class frmController_Setup;
 
@@ -12,8 +11,8 @@ class frmController_Setup;
 // voltage, wiring and technology of each axis, 1193 lines. A controller of
 // more than 8 axes adds the blocks of axes 9 to 16 and their voltages,
 // wirings and technologies after them (2249 lines in all); files of 8 axes or
-// fewer never carry that extension. A file's axis count must be the one its
-// restored options give: the replay throws before the options dialog shows.
+// fewer never carry that extension. A file saved before its options were done
+// (axis count 0) takes the count its restored options give, as Done would.
 class ControllerProjectFile {
 public:
     static constexpr int Lines = 1193;
@@ -34,5 +33,5 @@ public:
     // once, so that all their part numbers are rebuilt, axis 1 shown at the
     // end; then opens the options dialog. An accessory, or a value of any
     // axis, the catalogue does not offer throws. Clears Loading_Project.
-    static void replay(frmController_Setup& form, const CascadeControls& cascade, const ControllerControls& controller);
+    static void replay(frmController_Setup& form, const ControllerControls& controller);
 };

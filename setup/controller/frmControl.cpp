@@ -101,10 +101,7 @@ void frmControl::configurationDone(bool complete)
     }
     if (auto* setup = setupForm<frmController_Setup>())
         setup->Show_Controller_Part_Number(true);
-    const ControllerOptions::AxisCounts counts = ControllerOptions::axisCounts(Controller_Part_Number);
-    Total_Axes = counts.axes;
-    Total_Steppers = counts.steppers;
-    Total_Servos = counts.servos;
+    ControllerOptions::takeAxisCounts(Controller_Part_Number);
 }
 
 void frmControl::closed(bool byUser)

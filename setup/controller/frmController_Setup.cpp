@@ -21,6 +21,7 @@
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
 #include "shell/frmAccessories.h"
+#include "shell/frmGear.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -225,6 +226,7 @@ void frmController_Setup::Reset()
     // Dialogs of the earlier system store what they show before it is cleared.
     Forms::unload(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
     Forms::unload<frmAccessories>();
+    frmGear::Cancel_Open();
     closeDatabase();
     FlagGuard loading(Loading_Lists, true);
     k.cmbController->clear();
@@ -281,9 +283,20 @@ void frmController_Setup::Reset()
 
 void frmController_Setup::Reset_Axis()
 {
+    resetAxis(false);
+}
+
+void frmController_Setup::resetAxis(bool keepTechnology)
+{
+    // Nothing may still be chosen for the axis' former drive and motor.
+    frmGear::Cancel_Open();
+    ControllerAccessoryDialog::closeDriveAccessories();
     {
         FlagGuard loading(Loading_Lists, true);
         clearAxisDisplay();
+        // The technology list shows the record's technology, which goes with the axis.
+        if (!keepTechnology)
+            m_controls.cmbMotor_Tech->setListIndex(-1);
         Open_Database();
         Current_Axis = std::clamp(m_k.cmbAxis->listIndex() + 1, 1, kAxes);
         if (!Loading_Project)
@@ -298,7 +311,7 @@ void frmController_Setup::Load_Axis(ProjectReplay::Mode mode)
     Reset_Axis();
     AxisRecord& record = Current_Record();
     // Each stored value is selected in cascade order; its handler fills the next list.
-    ProjectReplay(m_controls, mode).run(record);
+    axisReplay(mode).run(record);
     const auto replay = [](ListControl* l, const QString& value) {
         try {
             ProjectReplay::selectOrClear(l, value);
@@ -314,6 +327,16 @@ void frmController_Setup::Load_Axis(ProjectReplay::Mode mode)
     replay(m_k.cmbAxis_Number, Breakout_Axes);
     replay(m_k.cmbReq_Accessories_length, Required_Accessory_Length);
     m_connection->writeText();
+}
+
+ProjectReplay frmController_Setup::axisReplay(ProjectReplay::Mode mode) const
+{
+    ProjectReplay replay(m_controls, mode);
+    replay.withControllerDrives([this] {
+        if (m_k.cmbController->listIndex() >= 0)
+            m_controllerChoice->listDrives();
+    });
+    return replay;
 }
 
 void frmController_Setup::Update_Replicate()
@@ -385,7 +408,7 @@ void frmController_Setup::cmbMotor_Tech_Click()
     if (Loading_Lists)
         return;
     m_controls.driveList->clear();
-    m_cascade->technologyChosen([this] { Reset_Axis(); });
+    m_cascade->technologyChosen([this] { resetAxis(true); });
 }
 
 void frmController_Setup::cmdController_Click()
@@ -413,5 +436,5 @@ QString frmController_Setup::Save_String()
 void frmController_Setup::replayProject()
 {
     ControllerProjectFile::read(Project_Lines);
-    ControllerProjectFile::replay(*this, m_controls, m_k);
+    ControllerProjectFile::replay(*this, m_k);
 }

@@ -29,6 +29,8 @@ public:
     // Replays the current axis' record into the lists (Loading_Project set by
     // the caller); in a strict mode a value not offered throws.
     void Load_Axis(ProjectReplay::Mode mode = ProjectReplay::Axis);
+    // The replay of an axis record into this form's lists.
+    ProjectReplay axisReplay(ProjectReplay::Mode mode) const;
     // The copy list: every axis of the controller but the current one.
     void Update_Replicate();
     QString Save_String() override;
@@ -57,6 +59,8 @@ private:
     // Empties the axis' lists below the technology, hides its drive and motor
     // results and cable lengths.
     void clearAxisDisplay();
+    // Reset_Axis; the technology handler keeps the technology just chosen.
+    void resetAxis(bool keepTechnology);
 
     ControllerControls m_k;
     std::unique_ptr<ControllerConnection> m_connection;

@@ -1,8 +1,11 @@
 #include "setup/drivecontroller/DriveControllerChoiceStep.h"
 
 #include "platform/ListControl.h"
+#include "setup/common/LoneEntry.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
+#include "setup/drivecontroller/frmDriveControl.h"
+#include "shell/Forms.h"
 #include "shell/Globals.h"
 
 using namespace Globals;
@@ -19,6 +22,12 @@ void DriveControllerChoiceStep::emptyOwn(bool seriesChosen, AxisRecord& record)
 AccessoryChoice& DriveControllerChoiceStep::accessories() const
 {
     return Drive_Controller_Accessories;
+}
+
+void DriveControllerChoiceStep::closeDialogs() const
+{
+    // Its accessory dialog goes with it.
+    Forms::unload<frmDriveControl>();
 }
 
 void DriveControllerChoiceStep::recorded(const QString& driveController, AxisRecord& record)
@@ -40,8 +49,7 @@ void DriveControllerChoiceStep::recorded(const QString& driveController, AxisRec
 
 void DriveControllerChoiceStep::selectSingle(bool) const
 {
-    if (m_c.cmbMotor_Series->listCount() == 1)
-        m_c.cmbMotor_Series->setListIndex(0);
+    LoneEntry::choose(m_c.cmbMotor_Series);
 }
 
 void DriveControllerChoiceStep::chosenAgain(const QString& driveController)

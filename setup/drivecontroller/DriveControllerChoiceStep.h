@@ -15,6 +15,7 @@ public:
 protected:
     void emptyOwn(bool seriesChosen, AxisRecord& record) override;
     AccessoryChoice& accessories() const override;
+    void closeDialogs() const override;
     void recorded(const QString& driveController, AxisRecord& record) override;
     void selectSingle(bool seriesChosen) const override;
     void chosenAgain(const QString& driveController) override;

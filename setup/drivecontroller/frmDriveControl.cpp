@@ -123,6 +123,8 @@ void frmDriveControl::withdrawConfiguration()
 {
     Drive_Controller_Part_Number.clear();
     Drive_Controller_Option_Code.clear();
+    // A part number that is the motor's own does not wait for the options.
+    DriveControllerPartNumber::build(Current_Record());
     if (auto* setup = setupForm<frmDriveController_Setup>())
         setup->hideAccessories();
 }

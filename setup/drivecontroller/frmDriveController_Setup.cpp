@@ -61,6 +61,11 @@ frmDriveController_Setup::frmDriveController_Setup()
         "FROM [DriveControllers] WHERE (([DriveControllers].[DriveController Name]) = ?) "
         "ORDER BY [DriveControllers].[DriveController Type];");
     m_rules.driveTechnologyColumn = QStringLiteral("DriveController Type");
+    // The drive/controller's part number and notes come from the motor's row.
+    m_rules.motorResultCleared = [this] {
+        Drive_Controller_Notes.clear();
+        m_controls.txtDrive->setText(DriveControllerVoltageStep::driveText(Current_Record()));
+    };
 
     const Layout layout {"cmbDriveController", QStringLiteral("Drive/Controller Selection"), "picDriveController",
                          "txtDriveController", "lblDriveController", QStringLiteral("Drive/Controller Part Number"),

@@ -51,10 +51,11 @@ TEST_F(ControllerFormTest, BreakoutPortsCompleteTheBreakoutCableEveryTime)
     pick("cmbReq_Accessories_length", "2");
     EXPECT_EQ(Required_Accessory_Part_Number, "TNL-BK4-02");
 
-    // Another count names its own cable; no length is chosen for it yet.
+    // Another count names its own cable, which is no part until its length is chosen.
     pick("cmbAxis_Number", "8");
     EXPECT_EQ(Required_Accessory, "TNL-BK8-XX");
-    EXPECT_EQ(Required_Accessory_Part_Number, "TNL-BK8-XX");
+    EXPECT_EQ(Required_Accessory_Part_Number, "");
+    EXPECT_EQ(box("txtController")->text(), connectionText("TNL-BK8-XX", "N/A", "CDC-SV", kServoCableNotes));
     EXPECT_EQ(Required_Accessory_Length, "");
     EXPECT_EQ(sorted(items("cmbReq_Accessories_length")), (QStringList {"1", "2", "3"}));
     pick("cmbReq_Accessories_length", "3");
@@ -117,8 +118,8 @@ TEST_F(ControllerFormTest, AControllerThatRefusesTheDriveAsksToResetTheAxis)
         msg->queue(answer);
         pick("cmbController", "BMC300");
         expectOnlyMessage(kControllerPrompt, MsgBox::YesNo);
-        EXPECT_EQ(Controller_Name, "KEX200"); // the refused controller is not taken
         if (answer == MsgBox::No) {
+            EXPECT_EQ(Controller_Name, "KEX200"); // the refused controller is not taken
             // The connection to KEX200 shows again, as it was.
             EXPECT_EQ(text("cmbController"), "KEX200");
             EXPECT_FALSE(hidden("txtController") || hidden("cmdController") || hidden("cmdDriveAccessories"));
@@ -126,10 +127,15 @@ TEST_F(ControllerFormTest, AControllerThatRefusesTheDriveAsksToResetTheAxis)
             EXPECT_EQ(axis(1), before);
             EXPECT_EQ(items("cmbFrame_size"), (QStringList {"60", "80"}));
         } else {
-            EXPECT_TRUE(hidden("txtController") && hidden("cmdController") && hidden("cmdDriveAccessories"));
+            // The axis goes and the new controller stands, ready to be configured, with its drives.
+            EXPECT_EQ(Controller_Name, "BMC300");
+            EXPECT_EQ(text("cmbController") + text("cmbMotor_Tech"), "BMC300");
+            EXPECT_TRUE(hidden("txtController") && hidden("cmdDriveAccessories"));
+            EXPECT_FALSE(hidden("cmdController"));
             EXPECT_EQ(Required_Accessory + axis(1).Controller_Cable, "");
             EXPECT_EQ(axis(1).Drive_Name + axis(1).Motor_Technology, "");
-            EXPECT_TRUE(items("cmbDrive").isEmpty() && items("cmbMotor_Series").isEmpty());
+            EXPECT_FALSE(items("cmbDrive").isEmpty());
+            EXPECT_TRUE(items("cmbMotor_Series").isEmpty());
         }
     }
 }

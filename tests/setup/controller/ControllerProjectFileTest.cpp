@@ -150,13 +150,24 @@ TEST_F(ControllerProjectFileTest, ShortFilesLoadUpToTheirLastNeededLine)
     EXPECT_EQ(text("cmbDriveVoltage"), list("cmbDriveVoltage")->list(0));
 
     expectRefused(firstLines(saved, 1167));
-    // An axis count that is not the controller's own 4: more than the form
-    // has, above eight without the extension, another, none, no number.
+    // An axis count the form cannot have: more than its axes, above eight
+    // without the extension, below none, no number.
     QStringList lines = saved.split('\r');
-    for (const char* count : {"20", "16", "5", "0", "-1", "x"}) {
+    for (const char* count : {"20", "16", "-1", "x"}) {
         SCOPED_TRACE(count);
         lines[1040] = count;
         expectRefused(lines.join('\r'));
+    }
+    // Saved before its options were done (none) or while they were changed
+    // (another count): the user's own file opens, none taking the controller's count.
+    for (const auto& [count, reopened] : {std::pair {"0", 4}, std::pair {"6", 6}}) {
+        SCOPED_TRACE(count);
+        lines[1040] = count;
+        msg->clear();
+        form()->Reset();
+        openProject(lines.join('\r'));
+        EXPECT_EQ(msg->prompts(), QStringList {});
+        EXPECT_EQ(Total_Axes, reopened);
     }
     lines = saved.split('\r');
     lines[1034] = "KEX999"; // a controller the catalogue no longer has
@@ -291,15 +302,9 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
         EXPECT_TRUE(Build_Report().contains(axis(a).Drive_Name + " Drive Axis " + QString::number(a)))
             << "axis " << a;
 
-    // Without the whole extension, or counting other axes than its controller's.
+    // Without the whole extension.
     for (int cut : {1180, 1193})
         expectRefused(firstLines(saved, cut));
-    const std::pair<int, const char*> edits[] = {{1041, "4"}, {1045, "12 = 12 Axes"}};
-    for (const auto& [line, value] : edits) {
-        QStringList edited = lines;
-        edited[line - 1] = value;
-        expectRefused(edited.join('\r'));
-    }
 
     expectRefused(firstLines(saved, 2000));
     expectRefused(firstLines(saved, 2247));

@@ -55,11 +55,11 @@ TEST_F(ControllerFormTest, DriveAfterSeriesListsControllersAndFrameSizes)
     pick("cmbDrive", "SMD-48");
     EXPECT_EQ(items("cmbController"), (QStringList {"9Q10", "BMC100", "BMC1600", "KEX200"}));
     EXPECT_EQ(text("cmbController"), "");
+    // The one common frame size is chosen as the user would choose it.
     EXPECT_EQ(text("cmbFrame_size"), "34");
-    EXPECT_TRUE(items("cmbStack_length").isEmpty());
-    EXPECT_FALSE(enabled("cmbStack_length"));
-    pick("cmbFrame_size", "34");
+    EXPECT_EQ(axis(1).Frame_Size, "34");
     EXPECT_EQ(items("cmbStack_length"), (QStringList {"1", "2", "3"}));
+    EXPECT_TRUE(enabled("cmbStack_length"));
     EXPECT_EQ(axis(1).Drive_Name, "SMD-48");
 }
 
@@ -88,17 +88,19 @@ TEST_F(ControllerFormTest, DriveUnderAControllerBuildsTheConnection)
     EXPECT_EQ(Required_Accessory, "TNL-BK6-XX");
     EXPECT_EQ(Required_Accessory_Part_Number, "TNL-BK6-01");
     EXPECT_EQ(text("cmbController_Cable_Length"), "");
-    EXPECT_EQ(axis(1).Controller_Cable_Part_Number, "CDC-SV");
+    // The cable is no part until its length is chosen.
+    EXPECT_EQ(axis(1).Controller_Cable_Part_Number, "");
     EXPECT_EQ(axis(1).Drive_Name, "BSD-230");
 
-    // Case 4 with one common frame size: selected, the stack lengths wait.
+    // Case 4 with one common frame size: chosen, the stack lengths listed.
     form()->Reset();
     pick("cmbController", "KEX200");
     pick("cmbMotor_Tech", "Stepper");
     pick("cmbMotor_Series", "ST");
     pick("cmbDrive", "SMD-48");
     EXPECT_EQ(text("cmbFrame_size"), "34");
-    EXPECT_TRUE(items("cmbStack_length").isEmpty());
+    EXPECT_EQ(axis(1).Frame_Size, "34");
+    EXPECT_EQ(items("cmbStack_length"), (QStringList {"1", "2", "3"}));
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 

@@ -31,7 +31,7 @@ TEST_F(ControllerFormTest, MotorOptionsAreOrderedByTheirCableOption)
     EXPECT_EQ(items("cmbOptions"), (QStringList {"Z = Zeta", "A = Alpha"}));
 }
 
-TEST_F(ControllerFormTest, CurveKeysStayAndCaptionsFollowThePartNumberType)
+TEST_F(ControllerFormTest, CurveKeysGoWithTheMotorAndCaptionsFollowThePartNumberType)
 {
     form();
     pick("cmbController", "KEX200");
@@ -41,8 +41,8 @@ TEST_F(ControllerFormTest, CurveKeysStayAndCaptionsFollowThePartNumberType)
     pick("cmbStack_length", "2");
     EXPECT_EQ(axis(1).Drive_Part_Number, "");
     EXPECT_EQ(axis(1).Motor_Part_Number, "");
-    EXPECT_EQ(axis(1).Curve_Motor_Part_Number, "KX231AE");
-    EXPECT_EQ(axis(1).Curve_Drive_Part_Number, "BSD2303");
+    EXPECT_EQ(axis(1).Curve_Motor_Part_Number, "");
+    EXPECT_EQ(axis(1).Curve_Drive_Part_Number, "");
 
     struct Captions {
         const char* technology;

@@ -127,12 +127,12 @@ TEST_F(DriveMotorOptionsTest, StepperBuildsMotorAndDrivePartNumbersThroughTheWir
     EXPECT_EQ(r.Drive_Voltage, "75VDC");
     Globals::Loading_Project = false;
 
-    // Choosing the series again drops the voltage but keeps the wiring and the drive code.
+    // Choosing the series again drops the voltage, the wiring and the drive code with them.
     pick("cmbMotor_Series", "SX");
     EXPECT_TRUE(r.Drive_Voltage.isEmpty());
     EXPECT_EQ(r.Bus_Voltage, 0.0);
-    EXPECT_EQ(r.Motor_Wiring, "SERIES");
-    EXPECT_EQ(r.Drive_Code, "3");
+    EXPECT_EQ(r.Motor_Wiring, "");
+    EXPECT_EQ(r.Drive_Code, "");
 }
 
 TEST_F(DriveMotorOptionsTest, StepperWiringOffersWhatTheColumnsOffer)

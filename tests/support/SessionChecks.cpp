@@ -1,0 +1,102 @@
+#include "support/SessionChecks.h"
+
+#include "platform/ListControl.h"
+#include "shell/Form.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+#include "shell/SetupForm.h"
+#include "shell/SetupKinds.h"
+
+#include <algorithm>
+
+using namespace Globals;
+
+namespace {
+
+Form* setupForm()
+{
+    for (const SetupKinds::Kind& kind : SetupKinds::all())
+        if (Form* form = Forms::find(kind.form))
+            return form;
+    return nullptr;
+}
+
+} // namespace
+
+QStringList SessionChecks::screenFaults()
+{
+    Form* form = setupForm();
+    if (!form)
+        return {};
+    const AxisRecord& r = Current_Record();
+    const bool qdServo = r.Part_Number_Type == QLatin1String("QD_Servo");
+    const bool controller = form->Name() == SetupKinds::formName(SetupKinds::Controller);
+    const bool driveController = form->Name() == SetupKinds::formName(SetupKinds::DriveController);
+    const QList<std::pair<const char*, QString>> held = {
+        {"cmbMotor_Tech", r.Motor_Technology},
+        {driveController ? "cmbDriveController" : "cmbDrive", r.Drive_Name},
+        {"cmbMotor_Series", r.Motor_Series},
+        {"cmbFrame_size", r.Frame_Size},
+        {"cmbStack_length", r.Stack_Length},
+        {"cmbWinding", r.Winding},
+        {"cmbFeedback", qdServo ? r.Shaft_Option : r.Feedback},
+        {"cmbShaft_options", qdServo ? r.Feedback : r.Shaft_Option},
+        {"cmbCable_Option", r.Cable_Option},
+        {"cmbOptions", r.Motor_Option},
+        {"cmbDriveVoltage", r.Drive_Voltage},
+        {"cmbWiring", r.Motor_Wiring},
+        {"cmbMotor_Cable_Length", r.Motor_Cable_Length},
+        {"cmbFeedback_Cable_Length", r.Feedback_Cable_Length},
+    };
+    QList<std::pair<const char*, QString>> all = held;
+    if (controller)
+        all += {{"cmbController", Controller_Name},
+                {"cmbController_Cable_Length", r.Controller_Cable_Length},
+                {"cmbAxis_Number", Breakout_Axes},
+                {"cmbReq_Accessories_length", Required_Accessory_Length}};
+    QStringList faults;
+    for (const auto& [name, value] : all) {
+        const auto* list = form->findChild<ListControl*>(QLatin1String(name));
+        const QString shown = list ? list->text() : QString();
+        if (shown != value)
+            faults << QStringLiteral("%1 shows \"%2\", the record holds \"%3\"").arg(QLatin1String(name), shown, value);
+    }
+    if (driveController && Drive_Controller_Name != r.Drive_Name)
+        faults << QStringLiteral("the drive/controller is \"%1\", the record's drive \"%2\"")
+                      .arg(Drive_Controller_Name, r.Drive_Name);
+    return faults;
+}
+
+QString SessionChecks::projectText()
+{
+    auto* form = dynamic_cast<SetupForm*>(setupForm());
+    return form ? form->Save_String() : QString();
+}
+
+QStringList SessionChecks::differences(const QString& before, const QString& after, int kind)
+{
+    // The configuration's lines that an unconfigured project gains on reopening.
+    struct Lines {
+        int first;
+        int last;
+    };
+    static const QList<Lines> driveController = {{128, 130}, {132, 154}, {176, 196}, {239, 259}, {262, 265}};
+    static const QList<Lines> controller = {{1034, 1034}, {1036, 1037}, {1041, 1064}, {1086, 1106}, {1149, 1169}};
+    const QList<Lines>& completed = kind == SetupKinds::DriveController ? driveController
+        : kind == SetupKinds::Controller                                ? controller
+                                                                        : QList<Lines>();
+    const QStringList x = before.split(QLatin1Char('\r'));
+    const QStringList y = after.split(QLatin1Char('\r'));
+    QStringList out;
+    for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i) {
+        const QString was = x.value(i);
+        if (was == y.value(i))
+            continue;
+        const int line = static_cast<int>(i + 1);
+        const bool unset = was.isEmpty() || was == QLatin1String("0");
+        if (unset && std::ranges::any_of(completed, [&](Lines l) { return line >= l.first && line <= l.last; }))
+            continue;
+        out << QStringLiteral("line %1: \"%2\" became \"%3\"").arg(line).arg(was, y.value(i));
+    }
+    return out;
+}

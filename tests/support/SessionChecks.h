@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class FileDialog;
+class mdiMain;
+
+// What every state a user can reach must keep, each as readable faults (none
+// when it holds).
+namespace SessionChecks {
+
+// The lists of the open setup form that show other than the current axis
+// record (and the configuration globals) hold.
+QStringList screenFaults();
+
+// The project text of the setup form of the current kind (kind 1 while the
+// accessory dialog edits an axis' drive accessories).
+QString projectText();
+
+// The lines of two project texts that differ, "line n: "a" became "b"",
+// apart from what reopening a project of the kind completes by itself: the
+// options dialog it opens chooses the levels of one value, with the
+// configuration they name, and Done stores the accessory offer again.
+QStringList differences(const QString& before, const QString& after, int kind);
+
+} // namespace SessionChecks
