@@ -258,7 +258,6 @@ void frmCurve::cmdExport_Click()
     FileDialog::Settings settings;
     settings.filter = QStringLiteral("All Files (*.*)|*.*|CSV (Comma Delimited) Files (*.csv)|*.csv");
     settings.filterIndex = 2;
-    settings.initDir = Globals::Application_Folder();
     const std::optional<QString> path = FileDialog::show(this, FileDialog::Save, settings);
     if (!path)
         return;

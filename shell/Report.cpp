@@ -239,7 +239,6 @@ std::optional<QString> Ask_Text_File(QWidget* parent)
     FileDialog::Settings settings;
     settings.filter = QStringLiteral("All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
     settings.filterIndex = 2;
-    settings.initDir = Application_Folder();
     return FileDialog::show(parent, FileDialog::Save, settings);
 }
 

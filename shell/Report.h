@@ -23,7 +23,7 @@ void controllerReport(QString& text);
 void Export_Data(QWidget* parent);
 
 // The Save dialog of the text results (report, price table): text files
-// preselected, in the program's folder. Nothing when the user cancels.
+// preselected. Nothing when the user cancels.
 std::optional<QString> Ask_Text_File(QWidget* parent);
 
 // Writes the text whole and opens it with its associated program once it is

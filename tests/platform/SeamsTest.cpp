@@ -4,7 +4,10 @@
 #include "platform/ShellOpen.h"
 #include "platform/Twips.h"
 
+#include <QDir>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +45,39 @@ TEST(Seams, FileDialogHandsOutPathsAndCancels)
     ASSERT_EQ(seam.calls().size(), 3);
     EXPECT_EQ(seam.calls()[0].mode, FileDialog::Save);
     EXPECT_EQ(seam.calls()[1].settings.filterIndex, 2);
+}
+
+// The first dialog starts in the documents folder, else at home; each later one
+// where the last chosen path lies, while that folder is there.
+TEST(Seams, FileDialogStartsWhereTheLastPathWas)
+{
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", savedHome);
+        savedConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", savedConfig);
+    });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+
+    FileDialog::Seam seam;
+    struct Step {
+        const char* made;     // folder created first
+        const char* answer;   // chosen path, or a cancel
+        const char* startsIn; // below home
+    };
+    for (const Step& step : {Step{"", nullptr, ""}, // no documents folder
+                             Step{"Documents", "work/a.dat", "Documents"},
+                             Step{"work", nullptr, "work"},
+                             Step{"", "gone/b.dat", "work"}, // a cancel forgot nothing
+                             Step{"", nullptr, "Documents"}}) { // the last folder is no more
+        QDir(home.path()).mkpath(QString::fromLatin1(step.made));
+        step.answer ? seam.queuePath(home.filePath(QString::fromLatin1(step.answer))) : seam.queueCancel();
+        FileDialog::show(nullptr, FileDialog::Save, {});
+        EXPECT_EQ(seam.calls().last().startFolder, QDir::cleanPath(home.filePath(QString::fromLatin1(step.startsIn))))
+            << step.startsIn;
+    }
 }
 
 TEST(Seams, FilterTextBecomesQtFiltersMatchingAnyCase)

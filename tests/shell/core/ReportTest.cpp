@@ -394,7 +394,6 @@ TEST_F(ReportTest, ExportWritesTheReportAndOpensIt)
     EXPECT_EQ(files->calls()[0].mode, FileDialog::Save);
     EXPECT_EQ(s.filter, "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
     EXPECT_EQ(s.filterIndex, 2);
-    EXPECT_EQ(s.initDir, Globals::Application_Folder());
     EXPECT_EQ(s.defaultExt, "");
 
     const QByteArray bytes = fileBytes(path);

@@ -11,6 +11,8 @@
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -141,4 +143,36 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
     // The failed opener keeps its own message.
     EXPECT_EQ(msg->prompts(), QStringList {"The file was written to " + written +
                                            ".\nNo program on this computer is set up to open it."});
+}
+
+// Every file dialog starts where the one before it returned a path, never in the program's folder.
+TEST_F(DriveProject, EveryFileDialogStartsInTheFolderLastUsed)
+{
+    HttpTestServer server;
+    server.setResponder([](const HttpTestServer::Request& request) {
+        return HttpTestServer::Reply{200, "OK", HttpTestServer::answerFor(request.body, "20240915", "EA"), false};
+    });
+    ASSERT_TRUE(QDir(tmp.path()).mkdir(QStringLiteral("other")));
+    const QList<std::pair<QString, std::function<void()>>> dialogs = {
+        {QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/kx-servo.dat"),
+         [this] { main->mnuOpen()->trigger(); }},
+        {path("axis.dat"), [this] { main->mnuSave_As()->trigger(); }},
+        {path("other/report.txt"), [this] { main->mnuExport_Data()->trigger(); }},
+        {path("prices.txt"), [this] { main->createXMLfor_Extranet(); }},
+        {path("other/curve.csv"), [] {
+             Forms::find("frmDrive_Setup")->findChild<QPushButton*>("cmdCurve")->click();
+             Forms::find<frmCurve>("frmCurve")->cmdExport()->click();
+         }},
+    };
+    QString folder = FileDialog::startFolder();
+    EXPECT_NE(QDir(folder), QDir(Globals::Application_Folder()));
+    for (const auto& [file, command] : dialogs) {
+        files->queuePath(file);
+        command();
+        ASSERT_FALSE(files->calls().isEmpty());
+        EXPECT_EQ(files->calls().last().startFolder, folder) << file.toStdString();
+        folder = QFileInfo(file).absolutePath();
+    }
+    EXPECT_EQ(files->calls().size(), dialogs.size());
+    EXPECT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('\n').toStdString();
 }
