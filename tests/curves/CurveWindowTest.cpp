@@ -158,7 +158,7 @@ TEST_F(CurveWindowTest, CancelledOrFailedExport)
 
     // Written, but nothing opens it: the user is told where it is.
     msg->clear();
-    shell->setNoOpener(true);
+    shell->setOpener(ShellOpen::Seam::Missing);
     files->queuePath(csvPath());
     window()->cmdExport()->click();
     EXPECT_TRUE(QFile::exists(csvPath()));

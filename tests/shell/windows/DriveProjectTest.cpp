@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <functional>
 #include <tuple>
@@ -112,7 +113,8 @@ TEST_F(DriveProject, SaveReopenExportAndPriceADriveSystem)
     EXPECT_EQ(shell->opened().last(), prices);
 }
 
-// Every file the program writes is named in the status bar, also when no program opens it.
+// Every file the program writes is named in the status bar until the next message, also when no
+// program opens it; an opener missing or failing is told in a message box.
 TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
 {
     files->queuePath(QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/kx-servo.dat"));
@@ -130,7 +132,10 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
              Forms::find("frmDrive_Setup")->findChild<QPushButton*>("cmdCurve")->click();
              Forms::find<frmCurve>("frmCurve")->cmdExport()->click();
          }},
-        {"report.txt", "Report", [this] { shell->setNoOpener(true); main->mnuExport_Data()->trigger(); }},
+        {"report.txt", "Report",
+         [this] { shell->setOpener(ShellOpen::Seam::Missing); main->mnuExport_Data()->trigger(); }},
+        {"prices.txt", "Price table",
+         [this] { shell->setOpener(ShellOpen::Seam::Fails); main->createXMLfor_Extranet(); }},
     };
     QString written;
     for (const auto& [file, what, command] : writes) {
@@ -138,11 +143,15 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
             files->queuePath(written = path(file));
         main->statusBar()->clearMessage();
         command();
+        processEvents();
         EXPECT_EQ(main->statusBar()->currentMessage(), what + " written to " + written);
+        // It stays until the next message.
+        const QTimer* timeout = main->statusBar()->findChild<QTimer*>();
+        EXPECT_FALSE(timeout && timeout->isActive()) << what.toStdString();
     }
-    // The failed opener keeps its own message.
-    EXPECT_EQ(msg->prompts(), QStringList {"The file was written to " + written +
-                                           ".\nNo program on this computer is set up to open it."});
+    // An opener missing or failing keeps its own message.
+    const QString unopened = QStringLiteral("The file was written to %1.\nNo program on this computer is set up to open it.");
+    EXPECT_EQ(msg->prompts(), QStringList({unopened.arg(path("report.txt")), unopened.arg(path("prices.txt"))}));
 }
 
 // Every file dialog starts where the one before it returned a path, never in the program's folder.
