@@ -103,8 +103,10 @@ frmCurve::frmCurve()
     m_cmbTorque_Units = place(new ListControl(this), QStringLiteral("cmbTorque_Units"), 4800, 600, 1815, 315);
     m_lblmsg = place(new QLabel(QStringLiteral("Speed/Torque Simulation Results"), this), QStringLiteral("lblmsg"),
                      120, 960, 8055, 255);
+    // Three lines (verdict, the library's findings, the closing break) without a scroll bar; the chart
+    // below starts lower and keeps its bottom.
     m_txtmsg = place(new QPlainTextEdit(QStringLiteral("txtmsg"), this), QStringLiteral("txtmsg"), 120, 1200, 8055,
-                     615);
+                     810);
     m_txtmsg->setReadOnly(true);
 
     m_chart = new QChart;
@@ -118,7 +120,7 @@ frmCurve::frmCurve()
     // The continuous and the peak curve; a stepper curve drops the second.
     addSeries();
     addSeries();
-    m_chartView = place(new QChartView(m_chart, this), QStringLiteral("MSChart1"), 120, 1800, 8055, 6495);
+    m_chartView = place(new QChartView(m_chart, this), QStringLiteral("MSChart1"), 120, 2040, 8055, 6255);
     m_chartView->setRenderHint(QPainter::Antialiasing);
 
     // No result and no chart until a curve is drawn.
@@ -258,7 +260,6 @@ void frmCurve::cmdExport_Click()
     FileDialog::Settings settings;
     settings.filter = QStringLiteral("All Files (*.*)|*.*|CSV (Comma Delimited) Files (*.csv)|*.csv");
     settings.filterIndex = 2;
-    settings.initDir = Globals::Application_Folder();
     const std::optional<QString> path = FileDialog::show(this, FileDialog::Save, settings);
     if (!path)
         return;

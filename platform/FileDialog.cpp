@@ -1,6 +1,22 @@
 #include "platform/FileDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString& FileDialog::lastFolder()
+{
+    static QString folder;
+    Seam* seam = Seam::current();
+    return seam ? seam->m_lastFolder : folder;
+}
+
+std::optional<QString> FileDialog::chosen(const QString& path)
+{
+    lastFolder() = QFileInfo(path).absolutePath();
+    return path;
+}
 
 QStringList FileDialog::qtFilters(const QString& filter)
 {
@@ -24,20 +40,31 @@ QStringList FileDialog::qtFilters(const QString& filter)
     return out;
 }
 
+QString FileDialog::startFolder()
+{
+    // A folder removed since it was used is no place to start.
+    if (const QString last = lastFolder(); !last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
 std::optional<QString> FileDialog::show(QWidget* parent, Mode mode, const Settings& settings)
 {
     if (Seam* seam = Seam::current()) {
-        seam->m_calls.append(Seam::Call{mode, settings});
+        seam->m_calls.append(Seam::Call{mode, settings, startFolder()});
         if (seam->m_answers.empty())
             return std::nullopt;
         const Seam::Answer answer = seam->m_answers.front();
         seam->m_answers.pop_front();
         if (answer.cancel)
             return std::nullopt;
-        return answer.path;
+        return chosen(answer.path);
     }
 
-    QFileDialog dialog(parent, settings.title, settings.initDir);
+    QFileDialog dialog(parent, settings.title, startFolder());
     dialog.setAcceptMode(mode == Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(mode == Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QStringList filters = qtFilters(settings.filter);
@@ -50,5 +77,5 @@ std::optional<QString> FileDialog::show(QWidget* parent, Mode mode, const Settin
         dialog.selectFile(settings.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return chosen(dialog.selectedFiles().constFirst());
 }

@@ -11,8 +11,11 @@
 class QWidget;
 
 // The common Open/Save dialog. The filter keeps the "Label|pattern|Label|pattern"
-// form and a 1-based filter index. Tests install a FileDialog::Seam that hands
-// out queued paths or cancels and records how the dialog was set up.
+// form and a 1-based filter index. Every dialog starts in the folder the last one
+// returned a path in; the first in the user's documents folder, else the home folder
+// (the program's own folder may be the build tree or not writable at all).
+// Tests install a FileDialog::Seam that hands out queued paths or cancels and
+// records how the dialog was set up.
 class FileDialog {
 public:
     enum Mode { Open, Save };
@@ -20,7 +23,6 @@ public:
     struct Settings {
         QString filter;
         int filterIndex = 1;
-        QString initDir;
         QString fileName;
         QString title;
         QString defaultExt;
@@ -32,11 +34,15 @@ public:
     // "A|*.a|B|*.b" -> "A (*.a);;B (*.b)" unless the label already shows its pattern.
     static QStringList qtFilters(const QString& filter);
 
+    // The folder the next dialog starts in.
+    static QString startFolder();
+
     class Seam : public SeamStack<Seam> {
     public:
         struct Call {
             Mode mode;
             Settings settings;
+            QString startFolder;
         };
 
         void queuePath(const QString& path) { m_answers.push_back({false, path}); }
@@ -51,5 +57,12 @@ public:
         };
         std::deque<Answer> m_answers;
         QList<Call> m_calls;
+        // A seam remembers on its own, as a program just started.
+        QString m_lastFolder;
     };
+
+private:
+    // Where the last dialog returned a path (the seam's own while one answers).
+    static QString& lastFolder();
+    static std::optional<QString> chosen(const QString& path);
 };

@@ -2,24 +2,36 @@
 
 #include "platform/SeamStack.h"
 
+#include <QObject>
 #include <QStringList>
 
-// Opens a written file with the program the desktop associates with it;
-// false when the desktop has no opener for it.
+#include <functional>
+
+// Opens a written file with the program the desktop associates with it, through
+// xdg-open: it starts and then fails where no program is set up for the file, so
+// only its exit status tells. `finished` learns once whether the file was opened:
+// at once when there is no opener, else from the event loop when the opener ends.
 // Tests install a ShellOpen::Seam that records the paths instead.
 class ShellOpen {
 public:
-    static bool open(const QString& path);
+    static void open(const QString& path, std::function<void(bool opened)> finished);
 
     class Seam : public SeamStack<Seam> {
     public:
+        enum Opener {
+            Opens,
+            Missing, // answers at once
+            Fails,   // answers from the event loop, as a started opener does
+        };
+
         const QStringList& opened() const { return m_opened; }
-        // The seam answers as a desktop without an opener would (still recording).
-        void setNoOpener(bool none) { m_noOpener = none; }
+        void setOpener(Opener opener) { m_opener = opener; }
 
     private:
         friend class ShellOpen;
         QStringList m_opened;
-        bool m_noOpener = false;
+        Opener m_opener = Opens;
+        // Answers still queued go with the seam.
+        QObject m_context;
     };
 };

@@ -71,7 +71,6 @@ FileDialog::Settings dialogSettings()
     FileDialog::Settings settings;
     settings.filter = QStringLiteral("All Files (*.*)|*.*|Dat Files (*.Dat)|*.dat");
     settings.filterIndex = 2;
-    settings.initDir = Globals::Application_Folder();
     return settings;
 }
 

@@ -17,8 +17,6 @@ namespace Globals {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-// How long the status bar names a written file.
-constexpr int kWrittenMessageMs = 5000;
 
 // A written file as the user finds it again.
 QString shownPath(const QString& path)
@@ -239,15 +237,14 @@ std::optional<QString> Ask_Text_File(QWidget* parent)
     FileDialog::Settings settings;
     settings.filter = QStringLiteral("All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
     settings.filterIndex = 2;
-    settings.initDir = Application_Folder();
     return FileDialog::show(parent, FileDialog::Save, settings);
 }
 
 void Tell_Written(const QString& what, const QString& path)
 {
-    // An opener that starts and then fails shows nothing: the user still sees where the file went.
+    // Until the next message: the user still finds where the file went after a glance away.
     if (QStatusBar* bar = Status_Bar())
-        bar->showMessage(QStringLiteral("%1 written to %2").arg(what, shownPath(path)), kWrittenMessageMs);
+        bar->showMessage(QStringLiteral("%1 written to %2").arg(what, shownPath(path)));
 }
 
 void Write_And_Open(const QString& what, const QString& path, const QString& text)
@@ -256,11 +253,13 @@ void Write_And_Open(const QString& what, const QString& path, const QString& tex
     if (!Write_File(path, text, true))
         return;
     Tell_Written(what, path);
-    // Without an opener the export would look as if it did nothing.
-    if (!ShellOpen::open(path))
-        MsgBox::show(QStringLiteral("The file was written to %1.\nNo program on this computer is set up to open it.")
-                         .arg(shownPath(path)),
-                     MsgBox::OKOnly, Product_Title, MsgBox::Information);
+    // Without a program that opens it the export would look as if it did nothing.
+    ShellOpen::open(path, [shown = shownPath(path)](bool opened) {
+        if (!opened)
+            MsgBox::show(
+                QStringLiteral("The file was written to %1.\nNo program on this computer is set up to open it.").arg(shown),
+                MsgBox::OKOnly, Product_Title, MsgBox::Information);
+    });
 }
 
 void Export_Data(QWidget* parent)

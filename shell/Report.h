@@ -23,17 +23,18 @@ void controllerReport(QString& text);
 void Export_Data(QWidget* parent);
 
 // The Save dialog of the text results (report, price table): text files
-// preselected, in the program's folder. Nothing when the user cancels.
+// preselected. Nothing when the user cancels.
 std::optional<QString> Ask_Text_File(QWidget* parent);
 
 // Writes the text whole and opens it with its associated program once it is
 // on disk; the status bar names the file as "<what> written to <path>", and a
-// message tells the user where it is when no program opens it.
+// message tells the user where it is when no program opens it (also when the
+// desktop's opener tells so later).
 // Reports, price tables and curve exports all end here.
 void Write_And_Open(const QString& what, const QString& path, const QString& text);
 
-// "<what> written to <path>" in the main window's status bar for a few
-// seconds, after every file the program writes.
+// "<what> written to <path>" in the main window's status bar until the next
+// message, after every file the program writes.
 void Tell_Written(const QString& what, const QString& path);
 
 } // namespace Globals

@@ -132,7 +132,8 @@ void frmController_Setup::createControls()
                                    3255, 255);
     k.txtController_part = FormControls::make<TextBox>(results, QStringLiteral("txtController_part"), 120, 4920, 3255, 495);
     c.lblDrive = caption(results, "lblDrive", QStringLiteral("Drive Part Number"), 4560, 4680, 3255, 255);
-    c.txtDrive = FormControls::make<TextBox>(results, QStringLiteral("txtDrive"), 4200, 4920, 3975, 495);
+    // Taller than drawn, down to the button below: two lines and their margins without a scroll bar.
+    c.txtDrive = FormControls::make<TextBox>(results, QStringLiteral("txtDrive"), 4200, 4920, 3975, 585);
     c.lblMotor_Part = caption(results, "lblMotor_Part", QStringLiteral("Motor Part Number"), 9120, 4680, 3255, 255);
     c.txtMotor_Part = FormControls::make<TextBox>(results, QStringLiteral("txtMotor_Part"), 9120, 4920, 3255, 495);
     k.lblController = caption(results, "lblController", QStringLiteral("Controller to Drive Connection Part Numbers"), 120,

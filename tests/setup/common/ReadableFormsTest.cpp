@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -68,11 +69,27 @@ void expectReadable(QWidget* window)
     }
 }
 
+// Every line of the box whole, with no scroll bar for a line it could not show.
+void expectWhole(const QString& formAndBox)
+{
+    SCOPED_TRACE(formAndBox.toStdString());
+    Form* form = Forms::find(formAndBox.section('.', 0, 0));
+    ASSERT_NE(form, nullptr);
+    auto* box = form->findChild<QPlainTextEdit*>(formAndBox.section('.', 1));
+    ASSERT_TRUE(box && box->isVisible());
+    EXPECT_GE(box->document()->lineCount(), 2);
+    EXPECT_FALSE(box->verticalScrollBar()->isVisible());
+    QTextCursor end(box->document());
+    end.movePosition(QTextCursor::End);
+    EXPECT_LT(box->cursorRect(end).bottom(), box->viewport()->height());
+}
+
 // A reopened project of each setup kind, with the dialogs its buttons open.
 struct Readable {
     const char* project;
     const char* form;
     QStringList buttons; // "form.button", pressed in order
+    QStringList whole;   // "form.box" that shows every line of its text
 };
 
 class ReadableFormsTest : public AppFixture, public ::testing::WithParamInterface<Readable> {};
@@ -93,6 +110,8 @@ TEST_P(ReadableFormsTest, EveryTextWholeAndTheFormReachableInASmallWindow)
         if (Form* window = Forms::find(QLatin1String(name)); window && window->isVisible())
             expectReadable(window);
     }
+    for (const QString& box : GetParam().whole)
+        expectWhole(box);
 
     // A window smaller than the form scrolls to its far corner; the form keeps its size.
     QMdiSubWindow* frame = Forms::find(QLatin1String(GetParam().form))->subWindow();
@@ -108,11 +127,14 @@ TEST_P(ReadableFormsTest, EveryTextWholeAndTheFormReachableInASmallWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, ReadableFormsTest,
-                         ::testing::Values(Readable {"kx-servo", "frmDrive_Setup", {}},
+                         ::testing::Values(Readable {"kx-servo", "frmDrive_Setup", {"frmDrive_Setup.cmdCurve"},
+                                                     {"frmCurve.txtmsg"}},
                                            Readable {"drive-controller-kx", "frmDriveController_Setup",
                                                      {"frmDriveController_Setup.cmdDriveController",
-                                                      "frmDriveControl.cmdAccessories"}},
-                                           Readable {"controller-three-axes", "frmController_Setup", {}}),
+                                                      "frmDriveControl.cmdAccessories"},
+                                                     {"frmDriveControl.txtResults"}},
+                                           Readable {"controller-three-axes", "frmController_Setup", {},
+                                                     {"frmController_Setup.txtDrive"}}),
                          [](const auto& info) { return QString::fromLatin1(info.param.form).toStdString(); });
 
 } // namespace

@@ -394,7 +394,6 @@ TEST_F(ReportTest, ExportWritesTheReportAndOpensIt)
     EXPECT_EQ(files->calls()[0].mode, FileDialog::Save);
     EXPECT_EQ(s.filter, "All Files (*.*)|*.*|Text Files (*.txt)|*.txt");
     EXPECT_EQ(s.filterIndex, 2);
-    EXPECT_EQ(s.initDir, Globals::Application_Folder());
     EXPECT_EQ(s.defaultExt, "");
 
     const QByteArray bytes = fileBytes(path);
@@ -404,15 +403,20 @@ TEST_F(ReportTest, ExportWritesTheReportAndOpensIt)
     EXPECT_EQ(shell->opened(), QStringList{path});
     EXPECT_TRUE(msg->messages().isEmpty());
 
-    // Without a desktop opener the user learns where the report went.
-    shell->setNoOpener(true);
-    files->queuePath(path);
-    Globals::Export_Data(nullptr);
-    ASSERT_EQ(msg->messages().size(), 1);
-    EXPECT_EQ(msg->messages()[0].prompt,
-              "The file was written to " + path + ".\nNo program on this computer is set up to open it.");
-    EXPECT_EQ(msg->messages()[0].title, "Brevan Quenro");
-    EXPECT_EQ(fileBytes(path), bytes);
+    // Without a desktop opener, or with one that fails after it started, the user learns where the report went.
+    for (const ShellOpen::Seam::Opener opener : {ShellOpen::Seam::Missing, ShellOpen::Seam::Fails}) {
+        msg->clear();
+        shell->setOpener(opener);
+        files->queuePath(path);
+        Globals::Export_Data(nullptr);
+        processEvents();
+        ASSERT_EQ(msg->messages().size(), 1) << opener;
+        EXPECT_EQ(msg->messages()[0].prompt,
+                  "The file was written to " + path + ".\nNo program on this computer is set up to open it.");
+        EXPECT_EQ(msg->messages()[0].title, "Brevan Quenro");
+        EXPECT_EQ(msg->messages()[0].icon, MsgBox::Information);
+        EXPECT_EQ(fileBytes(path), bytes);
+    }
 }
 
 TEST_F(ReportTest, ExportCancelledOrUnwritableOpensNothing)

@@ -11,8 +11,11 @@
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <functional>
 #include <tuple>
@@ -110,7 +113,8 @@ TEST_F(DriveProject, SaveReopenExportAndPriceADriveSystem)
     EXPECT_EQ(shell->opened().last(), prices);
 }
 
-// Every file the program writes is named in the status bar, also when no program opens it.
+// Every file the program writes is named in the status bar until the next message, also when no
+// program opens it; an opener missing or failing is told in a message box.
 TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
 {
     files->queuePath(QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/kx-servo.dat"));
@@ -128,7 +132,10 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
              Forms::find("frmDrive_Setup")->findChild<QPushButton*>("cmdCurve")->click();
              Forms::find<frmCurve>("frmCurve")->cmdExport()->click();
          }},
-        {"report.txt", "Report", [this] { shell->setNoOpener(true); main->mnuExport_Data()->trigger(); }},
+        {"report.txt", "Report",
+         [this] { shell->setOpener(ShellOpen::Seam::Missing); main->mnuExport_Data()->trigger(); }},
+        {"prices.txt", "Price table",
+         [this] { shell->setOpener(ShellOpen::Seam::Fails); main->createXMLfor_Extranet(); }},
     };
     QString written;
     for (const auto& [file, what, command] : writes) {
@@ -136,9 +143,45 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
             files->queuePath(written = path(file));
         main->statusBar()->clearMessage();
         command();
+        processEvents();
         EXPECT_EQ(main->statusBar()->currentMessage(), what + " written to " + written);
+        // It stays until the next message.
+        const QTimer* timeout = main->statusBar()->findChild<QTimer*>();
+        EXPECT_FALSE(timeout && timeout->isActive()) << what.toStdString();
     }
-    // The failed opener keeps its own message.
-    EXPECT_EQ(msg->prompts(), QStringList {"The file was written to " + written +
-                                           ".\nNo program on this computer is set up to open it."});
+    // An opener missing or failing keeps its own message.
+    const QString unopened = QStringLiteral("The file was written to %1.\nNo program on this computer is set up to open it.");
+    EXPECT_EQ(msg->prompts(), QStringList({unopened.arg(path("report.txt")), unopened.arg(path("prices.txt"))}));
+}
+
+// Every file dialog starts where the one before it returned a path, never in the program's folder.
+TEST_F(DriveProject, EveryFileDialogStartsInTheFolderLastUsed)
+{
+    HttpTestServer server;
+    server.setResponder([](const HttpTestServer::Request& request) {
+        return HttpTestServer::Reply{200, "OK", HttpTestServer::answerFor(request.body, "20240915", "EA"), false};
+    });
+    ASSERT_TRUE(QDir(tmp.path()).mkdir(QStringLiteral("other")));
+    const QList<std::pair<QString, std::function<void()>>> dialogs = {
+        {QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/kx-servo.dat"),
+         [this] { main->mnuOpen()->trigger(); }},
+        {path("axis.dat"), [this] { main->mnuSave_As()->trigger(); }},
+        {path("other/report.txt"), [this] { main->mnuExport_Data()->trigger(); }},
+        {path("prices.txt"), [this] { main->createXMLfor_Extranet(); }},
+        {path("other/curve.csv"), [] {
+             Forms::find("frmDrive_Setup")->findChild<QPushButton*>("cmdCurve")->click();
+             Forms::find<frmCurve>("frmCurve")->cmdExport()->click();
+         }},
+    };
+    QString folder = FileDialog::startFolder();
+    EXPECT_NE(QDir(folder), QDir(Globals::Application_Folder()));
+    for (const auto& [file, command] : dialogs) {
+        files->queuePath(file);
+        command();
+        ASSERT_FALSE(files->calls().isEmpty());
+        EXPECT_EQ(files->calls().last().startFolder, folder) << file.toStdString();
+        folder = QFileInfo(file).absolutePath();
+    }
+    EXPECT_EQ(files->calls().size(), dialogs.size());
+    EXPECT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('\n').toStdString();
 }

@@ -51,7 +51,6 @@ TEST_F(ProjectFiles, SaveOfAFreshProjectAsksForANameASecondSaveDoesNot)
     EXPECT_EQ(call.mode, FileDialog::Save);
     EXPECT_EQ(call.settings.filter, "All Files (*.*)|*.*|Dat Files (*.Dat)|*.dat");
     EXPECT_EQ(call.settings.filterIndex, 2);
-    EXPECT_EQ(call.settings.initDir, Globals::Application_Folder());
     EXPECT_TRUE(call.settings.defaultExt.isEmpty());
     EXPECT_TRUE(call.settings.title.isEmpty());
     EXPECT_EQ(fileBytes(file), QByteArray("4\rBSD-230\r\xB0" "C\r\r"));
