@@ -200,13 +200,15 @@ QString Get_Description(const QString& item)
     return item.mid(equals + 2);
 }
 
-bool Ask_Reset_Axis(const QString& kind)
+bool Ask_Reset_Axis(const QString& kind, bool resetCurrentAxis)
 {
     const QString question = kind == QLatin1String("Controller")
         ? QStringLiteral("Controller and Drive Incompatibility.  Would you like to reset the axis?")
         : QStringLiteral("Motor and Drive Incompatibility.  Would you like to reset the axis?");
     if (MsgBox::show(question, MsgBox::YesNo, Product_Title) != MsgBox::Yes)
         return false;
+    if (!resetCurrentAxis)
+        return true;
     // Kind 3 (the accessory dialog of a controller axis is open) has no form to reset.
     const QString name = SetupKinds::formName(System_Type);
     SetupForm* form = name.isEmpty() ? nullptr : Forms::get<SetupForm>(name);

@@ -29,6 +29,49 @@ using List21 = AccessoryChoice::List21;
 // program's own messages.
 inline const QString Product_Title = QStringLiteral("Brevan Quenro");
 
+// What a controller's options dialog configures (setup kind 1); a new
+// controller starts it afresh in one assignment.
+struct ControllerConfiguration {
+    QString Controller_Part_Number;
+    List21 Controller_Options;
+    bool Controller_JTR_Ready = false;
+    bool Controller_LUMIO_Ready = false;
+    bool Controller_DUW_Ready = false;
+    // The expansion-I/O choice: nonzero when chosen (a kind-1 file keeps the number it holds).
+    int Controller_Expansion_IO = 0;
+    AccessoryChoice Controller_Accessories;
+};
+
+// The controller system of setup kind 1; its form's Reset starts it afresh in one assignment.
+struct ControllerSystem {
+    QString Controller_Name;
+    QString Controller_Extra;
+    int Total_Axes = 0;
+    int Total_Servos = 0;
+    int Total_Steppers = 0;
+    QString Breakout_Axes;
+    QString Required_Accessory;
+    QString Required_Accessory_Part_Number;
+    QString Required_Accessory_Length;
+    ControllerConfiguration configuration;
+};
+
+// The drive/controller of setup kind 2; Reset and a new drive/controller
+// start it afresh in one assignment.
+struct DriveControllerSystem {
+    QString Drive_Controller_Name;
+    QString Drive_Controller_Part_Number;
+    QString Drive_Controller_Extra;
+    List21 Drive_Controller_Options;
+    QString Drive_Controller_Notes;
+    QString Drive_Controller_Option_Code;
+    bool Drive_Controller_JTR_Ready = false;
+    bool Drive_Controller_DUW_Ready = false;
+    int Drive_Controller_Expansion_IO = 0;
+    QString Drive_Controller_Extra_2;
+    AccessoryChoice Drive_Controller_Accessories;
+};
+
 // The shared state with its start-up values: Reset_All_State puts a fresh one
 // in place, so that each start value is written here and nowhere else.
 struct State {
@@ -68,38 +111,8 @@ struct State {
     int Http_Ready_State = 0;
     QString Price_Table_Text;
 
-    // Controller configuration (setup kind 1)
-    QString Controller_Name;
-    QString Controller_Extra;
-    QString Controller_Part_Number;
-    List21 Controller_Options;
-    int Total_Axes = 0;
-    int Total_Servos = 0;
-    int Total_Steppers = 0;
-    QString Breakout_Axes;
-    bool Controller_JTR_Ready = false;
-    bool Controller_LUMIO_Ready = false;
-    bool Controller_DUW_Ready = false;
-    // The expansion-I/O choice of either configuration: nonzero when chosen (a
-    // kind-1 file keeps the number it holds).
-    int Controller_Expansion_IO = 0;
-    QString Required_Accessory;
-    QString Required_Accessory_Part_Number;
-    QString Required_Accessory_Length;
-    AccessoryChoice Controller_Accessories;
-
-    // Drive/controller configuration (setup kind 2)
-    QString Drive_Controller_Name;
-    QString Drive_Controller_Part_Number;
-    QString Drive_Controller_Extra;
-    List21 Drive_Controller_Options;
-    QString Drive_Controller_Notes;
-    QString Drive_Controller_Option_Code;
-    bool Drive_Controller_JTR_Ready = false;
-    bool Drive_Controller_DUW_Ready = false;
-    int Drive_Controller_Expansion_IO = 0;
-    QString Drive_Controller_Extra_2;
-    AccessoryChoice Drive_Controller_Accessories;
+    ControllerSystem controller;
+    DriveControllerSystem driveController;
 };
 extern State sharedState;
 
@@ -136,44 +149,44 @@ inline constexpr auto& Response_Count = sharedState.Response_Count;
 inline constexpr auto& Http_Ready_State = sharedState.Http_Ready_State;
 inline constexpr auto& Price_Table_Text = sharedState.Price_Table_Text;
 
-inline constexpr auto& Controller_Name = sharedState.Controller_Name;
-inline constexpr auto& Controller_Extra = sharedState.Controller_Extra;
-inline constexpr auto& Controller_Part_Number = sharedState.Controller_Part_Number;
-inline constexpr auto& Controller_Options = sharedState.Controller_Options;
-inline constexpr auto& Total_Axes = sharedState.Total_Axes;
-inline constexpr auto& Total_Servos = sharedState.Total_Servos;
-inline constexpr auto& Total_Steppers = sharedState.Total_Steppers;
-inline constexpr auto& Breakout_Axes = sharedState.Breakout_Axes;
-inline constexpr auto& Controller_JTR_Ready = sharedState.Controller_JTR_Ready;
-inline constexpr auto& Controller_LUMIO_Ready = sharedState.Controller_LUMIO_Ready;
-inline constexpr auto& Controller_DUW_Ready = sharedState.Controller_DUW_Ready;
-inline constexpr auto& Controller_Expansion_IO = sharedState.Controller_Expansion_IO;
-inline constexpr auto& Required_Accessory = sharedState.Required_Accessory;
-inline constexpr auto& Required_Accessory_Part_Number = sharedState.Required_Accessory_Part_Number;
-inline constexpr auto& Required_Accessory_Length = sharedState.Required_Accessory_Length;
-inline constexpr auto& Controller_Accessories = sharedState.Controller_Accessories;
-inline constexpr auto& Controller_Accessory_Entry = sharedState.Controller_Accessories.Entry;
-inline constexpr auto& Controller_Accessory_Quantity = sharedState.Controller_Accessories.Quantity;
-inline constexpr auto& Controller_Accessory_Description = sharedState.Controller_Accessories.Description;
-inline constexpr auto& Controller_Accessory_List_Index = sharedState.Controller_Accessories.List_Index;
-inline constexpr auto& Controller_Accessory_List_Item = sharedState.Controller_Accessories.List_Item;
+inline constexpr auto& Controller_Name = sharedState.controller.Controller_Name;
+inline constexpr auto& Controller_Extra = sharedState.controller.Controller_Extra;
+inline constexpr auto& Controller_Part_Number = sharedState.controller.configuration.Controller_Part_Number;
+inline constexpr auto& Controller_Options = sharedState.controller.configuration.Controller_Options;
+inline constexpr auto& Total_Axes = sharedState.controller.Total_Axes;
+inline constexpr auto& Total_Servos = sharedState.controller.Total_Servos;
+inline constexpr auto& Total_Steppers = sharedState.controller.Total_Steppers;
+inline constexpr auto& Breakout_Axes = sharedState.controller.Breakout_Axes;
+inline constexpr auto& Controller_JTR_Ready = sharedState.controller.configuration.Controller_JTR_Ready;
+inline constexpr auto& Controller_LUMIO_Ready = sharedState.controller.configuration.Controller_LUMIO_Ready;
+inline constexpr auto& Controller_DUW_Ready = sharedState.controller.configuration.Controller_DUW_Ready;
+inline constexpr auto& Controller_Expansion_IO = sharedState.controller.configuration.Controller_Expansion_IO;
+inline constexpr auto& Required_Accessory = sharedState.controller.Required_Accessory;
+inline constexpr auto& Required_Accessory_Part_Number = sharedState.controller.Required_Accessory_Part_Number;
+inline constexpr auto& Required_Accessory_Length = sharedState.controller.Required_Accessory_Length;
+inline constexpr auto& Controller_Accessories = sharedState.controller.configuration.Controller_Accessories;
+inline constexpr auto& Controller_Accessory_Entry = sharedState.controller.configuration.Controller_Accessories.Entry;
+inline constexpr auto& Controller_Accessory_Quantity = sharedState.controller.configuration.Controller_Accessories.Quantity;
+inline constexpr auto& Controller_Accessory_Description = sharedState.controller.configuration.Controller_Accessories.Description;
+inline constexpr auto& Controller_Accessory_List_Index = sharedState.controller.configuration.Controller_Accessories.List_Index;
+inline constexpr auto& Controller_Accessory_List_Item = sharedState.controller.configuration.Controller_Accessories.List_Item;
 
-inline constexpr auto& Drive_Controller_Name = sharedState.Drive_Controller_Name;
-inline constexpr auto& Drive_Controller_Part_Number = sharedState.Drive_Controller_Part_Number;
-inline constexpr auto& Drive_Controller_Extra = sharedState.Drive_Controller_Extra;
-inline constexpr auto& Drive_Controller_Options = sharedState.Drive_Controller_Options;
-inline constexpr auto& Drive_Controller_Notes = sharedState.Drive_Controller_Notes;
-inline constexpr auto& Drive_Controller_Option_Code = sharedState.Drive_Controller_Option_Code;
-inline constexpr auto& Drive_Controller_JTR_Ready = sharedState.Drive_Controller_JTR_Ready;
-inline constexpr auto& Drive_Controller_DUW_Ready = sharedState.Drive_Controller_DUW_Ready;
-inline constexpr auto& Drive_Controller_Expansion_IO = sharedState.Drive_Controller_Expansion_IO;
-inline constexpr auto& Drive_Controller_Extra_2 = sharedState.Drive_Controller_Extra_2;
-inline constexpr auto& Drive_Controller_Accessories = sharedState.Drive_Controller_Accessories;
-inline constexpr auto& Drive_Controller_Accessory_Entry = sharedState.Drive_Controller_Accessories.Entry;
-inline constexpr auto& Drive_Controller_Accessory_Quantity = sharedState.Drive_Controller_Accessories.Quantity;
-inline constexpr auto& Drive_Controller_Accessory_Description = sharedState.Drive_Controller_Accessories.Description;
-inline constexpr auto& Drive_Controller_Accessory_List_Index = sharedState.Drive_Controller_Accessories.List_Index;
-inline constexpr auto& Drive_Controller_Accessory_List_Item = sharedState.Drive_Controller_Accessories.List_Item;
+inline constexpr auto& Drive_Controller_Name = sharedState.driveController.Drive_Controller_Name;
+inline constexpr auto& Drive_Controller_Part_Number = sharedState.driveController.Drive_Controller_Part_Number;
+inline constexpr auto& Drive_Controller_Extra = sharedState.driveController.Drive_Controller_Extra;
+inline constexpr auto& Drive_Controller_Options = sharedState.driveController.Drive_Controller_Options;
+inline constexpr auto& Drive_Controller_Notes = sharedState.driveController.Drive_Controller_Notes;
+inline constexpr auto& Drive_Controller_Option_Code = sharedState.driveController.Drive_Controller_Option_Code;
+inline constexpr auto& Drive_Controller_JTR_Ready = sharedState.driveController.Drive_Controller_JTR_Ready;
+inline constexpr auto& Drive_Controller_DUW_Ready = sharedState.driveController.Drive_Controller_DUW_Ready;
+inline constexpr auto& Drive_Controller_Expansion_IO = sharedState.driveController.Drive_Controller_Expansion_IO;
+inline constexpr auto& Drive_Controller_Extra_2 = sharedState.driveController.Drive_Controller_Extra_2;
+inline constexpr auto& Drive_Controller_Accessories = sharedState.driveController.Drive_Controller_Accessories;
+inline constexpr auto& Drive_Controller_Accessory_Entry = sharedState.driveController.Drive_Controller_Accessories.Entry;
+inline constexpr auto& Drive_Controller_Accessory_Quantity = sharedState.driveController.Drive_Controller_Accessories.Quantity;
+inline constexpr auto& Drive_Controller_Accessory_Description = sharedState.driveController.Drive_Controller_Accessories.Description;
+inline constexpr auto& Drive_Controller_Accessory_List_Index = sharedState.driveController.Drive_Controller_Accessories.List_Index;
+inline constexpr auto& Drive_Controller_Accessory_List_Item = sharedState.driveController.Drive_Controller_Accessories.List_Item;
 
 // The sixteen axis records; the current one is Axis[Current_Axis - 1]. Apart
 // from State so that callers size their loops by its type, an array; it starts
@@ -243,6 +256,7 @@ QString Get_Description(const QString& item);
 // Asks whether to reset the axis after an incompatible choice ("Controller" or
 // "Drive") and on Yes resets it through the setup form of the current kind.
 // True when a form was reset.
-bool Ask_Reset_Axis(const QString& kind);
+// With resetCurrentAxis false it only asks: true for Yes.
+bool Ask_Reset_Axis(const QString& kind, bool resetCurrentAxis = true);
 
 } // namespace Globals

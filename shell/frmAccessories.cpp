@@ -168,7 +168,8 @@ void frmAccessories::Form_Load()
     setWindowHeight(kListHeight);
     moveTwips((Twips::screenWidth() - kWidth) / 2, 0);
 
-    if (const auto* context = SetupKinds::accessoryContext(Globals::System_Type); context && !context->expansion) {
+    m_context = Globals::System_Type;
+    if (const auto* context = SetupKinds::accessoryContext(m_context); context && !context->expansion) {
         m_optExp[0]->hide();
         m_optExp[1]->hide();
     }
@@ -243,7 +244,7 @@ void frmAccessories::optExp_Click(int Index)
         m_lblWarning->move(m_lblWarning->x(), Twips::toPixels(height - 1000));
         m_lblWarning->show();
     }
-    if (const auto* context = SetupKinds::accessoryContext(Globals::System_Type); context && context->expansion)
+    if (const auto* context = SetupKinds::accessoryContext(m_context); context && context->expansion)
         *context->expansion = m_optExp[1]->value() ? 1 : 0;
 }
 
@@ -270,7 +271,7 @@ void frmAccessories::cmdDone_Click()
 void frmAccessories::Form_Unload(bool& cancel)
 {
     (void)cancel;
-    const int number = Globals::System_Type;
+    const int number = m_context;
     const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(number);
     const SetupKinds::Kind* opener = context ? SetupKinds::find(context->kind) : nullptr;
     int dropped = 0;

@@ -39,6 +39,11 @@ public:
     // Stored quantities back into every card row whose card part number is
     // a stored entry (the openers' last step in contexts 1 and 2).
     void Restore_Card_Quantities(const Globals::List21& entry, const Globals::List21& quantity);
+    // The context the dialog was opened for (System_Type when it loaded, or
+    // as its opener sets it): its choice is stored there, whatever another
+    // dialog sets System_Type to meanwhile.
+    int Context() const { return m_context; }
+    void Set_Context(int context) { m_context = context; }
 
     // The controls the openers fill; null for an index out of range.
     MultiList* lstAccessories() const { return m_lstAccessories; }
@@ -62,4 +67,5 @@ private:
     QLabel* m_lblDescription = nullptr;
     QLabel* m_lblNote = nullptr;
     QLabel* m_lblWarning = nullptr;
+    int m_context = 0;
 };

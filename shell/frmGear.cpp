@@ -103,6 +103,7 @@ void frmGear::Form_Load()
     placeAboveScreenMiddle(5520, 2595);
     m_cancel = false;
     m_optionBefore.clear();
+    m_kind = Globals::System_Type;
 
     m_txtNotes->setPlainText(QString());
     m_txtNotes->hide();
@@ -112,7 +113,7 @@ void frmGear::Form_Load()
     {
         FlagGuard loading(Globals::Loading_Lists, true);
         Globals::Distinct_Count = 0;
-        if (servesKind(Globals::System_Type)) {
+        if (servesKind(m_kind)) {
             Globals::Distinct_List = Offered_Gearheads(Globals::Current_Record());
             Globals::Distinct_Count = static_cast<int>(Globals::Distinct_List.size());
             m_cmbGear->addItems(Globals::Distinct_List);
@@ -128,7 +129,7 @@ void frmGear::cmbGear_Click()
         return;
     FlagGuard loading(Globals::Loading_Lists, true);
     Globals::Distinct_Count = 0;
-    if (!servesKind(Globals::System_Type))
+    if (!servesKind(m_kind))
         return;
     // A gearhead without notes (no row or a Null field) shows an empty box.
     m_txtNotes->setPlainText(Gearhead_Notes(Globals::Current_Record(), m_cmbGear->text()));
@@ -156,7 +157,7 @@ void frmGear::Cancel_Open()
 void frmGear::Form_Unload(bool& cancel)
 {
     (void)cancel;
-    const QString callerName = SetupKinds::formName(Globals::System_Type);
+    const QString callerName = SetupKinds::formName(m_kind);
     const bool chosen = !m_cancel && !m_cmbGear->text().isEmpty();
     m_cancel = false;
     // The dialog closes and gives the toolbar back even when the caller's own

@@ -56,4 +56,7 @@ private:
     QPushButton* m_cmdCancel = nullptr;
     bool m_cancel = false;
     QString m_optionBefore;
+    // The setup kind that opened it (System_Type when it loaded): another
+    // dialog may change System_Type while this one is open.
+    int m_kind = 0;
 };

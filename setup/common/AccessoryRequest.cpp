@@ -29,7 +29,7 @@ QStringList AccessoryRequest::offered() const
 
 frmAccessories* AccessoryRequest::open(bool show) const
 {
-    if (Forms::isLoaded<frmAccessories>() && System_Type != context)
+    if (const auto* open = Forms::find<frmAccessories>(); open && open->Context() != context)
         Forms::unload<frmAccessories>();
     auto* dialog = Forms::get<frmAccessories>();
     if (!dialog)
@@ -41,6 +41,7 @@ frmAccessories* AccessoryRequest::open(bool show) const
     }
     // Set before an expansion option is chosen: the option stores its flag by the context.
     System_Type = context;
+    dialog->Set_Context(context);
 
     OptionButton* none = dialog->optExp(0);
     OptionButton* cards = dialog->optExp(1);

@@ -12,17 +12,8 @@ using namespace Globals;
 
 namespace {
 
-// The globals that the drive, series and controller choices change before
-// they can meet an incompatibility.
-QString* const kTexts[] = {&Last_Controller,        &Last_Drive,
-                           &Last_Motor_Series,      &Controller_Name,
-                           &Controller_Part_Number, &Required_Accessory,
-                           &Required_Accessory_Part_Number, &Required_Accessory_Length,
-                           &Breakout_Axes,          &Drive_Controller_Part_Number,
-                           &Drive_Controller_Notes};
-List21* const kLists[] = {&Controller_Options,           &Controller_Accessory_Entry,
-                          &Controller_Accessory_Quantity, &Controller_Accessory_Description,
-                          &Controller_Accessory_List_Index, &Controller_Accessory_List_Item};
+// The choices the cascade compares a new one with.
+QString* const kLastChoices[] = {&Last_Controller, &Last_Drive, &Last_Motor_Series};
 
 QWidget* formOf(const ListControl* list)
 {
@@ -50,13 +41,11 @@ void restoreLabel(QLabel* label, const QString& text, const QPixmap& picture)
 } // namespace
 
 AxisSnapshot::AxisSnapshot(const ListControl* chosen)
-    : m_record(Current_Record()), m_expansionIO(Controller_Expansion_IO)
+    : m_record(Current_Record()), m_controller(sharedState.controller), m_driveController(sharedState.driveController)
 {
     take(formOf(chosen), chosen);
-    for (const QString* text : kTexts)
-        m_texts << *text;
-    for (std::size_t i = 0; i < m_lists.size(); ++i)
-        m_lists[i] = *kLists[i];
+    for (const QString* text : kLastChoices)
+        m_lastChoices << *text;
 }
 
 void AxisSnapshot::take(QWidget* parent, const ListControl* chosen)
@@ -89,9 +78,9 @@ void AxisSnapshot::take(QWidget* parent, const ListControl* chosen)
     }
 }
 
-bool AxisSnapshot::refuse(const QString& kind) const
+bool AxisSnapshot::refuse(const QString& kind, bool resetCurrentAxis) const
 {
-    if (Ask_Reset_Axis(kind))
+    if (Ask_Reset_Axis(kind, resetCurrentAxis))
         return true;
     restore();
     return false;
@@ -117,9 +106,8 @@ void AxisSnapshot::restore() const
             w->setHidden(c.hidden);
     }
     Current_Record() = m_record;
-    for (qsizetype i = 0; i < m_texts.size(); ++i)
-        *kTexts[i] = m_texts.at(i);
-    for (std::size_t i = 0; i < m_lists.size(); ++i)
-        *kLists[i] = m_lists[i];
-    Controller_Expansion_IO = m_expansionIO;
+    for (qsizetype i = 0; i < m_lastChoices.size(); ++i)
+        *kLastChoices[i] = m_lastChoices.at(i);
+    sharedState.controller = m_controller;
+    sharedState.driveController = m_driveController;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AxisRecord.h"
+#include "shell/Globals.h"
 
 #include <QList>
 #include <QPixmap>
@@ -8,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 
 class ListControl;
 class QWidget;
@@ -16,8 +16,8 @@ class QWidget;
 // What a setup form shows and holds for its current axis when a choice's
 // handler starts, so that a choice the user takes back at the
 // incompatibility question leaves nothing behind: every control of the form
-// (entries and selection, text, picture, shown and enabled), the axis record
-// and the globals the choice steps keep. The chosen list is taken with the
+// (entries and selection, text, picture, shown and enabled), the axis record,
+// the last choices and the controller and drive/controller systems. The chosen list is taken with the
 // selection that the choice replaced.
 class AxisSnapshot {
 public:
@@ -28,8 +28,9 @@ public:
     // The choice cannot stand: asks whether to reset the axis of that kind of
     // incompatibility ("Drive" or "Controller") and, unless the answer reset
     // it, puts everything back as it was, running no handler. True when the
-    // axis was reset.
-    bool refuse(const QString& kind) const;
+    // axis was reset (with resetCurrentAxis false: when the user said Yes,
+    // the caller resetting what does not fit).
+    bool refuse(const QString& kind, bool resetCurrentAxis = true) const;
 
 private:
     struct Control {
@@ -47,7 +48,7 @@ private:
 
     QList<Control> m_controls;
     AxisRecord m_record;
-    QStringList m_texts;
-    std::array<AxisRecord::List21, 6> m_lists;
-    int m_expansionIO;
+    QStringList m_lastChoices;
+    Globals::ControllerSystem m_controller;
+    Globals::DriveControllerSystem m_driveController;
 };

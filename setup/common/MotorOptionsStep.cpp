@@ -109,16 +109,20 @@ void MotorOptionsStep::click()
 
     // A placeholder the user picks always asks for a gearhead, rather than
     // building a part number with the placeholder in it; the gearhead stays
-    // until the dialog hands back another one.
+    // until the dialog hands back another one. A replayed placeholder (saved
+    // while the dialog was open) is shown as it was saved: the dialog belongs
+    // to a choice, and the replay may go on to other axes.
     const bool placeholder = option.left(3) == QLatin1String("GXX");
     if (placeholder
         && (!Loading_Project || !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty()))) {
-        System_Type = m_rules.systemType;
-        if (auto* gear = Forms::get<frmGear>()) {
-            gear->Show();
-            gear->Return_To(previousOption);
+        if (!Loading_Project) {
+            System_Type = m_rules.systemType;
+            if (auto* gear = Forms::get<frmGear>()) {
+                gear->Show();
+                gear->Return_To(previousOption);
+            }
+            Current_Form = frmGear::Name;
         }
-        Current_Form = frmGear::Name;
         Loading_Lists = false;
         return;
     }

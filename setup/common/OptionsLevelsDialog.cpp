@@ -128,10 +128,13 @@ void OptionsLevelsDialog::offerLevel(int number)
     LoneEntry::choose(level(number), LoneEntry::AlsoInReplay);
 }
 
-void OptionsLevelsDialog::showResult(bool shown)
+void OptionsLevelsDialog::showResult(bool shown, bool opening)
 {
     for (QWidget* w : m_result)
         w->setHidden(!shown);
+    if (shown || opening)
+        for (QWidget* w : m_shownOnce)
+            w->setHidden(!shown);
 }
 
 void OptionsLevelsDialog::Form_Load()
@@ -143,7 +146,7 @@ void OptionsLevelsDialog::Form_Load()
         Pictures::showIn(m_picture, accessoryRequest().key);
         m_txtResults->setText(QString());
         m_txtAccessories->setText(QString());
-        showResult(false);
+        showResult(false, true);
         // The accessory dialog is not touched: made here, its closing would
         // store an empty choice over the stored one.
         const QStringList captions = levelCaptions();

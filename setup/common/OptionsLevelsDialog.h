@@ -82,8 +82,9 @@ protected:
     // However the dialog went; byUser for Done and the close box.
     virtual void closed(bool byUser) = 0;
 
-    // Shown with the result.
-    void addToResult(QWidget* widget) { m_result.push_back(widget); }
+    // Shown with the result; a choice on a level above the last hides the
+    // result again but leaves such a widget shown.
+    void addShownWithResult(QWidget* widget) { m_shownOnce.push_back(widget); }
     template <class T>
     T* setupForm() const
     {
@@ -102,7 +103,8 @@ private:
     void fillLevel(int number);
     void offerLevel(int number);
     void restoreOptions();
-    void showResult(bool shown);
+    // The result, and with `shown` false on opening what stays once shown.
+    void showResult(bool shown, bool opening = false);
 
     const Design m_design;
     QList<ListControl*> m_cmb1;
@@ -114,6 +116,7 @@ private:
     TextBox* m_txtAccessories = nullptr;
     QLabel* m_lblAccessories = nullptr;
     std::vector<QWidget*> m_result;
+    std::vector<QWidget*> m_shownOnce;
 
     // While the saved levels are put back: the levels below keep their saved
     // values and the accessory choice stays.

@@ -43,6 +43,16 @@ const Field kMotorResult[] = {
 
 const QString kQdServo = QStringLiteral("QD_Servo");
 
+// A "QD_Servo" motor offers its mountings in the fourth list and its feedbacks in the fifth.
+Field slotOf(SelectionCascade::Stage stage, bool qdServo)
+{
+    if (qdServo && stage == SelectionCascade::FourthList)
+        return &AxisRecord::Shaft_Option;
+    if (qdServo && stage == SelectionCascade::FifthList)
+        return &AxisRecord::Feedback;
+    return kSlots[stage];
+}
+
 const QString kFrameSizes = QStringLiteral(
     "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size "
     "FROM [Drive to Motor] WHERE ((([Drive to Motor].[Drive Name])=?) AND (([Drive to Motor].[Motor Name])=?))"
@@ -210,8 +220,9 @@ void SelectionCascade::emptyAndDisable(Stage first) const
 
 void SelectionCascade::clearChoicesFrom(AxisRecord& record, Stage first) const
 {
+    const bool qdServo = record.Part_Number_Type == kQdServo;
     for (int s = first; s <= MotorOptions; ++s)
-        (record.*kSlots[s]).clear();
+        (record.*slotOf(static_cast<Stage>(s), qdServo)).clear();
     for (Field derived : kMotorResult)
         (record.*derived).clear();
     record.Bus_Voltage = 0;
@@ -447,11 +458,7 @@ void SelectionCascade::detailClick(Stage stage)
     clearDerived(record);
 
     const bool qdServo = record.Part_Number_Type == kQdServo;
-    Field ownSlot = kSlots[stage];
-    if (qdServo && stage == FourthList)
-        ownSlot = &AxisRecord::Shaft_Option;
-    else if (qdServo && stage == FifthList)
-        ownSlot = &AxisRecord::Feedback;
+    const Field ownSlot = slotOf(stage, qdServo);
     const bool earlyStore = stage == Winding || stage == FourthList || stage == FifthList;
     const QString text = own->text();
 

@@ -144,11 +144,12 @@ void SetupFormBase::Form_Activate()
 
 void SetupFormBase::Form_Unload(bool&)
 {
-    closeDatabase();
+    // The dialogs store what they show through the form's lists, which query the catalogue.
     Forms::unload<frmGear>();
     if (!m_kind.optionsDialog.isEmpty())
         Forms::unload(m_kind.optionsDialog);
     Forms::unload<frmAccessories>();
+    closeDatabase();
     if (!Loading_Project)
         if (Form* selection = Forms::get(frmSelection::Name))
             selection->Show();

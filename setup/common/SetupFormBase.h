@@ -36,8 +36,8 @@ class SelectionCascade;
 // - Activate: a dialog opened from the form (gearhead, options, accessories)
 //   stays in front when the user clicks the form; an accessory dialog opened
 //   by the options dialog comes back above it.
-// - Unload: closes the product database; unloads the gearhead dialog, the
-//   options dialog and the accessory dialog; shows the start dialog unless a
+// - Unload: unloads the gearhead dialog, the options dialog and the accessory
+//   dialog, then closes the product database; shows the start dialog unless a
 //   project is being opened; puts the main window back to its start state.
 // - Terminate: closes the product database.
 // - Open_File: the user's file replayed into the setup form of its kind.

@@ -22,7 +22,8 @@ const QString kDriveAccessoryColumn = QStringLiteral("Drive Accessory");
 
 void ControllerAccessoryDialog::closeDriveAccessories()
 {
-    if (Forms::isLoaded<frmAccessories>() && System_Type == SetupKinds::ControllerAxisAccessories)
+    if (const auto* open = Forms::find<frmAccessories>();
+        open && open->Context() == SetupKinds::ControllerAxisAccessories)
         Forms::unload<frmAccessories>();
 }
 

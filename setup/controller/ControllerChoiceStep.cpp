@@ -4,6 +4,7 @@
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/controller/ControllerCascade.h"
+#include "setup/controller/ControllerAxisFields.h"
 #include "setup/controller/ControllerConnection.h"
 #include "setup/common/AxisSnapshot.h"
 #include "setup/common/LoneEntry.h"
@@ -59,10 +60,7 @@ void ControllerChoiceStep::clearConfiguration() const
     // An options dialog still open configures the controller that goes: it
     // closes first, so that nothing can be chosen for it any more.
     Forms::unload(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
-    Controller_Part_Number.clear();
-    Controller_Options.fill(QString());
-    Controller_Accessories.clear();
-    Controller_Expansion_IO = 0;
+    sharedState.controller.configuration = ControllerConfiguration();
 }
 
 bool ControllerChoiceStep::choose(const QString& controller) const
@@ -74,26 +72,62 @@ bool ControllerChoiceStep::choose(const QString& controller) const
         m_k.picController->setPixmap(Pictures::load(controller));
     m_k.show(m_k.picController);
     m_k.show(m_k.cmdController);
-    // The breakout of the former controller goes with it; a replay keeps the stored one.
-    if (!Loading_Project)
+    // Another controller than the system's: the former one's breakout goes
+    // (a replay keeps the stored one), and the other axes' drives must go with it too.
+    const bool another = !Loading_Project && controller != Controller_Name;
+    if (another)
         m_connection.forgetBreakout();
+    const QList<int> misfits = another ? otherAxesNotFitting(controller) : QList<int>();
 
-    if (m_c.driveList->listIndex() != -1) {
-        const QString drive = m_c.driveList->text();
-        if (ControllerConnection::fits(controller, drive)) {
+    const bool driveChosen = m_c.driveList->listIndex() != -1;
+    const QString drive = m_c.driveList->text();
+    const bool fits = driveChosen ? ControllerConnection::fits(controller, drive) : listDrives();
+    if (fits && misfits.isEmpty()) {
+        if (driveChosen)
             m_connection.build(drive, ControllerConnection::ControllerChosen);
-            return true;
-        }
-        m_connection.refuse();
-    } else if (listDrives()) {
-        return true;
+    } else {
+        if (driveChosen && !fits)
+            m_connection.refuse();
+        // Yes resets every axis whose drive does not go with the controller.
+        if (!before.refuse(QStringLiteral("Controller"), !fits))
+            return false;
+        for (int a : misfits)
+            ControllerAxisFields::clearForAxisReset(Axis[static_cast<std::size_t>(a - 1)]);
+        m_k.show(m_k.cmdController);
+        if (fits && driveChosen)
+            m_connection.build(drive, ControllerConnection::ControllerChosen);
+        else
+            listDrives();
     }
-    if (!before.refuse(QStringLiteral("Controller")))
-        return false;
-    // The axis was reset for the controller, which now goes on alone.
-    m_k.show(m_k.cmdController);
-    listDrives();
+    if (another)
+        connectOtherAxes(controller);
     return true;
+}
+
+QList<int> ControllerChoiceStep::otherAxesNotFitting(const QString& controller) const
+{
+    QList<int> misfits;
+    for (int a = 1; a <= static_cast<int>(Axis.size()); ++a) {
+        const QString& drive = Axis[static_cast<std::size_t>(a - 1)].Drive_Name;
+        if (a != Current_Axis && !drive.isEmpty() && !ControllerConnection::fits(controller, drive))
+            misfits << a;
+    }
+    return misfits;
+}
+
+void ControllerChoiceStep::connectOtherAxes(const QString& controller) const
+{
+    bool connected = m_c.driveList->listIndex() != -1;
+    for (int a = 1; a <= static_cast<int>(Axis.size()); ++a) {
+        AxisRecord& record = Axis[static_cast<std::size_t>(a - 1)];
+        if (a == Current_Axis || record.Drive_Name.isEmpty())
+            continue;
+        ControllerConnection::connect(record, controller, record.Drive_Name);
+        connected = true;
+    }
+    // The current axis has no drive, another one has: the breakout serves it.
+    if (connected && m_c.driveList->listIndex() == -1)
+        m_connection.requireAccessoryOf(controller);
 }
 
 void ControllerChoiceStep::click()

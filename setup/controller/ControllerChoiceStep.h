@@ -3,6 +3,9 @@
 #include "setup/controller/ControllerControls.h"
 #include "setup/common/CascadeControls.h"
 
+#include <QList>
+#include <QString>
+
 class ControllerConnection;
 
 // The controller list's choice: checks the controller against a drive already
@@ -25,6 +28,10 @@ private:
     // A controller other than the last: false when it was refused and the
     // former one stays.
     bool choose(const QString& controller) const;
+    // The axes but the current one whose drive the controller does not take.
+    QList<int> otherAxesNotFitting(const QString& controller) const;
+    // Every other axis' connection for the controller, and its breakout.
+    void connectOtherAxes(const QString& controller) const;
     // The configuration made in the options dialog goes, and the form says so.
     void clearConfiguration() const;
 

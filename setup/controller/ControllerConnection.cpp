@@ -76,6 +76,36 @@ void ControllerConnection::writeText() const
                                + QStringLiteral("Notes: ") + record.Controller_Cable_Notes);
 }
 
+void ControllerConnection::connect(AxisRecord& record, const QString& controller, const QString& drive)
+{
+    const Recordset& rs = Run_Query(
+        QStringLiteral("SELECT [Controller to Drive].[Controller Name], [Controller to Drive].[Drive Name], "
+                       "[Controller to Drive].Cable, [Controller to Drive].ControllerDriveRequired_Accessory "
+                       "From [Controller to Drive] WHERE ((([Controller to Drive].[Controller Name])=?) AND "
+                       "(([Controller to Drive].[Drive Name])=?));"),
+        {controller, drive});
+    const bool paired = !rs.eof();
+    const QString cable = paired ? rs.text(QStringLiteral("Cable")) : QString();
+    record.Drive_Controller_Accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
+    // Another cable has no length chosen yet; a replay keeps the stored one.
+    if (cable != record.Controller_Cable && !Loading_Project)
+        record.Controller_Cable_Length.clear();
+    record.Controller_Cable = cable;
+    record.Controller_Cable_Part_Number = record.Controller_Cable_Length.isEmpty()
+        ? QString()
+        : CableLengthStep::partNumber(cable, record.Controller_Cable_Length);
+    record.Controller_Cable_Notes = firstText(QStringLiteral("SELECT Cables.Cable, Cables.Notes From Cables "
+                                                             "WHERE (((Cables.Cable)=?));"),
+                                              {cable}, QStringLiteral("Notes"));
+}
+
+void ControllerConnection::requireAccessoryOf(const QString& controller) const
+{
+    Required_Accessory = requiredAccessoryOf(controller);
+    Required_Accessory_Part_Number = isBreakout(Required_Accessory) ? QString() : Required_Accessory;
+    listPorts();
+}
+
 void ControllerConnection::forgetBreakout() const
 {
     Required_Accessory.clear();
@@ -100,11 +130,13 @@ void ControllerConnection::refuse() const
              m_c.cmbController_Cable_Length, m_c.lblController_Cable_Length, m_c.cmbReq_Accessories_length,
              m_c.lblReq_Accessories_length, m_c.cmdController, m_c.cmdDriveAccessories})
         w->hide();
-    Required_Accessory.clear();
-    Required_Accessory_Part_Number.clear();
+    // Nothing of the connection stays chosen behind the hidden lists.
+    forgetBreakout();
+    m_c.cmbController_Cable_Length->clear();
     AxisRecord& record = Current_Record();
     record.Controller_Cable.clear();
     record.Controller_Cable_Part_Number.clear();
+    record.Controller_Cable_Length.clear();
 }
 
 void ControllerConnection::build(const QString& drive, Builder builder) const
@@ -123,22 +155,12 @@ void ControllerConnection::build(const QString& drive, Builder builder) const
     else if (Required_Accessory.startsWith(kTnl) && m_c.cmbAxis_Number->listIndex() >= 0)
         Required_Accessory = completeBreakout(Required_Accessory, m_c.cmbAxis_Number->text());
 
-    const Recordset& rs = Run_Query(
-        QStringLiteral("SELECT [Controller to Drive].[Controller Name], [Controller to Drive].[Drive Name], "
-                       "[Controller to Drive].Cable, [Controller to Drive].ControllerDriveRequired_Accessory "
-                       "From [Controller to Drive] WHERE ((([Controller to Drive].[Controller Name])=?) AND "
-                       "(([Controller to Drive].[Drive Name])=?));"),
-        {controller, drive});
-    const bool paired = !rs.eof();
-    record.Controller_Cable = paired ? rs.text(QStringLiteral("Cable")) : QString();
-    // Only a length makes the cable a part; a replay selects the stored one next.
+    connect(record, controller, drive);
+    // The lengths are listed afresh: only a length chosen in them makes the
+    // cable a part; a replay selects the stored one next.
     record.Controller_Cable_Part_Number.clear();
     if (!Loading_Project)
         record.Controller_Cable_Length.clear();
-    record.Drive_Controller_Accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
-    record.Controller_Cable_Notes = firstText(QStringLiteral("SELECT Cables.Cable, Cables.Notes From Cables "
-                                                             "WHERE (((Cables.Cable)=?));"),
-                                              {record.Controller_Cable}, QStringLiteral("Notes"));
     writeText();
 
     if (portsAfresh)

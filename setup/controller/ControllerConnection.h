@@ -4,6 +4,8 @@
 
 #include <QString>
 
+struct AxisRecord;
+
 // The connection between the chosen controller and the current axis' drive:
 // the required (breakout) accessory with its ports and cable length, the
 // controller-to-drive cable with its length and notes, the drive-specific
@@ -31,8 +33,15 @@ public:
     void writeText() const;
     // A new controller: the former one's breakout, its ports and length go.
     void forgetBreakout() const;
+    // The controller's required accessory stands for a system whose axes
+    // have drives, also while the current axis has none.
+    void requireAccessoryOf(const QString& controller) const;
+    // The axis' cable, its notes and its drive-specific accessory for the
+    // controller and the drive; the length stays for the same cable (and in a replay).
+    static void connect(AxisRecord& record, const QString& controller, const QString& drive);
     // An incompatible drive: the connection area and both configure buttons
-    // go, and so do the required accessory and the axis' controller cable.
+    // go, and so do the required accessory with its breakout and the axis'
+    // controller cable with its length.
     void refuse() const;
     // Who builds the connection: the controller choice lists the breakout
     // ports afresh; a drive choice lists them only while the connection is

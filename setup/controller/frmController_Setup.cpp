@@ -256,18 +256,8 @@ void frmController_Setup::Reset()
 
     Open_Database();
 
-    Controller_Part_Number.clear();
-    Controller_Name.clear();
-    Controller_Extra.clear();
-    Required_Accessory.clear();
-    Required_Accessory_Part_Number.clear();
-    // A breakout length of the earlier system would come back on the first axis switch.
-    Required_Accessory_Length.clear();
-    Breakout_Axes.clear();
-    Total_Axes = Total_Servos = Total_Steppers = 0;
-    Controller_Accessories.clear();
-    Controller_Options.fill(QString());
-    Controller_Expansion_IO = 0;
+    // The whole controller system starts afresh, with its expansion flags and breakout.
+    sharedState.controller = ControllerSystem();
     // Every axis: nothing of an earlier system reaches the new one's report or file.
     for (AxisRecord& record : Axis)
         ControllerAxisFields::clearForSystemReset(record);
@@ -284,14 +274,18 @@ void frmController_Setup::Reset()
 
 void frmController_Setup::Reset_Axis()
 {
+    closeAxisDialogs();
     resetAxis(false);
+}
+
+void frmController_Setup::closeAxisDialogs()
+{
+    frmGear::Cancel_Open();
+    ControllerAccessoryDialog::closeDriveAccessories();
 }
 
 void frmController_Setup::resetAxis(bool keepTechnology)
 {
-    // Nothing may still be chosen for the axis' former drive and motor.
-    frmGear::Cancel_Open();
-    ControllerAccessoryDialog::closeDriveAccessories();
     {
         FlagGuard loading(Loading_Lists, true);
         clearAxisDisplay();
@@ -309,7 +303,7 @@ void frmController_Setup::resetAxis(bool keepTechnology)
 void frmController_Setup::Load_Axis(ProjectReplay::Mode mode)
 {
     ResultArea::Batch batch(resultArea(), ResultArea::Batch::AtOnce);
-    Reset_Axis();
+    resetAxis(false);
     AxisRecord& record = Current_Record();
     // Each stored value is selected in cascade order; its handler fills the next list.
     axisReplay(mode).run(record);
@@ -380,7 +374,7 @@ void frmController_Setup::cmbAxis_Click()
     const int index = m_k.cmbAxis->listIndex();
     if (index < 0)
         return;
-    ControllerAccessoryDialog::closeDriveAccessories();
+    closeAxisDialogs();
     FlagGuard replaying(Loading_Project, true);
     Current_Axis = index + 1;
     Load_Axis();
@@ -395,7 +389,7 @@ void frmController_Setup::cmbReplicate_Click()
     const int source = copies->text().mid(QStringLiteral("Axis ").size()).toInt();
     if (source < 1 || source > kAxes)
         return;
-    ControllerAccessoryDialog::closeDriveAccessories();
+    closeAxisDialogs();
     ControllerAxisFields::copySelections(Axis[static_cast<std::size_t>(source - 1)], Current_Record());
     {
         FlagGuard replaying(Loading_Project, true);
@@ -409,7 +403,10 @@ void frmController_Setup::cmbMotor_Tech_Click()
     if (Loading_Lists)
         return;
     m_controls.driveList->clear();
-    m_cascade->technologyChosen([this] { resetAxis(true); });
+    m_cascade->technologyChosen([this] {
+        closeAxisDialogs();
+        resetAxis(true);
+    });
 }
 
 void frmController_Setup::cmdController_Click()

@@ -59,8 +59,11 @@ private:
     // Empties the axis' lists below the technology, hides its drive and motor
     // results and cable lengths.
     void clearAxisDisplay();
-    // Reset_Axis; the technology handler keeps the technology just chosen.
+    // Reset_Axis without its dialogs; the technology handler keeps the technology just chosen.
     void resetAxis(bool keepTechnology);
+    // The gearhead and the drive accessory dialogs of the axis that goes:
+    // nothing may still be chosen for its former drive and motor.
+    void closeAxisDialogs();
 
     ControllerControls m_k;
     std::unique_ptr<ControllerConnection> m_connection;

@@ -32,16 +32,11 @@ void DriveControllerChoiceStep::closeDialogs() const
 
 void DriveControllerChoiceStep::recorded(const QString& driveController, AxisRecord& record)
 {
+    // A new drive/controller has to be configured again.
+    if (!Loading_Project)
+        sharedState.driveController = DriveControllerSystem();
     Drive_Controller_Name = driveController;
     m_c.cmbMotor_Series->setEnabled(true);
-    if (!Loading_Project) {
-        // A new drive/controller has to be configured again.
-        Drive_Controller_Notes.clear();
-        Drive_Controller_Part_Number.clear();
-        Drive_Controller_Option_Code.clear();
-        Drive_Controller_Options.fill(QString());
-        Drive_Controller_Expansion_IO = 0;
-    }
     record.Motor_Part_Number.clear();
     record.Motor_Cable.clear();
     record.Feedback_Cable.clear();

@@ -72,8 +72,8 @@ frmDriveControl::frmDriveControl()
            {7290, 6060, 3480, {4080, 360, 2880, 2475}, {240, 3240, 3480, 1020}, {4080, 3240, 2880, 1620},
             {4080, 5040, 1380, 420}, {5580, 5040, 1380, 420}}})
 {
-    addToResult(FormControls::label(this, QStringLiteral("lblNotes"), QStringLiteral("Notes"), 240, 4320, 3480));
-    addToResult(FormControls::make<TextBox>(this, QStringLiteral("txtNotes"), 240, 4560, 3480, 900));
+    addShownWithResult(FormControls::label(this, QStringLiteral("lblNotes"), QStringLiteral("Notes"), 240, 4320, 3480));
+    addShownWithResult(FormControls::make<TextBox>(this, QStringLiteral("txtNotes"), 240, 4560, 3480, 900));
 }
 
 void frmDriveControl::listLevel(ListControl* list, int level, const QStringList& above) const

@@ -104,12 +104,7 @@ void frmDriveController_Setup::resetRecord(AxisRecord& record)
     cleared.Drive_Accessories = record.Drive_Accessories;
     record = cleared;
 
-    Drive_Controller_Accessories.clear();
-    Drive_Controller_Options.fill(QString());
-    Drive_Controller_Expansion_IO = false;
-    for (QString* text : {&Drive_Controller_Name, &Drive_Controller_Part_Number, &Drive_Controller_Extra,
-                          &Drive_Controller_Option_Code, &Drive_Controller_Notes, &Drive_Controller_Extra_2})
-        text->clear();
+    sharedState.driveController = DriveControllerSystem();
 }
 
 void frmDriveController_Setup::cmdDriveController_Click()

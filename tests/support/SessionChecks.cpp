@@ -73,30 +73,45 @@ QString SessionChecks::projectText()
     return form ? form->Save_String() : QString();
 }
 
-QStringList SessionChecks::differences(const QString& before, const QString& after, int kind)
+QStringList SessionChecks::differences(const QString& before, const QString& after, int kind, Leaving leaving)
 {
-    // The configuration's lines that an unconfigured project gains on reopening.
     struct Lines {
         int first;
         int last;
+        bool contains(int line) const { return line >= first && line <= last; }
     };
+    // The configuration's lines, and those an unconfigured project gains on reopening.
+    const bool controller = kind == SetupKinds::Controller;
+    const Lines configuration = controller ? Lines {1034, 1169} : Lines {128, 265};
     static const QList<Lines> driveController = {{128, 130}, {132, 154}, {176, 196}, {239, 259}, {262, 265}};
-    static const QList<Lines> controller = {{1034, 1034}, {1036, 1037}, {1041, 1064}, {1086, 1106}, {1149, 1169}};
-    const QList<Lines>& completed = kind == SetupKinds::DriveController ? driveController
-        : kind == SetupKinds::Controller                                ? controller
+    static const QList<Lines> controllerLines = {{1034, 1034}, {1036, 1037}, {1041, 1064}, {1086, 1106}, {1149, 1169}};
+    const QList<Lines> completed = kind == SetupKinds::DriveController ? driveController
+        : controller                                                    ? controllerLines
                                                                         : QList<Lines>();
     const QStringList x = before.split(QLatin1Char('\r'));
     const QStringList y = after.split(QLatin1Char('\r'));
+    // Axis a (1 to 8) of a controller project: its block and its voltage, wiring and technology.
+    const int axes = y.value(1040).toInt();
+    const auto beyondTheAxes = [&](int line) {
+        constexpr int block = 129;
+        const int a = line >= 2 && line < 2 + 8 * block ? (line - 2) / block + 1
+            : line >= 1170 && line <= 1193             ? (line - 1170) % 8 + 1
+                                                        : 0;
+        return controller && axes > 0 && a > axes;
+    };
     QStringList out;
     for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i) {
         const QString was = x.value(i);
-        if (was == y.value(i))
+        const QString now = y.value(i);
+        if (was == now)
             continue;
         const int line = static_cast<int>(i + 1);
         const bool unset = was.isEmpty() || was == QLatin1String("0");
-        if (unset && std::ranges::any_of(completed, [&](Lines l) { return line >= l.first && line <= l.last; }))
+        if (unset && std::ranges::any_of(completed, [&](Lines l) { return l.contains(line); }))
             continue;
-        out << QStringLiteral("line %1: \"%2\" became \"%3\"").arg(line).arg(was, y.value(i));
+        if (leaving == ByDone && (configuration.contains(line) || (now.isEmpty() && beyondTheAxes(line))))
+            continue;
+        out << QStringLiteral("line %1: \"%2\" became \"%3\"").arg(line).arg(was, now);
     }
     return out;
 }

@@ -18,10 +18,15 @@ QStringList screenFaults();
 // accessory dialog edits an axis' drive accessories).
 QString projectText();
 
+// How the options dialog that a reopening opens was left.
+enum Leaving { ByDone, ByCloseBox };
+
 // The lines of two project texts that differ, "line n: "a" became "b"",
 // apart from what reopening a project of the kind completes by itself: the
 // options dialog it opens chooses the levels of one value, with the
-// configuration they name, and Done stores the accessory offer again.
-QStringList differences(const QString& before, const QString& after, int kind);
+// configuration they name. Its Done finishes the configuration as in a
+// session: the configuration's lines take what Done gives them, and the
+// axes beyond a smaller axis count go.
+QStringList differences(const QString& before, const QString& after, int kind, Leaving leaving);
 
 } // namespace SessionChecks

@@ -154,20 +154,22 @@ QList<SessionDriver::Candidate> SessionDriver::candidates(std::mt19937& rng, boo
     return out;
 }
 
-QString SessionDriver::step(std::mt19937& rng, bool anyWindow)
+void SessionDriver::step(std::mt19937& rng, bool anyWindow, QStringList& actions)
 {
     const QList<Candidate> offered = candidates(rng, anyWindow);
     if (offered.isEmpty())
-        return {};
+        return;
     std::vector<double> weights;
     for (const Candidate& c : offered)
         weights.push_back(c.weight);
     const Candidate& drawn = offered.at(std::discrete_distribution<int>(weights.begin(), weights.end())(rng));
+    actions << drawn.line;
     m_answers.clear();
     m_rng = &rng;
     run(drawn.line);
     m_rng = nullptr;
-    return m_answers.isEmpty() ? drawn.line : drawn.line + kAnswers + m_answers.join(QLatin1Char(' '));
+    if (!m_answers.isEmpty())
+        actions.last() += kAnswers + m_answers.join(QLatin1Char(' '));
 }
 
 bool SessionDriver::perform(const QString& line)

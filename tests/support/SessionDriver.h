@@ -29,9 +29,9 @@ public:
     SessionDriver& operator=(const SessionDriver&) = delete;
 
     // Draws one action among the controls of every open window (anyWindow)
-    // or of the one in front, performs it and gives its line; empty when
-    // nothing can be done.
-    QString step(std::mt19937& rng, bool anyWindow);
+    // or of the one in front and appends its line to the actions before it is
+    // performed (with its answers once it was); nothing when nothing can be done.
+    void step(std::mt19937& rng, bool anyWindow, QStringList& actions);
     // Performs a line that step wrote; false when its control is not there,
     // not usable or lacks the entry.
     bool perform(const QString& line);

@@ -166,10 +166,10 @@ TEST_F(DriveCascadeTest, QdServoExchangesTheFourthAndFifthLists)
     // Options rows are matched on their feedback column against the mounting.
     EXPECT_EQ(items("cmbOptions"), (QStringList {"0 = Standard", "B = Holding Brake", "W = Washdown Seal"}));
 
-    // Another mounting empties the lists below but leaves the stored feedback.
+    // Another mounting empties the lists below and the feedback with them.
     pick("cmbFeedback", "M2 = NEMA Face");
     EXPECT_EQ(record().Shaft_Option, "M2 = NEMA Face");
-    EXPECT_EQ(record().Feedback, "E = Encoder");
+    EXPECT_EQ(record().Feedback, "");
     EXPECT_TRUE(items("cmbCable_Option").isEmpty());
     EXPECT_FALSE(enabled("cmbCable_Option"));
     pick("cmbShaft_options", "A = Absolute Encoder");

@@ -149,7 +149,10 @@ TEST_F(OptionsDialogTest, AccessoriesSurviveDoneAndReopeningButNotANewLevelAbove
     EXPECT_TRUE(entries().remove('|').isEmpty());
     EXPECT_TRUE(hidden("txtAccessories"));
     EXPECT_TRUE(level(4)->isHidden());
-    EXPECT_TRUE(options()->findChild<TextBox*>("txtNotes")->isHidden());
+    // The result hides with the accessory button; the notes stay shown.
+    EXPECT_TRUE(options()->findChild<TextBox*>("txtResults")->isHidden());
+    EXPECT_TRUE(options()->findChild<QPushButton*>("cmdAccessories")->isHidden());
+    EXPECT_FALSE(options()->findChild<TextBox*>("txtNotes")->isHidden());
 }
 
 // Without a row of option names the levels have no captions; no saved option is lost.

@@ -52,7 +52,9 @@ protected:
         }
         if (context <= 2)
             dialog->optExp(0)->setValue(true);
+        // As an opener does: the dialog stores into the context it was opened for.
         Globals::System_Type = context;
+        dialog->Set_Context(context);
         dialog->setCaption(context >= 3 ? "Drive Accessories" : "Controller Accessories");
         dialog->Show();
         Globals::Current_Form = "frmAccessories";
