@@ -50,7 +50,7 @@ void ProjectReplay::checkDriveAccessories(const AxisRecord& record, int context,
     checkAccessories(context, {offered, {}, {}, {}}, record.Drive_Accessories);
     const QString& required = record.Required_Drive_Accessory;
     if (!required.isEmpty() && std::ranges::none_of(offered, [&](const QString& accessory) {
-            return required == accessory || required == Get_Code(accessory);
+            return required == Get_Code(accessory);
         }))
         throw std::runtime_error("The required drive accessory is not offered for the drive.");
 }
