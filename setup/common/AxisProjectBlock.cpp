@@ -2,6 +2,7 @@
 
 #include "shell/AxisRecord.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -59,6 +60,12 @@ QString AxisProjectBlock::line(const QStringList& lines, int number)
     if (number < 1 || number > lines.size())
         throw std::runtime_error("The project file ends before line " + std::to_string(number) + ".");
     return lines.at(number - 1);
+}
+
+int AxisProjectBlock::driveNameLine(int firstLine)
+{
+    const auto drive = std::ranges::find(kHeader, &AxisRecord::Drive_Name, &Single::field);
+    return firstLine + static_cast<int>(drive - kHeader.begin());
 }
 
 void AxisProjectBlock::write(const AxisRecord& record, QString& text, Layout layout)

@@ -157,6 +157,15 @@ void ControllerProjectFile::read(const QStringList& lines)
             AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
         readAxisFields(lines, blockLine(kAxes + 1), kAxesInFile + 1, kAxes, false);
     }
+
+    // The form shows, bills and saves the axes of the count only (the first
+    // one before any controller is configured): a drive beyond them would be
+    // lost by the next Save, whatever the restored options say.
+    for (int a = std::max(Total_Axes, 1) + 1; a <= kAxes; ++a) {
+        const int drive = AxisProjectBlock::driveNameLine(blockLine(a));
+        if (drive <= lines.size() && !lines.at(drive - 1).isEmpty())
+            throw std::runtime_error("The project file configures an axis beyond its axis count.");
+    }
 }
 
 void ControllerProjectFile::replay(frmController_Setup& form, const CascadeControls& cascade,

@@ -3,6 +3,7 @@
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "setup/common/FormControls.h"
+#include "setup/controller/ControllerAxisFields.h"
 #include "setup/controller/frmController_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -10,6 +11,8 @@
 
 #include <QEvent>
 #include <QLabel>
+
+#include <algorithm>
 
 using namespace Globals;
 
@@ -112,6 +115,12 @@ void frmControl::closed(bool byUser)
     // Taken down with the setup form or the main window, the dialog leaves
     // the setup form alone.
     if (auto* setup = setupForm<frmController_Setup>(); setup && byUser) {
+        // Axes beyond the count leave the axis list, the report and the project
+        // file: their records keep nothing either (the accessory dialog, gone
+        // by now, stored into them last), so that a saved project holds no
+        // axis it cannot show.
+        for (int a = std::max(Total_Axes, 1); a < static_cast<int>(Axis.size()); ++a)
+            ControllerAxisFields::clearForSystemReset(Axis[static_cast<std::size_t>(a)]);
         setup->Rebuild_Axis_List(Total_Axes);
         setup->Show_Controller_Part_Number(false);
     }

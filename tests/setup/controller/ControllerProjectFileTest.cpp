@@ -295,13 +295,16 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
         EXPECT_TRUE(Build_Report().contains(axis(a).Drive_Name + " Drive Axis " + QString::number(a)))
             << "axis " << a;
 
-    // Without the whole extension, or counting other axes than its controller's.
+    // Without the whole extension, or counting other axes than its controller's,
+    // or configured axes beyond its count whatever its options give.
     for (int cut : {1180, 1193})
         expectRefused(firstLines(saved, cut));
-    const std::pair<int, const char*> edits[] = {{1041, "4"}, {1045, "12 = 12 Axes"}};
-    for (const auto& [line, value] : edits) {
+    const QList<QPair<int, QString>> edits[] = {
+        {{1041, "4"}}, {{1045, "12 = 12 Axes"}}, {{1041, "4"}, {1045, "99 = Gone"}}};
+    for (const auto& edit : edits) {
         QStringList edited = lines;
-        edited[line - 1] = value;
+        for (const auto& [line, value] : edit)
+            edited[line - 1] = value;
         expectRefused(edited.join('\r'));
     }
 
@@ -310,6 +313,13 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
     QStringList forged = saved.split('\r');
     forged[1193 + 129 * 7 + 19] = "FORGED = Evil";
     expectRefused(forged.join('\r'));
+
+    // A controller of fewer axes chosen: the axes beyond them go with it.
+    msg->clear();
+    openProject(saved);
+    configureController("BMC1600", {"12 = 12 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"});
+    EXPECT_TRUE(axis(13).Drive_Name.isEmpty());
+    expectReopens();
 }
 
 // Also with breakout ports but no breakout length (the breakout's name stands
