@@ -264,19 +264,35 @@ QSet<QString> driveParts(const AxisRecord& axis, const QList<MotorRow>& rows)
     return parts;
 }
 
-const QString kDriveAccessoriesLeftOut = QStringLiteral("'', 'N/A', 'None'");
+// A drive with its accessories (from the table of its form), motor and cables.
+void addDrive(QList<Offer>& offers, const AxisRecord& axis, const QString& table, const QString& column)
+{
+    const QList<MotorRow> rows = motorRows(axis);
+    offers.append(Offer(QStringLiteral("drive"), driveParts(axis, rows)));
+    addDriveAccessories(offers, listed(table, QStringLiteral("Drive Name"), column, axis.Drive_Name,
+                                       QStringLiteral("'', 'N/A', 'None'")));
+    addMotor(offers, axis, rows, QStringLiteral("ZU"));
+}
 
 Owner driveSystem()
 {
-    const AxisRecord& axis = Axis[0];
-    const QList<MotorRow> rows = motorRows(axis);
     Owner owner(QStringLiteral("the drive system"));
-    owner.offers.append(Offer(QStringLiteral("drive"), driveParts(axis, rows)));
-    addDriveAccessories(owner.offers, listed(QStringLiteral("Drive Only Accessories"), QStringLiteral("Drive Name"),
-                                             QStringLiteral("Drive Only Accessory"), axis.Drive_Name,
-                                             kDriveAccessoriesLeftOut));
-    addMotor(owner.offers, axis, rows, QStringLiteral("ZU"));
+    addDrive(owner.offers, Axis[0], QStringLiteral("Drive Only Accessories"), QStringLiteral("Drive Only Accessory"));
     return owner;
+}
+
+// The rows of an options table, one a configuration, that the saved levels name.
+void eachConfiguration(const QString& table, const QString& nameColumn, const QString& name,
+                       const AccessoryChoice::List21& levels, int count,
+                       const std::function<void(const Recordset&)>& take)
+{
+    QString sql = QStringLiteral("SELECT * FROM [%1] WHERE [%2] = ?").arg(table, nameColumn);
+    QVariantList params {name};
+    for (int level = 1; level <= count; ++level) {
+        sql += QStringLiteral(" AND Option%1 = ?").arg(level);
+        params << levels[static_cast<std::size_t>(level)];
+    }
+    eachRow(sql, params, take);
 }
 
 Owner driveControllerSystem()
@@ -284,24 +300,20 @@ Owner driveControllerSystem()
     const AxisRecord& axis = Axis[0];
     const QList<MotorRow> rows = motorRows(axis);
     Owner owner(QStringLiteral("the drive/controller system"));
-    QVariantList configuration {axis.Drive_Name};
-    for (int level = 1; level <= 4; ++level)
-        configuration << Drive_Controller_Options[static_cast<std::size_t>(level)];
     Offer product(QStringLiteral("drive/controller"));
     bool jtr = false;
     bool duw = false;
-    eachRow(QStringLiteral("SELECT PartNumber, [JTR Ready], [DUW Ready] FROM [All DriveControllers] "
-                           "WHERE [DriveController Name] = ? AND Option1 = ? AND Option2 = ? AND Option3 = ? "
-                           "AND Option4 = ?"),
-            configuration, [&](const Recordset& rs) {
-                const QString option = rs.text(QStringLiteral("PartNumber"));
-                for (const MotorRow& row : rows)
-                    for (const QString& code : row.driveCodes)
-                        product.parts << Build_DriveController_Part_Number(axis.Drive_Name, code,
-                                                                           option.isEmpty() ? kNotApplicable : option);
-                jtr = jtr || rs.boolean(QStringLiteral("JTR Ready"));
-                duw = duw || rs.boolean(QStringLiteral("DUW Ready"));
-            });
+    eachConfiguration(QStringLiteral("All DriveControllers"), QStringLiteral("DriveController Name"), axis.Drive_Name,
+                      Drive_Controller_Options, 4, [&](const Recordset& rs) {
+                          QString option = rs.text(QStringLiteral("PartNumber"));
+                          if (option.isEmpty())
+                              option = kNotApplicable;
+                          for (const MotorRow& row : rows)
+                              for (const QString& code : row.driveCodes)
+                                  product.parts << Build_DriveController_Part_Number(axis.Drive_Name, code, option);
+                          jtr = jtr || rs.boolean(QStringLiteral("JTR Ready"));
+                          duw = duw || rs.boolean(QStringLiteral("DUW Ready"));
+                      });
     // The drive/controller that is its motor too bills the motor's number.
     if (axis.Drive_Name == QLatin1String("iQO"))
         product.parts = motorParts(axis, rows);
@@ -321,24 +333,19 @@ Owner driveControllerSystem()
 Owner controller(OfferedBill::StandIns standIns)
 {
     Owner owner(QStringLiteral("the controller"));
-    QVariantList configuration {Controller_Name};
-    for (int level = 1; level <= 6; ++level)
-        configuration << Controller_Options[static_cast<std::size_t>(level)];
     Offer product(QStringLiteral("controller of %1 axes").arg(Total_Axes));
     bool jtr = false;
     bool duw = false;
     bool lumio = false;
-    eachRow(QStringLiteral("SELECT [Part Number], TotalAxes, [JTR Ready], [DUW Ready], [LUMIO Ready] "
-                           "FROM [All Controllers] WHERE [Controller Name] = ? AND Option1 = ? AND Option2 = ? "
-                           "AND Option3 = ? AND Option4 = ? AND Option5 = ? AND Option6 = ?"),
-            configuration, [&](const Recordset& rs) {
-                // The bill lists as many axes as the controller has.
-                if (rs.integer(QStringLiteral("TotalAxes")) == Total_Axes)
-                    product.parts << rs.text(QStringLiteral("Part Number"));
-                jtr = jtr || rs.boolean(QStringLiteral("JTR Ready"));
-                duw = duw || rs.boolean(QStringLiteral("DUW Ready"));
-                lumio = lumio || rs.boolean(QStringLiteral("LUMIO Ready"));
-            });
+    eachConfiguration(QStringLiteral("All Controllers"), QStringLiteral("Controller Name"), Controller_Name,
+                      Controller_Options, 6, [&](const Recordset& rs) {
+                          // The bill lists as many axes as the controller has.
+                          if (rs.integer(QStringLiteral("TotalAxes")) == Total_Axes)
+                              product.parts << rs.text(QStringLiteral("Part Number"));
+                          jtr = jtr || rs.boolean(QStringLiteral("JTR Ready"));
+                          duw = duw || rs.boolean(QStringLiteral("DUW Ready"));
+                          lumio = lumio || rs.boolean(QStringLiteral("LUMIO Ready"));
+                      });
     owner.offers << product;
     addAccessories(owner.offers, QStringLiteral("controller accessory"),
                    listed(QStringLiteral("Controller Accessories"), QStringLiteral("Controller Name"),
@@ -393,14 +400,8 @@ Owner controllerAxis(int number, OfferedBill::StandIns standIns)
                 owner.offers.append(Offer(QStringLiteral("drive to controller accessory"),
                                           {rs.text(QStringLiteral("ControllerDriveRequired_Accessory"))}));
             });
-    if (!paired)
-        return owner;
-    const QList<MotorRow> rows = motorRows(axis);
-    owner.offers.append(Offer(QStringLiteral("drive"), driveParts(axis, rows)));
-    addDriveAccessories(owner.offers, listed(QStringLiteral("Drive Accessories"), QStringLiteral("Drive Name"),
-                                             QStringLiteral("Drive Accessory"), axis.Drive_Name,
-                                             kDriveAccessoriesLeftOut));
-    addMotor(owner.offers, axis, rows, QStringLiteral("ZU"));
+    if (paired)
+        addDrive(owner.offers, axis, QStringLiteral("Drive Accessories"), QStringLiteral("Drive Accessory"));
     return owner;
 }
 
