@@ -8,7 +8,9 @@
 
 namespace {
 
-using Field = QString AxisRecord::*;
+// Of the struct that declares the fields: clang 14 compares a member pointer
+// converted to the derived record wrongly with an unconverted one.
+using Field = QString AxisSelections::*;
 using List = AccessoryChoice::List21 AccessoryChoice::*;
 
 struct Single {
