@@ -432,19 +432,17 @@ QStringList billDescriptions()
 
 QString why(const Owner& owner, const QString& part, int quantity, const QString& description)
 {
-    const auto offered = [&](const std::function<bool(const Offer&)>& also) {
-        return std::ranges::any_of(owner.offers,
-                                   [&](const Offer& offer) { return offer.parts.contains(part) && also(offer); });
-    };
     if (standIn(part))
         return QStringLiteral("is a placeholder for a part number still to be chosen");
-    if (!offered([](const Offer&) { return true; }))
+    const auto offer = std::ranges::find_if(owner.offers, [&](const Offer& o) { return o.parts.contains(part); });
+    if (offer == owner.offers.end())
         return QStringLiteral("is not offered for ") + owner.name;
-    if (!offered([&](const Offer& offer) { return offer.quantities.contains(quantity); }))
-        return QStringLiteral("is offered for %1, but not %2 of it").arg(owner.name).arg(quantity);
-    if (!offered([&](const Offer& offer) { return !offer.description || *offer.description == description; }))
-        return QStringLiteral("is offered for %1, but not as \"%2\"").arg(owner.name, description);
-    return QStringLiteral("is billed more often than %1 offers it").arg(owner.name);
+    const QString as = QStringLiteral("is offered for %1 as its %2").arg(owner.name, offer->what);
+    if (!offer->quantities.contains(quantity))
+        return as + QStringLiteral(", but not %1 of it").arg(quantity);
+    if (offer->description && *offer->description != description)
+        return as + QStringLiteral(", described \"%1\"").arg(*offer->description);
+    return as + QStringLiteral(", fewer times than billed");
 }
 
 } // namespace
