@@ -29,6 +29,12 @@ bool cardQuantity(const QString& quantity, const QString& rowQuantity)
     return quantity == rowQuantity && !quantity.isEmpty() && quantity != QLatin1String("0");
 }
 
+// The dialog keeps cards only in a context that offers them, and only while its expansion option is chosen.
+bool storesCards(const SetupKinds::AccessoryContext* context, bool expansionChosen)
+{
+    return context && context->expansion && expansionChosen;
+}
+
 // The quantity stored with a chosen accessory: one, a controller's breakout module as many as its axes need.
 QString accessoryQuantity(int context, const QString& entry, const QString& option2, const QString& option3)
 {
@@ -64,13 +70,22 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
     const List21& entry = choice.Entry;
     const List21& quantity = choice.Quantity;
     const List21& description = choice.Description;
+    const SetupKinds::AccessoryContext* target = SetupKinds::accessoryContext(context);
+    // The file's expansion flag stands for the option the dialog showed chosen.
+    const bool cards = target && target->expansion && storesCards(target, *target->expansion != 0);
+    bool ended = false;
     for (std::size_t i = 0; i < entry.size(); ++i) {
-        if (entry[i].isEmpty())
+        // The dialog packs what it stores from the first entry on.
+        if (entry[i].isEmpty()) {
+            ended = true;
             continue;
+        }
+        if (ended)
+            return false;
         const bool accessory = offer.accessories.contains(entry[i])
             && quantity[i] == accessoryQuantity(context, entry[i], offer.controllerOption2, offer.controllerOption3)
             && description[i] == Globals::Get_Description(entry[i]);
-        const bool card = std::ranges::any_of(offer.cards, [&](const CardRow& row) {
+        const bool card = cards && std::ranges::any_of(offer.cards, [&](const CardRow& row) {
             return row.card == entry[i] && row.description == description[i]
                 && cardQuantity(quantity[i], row.quantity);
         });
@@ -142,9 +157,8 @@ int AccessoryStore::Store(int context, const Choice& choice)
         append(text, accessoryQuantity(context, text, choice.controllerOption2, choice.controllerOption3),
                Globals::Get_Description(text));
 
-    // Cards count only while the expansion option is chosen, and only rows
-    // that show a card.
-    if (target->expansion && choice.expansion) {
+    // Only rows that show a card.
+    if (storesCards(target, choice.expansion)) {
         for (const CardRow& row : choice.cards) {
             if (row.card.isEmpty() || row.quantity.isEmpty() || row.quantity == QLatin1String("0"))
                 continue;

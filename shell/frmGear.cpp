@@ -154,6 +154,14 @@ void frmGear::Cancel_Open()
         open->cmdCancel_Click();
 }
 
+QString frmGear::Saved_Option(const AxisRecord& record)
+{
+    const auto* open = Forms::find<frmGear>();
+    if (!open || &record != &Globals::Current_Record() || !record.Motor_Option.startsWith(QLatin1String("GXX")))
+        return record.Motor_Option;
+    return open->m_optionBefore;
+}
+
 void frmGear::Form_Unload(bool& cancel)
 {
     (void)cancel;

@@ -43,6 +43,9 @@ public:
     // The open dialog closes as Cancel closes it: its caller's choices above
     // the motor options changed, so no gearhead may come of it.
     static void Cancel_Open();
+    // The motor option a project keeps for the record: while the dialog is
+    // open for it, the one Cancel would leave, since nothing is chosen yet.
+    static QString Saved_Option(const AxisRecord& record);
 
 private:
     void writeBack(SetupForm* caller);

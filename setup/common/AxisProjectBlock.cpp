@@ -1,13 +1,17 @@
 #include "setup/common/AxisProjectBlock.h"
 
 #include "shell/AxisRecord.h"
+#include "shell/frmGear.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
 namespace {
 
-using Field = QString AxisRecord::*;
+// Of the struct that declares the fields: clang 14 compares a member pointer
+// converted to the derived record wrongly with an unconverted one.
+using Field = QString AxisSelections::*;
 using List = AccessoryChoice::List21 AccessoryChoice::*;
 
 struct Single {
@@ -61,10 +65,16 @@ QString AxisProjectBlock::line(const QStringList& lines, int number)
     return lines.at(number - 1);
 }
 
+int AxisProjectBlock::driveNameLine(int firstLine)
+{
+    const auto drive = std::ranges::find(kHeader, &AxisRecord::Drive_Name, &Single::field);
+    return firstLine + static_cast<int>(drive - kHeader.begin());
+}
+
 void AxisProjectBlock::write(const AxisRecord& record, QString& text, Layout layout)
 {
     for (const Single& s : kHeader)
-        text += value(record.*s.field);
+        text += value(s.field == &AxisSelections::Motor_Option ? frmGear::Saved_Option(record) : record.*s.field);
     for (List list : kLists)
         for (const QString& entry : record.Drive_Accessories.*list)
             text += value(entry);

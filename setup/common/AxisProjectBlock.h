@@ -31,6 +31,10 @@ public:
     // One value followed by its CR; a line break inside the value becomes a
     // bare LF so that the later lines keep their places.
     static QString value(const QString& text);
+    // The line of the drive's name in a block beginning at firstLine: an axis
+    // with a drive is a configured one.
+    static int driveNameLine(int firstLine);
+
     // File line `number` (1-based); throws std::runtime_error when the file is shorter.
     static QString line(const QStringList& lines, int number);
 };

@@ -7,7 +7,9 @@
 
 namespace {
 
-using Field = QString AxisRecord::*;
+// Of the struct that declares the fields: clang 14 compares a member pointer
+// converted to the derived record wrongly with an unconverted one.
+using Field = QString AxisSelections::*;
 
 struct Segment {
     Field field;

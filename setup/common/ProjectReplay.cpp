@@ -1,6 +1,5 @@
 #include "setup/common/ProjectReplay.h"
 
-#include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
@@ -57,7 +56,7 @@ void ProjectReplay::checkDriveAccessories(const AxisRecord& record, int context,
     checkAccessories(context, {offered, {}, {}, {}}, record.Drive_Accessories);
     const QString& required = record.Required_Drive_Accessory;
     if (!required.isEmpty() && std::ranges::none_of(offered, [&](const QString& accessory) {
-            return required == accessory || required == Get_Code(accessory);
+            return required == Get_Code(accessory);
         }))
         throw std::runtime_error("The required drive accessory is not offered for the drive.");
 }
@@ -164,15 +163,7 @@ void ProjectReplay::run(AxisRecord& record) const
             if (record.Gearhead_Notes.isEmpty())
                 record.Gearhead_Notes = frmGear::Gearhead_Notes(record, record.Gearhead_Code);
             m_c.cmbOptions->addItem(record.Gearhead_Code);
-            const QString option = record.Motor_Option;
             select(m_c.cmbOptions, record.Gearhead_Code);
-            // Saved while the gearhead dialog was open over the gearhead: the
-            // placeholder shows again, everything else stays the gearhead's.
-            if (option.startsWith(QLatin1String("GXX")) && option != record.Gearhead_Code) {
-                FlagGuard shown(Loading_Lists, true);
-                select(m_c.cmbOptions, option);
-                record.Motor_Option = option;
-            }
         } else {
             selectOrClear(m_c.cmbOptions, record.Motor_Option);
         }

@@ -53,7 +53,8 @@ public:
     // unless the accessory dialog could have stored them from the offer.
     static void checkAccessories(int context, const AccessoryStore::Offer& offer, const AccessoryChoice& choice);
     // The same for an axis' drive accessories, `offered` for its drive by the
-    // form's accessory dialog; a required drive accessory is one of them too.
+    // form's accessory dialog; a required drive accessory is the part number
+    // (the code) of one of them, as the bill of material names it.
     static void checkDriveAccessories(const AxisRecord& record, int context, const QStringList& offered);
 
     // Selects the value in the list, which runs its handler; throws when the list lacks it.

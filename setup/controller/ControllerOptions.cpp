@@ -4,6 +4,7 @@
 #include "setup/controller/ControllerAxisFields.h"
 #include "shell/Globals.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace Globals;
@@ -84,9 +85,11 @@ void ControllerOptions::takeAxisCounts(const QString& partNumber)
     Total_Axes = counts.axes;
     Total_Steppers = counts.steppers;
     Total_Servos = counts.servos;
-    if (counts.axes <= 0)
-        return;
-    for (std::size_t a = static_cast<std::size_t>(counts.axes); a < Axis.size(); ++a)
+}
+
+void ControllerOptions::dropAxesBeyondCount()
+{
+    for (std::size_t a = static_cast<std::size_t>(std::max(Total_Axes, 1)); a < Axis.size(); ++a)
         ControllerAxisFields::clearForSystemReset(Axis[a]);
 }
 

@@ -99,6 +99,12 @@ void checkAccessories()
     ProjectReplay::checkAccessories(SetupKinds::Controller, frmControl::Offered_Accessories(), Controller_Accessories);
 }
 
+// The saved controller part number, the first of the controller's lines after the eighth block.
+QString partNumberLine()
+{
+    return Project_Lines.value(blockLine(kAxesInFile) + AxisProjectBlock::lineCount(kLayout) - 1);
+}
+
 // The axis list for the system's axis count; every axis but the first with a
 // drive is shown once, held to the catalogue as axis 1 is, so that its part
 // numbers are in the report at once.
@@ -186,6 +192,15 @@ void ControllerProjectFile::read(const QStringList& lines)
             AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
         readAxisFields(lines, blockLine(kAxes + 1), kAxesInFile + 1, kAxes, false);
     }
+
+    // The form shows, bills and saves the axes of the count only (the first
+    // one before any controller is configured): a drive beyond them would be
+    // lost by the next Save, whatever the restored options say.
+    for (int a = std::max(Total_Axes, 1) + 1; a <= kAxes; ++a) {
+        const int drive = AxisProjectBlock::driveNameLine(blockLine(a));
+        if (drive <= lines.size() && !lines.at(drive - 1).isEmpty())
+            throw std::runtime_error("The project file configures an axis beyond its axis count.");
+    }
 }
 
 void ControllerProjectFile::replay(frmController_Setup& form, const ControllerControls& controller)
@@ -205,11 +220,14 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     showAxes(form, controller.cmbAxis);
 
     // The restored options name the controller. A project saved before its
-    // options were done takes the controller's axis count, as Done would; one
-    // saved while they were changed keeps its own until Done.
+    // options named one (no axis count or no part number) takes the
+    // controller's axis count, as Done would; one saved while they were
+    // changed keeps its own until Done.
+    const bool configured = Total_Axes != 0 && !partNumberLine().isEmpty();
     Forms::get(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
-    if (Total_Axes == 0 && !Controller_Part_Number.isEmpty()) {
+    if (!configured && !Controller_Part_Number.isEmpty()) {
         ControllerOptions::takeAxisCounts(Controller_Part_Number);
+        ControllerOptions::dropAxesBeyondCount();
         showAxes(form, controller.cmbAxis);
     }
     form.cmdController_Click();

@@ -11,8 +11,10 @@ class frmController_Setup;
 // voltage, wiring and technology of each axis, 1193 lines. A controller of
 // more than 8 axes adds the blocks of axes 9 to 16 and their voltages,
 // wirings and technologies after them (2249 lines in all); files of 8 axes or
-// fewer never carry that extension. A file saved before its options were done
-// (axis count 0) takes the count its restored options give, as Done would.
+// fewer never carry that extension. A file saved before its options named a
+// controller (axis count 0 or no part number) takes the count its restored
+// options give, as Done would.
+// No axis beyond the count (beyond the first when it is 0) has a drive.
 class ControllerProjectFile {
 public:
     static constexpr int Lines = 1193;
@@ -23,9 +25,9 @@ public:
 
     // Copies the file's kept values into the axis records and the controller
     // globals. Throws std::runtime_error when a line up to 1169 is missing, a
-    // number line holds no number, the axis count is not 0 to 16, or a count
-    // above 8 comes without the whole extension; lines 1170 to 1193 may be
-    // missing.
+    // number line holds no number, the axis count is not 0 to 16, a count
+    // above 8 comes without the whole extension, or an axis beyond the count
+    // has a drive; lines 1170 to 1193 may be missing.
     static void read(const QStringList& lines);
 
     // Puts the copied values back into the form's lists: axis 1 and the

@@ -3,6 +3,7 @@
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "setup/common/FormControls.h"
+#include "setup/controller/ControllerOptions.h"
 #include "setup/controller/frmController_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -10,6 +11,7 @@
 
 #include <QEvent>
 #include <QLabel>
+
 
 using namespace Globals;
 
@@ -109,6 +111,8 @@ void frmControl::closed(bool byUser)
     // Taken down with the setup form or the main window, the dialog leaves
     // the setup form alone.
     if (auto* setup = setupForm<frmController_Setup>(); setup && byUser) {
+        // After the accessory dialog, gone by now, stored into its axis last.
+        ControllerOptions::dropAxesBeyondCount();
         setup->Rebuild_Axis_List(Total_Axes);
         setup->Show_Controller_Part_Number(false);
     }

@@ -6,6 +6,7 @@
 #include "shell/SetupForm.h"
 #include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
+#include "support/OfferedBill.h"
 
 #include <QFile>
 
@@ -62,6 +63,9 @@ QString ProjectRoundTrip::differences()
     const QString project = m_dir.filePath(QStringLiteral("project.dat"));
     const QString saved = setupText();
     const QByteArray report = exportReport();
+    // What the user exports bills only parts offered for their axis (the
+    // stand-ins of lengths still to be chosen are the program's own).
+    found << OfferedBill::faults();
 
     // A new file each time: replacing one costs a flush to disk on some file systems.
     QFile::remove(project);

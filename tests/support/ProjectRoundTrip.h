@@ -12,7 +12,8 @@ class mdiMain;
 // setup form of the current kind is saved with the main window's Save As and
 // the file is opened again with its Open; the reopened project must give the
 // same project text and, through Export Data, the same report byte for byte,
-// with no message shown.
+// with no message shown; the report bills only what the catalogue offers for
+// each axis (OfferedBill).
 //
 // A walk over many configurations is split into shards that run as tests of
 // their own (in parallel): the walk asks takesBranch() at one level of its

@@ -24,9 +24,10 @@ enum Leaving { ByDone, ByCloseBox };
 // The lines of two project texts that differ, "line n: "a" became "b"",
 // apart from what reopening a project of the kind completes by itself: the
 // options dialog it opens chooses the levels of one value, with the
-// configuration they name. Its Done finishes the configuration as in a
-// session: the configuration's lines take what Done gives them, and the
-// axes beyond a smaller axis count go.
+// configuration they name, and a controller saved before they named it takes
+// its axis counts. Its Done finishes the configuration as in a session: the
+// configuration's lines take what Done gives them. The axes beyond a smaller
+// axis count go.
 QStringList differences(const QString& before, const QString& after, int kind, Leaving leaving);
 
 } // namespace SessionChecks

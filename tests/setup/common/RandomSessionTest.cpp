@@ -6,7 +6,7 @@
 #include "support/SessionChecks.h"
 #include "support/SessionDriver.h"
 
-#include "fuzz/CatalogueParts.h"
+#include "support/OfferedBill.h"
 #include "platform/Win1252.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -94,11 +94,8 @@ protected:
     static QString billFault()
     {
         Build_Report();
-        QStringList faults;
-        for (int i = 1; i <= BOM_Count; ++i)
-            if (!CatalogueParts::offers(BOM_Part_Number[i]))
-                faults << BOM_Part_Number[i];
-        return faults.isEmpty() ? QString() : QStringLiteral("bill: not offered ") + faults.join(QLatin1String(", "));
+        const QStringList faults = OfferedBill::faults();
+        return faults.isEmpty() ? QString() : QStringLiteral("bill: ") + faults.join(QLatin1String("; "));
     }
 
     // Opens the file; the options dialog the reopening opens is left by Done or its close box.
@@ -373,6 +370,11 @@ INSTANTIATE_TEST_SUITE_P(
                     on(kController, {"cmbMotor_Tech = Stepper", "cmbController = BMC300", "cmbDrive = BSD-48",
                                      "cmbFrame_size = 16", "cmbStack_length = 2", "cmbShaft_options = S = Smooth Shaft",
                                      "cmbOptions = GXX = Gearhead"})},
+        // Saved while the gearhead dialog is open over another option: as Cancel would leave it.
+        Regression {"GearheadDialogOverAnOption", SetupKinds::Drive,
+                    on(kDrive, {"cmbMotor_Tech = Servo", "cmbDrive = BSD-48", "cmbFrame_size = 16",
+                                "cmbStack_length = 1", "cmbShaft_options = S = Smooth Shaft",
+                                "cmbOptions = B = Holding Brake", "cmbOptions = GXX = Gearhead"})},
         // Saved with the gearhead dialog open again over a chosen gearhead.
         Regression {"GearheadDialogOpenAgain", SetupKinds::Drive,
                     on(kDrive, {"cmbMotor_Tech = Servo", "cmbDrive = BSD-48", "cmbFrame_size = 16",

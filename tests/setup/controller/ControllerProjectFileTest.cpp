@@ -222,8 +222,10 @@ TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
 
 // A file's value is taken only where the catalogue offers it, on every axis:
 // an accessory the accessory dialogs do not offer, or with a quantity or
-// description they do not store (which the options dialog's close box would
-// keep), or a value of axis 2 no longer offered refuses the file.
+// description they do not store, or where they do not store it (a card
+// without the expansion option, an entry after an empty one), which the
+// options dialog's close box would keep, or a value of axis 2 no longer
+// offered refuses the file.
 TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefused)
 {
     openOptions("KEX200", kKex4Axes);
@@ -259,6 +261,8 @@ TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefus
         {{1129, "9"}},
         {{141, "X = Discontinued"}},
         {{258, "999"}},
+        {{1037, "0"}},
+        {{1107, ""}, {1128, ""}, {1065, ""}},
     };
     for (const auto& edits : cases) {
         SCOPED_TRACE(edits.first().first);
@@ -302,15 +306,29 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
         EXPECT_TRUE(Build_Report().contains(axis(a).Drive_Name + " Drive Axis " + QString::number(a)))
             << "axis " << a;
 
-    // Without the whole extension.
+    // Without the whole extension, or with configured axes beyond its count whatever its options give.
     for (int cut : {1180, 1193})
         expectRefused(firstLines(saved, cut));
+    const QList<QPair<int, QString>> edits[] = {{{1041, "4"}}, {{1041, "4"}, {1045, "99 = Gone"}}};
+    for (const auto& edit : edits) {
+        QStringList edited = lines;
+        for (const auto& [line, value] : edit)
+            edited[line - 1] = value;
+        expectRefused(edited.join('\r'));
+    }
 
     expectRefused(firstLines(saved, 2000));
     expectRefused(firstLines(saved, 2247));
     QStringList forged = saved.split('\r');
     forged[1193 + 129 * 7 + 19] = "FORGED = Evil";
     expectRefused(forged.join('\r'));
+
+    // A controller of fewer axes chosen: the axes beyond them go with it.
+    msg->clear();
+    openProject(saved);
+    configureController("BMC1600", {"12 = 12 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"});
+    EXPECT_TRUE(axis(13).Drive_Name.isEmpty());
+    expectReopens();
 }
 
 // Also with breakout ports but no breakout length (the breakout's name stands

@@ -171,15 +171,17 @@ TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
 // A stored value goes into the part numbers, the report and the price request
 // only where the catalogue offers it: a gearhead the gearhead dialog does not
 // offer, a drive accessory (its quantity and description as the accessory
-// dialog stores them) or a required accessory not offered for the drive
-// refuses the file, and the form is left as Reset leaves it.
-TEST_F(DriveProjectFileTest, AStoredValueTheCatalogueDoesNotOfferIsRefused)
+// dialog stores them, packed from the first entry) or a required accessory
+// other than the part number of one offered for the drive refuses the file,
+// and the form is left as Reset leaves it.
+TEST_F(DriveProjectFileTest, AStoredValueIsTakenOnlyWhereTheCatalogueOffersIt)
 {
     const QStringList lm = kLmServo + QStringList {"460VAC"};
     const QString filter = "FLT-460 = Line Filter, 460 VAC";
     const struct {
         QStringList configuration;
         QList<QPair<int, QString>> lines; // line number, forged value
+        bool opens = false;
     } cases[] = {
         {kCtDirectDrive + QStringList {"460VAC"}, {{127, "ZZZ"}}}, // no gearhead option at all
         {lm, {{127, "G99"}}},
@@ -192,6 +194,9 @@ TEST_F(DriveProjectFileTest, AStoredValueTheCatalogueDoesNotOfferIsRefused)
         {lm, {{21, QString(1 << 20, 'X')}, {42, "1"}}},
         // Offered for this drive on the controller form only.
         {lm, {{21, "CTB-26 = Command Terminal Block"}, {42, "1"}, {63, "Command Terminal Block"}}},
+        {lm, {{20, "FLT-460"}}, true},
+        {lm, {{20, filter}}}, // the whole entry would be billed as the part number
+        {lm, {{22, filter}, {43, "1"}, {64, "Line Filter, 460 VAC"}}}, // billed, yet not shown
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lines.first().second.left(20).toStdString());
@@ -203,6 +208,11 @@ TEST_F(DriveProjectFileTest, AStoredValueTheCatalogueDoesNotOfferIsRefused)
         const QStringList reset = screen();
         msg->clear();
         openProject(lines.join('\r'));
+        if (c.opens) {
+            EXPECT_EQ(msg->prompts(), QStringList {});
+            EXPECT_EQ(form()->Save_String(), lines.join('\r'));
+            continue;
+        }
         EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
         EXPECT_FALSE(Globals::Loading_Project);
         EXPECT_EQ(record(), AxisRecord {});
