@@ -244,8 +244,6 @@ void frmAccessories::optExp_Click(int Index)
         m_lblWarning->move(m_lblWarning->x(), Twips::toPixels(height - 1000));
         m_lblWarning->show();
     }
-    if (const auto* context = SetupKinds::accessoryContext(m_context); context && context->expansion)
-        *context->expansion = m_optExp[1]->value() ? 1 : 0;
 }
 
 void frmAccessories::Restore_Card_Quantities(const Globals::List21& entry, const Globals::List21& quantity)
@@ -290,6 +288,10 @@ void frmAccessories::Form_Unload(bool& cancel)
                 choice.controllerOption3 = optionText(control, 2);
             }
         }
+        // The expansion choice is stored with the cards it keeps, not before:
+        // a project saved while the dialog is open holds the two together.
+        if (context && context->expansion)
+            *context->expansion = choice.expansion ? 1 : 0;
         dropped = AccessoryStore::Store(number, choice);
 
         // Openers that are not loaded (or not built yet) are skipped.

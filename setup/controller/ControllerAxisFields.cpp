@@ -25,18 +25,6 @@ const Text kResetTexts[] = {
     &AxisRecord::Controller_Cable_Length, &AxisRecord::Controller_Cable_Notes,
 };
 
-const Text kCopiedTexts[] = {
-    &AxisRecord::Motor_Technology, &AxisRecord::Cable_Option,     &AxisRecord::Drive_Name,
-    &AxisRecord::Drive_Notes,      &AxisRecord::Drive_Part_Number, &AxisRecord::Required_Drive_Accessory,
-    &AxisRecord::Drive_Voltage,    &AxisRecord::Feedback_Cable,    &AxisRecord::Feedback_Cable_Length,
-    &AxisRecord::Gearhead_Notes,   &AxisRecord::Gearhead_Code,     &AxisRecord::Motor_Part_Number,
-    &AxisRecord::Motor_Cable,      &AxisRecord::Motor_Cable_Length, &AxisRecord::Motor_Notes,
-    &AxisRecord::Motor_Wiring,     &AxisRecord::Part_Number_Type,  &AxisRecord::Motor_Series,
-    &AxisRecord::Frame_Size,       &AxisRecord::Stack_Length,      &AxisRecord::Winding,
-    &AxisRecord::Feedback,         &AxisRecord::Shaft_Option,      &AxisRecord::Motor_Option,
-    &AxisRecord::Controller_Cable, &AxisRecord::Controller_Cable_Length, &AxisRecord::Controller_Cable_Notes,
-};
-
 void clear(AxisRecord& record, bool keepDriveCode)
 {
     for (Text field : kResetTexts)
@@ -62,8 +50,7 @@ void ControllerAxisFields::clearForAxisReset(AxisRecord& record)
 
 void ControllerAxisFields::copySelections(const AxisRecord& source, AxisRecord& target)
 {
-    for (Text field : kCopiedTexts)
-        target.*field = source.*field;
-    target.Bus_Voltage = source.Bus_Voltage;
-    target.Drive_Accessories = source.Drive_Accessories;
+    // Whole: what the replay rebuilds is rebuilt from the same values, and
+    // nothing of the target stays where the source has nothing to rebuild.
+    static_cast<AxisSelections&>(target) = source;
 }

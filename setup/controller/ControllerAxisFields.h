@@ -11,9 +11,7 @@ public:
     static void clearForSystemReset(AxisRecord& record);
     static void clearForAxisReset(AxisRecord& record);
 
-    // What a copy takes from another axis: every choice, the cables with their
-    // lengths, the gearhead and the drive accessory lists. The curve keys, the
-    // switching frequency, the drive code, the cable part numbers and the
-    // drive-specific controller accessory are left to the replay's handlers.
+    // What a copy takes from another axis: all of it, choices and what they
+    // gave; the replay then rebuilds what is derived.
     static void copySelections(const AxisRecord& source, AxisRecord& target);
 };

@@ -405,6 +405,20 @@ INSTANTIATE_TEST_SUITE_P(
                                      "frmControl.cmb1(2) = 16 = 16 I/O", "frmControl.cmb1(4) = C = CAN Bus",
                                      "frmControl.cmdDone", "cmbMotor_Tech = Servo", "cmbDrive = BSD-230",
                                      "cmbAxis = Axis 7", "cmbController = 9Q10"})},
+        // An empty axis copied over a configured one leaves nothing of it.
+        Regression {"CopyOfAnEmptyAxis", SetupKinds::Controller,
+                    on(kController, {"cmbController = KEX200", "cmbMotor_Tech = Direct Drive", "cmbDrive = BDD-460",
+                                     "cmbAxis_Number = 6", "cmdController", "frmControl.cmb1(0) = D = DIN Rail",
+                                     "frmControl.cmb1(2) = 6 = 6 Axes", "frmControl.cmb1(3) = E = Ethernet",
+                                     "cmbReq_Accessories_length = 2", "frmControl.cmb1(5) = 0 = No Display",
+                                     "frmControl.cmdDone", "cmbReplicate = Axis 2"})},
+        // The expansion choice goes with the cards it keeps, when the dialog stores them.
+        Regression {"NoExpansionChosenOverStoredCards", SetupKinds::DriveController,
+                    on(kDc, {"cmbMotor_Tech = Stepper", "cmdDriveController",
+                             "frmDriveControl.cmb1(1) = S = Step/Direction", "frmDriveControl.cmb1(3) = 16 = 16 I/O",
+                             "frmDriveControl.cmdAccessories", "frmAccessories.optExp(1)",
+                             "frmAccessories.cmbTuq(0) = 6", "frmAccessories.cmdDone", "frmDriveControl.cmdAccessories",
+                             "frmAccessories.optExp(0)"})},
         // The connection of a refused drive goes whole.
         Regression {"BreakoutOfARefusedDrive", SetupKinds::Controller,
                     on(kController, {"cmbMotor_Tech = Servo", "cmbMotor_Series = KX", "cmbDrive = BSD-230",

@@ -117,6 +117,7 @@ TEST_F(ControllerFormTest, ResetEmptiesEverySystemAndAxisResetOnlyTheCurrentAxis
     Breakout_Axes = "4";
     Controller_Accessory_Entry[3] = "PS-24-10 = 24 VDC 10 A Power Supply";
     Total_Axes = 16;
+    Controller_JTR_Ready = Controller_LUMIO_Ready = Controller_DUW_Ready = true;
 
     form()->Reset();
     for (int a = 1; a <= 16; ++a) {
@@ -128,6 +129,13 @@ TEST_F(ControllerFormTest, ResetEmptiesEverySystemAndAxisResetOnlyTheCurrentAxis
     }
     EXPECT_EQ(Required_Accessory_Length + Breakout_Axes + Controller_Accessory_Entry[3], "");
     EXPECT_EQ(Total_Axes, 0);
+    // No expansion readiness of the earlier controller stays either; nor after another controller.
+    EXPECT_FALSE(Controller_JTR_Ready || Controller_LUMIO_Ready || Controller_DUW_Ready);
+    pick("cmbController", "KEX200");
+    Controller_JTR_Ready = Controller_LUMIO_Ready = Controller_DUW_Ready = true;
+    pick("cmbController", "BMC300");
+    EXPECT_FALSE(Controller_JTR_Ready || Controller_LUMIO_Ready || Controller_DUW_Ready);
+    form()->Reset();
 
     // Axis reset on "Axis 3": only its record, and its drive code stays.
     for (int a = 1; a <= 16; ++a)

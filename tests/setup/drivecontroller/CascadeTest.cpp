@@ -59,8 +59,14 @@ TEST_F(DriveControllerCascadeTest, CurveKeysGoWithDetailChoicesAndResetEmptiesTh
     EXPECT_FALSE(hidden("txtDriveController")); // the options dialog's box stays
     EXPECT_TRUE(hidden("txtMotor_Part"));
 
+    // Chosen again, the drive/controller starts unconfigured, its expansion readiness too.
+    Drive_Controller_JTR_Ready = Drive_Controller_DUW_Ready = true;
+    pick("cmbDriveController", "BSC-230");
+    EXPECT_FALSE(Drive_Controller_JTR_Ready || Drive_Controller_DUW_Ready);
+
     Drive_Controller_Options[1] = "E = Ethernet";
     Drive_Controller_Accessory_Entry[0] = "HMI-4 = 4 in Operator Panel";
+    Drive_Controller_JTR_Ready = Drive_Controller_DUW_Ready = true;
     r.Drive_Accessory_Entry[0] = "kept";
     setup()->Reset();
     AxisRecord expected;
@@ -69,6 +75,7 @@ TEST_F(DriveControllerCascadeTest, CurveKeysGoWithDetailChoicesAndResetEmptiesTh
     EXPECT_TRUE(Drive_Controller_Options[1].isEmpty());
     EXPECT_TRUE(Drive_Controller_Accessory_Entry[0].isEmpty());
     EXPECT_TRUE(Drive_Controller_Name.isEmpty());
+    EXPECT_FALSE(Drive_Controller_JTR_Ready || Drive_Controller_DUW_Ready);
     EXPECT_TRUE(hidden("cmdDriveController"));
     EXPECT_TRUE(hidden("txtDriveController"));
     EXPECT_FALSE(enabled("cmbMotor_Series"));

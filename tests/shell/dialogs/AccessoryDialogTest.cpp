@@ -133,7 +133,8 @@ TEST_F(AccessoryDialogTest, ExpansionShowsTheCardsOfItsTypeAndSizesTheWindow)
         }
         EXPECT_EQ(dialog->findChild<QLabel*>("lblNote")->text(), "4 cards per bus coupler");
         EXPECT_FALSE(dialog->findChild<QLabel*>("lblQuantity")->isHidden());
-        EXPECT_EQ(Globals::Controller_Expansion_IO, 1);
+        // Stored with the cards when the dialog closes, not before.
+        EXPECT_EQ(Globals::Controller_Expansion_IO, 0);
     }
     EXPECT_EQ(dialog->lblTuq_Desc(17)->text(), "LUMIO card 18");
 }
@@ -146,6 +147,7 @@ TEST_F(AccessoryDialogTest, DuwRowsKeepTheirQuantitiesAndANullReadsZero)
     for (int r = 0; r < 3; ++r)
         rows << dialog->lblTuq_Card(r)->text() + "|" + dialog->cmbTuq(r)->text() + "|" + dialog->lblTuq_Desc(r)->text();
     EXPECT_EQ(rows, QStringList({"DUW-AN4|0|4 Analog Inputs", "DUW-IN8|1|8 Inputs", "DUW-OUT8|0|8 Outputs"}));
+    done(dialog);
     EXPECT_TRUE(Globals::Drive_Controller_Expansion_IO);
 }
 
