@@ -109,9 +109,9 @@ void MotorOptionsStep::click()
 
     // A placeholder the user picks always asks for a gearhead, rather than
     // building a part number with the placeholder in it; the gearhead stays
-    // until the dialog hands back another one. A replayed placeholder (saved
-    // while the dialog was open) is shown as it was saved: the dialog belongs
-    // to a choice, and the replay may go on to other axes.
+    // until the dialog hands back another one. A replayed placeholder is
+    // shown without the dialog: that belongs to a user's choice, and the
+    // replay may go on to other axes.
     const bool placeholder = option.left(3) == QLatin1String("GXX");
     if (placeholder
         && (!Loading_Project || !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty()))) {

@@ -4,92 +4,86 @@
 // fails; QUENRO_WRITE_SEEDS=1 writes them afresh into the source tree.
 
 #include "support/AppFixture.h"
+#include "support/SessionDriver.h"
 
-#include "platform/ListControl.h"
-#include "platform/MultiList.h"
-#include "platform/OptionButton.h"
-#include "shell/Form.h"
-#include "shell/Forms.h"
 #include "shell/mdiMain.h"
 
 #include <QAction>
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
 
-const QString kDrive = QStringLiteral("frmDrive_Setup");
-const QString kDriveController = QStringLiteral("frmDriveController_Setup");
-const QString kDriveControllerOptions = QStringLiteral("frmDriveControl");
-const QString kController = QStringLiteral("frmController_Setup");
-const QString kControllerOptions = QStringLiteral("frmControl");
-const QString kAccessories = QStringLiteral("frmAccessories");
-const QString kGear = QStringLiteral("frmGear");
+const QString kDrive = QStringLiteral("frmDrive_Setup.");
+const QString kDriveController = QStringLiteral("frmDriveController_Setup.");
+const QString kDriveControllerOptions = QStringLiteral("frmDriveControl.");
+const QString kController = QStringLiteral("frmController_Setup.");
+const QString kControllerOptions = QStringLiteral("frmControl.");
+const QString kAccessories = QStringLiteral("frmAccessories.");
+const QString kGear = QStringLiteral("frmGear.");
 
-// One user action: the entry chosen in a list (highlighted in a multiple
-// choice list), or without an entry the button pressed or the option chosen.
-struct Step {
-    QString form;
-    QString control;
-    QString entry;
-};
-
-Step press(const QString& form, const QString& control)
+// A user's action as SessionDriver performs it: an entry chosen in a list
+// (highlighted in a multiple choice list), or a button or option pressed.
+QString choose(const QString& window, const QString& control, const QString& entry)
 {
-    return {form, control, {}};
+    return window + control + QStringLiteral(" = ") + entry;
+}
+
+QString press(const QString& window, const QString& control)
+{
+    return window + control;
 }
 
 // The entries of a form's cascade, from the technology to the cable lengths
 // (and a controller axis' command cable length); an empty entry leaves its
 // list as the cascade left it.
-QList<Step> cascade(const QString& form, const QStringList& entries)
+QStringList cascade(const QString& form, const QStringList& entries)
 {
     const QString drive = form == kDriveController ? QStringLiteral("cmbDriveController") : QStringLiteral("cmbDrive");
     const QStringList lists {"cmbMotor_Tech",   drive,          "cmbMotor_Series", "cmbFrame_size",
                              "cmbStack_length", "cmbWinding",   "cmbFeedback",     "cmbShaft_options",
                              "cmbCable_Option", "cmbOptions",   "cmbDriveVoltage", "cmbWiring",
                              "cmbMotor_Cable_Length", "cmbFeedback_Cable_Length", "cmbController_Cable_Length"};
-    QList<Step> steps;
+    QStringList steps;
     for (qsizetype i = 0; i < entries.size(); ++i)
         if (!entries.at(i).isEmpty())
-            steps.append({form, lists.at(i), entries.at(i)});
+            steps << choose(form, lists.at(i), entries.at(i));
     return steps;
 }
 
-// The levels of an options dialog, from its first list cmb1(first); then Done.
-QList<Step> options(const QString& dialog, int first, const QStringList& entries)
+// The levels of an options dialog, from its first list cmb1(first).
+QStringList options(const QString& dialog, int first, const QStringList& entries)
 {
-    QList<Step> steps;
+    QStringList steps;
     for (qsizetype i = 0; i < entries.size(); ++i)
         if (!entries.at(i).isEmpty())
-            steps.append({dialog, QStringLiteral("cmb1(%1)").arg(first + i), entries.at(i)});
+            steps << choose(dialog, QStringLiteral("cmb1(%1)").arg(first + i), entries.at(i));
     return steps;
 }
 
 // The accessory dialog: the entries highlighted, then Done.
-QList<Step> accessories(const QStringList& entries)
+QStringList accessories(const QStringList& entries)
 {
-    QList<Step> steps;
+    QStringList steps;
     for (const QString& entry : entries)
-        steps.append({kAccessories, QStringLiteral("lstAccessories"), entry});
+        steps << choose(kAccessories, QStringLiteral("lstAccessories"), entry);
     return steps << press(kAccessories, QStringLiteral("cmdDone"));
 }
 
-QList<Step> axis(int number, const QList<Step>& steps)
+QStringList axis(int number, const QStringList& steps)
 {
-    return QList<Step> {{kController, QStringLiteral("cmbAxis"), QStringLiteral("Axis %1").arg(number)}} + steps;
+    return QStringList {choose(kController, QStringLiteral("cmbAxis"), QStringLiteral("Axis %1").arg(number))} + steps;
 }
 
-QList<Step> copyAxis(int number, int from)
+QStringList copyAxis(int number, int from)
 {
-    return axis(number, {{kController, QStringLiteral("cmbReplicate"), QStringLiteral("Axis %1").arg(from)}});
+    return axis(number, {choose(kController, QStringLiteral("cmbReplicate"), QStringLiteral("Axis %1").arg(from))});
 }
 
 struct Seed {
     const char* name;
     QAction* (mdiMain::*menu)() const;
-    QList<Step> steps;
+    QStringList steps;
     // Targets whose seeds hold the file.
     QStringList targets {QStringLiteral("project_file")};
 };
@@ -112,7 +106,7 @@ const Seed kSeeds[] = {
                       "0 = Standard"})},
     {"kx-gearhead", &mdiMain::mnuDrive,
      cascade(kDrive, {"Servo", "BSD-230", "KX", "16", "1", "", "", "K", "", "GXX = Gearhead"})
-         << Step {kGear, "cmbGear", "GP16-010"} << press(kGear, "cmdDone")},
+         << choose(kGear, "cmbGear", "GP16-010") << press(kGear, "cmdDone")},
     {"ct-direct-drive", &mdiMain::mnuDrive,
      cascade(kDrive, {"Direct Drive", "BDD-460", "", "40", "", "", "E = 20-bit Encoder", "S = Solid Shaft", "", "N/A",
                       "400VAC"})},
@@ -131,34 +125,34 @@ const Seed kSeeds[] = {
          << press(kDriveController, "cmdDriveController")
          << options(kDriveControllerOptions, 1, {"E = Ethernet", "", "2 = 16 DI / 8 DO", "0 = No Safe Torque Off"})
          << press(kDriveControllerOptions, "cmdAccessories")
-         << Step {kAccessories, "lstAccessories", "FLT-230 = Line Filter, 230 VAC"} << press(kAccessories, "optExp(1)")
-         << Step {kAccessories, "cmbTuq(1)", "1"} << press(kAccessories, "cmdDone")
+         << choose(kAccessories, "lstAccessories", "FLT-230 = Line Filter, 230 VAC") << press(kAccessories, "optExp(1)")
+         << choose(kAccessories, "cmbTuq(1)", "1") << press(kAccessories, "cmdDone")
          << press(kDriveControllerOptions, "cmdDone")},
     {"controller-three-axes", &mdiMain::mnuController_Only,
-     QList<Step> {{kController, "cmbController", "BMC300"}, press(kController, "cmdController")}
+     QStringList {choose(kController, "cmbController", "BMC300"), press(kController, "cmdController")}
          << options(kControllerOptions, 0, {"3 = 3 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"})
          << press(kControllerOptions, "cmdAccessories") << accessories({"HMI-7 = 7 in Touch Panel"})
          << press(kControllerOptions, "cmdDone")
          << cascade(kController, kCrDirectDrive) << axis(2, cascade(kController, kKx16Servo)) << copyAxis(3, 1)},
     {"controller-first-axis-empty", &mdiMain::mnuController_Only,
-     QList<Step> {{kController, "cmbController", "KEX200"}, press(kController, "cmdController")}
+     QStringList {choose(kController, "cmbController", "KEX200"), press(kController, "cmdController")}
          << options(kControllerOptions, 0, kKex4Axes) << press(kControllerOptions, "cmdDone")
          << axis(2, cascade(kController, kCrDirectDrive))
          // The breakout's ports, its length still to be chosen.
-         << Step {kController, "cmbAxis_Number", "4"}},
+         << choose(kController, "cmbAxis_Number", "4")},
     {"controller-accessories-cards", &mdiMain::mnuController_Only,
-     QList<Step> {{kController, "cmbController", "KEX200"}, press(kController, "cmdController")}
+     QStringList {choose(kController, "cmbController", "KEX200"), press(kController, "cmdController")}
          << options(kControllerOptions, 0, kKex4Axes) << press(kControllerOptions, "cmdAccessories")
-         << Step {kAccessories, "lstAccessories", "HX25-08 = 25-pin Breakout Module"}
-         << press(kAccessories, "optExp(1)") << Step {kAccessories, "cmbTuq(0)", "2"}
+         << choose(kAccessories, "lstAccessories", "HX25-08 = 25-pin Breakout Module")
+         << press(kAccessories, "optExp(1)") << choose(kAccessories, "cmbTuq(0)", "2")
          << press(kAccessories, "cmdDone") << press(kControllerOptions, "cmdDone")
          << cascade(kController, kKx16Servo) << press(kController, "cmdDriveAccessories")
          << accessories({"BRK-R50 = 50 Ohm Braking Resistor"}) << copyAxis(2, 1)},
     {"controller-sixteen-axes", &mdiMain::mnuController_Only,
-     QList<Step> {{kController, "cmbController", "BMC1600"}, press(kController, "cmdController")}
+     QStringList {choose(kController, "cmbController", "BMC1600"), press(kController, "cmdController")}
          << options(kControllerOptions, 0, {"16 = 16 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"})
          << press(kControllerOptions, "cmdDone") << cascade(kController, kCrDirectDrive)
-         << Step {kController, "cmbAxis_Number", "16"} << Step {kController, "cmbReq_Accessories_length", "2"}
+         << choose(kController, "cmbAxis_Number", "16") << choose(kController, "cmbReq_Accessories_length", "2")
          << axis(2, cascade(kController, {"Direct Drive", "BDD-230", "CT", "06", "150 = 150 mm", "230VAC",
                                           "A = Absolute Encoder", "H = Hollow Shaft", "", "N/A", "", "", "10"}))
          << axis(3, cascade(kController, kKx16Servo))
@@ -182,44 +176,17 @@ void PrintTo(const Seed& seed, std::ostream* out)
     *out << seed.name;
 }
 
-class SeedFilesTest : public AppFixture, public ::testing::WithParamInterface<Seed> {
-protected:
-    void perform(const Step& step)
-    {
-        Form* form = Forms::find(step.form);
-        ASSERT_NE(form, nullptr) << step.form.toStdString();
-        auto* control = form->findChild<QWidget*>(step.control);
-        ASSERT_NE(control, nullptr) << step.control.toStdString();
-        if (auto* list = dynamic_cast<ListControl*>(control)) {
-            ASSERT_TRUE(list->choose(step.entry)) << step.control.toStdString() << " lacks "
-                                                  << step.entry.toStdString() << "; holds "
-                                                  << list->items().join('|').toStdString();
-        } else if (auto* multiple = dynamic_cast<MultiList*>(control)) {
-            const int row = static_cast<int>(multiple->items().indexOf(step.entry));
-            ASSERT_GE(row, 0) << step.entry.toStdString();
-            multiple->choose(row);
-        } else if (auto* option = dynamic_cast<OptionButton*>(control)) {
-            option->choose();
-        } else {
-            auto* button = dynamic_cast<QPushButton*>(control);
-            ASSERT_NE(button, nullptr) << step.control.toStdString();
-            button->click();
-        }
-        processEvents();
-        ASSERT_EQ(msg->prompts(), QStringList {}) << step.control.toStdString() << " " << step.entry.toStdString();
-    }
-};
+class SeedFilesTest : public AppFixture, public ::testing::WithParamInterface<Seed> {};
 
 TEST_P(SeedFilesTest, EachSeedIsTheFileTheProgramWrites)
 {
     const Seed& seed = GetParam();
     mdiMain& main = mainWindow();
     (main.*seed.menu)()->trigger();
-    for (const Step& step : seed.steps) {
-        SCOPED_TRACE(QStringLiteral("%1.%2 %3").arg(step.form, step.control, step.entry).toStdString());
-        perform(step);
-        if (HasFatalFailure())
-            return;
+    SessionDriver driver(main, *msg);
+    for (const QString& step : seed.steps) {
+        ASSERT_TRUE(driver.perform(step)) << step.toStdString();
+        ASSERT_EQ(msg->prompts(), QStringList {}) << step.toStdString();
     }
     QTemporaryDir folder;
     const QString saved = folder.filePath(QStringLiteral("saved.dat"));
