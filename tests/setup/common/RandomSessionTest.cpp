@@ -3,10 +3,10 @@
 // record holds and the bill holds only parts the catalogue offers.
 
 #include "support/AppFixture.h"
+#include "support/OfferedBill.h"
 #include "support/SessionChecks.h"
 #include "support/SessionDriver.h"
 
-#include "support/OfferedBill.h"
 #include "platform/Win1252.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <optional>
 #include <random>
 
 using namespace Globals;
