@@ -183,28 +183,14 @@ void SelectionCascade::reset() const
         list->setEnabled(false);
     }
     emptyAndDisable(FrameSize);
-    m_c.driveButton->hide();
+    hideResultDisplay();
+    // Beyond the result display: the drive/controller's own part-number box too.
     for (TextBox* box : {m_c.txtDrive, m_c.txtMotor_Part, m_c.txtMotor}) {
         box->setText(QString());
         box->hide();
     }
-    for (QWidget* w : std::initializer_list<QWidget*> {m_c.lblDrive, m_c.lblDriveVoltage, m_c.lblwiring, m_c.cmdCurve,
-                                                       m_c.lblMotor_Part, m_c.lblMotor, m_c.picDrive,
-                                                       m_c.picMotor_Series})
+    for (QWidget* w : std::initializer_list<QWidget*> {m_c.driveButton, m_c.lblDrive, m_c.picDrive, m_c.picMotor_Series})
         w->hide();
-    for (ListControl* list : {m_c.cmbDriveVoltage, m_c.cmbWiring}) {
-        list->hide();
-        list->clear();
-    }
-    for (QWidget* line : m_c.lines)
-        line->hide();
-    for (const auto& [length, label] :
-         {std::pair<ListControl*, QWidget*> {m_c.cmbMotor_Cable_Length, m_c.lblMotor_Cable_Length},
-          {m_c.cmbFeedback_Cable_Length, m_c.lblFeedback_Cable_Length}}) {
-        length->hide();
-        length->clear();
-        label->hide();
-    }
     Last_Drive.clear();
     Last_Motor_Series.clear();
 }

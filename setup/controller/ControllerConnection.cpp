@@ -125,12 +125,11 @@ void ControllerConnection::refuse() const
         w->hide();
     for (QWidget* line : m_c.lines)
         line->hide();
-    for (QWidget* w : std::initializer_list<QWidget*> {
-             m_c.cmbAxis_Number, m_c.lblAxis_Number, m_c.txtController_part, m_c.lblController_Part,
-             m_c.cmbController_Cable_Length, m_c.lblController_Cable_Length, m_c.cmbReq_Accessories_length,
-             m_c.lblReq_Accessories_length, m_c.cmdController, m_c.cmdDriveAccessories})
+    for (QWidget* w : std::initializer_list<QWidget*> {m_c.txtController_part, m_c.lblController_Part,
+                                                       m_c.cmbController_Cable_Length, m_c.lblController_Cable_Length,
+                                                       m_c.cmdController, m_c.cmdDriveAccessories})
         w->hide();
-    // Nothing of the connection stays chosen behind the hidden lists.
+    // Nothing of the connection stays chosen behind the hidden lists; the breakout's hide too.
     forgetBreakout();
     m_c.cmbController_Cable_Length->clear();
     AxisRecord& record = Current_Record();

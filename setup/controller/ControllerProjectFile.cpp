@@ -99,10 +99,10 @@ void checkAccessories()
     ProjectReplay::checkAccessories(SetupKinds::Controller, frmControl::Offered_Accessories(), Controller_Accessories);
 }
 
-// The saved controller part number, the first of the controller's lines after the eighth block.
-QString partNumberLine()
+// The line of the controller's part number, the first of its lines after the eighth block.
+int partNumberLine()
 {
-    return Project_Lines.value(blockLine(kAxesInFile) + AxisProjectBlock::lineCount(kLayout) - 1);
+    return blockLine(kAxesInFile) + AxisProjectBlock::lineCount(kLayout);
 }
 
 // The axis list for the system's axis count; every axis but the first with a
@@ -165,7 +165,7 @@ void ControllerProjectFile::read(const QStringList& lines)
 
     // The controller's lines follow the eighth block; its part number (the
     // first of them) comes back from the options dialog.
-    int number = blockLine(kAxesInFile) + AxisProjectBlock::lineCount(kLayout) + 1;
+    int number = partNumberLine() + 1;
     const auto next = [&] { return AxisProjectBlock::line(lines, number++); };
     Controller_Name = next();
     Controller_Extra = next();
@@ -223,7 +223,7 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     // options named one (no axis count or no part number) takes the
     // controller's axis count, as Done would; one saved while they were
     // changed keeps its own until Done.
-    const bool configured = Total_Axes != 0 && !partNumberLine().isEmpty();
+    const bool configured = Total_Axes != 0 && !Project_Lines.value(partNumberLine() - 1).isEmpty();
     Forms::get(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
     if (!configured && !Controller_Part_Number.isEmpty()) {
         ControllerOptions::takeAxisCounts(Controller_Part_Number);

@@ -12,7 +12,6 @@
 #include <QEvent>
 #include <QLabel>
 
-
 using namespace Globals;
 
 // Levels are numbered from 0: the accessory dialog reads levels 2 and 3, which

@@ -15,14 +15,15 @@ class mdiMain;
 // state as at start-up, no form loaded, and the message box, file dialog and
 // shell seams installed so that nothing waits for a user.
 class AppFixture : public ::testing::Test {
+public:
+    // Lets deleted forms go and queued events run.
+    static void processEvents();
+
 protected:
     AppFixture();
     ~AppFixture() override;
     void SetUp() override;
     void TearDown() override;
-
-    // Lets deleted forms go and queued events run.
-    static void processEvents();
 
     // The main window, created and shown on first use; it and every form go
     // before the test ends.

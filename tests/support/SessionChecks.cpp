@@ -32,7 +32,7 @@ QStringList SessionChecks::screenFaults()
     const bool qdServo = r.Part_Number_Type == QLatin1String("QD_Servo");
     const bool controller = form->Name() == SetupKinds::formName(SetupKinds::Controller);
     const bool driveController = form->Name() == SetupKinds::formName(SetupKinds::DriveController);
-    const QList<std::pair<const char*, QString>> held = {
+    QList<std::pair<const char*, QString>> held = {
         {"cmbMotor_Tech", r.Motor_Technology},
         {driveController ? "cmbDriveController" : "cmbDrive", r.Drive_Name},
         {"cmbMotor_Series", r.Motor_Series},
@@ -48,14 +48,13 @@ QStringList SessionChecks::screenFaults()
         {"cmbMotor_Cable_Length", r.Motor_Cable_Length},
         {"cmbFeedback_Cable_Length", r.Feedback_Cable_Length},
     };
-    QList<std::pair<const char*, QString>> all = held;
     if (controller)
-        all += {{"cmbController", Controller_Name},
+        held += {{"cmbController", Controller_Name},
                 {"cmbController_Cable_Length", r.Controller_Cable_Length},
                 {"cmbAxis_Number", Breakout_Axes},
                 {"cmbReq_Accessories_length", Required_Accessory_Length}};
     QStringList faults;
-    for (const auto& [name, value] : all) {
+    for (const auto& [name, value] : held) {
         const auto* list = form->findChild<ListControl*>(QLatin1String(name));
         const QString shown = list ? list->text() : QString();
         if (shown != value)

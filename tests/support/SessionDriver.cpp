@@ -1,5 +1,7 @@
 #include "support/SessionDriver.h"
 
+#include "support/AppFixture.h"
+
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
@@ -12,11 +14,11 @@
 #include "shell/mdiMain.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,12 +29,6 @@ const QString kTyped = QStringLiteral(" := ");
 const QString kClose = QStringLiteral("close");
 const QString kResetAxis = QStringLiteral("ResetAxis");
 const QString kResetAll = QStringLiteral("ResetAll");
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 // Shown in its window and usable by a user.
 bool usable(const QWidget* w, const Form* window)
@@ -73,24 +69,19 @@ SessionDriver::SessionDriver(mdiMain& main, MsgBox::Seam& msg) : m_main(main), m
         const bool yesNo = message.buttons == MsgBox::YesNo || message.buttons == MsgBox::YesNoCancel;
         if (message.buttons == MsgBox::OKOnly)
             return MsgBox::OK;
-        MsgBox::Answer answer;
+        // By MsgBox::Answer.
+        static const QStringList names {QStringLiteral("OK"), QStringLiteral("Cancel"), QStringLiteral("Yes"),
+                                        QStringLiteral("No")};
         if (m_rng) {
-            answer = std::bernoulli_distribution(0.5)(*m_rng) ? (yesNo ? MsgBox::Yes : MsgBox::OK)
-                                                              : (yesNo ? MsgBox::No : MsgBox::Cancel);
-        } else if (!m_answers.isEmpty()) {
-            const QString given = m_answers.takeFirst();
-            answer = given == QLatin1String("Yes") ? MsgBox::Yes
-                : given == QLatin1String("No")     ? MsgBox::No
-                : given == QLatin1String("OK")     ? MsgBox::OK
-                                                   : MsgBox::Cancel;
-        } else {
-            answer = yesNo ? MsgBox::Yes : MsgBox::OK;
+            const bool first = std::bernoulli_distribution(0.5)(*m_rng);
+            const MsgBox::Answer answer =
+                first ? (yesNo ? MsgBox::Yes : MsgBox::OK) : (yesNo ? MsgBox::No : MsgBox::Cancel);
+            m_answers << names.at(answer);
+            return answer;
         }
-        if (m_rng) {
-            static const char* const names[] = {"OK", "Cancel", "Yes", "No"};
-            m_answers << QLatin1String(names[answer]);
-        }
-        return answer;
+        if (!m_answers.isEmpty())
+            return static_cast<MsgBox::Answer>(std::max<qsizetype>(0, names.indexOf(m_answers.takeFirst())));
+        return yesNo ? MsgBox::Yes : MsgBox::OK;
     });
 }
 
@@ -201,7 +192,7 @@ bool SessionDriver::run(const QString& action)
         if (!item->isEnabled())
             return false;
         item->trigger();
-        settle();
+        AppFixture::processEvents();
         return true;
     }
     Form* window = Forms::find(windowName);
@@ -209,7 +200,7 @@ bool SessionDriver::run(const QString& action)
         return false;
     if (control == kClose) {
         window->close();
-        settle();
+        AppFixture::processEvents();
         return true;
     }
     QWidget* widget = window->findChild<QWidget*>(control);
@@ -232,6 +223,6 @@ bool SessionDriver::run(const QString& action)
     } else {
         done = false;
     }
-    settle();
+    AppFixture::processEvents();
     return done;
 }
