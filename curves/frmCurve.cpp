@@ -144,6 +144,11 @@ void frmCurve::Show_Axis_Curve(AxisRecord& R)
         form->m_cmbSwitching_Frequency->clear();
     }
     form->MotorType = R.Part_Number_Type;
+    // The curve of that axis: a choice that drops it closes the window; the
+    // form showing another axis does not.
+    const auto axis = std::find_if(Globals::Axis.begin(), Globals::Axis.end(),
+                                   [&R](const AxisRecord& record) { return &record == &R; });
+    form->setSubject(Stage::Curve, static_cast<int>(axis - Globals::Axis.begin()) + 1, false);
     form->Show();
 
     const QString type = R.Part_Number_Type;

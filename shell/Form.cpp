@@ -91,6 +91,12 @@ void Form::Hide()
         QWidget::hide();
 }
 
+void Form::setSubject(Stage stage, int axis, bool throughForm)
+{
+    static quint64 opened = 0;
+    m_subject = Subject {stage, axis, throughForm, ++opened};
+}
+
 void Form::Unload()
 {
     Forms::unload(m_name);

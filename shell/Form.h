@@ -1,8 +1,12 @@
 #pragma once
 
+#include "shell/Stage.h"
+
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 // A window of the program: created and loaded on first use through Forms,
 // shown and hidden, unloaded (destroyed) by Forms::unload. Child forms live in
@@ -50,6 +54,22 @@ public:
     int heightTwips() const;
     int topTwips() const;
 
+    // What the window configures, said when it opens (axis 1 to 16, or 0 for
+    // the system's): Dependents closes it when that is dropped, the window
+    // opened last first. A window that works on the axis through the setup
+    // form's lists goes also when the form shows another axis; one that holds
+    // its axis itself (the curve window) stays.
+    struct Subject {
+        Stage stage = Stage::Project;
+        int axis = 0;
+        bool throughForm = true;
+        quint64 opened = 0;
+    };
+    void setSubject(Stage stage, int axis = 0, bool throughForm = true);
+    const std::optional<Subject>& subject() const { return m_subject; }
+    // How a drop closes it: as its Cancel would, where it has one.
+    virtual void closeAsCancel() { Unload(); }
+
     QMdiSubWindow* subWindow() const { return m_sub; }
     QWidget* frameWidget();
 
@@ -66,4 +86,5 @@ private:
     // The frame may go first when the MDI area is torn down.
     QPointer<QMdiSubWindow> m_sub;
     bool m_shown = false;
+    std::optional<Subject> m_subject;
 };

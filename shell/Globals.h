@@ -42,34 +42,45 @@ struct ControllerConfiguration {
     AccessoryChoice Controller_Accessories;
 };
 
-// The controller system of setup kind 1; its form's Reset starts it afresh in one assignment.
-struct ControllerSystem {
-    QString Controller_Name;
-    QString Controller_Extra;
-    int Total_Axes = 0;
-    int Total_Servos = 0;
-    int Total_Steppers = 0;
+// The breakout of a controller: its required accessory, completed with the
+// ports chosen, the cable length and the part number they give.
+struct ControllerBreakout {
     QString Breakout_Axes;
     QString Required_Accessory;
     QString Required_Accessory_Part_Number;
     QString Required_Accessory_Length;
-    ControllerConfiguration configuration;
 };
 
-// The drive/controller of setup kind 2; Reset and a new drive/controller
-// start it afresh in one assignment.
+// The controller system of setup kind 1; its form's Reset starts it afresh in one assignment.
+struct ControllerSystem {
+    QString Controller_Name;
+    QString Controller_Extra;
+    ControllerBreakout breakout;
+    ControllerConfiguration configuration;
+    int Total_Axes = 0;
+    int Total_Servos = 0;
+    int Total_Steppers = 0;
+};
+
+// What a drive/controller's options dialog configures (setup kind 2).
+struct DriveControllerConfiguration {
+    List21 Drive_Controller_Options;
+    QString Drive_Controller_Option_Code;
+    AccessoryChoice Drive_Controller_Accessories;
+    bool Drive_Controller_JTR_Ready = false;
+    bool Drive_Controller_DUW_Ready = false;
+    int Drive_Controller_Expansion_IO = 0;
+};
+
+// The drive/controller of setup kind 2. The two extra texts are carried from
+// file to file: nothing but Reset and a project empties them.
 struct DriveControllerSystem {
     QString Drive_Controller_Name;
     QString Drive_Controller_Part_Number;
     QString Drive_Controller_Extra;
-    List21 Drive_Controller_Options;
     QString Drive_Controller_Notes;
-    QString Drive_Controller_Option_Code;
-    bool Drive_Controller_JTR_Ready = false;
-    bool Drive_Controller_DUW_Ready = false;
-    int Drive_Controller_Expansion_IO = 0;
     QString Drive_Controller_Extra_2;
-    AccessoryChoice Drive_Controller_Accessories;
+    DriveControllerConfiguration configuration;
 };
 
 // The shared state with its start-up values: Reset_All_State puts a fresh one
@@ -156,14 +167,14 @@ inline constexpr auto& Controller_Options = sharedState.controller.configuration
 inline constexpr auto& Total_Axes = sharedState.controller.Total_Axes;
 inline constexpr auto& Total_Servos = sharedState.controller.Total_Servos;
 inline constexpr auto& Total_Steppers = sharedState.controller.Total_Steppers;
-inline constexpr auto& Breakout_Axes = sharedState.controller.Breakout_Axes;
+inline constexpr auto& Breakout_Axes = sharedState.controller.breakout.Breakout_Axes;
 inline constexpr auto& Controller_JTR_Ready = sharedState.controller.configuration.Controller_JTR_Ready;
 inline constexpr auto& Controller_LUMIO_Ready = sharedState.controller.configuration.Controller_LUMIO_Ready;
 inline constexpr auto& Controller_DUW_Ready = sharedState.controller.configuration.Controller_DUW_Ready;
 inline constexpr auto& Controller_Expansion_IO = sharedState.controller.configuration.Controller_Expansion_IO;
-inline constexpr auto& Required_Accessory = sharedState.controller.Required_Accessory;
-inline constexpr auto& Required_Accessory_Part_Number = sharedState.controller.Required_Accessory_Part_Number;
-inline constexpr auto& Required_Accessory_Length = sharedState.controller.Required_Accessory_Length;
+inline constexpr auto& Required_Accessory = sharedState.controller.breakout.Required_Accessory;
+inline constexpr auto& Required_Accessory_Part_Number = sharedState.controller.breakout.Required_Accessory_Part_Number;
+inline constexpr auto& Required_Accessory_Length = sharedState.controller.breakout.Required_Accessory_Length;
 inline constexpr auto& Controller_Accessories = sharedState.controller.configuration.Controller_Accessories;
 inline constexpr auto& Controller_Accessory_Entry = sharedState.controller.configuration.Controller_Accessories.Entry;
 inline constexpr auto& Controller_Accessory_Quantity = sharedState.controller.configuration.Controller_Accessories.Quantity;
@@ -174,19 +185,19 @@ inline constexpr auto& Controller_Accessory_List_Item = sharedState.controller.c
 inline constexpr auto& Drive_Controller_Name = sharedState.driveController.Drive_Controller_Name;
 inline constexpr auto& Drive_Controller_Part_Number = sharedState.driveController.Drive_Controller_Part_Number;
 inline constexpr auto& Drive_Controller_Extra = sharedState.driveController.Drive_Controller_Extra;
-inline constexpr auto& Drive_Controller_Options = sharedState.driveController.Drive_Controller_Options;
+inline constexpr auto& Drive_Controller_Options = sharedState.driveController.configuration.Drive_Controller_Options;
 inline constexpr auto& Drive_Controller_Notes = sharedState.driveController.Drive_Controller_Notes;
-inline constexpr auto& Drive_Controller_Option_Code = sharedState.driveController.Drive_Controller_Option_Code;
-inline constexpr auto& Drive_Controller_JTR_Ready = sharedState.driveController.Drive_Controller_JTR_Ready;
-inline constexpr auto& Drive_Controller_DUW_Ready = sharedState.driveController.Drive_Controller_DUW_Ready;
-inline constexpr auto& Drive_Controller_Expansion_IO = sharedState.driveController.Drive_Controller_Expansion_IO;
+inline constexpr auto& Drive_Controller_Option_Code = sharedState.driveController.configuration.Drive_Controller_Option_Code;
+inline constexpr auto& Drive_Controller_JTR_Ready = sharedState.driveController.configuration.Drive_Controller_JTR_Ready;
+inline constexpr auto& Drive_Controller_DUW_Ready = sharedState.driveController.configuration.Drive_Controller_DUW_Ready;
+inline constexpr auto& Drive_Controller_Expansion_IO = sharedState.driveController.configuration.Drive_Controller_Expansion_IO;
 inline constexpr auto& Drive_Controller_Extra_2 = sharedState.driveController.Drive_Controller_Extra_2;
-inline constexpr auto& Drive_Controller_Accessories = sharedState.driveController.Drive_Controller_Accessories;
-inline constexpr auto& Drive_Controller_Accessory_Entry = sharedState.driveController.Drive_Controller_Accessories.Entry;
-inline constexpr auto& Drive_Controller_Accessory_Quantity = sharedState.driveController.Drive_Controller_Accessories.Quantity;
-inline constexpr auto& Drive_Controller_Accessory_Description = sharedState.driveController.Drive_Controller_Accessories.Description;
-inline constexpr auto& Drive_Controller_Accessory_List_Index = sharedState.driveController.Drive_Controller_Accessories.List_Index;
-inline constexpr auto& Drive_Controller_Accessory_List_Item = sharedState.driveController.Drive_Controller_Accessories.List_Item;
+inline constexpr auto& Drive_Controller_Accessories = sharedState.driveController.configuration.Drive_Controller_Accessories;
+inline constexpr auto& Drive_Controller_Accessory_Entry = sharedState.driveController.configuration.Drive_Controller_Accessories.Entry;
+inline constexpr auto& Drive_Controller_Accessory_Quantity = sharedState.driveController.configuration.Drive_Controller_Accessories.Quantity;
+inline constexpr auto& Drive_Controller_Accessory_Description = sharedState.driveController.configuration.Drive_Controller_Accessories.Description;
+inline constexpr auto& Drive_Controller_Accessory_List_Index = sharedState.driveController.configuration.Drive_Controller_Accessories.List_Index;
+inline constexpr auto& Drive_Controller_Accessory_List_Item = sharedState.driveController.configuration.Drive_Controller_Accessories.List_Item;
 
 // The sixteen axis records; the current one is Axis[Current_Axis - 1]. Apart
 // from State so that callers size their loops by its type, an array; it starts

@@ -2,6 +2,7 @@
 
 #include "platform/DiskFile.h"
 #include "platform/MsgBox.h"
+#include "shell/Dependents.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -39,9 +40,7 @@ void showFileCaption(mdiMain& main, const QString& path)
 // the project is the controller's.
 SetupForm* currentSetupForm()
 {
-    const int kind = Globals::System_Type == SetupKinds::ControllerAxisAccessories ? SetupKinds::Controller
-                                                                                    : Globals::System_Type;
-    const QString name = SetupKinds::formName(kind);
+    const QString name = SetupKinds::formName(SetupKinds::projectKind(Globals::System_Type));
     Form* form = name.isEmpty() ? nullptr : Forms::find(name);
     if (!form || !form->Visible())
         return nullptr;
@@ -119,6 +118,10 @@ void open(mdiMain& main)
     }
 
     Globals::Loading_Project = true;
+    // The former project goes first, every window of it as Close takes them:
+    // only the opened project's windows remain, and nothing of the former one
+    // reaches the new one.
+    Dependents::drop(Stage::Project);
     main.Toolbar_Button(1)->setEnabled(false);
     main.mnuNew()->setEnabled(false);
     if (Form* selection = Forms::find(frmSelection::Name))

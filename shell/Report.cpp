@@ -3,7 +3,9 @@
 #include "platform/FileDialog.h"
 #include "platform/MsgBox.h"
 #include "platform/ShellOpen.h"
+#include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupForm.h"
 #include "shell/SetupKinds.h"
 
 #include <QDir>
@@ -223,7 +225,10 @@ QString Build_Report()
 {
     BOM_Count = 0;
     QString text;
-    if (const SetupKinds::Kind* kind = SetupKinds::find(System_Type)) {
+    // The open project's report, also while a dialog of it names its own context.
+    if (const SetupKinds::Kind* kind = SetupKinds::find(SetupKinds::projectKind(System_Type))) {
+        if (auto* form = Forms::find<SetupForm>(kind->form))
+            form->settleBill();
         text = QStringLiteral("Brevan Quenro Results") + kCrLf + QStringLiteral("Use Courier Font for best display")
                + kCrLf + kCrLf;
         kind->writeReport(text);

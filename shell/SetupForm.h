@@ -17,6 +17,9 @@ public:
     virtual void Update_Accessories_Display() = 0;
     // Only the controller setup resets a single axis.
     virtual void Reset_Axis() {}
+    // Brings what the bill reads but the steps derive on their way up to the
+    // record, so that the bill is the same however the user got there.
+    virtual void settleBill() {}
 
     // The lists the gearhead dialog writes back into.
     virtual ListControl* cmbShaft_options() = 0;

@@ -40,11 +40,11 @@ const SetupKinds::AccessoryContext* SetupKinds::accessoryContext(int number)
 {
     static const AccessoryContext contexts[] = {
         {Controller, Controller, true, &Globals::Controller_Expansion_IO, true,
-         []() -> AccessoryChoice& { return Globals::Controller_Accessories; }},
+         []() -> AccessoryChoice& { return Globals::Controller_Accessories; }, Stage::ControllerOptions},
         {DriveController, DriveController, true, &Globals::Drive_Controller_Expansion_IO, false,
-         []() -> AccessoryChoice& { return Globals::Drive_Controller_Accessories; }},
-        {ControllerAxisAccessories, Controller, false, nullptr, false, &axisAccessories},
-        {Drive, Drive, false, nullptr, false, &axisAccessories},
+         []() -> AccessoryChoice& { return Globals::Drive_Controller_Accessories; }, Stage::DriveConfiguration},
+        {ControllerAxisAccessories, Controller, false, nullptr, false, &axisAccessories, Stage::DriveConfiguration},
+        {Drive, Drive, false, nullptr, false, &axisAccessories, Stage::DriveConfiguration},
     };
     for (const AccessoryContext& context : contexts)
         if (context.number == number)

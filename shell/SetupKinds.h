@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Stage.h"
+
 #include <QList>
 #include <QString>
 
@@ -64,6 +66,8 @@ public:
         bool breakoutQuantity;
         // Where the dialog stores the choice (an axis' follows the current axis).
         AccessoryChoice& (*choice)();
+        // What the dialog configures: a choice that drops it closes the dialog.
+        Stage stage;
     };
 
     // Kinds 1, 2 and 4, in the order the New menu and the start dialog offer them.
@@ -72,6 +76,12 @@ public:
     static const Kind* find(int number);
     // The setup form of a kind; empty for any other number.
     static QString formName(int number);
+    // The kind of the open project under a System_Type: while the accessory
+    // dialog edits an axis' drive accessories (3) it is still the controller's.
+    static int projectKind(int systemType)
+    {
+        return systemType == ControllerAxisAccessories ? Controller : systemType;
+    }
 
     // The context of that number; null for any other number.
     static const AccessoryContext* accessoryContext(int number);

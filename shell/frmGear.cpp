@@ -104,6 +104,7 @@ void frmGear::Form_Load()
     m_cancel = false;
     m_optionBefore.clear();
     m_kind = Globals::System_Type;
+    setSubject(Stage::MotorOption, Globals::Current_Axis);
 
     m_txtNotes->setPlainText(QString());
     m_txtNotes->hide();
@@ -148,10 +149,9 @@ void frmGear::cmdCancel_Click()
     Unload();
 }
 
-void frmGear::Cancel_Open()
+void frmGear::closeAsCancel()
 {
-    if (auto* open = Forms::find<frmGear>())
-        open->cmdCancel_Click();
+    cmdCancel_Click();
 }
 
 QString frmGear::Saved_Option(const AxisRecord& record)

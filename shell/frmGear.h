@@ -40,9 +40,9 @@ public:
     void cmbGear_Click();
     void cmdDone_Click();
     void cmdCancel_Click();
-    // The open dialog closes as Cancel closes it: its caller's choices above
-    // the motor options changed, so no gearhead may come of it.
-    static void Cancel_Open();
+    // It configures the current axis' motor option: a choice above it closes
+    // the dialog as Cancel does, so that no gearhead comes of it.
+    void closeAsCancel() override;
     // The motor option a project keeps for the record: while the dialog is
     // open for it, the one Cancel would leave, since nothing is chosen yet.
     static QString Saved_Option(const AxisRecord& record);

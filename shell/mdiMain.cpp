@@ -3,6 +3,7 @@
 #include "platform/FlagGuard.h"
 #include "platform/HandlerCall.h"
 #include "platform/MsgBox.h"
+#include "shell/Dependents.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -290,6 +291,8 @@ void mdiMain::MDIForm_Unload()
 
 void mdiMain::openSetupForm(int kind)
 {
+    // A new project starts from nothing.
+    Dependents::drop(Stage::Project);
     hideForm(frmSelection::Name);
     const QString name = SetupKinds::formName(kind);
     showForm(name);
@@ -372,6 +375,8 @@ void mdiMain::mnuReset_All_Click()
 
 void mdiMain::mnuClose_Click()
 {
+    // Every window of the project goes with it, the curve window too.
+    Dependents::drop(Stage::Project);
     unloadForms(childUnloadOrder());
     Forms::unload<frmAbout>();
     showForm(frmSelection::Name);

@@ -4,6 +4,8 @@
 #include "platform/OptionButton.h"
 #include "setup/common/AccessoryList.h"
 #include "shell/AccessoryStore.h"
+#include "shell/Dependents.h"
+#include "shell/SetupKinds.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/frmAccessories.h"
@@ -42,6 +44,8 @@ frmAccessories* AccessoryRequest::open(bool show) const
     // Set before an expansion option is chosen: the option stores its flag by the context.
     System_Type = context;
     dialog->Set_Context(context);
+    if (const SetupKinds::AccessoryContext* row = SetupKinds::accessoryContext(context))
+        dialog->setSubject(row->stage, Dependents::ofAxis(row->stage) ? Current_Axis : 0);
 
     OptionButton* none = dialog->optExp(0);
     OptionButton* cards = dialog->optExp(1);

@@ -8,6 +8,8 @@
 
 #include <QLabel>
 
+#include <stdexcept>
+
 using namespace Globals;
 
 namespace {
@@ -80,6 +82,13 @@ void AxisSnapshot::take(QWidget* parent, const ListControl* chosen)
 
 bool AxisSnapshot::refuse(const QString& kind, bool resetCurrentAxis) const
 {
+    // A replay asks nothing: what it cannot take back is not offered any more.
+    if (Loading_Project) {
+        restore();
+        throw std::runtime_error(QStringLiteral("%1 and Drive Incompatibility while the record is replayed.")
+                                     .arg(kind)
+                                     .toStdString());
+    }
     if (Ask_Reset_Axis(kind, resetCurrentAxis))
         return true;
     restore();

@@ -29,7 +29,8 @@ public:
     // incompatibility ("Drive" or "Controller") and, unless the answer reset
     // it, puts everything back as it was, running no handler. True when the
     // axis was reset (with resetCurrentAxis false: when the user said Yes,
-    // the caller resetting what does not fit).
+    // the caller resetting what does not fit). A replay (Loading_Project) asks
+    // nothing: it puts everything back and throws std::runtime_error.
     bool refuse(const QString& kind, bool resetCurrentAxis = true) const;
 
 private:

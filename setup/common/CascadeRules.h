@@ -26,8 +26,6 @@ struct CascadeRules {
 
     // The drive form ignores a frame size chosen before the series' type is known.
     bool frameSizeNeedsPartNumberType = true;
-    // The drive form empties the two curve keys with the other derived slots.
-    bool clearsCurveKeys = true;
     // After a series chosen first, a one-entry drive list selects itself.
     bool seriesSelectsSingleDrive = true;
     // Caption of the fourth list for "Colbitum" motors.
@@ -46,7 +44,7 @@ struct CascadeRules {
     QString driveTechnologyColumn = QStringLiteral("Drive Type");
     QString keywayMessage = QStringLiteral("Please select another shaft Options\r\n"
                                            "Keyway on Size 16 motors is not valid unless with a gearhead");
-    // What else the form derives from the motor, emptied with the record's
-    // motor results when a choice empties the lists.
-    std::function<void()> motorResultCleared;
+    // What the form shows of the values a choice above the motor options has
+    // dropped (outside a replay).
+    std::function<void()> resultDropped;
 };

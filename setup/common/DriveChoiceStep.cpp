@@ -5,10 +5,9 @@
 #include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
 #include "shell/AxisRecord.h"
-#include "shell/Forms.h"
+#include "shell/Stage.h"
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
-#include "shell/frmAccessories.h"
 
 #include <QPushButton>
 
@@ -23,7 +22,7 @@ DriveChoiceStep::~DriveChoiceStep() = default;
 
 void DriveChoiceStep::click()
 {
-    const bool made = m_cascade.upperChoice(m_c.driveList, Last_Drive,
+    const bool made = m_cascade.upperChoice(m_c.driveList, Last_Drive, Stage::Drive,
                                             [this](const QString& drive, const AxisSnapshot& before,
                                                    AxisRecord& record) { chosen(drive, before, record); });
     if (!made && !Loading_Lists)
@@ -37,7 +36,6 @@ void DriveChoiceStep::chosen(const QString& drive, const AxisSnapshot& before, A
     if (!seriesChosen)
         m_c.cmbMotor_Series->clear();
     emptyOwn(seriesChosen, record);
-    m_cascade.clearDerived(record);
     if (listAfter(drive, seriesChosen, before))
         finish(drive, seriesChosen, record);
 }
@@ -45,12 +43,9 @@ void DriveChoiceStep::chosen(const QString& drive, const AxisSnapshot& before, A
 void DriveChoiceStep::finish(const QString& drive, bool seriesChosen, AxisRecord& record)
 {
     record.Drive_Name = drive;
-    if (!Loading_Project) {
-        // A new drive drops the accessories chosen for the old one.
-        closeDialogs();
-        accessories().clear();
+    // The accessories chosen for the old drive went with it.
+    if (!Loading_Project)
         m_form.Update_Accessories_Display();
-    }
     m_c.show(m_c.driveButton);
     recorded(drive, record);
     Loading_Lists = false;
@@ -65,16 +60,6 @@ void DriveChoiceStep::showPicture(const QString& drive) const
 bool DriveChoiceStep::listAfter(const QString&, bool seriesChosen, const AxisSnapshot& before)
 {
     return m_cascade.listAfterDrive(seriesChosen, before);
-}
-
-AccessoryChoice& DriveChoiceStep::accessories() const
-{
-    return Current_Record().Drive_Accessories;
-}
-
-void DriveChoiceStep::closeDialogs() const
-{
-    Forms::unload<frmAccessories>();
 }
 
 void DriveChoiceStep::selectSingle(bool seriesChosen) const

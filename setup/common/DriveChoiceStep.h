@@ -4,7 +4,6 @@
 
 #include <QString>
 
-struct AccessoryChoice;
 class AxisSnapshot;
 struct AxisRecord;
 class SelectionCascade;
@@ -12,8 +11,8 @@ class SetupForm;
 
 // The drive list's choice. The drive may come before or after the motor
 // series: with a series chosen the step lists the frame sizes of drive and
-// series, else the series offered with the drive. It records the drive, drops
-// the accessories chosen for the drive before (a replay keeps them), shows
+// series, else the series offered with the drive. It drops what the drive
+// before configured (Stage::Drive: a replay keeps it), records the drive, shows
 // the drive's button and lets the list after the drive select its only entry.
 // The defaults are the drive form's; a form that lists, keeps or shows more
 // overrides the hooks.
@@ -35,10 +34,6 @@ protected:
     // Fills the lists after the drive. False when the choice was refused: the
     // axis reset, or put back as `before` holds it.
     virtual bool listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before);
-    // The accessories a new drive drops.
-    virtual AccessoryChoice& accessories() const;
-    // Closes the dialogs open for the drive that goes, before its choices are dropped.
-    virtual void closeDialogs() const;
     // The form's own steps once the record names the drive.
     virtual void recorded(const QString& /*drive*/, AxisRecord& /*record*/) {}
     // With the lists loaded: the list after the drive selects its only entry.

@@ -5,6 +5,7 @@
 #include "setup/common/InputVoltage.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
+#include "shell/Dependents.h"
 #include "shell/Globals.h"
 #include "shell/PartNumbers.h"
 
@@ -49,6 +50,8 @@ void DriveVoltageStep::voltageClick()
 {
     if (m_c.cmbDriveVoltage->listIndex() == -1)
         return;
+    // The wiring, the drive code and the curve of the former voltage go.
+    Dependents::drop(Stage::Wiring);
     AxisRecord& record = Current_Record();
     const DriveToMotorRow row = DriveToMotorRow::read(record, m_feedbackKey, DriveToMotorRow::VoltagesOnly);
     const QString voltage = m_c.cmbDriveVoltage->text();
@@ -80,6 +83,7 @@ void DriveVoltageStep::voltageClick()
 
 void DriveVoltageStep::wiringClick()
 {
+    Dependents::drop(Stage::DriveCode);
     AxisRecord& record = Current_Record();
     const DriveToMotorRow row = DriveToMotorRow::read(record, m_feedbackKey, DriveToMotorRow::VoltagesOnly);
     const bool series = m_c.cmbWiring->text() == QLatin1String("SERIES");

@@ -10,6 +10,7 @@
 #include "setup/common/MotorPartNumber.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
+#include "shell/Dependents.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -141,6 +142,9 @@ void MotorOptionsStep::click()
         return;
     }
 
+    // What the former option gave goes: part numbers, notes, cables and their
+    // lengths, the voltage with what it gave, and the curve drawn for them.
+    Dependents::drop(Stage::MotorResult);
     if (option.left(1) != QLatin1String("G"))
         record.Gearhead_Notes.clear();
 
@@ -165,12 +169,8 @@ void MotorOptionsStep::click()
     m_c.show(m_c.lblDriveVoltage);
 
     // A row that offers no voltage leaves the list empty and unselected, and
-    // the axis without a drive code: none of an earlier choice stands for it.
+    // the axis without a drive code.
     const bool voltageOffered = m_c.cmbDriveVoltage->listCount() > 0;
-    if (!voltageOffered) {
-        record.Drive_Code.clear();
-        record.Drive_Part_Number.clear();
-    }
     if (!Loading_Project) {
         if (voltageOffered)
             m_c.cmbDriveVoltage->setListIndex(0);
@@ -190,15 +190,8 @@ void MotorOptionsStep::click()
 
     CableLengthStep::fillLengths(m_c.cmbMotor_Cable_Length, record.Motor_Cable);
     CableLengthStep::fillLengths(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable);
-    // The refilled lists have no length chosen: neither has the record, or a
-    // project saved now would name cables the user never chose (or lengths the
-    // new cables lack, and not open again). A replay keeps its stored lengths.
-    if (!Loading_Project) {
-        record.Motor_Cable_Length.clear();
-        record.Motor_Cable_Part_Number.clear();
-        record.Feedback_Cable_Length.clear();
-        record.Feedback_Cable_Part_Number.clear();
-    }
+    // The refilled lists have no length chosen, and neither has the record
+    // since the drop above; a replay keeps its stored lengths.
     if (m_c.cmbMotor_Cable_Length->listCount() > 0) {
         m_c.show(m_c.cmbMotor_Cable_Length);
         m_c.show(m_c.lblMotor_Cable_Length);

@@ -9,6 +9,7 @@
 #include "setup/common/FormControls.h"
 #include "setup/common/LoneEntry.h"
 #include "setup/common/TextBox.h"
+#include "shell/Dependents.h"
 #include "shell/DialogSupport.h"
 #include "shell/Globals.h"
 #include "shell/frmAccessories.h"
@@ -141,6 +142,10 @@ void OptionsLevelsDialog::Form_Load()
 {
     setSizeTwips(m_design.layout.width, m_design.layout.height);
     moveTwips(500, 500);
+    // It configures what its accessories belong to: the controller's options,
+    // or the drive/controller of axis 1.
+    if (const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(m_design.kind))
+        setSubject(context->stage, Dependents::ofAxis(context->stage) ? Current_Axis : 0);
     {
         FlagGuard loading(Loading_Lists, true);
         Pictures::showIn(m_picture, accessoryRequest().key);

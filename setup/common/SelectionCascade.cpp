@@ -7,8 +7,8 @@
 #include "setup/common/LoneEntry.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
+#include "shell/Dependents.h"
 #include "shell/Globals.h"
-#include "shell/frmGear.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,20 +26,6 @@ using Field = QString AxisRecord::*;
 const std::array<Field, 7> kSlots = {&AxisRecord::Frame_Size,   &AxisRecord::Stack_Length, &AxisRecord::Winding,
                                      &AxisRecord::Feedback,     &AxisRecord::Shaft_Option, &AxisRecord::Cable_Option,
                                      &AxisRecord::Motor_Option};
-
-// What the steps from the motor options on derive from the lists: a choice
-// that empties the lists leaves none of it behind.
-const Field kMotorResult[] = {
-    &AxisRecord::Gearhead_Code,           &AxisRecord::Gearhead_Notes,
-    &AxisRecord::Drive_Voltage,           &AxisRecord::Motor_Wiring,
-    &AxisRecord::Drive_Code,              &AxisRecord::Drive_Part_Number,
-    &AxisRecord::Drive_Notes,             &AxisRecord::Switching_Frequency,
-    &AxisRecord::Motor_Part_Number,       &AxisRecord::Motor_Notes,
-    &AxisRecord::Curve_Motor_Part_Number, &AxisRecord::Curve_Drive_Part_Number,
-    &AxisRecord::Motor_Cable,             &AxisRecord::Motor_Cable_Part_Number,
-    &AxisRecord::Motor_Cable_Length,      &AxisRecord::Feedback_Cable,
-    &AxisRecord::Feedback_Cable_Part_Number, &AxisRecord::Feedback_Cable_Length,
-};
 
 const QString kQdServo = QStringLiteral("QD_Servo");
 
@@ -204,28 +190,16 @@ void SelectionCascade::emptyAndDisable(Stage first) const
         lists[s]->setEnabled(false);
 }
 
-void SelectionCascade::clearChoicesFrom(AxisRecord& record, Stage first) const
+Stage SelectionCascade::stageOf(Stage stage)
 {
-    const bool qdServo = record.Part_Number_Type == kQdServo;
-    for (int s = first; s <= MotorOptions; ++s)
-        (record.*slotOf(static_cast<Stage>(s), qdServo)).clear();
-    for (Field derived : kMotorResult)
-        (record.*derived).clear();
-    record.Bus_Voltage = 0;
-    if (m_rules.motorResultCleared)
-        m_rules.motorResultCleared();
+    return static_cast< ::Stage>(static_cast<int>(::Stage::FrameSize) + stage);
 }
 
-void SelectionCascade::clearDerived(AxisRecord& record) const
+void SelectionCascade::dropFrom(Stage first) const
 {
-    record.Drive_Part_Number.clear();
-    record.Motor_Part_Number.clear();
-    if (m_rules.clearsCurveKeys) {
-        record.Curve_Drive_Part_Number.clear();
-        record.Curve_Motor_Part_Number.clear();
-    }
-    record.Motor_Cable_Part_Number.clear();
-    record.Feedback_Cable_Part_Number.clear();
+    Dependents::drop(stageOf(first));
+    if (m_rules.resultDropped && !Loading_Project)
+        m_rules.resultDropped();
 }
 
 void SelectionCascade::relabel(const QString& partNumberType) const
@@ -320,7 +294,8 @@ bool SelectionCascade::listDrivesOfSeries()
     return true;
 }
 
-bool SelectionCascade::upperChoice(const ListControl* list, const QString& last, const ChoiceSteps& steps)
+bool SelectionCascade::upperChoice(const ListControl* list, const QString& last, ::Stage stage,
+                                   const ChoiceSteps& steps)
 {
     if (Loading_Lists)
         return false;
@@ -328,22 +303,23 @@ bool SelectionCascade::upperChoice(const ListControl* list, const QString& last,
     if (chosen == last)
         return false;
     if (!Loading_Project)
-        frmGear::Cancel_Open();
+        Dependents::closeWindows(stage);
     const AxisSnapshot before(list);
     FlagGuard loading(Loading_Lists, true);
     AxisRecord& record = Current_Record();
 
     hideResultDisplay();
     emptyAndDisable(FrameSize);
-    if (!Loading_Project)
-        clearChoicesFrom(record, FrameSize);
+    Dependents::drop(stage);
+    if (m_rules.resultDropped && !Loading_Project)
+        m_rules.resultDropped();
     steps(chosen, before, record);
     return true;
 }
 
 void SelectionCascade::motorSeriesClick()
 {
-    upperChoice(m_c.cmbMotor_Series, Last_Motor_Series,
+    upperChoice(m_c.cmbMotor_Series, Last_Motor_Series, ::Stage::Series,
                 [this](const QString& series, const AxisSnapshot& before, AxisRecord& record) {
                     seriesChosen(series, before, record);
                 });
@@ -366,7 +342,6 @@ void SelectionCascade::seriesChosen(const QString& series, const AxisSnapshot& b
     relabel(record.Part_Number_Type);
 
     record.Motor_Series = series;
-    clearDerived(record);
 
     if (m_rules.seriesSelectsSingleDrive)
         LoneEntry::choose(m_c.driveList);
@@ -428,8 +403,6 @@ void SelectionCascade::detailClick(Stage stage)
         return;
     if (Loading_Lists)
         return;
-    if (!Loading_Project)
-        frmGear::Cancel_Open();
     FlagGuard loading(Loading_Lists, true);
 
     const auto lists = m_c.detailLists();
@@ -439,9 +412,7 @@ void SelectionCascade::detailClick(Stage stage)
 
     hideResultDisplay();
     emptyAndDisable(after);
-    if (!Loading_Project)
-        clearChoicesFrom(record, after);
-    clearDerived(record);
+    dropFrom(after);
 
     const bool qdServo = record.Part_Number_Type == kQdServo;
     const Field ownSlot = slotOf(stage, qdServo);

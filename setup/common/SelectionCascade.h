@@ -2,6 +2,7 @@
 
 #include "setup/common/CascadeControls.h"
 #include "setup/common/CascadeRules.h"
+#include "shell/Stage.h"
 
 #include <QString>
 #include <QVariantList>
@@ -40,9 +41,9 @@ public:
     // A choice in the drive or the series list, the two lists above the motor
     // details that may be chosen in either order. Unless lists load or the
     // list shows `last` again, hides the result display, empties the lists
-    // and record slots from the frame size down and runs the steps with
+    // from the frame size down, drops the list's stage and runs the steps with
     // Loading_Lists set. False when the steps did not run.
-    bool upperChoice(const ListControl* list, const QString& last, const ChoiceSteps& steps);
+    bool upperChoice(const ListControl* list, const QString& last, ::Stage stage, const ChoiceSteps& steps);
     // The handler of one of the six lists from frame size to cable option.
     void detailClick(Stage stage);
 
@@ -54,13 +55,11 @@ public:
     void reset() const;
     // Empties the lists from `first` down to the motor options, then disables them.
     void emptyAndDisable(Stage first) const;
-    // Empties the record slots from `first` down and everything the later
-    // steps derived from them (gearhead, voltage, wiring, notes, part numbers,
-    // cables and their lengths, curve keys): what depends on the list above `first`.
-    void clearChoicesFrom(AxisRecord& record, Stage first) const;
-    // Empties the part numbers (and, on the drive form, the curve keys) that the
-    // later steps derive from the choices.
-    void clearDerived(AxisRecord& record) const;
+    // The project's stage of a detail list.
+    static ::Stage stageOf(Stage stage);
+    // Drops what derives from the list above `first` (Dependents::drop) and
+    // shows the form's results without it.
+    void dropFrom(Stage first) const;
     // Captions of the detail lists for a part-number type; other types keep theirs.
     void relabel(const QString& partNumberType) const;
     // The frame sizes of the chosen drive and series, nothing selected, enabled.

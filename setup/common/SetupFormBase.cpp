@@ -11,6 +11,7 @@
 #include "setup/common/ResultArea.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/SetupProjectFile.h"
+#include "shell/Dependents.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/frmAccessories.h"
@@ -115,6 +116,8 @@ void SetupFormBase::Form_Load()
 {
     moveTwips(0, 0);
     setSizeTwips(m_widthTwips, m_heightTwips);
+    // The project's own window: it goes with the project.
+    setSubject(Stage::Project);
     Current_Axis = 1;
     Reset();
     Current_Form = Name();
@@ -144,11 +147,9 @@ void SetupFormBase::Form_Activate()
 
 void SetupFormBase::Form_Unload(bool&)
 {
-    // The dialogs store what they show through the form's lists, which query the catalogue.
-    Forms::unload<frmGear>();
-    if (!m_kind.optionsDialog.isEmpty())
-        Forms::unload(m_kind.optionsDialog);
-    Forms::unload<frmAccessories>();
+    // The dialogs and the curve window store what they show through the
+    // form's lists, which query the catalogue.
+    Dependents::closeWindows(Stage::System);
     closeDatabase();
     if (!Loading_Project)
         if (Form* selection = Forms::get(frmSelection::Name))

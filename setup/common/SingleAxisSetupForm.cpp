@@ -8,10 +8,8 @@
 #include "setup/common/MotorOptionsStep.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
-#include "shell/Forms.h"
+#include "shell/Dependents.h"
 #include "shell/Globals.h"
-#include "shell/frmAccessories.h"
-#include "shell/frmGear.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -105,17 +103,14 @@ void SingleAxisSetupForm::createControls(const Layout& layout)
 
 void SingleAxisSetupForm::Reset()
 {
-    // Nothing may still be chosen for what the reset takes away.
-    frmGear::Cancel_Open();
-    Forms::unload<frmAccessories>();
+    // The dialogs store what they show through the catalogue before the system goes.
+    Dependents::drop(Stage::System);
     closeDatabase();
     m_cascade->reset();
     m_txtAccessories->setText(QString());
     m_txtAccessories->hide();
     m_lblAccessories->hide();
     Open_Database();
-
-    resetRecord(Current_Record());
 
     if (!Keep_Technology) {
         m_controls.cmbMotor_Tech->clear();

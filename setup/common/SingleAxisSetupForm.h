@@ -6,7 +6,6 @@
 
 #include <memory>
 
-struct AxisRecord;
 class DriveChoiceStep;
 class DriveVoltageStep;
 class MotorOptionsStep;
@@ -56,9 +55,6 @@ protected:
     void build(const Layout& layout, std::unique_ptr<DriveChoiceStep> driveChoice,
                std::unique_ptr<MotorOptionsStep> motorOptions, std::unique_ptr<DriveVoltageStep> voltage,
                std::function<void()> buttonClick);
-
-    // Reset's step on the axis record (and the form's own globals).
-    virtual void resetRecord(AxisRecord& record) = 0;
 
     TextBox* m_txtAccessories = nullptr;
     QLabel* m_lblAccessories = nullptr;

@@ -4,13 +4,12 @@
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/controller/ControllerCascade.h"
-#include "setup/controller/ControllerAxisFields.h"
 #include "setup/controller/ControllerConnection.h"
 #include "setup/common/AxisSnapshot.h"
 #include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
-#include "shell/Forms.h"
+#include "shell/Dependents.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
 
@@ -55,12 +54,9 @@ bool ControllerChoiceStep::listDrives() const
 
 void ControllerChoiceStep::clearConfiguration() const
 {
-    if (Loading_Project)
-        return;
     // An options dialog still open configures the controller that goes: it
-    // closes first, so that nothing can be chosen for it any more.
-    Forms::unload(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
-    sharedState.controller.configuration = ControllerConfiguration();
+    // closes with its configuration (a replay keeps the stored one).
+    Dependents::drop(Stage::ControllerOptions);
 }
 
 bool ControllerChoiceStep::choose(const QString& controller) const
@@ -73,7 +69,7 @@ bool ControllerChoiceStep::choose(const QString& controller) const
     m_k.show(m_k.picController);
     m_k.show(m_k.cmdController);
     // Another controller than the system's: the former one's breakout goes
-    // (a replay keeps the stored one), and the other axes' drives must go with it too.
+    // (a replay keeps the stored one), and every other axis must go with it too.
     const bool another = !Loading_Project && controller != Controller_Name;
     if (another)
         m_connection.forgetBreakout();
@@ -88,11 +84,11 @@ bool ControllerChoiceStep::choose(const QString& controller) const
     } else {
         if (driveChosen && !fits)
             m_connection.refuse();
-        // Yes resets every axis whose drive does not go with the controller.
+        // Yes resets every axis that does not go with the controller.
         if (!before.refuse(QStringLiteral("Controller"), !fits))
             return false;
         for (int a : misfits)
-            ControllerAxisFields::clearForAxisReset(Axis[static_cast<std::size_t>(a - 1)]);
+            Dependents::drop(Stage::Axis, a);
         m_k.show(m_k.cmdController);
         if (fits && driveChosen)
             m_connection.build(drive, ControllerConnection::ControllerChosen);
@@ -107,11 +103,9 @@ bool ControllerChoiceStep::choose(const QString& controller) const
 QList<int> ControllerChoiceStep::otherAxesNotFitting(const QString& controller) const
 {
     QList<int> misfits;
-    for (int a = 1; a <= static_cast<int>(Axis.size()); ++a) {
-        const QString& drive = Axis[static_cast<std::size_t>(a - 1)].Drive_Name;
-        if (a != Current_Axis && !drive.isEmpty() && !ControllerConnection::fits(controller, drive))
+    for (int a = 1; a <= static_cast<int>(Axis.size()); ++a)
+        if (a != Current_Axis && !ControllerConnection::takes(controller, Axis[static_cast<std::size_t>(a - 1)]))
             misfits << a;
-    }
     return misfits;
 }
 

@@ -28,7 +28,8 @@ private:
     // A controller other than the last: false when it was refused and the
     // former one stays.
     bool choose(const QString& controller) const;
-    // The axes but the current one whose drive the controller does not take.
+    // The axes but the current one that the controller does not take
+    // (ControllerConnection::takes), as a replay would refuse them.
     QList<int> otherAxesNotFitting(const QString& controller) const;
     // Every other axis' connection for the controller, and its breakout.
     void connectOtherAxes(const QString& controller) const;

@@ -7,9 +7,12 @@
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
+#include "shell/Dependents.h"
 #include "shell/Globals.h"
 
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace Globals;
 
@@ -56,13 +59,44 @@ bool ControllerConnection::fits(const QString& controller, const QString& drive)
         > 0;
 }
 
+bool ControllerConnection::takes(const QString& controller, const AxisRecord& record)
+{
+    if (!record.Drive_Name.isEmpty())
+        return fits(controller, record.Drive_Name);
+    if (record.Motor_Series.isEmpty())
+        return true;
+    QStringList drives;
+    const QString column = QStringLiteral("Drive Name");
+    for (Recordset& rs = Run_Query(QStringLiteral("SELECT [Drive to Motor].[Drive Name] From [Drive to Motor] "
+                                                  "WHERE ((([Drive to Motor].[Motor Name])=?));"),
+                                   {record.Motor_Series});
+         !rs.eof(); rs.moveNext())
+        drives << rs.text(column);
+    return std::ranges::any_of(drives, [&](const QString& drive) { return fits(controller, drive); });
+}
+
 bool ControllerConnection::isBreakout(const QString& accessory)
 {
     return accessory.startsWith(kTnl);
 }
 
+QString ControllerConnection::breakoutPartNumber()
+{
+    const int axes = std::clamp(Total_Axes, 1, static_cast<int>(Axis.size()));
+    const bool driven = std::any_of(Axis.begin(), Axis.begin() + axes,
+                                    [](const AxisRecord& record) { return !record.Drive_Name.isEmpty(); });
+    if (Controller_Name.isEmpty() || !driven)
+        return {};
+    if (!isBreakout(Required_Accessory))
+        return Required_Accessory;
+    if (Breakout_Axes.isEmpty() || Required_Accessory_Length.isEmpty())
+        return {};
+    return CableLengthStep::partNumber(Required_Accessory, Required_Accessory_Length);
+}
+
 void ControllerConnection::writeText() const
 {
+    Required_Accessory_Part_Number = breakoutPartNumber();
     const AxisRecord& record = Current_Record();
     const QString crlf = QStringLiteral("\r\n");
     // A breakout or a cable without its length shows its name, which is no part number.
@@ -102,16 +136,13 @@ void ControllerConnection::connect(AxisRecord& record, const QString& controller
 void ControllerConnection::requireAccessoryOf(const QString& controller) const
 {
     Required_Accessory = requiredAccessoryOf(controller);
-    Required_Accessory_Part_Number = isBreakout(Required_Accessory) ? QString() : Required_Accessory;
     listPorts();
+    writeText();
 }
 
 void ControllerConnection::forgetBreakout() const
 {
-    Required_Accessory.clear();
-    Required_Accessory_Part_Number.clear();
-    Required_Accessory_Length.clear();
-    Breakout_Axes.clear();
+    Dependents::drop(Stage::Breakout);
     for (ListControl* list : {m_c.cmbAxis_Number, m_c.cmbReq_Accessories_length})
         list->clear();
     for (QWidget* w : {static_cast<QWidget*>(m_c.cmbAxis_Number), m_c.lblAxis_Number,
@@ -145,13 +176,9 @@ void ControllerConnection::build(const QString& drive, Builder builder) const
 
     Required_Accessory = requiredAccessoryOf(controller);
     // A drive chosen while the connection shows keeps the ports chosen, and so
-    // the breakout cable they name. Otherwise the accessory stands as its own
-    // part number until ports and length complete it: a controller chosen
-    // before its first drive still names its required accessory.
+    // the breakout cable they name; otherwise the ports are listed afresh.
     const bool portsAfresh = builder == ControllerChosen || m_c.txtController->isHidden();
-    if (portsAfresh)
-        Required_Accessory_Part_Number = isBreakout(Required_Accessory) ? QString() : Required_Accessory;
-    else if (Required_Accessory.startsWith(kTnl) && m_c.cmbAxis_Number->listIndex() >= 0)
+    if (!portsAfresh && Required_Accessory.startsWith(kTnl) && m_c.cmbAxis_Number->listIndex() >= 0)
         Required_Accessory = completeBreakout(Required_Accessory, m_c.cmbAxis_Number->text());
 
     connect(record, controller, drive);
@@ -192,19 +219,20 @@ void ControllerConnection::listPorts() const
     m_c.show(m_c.lblAxis_Number);
     // The breakout serves every axis: shown again for another axis' drive, it
     // keeps its ports and length (a replay selects the stored ones itself).
-    if (Loading_Project || Breakout_Axes.isEmpty()) {
-        LoneEntry::choose(m_c.cmbAxis_Number);
-        return;
-    }
-    const QString length = Required_Accessory_Length;
-    FlagGuard keeping(Loading_Project, true);
-    FlagGuard running(Loading_Lists, false);
-    if (!m_c.cmbAxis_Number->setText(Breakout_Axes)) {
+    if (!Loading_Project && !Breakout_Axes.isEmpty()) {
+        const QString length = Required_Accessory_Length;
+        FlagGuard keeping(Loading_Project, true);
+        FlagGuard running(Loading_Lists, false);
+        if (m_c.cmbAxis_Number->setText(Breakout_Axes)) {
+            if (!length.isEmpty() && !m_c.cmbReq_Accessories_length->setText(length))
+                Required_Accessory_Length.clear();
+            return;
+        }
+        // The ports of another controller: its own are listed as for a first choice.
         Breakout_Axes.clear();
         Required_Accessory_Length.clear();
-    } else if (!length.isEmpty() && !m_c.cmbReq_Accessories_length->setText(length)) {
-        Required_Accessory_Length.clear();
     }
+    LoneEntry::choose(m_c.cmbAxis_Number);
 }
 
 void ControllerConnection::listCableLengths() const
@@ -233,11 +261,10 @@ void ControllerConnection::portsClick() const
     Required_Accessory = completeBreakout(base, ports);
     // No length is chosen for the new cable yet, so it is no part yet. A
     // replay selects the stored length next, which completes it.
-    Required_Accessory_Part_Number.clear();
     if (!Loading_Project)
         Required_Accessory_Length.clear();
-    writeText();
     Breakout_Axes = ports;
+    writeText();
 
     ListControl* lengths = m_c.cmbReq_Accessories_length;
     CableLengthStep::fillLengths(lengths, Required_Accessory);
@@ -251,7 +278,6 @@ void ControllerConnection::breakoutLengthClick() const
     if (!Required_Accessory.startsWith(kTnl))
         return;
     Required_Accessory_Length = m_c.cmbReq_Accessories_length->text();
-    Required_Accessory_Part_Number = CableLengthStep::partNumber(Required_Accessory, Required_Accessory_Length);
     writeText();
 }
 

@@ -26,12 +26,20 @@ public:
     static QString requiredAccessoryOf(const QString& controller);
     // Whether [Controller to Drive] pairs the two.
     static bool fits(const QString& controller, const QString& drive);
+    // Whether an axis goes with the controller as its replay holds it: its
+    // drive fits, or without a drive some drive of its motor series does.
+    static bool takes(const QString& controller, const AxisRecord& record);
 
     // A TNL breakout: a part only once its ports and length are chosen.
     static bool isBreakout(const QString& accessory);
-    // txtController from the required accessory and the current axis' cable.
+    // The breakout's part number as the system holds it, however it got
+    // there: the controller's required accessory once an axis of the system
+    // has a drive, a TNL breakout only with its ports and length chosen.
+    static QString breakoutPartNumber();
+    // Required_Accessory_Part_Number as breakoutPartNumber gives it, and
+    // txtController from it and the current axis' cable.
     void writeText() const;
-    // A new controller: the former one's breakout, its ports and length go.
+    // A new controller: the former one's breakout (Stage::Breakout) goes, and its lists.
     void forgetBreakout() const;
     // The controller's required accessory stands for a system whose axes
     // have drives, also while the current axis has none.

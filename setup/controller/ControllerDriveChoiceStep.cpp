@@ -5,7 +5,6 @@
 #include "setup/common/AxisSnapshot.h"
 #include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
-#include "setup/controller/ControllerAccessoryDialog.h"
 #include "setup/controller/ControllerConnection.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
@@ -34,12 +33,8 @@ void ControllerDriveChoiceStep::emptyOwn(bool seriesChosen, AxisRecord& record)
     m_controllerChosen = m_k.cmbController->listIndex() != -1;
     if (!m_controllerChosen)
         m_k.cmbController->clear();
-    if (!Loading_Project) {
-        if (!seriesChosen)
-            record.Motor_Series.clear();
-        if (!m_controllerChosen)
-            record.Controller_Cable_Part_Number.clear();
-    }
+    if (!Loading_Project && !seriesChosen)
+        record.Motor_Series.clear();
 }
 
 bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before)
@@ -76,14 +71,12 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
     return true;
 }
 
-void ControllerDriveChoiceStep::closeDialogs() const
-{
-    ControllerAccessoryDialog::closeDriveAccessories();
-}
-
 void ControllerDriveChoiceStep::recorded(const QString& drive, AxisRecord&)
 {
     Last_Drive = drive;
+    // The drive now in the record may be the system's first: the breakout stands for it.
+    if (m_controllerChosen)
+        m_connection.writeText();
 }
 
 void ControllerDriveChoiceStep::selectSingle(bool seriesChosen) const

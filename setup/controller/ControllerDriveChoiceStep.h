@@ -24,7 +24,6 @@ protected:
     void recorded(const QString& drive, AxisRecord& record) override;
     void selectSingle(bool seriesChosen) const override;
     // Only the axis' drive accessory dialog: the controller's own stays.
-    void closeDialogs() const override;
 
 private:
     const ControllerControls& m_k;

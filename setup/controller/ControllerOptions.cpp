@@ -1,10 +1,8 @@
 #include "setup/controller/ControllerOptions.h"
 
 #include "setup/common/OptionsTable.h"
-#include "setup/controller/ControllerAxisFields.h"
 #include "shell/Globals.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 using namespace Globals;
@@ -85,12 +83,6 @@ void ControllerOptions::takeAxisCounts(const QString& partNumber)
     Total_Axes = counts.axes;
     Total_Steppers = counts.steppers;
     Total_Servos = counts.servos;
-}
-
-void ControllerOptions::dropAxesBeyondCount()
-{
-    for (std::size_t a = static_cast<std::size_t>(std::max(Total_Axes, 1)); a < Axis.size(); ++a)
-        ControllerAxisFields::clearForSystemReset(Axis[a]);
 }
 
 const QString& ControllerOptions::accessoriesSql()

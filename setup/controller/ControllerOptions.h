@@ -38,10 +38,6 @@ public:
     static AxisCounts axisCounts(const QString& partNumber);
     // The counts of the part number become the system's (as Done sets them).
     static void takeAxisCounts(const QString& partNumber);
-    // Axes beyond the count (beyond the first when it is 0) leave the axis
-    // list, the report and the project file: their records keep nothing either,
-    // so that a saved project holds no axis it cannot show.
-    static void dropAxesBeyondCount();
 
     // The controller's offered accessories, one row each in [Controller Accessory].
     static const QString& accessoriesSql();

@@ -105,10 +105,8 @@ int partNumberLine()
     return blockLine(kAxesInFile) + AxisProjectBlock::lineCount(kLayout);
 }
 
-// The axis list for the system's axis count; every axis but the first with a
-// drive is shown once, held to the catalogue as axis 1 is, so that its part
-// numbers are in the report at once.
-void showAxes(frmController_Setup& form, ListControl* axes)
+// The axis list for the system's axis count (none before a controller was configured).
+void listAxes(frmController_Setup& form)
 {
     if (Total_Axes == 0)
         return;
@@ -117,11 +115,18 @@ void showAxes(frmController_Setup& form, ListControl* axes)
         form.Rebuild_Axis_List(Total_Axes);
     }
     form.Update_Replicate();
+}
+
+// Every axis but the first with a drive is shown once, held to the catalogue
+// as axis 1 is, so that its part numbers are in the report at once; an axis
+// beyond the count too, which the count hides and keeps. Axis 1 is shown at the end.
+void replayAxes(frmController_Setup& form, ListControl* axes)
+{
     bool moved = false;
-    for (int a = 2; a <= std::min(Total_Axes, axes->listCount()); ++a) {
+    for (int a = 2; a <= kAxes; ++a) {
         if (axis(a).Drive_Name.isEmpty())
             continue;
-        {
+        if (a <= axes->listCount()) {
             FlagGuard loading(Loading_Lists, true);
             axes->setListIndex(a - 1);
         }
@@ -130,8 +135,23 @@ void showAxes(frmController_Setup& form, ListControl* axes)
         form.Load_Axis(ProjectReplay::ControllerProject);
         moved = true;
     }
-    if (moved)
+    if (!moved)
+        return;
+    {
+        FlagGuard loading(Loading_Lists, true);
         axes->setListIndex(0);
+    }
+    FlagGuard replaying(Loading_Project, true);
+    Current_Axis = 1;
+    form.Load_Axis();
+    form.Update_Replicate();
+}
+
+// Whether any of axes 9 to 16 holds a choice: the extension keeps it whatever the count.
+bool extensionHoldsAChoice()
+{
+    return std::any_of(Axis.begin() + kAxesInFile, Axis.end(),
+                       [](const AxisRecord& record) { return !(static_cast<const AxisSelections&>(record) == AxisSelections()); });
 }
 
 } // namespace
@@ -151,7 +171,7 @@ QString ControllerProjectFile::text()
         for (const QString& entry : *list)
             text += AxisProjectBlock::value(entry);
     writeAxisFields(text, 1, kAxesInFile);
-    if (Total_Axes > kAxesInFile) {
+    if (Total_Axes > kAxesInFile || extensionHoldsAChoice()) {
         writeAxes(text, kAxesInFile + 1, kAxes);
         writeAxisFields(text, kAxesInFile + 1, kAxes);
     }
@@ -186,20 +206,12 @@ void ControllerProjectFile::read(const QStringList& lines)
     // Files written before these lines existed end earlier.
     readAxisFields(lines, number, 1, kAxesInFile, true);
 
-    // Only a controller of more than eight axes has the extension, and then whole.
-    if (Total_Axes > kAxesInFile) {
+    // A controller of more than eight axes has the extension, and so has a
+    // file whose axes beyond the eighth hold a choice: whole either way.
+    if (Total_Axes > kAxesInFile || lines.size() >= ExtendedLines) {
         for (int a = kAxesInFile + 1; a <= kAxes; ++a)
             AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
         readAxisFields(lines, blockLine(kAxes + 1), kAxesInFile + 1, kAxes, false);
-    }
-
-    // The form shows, bills and saves the axes of the count only (the first
-    // one before any controller is configured): a drive beyond them would be
-    // lost by the next Save, whatever the restored options say.
-    for (int a = std::max(Total_Axes, 1) + 1; a <= kAxes; ++a) {
-        const int drive = AxisProjectBlock::driveNameLine(blockLine(a));
-        if (drive <= lines.size() && !lines.at(drive - 1).isEmpty())
-            throw std::runtime_error("The project file configures an axis beyond its axis count.");
     }
 }
 
@@ -217,18 +229,16 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     selectWhenShown(controller.cmbAxis_Number, Breakout_Axes);
     selectWhenShown(controller.cmbReq_Accessories_length, Required_Accessory_Length);
     Loading_Project = false;
-    showAxes(form, controller.cmbAxis);
+    listAxes(form);
+    replayAxes(form, controller.cmbAxis);
 
-    // The restored options name the controller. A project saved before its
-    // options named one (no axis count or no part number) takes the
-    // controller's axis count, as Done would; one saved while they were
-    // changed keeps its own until Done.
-    const bool configured = Total_Axes != 0 && !Project_Lines.value(partNumberLine() - 1).isEmpty();
+    // The restored options name the controller. A project saved before any
+    // Done (an axis count of 0) takes the controller's count, as Done would;
+    // any other count stays until the user's Done.
     Forms::get(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
-    if (!configured && !Controller_Part_Number.isEmpty()) {
+    if (Total_Axes == 0 && !Controller_Part_Number.isEmpty()) {
         ControllerOptions::takeAxisCounts(Controller_Part_Number);
-        ControllerOptions::dropAxesBeyondCount();
-        showAxes(form, controller.cmbAxis);
+        listAxes(form);
     }
     form.cmdController_Click();
 }

@@ -9,12 +9,12 @@ class frmController_Setup;
 // The content of a controller project file (setup kind 1): the blocks of
 // axes 1 to 8, the controller's configuration and accessories, and the
 // voltage, wiring and technology of each axis, 1193 lines. A controller of
-// more than 8 axes adds the blocks of axes 9 to 16 and their voltages,
-// wirings and technologies after them (2249 lines in all); files of 8 axes or
-// fewer never carry that extension. A file saved before its options named a
-// controller (axis count 0 or no part number) takes the count its restored
-// options give, as Done would.
-// No axis beyond the count (beyond the first when it is 0) has a drive.
+// more than 8 axes, or one whose axes 9 to 16 hold a choice, adds the blocks
+// of axes 9 to 16 and their voltages, wirings and technologies after them
+// (2249 lines in all); other files never carry that extension. Axes beyond
+// the count are kept as they are: the count hides them. A file saved before
+// any Done (axis count 0) takes the count its restored options give, as Done
+// would.
 class ControllerProjectFile {
 public:
     static constexpr int Lines = 1193;
@@ -25,15 +25,15 @@ public:
 
     // Copies the file's kept values into the axis records and the controller
     // globals. Throws std::runtime_error when a line up to 1169 is missing, a
-    // number line holds no number, the axis count is not 0 to 16, a count
-    // above 8 comes without the whole extension, or an axis beyond the count
-    // has a drive; lines 1170 to 1193 may be missing.
+    // number line holds no number, the axis count is not 0 to 16, or a count
+    // above 8 or a file as long as the extension comes without the whole
+    // extension; lines 1170 to 1193 may be missing.
     static void read(const QStringList& lines);
 
     // Puts the copied values back into the form's lists: axis 1 and the
-    // controller as a user would choose them, every other configured axis
-    // once, so that all their part numbers are rebuilt, axis 1 shown at the
-    // end; then opens the options dialog. An accessory, or a value of any
+    // controller as a user would choose them, every other axis with a drive
+    // once (those beyond the count too), so that all their part numbers are
+    // rebuilt, axis 1 shown at the end; then opens the options dialog. An accessory, or a value of any
     // axis, the catalogue does not offer throws. Clears Loading_Project.
     static void replay(frmController_Setup& form, const ControllerControls& controller);
 };

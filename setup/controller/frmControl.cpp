@@ -110,8 +110,8 @@ void frmControl::closed(bool byUser)
     // Taken down with the setup form or the main window, the dialog leaves
     // the setup form alone.
     if (auto* setup = setupForm<frmController_Setup>(); setup && byUser) {
-        // After the accessory dialog, gone by now, stored into its axis last.
-        ControllerOptions::dropAxesBeyondCount();
+        // A smaller count hides the axes beyond it and empties none: a larger
+        // one shows them again as they were.
         setup->Rebuild_Axis_List(Total_Axes);
         setup->Show_Controller_Part_Number(false);
     }

@@ -10,18 +10,16 @@
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
 #include "setup/controller/ControllerAccessoryDialog.h"
-#include "setup/controller/ControllerAxisFields.h"
 #include "setup/controller/ControllerCascade.h"
 #include "setup/controller/ControllerChoiceStep.h"
 #include "setup/controller/ControllerConnection.h"
 #include "setup/controller/ControllerDriveChoiceStep.h"
 #include "setup/controller/ControllerProjectFile.h"
 #include "setup/controller/LineControl.h"
+#include "shell/Dependents.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
-#include "shell/frmAccessories.h"
-#include "shell/frmGear.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -75,7 +73,6 @@ frmController_Setup::frmController_Setup()
         "WHERE (([Controller to Drive].[Tech])=?) AND (([Controller to Drive].[Controller Name])=?) "
         "ORDER BY [Controller to Drive].[Drive Name];");
     m_rules.frameSizeNeedsPartNumberType = false;
-    m_rules.clearsCurveKeys = false;
     m_rules.optionsOrderBy = QStringLiteral("Options.Cable_Option");
     m_rules.gearheadOnlyWithoutGearhead = true;
     m_rules.optionsWritesDriveText = false;
@@ -224,10 +221,9 @@ void frmController_Setup::clearAxisDisplay()
 void frmController_Setup::Reset()
 {
     const ControllerControls& k = m_k;
-    // Dialogs of the earlier system store what they show before it is cleared.
-    Forms::unload(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
-    Forms::unload<frmAccessories>();
-    frmGear::Cancel_Open();
+    // Dialogs of the earlier system store what they show before it goes, and
+    // nothing of it reaches the new one's report or file: every axis goes too.
+    Dependents::drop(Stage::System);
     closeDatabase();
     FlagGuard loading(Loading_Lists, true);
     k.cmbController->clear();
@@ -256,12 +252,6 @@ void frmController_Setup::Reset()
 
     Open_Database();
 
-    // The whole controller system starts afresh, with its expansion flags and breakout.
-    sharedState.controller = ControllerSystem();
-    // Every axis: nothing of an earlier system reaches the new one's report or file.
-    for (AxisRecord& record : Axis)
-        ControllerAxisFields::clearForSystemReset(record);
-
     SelectionCascade::fillRows(k.cmbController,
                                QStringLiteral("SELECT DISTINCT [Controllers].[Controller Name] FROM [Controllers]"
                                               "ORDER BY [Controllers].[Controller Name];"),
@@ -274,14 +264,8 @@ void frmController_Setup::Reset()
 
 void frmController_Setup::Reset_Axis()
 {
-    closeAxisDialogs();
+    Dependents::drop(Stage::Axis);
     resetAxis(false);
-}
-
-void frmController_Setup::closeAxisDialogs()
-{
-    frmGear::Cancel_Open();
-    ControllerAccessoryDialog::closeDriveAccessories();
 }
 
 void frmController_Setup::resetAxis(bool keepTechnology)
@@ -293,9 +277,7 @@ void frmController_Setup::resetAxis(bool keepTechnology)
         if (!keepTechnology)
             m_controls.cmbMotor_Tech->setListIndex(-1);
         Open_Database();
-        Current_Axis = std::clamp(m_k.cmbAxis->listIndex() + 1, 1, kAxes);
-        if (!Loading_Project)
-            ControllerAxisFields::clearForAxisReset(Current_Record());
+        Current_Axis = std::clamp(Current_Axis, 1, kAxes);
     }
     m_connection->writeText();
 }
@@ -374,7 +356,8 @@ void frmController_Setup::cmbAxis_Click()
     const int index = m_k.cmbAxis->listIndex();
     if (index < 0)
         return;
-    closeAxisDialogs();
+    // The record of the axis the form leaves stays; the windows open for it go.
+    Dependents::drop(Stage::Axis, Current_Axis, Dependents::Values);
     FlagGuard replaying(Loading_Project, true);
     Current_Axis = index + 1;
     Load_Axis();
@@ -389,8 +372,10 @@ void frmController_Setup::cmbReplicate_Click()
     const int source = copies->text().mid(QStringLiteral("Axis ").size()).toInt();
     if (source < 1 || source > kAxes)
         return;
-    closeAxisDialogs();
-    ControllerAxisFields::copySelections(Axis[static_cast<std::size_t>(source - 1)], Current_Record());
+    Dependents::drop(Stage::Axis);
+    // Whole: what the replay rebuilds is rebuilt from the same values, and
+    // nothing of the target stays where the source has nothing to rebuild.
+    static_cast<AxisSelections&>(Current_Record()) = Axis[static_cast<std::size_t>(source - 1)];
     {
         FlagGuard replaying(Loading_Project, true);
         Load_Axis();
@@ -404,7 +389,7 @@ void frmController_Setup::cmbMotor_Tech_Click()
         return;
     m_controls.driveList->clear();
     m_cascade->technologyChosen([this] {
-        closeAxisDialogs();
+        Dependents::drop(Stage::Technology);
         resetAxis(true);
     });
 }
@@ -424,6 +409,11 @@ void frmController_Setup::Show_Controller_Part_Number(bool show)
         m_k.show(m_k.txtController_part);
         m_k.show(m_k.lblController_Part);
     }
+}
+
+void frmController_Setup::settleBill()
+{
+    Required_Accessory_Part_Number = ControllerConnection::breakoutPartNumber();
 }
 
 QString frmController_Setup::Save_String()

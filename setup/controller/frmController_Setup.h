@@ -36,6 +36,8 @@ public:
     QString Save_String() override;
     // The axis' drive accessories show in the report only.
     void Update_Accessories_Display() override {}
+    // The breakout, as the system holds it.
+    void settleBill() override;
 
     // The axis list for a controller of that many axes (1 to 16), enabled, with
     // the copy list rebuilt; the axis that was selected is selected again (the
@@ -59,11 +61,8 @@ private:
     // Empties the axis' lists below the technology, hides its drive and motor
     // results and cable lengths.
     void clearAxisDisplay();
-    // Reset_Axis without its dialogs; the technology handler keeps the technology just chosen.
+    // What Reset_Axis shows (its drop aside); the technology handler keeps the technology just chosen.
     void resetAxis(bool keepTechnology);
-    // The gearhead and the drive accessory dialogs of the axis that goes:
-    // nothing may still be chosen for its former drive and motor.
-    void closeAxisDialogs();
 
     ControllerControls m_k;
     std::unique_ptr<ControllerConnection> m_connection;

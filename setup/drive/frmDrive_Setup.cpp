@@ -49,17 +49,10 @@ frmDrive_Setup::frmDrive_Setup()
 
 frmDrive_Setup::~frmDrive_Setup() = default;
 
-void frmDrive_Setup::resetRecord(AxisRecord& record)
+void frmDrive_Setup::Reset()
 {
     Last_Controller.clear();
-    // Every choice of the axis goes; the controller slots stay.
-    AxisRecord cleared;
-    cleared.Drive_Controller_Accessory = record.Drive_Controller_Accessory;
-    cleared.Controller_Cable = record.Controller_Cable;
-    cleared.Controller_Cable_Part_Number = record.Controller_Cable_Part_Number;
-    cleared.Controller_Cable_Length = record.Controller_Cable_Length;
-    cleared.Controller_Cable_Notes = record.Controller_Cable_Notes;
-    record = cleared;
+    SingleAxisSetupForm::Reset();
 }
 
 void frmDrive_Setup::Update_Accessories_Display()

@@ -14,7 +14,8 @@ public:
     frmDrive_Setup();
     ~frmDrive_Setup() override;
 
-    // The setup-form interface.
+    // The setup-form interface; Reset also forgets the last controller.
+    void Reset() override;
     QString Save_String() override;
     void Update_Accessories_Display() override;
 
@@ -23,5 +24,4 @@ public:
 
 protected:
     void replayProject() override;
-    void resetRecord(AxisRecord& record) override;
 };

@@ -4,8 +4,7 @@
 #include "setup/common/LoneEntry.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
-#include "setup/drivecontroller/frmDriveControl.h"
-#include "shell/Forms.h"
+#include "shell/Dependents.h"
 #include "shell/Globals.h"
 
 using namespace Globals;
@@ -19,27 +18,11 @@ void DriveControllerChoiceStep::emptyOwn(bool seriesChosen, AxisRecord& record)
         record.Motor_Series.clear();
 }
 
-AccessoryChoice& DriveControllerChoiceStep::accessories() const
+void DriveControllerChoiceStep::recorded(const QString& driveController, AxisRecord&)
 {
-    return Drive_Controller_Accessories;
-}
-
-void DriveControllerChoiceStep::closeDialogs() const
-{
-    // Its accessory dialog goes with it.
-    Forms::unload<frmDriveControl>();
-}
-
-void DriveControllerChoiceStep::recorded(const QString& driveController, AxisRecord& record)
-{
-    // A new drive/controller has to be configured again.
-    if (!Loading_Project)
-        sharedState.driveController = DriveControllerSystem();
+    // A new drive/controller has to be configured again: its drop emptied the configuration.
     Drive_Controller_Name = driveController;
     m_c.cmbMotor_Series->setEnabled(true);
-    record.Motor_Part_Number.clear();
-    record.Motor_Cable.clear();
-    record.Feedback_Cable.clear();
 }
 
 void DriveControllerChoiceStep::selectSingle(bool) const
@@ -49,5 +32,6 @@ void DriveControllerChoiceStep::selectSingle(bool) const
 
 void DriveControllerChoiceStep::chosenAgain(const QString& driveController)
 {
+    Dependents::drop(Stage::DriveConfiguration);
     finish(driveController, m_c.cmbMotor_Series->listIndex() != -1, Current_Record());
 }

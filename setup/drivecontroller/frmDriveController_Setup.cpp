@@ -49,7 +49,6 @@ frmDriveController_Setup::frmDriveController_Setup()
         "WHERE (([Motors].[Motor Type])=?) ORDER BY [Motors].[Motor Name];");
     m_rules.includeColumn = QStringLiteral("Include with DriveControllers");
     m_rules.frameSizeNeedsPartNumberType = false;
-    m_rules.clearsCurveKeys = false;
     m_rules.seriesSelectsSingleDrive = false;
     m_rules.colbitumFeedbackCaption = QStringLiteral("Feedback");
     m_rules.gearheadOnlyWithoutGearhead = true;
@@ -62,8 +61,7 @@ frmDriveController_Setup::frmDriveController_Setup()
         "ORDER BY [DriveControllers].[DriveController Type];");
     m_rules.driveTechnologyColumn = QStringLiteral("DriveController Type");
     // The drive/controller's part number and notes come from the motor's row.
-    m_rules.motorResultCleared = [this] {
-        Drive_Controller_Notes.clear();
+    m_rules.resultDropped = [this] {
         m_controls.txtDrive->setText(DriveControllerVoltageStep::driveText(Current_Record()));
     };
 
@@ -81,31 +79,6 @@ frmDriveController_Setup::frmDriveController_Setup()
 }
 
 frmDriveController_Setup::~frmDriveController_Setup() = default;
-
-void frmDriveController_Setup::Reset()
-{
-    // An open options dialog shows the configuration that goes now; a project
-    // opened next restores its own options in a new one.
-    Forms::unload<frmDriveControl>();
-    SingleAxisSetupForm::Reset();
-}
-
-void frmDriveController_Setup::resetRecord(AxisRecord& record)
-{
-    // The motor side goes; the curve keys, the controller slots and the
-    // record's drive accessory lists (used by no drive/controller) stay.
-    AxisRecord cleared;
-    for (QString AxisRecord::*kept :
-         {&AxisRecord::Curve_Drive_Part_Number, &AxisRecord::Curve_Motor_Part_Number,
-          &AxisRecord::Drive_Controller_Accessory, &AxisRecord::Controller_Cable,
-          &AxisRecord::Controller_Cable_Part_Number, &AxisRecord::Controller_Cable_Length,
-          &AxisRecord::Controller_Cable_Notes})
-        cleared.*kept = record.*kept;
-    cleared.Drive_Accessories = record.Drive_Accessories;
-    record = cleared;
-
-    sharedState.driveController = DriveControllerSystem();
-}
 
 void frmDriveController_Setup::cmdDriveController_Click()
 {

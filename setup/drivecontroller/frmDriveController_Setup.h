@@ -21,7 +21,6 @@ public:
     ~frmDriveController_Setup() override;
 
     // The setup-form interface.
-    void Reset() override;
     QString Save_String() override;
     void Update_Accessories_Display() override;
 
@@ -37,5 +36,4 @@ public:
 
 protected:
     void replayProject() override;
-    void resetRecord(AxisRecord& record) override;
 };

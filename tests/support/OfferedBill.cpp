@@ -445,12 +445,13 @@ QStringList OfferedBill::faults()
 
     // The bill's owners; a controller's axis lines end in " Axis n".
     QList<Owner> owners;
-    const bool axes = System_Type == SetupKinds::Controller;
+    const int kind = SetupKinds::projectKind(System_Type);
+    const bool axes = kind == SetupKinds::Controller;
     if (axes) {
         owners << controller();
         for (int a = 1; a <= std::clamp(Total_Axes, 0, static_cast<int>(Axis.size())); ++a)
             owners << controllerAxis(a);
-    } else if (System_Type == SetupKinds::DriveController) {
+    } else if (kind == SetupKinds::DriveController) {
         owners << driveControllerSystem();
     } else {
         owners << driveSystem();

@@ -136,8 +136,12 @@ TEST_F(SetupFormBaseTest, UnloadTakesItsDialogsAlongAndPutsTheMainWindowBack)
     form()->Show();
     main->showSetupState(SetupKinds::DriveController);
     main->setWindowTitle("Brevan Quenro - press.dat");
-    for (const char* dialog : {"frmAccessories", "frmDriveControl", "frmGear"})
-        Forms::get(QString::fromLatin1(dialog));
+    // Each says what it configures, as it does when it opens; the last one opened closes first.
+    const std::pair<const char*, Stage> dialogs[] = {
+        {"frmAccessories", Stage::DriveConfiguration}, {"frmDriveControl", Stage::DriveConfiguration},
+        {"frmGear", Stage::MotorOption}};
+    for (const auto& [dialog, stage] : dialogs)
+        Forms::get(QString::fromLatin1(dialog))->setSubject(stage, 1);
     StandInForm::log.clear();
 
     Forms::unload(form()->Name());

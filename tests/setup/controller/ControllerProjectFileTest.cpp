@@ -306,16 +306,18 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
         EXPECT_TRUE(Build_Report().contains(axis(a).Drive_Name + " Drive Axis " + QString::number(a)))
             << "axis " << a;
 
-    // Without the whole extension, or with configured axes beyond its count whatever its options give.
+    // Without the whole extension.
     for (int cut : {1180, 1193})
         expectRefused(firstLines(saved, cut));
-    const QList<QPair<int, QString>> edits[] = {{{1041, "4"}}, {{1041, "4"}, {1045, "99 = Gone"}}};
-    for (const auto& edit : edits) {
-        QStringList edited = lines;
-        for (const auto& [line, value] : edit)
-            edited[line - 1] = value;
-        expectRefused(edited.join('\r'));
-    }
+    // A lowered count hides the axes beyond it and keeps them: the file writes back as it was.
+    QStringList lowered = lines;
+    lowered[1041 - 1] = "4";
+    msg->clear();
+    openProject(lowered.join('\r'));
+    EXPECT_EQ(msg->prompts(), QStringList {});
+    EXPECT_EQ(form()->Save_String(), lowered.join('\r'));
+    EXPECT_EQ(items("cmbAxis").size(), 4);
+    EXPECT_FALSE(Build_Report().contains("Axis 5"));
 
     expectRefused(firstLines(saved, 2000));
     expectRefused(firstLines(saved, 2247));
@@ -323,11 +325,12 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
     forged[1193 + 129 * 7 + 19] = "FORGED = Evil";
     expectRefused(forged.join('\r'));
 
-    // A controller of fewer axes chosen: the axes beyond them go with it.
+    // A configuration of fewer axes hides the axes beyond them and keeps them.
     msg->clear();
     openProject(saved);
     configureController("BMC1600", {"12 = 12 Axes", "E = Encoder", "0 = No I/O", "E = Ethernet"});
-    EXPECT_TRUE(axis(13).Drive_Name.isEmpty());
+    EXPECT_FALSE(axis(13).Drive_Name.isEmpty());
+    EXPECT_FALSE(Build_Report().contains("Axis 13"));
     expectReopens();
 }
 

@@ -159,20 +159,15 @@ TEST_F(ControllerFormTest, DriveWithoutFrameSizesForTheSeriesAsks)
     EXPECT_EQ(text("cmbDrive"), "BSD-230");
     EXPECT_EQ(items("cmbFrame_size"), (QStringList {"60", "80"}));
 
-    // With the drive's accessory dialog open no form resets: Yes leaves the axis as it was too.
+    // Yes resets the axis: the drive and motor lists are empty, the controller
+    // stays; the drive's accessory dialog closed with the choice, before the question.
     click("cmdDriveAccessories");
     ASSERT_EQ(System_Type, 3);
-    msg->queue(MsgBox::Yes);
-    pick("cmbDrive", "BSD-48");
-    EXPECT_EQ(axis(1).Drive_Name + text("cmbDrive"), "BSD-230BSD-230");
-    EXPECT_EQ(items("cmbFrame_size"), (QStringList {"60", "80"}));
-    Forms::unload("frmAccessories");
-
-    // Yes resets the axis: the drive and motor lists are empty, the controller stays.
     msg->clear();
     msg->queue(MsgBox::Yes);
     pick("cmbDrive", "BSD-48");
     expectOnlyMessage(kDrivePrompt, MsgBox::YesNo);
+    EXPECT_FALSE(Forms::isLoaded("frmAccessories"));
     EXPECT_TRUE(items("cmbDrive").isEmpty());
     EXPECT_EQ(axis(1).Drive_Name, "");
     EXPECT_EQ(text("cmbController"), "KEX200");

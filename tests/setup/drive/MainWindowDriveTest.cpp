@@ -60,13 +60,14 @@ TEST_F(MainWindowDriveTest, NewOpensTheFormAndAFailedOpenNamesNoFile)
     EXPECT_TRUE(Forms::find("frmSelection")->Visible());
 }
 
-TEST_F(MainWindowDriveTest, ClosingKeepsTheChoicesOnlyUntilTheFormOpensAgain)
+TEST_F(MainWindowDriveTest, ClosingTakesTheProjectAlong)
 {
     main->mnuDrive()->trigger();
     configure(kKxServo);
     main->mnuClose()->trigger();
     processEvents();
-    EXPECT_EQ(record().Motor_Part_Number, "KX231AE-SC0");
+    // Nothing of the closed project reaches an export or the next project.
+    EXPECT_EQ(record(), AxisRecord {});
 
     main->mnuDrive()->trigger();
     EXPECT_EQ(record(), AxisRecord {});

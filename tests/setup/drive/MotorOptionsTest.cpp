@@ -454,17 +454,19 @@ TEST_F(DriveMotorOptionsTest, ANewMotorChoiceDropsTheLengthsOfTheOldCables)
                                 record().Feedback_Cable_Length, record().Feedback_Cable_Part_Number})
         EXPECT_TRUE(slot.isEmpty());
 
-    // A replay keeps its stored lengths; it selects no voltage and looks up no drive key here.
+    // A replay keeps its stored lengths, which it selects next; it selects no
+    // voltage here, and what the former option gave is gone.
     pick("cmbFeedback_Cable_Length", "10");
     record().Curve_Drive_Part_Number = "stale";
     Globals::Loading_Project = true;
     pick("cmbOptions", "B = Holding Brake");
     Globals::Loading_Project = false;
     EXPECT_EQ(record().Motor_Cable_Length, "10");
-    EXPECT_EQ(record().Feedback_Cable_Part_Number, "FBC-E-010");
+    EXPECT_EQ(record().Feedback_Cable_Length, "10");
+    EXPECT_EQ(record().Feedback_Cable_Part_Number, "");
     EXPECT_EQ(items("cmbDriveVoltage"), (QStringList {"120VAC", "230VAC"}));
     EXPECT_EQ(list("cmbDriveVoltage")->listIndex(), -1);
-    EXPECT_EQ(record().Curve_Drive_Part_Number, "stale");
+    EXPECT_EQ(record().Curve_Drive_Part_Number, "");
     EXPECT_EQ(record().Motor_Part_Number, "KX231AE-SCB");
 
     // Flying leads have no cables: the lists stay empty and hidden, and a

@@ -269,11 +269,12 @@ TEST_P(DriveEveryPathTest, EveryPathOfTheSampleCatalogueReopens)
             }
             return;
         }
-        ListControl* l = list(kCascadeLists.at(level));
+        // Each round trip opens the project in a new form: the list is looked up afresh.
+        const auto l = [&] { return list(kCascadeLists.at(level)); };
         // The user picks each entry; the lists below refill (and may select themselves).
         // The gearhead placeholders go first (a plain option after a gearhead is
         // a path too); entries the gearhead dialog adds are not walked again.
-        QStringList entries = l->items();
+        QStringList entries = l()->items();
         if (level == 9)
             std::stable_partition(entries.begin(), entries.end(),
                                   [](const QString& e) { return e.startsWith("GXX"); });
@@ -283,26 +284,26 @@ TEST_P(DriveEveryPathTest, EveryPathOfTheSampleCatalogueReopens)
                 list("cmbMotor_Tech")->choose(text("cmbMotor_Tech"));
             const QString entry = entries.at(i);
             // A refused keyway empties the lists below the feedback.
-            if (l->findEntry(entry) < 0)
+            if (l()->findEntry(entry) < 0)
                 break;
             if (level == 4 && !guard.takesBranch())
                 continue;
             if (level == 9 && entry.startsWith("GXX")) {
                 // Each gearhead the dialog offers, chosen from the placeholder every time.
-                l->choose(entry);
+                l()->choose(entry);
                 auto* gear = Forms::find("frmGear");
                 ASSERT_NE(gear, nullptr);
                 const QStringList offered = gear->findChild<ListControl*>("cmbGear")->items();
                 for (int g = 0; g < offered.size(); ++g) {
                     if (g > 0)
-                        l->choose(entry);
+                        l()->choose(entry);
                     chooseGearhead(offered.at(g));
                     ++gearheads;
                     walk(level + 1);
                 }
                 continue;
             }
-            l->choose(entry);
+            l()->choose(entry);
             if (!msg->messages().isEmpty()) {
                 // Only the keyway on a size-16 KX is refused.
                 ASSERT_EQ(msg->prompts(), QStringList {kKeywayMessage});

@@ -67,11 +67,9 @@ TEST_F(DriveControllerCascadeTest, CurveKeysGoWithDetailChoicesAndResetEmptiesTh
     Drive_Controller_Options[1] = "E = Ethernet";
     Drive_Controller_Accessory_Entry[0] = "HMI-4 = 4 in Operator Panel";
     Drive_Controller_JTR_Ready = Drive_Controller_DUW_Ready = true;
-    r.Drive_Accessory_Entry[0] = "kept";
+    r.Drive_Accessory_Entry[0] = "stale";
     setup()->Reset();
-    AxisRecord expected;
-    expected.Drive_Accessory_Entry[0] = "kept";
-    EXPECT_EQ(r, expected);
+    EXPECT_EQ(r, AxisRecord {});
     EXPECT_TRUE(Drive_Controller_Options[1].isEmpty());
     EXPECT_TRUE(Drive_Controller_Accessory_Entry[0].isEmpty());
     EXPECT_TRUE(Drive_Controller_Name.isEmpty());

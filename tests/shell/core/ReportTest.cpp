@@ -333,17 +333,20 @@ TEST_F(ReportTest, IntegratedUnitsNameTheMotorOnTheDriveLine)
     EXPECT_EQ(bomParts(), (QStringList{"IQO-50-E1", "MPC-KX16-10", "FBC-E1-10"}));
 }
 
-TEST_F(ReportTest, OtherKindsGiveAnEmptyReport)
+TEST_F(ReportTest, OtherKindsGiveAnEmptyReportAndAnAxisAccessoryDialogTheController)
 {
     fillDriveSystem();
     Globals::Build_Report();
     ASSERT_EQ(Globals::BOM_Count, 7);
-    for (int kind : {0, 3}) {
-        Globals::System_Type = kind;
-        EXPECT_EQ(Globals::Build_Report(), "");
-        EXPECT_EQ(Globals::Report_Text, "");
-        EXPECT_EQ(Globals::BOM_Count, 0);
-    }
+    // While an axis' drive accessories are edited the project is the controller's.
+    Globals::System_Type = 1;
+    const QString controller = Globals::Build_Report();
+    Globals::System_Type = 3;
+    EXPECT_EQ(Globals::Build_Report(), controller);
+    Globals::System_Type = 0;
+    EXPECT_EQ(Globals::Build_Report(), "");
+    EXPECT_EQ(Globals::Report_Text, "");
+    EXPECT_EQ(Globals::BOM_Count, 0);
 }
 
 TEST_F(ReportTest, EmptyKindFourReportEndsAfterTheHeading)

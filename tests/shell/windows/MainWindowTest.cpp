@@ -189,7 +189,7 @@ TEST_F(MainWindow, CloseUnloadsInOrderAndShowsTheStartDialog)
     EXPECT_TRUE(shown("frmSelection"));
     EXPECT_EQ(buttonStates(), "110000");
     EXPECT_TRUE(main->mnuNew()->isEnabled());
-    EXPECT_EQ(Globals::Axis[0].Drive_Name, "kept");
+    EXPECT_EQ(Globals::Axis[0].Drive_Name, "");
     EXPECT_EQ(Globals::System_Type, systemType);
 }
 

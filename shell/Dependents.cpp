@@ -1,0 +1,227 @@
+#include "shell/Dependents.h"
+
+#include "shell/AxisRecord.h"
+#include "shell/Form.h"
+#include "shell/Forms.h"
+#include "shell/Globals.h"
+
+#include <QPointer>
+
+#include <algorithm>
+#include <cstddef>
+
+using namespace Globals;
+
+namespace {
+
+// A value of a struct: how it is emptied, its stage, and whether a replay
+// keeps it (it selects the value back, or nothing it runs rebuilds it). `qdServoStage` is where a "QD_Servo"
+// motor shows it: the fourth and fifth lists exchange mounting and feedback.
+template <class Struct>
+struct Value {
+    void (*empty)(Struct&);
+    std::size_t size;
+    Stage stage;
+    bool kept;
+    Stage qdServoStage;
+};
+
+template <auto Member, class Struct>
+constexpr Value<Struct> value(Stage stage, bool kept, Stage qdServoStage)
+{
+    using Type = std::remove_cvref_t<decltype(std::declval<Struct&>().*Member)>;
+    return {[](Struct& s) { s.*Member = Type(); }, sizeof(Type), stage, kept, qdServoStage};
+}
+
+template <auto Member>
+constexpr Value<AxisSelections> axisValue(Stage stage, bool kept, Stage qdServoStage)
+{
+    return value<Member, AxisSelections>(stage, kept, qdServoStage);
+}
+template <auto Member>
+constexpr Value<AxisSelections> axisValue(Stage stage, bool kept)
+{
+    return value<Member, AxisSelections>(stage, kept, stage);
+}
+
+using A = AxisSelections;
+using S = Stage;
+
+// Every value of an axis record. Kept by a replay: what the project file and
+// an axis shown again select back, and the switching frequency, which only the
+// curve window sets; the others are rebuilt from the choices.
+constexpr Value<AxisSelections> kAxis[] = {
+    axisValue<&A::Motor_Technology>(S::Technology, true),
+    axisValue<&A::Drive_Name>(S::Drive, true),
+    axisValue<&A::Drive_Accessories>(S::DriveConfiguration, true),
+    axisValue<&A::Required_Drive_Accessory>(S::DriveConfiguration, true),
+    axisValue<&A::Controller_Cable>(S::DriveConfiguration, false),
+    axisValue<&A::Controller_Cable_Notes>(S::DriveConfiguration, false),
+    axisValue<&A::Drive_Controller_Accessory>(S::DriveConfiguration, false),
+    axisValue<&A::Controller_Cable_Length>(S::DriveConfiguration, true),
+    axisValue<&A::Controller_Cable_Part_Number>(S::DriveConfiguration, false),
+    axisValue<&A::Motor_Series>(S::Series, true),
+    axisValue<&A::Part_Number_Type>(S::Series, true),
+    axisValue<&A::Frame_Size>(S::FrameSize, true),
+    axisValue<&A::Stack_Length>(S::StackLength, true),
+    axisValue<&A::Winding>(S::Winding, true),
+    axisValue<&A::Feedback>(S::FourthList, true, S::FifthList),
+    axisValue<&A::Shaft_Option>(S::FifthList, true, S::FourthList),
+    axisValue<&A::Cable_Option>(S::CableOption, true),
+    axisValue<&A::Motor_Option>(S::MotorOption, true),
+    axisValue<&A::Gearhead_Code>(S::MotorOption, true),
+    axisValue<&A::Gearhead_Notes>(S::MotorOption, true),
+    axisValue<&A::Motor_Part_Number>(S::MotorResult, false),
+    axisValue<&A::Motor_Notes>(S::MotorResult, false),
+    axisValue<&A::Drive_Notes>(S::MotorResult, false),
+    axisValue<&A::Motor_Cable>(S::MotorResult, false),
+    axisValue<&A::Feedback_Cable>(S::MotorResult, false),
+    axisValue<&A::Curve_Motor_Part_Number>(S::MotorResult, false),
+    axisValue<&A::Motor_Cable_Length>(S::MotorCableLength, true),
+    axisValue<&A::Motor_Cable_Part_Number>(S::MotorCableLength, false),
+    axisValue<&A::Feedback_Cable_Length>(S::FeedbackCableLength, true),
+    axisValue<&A::Feedback_Cable_Part_Number>(S::FeedbackCableLength, false),
+    axisValue<&A::Drive_Voltage>(S::Voltage, true),
+    axisValue<&A::Motor_Wiring>(S::Wiring, true),
+    axisValue<&A::Drive_Code>(S::DriveCode, false),
+    axisValue<&A::Drive_Part_Number>(S::DriveCode, false),
+    axisValue<&A::Bus_Voltage>(S::DriveCode, false),
+    axisValue<&A::Curve_Drive_Part_Number>(S::DriveCode, false),
+    axisValue<&A::Switching_Frequency>(S::Curve, true),
+};
+
+using C = ControllerSystem;
+// The controller system's values; the axis counts are no stage's but the system's.
+constexpr Value<ControllerSystem> kController[] = {
+    value<&C::Controller_Name, C>(S::Controller, true, S::Controller),
+    value<&C::Controller_Extra, C>(S::System, true, S::System),
+    value<&C::breakout, C>(S::Breakout, true, S::Breakout),
+    value<&C::configuration, C>(S::ControllerOptions, true, S::ControllerOptions),
+    value<&C::Total_Axes, C>(S::System, true, S::System),
+    value<&C::Total_Servos, C>(S::System, true, S::System),
+    value<&C::Total_Steppers, C>(S::System, true, S::System),
+};
+
+using D = DriveControllerSystem;
+// The drive/controller's values, which are axis 1's.
+constexpr Value<DriveControllerSystem> kDriveController[] = {
+    value<&D::Drive_Controller_Name, D>(S::Drive, true, S::Drive),
+    value<&D::configuration, D>(S::DriveConfiguration, true, S::DriveConfiguration),
+    value<&D::Drive_Controller_Notes, D>(S::MotorResult, true, S::MotorResult),
+    value<&D::Drive_Controller_Part_Number, D>(S::DriveCode, false, S::DriveCode),
+    value<&D::Drive_Controller_Extra, D>(S::System, true, S::System),
+    value<&D::Drive_Controller_Extra_2, D>(S::System, true, S::System),
+};
+
+// A value added to a struct without its row fails to build here.
+template <class Struct, std::size_t N>
+constexpr bool covers(const Value<Struct> (&values)[N])
+{
+    std::size_t size = 0;
+    for (const Value<Struct>& v : values)
+        size += v.size;
+    constexpr std::size_t align = alignof(Struct);
+    return (size + align - 1) / align * align == sizeof(Struct);
+}
+static_assert(covers(kAxis), "every value of an axis record names its stage");
+static_assert(covers(kController), "every value of the controller system names its stage");
+static_assert(covers(kDriveController), "every value of the drive/controller system names its stage");
+
+int axisOf(int axis)
+{
+    const int count = static_cast<int>(Axis.size());
+    return std::clamp(axis > 0 ? axis : Current_Axis, 1, count);
+}
+
+template <class Struct, std::size_t N>
+void empty(Struct& s, const Value<Struct> (&values)[N], Stage stage, bool replaying, bool qdServo = false)
+{
+    for (const Value<Struct>& v : values)
+        if (Dependents::within(qdServo ? v.qdServoStage : v.stage, stage) && !(replaying && v.kept))
+            v.empty(s);
+}
+
+} // namespace
+
+QList<Stage> Dependents::parents(Stage stage)
+{
+    switch (stage) {
+    case S::Project:
+        return {};
+    case S::System:
+        return {S::Project};
+    case S::Controller:
+    case S::Axis:
+        return {S::System};
+    case S::Breakout:
+    case S::ControllerOptions:
+        return {S::Controller};
+    case S::Technology:
+        return {S::Axis};
+    case S::Drive:
+    case S::Series:
+        return {S::Technology};
+    case S::DriveConfiguration:
+        return {S::Drive};
+    case S::FrameSize:
+        return {S::Drive, S::Series};
+    case S::MotorCableLength:
+    case S::FeedbackCableLength:
+    case S::Voltage:
+        return {S::MotorResult};
+    default:
+        // The rest follow one another in cascade order.
+        return {static_cast<Stage>(static_cast<int>(stage) - 1)};
+    }
+}
+
+bool Dependents::within(Stage stage, Stage outer)
+{
+    if (stage == outer)
+        return true;
+    const QList<Stage> above = parents(stage);
+    return std::ranges::any_of(above, [outer](Stage p) { return within(p, outer); });
+}
+
+void Dependents::closeWindows(Stage stage, int axis, Keep keep)
+{
+    const bool ofOneAxis = ofAxis(stage);
+    const int a = axisOf(axis);
+    QList<QPointer<Form>> going;
+    for (Form* form : Forms::loaded()) {
+        const auto& subject = form->subject();
+        if (subject && within(subject->stage, stage) && (!ofOneAxis || subject->axis == a)
+            && (keep == Nothing || subject->throughForm))
+            going << form;
+    }
+    std::ranges::sort(going, [](const QPointer<Form>& x, const QPointer<Form>& y) {
+        return x->subject()->opened > y->subject()->opened;
+    });
+    // A window may take another down with it.
+    for (const QPointer<Form>& form : going)
+        if (form && Forms::find(form->Name()) == form)
+            form->closeAsCancel();
+}
+
+void Dependents::drop(Stage stage, int axis, Keep keep)
+{
+    const bool replaying = Loading_Project && !within(S::System, stage);
+    if (!replaying)
+        closeWindows(stage, axis, keep);
+    if (keep == Values)
+        return;
+    const auto emptyAxis = [&](int a) {
+        AxisRecord& record = Axis[static_cast<std::size_t>(a - 1)];
+        empty<AxisSelections>(record, kAxis, stage, replaying,
+                              record.Part_Number_Type == QLatin1String("QD_Servo"));
+        if (a == 1)
+            empty(sharedState.driveController, kDriveController, stage, replaying);
+    };
+    if (ofAxis(stage)) {
+        emptyAxis(axisOf(axis));
+        return;
+    }
+    for (int a = 1; a <= static_cast<int>(Axis.size()); ++a)
+        emptyAxis(a);
+    empty(sharedState.controller, kController, stage, replaying);
+}

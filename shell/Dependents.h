@@ -1,0 +1,41 @@
+#pragma once
+
+#include "shell/Stage.h"
+
+#include <QList>
+
+// What a choice leaves standing for nothing, in one place: every value of the
+// axis records and of the systems' state names its stage in one table, and
+// every window names what it configures when it opens (Form::setSubject).
+// Each cascade choice, a new controller or drive/controller, Reset, Reset
+// Axis, an axis switch, a copy, and File > Open, Close and New drop their
+// stage; an axis count is no stage and drops nothing.
+class Dependents {
+public:
+    enum Keep {
+        // Every value at or below the stage goes.
+        Nothing,
+        // The record stays as it is: only the windows that work on it through
+        // the form's lists go (the axis the form leaves).
+        Values,
+    };
+
+    // Closes the windows that configure something at or below the stage, the
+    // one opened last first (a dialog as its Cancel closes it, which may store
+    // what it shows), then empties the values at or below it: of the axis for
+    // an axis' stage (the current axis for 0), of every axis for the project
+    // and the system. While Loading_Project is set a stage below the system
+    // keeps what a replay restores and closes no window: the replay puts back
+    // what the record holds and rebuilds what derives from it.
+    static void drop(Stage stage, int axis = 0, Keep keep = Nothing);
+    // The first half of drop: a choice that may be refused closes the windows
+    // before it takes its snapshot, so that what they store is kept on No.
+    static void closeWindows(Stage stage, int axis = 0, Keep keep = Nothing);
+
+    // Whether `stage` is `outer` or lies below it.
+    static bool within(Stage stage, Stage outer);
+    // The stages right above; none for the project.
+    static QList<Stage> parents(Stage stage);
+    // Whether the stage belongs to one axis (else to the system).
+    static bool ofAxis(Stage stage) { return within(stage, Stage::Axis); }
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+// What a value of the project, or an open window, derives from: the choice
+// that, made anew, leaves it standing for nothing. The stages form a tree from
+// the project down to an axis' curve (Dependents::parents); the motor details
+// hang below both the drive and the series, which may be chosen in either
+// order. A value at a stage goes when that stage or one above it is dropped.
+enum class Stage {
+    // File > Open, Close, New: the whole project and its every window.
+    Project,
+    // Reset: the system and every axis.
+    System,
+    // The controller of a controller system, and below it what another
+    // controller leaves standing for nothing: its breakout and its options.
+    Controller,
+    Breakout,
+    ControllerOptions,
+    // One axis: Reset Axis, the axis copied over, the axis the form leaves.
+    Axis,
+    Technology,
+    // The drive (or drive/controller), and below it its own configuration:
+    // accessories, drive/controller options and the controller connection.
+    Drive,
+    DriveConfiguration,
+    Series,
+    // The motor details in cascade order, below both the drive and the series.
+    FrameSize,
+    StackLength,
+    Winding,
+    FourthList,
+    FifthList,
+    CableOption,
+    // The motor option with its gearhead, then what the motor's row gives.
+    MotorOption,
+    MotorResult,
+    MotorCableLength,
+    FeedbackCableLength,
+    Voltage,
+    Wiring,
+    // The drive code the voltage (and a stepper's wiring) gives, and the curve drawn for it.
+    DriveCode,
+    Curve,
+};
