@@ -34,17 +34,18 @@ void showFileCaption(mdiMain& main, const QString& path)
     main.setWindowTitle(Globals::Product_Title + QStringLiteral(" - ") + Globals::Get_File_Name());
 }
 
-// The setup form of the current kind, whichever child window is active (a
-// dialog, the curve window, About); null when none is open. While the
-// accessory dialog edits an axis of a controller system the kind is 3 and
-// the project is the controller's.
+// The setup form shown, whichever child window is active (a dialog, the
+// curve window, About): the current kind's, else the one the user sees, so
+// that Save writes the project on the screen; null when none is open.
 SetupForm* currentSetupForm()
 {
-    const QString name = SetupKinds::formName(SetupKinds::projectKind(Globals::System_Type));
-    Form* form = name.isEmpty() ? nullptr : Forms::find(name);
-    if (!form || !form->Visible())
-        return nullptr;
-    return dynamic_cast<SetupForm*>(form);
+    QStringList names {SetupKinds::formName(SetupKinds::projectKind(Globals::System_Type))};
+    for (const SetupKinds::Kind& kind : SetupKinds::all())
+        names << kind.form;
+    for (const QString& name : names)
+        if (Form* form = name.isEmpty() ? nullptr : Forms::find(name); form && form->Visible())
+            return dynamic_cast<SetupForm*>(form);
+    return nullptr;
 }
 
 // Save_String of the setup form written to the path; caption and path change

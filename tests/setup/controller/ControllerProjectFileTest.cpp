@@ -309,6 +309,10 @@ TEST_F(ControllerProjectFileTest, SixteenAxesReopenWholeAndACutExtensionIsRefuse
     // Without the whole extension.
     for (int cut : {1180, 1193})
         expectRefused(firstLines(saved, cut));
+    // A controller that refuses the axes' drives: refused in the end, it asks nothing first.
+    QStringList refusing = lines;
+    refusing[1035 - 1] = "BMC100";
+    expectRefused(refusing.join('\r'));
     // A lowered count hides the axes beyond it and keeps them: the file writes back as it was.
     QStringList lowered = lines;
     lowered[1041 - 1] = "4";

@@ -163,6 +163,20 @@ TEST_F(DriveControllerProjectTest, TheExpansionLineIsAWholeNumber)
     expectFailedLoad(withLine(saved, 132, "x"));
 }
 
+// The extra text of line 133 is carried as the file holds it: a
+// drive/controller chosen again drops its configuration, not that text; Reset does.
+TEST_F(DriveControllerProjectTest, TheCarriedExtraTextOutlivesAnotherDriveController)
+{
+    configureSystem();
+    openProject(withLine(setup()->Save_String(), 133, "carried"));
+    ASSERT_TRUE(msg->messages().isEmpty());
+    pick("cmbDriveController", "BSC-230");
+    EXPECT_EQ(setup()->Save_String().split('\r').at(132), "carried");
+    EXPECT_EQ(Drive_Controller_Options[1], "");
+    setup()->Reset();
+    EXPECT_EQ(Drive_Controller_Extra_2, "");
+}
+
 // An accessory or card the accessory dialog does not offer for the saved
 // configuration, or with a quantity or description it does not store, or
 // where it does not store it (a card without the expansion option, an entry
