@@ -71,8 +71,10 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
     const List21& quantity = choice.Quantity;
     const List21& description = choice.Description;
     const SetupKinds::AccessoryContext* target = SetupKinds::accessoryContext(context);
-    // The file's expansion flag stands for the option the dialog showed chosen.
-    const bool cards = target && target->expansion && storesCards(target, *target->expansion != 0);
+    // Whatever the expansion flag: the dialog stores it when the option is
+    // chosen and the cards only when it closes, so a project saved in between
+    // holds the cards of the last closing with the option off.
+    const bool cards = target && target->expansion;
     bool ended = false;
     for (std::size_t i = 0; i < entry.size(); ++i) {
         // The dialog packs what it stores from the first entry on.

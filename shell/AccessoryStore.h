@@ -50,9 +50,9 @@ public:
 
     // Whether the dialog could have stored these lists in the context from
     // the offer: entries packed from the first, each an offered accessory
-    // with its quantity and description or, while the context's expansion
-    // flag is set, a shown card with its description and a quantity its row
-    // offers (1 to 8, or the row's own).
+    // with its quantity and description or, in a context with the expansion
+    // option, an offered card with its description and a quantity its row
+    // offers (1 to 8, or the row's own), whatever the expansion flag.
     static bool Storable(int context, const Offer& offer, const AccessoryChoice& choice);
 
     // The expansion option's caption for a configuration ready for these

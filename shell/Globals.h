@@ -250,6 +250,12 @@ Recordset& Run_Query(const QString& sql, const QVariantList& params = {});
 QString Get_File_Name();
 // What Read_File reads at most: far more than any project, report or table.
 inline constexpr qint64 Max_Read_Bytes = 4 * 1024 * 1024;
+// What a user may type into a box whose text a project keeps (the gearhead
+// notes of an axis, one byte a character in the file): the notes of all
+// sixteen axes fill a quarter of what Open reads, so that the largest project
+// the program writes opens again.
+inline constexpr int Max_Typed_Length = 64 * 1024;
+static_assert(std::tuple_size_v<decltype(Axis)> * Max_Typed_Length <= Max_Read_Bytes / 4);
 // The whole file as Windows-1252 text. Throws DiskFile::Refused for a file
 // that is no regular file or larger than Max_Read_Bytes, std::runtime_error
 // when it cannot be read.

@@ -103,9 +103,9 @@ void open(mdiMain& main)
     QString text;
     try {
         text = Globals::Read_File(path);
-    } catch (const DiskFile::Refused&) {
-        // A folder, FIFO, device or huge file is no project file.
-        tell(QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available"));
+    } catch (const DiskFile::Refused& refused) {
+        // A folder, FIFO, device or huge file is no project file: the reason says which.
+        tell(QString::fromUtf8(refused.what()));
         return;
     } catch (const std::exception&) {
         tell(QStringLiteral("The file %1 cannot be read.").arg(fileName));

@@ -2,6 +2,7 @@
 
 #include "platform/FlagGuard.h"
 #include "platform/HandlerCall.h"
+#include "platform/LimitedTextEdit.h"
 #include "platform/ListControl.h"
 #include "platform/Twips.h"
 #include "shell/DialogSupport.h"
@@ -55,7 +56,7 @@ frmGear::frmGear()
     m_lblNotes->setObjectName(QStringLiteral("lblNotes"));
     m_lblNotes->setGeometry(Twips::rect(2760, 120, 1200, 255));
 
-    m_txtNotes = new QPlainTextEdit(this);
+    m_txtNotes = new LimitedTextEdit(Globals::Max_Typed_Length, this);
     m_txtNotes->setObjectName(QStringLiteral("txtNotes"));
     m_txtNotes->setGeometry(Twips::rect(2760, 420, 2520, 1500));
 

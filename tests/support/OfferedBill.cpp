@@ -119,7 +119,8 @@ QString one(const QString&)
 }
 
 // The card rows of the expansion kind a configuration is ready for, each in
-// 1 to 8 or the row's own quantity.
+// 1 to 8 or the row's own quantity, whatever the expansion choice: a project
+// saved while the accessory dialog was open holds the cards of its last closing.
 void addCards(QList<Offer>& offers, bool jtr, bool duw, bool lumio)
 {
     const QString type = AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(jtr, duw, lumio));
@@ -322,8 +323,7 @@ Owner driveControllerSystem()
                    listed(QStringLiteral("DriveController Accessories"), QStringLiteral("DriveController Name"),
                           QStringLiteral("DriveController Accessory"), axis.Drive_Name, QStringLiteral("'', 'N/A'")),
                    one);
-    if (Drive_Controller_Expansion_IO != 0)
-        addCards(owner.offers, jtr, duw, false);
+    addCards(owner.offers, jtr, duw, false);
     addMotor(owner.offers, axis, rows, QStringLiteral("iQO"));
     return owner;
 }
@@ -352,8 +352,7 @@ Owner controller()
                        return AccessoryStore::Breakout_Quantity(entry, Controller_Name, Controller_Options[2],
                                                                 Controller_Options[3]);
                    });
-    if (Controller_Expansion_IO != 0)
-        addCards(owner.offers, jtr, duw, lumio);
+    addCards(owner.offers, jtr, duw, lumio);
 
     Offer breakout(QStringLiteral("controller breakout"));
     const QStringList ports = column(QStringLiteral("SELECT DISTINCT [TNL Axes] FROM [All Controllers] "

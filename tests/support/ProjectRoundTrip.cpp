@@ -24,8 +24,9 @@ QString setupText()
     return form ? form->Save_String() : QStringLiteral("(no setup form of kind %1)").arg(Globals::System_Type);
 }
 
-// The first line on which two texts split at sep differ, as "line n: a | b".
-QString firstDifference(const QString& a, const QString& b, const QString& sep)
+} // namespace
+
+QString ProjectRoundTrip::firstDifference(const QString& a, const QString& b, const QString& sep)
 {
     const QStringList x = a.split(sep);
     const QStringList y = b.split(sep);
@@ -34,8 +35,6 @@ QString firstDifference(const QString& a, const QString& b, const QString& sep)
             return QStringLiteral("line %1: \"%2\" became \"%3\"").arg(i + 1).arg(x.value(i), y.value(i));
     return {};
 }
-
-} // namespace
 
 ProjectRoundTrip::ProjectRoundTrip(mdiMain& main, FileDialog::Seam& files, MsgBox::Seam& msg, int shard, int shards)
     : m_main(main), m_files(files), m_msg(msg), m_shard(shard), m_shards(shards)

@@ -30,6 +30,9 @@ public:
     QString differences();
     int checked() const { return m_checked; }
 
+    // The first line on which two texts split at sep differ, as "line n: a became b"; empty when none does.
+    static QString firstDifference(const QString& a, const QString& b, const QString& sep);
+
 private:
     QByteArray exportReport();
 

@@ -13,6 +13,10 @@
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -222,10 +226,9 @@ TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
 
 // A file's value is taken only where the catalogue offers it, on every axis:
 // an accessory the accessory dialogs do not offer, or with a quantity or
-// description they do not store, or where they do not store it (a card
-// without the expansion option, an entry after an empty one), which the
-// options dialog's close box would keep, or a value of axis 2 no longer
-// offered refuses the file.
+// description they do not store, or where they do not store it (an entry
+// after an empty one), which the options dialog's close box would keep, or a
+// value of axis 2 no longer offered refuses the file.
 TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefused)
 {
     openOptions("KEX200", kKex4Axes);
@@ -261,7 +264,6 @@ TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefus
         {{1129, "9"}},
         {{141, "X = Discontinued"}},
         {{258, "999"}},
-        {{1037, "0"}},
         {{1107, ""}, {1128, ""}, {1065, ""}},
     };
     for (const auto& edits : cases) {
@@ -397,4 +399,35 @@ TEST_F(ControllerProjectFileTest, DriveAccessoriesOfAnAxis)
               (QStringList {"CTB-26 = Command Terminal Block", "PS-48-10 = 48 VDC 10 A Power Supply"}));
     closeAccessories();
     EXPECT_TRUE(msg->messages().isEmpty());
+}
+
+// What the program writes, it reads: sixteen axes whose gearhead notes are as
+// long as the box takes (a paste beyond it cut to it): more than Open reads uncut.
+TEST_F(ControllerProjectFileTest, SixteenAxesOfTheLongestNotesOpenAgain)
+{
+    configureController("BMC1600", kBmc1600);
+    configure({"Servo", "BSD-230", "KX", "23", "1", "A", "E = Encoder", "S = Smooth Shaft", "C = Connectors",
+               "GXX = Gearhead"});
+    Form* gear = Forms::find("frmGear");
+    ASSERT_NE(gear, nullptr);
+    gear->findChild<ListControl*>("cmbGear")->choose("GP23-005");
+    QApplication::clipboard()->setText(QString(300'000, QLatin1Char('n')));
+    gear->findChild<QPlainTextEdit*>("txtNotes")->paste();
+    closeGearhead("", "cmdDone");
+    ASSERT_EQ(axis(1).Gearhead_Notes.size(), Max_Typed_Length);
+    for (int a = 2; a <= 16; ++a) {
+        switchTo(a);
+        pick("cmbReplicate", "Axis 1");
+    }
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("notes.dat");
+    const QString saved = form()->Save_String();
+    ASSERT_TRUE(Write_File(path, saved, true));
+    ASSERT_GT(QFileInfo(path).size(), 16 * Max_Typed_Length);
+    form()->Reset();
+    files->queuePath(path);
+    mainWindow().mnuOpen()->trigger();
+    EXPECT_EQ(msg->prompts(), QStringList {});
+    EXPECT_EQ(form()->Save_String(), saved);
 }

@@ -218,7 +218,7 @@ TEST_F(ProjectFiles, OpenTurnsDownFilesThatAreNoProjectAndChangesNothing)
         huge.write("4\r");
         ASSERT_TRUE(huge.resize(200LL * 1024 * 1024));
     }
-    const QString incompatible = QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available");
+    const QString noFile = QStringLiteral(" is not a regular file.");
     const QList<QPair<QString, QString>> cases = {
         {"kind3.dat", "The file kind3.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"kind7.dat", "The file kind7.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
@@ -226,10 +226,10 @@ TEST_F(ProjectFiles, OpenTurnsDownFilesThatAreNoProjectAndChangesNothing)
         {"text.dat", "The file text.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"lf.dat", "The file lf.dat is not a Quenro project file: its first line must be 1, 2 or 4."},
         {"missing.dat", "The file missing.dat cannot be read."},
-        {"fifo.dat", incompatible},
-        {"huge.dat", incompatible},
-        {"/dev/zero", incompatible},
-        {tmp.path(), incompatible},
+        {"fifo.dat", path("fifo.dat") + noFile},
+        {"huge.dat", path("huge.dat") + " is larger than 4 MB."},
+        {"/dev/zero", "/dev/zero" + noFile},
+        {tmp.path(), tmp.path() + noFile},
     };
     for (const auto& [name, message] : cases) {
         msg->clear();
