@@ -243,9 +243,11 @@ void SessionDriver::menuCandidates(std::mt19937& rng, bool anyWindow, const QLis
     const bool project = shownKind(open) != 0;
     // What it saved before the projects it was given: a session reopens its own work.
     const QStringList files = QDir(m_folder).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    // A file saved over after it was opened is opened again most: the Save and reopen cycles.
     for (const QString& name : files) {
         const bool saved = std::ranges::find(kProjectFiles, name) != std::end(kProjectFiles);
-        out.append({menu + kOpen + kEntry + name, (saved ? 2.0 : 1.0) * (project ? 0.15 : 1.0) / files.size()});
+        const double again = m_savedOver.contains(path(name)) ? 20.0 : 1.0;
+        out.append({menu + kOpen + kEntry + name, (saved ? 2.0 : 1.0) * again * (project ? 0.15 : 1.0) / files.size()});
     }
     if (!project) {
         for (const SetupKinds::Kind& kind : SetupKinds::all())
@@ -254,7 +256,7 @@ void SessionDriver::menuCandidates(std::mt19937& rng, bool anyWindow, const QLis
     }
     const bool curve = std::ranges::any_of(open, [](const Form* w) { return rank(w) == 4; });
     const int name = std::uniform_int_distribution<int>(0, std::size(kProjectFiles) - 1)(rng);
-    out.append({menu + kSave, 0.2});
+    out.append({menu + kSave, m_opened.contains(Project_Path) ? 0.4 : 0.2});
     out.append({menu + kSaveAs + kEntry + kProjectFiles[name], 0.15});
     out.append({menu + kCloseProject, curve ? 1.0 : 0.1});
     out.append({menu + kExport, dialogShown(open, 4) ? 0.5 : 0.1});

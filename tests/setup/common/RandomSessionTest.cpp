@@ -456,7 +456,8 @@ class RandomSessions : public RandomSessionTest, public ::testing::WithParamInte
 // A fixed set of seeds per kind and way of working; the long run
 // (scripts/sessions) draws sessions for QUENRO_SESSION_SECONDS, or
 // QUENRO_SESSION_COUNT of them, from the seed QUENRO_SESSION_SEED on (the
-// shard's own range by default).
+// shard's own range by default), each of its parallel QUENRO_SESSION_JOBs
+// 100000 seeds further.
 TEST_P(RandomSessions, KeepEveryPromise)
 {
     const Shard& s = GetParam();
@@ -468,8 +469,9 @@ TEST_P(RandomSessions, KeepEveryPromise)
     }
     bool given = false;
     const unsigned seed = qEnvironmentVariable("QUENRO_SESSION_SEED").toUInt(&given);
-    EXPECT_EQ(runSeeds(s.kind, s.anyWindow, given ? seed : s.firstSeed * 1000,
-                       sessions > 0 ? static_cast<unsigned>(sessions) : 100000000, seconds > 0 ? seconds * 1000 : -1),
+    const unsigned first = (given ? seed : s.firstSeed * 1000) + 100000 * qEnvironmentVariableIntValue("QUENRO_SESSION_JOB");
+    EXPECT_EQ(runSeeds(s.kind, s.anyWindow, first, sessions > 0 ? static_cast<unsigned>(sessions) : 100000000,
+                       seconds > 0 ? seconds * 1000 : -1),
               0);
 }
 
