@@ -184,21 +184,24 @@ QStringList SessionChecks::OpenWindows::faults()
                   : QStringLiteral("cmbOptions shows \"%1\", the motor option is \"%2\"")
                         .arg(shown, Current_Record().Motor_Option));
     }
-    if (const Form* options = shownForm(SetupKinds::ControllerOptionsDialog)) {
-        const QString shown = listText(setup, QLatin1StringView("cmbController"));
-        check(options, QString(SetupKinds::ControllerForm), Controller_Name,
-              !Controller_Name.isEmpty() && shown == Controller_Name
+    // An options dialog configures the product its form shows; only the one a
+    // reopening opens may find none chosen.
+    const auto product = [&](QLatin1StringView dialog, QLatin1StringView form, QLatin1StringView list,
+                             const QString& name) {
+        const Form* options = shownForm(dialog);
+        if (!options)
+            return;
+        const QString shown = listText(setup, list);
+        const bool none = name.isEmpty() && m_subjects.value(options, name).isEmpty();
+        check(options, QString(form), name,
+              (!name.isEmpty() || none) && shown == name
                   ? QString()
-                  : QStringLiteral("cmbController shows \"%1\", the controller is \"%2\"").arg(shown, Controller_Name));
-    }
-    if (const Form* options = shownForm(SetupKinds::DriveControllerOptionsDialog)) {
-        const QString shown = listText(setup, QLatin1StringView("cmbDriveController"));
-        check(options, QString(SetupKinds::DriveControllerForm), Drive_Controller_Name,
-              !Drive_Controller_Name.isEmpty() && shown == Drive_Controller_Name
-                  ? QString()
-                  : QStringLiteral("cmbDriveController shows \"%1\", the drive/controller is \"%2\"")
-                        .arg(shown, Drive_Controller_Name));
-    }
+                  : QStringLiteral("%1 shows \"%2\", the record holds \"%3\"").arg(QString(list), shown, name));
+    };
+    product(SetupKinds::ControllerOptionsDialog, SetupKinds::ControllerForm, QLatin1StringView("cmbController"),
+            Controller_Name);
+    product(SetupKinds::DriveControllerOptionsDialog, SetupKinds::DriveControllerForm,
+            QLatin1StringView("cmbDriveController"), Drive_Controller_Name);
     if (const auto* accessories = dynamic_cast<const frmAccessories*>(shownForm(frmAccessories::Name))) {
         const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(accessories->Context());
         const SetupKinds::Kind* kind = context ? SetupKinds::find(context->kind) : nullptr;
@@ -271,8 +274,7 @@ QStringList SessionChecks::changedChoices(const QList<QStringList>& before, cons
     return changed;
 }
 
-QStringList SessionChecks::differences(const QString& before, const QString& after, int kind, Leaving leaving,
-                                       QStringList* completed)
+QStringList SessionChecks::differences(const QString& before, const QString& after, int kind, Leaving leaving)
 {
     struct Lines {
         int first;
@@ -301,11 +303,8 @@ QStringList SessionChecks::differences(const QString& before, const QString& aft
         // A count of 0 is among them: it takes the controller's own.
         const bool completion = unset(was) && std::ranges::any_of(completing, [&](Lines l) { return l.contains(line); });
         const bool done = leaving == ByDone && configuration.contains(line) && !now.isEmpty();
-        if (completion || done) {
-            if (completed)
-                *completed << now;
+        if (completion || done)
             continue;
-        }
         out << QStringLiteral("line %1: \"%2\" became \"%3\"").arg(line).arg(was, now);
     }
     return out;

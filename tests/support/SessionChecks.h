@@ -63,8 +63,7 @@ enum Leaving { ByDone, ByCloseBox, LeftOpen };
 // the configuration they name, and an axis count of 0 takes the
 // controller's own. Done finishes the configuration as in a session: its
 // lines take what Done gives them. A value that was saved and is gone is
-// always a difference. What the reopen completed goes into completed.
-QStringList differences(const QString& before, const QString& after, int kind, Leaving leaving,
-                        QStringList* completed = nullptr);
+// always a difference.
+QStringList differences(const QString& before, const QString& after, int kind, Leaving leaving);
 
 } // namespace SessionChecks
