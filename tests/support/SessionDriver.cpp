@@ -125,24 +125,30 @@ int countOf(const QString& entry)
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
-// How much more likely than others an entry is drawn: roads that need
-// several axes configured, then their count lowered and raised, or another
-// controller over them.
-double steered(const QString& window, const QString& list, const QString& entry)
+// How much more likely than others an entry or button is drawn: roads that
+// need several axes configured, then their count lowered and raised, or
+// another controller over them.
+double steered(const Form* window, const QString& control, const QString& entry)
 {
     const int highest = highestConfiguredAxis();
-    if (list == QLatin1String("cmbAxis"))
+    if (control == QLatin1String("cmbAxis"))
         return !Current_Record().Drive_Name.isEmpty()
                 && Axis.at(std::clamp(entry.section(QLatin1Char(' '), 1).toInt(), 1, 16) - 1).Drive_Name.isEmpty()
             ? 4.0
             : 1.0;
-    if (list == QLatin1String("cmbController") || list == QLatin1String("cmdController"))
-        return highest >= 2 ? 3.0 : 1.0;
-    if (window == SetupKinds::ControllerOptionsDialog && highest >= 2) {
-        const int count = countOf(entry);
-        if (count > 0 && (count < highest || (Total_Axes < highest && count >= highest)))
-            return 3.0;
-    }
+    if (highest < 2)
+        return 1.0;
+    if (control == QLatin1String("cmbController") || control == QLatin1String("cmdController"))
+        return 3.0;
+    if (window->Name() != SetupKinds::ControllerOptionsDialog)
+        return 1.0;
+    if (const int count = countOf(entry); count > 0 && (count < highest || (Total_Axes < highest && count >= highest)))
+        return 6.0;
+    // Done once every level is chosen, so that the count takes effect.
+    const QList<ListControl*> levels = window->findChildren<ListControl*>();
+    if (control == QLatin1String("cmdDone")
+        && std::ranges::all_of(levels, [](const ListControl* l) { return l->isHidden() || l->listIndex() >= 0; }))
+        return 4.0;
     return 1.0;
 }
 
@@ -256,9 +262,9 @@ void SessionDriver::menuCandidates(std::mt19937& rng, bool anyWindow, const QLis
     }
     const bool curve = std::ranges::any_of(open, [](const Form* w) { return rank(w) == 4; });
     const int name = std::uniform_int_distribution<int>(0, std::size(kProjectFiles) - 1)(rng);
-    out.append({menu + kSave, m_opened.contains(Project_Path) ? 0.4 : 0.2});
+    out.append({menu + kSave, m_opened.contains(Project_Path) ? 0.8 : 0.2});
     out.append({menu + kSaveAs + kEntry + kProjectFiles[name], 0.15});
-    out.append({menu + kCloseProject, curve ? 1.0 : 0.1});
+    out.append({menu + kCloseProject, curve || !m_savedOver.isEmpty() ? 1.0 : 0.1});
     out.append({menu + kExport, dialogShown(open, 4) ? 0.5 : 0.1});
     if (anyWindow || open.size() == 1) {
         const QAction* resetAxis = m_main.Toolbar_Button(6);
@@ -285,7 +291,7 @@ QList<SessionDriver::Candidate> SessionDriver::candidates(std::mt19937& rng, boo
             const QString text = list->items().at(entry);
             // Unchosen lists come first, so that sessions reach whole configurations.
             out.append({prefix + list->objectName() + kEntry + text,
-                        (list->listIndex() < 0 ? 8.0 : 1.0) * steered(window->Name(), list->objectName(), text)});
+                        (list->listIndex() < 0 ? 8.0 : 1.0) * steered(window, list->objectName(), text)});
         }
         for (auto* list : window->findChildren<MultiList*>()) {
             if (!usable(list, window) || list->listCount() == 0)
@@ -297,7 +303,7 @@ QList<SessionDriver::Candidate> SessionDriver::candidates(std::mt19937& rng, boo
             if (usable(button, window)) {
                 const bool curveOverDialog = button->objectName() == kCurve && dialogShown(all, 3);
                 out.append({prefix + button->objectName(),
-                            (curveOverDialog ? 3.0 : 1.0) * steered(window->Name(), button->objectName(), {})});
+                            (curveOverDialog ? 3.0 : 1.0) * steered(window, button->objectName(), {})});
             }
         for (auto* option : window->findChildren<OptionButton*>())
             if (usable(option, window))
