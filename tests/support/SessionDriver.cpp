@@ -247,13 +247,16 @@ void SessionDriver::menuCandidates(std::mt19937& rng, bool anyWindow, const QLis
 {
     const QString menu = kMain + QLatin1Char('.');
     const bool project = shownKind(open) != 0;
+    const bool files = !m_folder.isEmpty();
     // What it saved before the projects it was given: a session reopens its own work.
-    const QStringList files = QDir(m_folder).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    const QStringList projects =
+        files ? QDir(m_folder).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name) : QStringList();
     // A file saved over after it was opened is opened again most: the Save and reopen cycles.
-    for (const QString& name : files) {
+    for (const QString& name : projects) {
         const bool saved = std::ranges::find(kProjectFiles, name) != std::end(kProjectFiles);
         const double again = m_savedOver.contains(path(name)) ? 20.0 : 1.0;
-        out.append({menu + kOpen + kEntry + name, (saved ? 2.0 : 1.0) * again * (project ? 0.15 : 1.0) / files.size()});
+        out.append(
+            {menu + kOpen + kEntry + name, (saved ? 2.0 : 1.0) * again * (project ? 0.15 : 1.0) / projects.size()});
     }
     if (!project) {
         for (const SetupKinds::Kind& kind : SetupKinds::all())
@@ -262,10 +265,12 @@ void SessionDriver::menuCandidates(std::mt19937& rng, bool anyWindow, const QLis
     }
     const bool curve = std::ranges::any_of(open, [](const Form* w) { return rank(w) == 4; });
     const int name = std::uniform_int_distribution<int>(0, std::size(kProjectFiles) - 1)(rng);
-    out.append({menu + kSave, m_opened.contains(Project_Path) ? 0.8 : 0.2});
-    out.append({menu + kSaveAs + kEntry + kProjectFiles[name], 0.15});
+    if (files) {
+        out.append({menu + kSave, m_opened.contains(Project_Path) ? 0.8 : 0.2});
+        out.append({menu + kSaveAs + kEntry + kProjectFiles[name], 0.15});
+        out.append({menu + kExport, dialogShown(open, 4) ? 0.5 : 0.1});
+    }
     out.append({menu + kCloseProject, curve || !m_savedOver.isEmpty() ? 1.0 : 0.1});
-    out.append({menu + kExport, dialogShown(open, 4) ? 0.5 : 0.1});
     if (anyWindow || open.size() == 1) {
         const QAction* resetAxis = m_main.Toolbar_Button(6);
         if (m_main.Toolbar1()->isEnabled() && resetAxis->isEnabled() && resetAxis->isVisible())
@@ -398,15 +403,17 @@ bool SessionDriver::perform(const QString& line)
 
 bool SessionDriver::runMenu(const QString& command, const QString& argument)
 {
+    const bool file = command == kOpen || command == kSave || command == kSaveAs || command == kExport;
+    if (file && m_folder.isEmpty())
+        return false;
     // Answers the File dialogs of this action; an answer it did not ask for goes with it.
     FileDialog::Seam dialogs;
     QAction* item = nullptr;
     QString name = argument;
     if (command == kOpen) {
-        const QString file = path(argument);
-        if (!QFile::exists(file))
+        if (!QFile::exists(path(argument)))
             return false;
-        dialogs.queuePath(file);
+        dialogs.queuePath(path(argument));
         item = m_main.mnuOpen();
     } else if (command == kSaveAs || command == kSave) {
         if (m_rng && command == kSave)
@@ -477,7 +484,8 @@ bool SessionDriver::run(const QString& action)
         return false;
     // Export Curve writes where Export Data does.
     FileDialog::Seam dialogs;
-    dialogs.queuePath(path(kExportFile));
+    if (!m_folder.isEmpty())
+        dialogs.queuePath(path(kExportFile));
     bool done = true;
     if (auto* list = qobject_cast<ListControl*>(widget)) {
         done = list->choose(argument);

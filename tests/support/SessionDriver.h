@@ -28,10 +28,10 @@ class mdiMain;
 //   "main.SaveAs = p1.dat", "main.Close", "main.ExportData"
 //   "main.New = frmDrive_Setup"             File > New of the form's kind
 // Files are written into and opened from one folder (Export Data and Export
-// Curve write "export.txt" there).
+// Curve write "export.txt" there); without one, no action names a file.
 class SessionDriver {
 public:
-    SessionDriver(mdiMain& main, MsgBox::Seam& msg, QString folder);
+    SessionDriver(mdiMain& main, MsgBox::Seam& msg, QString folder = {});
     ~SessionDriver();
     SessionDriver(const SessionDriver&) = delete;
     SessionDriver& operator=(const SessionDriver&) = delete;
