@@ -383,15 +383,16 @@ protected:
         for (qsizetype run = std::max<qsizetype>(1, actions.size() / 2);; run = std::max<qsizetype>(1, run / 2)) {
             for (bool removed = true; removed;) {
                 removed = false;
-                for (qsizetype i = actions.size() - run; i >= 0; --i) {
+                for (qsizetype end = actions.size(); end > 0;) {
+                    const qsizetype start = std::max<qsizetype>(0, end - run);
                     QStringList shorter = actions;
-                    shorter.remove(i, run);
+                    shorter.remove(start, end - start);
                     QStringList replayed = shorter;
                     if (category(session(kind, replayed).fault) == category(fault)) {
                         actions = shorter;
                         removed = true;
-                        i = std::min(i, actions.size() - run + 1);
                     }
+                    end = start;
                 }
             }
             if (run == 1)
