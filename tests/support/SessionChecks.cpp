@@ -301,7 +301,8 @@ QStringList SessionChecks::differences(const QString& before, const QString& aft
             continue;
         const int line = static_cast<int>(i + 1);
         // A count of 0 is among them: it takes the controller's own.
-        const bool completion = unset(was) && std::ranges::any_of(completing, [&](Lines l) { return l.contains(line); });
+        const bool completion =
+            unset(was) && std::ranges::any_of(completing, [&](Lines l) { return l.contains(line); });
         const bool done = leaving == ByDone && configuration.contains(line) && !now.isEmpty();
         if (completion || done)
             continue;
