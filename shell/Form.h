@@ -67,6 +67,8 @@ public:
     };
     void setSubject(Stage stage, int axis = 0, bool throughForm = true);
     const std::optional<Subject>& subject() const { return m_subject; }
+    // A window being unloaded configures nothing any more.
+    void forgetSubject() { m_subject.reset(); }
     // How a drop closes it: as its Cancel would, where it has one.
     virtual void closeAsCancel() { Unload(); }
 

@@ -88,6 +88,9 @@ void Forms::unload(const QString& name)
         return;
     bool cancel = false;
     std::exception_ptr failure;
+    // No drop its own unload causes may close it again.
+    const std::optional<Form::Subject> subject = form->subject();
+    form->forgetSubject();
     try {
         form->Form_Unload(cancel);
     } catch (...) {
@@ -95,8 +98,11 @@ void Forms::unload(const QString& name)
         failure = std::current_exception();
         cancel = false;
     }
-    if (cancel)
+    if (cancel) {
+        if (subject)
+            form->setSubject(subject->stage, subject->axis, subject->throughForm);
         return;
+    }
     const int i = indexOf(name);
     if (i >= 0)
         registry().instances.removeAt(i);

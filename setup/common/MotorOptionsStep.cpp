@@ -128,6 +128,10 @@ void MotorOptionsStep::click()
         return;
     }
 
+    // The gearhead dialog of a placeholder stands for nothing once another
+    // option is chosen: it closes as Cancel does, which leaves that option.
+    if (!Loading_Project)
+        Dependents::closeWindows(Stage::MotorOption);
     if (!Loading_Project && option != record.Gearhead_Code)
         followGearhead(record, option);
 
