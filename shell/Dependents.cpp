@@ -159,10 +159,15 @@ QList<Stage> Dependents::parents(Stage stage)
     case S::Technology:
         return {S::Axis};
     case S::Drive:
-    case S::Series:
         return {S::Technology};
+    case S::ControllerAccessories:
+        return {S::ControllerOptions};
     case S::DriveConfiguration:
         return {S::Drive};
+    case S::DriveControllerAccessories:
+        return {S::DriveConfiguration};
+    case S::Series:
+        return {S::Technology};
     case S::FrameSize:
         return {S::Drive, S::Series};
     case S::MotorCableLength:

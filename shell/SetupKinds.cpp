@@ -40,9 +40,9 @@ const SetupKinds::AccessoryContext* SetupKinds::accessoryContext(int number)
 {
     static const AccessoryContext contexts[] = {
         {Controller, Controller, true, &Globals::Controller_Expansion_IO, true,
-         []() -> AccessoryChoice& { return Globals::Controller_Accessories; }, Stage::ControllerOptions},
+         []() -> AccessoryChoice& { return Globals::Controller_Accessories; }, Stage::ControllerAccessories},
         {DriveController, DriveController, true, &Globals::Drive_Controller_Expansion_IO, false,
-         []() -> AccessoryChoice& { return Globals::Drive_Controller_Accessories; }, Stage::DriveConfiguration},
+         []() -> AccessoryChoice& { return Globals::Drive_Controller_Accessories; }, Stage::DriveControllerAccessories},
         {ControllerAxisAccessories, Controller, false, nullptr, false, &axisAccessories, Stage::DriveConfiguration},
         {Drive, Drive, false, nullptr, false, &axisAccessories, Stage::DriveConfiguration},
     };

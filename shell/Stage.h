@@ -15,6 +15,9 @@ enum class Stage {
     Controller,
     Breakout,
     ControllerOptions,
+    // The accessories chosen for a configuration: any option level chosen anew
+    // leaves the accessory dialog open for it standing for nothing.
+    ControllerAccessories,
     // One axis: Reset Axis, the axis copied over, the axis the form leaves.
     Axis,
     Technology,
@@ -22,6 +25,7 @@ enum class Stage {
     // accessories, drive/controller options and the controller connection.
     Drive,
     DriveConfiguration,
+    DriveControllerAccessories,
     Series,
     // The motor details in cascade order, below both the drive and the series.
     FrameSize,

@@ -142,10 +142,7 @@ void OptionsLevelsDialog::Form_Load()
 {
     setSizeTwips(m_design.layout.width, m_design.layout.height);
     moveTwips(500, 500);
-    // It configures what its accessories belong to: the controller's options,
-    // or the drive/controller of axis 1.
-    if (const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(m_design.kind))
-        setSubject(context->stage, Dependents::ofAxis(context->stage) ? Current_Axis : 0);
+    setSubject(m_design.configures, Dependents::ofAxis(m_design.configures) ? Current_Axis : 0);
     {
         FlagGuard loading(Loading_Lists, true);
         Pictures::showIn(m_picture, accessoryRequest().key);
@@ -199,6 +196,11 @@ void OptionsLevelsDialog::cmb1_Click(int Index)
     if (Loading_Lists || number == 0)
         return;
     const bool last = number == m_design.levels;
+    // The accessory dialog open for the configuration that goes stores what it
+    // shows and closes: what it offers may not stand for the next one.
+    if (!Restoring_Options)
+        if (const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(m_design.kind))
+            Dependents::closeWindows(context->stage, Current_Axis);
     {
         FlagGuard loading(Loading_Lists, true);
         withdrawConfiguration();

@@ -5,6 +5,7 @@
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/SetupKinds.h"
+#include "shell/Stage.h"
 
 #include <QList>
 #include <QRect>
@@ -48,6 +49,8 @@ public:
         QString lostOption;
         // The value of each level, from index 1, restored on reopening.
         AccessoryChoice::List21* options;
+        // What the dialog configures (of axis 1 for an axis' stage).
+        Stage configures;
         Layout layout;
     };
 

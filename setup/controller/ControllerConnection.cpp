@@ -140,6 +140,12 @@ void ControllerConnection::requireAccessoryOf(const QString& controller) const
     writeText();
 }
 
+void ControllerConnection::serveOtherAxes(const QString& controller) const
+{
+    if (std::any_of(Axis.begin(), Axis.end(), [](const AxisRecord& record) { return !record.Drive_Name.isEmpty(); }))
+        requireAccessoryOf(controller);
+}
+
 void ControllerConnection::forgetBreakout() const
 {
     Dependents::drop(Stage::Breakout);

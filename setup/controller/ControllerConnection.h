@@ -44,6 +44,8 @@ public:
     // The controller's required accessory stands for a system whose axes
     // have drives, also while the current axis has none.
     void requireAccessoryOf(const QString& controller) const;
+    // The same once the current axis has no drive, when another axis has one.
+    void serveOtherAxes(const QString& controller) const;
     // The axis' cable, its notes and its drive-specific accessory for the
     // controller and the drive; the length stays for the same cable (and in a replay).
     static void connect(AxisRecord& record, const QString& controller, const QString& drive);

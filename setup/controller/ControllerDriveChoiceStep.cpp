@@ -63,7 +63,9 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
     if (m_controllerChosen) {
         if (!ControllerConnection::fits(m_k.cmbController->text(), drive)) {
             m_connection.refuse();
-            before.refuse(QStringLiteral("Controller"));
+            // Yes resets this axis only: the breakout still serves the others' drives.
+            if (before.refuse(QStringLiteral("Controller")))
+                m_connection.serveOtherAxes(m_k.cmbController->text());
             return false;
         }
         m_connection.build(drive, ControllerConnection::DriveChosen);

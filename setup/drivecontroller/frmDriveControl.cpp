@@ -67,7 +67,7 @@ frmDriveControl::frmDriveControl()
           {SetupKinds::DriveController, Levels, 1, QStringLiteral("Drive/Controller"),
            QStringLiteral("picDriveController"),
            QStringLiteral("Previously selected DriveController option no longer available or restructured."),
-           &Drive_Controller_Options,
+           &Drive_Controller_Options, Stage::DriveConfiguration,
            // The part-number box holds four lines, down to the notes caption.
            {7290, 6060, 3480, {4080, 360, 2880, 2475}, {240, 3240, 3480, 1020}, {4080, 3240, 2880, 1620},
             {4080, 5040, 1380, 420}, {5580, 5040, 1380, 420}}})

@@ -216,11 +216,14 @@ QStringList SessionChecks::OpenWindows::faults()
         }
     }
     if (const auto* curve = dynamic_cast<const frmCurve*>(shownForm(frmCurve::Name))) {
-        // Drawn for its axis' motor option and curve keys, which its caption names.
+        // Drawn for its axis' motor option and curve keys, which its caption
+        // names; shown again (for another axis, say) it is drawn anew.
         const AxisRecord& r = curve->Axis_Record();
-        const QString drawn = curve->Caption() + QStringLiteral(" with ") + r.Motor_Option;
-        const QString opened = m_subjects.value(curve, drawn);
-        subjects.insert(curve, opened);
+        const QString showing = QString::number(curve->subject() ? curve->subject()->opened : 0) + QLatin1Char('|');
+        const QString drawn = showing + curve->Caption() + QStringLiteral(" with ") + r.Motor_Option;
+        const QString remembered = m_subjects.value(curve);
+        const QString opened = (remembered.startsWith(showing) ? remembered : drawn).mid(showing.size());
+        subjects.insert(curve, showing + opened);
         if (!setup)
             faults << QStringLiteral("frmCurve is open with no setup form");
         else if (const QString now = curveCaption(r) + QStringLiteral(" with ") + r.Motor_Option; opened != now)

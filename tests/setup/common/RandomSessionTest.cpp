@@ -639,7 +639,6 @@ INSTANTIATE_TEST_SUITE_P(
             "cmbDrive = SMD-230", "main.Save", "main.Close", "main.Open = p1.dat", "main.ResetAxis", "main.Save",
             "main.Close", "main.Open = p1.dat", "frmControl.cmdDone", "cmbController = 9Q10",
             "cmbMotor_Tech = Stepper", "cmbDrive = SMD-48"}},
-        // pending product fixes
         // A smaller axis count keeps the axes beyond it, back when it grows.
         Regression {"AxisCountLoweredAndRaised", SetupKinds::Controller, fourConfiguredAxes() + QStringList {
             "cmdController", "frmControl.cmb1(2) = 2 = 2 Axes", "frmControl.cmb1(3) = E = Ethernet",
@@ -690,7 +689,22 @@ INSTANTIATE_TEST_SUITE_P(
             "cmbShaft_options = S = Smooth Shaft", "cmbOptions = GXX = Gearhead", "cmbOptions = B = Holding Brake"}},
         // A project opened over another is billed from its own record.
         Regression {"DriveOpenedOverASecondAxis", SetupKinds::Drive, {"main.Open = controller.dat",
-            "frmControl.close", "frmController_Setup.cmbAxis = Axis 2", "main.Open = drive.dat"}}),
+            "frmControl.close", "frmController_Setup.cmbAxis = Axis 2", "main.Open = drive.dat"}},
+        // The breakout stands for the other axes' drives once a refused drive reset this axis.
+        Regression {"BreakoutOfOtherAxesAfterARefusedDrive", SetupKinds::DriveController,
+            {"main.Open = controller.dat", "frmController_Setup.cmbController = BMC100",
+             "frmController_Setup.cmbDrive = SMD-230 => Yes"}},
+        // The curve window shown again for another axis draws that axis.
+        Regression {"CurveShownAgainForAnotherAxis", SetupKinds::DriveController, {"main.Open = controller.dat",
+            "frmController_Setup.cmbDriveVoltage = 48VDC", "frmController_Setup.cmdCurve",
+            "frmController_Setup.cmbAxis = Axis 4", "frmController_Setup.cmdCurve"}},
+        // An option level chosen anew closes the accessory dialog open for the former configuration.
+        Regression {"CardsOfAFormerConfiguration", SetupKinds::Controller, {"cmbController = KEX200",
+            "cmdController", "frmControl.cmb1(0) = D = DIN Rail", "frmControl.cmb1(2) = 8 = 8 Axes",
+            "frmControl.cmb1(3) = E = Ethernet", "frmControl.cmb1(5) = 0 = No Display", "frmControl.cmdAccessories",
+            "frmControl.cmb1(3) = M = Modbus TCP", "frmAccessories.optExp(1)", "frmControl.cmb1(5) = 0 = No Display",
+            "frmAccessories.lstAccessories = PS-24-10 = 24 VDC 10 A Power Supply", "frmAccessories.cmbTuq(2) = 3",
+            "frmAccessories.cmdDone"}, 4}),
     [](const ::testing::TestParamInfo<Regression>& info) { return std::string(info.param.name); });
 
 } // namespace
