@@ -117,6 +117,9 @@ void MotorOptionsStep::click()
     if (placeholder
         && (!Loading_Project || !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty()))) {
         if (!Loading_Project) {
+            // The curve drawn for the former option stands for nothing while a
+            // gearhead is being chosen; the values stay for Cancel.
+            Dependents::closeWindows(Stage::MotorResult);
             System_Type = m_rules.systemType;
             if (auto* gear = Forms::get<frmGear>()) {
                 gear->Show();
