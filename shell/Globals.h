@@ -5,7 +5,7 @@
 #include "shell/AccessoryChoice.h"
 #include "shell/AxisRecord.h"
 
-#include <QDomDocument>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -114,7 +114,7 @@ struct State {
 
     // Price-and-availability exchange, answers numbered from 1.
     QString Price_Request_XML;
-    QDomDocument Price_Response;
+    QByteArray Price_Response; // the answer of the batch last sent, as received
     QVector<QString> Response_Model = QVector<QString>(201);
     QVector<QString> Response_Promise_Date = QVector<QString>(201);
     QVector<QString> Response_Unit = QVector<QString>(201);

@@ -1,11 +1,12 @@
 #include "shell/PriceRequest.h"
 
+#include "platform/MsgBox.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/Report.h"
 #include "shell/frmXMLwaitdialog.h"
 
-#include <QDomDocument>
+#include <QApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -14,6 +15,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <memory>
@@ -24,15 +26,34 @@ namespace Globals {
 
 namespace {
 
-constexpr int kDefaultTimeLimit = 30000;
+// The wait dialog promises 30-60 seconds.
+constexpr int kDefaultTimeLimit = 60000;
 constexpr int kBatchLines = 9;
 // An answer to 9 lines is a few kilobytes: anything near this is no answer.
 constexpr qint64 kMaxAnswerBytes = 4 * 1024 * 1024;
+// An answer is a handful of levels deep. The bound also caps how many open
+// elements each text is added to.
+constexpr int kMaxAnswerDepth = 32;
 int g_timeLimit = kDefaultTimeLimit;
 
 [[noreturn]] void fail(const QString& text)
 {
     throw std::runtime_error(text.toStdString());
+}
+
+// One whole sentence from its beginning and a reason that Qt or the service
+// gives, which may be empty or end in a blank, a colon or a full stop: the
+// reason follows after joiner, without those ends, and close ends the sentence.
+// An empty reason is left out with its joiner.
+QString sentence(const QString& lead, const QString& joiner, const QString& reason,
+                 const QString& close = QStringLiteral("."))
+{
+    QString kept = reason.trimmed();
+    while (kept.endsWith(QLatin1Char(':')) || kept.endsWith(QLatin1Char('.'))) {
+        kept.chop(1);
+        kept = kept.trimmed();
+    }
+    return kept.isEmpty() ? lead + close : lead + joiner + kept + close;
 }
 
 QString entry(const QVector<QString>& list, int index)
@@ -164,16 +185,21 @@ std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QP
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
-        const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().trimmed();
-        const QString code = QString::number(status.toInt());
-        fail(QStringLiteral("The price and availability service at %1 answered with HTTP error %2.")
-                 .arg(where, reason.isEmpty() ? code : code + QLatin1Char(' ') + reason));
+        fail(sentence(QStringLiteral("The price and availability service at %1 answered with HTTP error %2")
+                          .arg(where, QString::number(status.toInt())),
+                      QStringLiteral(" "), reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
     }
     if (reply->error() == QNetworkReply::ConnectionRefusedError)
         fail(QStringLiteral("The price and availability service at %1 refused the connection.").arg(where));
-    if (reply->error() != QNetworkReply::NoError)
-        fail(QStringLiteral("The price and availability service at %1 could not be reached: %2")
-                 .arg(where, reply->errorString()));
+    // Codes below 200 are the network's and a proxy's; the others come with an
+    // answer, such as one that will not unpack.
+    if (reply->error() != QNetworkReply::NoError) {
+        const QString lead = reply->error() < 200
+                                 ? QStringLiteral("The price and availability service at %1 could not be reached")
+                                 : QStringLiteral("The answer of the price and availability service at %1 could not "
+                                                  "be read");
+        fail(sentence(lead.arg(where), QStringLiteral(": "), reply->errorString()));
+    }
     answer += reply->read(kMaxAnswerBytes + 1 - answer.size());
     if (answer.size() > kMaxAnswerBytes)
         failTooLarge();
@@ -235,7 +261,7 @@ bool Request_Price_Availability()
     clearAnswers();
     QPointer<frmXMLwaitdialog> wait = Forms::get<frmXMLwaitdialog>();
     showInWaitDialog(wait, QString());
-    Price_Response = QDomDocument();
+    Price_Response.clear();
     const QUrl url = serviceUrl();
 
     Report_Text = Build_Report();
@@ -246,46 +272,89 @@ bool Request_Price_Availability()
         const int first = kBatchLines * (batch - 1) + 1;
         const int count = batch < batches ? kBatchLines : lines - kBatchLines * (batches - 1);
         Price_Request_XML = Price_Availability_Request(first, count);
-        QDomDocument sent;
-        QString error;
-        if (!sent.setContent(Price_Request_XML, &error))
-            fail(QStringLiteral("The price and availability request could not be built: %1").arg(error));
         showInWaitDialog(wait, Price_Request_XML);
 
         const std::optional<QByteArray> body = post(url, Price_Request_XML.toUtf8(), wait);
         if (!body)
             return false;
         showInWaitDialog(wait, QString::fromUtf8(*body));
-        QDomDocument answer;
-        int line = 0;
-        int column = 0;
-        if (!answer.setContent(*body, &error, &line, &column))
-            fail(QStringLiteral("The answer of the price and availability service is not well-formed XML "
-                                "(line %1, column %2: %3).")
-                     .arg(QString::number(line), QString::number(column), error));
-        Price_Response = answer;
+        Price_Response = *body;
         Read_Price_Availability_Response();
     }
     if (wait)
         wait->Hide();
+    // Answers pair with the bill by position: lines left unanswered are named.
+    if (Response_Count < lines) {
+        const QString answered = QStringLiteral("The price and availability service answered %1 of the %2 %3 asked for")
+                                     .arg(QString::number(Response_Count), QString::number(lines),
+                                          lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+        if (Response_Count == 0)
+            fail(answered + QStringLiteral("; no price table was written."));
+        // The run's hourglass does not stand over the message.
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        MsgBox::show(answered + QLatin1Char('.'), MsgBox::OKOnly, Product_Title, MsgBox::Exclamation);
+        QApplication::restoreOverrideCursor();
+    }
     Build_Price_Availability_Table();
     return true;
 }
 
 void Read_Price_Availability_Response()
 {
-    const QDomNodeList units = Price_Response.elementsByTagName(QStringLiteral("Unit"));
-    const QDomNodeList models = Price_Response.elementsByTagName(QStringLiteral("Model"));
-    const QDomNodeList dates = Price_Response.elementsByTagName(QStringLiteral("PromiseDate"));
-    // A missing date or unit of an answer line reads as empty text.
-    auto text = [](const QDomNodeList& list, int i) {
-        return i < list.count() ? list.at(i).toElement().text() : QString();
-    };
-    for (int i = 0; i < models.count(); ++i) {
+    // Read as it streams past, keeping only these elements: the cost grows with
+    // the answer's size alone. Each text is that of the element and everything
+    // inside it, as a whole-document read gives it.
+    static const QString names[] = {QStringLiteral("Model"), QStringLiteral("PromiseDate"), QStringLiteral("Unit")};
+    QList<QString> found[3];
+    // Per open element: which list holds its text (-1 for none) and where.
+    QList<std::pair<int, qsizetype>> open;
+    QXmlStreamReader reader(Price_Response);
+    // A prefix stays part of the name, as a whole-document read keeps it.
+    reader.setNamespaceProcessing(false);
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            if (open.size() == kMaxAnswerDepth)
+                fail(QStringLiteral("The answer of the price and availability service nests its elements more than "
+                                    "%1 levels deep and was not read.")
+                         .arg(kMaxAnswerDepth));
+            const auto name = std::find(std::begin(names), std::end(names), reader.qualifiedName());
+            const int list = name == std::end(names) ? -1 : static_cast<int>(name - std::begin(names));
+            open.append({list, list < 0 ? 0 : found[list].size()});
+            if (list >= 0)
+                found[list].append(QString());
+            break;
+        }
+        case QXmlStreamReader::EndElement:
+            open.removeLast();
+            break;
+        case QXmlStreamReader::Characters:
+            // Blanks alone, even written as references, are layout, not text;
+            // in a CDATA section they are text.
+            if (reader.isCDATA() || !reader.text().trimmed().isEmpty()) {
+                for (const auto& [list, index] : open) {
+                    if (list >= 0)
+                        found[list][index] += reader.text();
+                }
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    if (reader.hasError())
+        fail(sentence(QStringLiteral("The answer of the price and availability service is not well-formed XML "
+                                     "(line %1, column %2")
+                          .arg(QString::number(reader.lineNumber()), QString::number(reader.columnNumber())),
+                      QStringLiteral(": "), reader.errorString(), QStringLiteral(").")));
+
+    const QList<QString>& models = found[0];
+    for (qsizetype i = 0; i < models.size(); ++i) {
         ++Response_Count;
-        store(Response_Model, Response_Count, text(models, i));
-        store(Response_Promise_Date, Response_Count, text(dates, i));
-        store(Response_Unit, Response_Count, text(units, i));
+        store(Response_Model, Response_Count, models[i]);
+        // A missing date or unit of an answer line reads as empty text.
+        store(Response_Promise_Date, Response_Count, found[1].value(i));
+        store(Response_Unit, Response_Count, found[2].value(i));
     }
     Price_Request_XML.clear();
 }

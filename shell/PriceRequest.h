@@ -6,15 +6,19 @@ namespace Globals {
 
 // Sends the bill of material of the current setup to the price-and-availability
 // service in batches of 9 lines, collects the answers and builds
-// Price_Table_Text. Shows the wait dialog meanwhile. Returns false when the user
+// Price_Table_Text. Shows the wait dialog meanwhile, and a message when the
+// service answered fewer lines than were asked. Returns false when the user
 // cancelled in the wait dialog; throws std::runtime_error, with a text for the
 // user, when the service is not configured, cannot be reached, does not answer
-// in time, or answers with an HTTP error, a malformed document or one larger
-// than 4 MB (reading stops there).
+// in time, answers with an HTTP error, with a document that
+// Read_Price_Availability_Response refuses or one larger than 4 MB (reading
+// stops there), or answers none of the lines asked.
 bool Request_Price_Availability();
 
 // Appends the Model, PromiseDate and Unit texts of Price_Response to the
 // answer arrays (from entry Response_Count + 1) and empties Price_Request_XML.
+// Throws std::runtime_error, appending nothing, when the answer is not
+// well-formed XML or nests its elements more than 32 levels deep.
 void Read_Price_Availability_Response();
 
 // One line per bill-of-material line: model, date as MM/DD/YYYY and unit, each
@@ -30,7 +34,7 @@ QString Price_Availability_Request(int first, int count);
 // Quenro.ini beside the program; empty when neither is set.
 QString Price_Service_Url();
 
-// The time limit of one HTTP request in milliseconds (30 s); tests shorten it.
+// The time limit of one HTTP request in milliseconds (60 s); tests shorten it.
 // Zero or less restores the default.
 int Price_Time_Limit();
 void Set_Price_Time_Limit_For_Tests(int milliseconds);

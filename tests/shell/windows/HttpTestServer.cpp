@@ -61,7 +61,7 @@ void HttpTestServer::onReadyRead(QTcpSocket* socket)
     if (reply.length != "none")
         out += "Content-Length: " + (reply.length.isEmpty() ? QByteArray::number(reply.body.size()) : reply.length)
                + "\r\n";
-    out += "Connection: close\r\n\r\n" + reply.body;
+    out += reply.headers + "Connection: close\r\n\r\n" + reply.body;
     socket->write(out);
     socket->disconnectFromHost();
 }

@@ -29,6 +29,8 @@ public:
         bool silent = false;
         // The Content-Length sent: empty for the body's size, "none" for no header.
         QByteArray length = {};
+        // Further header lines, each ending in CR LF.
+        QByteArray headers = {};
     };
     using Responder = std::function<Reply(const Request&)>;
 

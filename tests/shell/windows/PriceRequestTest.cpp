@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTimer>
 
@@ -184,6 +185,24 @@ TEST_F(PriceRequest, AnswersOfAnEarlierRunAreCleared)
                                          "\t\t//\t\t\t\t\r\n");
 }
 
+// As a whole-document read takes them: a prefixed name is another name, and an
+// element's text is all the text within it, less comments and blanks alone.
+TEST_F(PriceRequest, AnElementsTextIsAllTheTextWithinIt)
+{
+    billOfMaterial(3);
+    server.setResponder([](const HttpTestServer::Request&) {
+        return HttpTestServer::Reply{
+            200, "OK",
+            "<r xmlns:p=\"urn:p\"><p:Model>no</p:Model><Model> A<b>B</b> <![CDATA[ ]]></Model>"
+            "<Model><Model>in</Model>out&amp;</Model><PromiseDate>2024<!-- c -->03<?pi x?>07</PromiseDate>"
+            "<Unit>&#32;</Unit><Unit>x</Unit></r>"};
+    });
+    ASSERT_TRUE(Globals::Request_Price_Availability());
+    EXPECT_EQ(Globals::Price_Table_Text, " AB \t\t03/07/2024\t\t\t\t\r\n"
+                                         "inout&\t\t//\t\tx\t\t\r\n"
+                                         "in\t\t//\t\t\t\t\r\n");
+}
+
 TEST_F(PriceRequest, PartNumbersAreEscaped)
 {
     Globals::Axis[0].Drive_Part_Number = QStringLiteral("A<B&C");
@@ -277,7 +296,7 @@ TEST_F(PriceRequest, ConnectionRefused)
 
 TEST_F(PriceRequest, AServiceThatNeverAnswersHitsTheTimeLimit)
 {
-    EXPECT_EQ(Globals::Price_Time_Limit(), 30000);
+    EXPECT_EQ(Globals::Price_Time_Limit(), 60000);
     Globals::Set_Price_Time_Limit_For_Tests(300);
     server.setResponder([](const HttpTestServer::Request&) { return HttpTestServer::Reply{200, "OK", {}, true}; });
     EXPECT_EQ(failureOfARun(), "The price and availability service at " + server.baseUrl()
@@ -285,26 +304,71 @@ TEST_F(PriceRequest, AServiceThatNeverAnswersHitsTheTimeLimit)
     EXPECT_EQ(server.requests().size(), 1);
 }
 
-TEST_F(PriceRequest, AnHttpErrorIsReported)
+// An answer that fills no table or a short one, and the one sentence the user reads.
+TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
 {
-    server.setResponder([](const HttpTestServer::Request&) {
-        return HttpTestServer::Reply{500, "Internal Server Error", "<oops/>", false};
-    });
-    EXPECT_EQ(failureOfARun(), "The price and availability service at " + server.baseUrl()
-                                   + "/xml/priceandavail.asp answered with HTTP error 500 Internal Server Error.");
-}
-
-TEST_F(PriceRequest, AMalformedAnswerIsReported)
-{
+    // elements levels deep: wrappers around one answer line, its Model the deepest.
+    auto nested = [](int levels) {
+        return QByteArray("<a>").repeated(levels - 2)
+               + "<PartDetail><Model>M</Model><PromiseDate>20240101</PromiseDate><Unit>EA</Unit></PartDetail>"
+               + QByteArray("</a>").repeated(levels - 2);
+    };
+    const QString service = "The price and availability service at " + server.baseUrl() + "/xml/priceandavail.asp ";
+    const QString answer = "The answer of the price and availability service ";
+    const QString tooDeep = answer + "nests its elements more than 32 levels deep and was not read.";
+    const QByteArray unanswered = QByteArray("\t\t//\t\t\t\t\r\n");
+    struct Row {
+        const char* what;
+        HttpTestServer::Reply reply;
+        QString message;
+        qsizetype requests; // the first batch failing, the second is never sent
+        QByteArray table; // none written when empty
+    };
+    const Row rows[] = {
+        {"HTTP error", {500, "Internal Server Error", "<oops/>"},
+         service + "answered with HTTP error 500 Internal Server Error.", 1, {}},
+        {"reason ending in a full stop", {503, "Service Unavailable. ", "<oops/>"},
+         service + "answered with HTTP error 503 Service Unavailable.", 1, {}},
+        {"no reason", {502, "", "<oops/>"}, service + "answered with HTTP error 502.", 1, {}},
+        {"malformed", {200, "OK", "<Answer><Model>X</Answer>"},
+         answer + "is not well-formed XML (line 1, column 25: Opening and ending tag mismatch).", 1, {}},
+        {"cut short", {200, "OK", "<Answer><Model>X</Model>"},
+         answer + "is not well-formed XML (line 1, column 24: Premature end of document).", 1, {}},
+        {"will not unpack", {200, "OK", "not compressed", false, {}, "Content-Encoding: gzip\r\n"},
+         answer + "at " + server.baseUrl() + "/xml/priceandavail.asp could not be read: Decompression failed.", 1, {}},
+        // 3.5 MB: a whole-document read of it froze the program for minutes.
+        {"500,000 levels", {200, "OK", QByteArray("<a>").repeated(500000) + QByteArray("</a>").repeated(500000)},
+         tooDeep, 1, {}},
+        {"33 levels", {200, "OK", nested(33)}, tooDeep, 1, {}},
+        {"32 levels, one line of each batch", {200, "OK", nested(32)},
+         "The price and availability service answered 2 of the 10 lines asked for.", 2,
+         QByteArray("M\t\t01/01/2024\t\tEA\t\t\r\n").repeated(2) + unanswered.repeated(8)},
+        {"no line", {200, "OK", "<PriceAvailabilityResponse/>"},
+         "The price and availability service answered 0 of the 10 lines asked for; no price table was written.", 2,
+         {}},
+    };
     billOfMaterial(10);
-    server.setResponder([](const HttpTestServer::Request&) {
-        return HttpTestServer::Reply{200, "OK", "<Answer><Model>X</Answer>", false};
-    });
-    const QString failure = failureOfARun();
-    EXPECT_TRUE(failure.startsWith("The answer of the price and availability service is not well-formed XML (line 1,"))
-        << failure.toStdString();
-    // The first batch fails: the second is never sent.
-    EXPECT_EQ(server.requests().size(), 1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        msg->clear();
+        server.setResponder([&](const HttpTestServer::Request&) { return row.reply; });
+        const qsizetype sent = server.requests().size();
+        const qsizetype asked = files->calls().size();
+        const QString table = path("prices.txt");
+        QFile::remove(table);
+        if (!row.table.isEmpty())
+            files->queuePath(table);
+        main->createXMLfor_Extranet();
+        EXPECT_EQ(msg->prompts(), QStringList({row.message}));
+        EXPECT_EQ(server.requests().size(), sent + row.requests);
+        EXPECT_EQ(files->calls().size(), asked + (row.table.isEmpty() ? 0 : 1));
+        if (row.table.isEmpty())
+            EXPECT_FALSE(QFile::exists(table));
+        else
+            EXPECT_EQ(fileBytes(table), row.table);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_FALSE(Forms::find(QStringLiteral("frmXMLwaitdialog"))->Visible());
+    }
 }
 
 TEST_F(PriceRequest, CancelInTheWaitDialogEndsTheRunQuietly)
