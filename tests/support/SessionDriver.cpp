@@ -334,9 +334,13 @@ void SessionDriver::step(std::mt19937& rng, bool anyWindow, QStringList& actions
     for (const Candidate& c : offered)
         weights.push_back(c.weight);
     const Candidate& drawn = offered.at(std::discrete_distribution<int>(weights.begin(), weights.end())(rng));
-    const QList<Form*> before = windows();
-    const int highest = highestConfiguredAxis();
-    const QString controller = Controller_Name;
+    const QList<Form*> open = windows();
+    const Before before {shownKind(open),
+                         std::ranges::any_of(open, [](const Form* w) { return rank(w) == 4; }),
+                         dialogShown(open, 3),
+                         dialogShown(open, 4),
+                         highestConfiguredAxis(),
+                         Controller_Name};
     actions << drawn.line;
     m_answers.clear();
     m_asked.clear();
@@ -347,20 +351,17 @@ void SessionDriver::step(std::mt19937& rng, bool anyWindow, QStringList& actions
         actions.last() += kEntry + m_asked;
     if (!m_answers.isEmpty())
         actions.last() += kAnswers + m_answers.join(QLatin1Char(' '));
-    noteRoads(actions.last(), before, highest, controller);
+    noteRoads(actions.last(), before);
 }
 
-void SessionDriver::noteRoads(const QString& line, const QList<Form*>& before, int highestBefore,
-                              const QString& controllerBefore)
+void SessionDriver::noteRoads(const QString& line, const Before& before)
 {
     const auto take = [this](Road road) { m_roads.insert(roadNames().at(road)); };
     const QString command = line.section(kAnswers, 0, 0).section(kEntry, 0, 0);
     const QString menu = kMain + QLatin1Char('.');
-    const bool curveShown = std::ranges::any_of(before, [](const Form* w) { return rank(w) == 4; });
     if (command == menu + kOpen) {
         const QString opened = file(line);
-        const int kind = shownKind(before);
-        take(kind == 0 ? OpenAtStart : kind == fileKind(opened) ? OpenOverSameKind : OpenOverOtherKind);
+        take(before.kind == 0 ? OpenAtStart : before.kind == fileKind(opened) ? OpenOverSameKind : OpenOverOtherKind);
         if (m_savedOver.remove(opened)) {
             take(ReopenAfterSaveOver);
             if (++m_cycles >= 2)
@@ -371,16 +372,16 @@ void SessionDriver::noteRoads(const QString& line, const QList<Form*>& before, i
         m_savedOver.insert(Project_Path);
     } else if (command == menu + kExport) {
         take(ExportData);
-        if (dialogShown(before, 4))
+        if (before.dialogOrCurveShown)
             take(ExportWithDialog);
     } else if (command.endsWith(QLatin1Char('.') + kCurve)) {
         take(Curve);
-        if (dialogShown(before, 3))
+        if (before.dialogShown)
             take(CurveWithDialog);
-    } else if (command == menu + kCloseProject && curveShown) {
+    } else if (command == menu + kCloseProject && before.curveShown) {
         take(CloseWithCurve);
-    } else if (command.endsWith(QLatin1String(".cmbController")) && highestBefore >= 2
-               && Controller_Name != controllerBefore) {
+    } else if (command.endsWith(QLatin1String(".cmbController")) && before.highestConfiguredAxis >= 2
+               && Controller_Name != before.controller) {
         take(ControllerOverAxes);
     }
     if (shownKind(windows()) == SetupKinds::Controller) {

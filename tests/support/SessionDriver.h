@@ -62,9 +62,18 @@ private:
     };
     QList<Candidate> candidates(std::mt19937& rng, bool anyWindow) const;
     void menuCandidates(std::mt19937& rng, bool anyWindow, const QList<Form*>& open, QList<Candidate>& out) const;
+    // What the roads ask of the windows and axes before an action, which may take windows down.
+    struct Before {
+        int kind;
+        bool curveShown;
+        bool dialogShown;
+        bool dialogOrCurveShown;
+        int highestConfiguredAxis;
+        QString controller;
+    };
     bool run(const QString& action);
     bool runMenu(const QString& command, const QString& argument);
-    void noteRoads(const QString& line, const QList<Form*>& before, int highestBefore, const QString& controllerBefore);
+    void noteRoads(const QString& line, const Before& before);
     QString path(const QString& name) const;
 
     mdiMain& m_main;
