@@ -17,6 +17,8 @@ namespace {
 
 const QString kCatalogue = QStringLiteral("System Databases97.mdb");
 const QString kNotFound = QStringLiteral("Database not found or opened with exclusive rights");
+const QString kNoBsd460 = QStringLiteral(
+    "The database System Databases97.mdb has no row for \"BSD-460\" in column \"Drive Construction.Drive Name\".");
 
 class BrokenCatalogueTest : public DriveFormTest {};
 
@@ -110,7 +112,7 @@ TEST_F(BrokenCatalogueTest, ReplacedCatalogueIsReadAtTheNextReset)
 }
 
 // Open names the catalogue's fault, never the project file's: a renamed
-// column, an emptied table.
+// column, an emptied table, a drive without its construction row.
 TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
 {
     useCatalogueWith({});
@@ -128,6 +130,7 @@ TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
         {"DELETE FROM Drives", "The database System Databases97.mdb has no row in table \"Drives\"."},
         {"DELETE FROM [Drive Construction]",
          "The database System Databases97.mdb has no row in table \"Drive Construction\"."},
+        {"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'", kNoBsd460},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.statement);
@@ -141,6 +144,21 @@ TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
         EXPECT_FALSE(Globals::Loading_Project || Globals::Loading_Lists);
         EXPECT_EQ(record(), AxisRecord {});
     }
+}
+
+// A voltage whose drive part number cannot be built is not taken: the fault
+// is named and the drive is never billed without its part number.
+TEST_F(BrokenCatalogueTest, NoVoltageIsTakenForADriveWithoutItsConstructionRow)
+{
+    useCatalogueWith({"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'"});
+    configure(kLmServo);
+    const AxisRecord before = record();
+    msg->clear();
+    pick("cmbDriveVoltage", "460VAC");
+    expectOnlyMessage(kNoBsd460, MsgBox::OKOnly);
+    EXPECT_EQ(list("cmbDriveVoltage")->listIndex(), -1);
+    EXPECT_EQ(record(), before);
+    EXPECT_FALSE(Globals::Loading_Lists);
 }
 
 // Another program's exclusive lock is named as such, at the start and in a session.
