@@ -1,6 +1,7 @@
 #include "platform/Database.h"
 
 #include "platform/DatabaseError.h"
+#include "platform/DatabaseFault.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -33,6 +34,16 @@ struct FileStamp {
         return size == other.size && modified == other.modified && changed == other.changed;
     }
 };
+
+// How long a statement waits for a lock another connection holds.
+constexpr int kBusyWaitMs = 1000;
+
+// SQLITE_BUSY or SQLITE_LOCKED, also as an extended code: another connection holds the file.
+bool isLock(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 5 || code == 6;
+}
 
 } // namespace
 
@@ -141,14 +152,19 @@ Database Database::open(const QString& path)
     }();
     (void)closedAtExit;
     db.setDatabaseName(info.absoluteFilePath());
-    // Read-only: SQLite then never creates or changes the file.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    // Read-only: SQLite then never creates or changes the file. A writer's
+    // commit holds the file for moments; a lock held longer is another
+    // program's use of the file, told after this wait.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyWaitMs));
     if (!db.open())
         throw DatabaseError(QStringLiteral("Database cannot be opened: %1: %2")
                                 .arg(path, db.lastError().text()));
     QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        if (isLock(probe.lastError()))
+            throw DatabaseFault::inUse(path);
         throw DatabaseError(QStringLiteral("Not a database: %1: %2").arg(path, probe.lastError().text()));
+    }
     Connection::remember(result.m_connection);
     return result;
 }
@@ -169,30 +185,38 @@ QStringList Database::tableNames() const
 
 namespace {
 
-// "table" or "column", and its name.
-QString missingText(const QString& path, const QString& what, const QString& name)
+// The failed statement's fault, never its text: the missing table or column by name.
+DatabaseFault failure(const QString& path, const QSqlError& error)
 {
-    return QStringLiteral("The database %1 has no %2 \"%3\".").arg(QFileInfo(path).fileName(), what, name);
-}
-
-// The short text of a failed statement: the missing table or column by name.
-QString failure(const QString& path, const QSqlError& error)
-{
+    if (isLock(error))
+        return DatabaseFault::inUse(path);
     static const QRegularExpression missing(QStringLiteral("no such (table|column): (.+)$"));
     const QRegularExpressionMatch m = missing.match(error.databaseText().trimmed());
-    if (m.hasMatch())
-        return missingText(path, m.captured(1), m.captured(2));
-    return QStringLiteral("The database %1 cannot be read.").arg(QFileInfo(path).fileName());
+    if (!m.hasMatch())
+        return DatabaseFault::unreadable(path);
+    return m.captured(1) == QLatin1String("table") ? DatabaseFault::missingTable(path, m.captured(2))
+                                                   : DatabaseFault::missingColumn(path, m.captured(2));
+}
+
+QString bracketed(const QString& name)
+{
+    return QLatin1Char('[') + name + QLatin1Char(']');
 }
 
 } // namespace
 
-void Database::requireTables(const QStringList& tables) const
+void Database::requireTable(const QString& table, const QStringList& columns) const
 {
-    const QStringList present = tableNames();
-    for (const QString& table : tables)
-        if (!present.contains(table, Qt::CaseInsensitive))
-            throw DatabaseError(missingText(path(), QStringLiteral("table"), table));
+    // Each column named with its table, so that a missing one is named so too.
+    QStringList fields;
+    for (const QString& column : columns)
+        fields << bracketed(table) + QLatin1Char('.') + bracketed(column);
+    if (fields.isEmpty())
+        fields << QStringLiteral("*");
+    const Recordset rs = OpenRecordset(
+        QStringLiteral("SELECT %1 FROM %2 LIMIT 1").arg(fields.join(QStringLiteral(", ")), bracketed(table)));
+    if (rs.eof())
+        throw DatabaseFault::emptyTable(path(), table);
 }
 
 QString Database::path() const
@@ -209,7 +233,7 @@ Recordset Database::OpenRecordset(const QString& sql, const QVariantList& params
         QSqlQuery prepared(QSqlDatabase::database(m_connection->m_name, false));
         prepared.setForwardOnly(true);
         if (!prepared.prepare(sql))
-            throw DatabaseError(failure(m_connection->m_path, prepared.lastError()));
+            throw failure(m_connection->m_path, prepared.lastError());
         cached = m_connection->m_statements.insert(sql, prepared);
     }
     QSqlQuery& query = *cached;
@@ -218,7 +242,7 @@ Recordset Database::OpenRecordset(const QString& sql, const QVariantList& params
     if (!query.exec()) {
         const QSqlError error = query.lastError();
         m_connection->m_statements.erase(cached);
-        throw DatabaseError(failure(m_connection->m_path, error));
+        throw failure(m_connection->m_path, error);
     }
 
     const QSqlRecord record = query.record();

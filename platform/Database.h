@@ -13,9 +13,10 @@ class Database {
 public:
     Database() = default;
 
-    // Throws DatabaseError for a missing, unreadable or non-database file;
-    // never creates a file. While a connection to the same file is alive and
-    // the file has not changed since it was opened, the handle shares it.
+    // Throws DatabaseError for a missing, unreadable or non-database file
+    // (DatabaseFault for one another program holds); never creates a file.
+    // While a connection to the same file is alive and the file has not
+    // changed since it was opened, the handle shares it.
     static Database open(const QString& path);
 
     bool isOpen() const { return m_connection != nullptr; }
@@ -31,13 +32,14 @@ public:
     bool fileChanged() const;
     // The names of the file's tables.
     QStringList tableNames() const;
-    // Throws DatabaseError naming the first of these tables the file lacks.
-    void requireTables(const QStringList& tables) const;
+    // Throws DatabaseFault when the file lacks the table or one of its
+    // columns, or the table holds no row.
+    void requireTable(const QString& table, const QStringList& columns) const;
 
     // Runs a SELECT with every chosen value bound to a "?" placeholder, in order.
     // Each statement text is prepared once per connection. A failing statement
-    // throws DatabaseError with a short text naming the missing table or
-    // column, never the statement.
+    // throws DatabaseFault with a short text naming the missing table or
+    // column, or the file as in use by another program, never the statement.
     Recordset OpenRecordset(const QString& sql, const QVariantList& params = {}) const;
 
 private:

@@ -2,6 +2,8 @@
 
 #include "platform/DatabaseError.h"
 
+#include <cmath>
+
 Recordset::Recordset(QStringList fieldNames, QVector<QVariant> cells)
     : m_fields(std::move(fieldNames)), m_cells(std::move(cells)),
       m_rowCount(m_fields.isEmpty() ? 0 : m_cells.size() / m_fields.size()), m_open(true)
@@ -113,4 +115,29 @@ bool Recordset::boolean(const QString& name) const
             || (s.toInt() != 0);
     }
     return v.toLongLong() != 0;
+}
+
+std::optional<qlonglong> Recordset::wholeNumber(const QString& name) const
+{
+    const QVariant& v = cell(name);
+    if (v.isNull())
+        return std::nullopt;
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+        return v.toLongLong();
+    case QMetaType::Double: {
+        // Beyond 2^53 a double holds no exact whole number.
+        const double d = v.toDouble();
+        if (std::trunc(d) != d || std::fabs(d) > 9007199254740992.0)
+            return std::nullopt;
+        return static_cast<qlonglong>(d);
+    }
+    default: {
+        bool ok = false;
+        const qlonglong n = v.toString().trimmed().toLongLong(&ok);
+        return ok ? std::optional<qlonglong>(n) : std::nullopt;
+    }
+    }
 }

@@ -4,6 +4,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include <optional>
+
 // The rows of one query, loaded whole. Navigation and field access by name
 // (case-insensitive) as the program's readers expect; a Null field reads as
 // empty text, false or 0 and stays distinguishable through isNull().
@@ -33,6 +35,8 @@ public:
     int integer(const QString& name) const;
     double number(const QString& name) const;
     bool boolean(const QString& name) const;
+    // The field as a whole number; none for Null, a fraction or text that is no number.
+    std::optional<qlonglong> wholeNumber(const QString& name) const;
 
 private:
     int fieldIndex(const QString& name) const;

@@ -233,9 +233,9 @@ QString Application_Folder();
 // When it cannot be opened, or holds no table of the catalogue (an empty or a
 // foreign file), the user is told and the program ends.
 void Open_Database();
-// Throws DatabaseError naming a table of the catalogue that the open product
-// database lacks (nothing when none is open), so that a project is not blamed
-// for a broken catalogue.
+// Throws DatabaseFault naming a table or column of the catalogue that the open
+// product database lacks, or a table of it without rows (nothing when none is
+// open), so that a project is not blamed for a broken catalogue.
 void Require_Catalogue_Tables();
 // Test seam: Open_Database uses this folder instead of the executable's and,
 // after the message, throws DatabaseError instead of ending the program.

@@ -1,39 +1,58 @@
 #include "shell/PartNumbers.h"
 
+#include "platform/DatabaseFault.h"
 #include "shell/Globals.h"
 
 namespace Globals {
 
 namespace {
+
 const QString kNotApplicable = QStringLiteral("N/A");
+const QString kPrefix = QStringLiteral("Prefix");
+
+// The construction row of the name in Shared_Recordset.
+const Recordset& constructionRow(const QString& sql, const QString& table, const QString& nameColumn,
+                                 const QString& name)
+{
+    const Recordset& rs = Run_Query(sql, {name});
+    if (rs.eof())
+        throw DatabaseFault::missingRow(System_Database.path(), table, nameColumn, name);
+    return rs;
 }
 
-QString Build_Drive_Part_Number(const QString& driveName, const QString& driveCode)
+const Recordset& driveConstruction(const QString& driveName)
 {
-    Recordset& rs = Run_Query(
+    return constructionRow(
         QStringLiteral("SELECT [Drive Construction].[Drive Name], [Drive Construction].[Prefix], "
                        "[Drive Construction].[DriveOnly_Controller_Portion] From [Drive Construction] "
                        "WHERE (([Drive Construction].[Drive Name])=?);"),
-        {driveName});
-    // A drive without a construction row has no part number rather than a broken one.
-    if (rs.eof())
-        return QString();
-    return rs.text(QStringLiteral("prefix")) + driveCode + rs.text(QStringLiteral("DriveOnly_Controller_Portion"));
+        QStringLiteral("Drive Construction"), QStringLiteral("Drive Name"), driveName);
+}
+
+const Recordset& driveControllerConstruction(const QString& driveControllerName)
+{
+    return constructionRow(
+        QStringLiteral("SELECT [DriveController Construction].[DriveController Name], "
+                       "[DriveController Construction].[Prefix], [DriveController Construction].[Power Level First] "
+                       "From [DriveController Construction] "
+                       "WHERE (([DriveController Construction].[DriveController Name])=?);"),
+        QStringLiteral("DriveController Construction"), QStringLiteral("DriveController Name"), driveControllerName);
+}
+
+} // namespace
+
+QString Build_Drive_Part_Number(const QString& driveName, const QString& driveCode)
+{
+    const Recordset& rs = driveConstruction(driveName);
+    return rs.text(kPrefix) + driveCode + rs.text(QStringLiteral("DriveOnly_Controller_Portion"));
 }
 
 QString Build_DriveController_Part_Number(const QString& driveControllerName, const QString& driveCode,
                                           const QString& optionCode)
 {
-    Recordset& rs = Run_Query(
-        QStringLiteral("SELECT [DriveController Construction].[DriveController Name], "
-                       "[DriveController Construction].[Prefix], [DriveController Construction].[Power Level First] "
-                       "From [DriveController Construction] "
-                       "WHERE (([DriveController Construction].[DriveController Name])=?);"),
-        {driveControllerName});
-    if (rs.eof())
-        return QString();
+    const Recordset& rs = driveControllerConstruction(driveControllerName);
     const bool powerLevelFirst = rs.boolean(QStringLiteral("Power Level First"));
-    const QString prefix = rs.text(QStringLiteral("prefix"));
+    const QString prefix = rs.text(kPrefix);
 
     // A code "N/A" is left out; with both left out only the prefix remains.
     const bool hasDrive = driveCode != kNotApplicable;
@@ -43,6 +62,16 @@ QString Build_DriveController_Part_Number(const QString& driveControllerName, co
     if (!hasOption)
         return prefix + driveCode;
     return powerLevelFirst ? prefix + driveCode + optionCode : prefix + optionCode + driveCode;
+}
+
+void Require_Drive_Construction(const QString& driveName)
+{
+    driveConstruction(driveName);
+}
+
+void Require_DriveController_Construction(const QString& driveControllerName)
+{
+    driveControllerConstruction(driveControllerName);
 }
 
 } // namespace Globals

@@ -4,16 +4,22 @@
 
 // Part numbers of drives and drive/controllers, built from their construction
 // rows and the codes the selection cascade produced. Each runs its query
-// through Shared_Recordset.
+// through Shared_Recordset and throws DatabaseFault naming the table when the
+// catalogue has no construction row for the name, so that no incomplete part
+// number stands for the drive.
 namespace Globals {
 
-// Prefix + drive code + controller portion; empty when the drive has no
-// construction row.
+// Prefix + drive code + controller portion; a Null piece adds nothing.
 QString Build_Drive_Part_Number(const QString& driveName, const QString& driveCode);
 
 // Prefix with the drive code and the option code in the order of the row's
-// "Power Level First"; a code "N/A" is left out. Empty when there is no row.
+// "Power Level First"; a code "N/A" is left out.
 QString Build_DriveController_Part_Number(const QString& driveControllerName, const QString& driveCode,
                                           const QString& optionCode);
+
+// Throw as the builders do when the catalogue cannot build the part number of
+// the name, whatever the codes.
+void Require_Drive_Construction(const QString& driveName);
+void Require_DriveController_Construction(const QString& driveControllerName);
 
 } // namespace Globals

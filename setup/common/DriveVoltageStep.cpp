@@ -1,5 +1,6 @@
 #include "setup/common/DriveVoltageStep.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/ListControl.h"
 #include "setup/common/DriveToMotorRow.h"
 #include "setup/common/InputVoltage.h"
@@ -46,10 +47,23 @@ void DriveVoltageStep::showCurveButton(const AxisRecord&, bool)
     m_c.show(m_c.cmdCurve);
 }
 
+void DriveVoltageStep::refuseWithoutPartNumber(ListControl* list)
+{
+    if (list->listIndex() < 0)
+        return;
+    try {
+        Require_Drive_Construction(Current_Record().Drive_Name);
+    } catch (const DatabaseFault&) {
+        list->restore(list->items(), list->formerIndex());
+        throw;
+    }
+}
+
 void DriveVoltageStep::voltageClick()
 {
     if (m_c.cmbDriveVoltage->listIndex() == -1)
         return;
+    refuseWithoutPartNumber(m_c.cmbDriveVoltage);
     // The wiring, the drive code and the curve of the former voltage go.
     Dependents::drop(Stage::Wiring);
     AxisRecord& record = Current_Record();
@@ -83,6 +97,7 @@ void DriveVoltageStep::voltageClick()
 
 void DriveVoltageStep::wiringClick()
 {
+    refuseWithoutPartNumber(m_c.cmbWiring);
     Dependents::drop(Stage::DriveCode);
     AxisRecord& record = Current_Record();
     const DriveToMotorRow row = DriveToMotorRow::read(record, m_feedbackKey, DriveToMotorRow::VoltagesOnly);

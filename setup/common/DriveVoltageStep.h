@@ -5,6 +5,7 @@
 #include <QString>
 
 struct AxisRecord;
+class ListControl;
 
 // The input-voltage and wiring lists' choices, which finish the drive half of
 // a configuration: the drive code of the chosen voltage (and, for steppers,
@@ -33,6 +34,10 @@ protected:
     const CascadeControls& m_c;
 
 private:
+    // A choice whose drive part number the catalogue cannot build (no
+    // construction row for the drive) is not taken: the list shows its former
+    // choice again and the DatabaseFault is thrown on.
+    static void refuseWithoutPartNumber(ListControl* list);
     // Drive_Code, Drive_Part_Number and Bus_Voltage from one drive-code column.
     static void takeDriveCode(AxisRecord& record, const QString& code, bool found, double busVoltage);
 

@@ -1,5 +1,6 @@
 #include "setup/common/OptionsLevelsDialog.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/FlagGuard.h"
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
@@ -180,6 +181,9 @@ void OptionsLevelsDialog::restoreOptions()
             // The levels below a lost one stay empty and cannot be restored either.
             try {
                 lost = !list->setText(saved) || lost;
+            } catch (const DatabaseFault&) {
+                // The catalogue's fault is told, not passed over as an option no longer offered.
+                throw;
             } catch (const std::exception&) {
                 lost = true;
             }

@@ -1,5 +1,6 @@
 #include "setup/common/ProjectReplay.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/ListControl.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
@@ -40,6 +41,9 @@ void ProjectReplay::attempt(Step step) const
     }
     try {
         step();
+    } catch (const DatabaseFault&) {
+        // The catalogue's fault is told, not passed over as a value no longer offered.
+        throw;
     } catch (const std::exception&) {
         // The list keeps what the step reached; the next step runs.
     }

@@ -1,6 +1,7 @@
 #include "setup/common/SetupFormBase.h"
 
 #include "curves/frmCurve.h"
+#include "platform/DatabaseFault.h"
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/Twips.h"
@@ -172,19 +173,21 @@ void SetupFormBase::Open_File()
 
 void SetupFormBase::Load_Previous_Values()
 {
-    // A table missing from the catalogue is named as such, not as a fault of the file.
+    // A fault of the catalogue is named as such, not as a fault of the file.
     Require_Catalogue_Tables();
     try {
         // The replay's pictures and results appear together, after it.
         ResultArea::Batch batch(m_resultArea, ResultArea::Batch::AtOnce);
         replayProject();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         // Nothing of a refused file stays: what the replay reached could still be exported.
         try {
             Reset();
         } catch (const std::exception&) {
             // A catalogue that fails again has said so; the load error follows.
         }
+        if (dynamic_cast<const DatabaseFault*>(&e))
+            throw;
         SetupProjectFile::loadFailed();
     }
 }

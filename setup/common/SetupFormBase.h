@@ -43,7 +43,8 @@ class SelectionCascade;
 // - Open_File: the user's file replayed into the setup form of its kind.
 // - Load_Previous_Values: runs replayProject; a file it cannot take leaves
 //   the form as Reset leaves it and ends through SetupProjectFile::loadFailed
-//   (the message, no flag left set, no file named).
+//   (the message, no flag left set, no file named); a fault of the catalogue
+//   met on the way leaves it so too and is thrown on as the catalogue's.
 class SetupFormBase : public Form, public SetupForm {
     Q_OBJECT
 public:
@@ -59,8 +60,8 @@ public:
     void Form_Terminate() override;
 
     void Open_File() final;
-    // A catalogue that lacks a table throws DatabaseError naming it before
-    // anything is replayed.
+    // A catalogue that lacks a table or column, or whose table is empty,
+    // throws DatabaseFault naming it before anything is replayed.
     void Load_Previous_Values() final;
     ListControl* cmbShaft_options() override { return m_controls.cmbShaft_options; }
     ListControl* cmbOptions() override { return m_controls.cmbOptions; }

@@ -1,5 +1,6 @@
 #include "setup/controller/ControllerOptions.h"
 
+#include "platform/DatabaseFault.h"
 #include "setup/common/OptionsTable.h"
 #include "shell/Globals.h"
 
@@ -60,26 +61,39 @@ ControllerOptions::Configuration ControllerOptions::configuration(const QString&
     return c;
 }
 
-ControllerOptions::AxisCounts ControllerOptions::axisCounts(const QString& partNumber)
+ControllerOptions::AxisCounts ControllerOptions::axisCounts(const QString& controller, const QString& partNumber)
 {
+    const QString table = QStringLiteral("All Controllers");
+    const QString partColumn = QStringLiteral("Part Number");
+    if (partNumber.isEmpty())
+        throw DatabaseFault::badValue(System_Database.path(), table, partColumn, controller, QStringLiteral("value"));
     const Recordset& rs =
         Run_Query(QStringLiteral("SELECT [All Controllers].[Part Number], "
                                  "[All Controllers].[TotalAxes], [All Controllers].[TotalServos], "
                                  "[All Controllers].[TotalSteppers] From [All Controllers] WHERE "
                                  "(([All Controllers].[Part Number])=?);"),
                   {partNumber});
-    AxisCounts counts;
     if (rs.eof())
-        return counts;
-    counts.axes = rs.integer(QStringLiteral("TotalAxes"));
-    counts.steppers = rs.integer(QStringLiteral("TotalSteppers"));
-    counts.servos = rs.integer(QStringLiteral("TotalServos"));
+        throw DatabaseFault::missingRow(System_Database.path(), table, partColumn, partNumber);
+    // A count the form has no axes for is no count: Done would hide or lose axes by it.
+    const int most = static_cast<int>(Axis.size());
+    const auto count = [&](const QString& column, int least) {
+        const std::optional<qlonglong> n = rs.wholeNumber(column);
+        if (!n || *n < least || *n > most)
+            throw DatabaseFault::badValue(System_Database.path(), table, column, partNumber,
+                                          QStringLiteral("whole number from %1 to %2").arg(least).arg(most));
+        return static_cast<int>(*n);
+    };
+    AxisCounts counts;
+    counts.axes = count(QStringLiteral("TotalAxes"), 1);
+    counts.steppers = count(QStringLiteral("TotalSteppers"), 0);
+    counts.servos = count(QStringLiteral("TotalServos"), 0);
     return counts;
 }
 
-void ControllerOptions::takeAxisCounts(const QString& partNumber)
+void ControllerOptions::takeAxisCounts(const QString& controller, const QString& partNumber)
 {
-    const AxisCounts counts = axisCounts(partNumber);
+    const AxisCounts counts = axisCounts(controller, partNumber);
     Total_Axes = counts.axes;
     Total_Steppers = counts.steppers;
     Total_Servos = counts.servos;

@@ -34,10 +34,13 @@ public:
         int servos = 0;
         int steppers = 0;
     };
-    // The axis counts of a controller part number; zero without a row.
-    static AxisCounts axisCounts(const QString& partNumber);
-    // The counts of the part number become the system's (as Done sets them).
-    static void takeAxisCounts(const QString& partNumber);
+    // The axis counts of the controller's part number. Throws DatabaseFault
+    // naming [All Controllers] when the part number is empty or has no row,
+    // or a count is no whole number within the form's axes (at least one axis).
+    static AxisCounts axisCounts(const QString& controller, const QString& partNumber);
+    // The counts of the part number become the system's (as Done sets them);
+    // on a fault the system keeps its counts.
+    static void takeAxisCounts(const QString& controller, const QString& partNumber);
 
     // The controller's offered accessories, one row each in [Controller Accessory].
     static const QString& accessoriesSql();

@@ -100,9 +100,10 @@ void frmControl::configurationDone(bool complete)
         Controller_Part_Number.clear();
         return;
     }
+    // Counts the catalogue cannot give leave the dialog open and the system as it was.
+    ControllerOptions::takeAxisCounts(Controller_Name, Controller_Part_Number);
     if (auto* setup = setupForm<frmController_Setup>())
         setup->Show_Controller_Part_Number(true);
-    ControllerOptions::takeAxisCounts(Controller_Part_Number);
 }
 
 void frmControl::closed(bool byUser)

@@ -1,5 +1,6 @@
 #include "setup/drivecontroller/frmDriveControl.h"
 
+#include "platform/ListControl.h"
 #include "setup/common/FormControls.h"
 #include "setup/common/OptionsTable.h"
 #include "setup/common/SelectionCascade.h"
@@ -7,6 +8,7 @@
 #include "setup/drivecontroller/DriveControllerPartNumber.h"
 #include "setup/drivecontroller/frmDriveController_Setup.h"
 #include "shell/Globals.h"
+#include "shell/PartNumbers.h"
 #include "shell/frmAccessories.h"
 
 #include <QLabel>
@@ -81,6 +83,10 @@ void frmDriveControl::listLevel(ListControl* list, int level, const QStringList&
     // Level 1 lists no empty value; below it an empty value is an option like any other.
     SelectionCascade::fillDistinct(list, kTable.levelSql(level), bound(above), QStringLiteral("Option%1").arg(level),
                                    level > 1);
+    // Options build a part number: a drive/controller the catalogue cannot
+    // build one for opens no options (a plain drive offers none and needs none).
+    if (level == 1 && list->listCount() > 0)
+        Require_DriveController_Construction(Drive_Controller_Name);
 }
 
 QStringList frmDriveControl::levelCaptions() const

@@ -23,6 +23,8 @@ public:
 
 private:
     // From [All DriveControllers]: below level 1 an empty value is an option.
+    // Level 1 with values throws DatabaseFault when [DriveController
+    // Construction] has no row for the drive/controller.
     void listLevel(ListControl* list, int level, const QStringList& above) const override;
     QStringList levelCaptions() const override;
     // The option code, readiness and notes; the result is the part number with its notes.

@@ -1,5 +1,7 @@
 #include "ControllerSystemTest.h"
 
+#include "CascadeWalker.h"
+
 #include "platform/ListControl.h"
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
@@ -133,6 +135,50 @@ TEST_F(OptionsDialogTest, ALostOptionIsToldOnceAndDoneAsksBeforeDiscarding)
     EXPECT_EQ(box("txtController_part")->text(), "");
     EXPECT_EQ(Total_Axes, 4); // the counts stay as they were
     EXPECT_EQ(items("cmbAxis").size(), 4);
+}
+
+// Counts the catalogue cannot give are its fault, named at Done: the dialog
+// stays open, and its close box hides and empties no configured axis.
+TEST_F(OptionsDialogTest, ACountTheCatalogueCannotGiveIsNamedAndChangesNoAxis)
+{
+    const QString table = "UPDATE [All Controllers] SET %1 WHERE [Part Number] = 'KEX2D-4E0'";
+    const QString axes = "The database System Databases97.mdb has no whole number from 1 to 16 in column "
+                         "\"All Controllers.TotalAxes\" for \"KEX2D-4E0\".";
+    const struct {
+        QString set;
+        QString message;
+    } cases[] = {
+        {"TotalAxes = NULL", axes},
+        {"TotalAxes = 'four'", axes},
+        {"TotalAxes = -5", axes},
+        {"TotalAxes = 99999999999", axes},
+        {"TotalSteppers = 2.5", "The database System Databases97.mdb has no whole number from 0 to 16 in column "
+                                "\"All Controllers.TotalSteppers\" for \"KEX2D-4E0\"."},
+        {"[Part Number] = NULL", "The database System Databases97.mdb has no value in column "
+                                 "\"All Controllers.Part Number\" for \"KEX200\"."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.set.toStdString());
+        Forms::unloadAll();
+        processEvents();
+        Reset_All_State();
+        useCatalogueWith({table.arg(c.set)});
+        configureController("KEX200", {"D = DIN Rail", "", "2 = 2 Axes", "E = Ethernet", "", "0 = No Display"});
+        configureAxis(2, pathsOn("KEX200").at(0));
+        const AxisRecord second = axis(2);
+        click("cmdController");
+        ASSERT_TRUE(level(3)->choose("4 = 4 Axes"));
+        ASSERT_TRUE(level(4)->choose("E = Ethernet"));
+        ASSERT_TRUE(level(6)->choose("0 = No Display"));
+        msg->clear();
+        clickIn(options(), "cmdDone");
+        expectOnlyMessage(c.message, MsgBox::OKOnly);
+        EXPECT_TRUE(Forms::isLoaded("frmControl"));
+        closeByCloseBox(options());
+        EXPECT_EQ(Total_Axes, 2);
+        EXPECT_EQ(items("cmbAxis"), (QStringList {"Axis 1", "Axis 2"}));
+        EXPECT_EQ(axis(2), second);
+    }
 }
 
 TEST_F(OptionsDialogTest, ASingleConfigurationCompletesItselfOnOpening)

@@ -5,14 +5,20 @@
 #include "setup/drive/frmDrive_Setup.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/mdiMain.h"
 #include "support/SqliteFile.h"
 
+#include <QAction>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace {
 
 const QString kCatalogue = QStringLiteral("System Databases97.mdb");
 const QString kNotFound = QStringLiteral("Database not found or opened with exclusive rights");
+const QString kNoBsd460 = QStringLiteral(
+    "The database System Databases97.mdb has no row for \"BSD-460\" in column \"Drive Construction.Drive Name\".");
 
 class BrokenCatalogueTest : public DriveFormTest {};
 
@@ -103,4 +109,92 @@ TEST_F(BrokenCatalogueTest, ReplacedCatalogueIsReadAtTheNextReset)
     ASSERT_TRUE(QFile::rename(foreign, path));
     EXPECT_THROW(f->Reset(), DatabaseError);
     EXPECT_EQ(msg->prompts(), QStringList{kNotFound});
+}
+
+// Open names the catalogue's fault, never the project file's: a renamed
+// column, an emptied table, a drive without its construction row.
+TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
+{
+    useCatalogueWith({});
+    configure(kLmServo);
+    pick("cmbDriveVoltage", "460VAC");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lm.dat"));
+    ASSERT_TRUE(Globals::Write_File(path, form()->Save_String(), true));
+    const struct {
+        const char* statement;
+        QString message;
+    } cases[] = {
+        {"ALTER TABLE [Controller Accessories] RENAME COLUMN [Controller Accessory] TO Accessory",
+         "The database System Databases97.mdb has no column \"Controller Accessories.Controller Accessory\"."},
+        {"DELETE FROM Drives", "The database System Databases97.mdb has no row in table \"Drives\"."},
+        {"DELETE FROM [Drive Construction]",
+         "The database System Databases97.mdb has no row in table \"Drive Construction\"."},
+        {"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'", kNoBsd460},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.statement);
+        useCatalogueWith({c.statement});
+        msg->clear();
+        files->queuePath(path);
+        mainWindow().mnuOpen()->trigger();
+        EXPECT_EQ(msg->prompts(), QStringList {c.message});
+        EXPECT_EQ(mainWindow().windowTitle(), kTitle);
+        EXPECT_TRUE(Globals::Project_Path.isEmpty());
+        EXPECT_FALSE(Globals::Loading_Project || Globals::Loading_Lists);
+        EXPECT_EQ(record(), AxisRecord {});
+    }
+}
+
+// A voltage whose drive part number cannot be built is not taken: the fault
+// is named and the drive is never billed without its part number.
+TEST_F(BrokenCatalogueTest, NoVoltageIsTakenForADriveWithoutItsConstructionRow)
+{
+    useCatalogueWith({"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'"});
+    configure(kLmServo);
+    const AxisRecord before = record();
+    msg->clear();
+    pick("cmbDriveVoltage", "460VAC");
+    expectOnlyMessage(kNoBsd460, MsgBox::OKOnly);
+    EXPECT_EQ(list("cmbDriveVoltage")->listIndex(), -1);
+    EXPECT_EQ(record(), before);
+    EXPECT_FALSE(Globals::Loading_Lists);
+}
+
+// Another program's exclusive lock is named as such, at the start and in a session.
+TEST_F(BrokenCatalogueTest, ACatalogueHeldByAnotherProgramIsNamedInUse)
+{
+    const QString inUse = QStringLiteral("The database System Databases97.mdb is in use by another program.");
+    useCatalogueWith({});
+    const QString path = Globals::Application_Folder() + kCatalogue;
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+        other.setDatabaseName(path);
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        const auto hold = [&] {
+            ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            ASSERT_TRUE(lock.exec(QStringLiteral("SELECT count(*) FROM Drives")));
+        };
+        hold();
+        try {
+            form();
+            ADD_FAILURE() << "the form opened a catalogue held by another program";
+        } catch (const DatabaseError& e) {
+            EXPECT_EQ(QString::fromUtf8(e.what()), inUse);
+        }
+        EXPECT_EQ(msg->prompts(), QStringList {kNotFound});
+        ASSERT_TRUE(lock.exec(QStringLiteral("COMMIT")));
+
+        msg->clear();
+        pick("cmbMotor_Tech", "Servo");
+        hold();
+        pick("cmbDrive", "BSD-460");
+        expectOnlyMessage(inUse, MsgBox::OKOnly);
+        EXPECT_FALSE(Globals::Loading_Lists);
+        ASSERT_TRUE(lock.exec(QStringLiteral("COMMIT")));
+        lock.finish();
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other program"));
 }

@@ -167,6 +167,24 @@ TEST_F(OptionsDialogTest, MissingOptionNamesLeaveTheCaptionsEmpty)
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
+// Options build the part number: a drive/controller without its construction
+// row opens none, and the catalogue's fault is named.
+TEST_F(OptionsDialogTest, NoOptionsOpenForADriveControllerWithoutItsConstructionRow)
+{
+    useCatalogueWith({"DELETE FROM [DriveController Construction] WHERE [DriveController Name]='BSC-230'"});
+    configure(kBscKx);
+    pick("cmbDriveVoltage", "230VAC");
+    msg->clear();
+    click("cmdDriveController");
+    processEvents();
+    expectOnlyMessage("The database System Databases97.mdb has no row for \"BSC-230\" in column "
+                      "\"DriveController Construction.DriveController Name\".",
+                      MsgBox::OKOnly);
+    EXPECT_FALSE(Forms::isLoaded("frmDriveControl"));
+    EXPECT_TRUE(Drive_Controller_Part_Number.isEmpty());
+    EXPECT_EQ(box("txtDriveController")->text(), "Drive: Not Fully Configured\r\nNotes: " + kBscNotes);
+}
+
 TEST_F(OptionsDialogTest, ASavedLevelNoLongerOfferedIsReportedOnce)
 {
     configureBsc();

@@ -1,9 +1,11 @@
 #include "common/FixtureDatabase.h"
 #include "support/AppFixture.h"
 
+#include "platform/DatabaseFault.h"
 #include "shell/Globals.h"
 #include "shell/PartNumbers.h"
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -69,9 +71,22 @@ TEST_F(PartNumbersTest, DriveControllerCodesFollowPowerLevelFirst)
     EXPECT_EQ(Build_DriveController_Part_Number("DCQ", "20", "n/a"), "DC20n/a");
 }
 
-TEST_F(PartNumbersTest, MissingConstructionRowGivesAnEmptyPartNumber)
+// No part number stands for a name without its construction row: the catalogue's fault is named.
+TEST_F(PartNumbersTest, MissingConstructionRowIsNamedAsTheCataloguesFault)
 {
-    EXPECT_EQ(Globals::Build_Drive_Part_Number("QX-999", "12"), "");
-    EXPECT_EQ(Globals::Build_DriveController_Part_Number("DCZ", "20", "-E1"), "");
+    const auto fault = [](const std::function<void()>& build) {
+        try {
+            build();
+        } catch (const DatabaseFault& e) {
+            return QString::fromUtf8(e.what());
+        }
+        return QString();
+    };
+    EXPECT_EQ(fault([] { Globals::Build_Drive_Part_Number("QX-999", "12"); }),
+              "The database System Databases97.mdb has no row for \"QX-999\" in column \"Drive Construction.Drive "
+              "Name\".");
+    EXPECT_EQ(fault([] { Globals::Build_DriveController_Part_Number("DCZ", "20", "-E1"); }),
+              "The database System Databases97.mdb has no row for \"DCZ\" in column \"DriveController "
+              "Construction.DriveController Name\".");
     EXPECT_TRUE(msg->messages().isEmpty());
 }

@@ -1,0 +1,56 @@
+#include "platform/DatabaseFault.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString database(const QString& path)
+{
+    return QStringLiteral("The database ") + QFileInfo(path).fileName();
+}
+
+QString column(const QString& table, const QString& name)
+{
+    return table + QLatin1Char('.') + name;
+}
+
+} // namespace
+
+DatabaseFault DatabaseFault::missingTable(const QString& path, const QString& table)
+{
+    return DatabaseFault(QStringLiteral("%1 has no table \"%2\".").arg(database(path), table));
+}
+
+DatabaseFault DatabaseFault::missingColumn(const QString& path, const QString& column)
+{
+    return DatabaseFault(QStringLiteral("%1 has no column \"%2\".").arg(database(path), column));
+}
+
+DatabaseFault DatabaseFault::emptyTable(const QString& path, const QString& table)
+{
+    return DatabaseFault(QStringLiteral("%1 has no row in table \"%2\".").arg(database(path), table));
+}
+
+DatabaseFault DatabaseFault::missingRow(const QString& path, const QString& table, const QString& name,
+                                        const QString& key)
+{
+    return DatabaseFault(
+        QStringLiteral("%1 has no row for \"%2\" in column \"%3\".").arg(database(path), key, column(table, name)));
+}
+
+DatabaseFault DatabaseFault::badValue(const QString& path, const QString& table, const QString& name,
+                                      const QString& key, const QString& wanted)
+{
+    return DatabaseFault(QStringLiteral("%1 has no %2 in column \"%3\" for \"%4\".")
+                             .arg(database(path), wanted, column(table, name), key));
+}
+
+DatabaseFault DatabaseFault::inUse(const QString& path)
+{
+    return DatabaseFault(QStringLiteral("%1 is in use by another program.").arg(database(path)));
+}
+
+DatabaseFault DatabaseFault::unreadable(const QString& path)
+{
+    return DatabaseFault(QStringLiteral("%1 cannot be read.").arg(database(path)));
+}

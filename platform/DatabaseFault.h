@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/DatabaseError.h"
+
+#include <QString>
+
+// A fault of the database file itself, told the user as what the file lacks
+// or holds wrongly, so that nothing else is blamed for it: a table, a column,
+// a row, a value, or the file held by another program. Every such text is
+// built here, in one wording.
+class DatabaseFault : public DatabaseError {
+public:
+    static DatabaseFault missingTable(const QString& path, const QString& table);
+    // column: "Table.Column", as SQLite names it.
+    static DatabaseFault missingColumn(const QString& path, const QString& column);
+    static DatabaseFault emptyTable(const QString& path, const QString& table);
+    // No row whose column holds the key.
+    static DatabaseFault missingRow(const QString& path, const QString& table, const QString& column,
+                                    const QString& key);
+    // The row of the key holds no `wanted` ("value", "whole number from 1 to
+    // 16") in the column.
+    static DatabaseFault badValue(const QString& path, const QString& table, const QString& column,
+                                  const QString& key, const QString& wanted);
+    static DatabaseFault inUse(const QString& path);
+    static DatabaseFault unreadable(const QString& path);
+
+private:
+    explicit DatabaseFault(const QString& message) : DatabaseError(message) {}
+};
