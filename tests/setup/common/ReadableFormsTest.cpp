@@ -4,11 +4,14 @@
 #include "platform/OptionButton.h"
 #include "setup/common/TextBox.h"
 #include "shell/Forms.h"
+#include "shell/SetupForm.h"
 #include "shell/frmAccessories.h"
 #include "shell/mdiMain.h"
+#include "support/Wheel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -84,6 +87,38 @@ void expectWhole(const QString& formAndBox)
     EXPECT_LT(box->cursorRect(end).bottom(), box->viewport()->height());
 }
 
+// The wheel over a list that has not the focus picks nothing and scrolls the
+// form as over empty space; over a dialog's list, which has nothing to
+// scroll, it changes nothing either.
+void expectWheelPassesLists(mdiMain& main, const QStringList& windows)
+{
+    auto* setup = dynamic_cast<SetupForm*>(Forms::find(windows.first()));
+    ASSERT_NE(setup, nullptr);
+    const QString saved = setup->Save_String();
+    QScrollBar* bar = main.mdiArea()->verticalScrollBar();
+    for (const QString& name : windows) {
+        Form* window = Forms::find(name);
+        if (!window || !window->isVisible())
+            continue;
+        for (QComboBox* list : window->findChildren<QComboBox*>()) {
+            if (!list->isVisible())
+                continue;
+            SCOPED_TRACE(list->objectName().toStdString());
+            if (QWidget* focused = QApplication::focusWidget())
+                focused->clearFocus();
+            bar->setValue(0);
+            const int index = list->currentIndex();
+            Wheel::turn(list);
+            AppFixture::processEvents();
+            EXPECT_EQ(list->currentIndex(), index);
+            if (list->window() == &main) {
+                EXPECT_GT(bar->value(), 0);
+            }
+        }
+    }
+    EXPECT_EQ(setup->Save_String(), saved);
+}
+
 // A reopened project of each setup kind, with the dialogs its buttons open.
 struct Readable {
     const char* project;
@@ -105,9 +140,10 @@ TEST_P(ReadableFormsTest, EveryTextWholeAndTheFormReachableInASmallWindow)
         accessories->optExp(1)->choose(); // the card table with its headers
     processEvents();
     ASSERT_TRUE(msg->messages().isEmpty()) << msg->prompts().join('\n').toStdString();
-    for (const char* name : {GetParam().form, "frmDriveControl", "frmControl", "frmAccessories"}) {
-        SCOPED_TRACE(name);
-        if (Form* window = Forms::find(QLatin1String(name)); window && window->isVisible())
+    const QStringList windows = {GetParam().form, "frmDriveControl", "frmControl", "frmAccessories", "frmCurve"};
+    for (const QString& name : windows) {
+        SCOPED_TRACE(name.toStdString());
+        if (Form* window = Forms::find(name); window && window->isVisible())
             expectReadable(window);
     }
     for (const QString& box : GetParam().whole)
@@ -118,10 +154,11 @@ TEST_P(ReadableFormsTest, EveryTextWholeAndTheFormReachableInASmallWindow)
     const QSize drawn = frame->size();
     main.resize(640, 480);
     processEvents();
-    for (QScrollBar* bar : {main.mdiArea()->horizontalScrollBar(), main.mdiArea()->verticalScrollBar()}) {
+    for (QScrollBar* bar : {main.mdiArea()->horizontalScrollBar(), main.mdiArea()->verticalScrollBar()})
         ASSERT_TRUE(bar->isVisible());
+    expectWheelPassesLists(main, windows);
+    for (QScrollBar* bar : {main.mdiArea()->horizontalScrollBar(), main.mdiArea()->verticalScrollBar()})
         bar->setValue(bar->maximum());
-    }
     EXPECT_EQ(frame->size(), drawn);
     EXPECT_TRUE(main.mdiArea()->viewport()->rect().contains(frame->geometry().bottomRight()));
 }
