@@ -28,6 +28,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 
@@ -485,6 +486,10 @@ void mdiMain::onSubWindowActivated(QMdiSubWindow* window)
 
 bool mdiMain::event(QEvent* event)
 {
+    // A menu item or button without a tip would wipe the line naming the file
+    // last written; that line stays until the next message.
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
+        return true;
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate && !m_ending)
         HandlerCall::fromEventLoop([this] { MDIForm_Activate(); });
