@@ -28,6 +28,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
@@ -113,7 +114,7 @@ mdiMain::mdiMain(QWidget* parent)
 
     createMenus();
     createToolbar();
-    resize(1024, 768);
+    resize(firstSize(screen()->availableGeometry().size()));
 
     Globals::Set_SOCX(&SOCX);
     // The sizing control's message boxes are the program's own error notices.
@@ -146,6 +147,13 @@ mdiMain::~mdiMain()
 mdiMain* mdiMain::instance()
 {
     return g_instance;
+}
+
+QSize mdiMain::firstSize(const QSize& available)
+{
+    // A scale factor can leave less room than the window was drawn for: the
+    // forms scroll in a smaller one.
+    return QSize(1024, 768).boundedTo(available);
 }
 
 QAction* mdiMain::Toolbar_Button(int index) const
