@@ -7,11 +7,14 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QWheelEvent>
 
 ListControl::ListControl(QWidget* parent)
     : QComboBox(parent)
 {
     setEditable(false);
+    // A wheel passing over the list must not take the focus it then follows.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QComboBox::activated, this, &ListControl::onActivated);
 }
 
@@ -137,6 +140,16 @@ void ListControl::showPopup()
         entries->setMinimumWidth(width);
     }
     QComboBox::showPopup();
+}
+
+void ListControl::wheelEvent(QWheelEvent* event)
+{
+    // Ignored, the turn goes to the parents: the form scrolls as over empty space.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 void ListControl::runClick()

@@ -8,6 +8,8 @@
 // filling or clearing never runs it, a selection made by code runs it at once
 // (nested) when the index changes, a selection by text always runs it, and a
 // user's choice always runs it, also when the same entry is picked again.
+// The mouse wheel picks entries only while the list has the keyboard focus;
+// over any other list it scrolls what lies behind, and it never gives focus.
 class ListControl : public QComboBox {
     Q_OBJECT
 public:
@@ -51,6 +53,9 @@ public:
     int formerIndex() const { return m_former; }
     // Entries and selection put back as they were, running no handler.
     void restore(const QStringList& entries, int index);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // Selects without notice, keeping the selection it replaces.

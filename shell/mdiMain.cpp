@@ -28,6 +28,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 
@@ -112,7 +114,7 @@ mdiMain::mdiMain(QWidget* parent)
 
     createMenus();
     createToolbar();
-    resize(1024, 768);
+    resize(firstSize(screen()->availableGeometry().size()));
 
     Globals::Set_SOCX(&SOCX);
     // The sizing control's message boxes are the program's own error notices.
@@ -145,6 +147,13 @@ mdiMain::~mdiMain()
 mdiMain* mdiMain::instance()
 {
     return g_instance;
+}
+
+QSize mdiMain::firstSize(const QSize& available)
+{
+    // A scale factor can leave less room than the window was drawn for: the
+    // forms scroll in a smaller one.
+    return QSize(1024, 768).boundedTo(available);
 }
 
 QAction* mdiMain::Toolbar_Button(int index) const
@@ -485,6 +494,10 @@ void mdiMain::onSubWindowActivated(QMdiSubWindow* window)
 
 bool mdiMain::event(QEvent* event)
 {
+    // A menu item or button without a tip would wipe the line naming the file
+    // last written; that line stays until the next message.
+    if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
+        return true;
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::WindowActivate && !m_ending)
         HandlerCall::fromEventLoop([this] { MDIForm_Activate(); });

@@ -25,6 +25,8 @@ public:
 
     // The one main window, or null when none exists.
     static mdiMain* instance();
+    // The window's size when it opens on a screen of that available area.
+    static QSize firstSize(const QSize& available);
 
     QMdiArea* mdiArea() const { return m_area; }
     QToolBar* Toolbar1() const { return m_toolbar; }

@@ -87,7 +87,8 @@ void SingleAxisSetupForm::createControls(const Layout& layout)
                F::line(results, "Line7", 4440, layout.resultsTop + 120, 30, height + 300),
                F::line(results, "Line8", 8760, layout.resultsTop + 120, 30, height + 300)};
     c.lblDrive = F::label(results, layout.driveBoxLabel, layout.driveBoxCaption, 240, boxes - 240, 4080);
-    c.txtDrive = F::make<TextBox>(results, layout.driveBox, 240, boxes, 4080, height - 1260);
+    // Down to the caption below: a part number and notes wrapped on two lines, whole.
+    c.txtDrive = F::make<TextBox>(results, layout.driveBox, 240, boxes, 4080, height - 1155);
     c.lblMotor_Part =
         F::label(results, "lblMotor_Part", QStringLiteral("Motor Part Number"), 240, boxes + height - 1140, 4080);
     c.txtMotor_Part = F::make<TextBox>(results, "txtMotor_Part", 240, boxes + height - 900, 4080, 900);

@@ -129,18 +129,21 @@ void frmController_Setup::createControls()
                                    3255, 255);
     k.txtController_part = FormControls::make<TextBox>(results, QStringLiteral("txtController_part"), 120, 4920, 3255, 495);
     c.lblDrive = caption(results, "lblDrive", QStringLiteral("Drive Part Number"), 4560, 4680, 3255, 255);
-    // Taller than drawn, down to the button below: two lines and their margins without a scroll bar.
-    c.txtDrive = FormControls::make<TextBox>(results, QStringLiteral("txtDrive"), 4200, 4920, 3975, 585);
+    // Taller than drawn: a part number and notes wrapped on two lines, whole, without a scroll bar.
+    c.txtDrive = FormControls::make<TextBox>(results, QStringLiteral("txtDrive"), 4200, 4920, 3975, 750);
     c.lblMotor_Part = caption(results, "lblMotor_Part", QStringLiteral("Motor Part Number"), 9120, 4680, 3255, 255);
     c.txtMotor_Part = FormControls::make<TextBox>(results, QStringLiteral("txtMotor_Part"), 9120, 4920, 3255, 495);
+    // The connection row starts lower than drawn, below that box, in the room above the cable lengths.
+    const int connections = 5700;
     k.lblController = caption(results, "lblController", QStringLiteral("Controller to Drive Connection Part Numbers"), 120,
-                              5520, 5055, 255);
-    k.txtController = FormControls::make<TextBox>(results, QStringLiteral("txtController"), 120, 5760, 4935, 1095);
-    c.lblMotor = caption(results, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 7320, 5520, 5055,
-                         255);
-    c.txtMotor = FormControls::make<TextBox>(results, QStringLiteral("txtMotor"), 7440, 5760, 4935, 1095);
+                              connections, 5055, 255);
+    k.txtController =
+        FormControls::make<TextBox>(results, QStringLiteral("txtController"), 120, connections + 240, 4935, 1095);
+    c.lblMotor = caption(results, "lblMotor", QStringLiteral("Drive to Motor Connection Part Numbers"), 7320, connections,
+                         5055, 255);
+    c.txtMotor = FormControls::make<TextBox>(results, QStringLiteral("txtMotor"), 7440, connections + 240, 4935, 1095);
     k.cmdDriveAccessories = button(results, "cmdDriveAccessories", QStringLiteral("Configure Drive Accessories"), 5160,
-                                   5520, 2175, 615);
+                                   connections, 2175, 615);
     c.driveButton = k.cmdDriveAccessories;
     // Drawn for a caption on two lines: one line fits in a smaller font.
     QFont smaller = small;
@@ -165,14 +168,15 @@ void frmController_Setup::createControls()
     c.cmdCurve = button(results, "cmdCurve", QStringLiteral("Show Speed/Torque Curve"), 5160, 7920, 2295, 495);
 
     // Two arrows: from the line joining two pictures down to their connection text.
+    const int tip = connections - 120;
     k.lines = {new LineControl(results, QStringLiteral("Line1"), 2760, 3000, 4920, 3000),
-               new LineControl(results, QStringLiteral("Line2"), 3840, 3000, 3840, 5400),
-               new LineControl(results, QStringLiteral("Line3"), 3600, 5160, 3840, 5400),
-               new LineControl(results, QStringLiteral("Line4"), 4080, 5160, 3840, 5400)};
+               new LineControl(results, QStringLiteral("Line2"), 3840, 3000, 3840, tip),
+               new LineControl(results, QStringLiteral("Line3"), 3600, tip - 240, 3840, tip),
+               new LineControl(results, QStringLiteral("Line4"), 4080, tip - 240, 3840, tip)};
     c.lines = {new LineControl(results, QStringLiteral("Line5"), 7560, 3000, 9840, 3000),
-               new LineControl(results, QStringLiteral("Line6"), 8640, 3000, 8640, 5400),
-               new LineControl(results, QStringLiteral("Line7"), 8400, 5160, 8640, 5400),
-               new LineControl(results, QStringLiteral("Line8"), 8880, 5160, 8640, 5400)};
+               new LineControl(results, QStringLiteral("Line6"), 8640, 3000, 8640, tip),
+               new LineControl(results, QStringLiteral("Line7"), 8400, tip - 240, 8640, tip),
+               new LineControl(results, QStringLiteral("Line8"), 8880, tip - 240, 8640, tip)};
 
     c.resultArea = resultArea();
     k.resultArea = resultArea();

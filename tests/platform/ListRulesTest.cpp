@@ -3,6 +3,12 @@
 #include "platform/MsgBox.h"
 #include "platform/MultiList.h"
 #include "platform/OptionButton.h"
+#include "support/Wheel.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +114,40 @@ TEST_F(ListRules, RemovingTheSelectedEntryLeavesNoSelectionAndRunsNothing)
     EXPECT_EQ(list.listIndex(), -1);
     EXPECT_EQ(list.items(), QStringList{"C"});
     EXPECT_EQ(clicks(), 1);
+}
+
+// A turn of the wheel over a list picks an entry only while the list has the
+// keyboard focus; over any other list it scrolls what lies behind, as over
+// empty space, and leaves the focus where it was.
+TEST_F(ListRules, TheWheelFollowsOnlyAFocusedList)
+{
+    QScrollArea area;
+    auto* page = new QWidget;
+    page->resize(200, 2000);
+    auto* typed = new QLineEdit(page);
+    list.setParent(page);
+    list.setGeometry(10, 40, 150, 25);
+    list.addItems({"A", "B", "C"});
+    list.setListIndex(0);
+    area.setWidget(page);
+    area.resize(220, 200);
+    area.show();
+    QApplication::setActiveWindow(&area);
+    typed->setFocus();
+    QScrollBar* bar = area.verticalScrollBar();
+
+    Wheel::turn(&list);
+    EXPECT_EQ(list.text(), "A");
+    EXPECT_EQ(clicks(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), typed);
+    EXPECT_GT(bar->value(), 0);
+
+    list.setFocus();
+    const int scrolled = bar->value();
+    Wheel::turn(&list);
+    EXPECT_EQ(seen, (QStringList {"A", "B"}));
+    EXPECT_EQ(bar->value(), scrolled);
+    list.setParent(nullptr); // the fixture owns it
 }
 
 // Two lists in a cascade: the first fills the second and selects its only

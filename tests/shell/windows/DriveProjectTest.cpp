@@ -11,8 +11,12 @@
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -152,9 +156,18 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
         command();
         processEvents();
         EXPECT_EQ(main->statusBar()->currentMessage(), what + " written to " + written);
-        // It stays until the next message.
+        // It stays until the next message: no time-out, and no menu opened and moved over (Escape closes it).
         const QTimer* timeout = main->statusBar()->findChild<QTimer*>();
         EXPECT_FALSE(timeout && timeout->isActive()) << what.toStdString();
+        main->menuBar()->setActiveAction(main->menuBar()->actions().constFirst());
+        QMenu* menu = main->menuBar()->actions().constFirst()->menu();
+        for (QAction* item : menu->actions())
+            menu->setActiveAction(item);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(menu, &escape);
+        processEvents();
+        EXPECT_FALSE(menu->isVisible());
+        EXPECT_EQ(main->statusBar()->currentMessage(), what + " written to " + written);
         if (!file.isEmpty()) {
             EXPECT_EQ(files->calls().last().startFolder, folder) << file.toStdString();
             folder = QFileInfo(written).absolutePath();

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPaintEvent>
 #include <QPixmap>
+#include <QScreen>
 #include <QToolBar>
 
 using MainWindow = WindowsFixture;
@@ -70,10 +71,16 @@ TEST_F(MainWindow, FirstActivationOpensTheStartDialogAndTheBackground)
     showMain();
     EXPECT_TRUE(shown("frmSelection"));
     EXPECT_EQ(Forms::loadedCount(), 1);
-    const QSize inner = main->mdiArea()->viewport()->size();
+    EXPECT_EQ(main->size(), mdiMain::firstSize(main->screen()->availableGeometry().size()));
+    QSize inner = main->mdiArea()->viewport()->size();
     ASSERT_FALSE(inner.isEmpty());
     EXPECT_EQ(main->backgroundPicture().size(), inner);
-    // Shipped at the start window's inner size (below its bars), the picture is drawn without scaling at start.
+    // Shipped at the inner size (below the bars) of a window of the size drawn, the picture is drawn there
+    // without scaling.
+    main->resize(1024, 768);
+    processEvents();
+    inner = main->mdiArea()->viewport()->size();
+    EXPECT_EQ(main->backgroundPicture().size(), inner);
     EXPECT_EQ(QPixmap(QStringLiteral(":/shell/images/background.png")).size(), inner);
 
     main->resize(800, 600);
@@ -85,6 +92,18 @@ TEST_F(MainWindow, FirstActivationOpensTheStartDialogAndTheBackground)
     // No inner height (minimised): nothing is drawn, the picture stays.
     main->mdiArea()->viewport()->resize(resized.width(), 0);
     EXPECT_EQ(main->backgroundPicture().size(), resized);
+}
+
+// The window opens at the size it was drawn for where the screen has room, else as large as the
+// screen's available area (a scale factor of 2 halves it); the forms scroll in it.
+TEST(MainWindowFirstSize, FitsTheScreensAvailableArea)
+{
+    const QList<QPair<QSize, QSize>> cases = {
+        {{1280, 984}, {1024, 768}}, {{1024, 768}, {1024, 768}}, {{640, 492}, {640, 492}},
+        {{1920, 540}, {1024, 540}}, {{800, 800}, {800, 768}},
+    };
+    for (const auto& [available, first] : cases)
+        EXPECT_EQ(mdiMain::firstSize(available), first) << available.width() << "x" << available.height();
 }
 
 TEST_F(MainWindow, ActivateCountsHiddenFormsBeforeOpeningTheStartDialog)
