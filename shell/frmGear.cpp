@@ -5,6 +5,7 @@
 #include "platform/LimitedTextEdit.h"
 #include "platform/ListControl.h"
 #include "platform/Twips.h"
+#include "shell/Dependents.h"
 #include "shell/DialogSupport.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -191,6 +192,8 @@ void frmGear::restoreOption(SetupForm* caller)
     // An option the user chose meanwhile stands.
     if (!options->text().startsWith(QLatin1String("GXX")))
         return;
+    // A curve shown meanwhile was drawn for the placeholder.
+    Dependents::closeWindows(Stage::MotorResult);
     FlagGuard loading(Globals::Loading_Lists, true);
     if (m_optionBefore.isEmpty() || !options->setText(m_optionBefore))
         options->setListIndex(-1);
