@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 
 using namespace Globals;
@@ -182,10 +183,23 @@ QList<Stage> Dependents::parents(Stage stage)
 
 bool Dependents::within(Stage stage, Stage outer)
 {
-    if (stage == outer)
-        return true;
-    const QList<Stage> above = parents(stage);
-    return std::ranges::any_of(above, [outer](Stage p) { return within(p, outer); });
+    // Each stage with every stage at or above it, as bits: a drop asks this of
+    // every value of every axis.
+    static constexpr int kStages = static_cast<int>(S::Curve) + 1;
+    static_assert(kStages <= 64, "a stage's ancestors fit in one word");
+    static const std::array<quint64, kStages> atOrAbove = [] {
+        std::array<quint64, kStages> bits {};
+        // Parents come before their children in the enumeration.
+        for (int i = 0; i < kStages; ++i) {
+            bits[i] = quint64(1) << i;
+            for (Stage p : parents(static_cast<Stage>(i))) {
+                Q_ASSERT(static_cast<int>(p) < i);
+                bits[i] |= bits[static_cast<std::size_t>(p)];
+            }
+        }
+        return bits;
+    }();
+    return (atOrAbove[static_cast<std::size_t>(stage)] >> static_cast<int>(outer)) & 1;
 }
 
 void Dependents::closeWindows(Stage stage, int axis, Keep keep)
