@@ -32,6 +32,9 @@ QString s_testAppFolder;
 // Holds the product database's connection from one Reset to the next, so that
 // a Reset reopens the file only when it changed.
 Database s_productDatabase;
+// The catalogue connection last found whole: an unchanged file is not read
+// for its tables at every Open again.
+Database s_checkedCatalogue;
 
 // The product catalogue as the program reads it: every table a form or
 // dialog reads, with the columns it reads. A file holding none of these
@@ -151,6 +154,7 @@ void Reset_All_State()
     sharedState = State();
     Axis = {};
     s_productDatabase = Database();
+    s_checkedCatalogue = Database();
     frmAccessories::strExpIO.clear();
     frmAccessories::strExpIO_Note.clear();
     s_testAppFolder.clear();
@@ -206,8 +210,11 @@ void Require_Catalogue_Tables()
     // Only an open catalogue can lack a table.
     if (!System_Database.isOpen())
         return;
+    if (System_Database.sharesConnectionWith(s_checkedCatalogue) && !System_Database.fileChanged())
+        return;
     for (const auto& [table, columns] : kCatalogue)
         System_Database.requireTable(table, columns);
+    s_checkedCatalogue = System_Database;
 }
 
 Recordset& Run_Query(const QString& sql, const QVariantList& params)
