@@ -163,9 +163,7 @@ void ProjectReplay::run(AxisRecord& record) const
                 throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
                                              .arg(record.Gearhead_Code)
                                              .toStdString());
-            // Notes the user typed in the dialog stand; a record without notes takes the catalogue's.
-            if (record.Gearhead_Notes.isEmpty())
-                record.Gearhead_Notes = frmGear::Gearhead_Notes(record, record.Gearhead_Code);
+            // The notes stand as the file holds them: the user may have emptied them.
             m_c.cmbOptions->addItem(record.Gearhead_Code);
             select(m_c.cmbOptions, record.Gearhead_Code);
         } else {

@@ -694,6 +694,11 @@ INSTANTIATE_TEST_SUITE_P(
         Regression {"GearheadDialogOverAnotherOption", SetupKinds::Drive, {"cmbMotor_Tech = Servo",
             "cmbMotor_Series = KX", "cmbDrive = BSC-230", "cmbFrame_size = 16", "cmbStack_length = 1",
             "cmbShaft_options = S = Smooth Shaft", "cmbOptions = GXX = Gearhead", "cmbOptions = B = Holding Brake"}},
+        // Notes the user emptied stay empty at a reopen.
+        Regression {"GearheadNotesEmptiedByTheUser", SetupKinds::DriveController, {"cmbMotor_Tech = Servo",
+            "cmbMotor_Series = KX", "cmbDriveController = BSD-48", "cmbFrame_size = 23", "cmbStack_length = 2",
+            "cmbShaft_options = S = Smooth Shaft", "cmbOptions = GXX = Gearhead", "frmGear.cmbGear = GR23-020",
+            "frmGear.txtNotes := ", "frmGear.close"}},
         // A project opened over another is billed from its own record.
         Regression {"DriveOpenedOverASecondAxis", SetupKinds::Drive, {"main.Open = controller.dat",
             "frmControl.close", "frmController_Setup.cmbAxis = Axis 2", "main.Open = drive.dat"}},

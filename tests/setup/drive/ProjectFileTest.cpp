@@ -155,7 +155,7 @@ TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
     pick("cmbMotor_Cable_Length", "3");
 
     // The gearhead dialog added "K = Keyway" to this series' list: the replay adds it again.
-    // Its notes come back from the catalogue, so the report keeps them.
+    // Its notes come back from the file, so the report keeps them.
     expectRoundTrip();
     EXPECT_EQ(items("cmbShaft_options"), (QStringList {"K", "S = Smooth Shaft", "K = Keyway"}));
     EXPECT_EQ(items("cmbOptions").last(), "GP16-005");
