@@ -1,12 +1,10 @@
 #include "shell/PriceRequest.h"
 
-#include "platform/MsgBox.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/Report.h"
 #include "shell/frmXMLwaitdialog.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -54,6 +52,14 @@ QString sentence(const QString& lead, const QString& joiner, const QString& reas
         kept = kept.trimmed();
     }
     return kept.isEmpty() ? lead + close : lead + joiner + kept + close;
+}
+
+// How many of the bill's lines the run's answers hold, without its full stop.
+QString answeredText()
+{
+    return QStringLiteral("The price and availability service answered %1 of the %2 %3 asked for")
+        .arg(QString::number(Response_Count), QString::number(BOM_Count),
+             BOM_Count == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
 }
 
 QString entry(const QVector<QString>& list, int index)
@@ -255,6 +261,11 @@ QString Price_Availability_Request(int first, int count)
     return xml;
 }
 
+QString Price_Shortfall()
+{
+    return Response_Count < BOM_Count ? answeredText() + QLatin1Char('.') : QString();
+}
+
 bool Request_Price_Availability()
 {
     // Answers of an earlier run never fill this run's table.
@@ -283,18 +294,9 @@ bool Request_Price_Availability()
     }
     if (wait)
         wait->Hide();
-    // Answers pair with the bill by position: lines left unanswered are named.
-    if (Response_Count < lines) {
-        const QString answered = QStringLiteral("The price and availability service answered %1 of the %2 %3 asked for")
-                                     .arg(QString::number(Response_Count), QString::number(lines),
-                                          lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
-        if (Response_Count == 0)
-            fail(answered + QStringLiteral("; no price table was written."));
-        // The run's hourglass does not stand over the message.
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
-        MsgBox::show(answered + QLatin1Char('.'), MsgBox::OKOnly, Product_Title, MsgBox::Exclamation);
-        QApplication::restoreOverrideCursor();
-    }
+    // Answers pair with the bill by position: a run that answered none writes no table.
+    if (Response_Count == 0 && lines > 0)
+        fail(answeredText() + QStringLiteral("; no price table was written."));
     Build_Price_Availability_Table();
     return true;
 }

@@ -6,14 +6,17 @@ namespace Globals {
 
 // Sends the bill of material of the current setup to the price-and-availability
 // service in batches of 9 lines, collects the answers and builds
-// Price_Table_Text. Shows the wait dialog meanwhile, and a message when the
-// service answered fewer lines than were asked. Returns false when the user
+// Price_Table_Text. Shows the wait dialog meanwhile. Returns false when the user
 // cancelled in the wait dialog; throws std::runtime_error, with a text for the
 // user, when the service is not configured, cannot be reached, does not answer
 // in time, answers with an HTTP error, with a document that
 // Read_Price_Availability_Response refuses or one larger than 4 MB (reading
 // stops there), or answers none of the lines asked.
 bool Request_Price_Availability();
+
+// After a run, the sentence naming how many of the bill's lines the service
+// answered when it answered fewer than were asked; empty when it answered all.
+QString Price_Shortfall();
 
 // Appends the Model, PromiseDate and Unit texts of Price_Response to the
 // answer arrays (from entry Response_Count + 1) and empties Price_Request_XML.

@@ -473,6 +473,9 @@ void mdiMain::createXMLfor_Extranet()
             hideForm(waitName);
             return;
         }
+        // Answers pair with the bill by position: the lines left out are named.
+        if (const QString shortfall = Globals::Price_Shortfall(); !shortfall.isEmpty())
+            MsgBox::show(shortfall, MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);
 
         const std::optional<QString> path = Globals::Ask_Text_File(this);
         if (!path)

@@ -61,6 +61,12 @@ protected:
         WindowsFixture::TearDown();
     }
 
+    // The service answers every request with this body.
+    void answerWith(const QByteArray& body)
+    {
+        server.setResponder([body](const HttpTestServer::Request&) { return HttpTestServer::Reply{200, "OK", body}; });
+    }
+
     // A drive system whose bill of material has the given number of lines: the
     // drive, then accessories "ACC-k" with quantity k.
     static void billOfMaterial(int lines)
@@ -141,14 +147,9 @@ TEST_F(PriceRequest, AnEmptyBillOfMaterialSendsOneEmptyRequest)
 TEST_F(PriceRequest, TheTableIsSavedAndOpenedAfterARunFromTheToolbar)
 {
     billOfMaterial(3);
-    server.setResponder([](const HttpTestServer::Request&) {
-        return HttpTestServer::Reply{
-            200, "OK",
-            "<?xml version=\"1.0\"?><Answer><Line><Model>BSD-230-10</Model><PromiseDate>20241105</PromiseDate>"
-            "<Unit>EA</Unit></Line><Line><Model>ACC-1</Model><PromiseDate></PromiseDate><Unit>PK</Unit></Line>"
-            "<Line><Model>ACC-2</Model><PromiseDate>20250130</PromiseDate><Unit/></Line></Answer>",
-            false};
-    });
+    answerWith("<?xml version=\"1.0\"?><Answer><Line><Model>BSD-230-10</Model><PromiseDate>20241105</PromiseDate>"
+               "<Unit>EA</Unit></Line><Line><Model>ACC-1</Model><PromiseDate></PromiseDate><Unit>PK</Unit></Line>"
+               "<Line><Model>ACC-2</Model><PromiseDate>20250130</PromiseDate><Unit/></Line></Answer>");
     files->queuePath(path("prices.txt"));
     main->createXMLfor_Extranet();
 
@@ -175,9 +176,7 @@ TEST_F(PriceRequest, AnswersOfAnEarlierRunAreCleared)
     ASSERT_TRUE(Globals::Request_Price_Availability());
     ASSERT_EQ(Globals::Response_Model[3], "ACC-2");
 
-    server.setResponder([](const HttpTestServer::Request&) {
-        return HttpTestServer::Reply{200, "OK", "<r><Model>ONLY</Model><PromiseDate>20240101</PromiseDate></r>", false};
-    });
+    answerWith("<r><Model>ONLY</Model><PromiseDate>20240101</PromiseDate></r>");
     ASSERT_TRUE(Globals::Request_Price_Availability());
     EXPECT_EQ(Globals::Response_Count, 1);
     EXPECT_EQ(Globals::Price_Table_Text, "ONLY\t\t01/01/2024\t\t\t\t\r\n"
@@ -190,13 +189,9 @@ TEST_F(PriceRequest, AnswersOfAnEarlierRunAreCleared)
 TEST_F(PriceRequest, AnElementsTextIsAllTheTextWithinIt)
 {
     billOfMaterial(3);
-    server.setResponder([](const HttpTestServer::Request&) {
-        return HttpTestServer::Reply{
-            200, "OK",
-            "<r xmlns:p=\"urn:p\"><p:Model>no</p:Model><Model> A<b>B</b> <![CDATA[ ]]></Model>"
-            "<Model><Model>in</Model>out&amp;</Model><PromiseDate>2024<!-- c -->03<?pi x?>07</PromiseDate>"
-            "<Unit>&#32;</Unit><Unit>x</Unit></r>"};
-    });
+    answerWith("<r xmlns:p=\"urn:p\"><p:Model>no</p:Model><Model> A<b>B</b> <![CDATA[ ]]></Model>"
+               "<Model><Model>in</Model>out&amp;</Model><PromiseDate>2024<!-- c -->03<?pi x?>07</PromiseDate>"
+               "<Unit>&#32;</Unit><Unit>x</Unit></r>");
     ASSERT_TRUE(Globals::Request_Price_Availability());
     EXPECT_EQ(Globals::Price_Table_Text, " AB \t\t03/07/2024\t\t\t\t\r\n"
                                          "inout&\t\t//\t\tx\t\t\r\n"
