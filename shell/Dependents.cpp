@@ -60,11 +60,11 @@ constexpr Value<AxisSelections> kAxis[] = {
     axisValue<&A::Drive_Name>(S::Drive, true),
     axisValue<&A::Drive_Accessories>(S::DriveConfiguration, true),
     axisValue<&A::Required_Drive_Accessory>(S::DriveConfiguration, true),
-    axisValue<&A::Controller_Cable>(S::DriveConfiguration, false),
-    axisValue<&A::Controller_Cable_Notes>(S::DriveConfiguration, false),
-    axisValue<&A::Drive_Controller_Accessory>(S::DriveConfiguration, false),
-    axisValue<&A::Controller_Cable_Length>(S::DriveConfiguration, true),
-    axisValue<&A::Controller_Cable_Part_Number>(S::DriveConfiguration, false),
+    axisValue<&A::Controller_Cable>(S::ControllerConnection, false),
+    axisValue<&A::Controller_Cable_Notes>(S::ControllerConnection, false),
+    axisValue<&A::Drive_Controller_Accessory>(S::ControllerConnection, false),
+    axisValue<&A::Controller_Cable_Length>(S::ControllerConnection, true),
+    axisValue<&A::Controller_Cable_Part_Number>(S::ControllerConnection, false),
     axisValue<&A::Motor_Series>(S::Series, true),
     axisValue<&A::Part_Number_Type>(S::Series, true),
     axisValue<&A::Frame_Size>(S::FrameSize, true),
@@ -188,6 +188,7 @@ QList<Stage> Dependents::parents(Stage stage)
     case S::DriveConfiguration:
         return {S::Drive};
     case S::DriveControllerAccessories:
+    case S::ControllerConnection:
         return {S::DriveConfiguration};
     case S::Series:
         return {S::Technology};
