@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 using namespace Globals;
 
@@ -21,21 +22,26 @@ namespace {
 template <class Struct>
 struct Value {
     void (*empty)(Struct&);
-    // The member the row names (memberName): two rows naming one member compare equal here.
-    const void* member;
+    // The member the row names (memberName).
+    std::string_view member;
     Stage stage;
     bool kept;
     Stage qdServoStage;
 };
 
+// The member's name, within the name the compiler gives the function made for
+// it: two rows naming one member give the same text.
 template <auto Member>
-constexpr char memberName = 0;
+constexpr std::string_view memberName()
+{
+    return __PRETTY_FUNCTION__;
+}
 
 template <auto Member, class Struct>
 constexpr Value<Struct> value(Stage stage, bool kept, Stage qdServoStage)
 {
     using Type = std::remove_cvref_t<decltype(std::declval<Struct&>().*Member)>;
-    return {[](Struct& s) { s.*Member = Type(); }, &memberName<Member>, stage, kept, qdServoStage};
+    return {[](Struct& s) { s.*Member = Type(); }, memberName<Member>(), stage, kept, qdServoStage};
 }
 
 template <auto Member>
