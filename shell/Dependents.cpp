@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 using namespace Globals;
 
@@ -21,17 +22,26 @@ namespace {
 template <class Struct>
 struct Value {
     void (*empty)(Struct&);
-    std::size_t size;
+    // The member the row names (memberName).
+    std::string_view member;
     Stage stage;
     bool kept;
     Stage qdServoStage;
 };
 
+// The member's name, within the name the compiler gives the function made for
+// it: two rows naming one member give the same text.
+template <auto Member>
+constexpr std::string_view memberName()
+{
+    return __PRETTY_FUNCTION__;
+}
+
 template <auto Member, class Struct>
 constexpr Value<Struct> value(Stage stage, bool kept, Stage qdServoStage)
 {
     using Type = std::remove_cvref_t<decltype(std::declval<Struct&>().*Member)>;
-    return {[](Struct& s) { s.*Member = Type(); }, sizeof(Type), stage, kept, qdServoStage};
+    return {[](Struct& s) { s.*Member = Type(); }, memberName<Member>(), stage, kept, qdServoStage};
 }
 
 template <auto Member>
@@ -56,11 +66,11 @@ constexpr Value<AxisSelections> kAxis[] = {
     axisValue<&A::Drive_Name>(S::Drive, true),
     axisValue<&A::Drive_Accessories>(S::DriveConfiguration, true),
     axisValue<&A::Required_Drive_Accessory>(S::DriveConfiguration, true),
-    axisValue<&A::Controller_Cable>(S::DriveConfiguration, false),
-    axisValue<&A::Controller_Cable_Notes>(S::DriveConfiguration, false),
-    axisValue<&A::Drive_Controller_Accessory>(S::DriveConfiguration, false),
-    axisValue<&A::Controller_Cable_Length>(S::DriveConfiguration, true),
-    axisValue<&A::Controller_Cable_Part_Number>(S::DriveConfiguration, false),
+    axisValue<&A::Controller_Cable>(S::ControllerConnection, false),
+    axisValue<&A::Controller_Cable_Notes>(S::ControllerConnection, false),
+    axisValue<&A::Drive_Controller_Accessory>(S::ControllerConnection, false),
+    axisValue<&A::Controller_Cable_Length>(S::ControllerConnection, true),
+    axisValue<&A::Controller_Cable_Part_Number>(S::ControllerConnection, false),
     axisValue<&A::Motor_Series>(S::Series, true),
     axisValue<&A::Part_Number_Type>(S::Series, true),
     axisValue<&A::Frame_Size>(S::FrameSize, true),
@@ -114,19 +124,37 @@ constexpr Value<DriveControllerSystem> kDriveController[] = {
     value<&D::Drive_Controller_Extra_2, D>(S::System, true, S::System),
 };
 
-// A value added to a struct without its row fails to build here.
+// Converts to the type of any member: a struct takes as many of these in
+// braces as it has members.
+struct AnyMember {
+    template <class Type>
+    operator Type() const;
+};
+
+template <class Struct, class... Members>
+constexpr std::size_t memberCount()
+{
+    if constexpr (requires { Struct {Members {}..., AnyMember {}}; })
+        return memberCount<Struct, Members..., AnyMember>();
+    else
+        return sizeof...(Members);
+}
+
+// Each member has exactly one row: a value added to a struct without its row,
+// or a row copied and left naming the member of the row it was copied from,
+// fails to build here.
 template <class Struct, std::size_t N>
 constexpr bool covers(const Value<Struct> (&values)[N])
 {
-    std::size_t size = 0;
-    for (const Value<Struct>& v : values)
-        size += v.size;
-    constexpr std::size_t align = alignof(Struct);
-    return (size + align - 1) / align * align == sizeof(Struct);
+    for (std::size_t i = 0; i < N; ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (values[i].member == values[j].member)
+                return false;
+    return N == memberCount<Struct>();
 }
-static_assert(covers(kAxis), "every value of an axis record names its stage");
-static_assert(covers(kController), "every value of the controller system names its stage");
-static_assert(covers(kDriveController), "every value of the drive/controller system names its stage");
+static_assert(covers(kAxis), "every value of an axis record names its stage in one row");
+static_assert(covers(kController), "every value of the controller system names its stage in one row");
+static_assert(covers(kDriveController), "every value of the drive/controller system names its stage in one row");
 
 int axisOf(int axis)
 {
@@ -166,6 +194,7 @@ QList<Stage> Dependents::parents(Stage stage)
     case S::DriveConfiguration:
         return {S::Drive};
     case S::DriveControllerAccessories:
+    case S::ControllerConnection:
         return {S::DriveConfiguration};
     case S::Series:
         return {S::Technology};

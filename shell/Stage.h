@@ -26,6 +26,10 @@ enum class Stage {
     Drive,
     DriveConfiguration,
     DriveControllerAccessories,
+    // The axis' connection to the controller: its cable with the length, part
+    // number and notes, and the drive-specific controller accessory. A drive
+    // the controller does not take leaves it standing for nothing.
+    ControllerConnection,
     Series,
     // The motor details in cascade order, below both the drive and the series.
     FrameSize,

@@ -5,7 +5,7 @@
 #include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
 #include "shell/AxisRecord.h"
-#include "shell/Stage.h"
+#include "shell/Dependents.h"
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
 
@@ -33,9 +33,12 @@ void DriveChoiceStep::chosen(const QString& drive, const AxisSnapshot& before, A
 {
     const bool seriesChosen = m_c.cmbMotor_Series->listIndex() != -1;
     showPicture(drive);
-    if (!seriesChosen)
+    // The series list is filled afresh for the drive: nothing of a series stays behind it.
+    if (!seriesChosen) {
         m_c.cmbMotor_Series->clear();
-    emptyOwn(seriesChosen, record);
+        Dependents::drop(Stage::Series);
+    }
+    emptyOwn();
     if (listAfter(drive, seriesChosen, before))
         finish(drive, seriesChosen, record);
 }

@@ -169,10 +169,7 @@ void ControllerConnection::refuse() const
     // Nothing of the connection stays chosen behind the hidden lists; the breakout's hide too.
     forgetBreakout();
     m_c.cmbController_Cable_Length->clear();
-    AxisRecord& record = Current_Record();
-    record.Controller_Cable.clear();
-    record.Controller_Cable_Part_Number.clear();
-    record.Controller_Cable_Length.clear();
+    Dependents::drop(Stage::ControllerConnection);
 }
 
 void ControllerConnection::build(const QString& drive, Builder builder) const

@@ -51,7 +51,7 @@ public:
     static void connect(AxisRecord& record, const QString& controller, const QString& drive);
     // An incompatible drive: the connection area and both configure buttons
     // go, and so do the required accessory with its breakout and the axis'
-    // controller cable with its length.
+    // connection (Stage::ControllerConnection).
     void refuse() const;
     // Who builds the connection: the controller choice lists the breakout
     // ports afresh; a drive choice lists them only while the connection is

@@ -28,13 +28,11 @@ void ControllerDriveChoiceStep::showPicture(const QString& drive) const
     m_c.show(m_c.picDrive);
 }
 
-void ControllerDriveChoiceStep::emptyOwn(bool seriesChosen, AxisRecord& record)
+void ControllerDriveChoiceStep::emptyOwn()
 {
     m_controllerChosen = m_k.cmbController->listIndex() != -1;
     if (!m_controllerChosen)
         m_k.cmbController->clear();
-    if (!Loading_Project && !seriesChosen)
-        record.Motor_Series.clear();
 }
 
 bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before)

@@ -125,6 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case {"the controller chosen again", Stage::ControllerOptions, false, false, except(kAll, {"controller part"})},
         Case {"an axis reset", Stage::Axis, false, false,
               {"axis 2 drive", "controller", "breakout", "controller part", "extra 2"}},
+        Case {"a drive the controller does not take: its connection, not its accessories",
+              Stage::ControllerConnection, false, false, except(kAll, {"cable length"})},
         Case {"a drive, after the series", Stage::Drive, false, false,
               {"technology", "series", "axis 2 drive", "controller", "breakout", "controller part", "extra 2"}},
         Case {"a series, after the drive", Stage::Series, false, false,
