@@ -473,7 +473,7 @@ void mdiMain::createXMLfor_Extranet()
             hideForm(waitName);
             return;
         }
-        // Answers pair with the bill by position: the lines left out are named.
+        // Lines left empty and answer lines left out are named.
         if (const QString shortfall = Globals::Price_Shortfall(); !shortfall.isEmpty())
             MsgBox::show(shortfall, MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);
 
