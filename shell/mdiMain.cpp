@@ -244,6 +244,7 @@ void mdiMain::MDIForm_Load()
     for (int index : {3, 5, 6, 7})
         Toolbar_Button(index)->setEnabled(false);
     Toolbar_Button(8)->setVisible(false);
+    enableProjectItems(false);
     MDIForm_Resize();
 }
 
@@ -317,6 +318,7 @@ void mdiMain::showSetupState(int kind)
     for (int index : {2, 3, 5, 7})
         Toolbar_Button(index)->setEnabled(true);
     Toolbar_Button(6)->setEnabled(kind == SetupKinds::Controller);
+    enableProjectItems(true);
 }
 
 void mdiMain::showStartState()
@@ -327,6 +329,15 @@ void mdiMain::showStartState()
     Toolbar_Button(2)->setEnabled(true);
     for (int index : {3, 5, 6, 7})
         Toolbar_Button(index)->setEnabled(false);
+    enableProjectItems(false);
+}
+
+void mdiMain::enableProjectItems(bool on)
+{
+    // As their toolbar buttons: without a project they would write an empty
+    // report or do nothing without a word.
+    for (QAction* item : {m_mnuSave, m_mnuSave_As, m_mnuReset_All, m_mnuExport_Data})
+        item->setEnabled(on);
 }
 
 Form* mdiMain::activeChildForm() const

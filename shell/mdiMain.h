@@ -78,9 +78,9 @@ public:
     // Loads and shows the setup form of a kind and sets menu and toolbar for it
     // (New menu and start dialog).
     void openSetupForm(int kind);
-    // Caption, New menu and toolbar as when no setup form is open.
+    // Caption, New menu, File items and toolbar as when no setup form is open.
     void showStartState();
-    // Toolbar buttons after a setup form of the kind was opened.
+    // Toolbar buttons and File items after a setup form of the kind was opened.
     void showSetupState(int kind);
 
     // The form in the active MDI child window, and that form as a setup form.
@@ -101,6 +101,8 @@ private:
     void createMenus();
     void createToolbar();
     void MDIForm_Resize();
+    // The File items that act on a project: Save, Save As, Reset All, Export Data.
+    void enableProjectItems(bool on);
     void onSubWindowActivated(QMdiSubWindow* window);
     void endProgram();
 
