@@ -29,6 +29,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
@@ -319,6 +320,8 @@ void mdiMain::showSetupState(int kind)
         Toolbar_Button(index)->setEnabled(true);
     Toolbar_Button(6)->setEnabled(kind == SetupKinds::Controller);
     enableProjectItems(true);
+    // A file named there belongs to what was on the screen before.
+    statusBar()->clearMessage();
 }
 
 void mdiMain::showStartState()
@@ -395,7 +398,9 @@ void mdiMain::mnuReset_All_Click()
 
 void mdiMain::mnuClose_Click()
 {
-    // Every window of the project goes with it, the curve window too.
+    // Every window of the project goes with it, the curve window too, and the
+    // line naming a file it wrote.
+    statusBar()->clearMessage();
     Dependents::drop(Stage::Project);
     unloadForms(childUnloadOrder());
     Forms::unload<frmAbout>();
@@ -471,6 +476,8 @@ void mdiMain::createXMLfor_Extranet()
     if (m_requesting)
         return;
     FlagGuard busy(m_requesting, true);
+    // A run that writes no table leaves no line naming an earlier one.
+    statusBar()->clearMessage();
 
     const QString waitName = frmXMLwaitdialog::Name;
     try {

@@ -80,7 +80,8 @@ public:
     void openSetupForm(int kind);
     // Caption, New menu, File items and toolbar as when no setup form is open.
     void showStartState();
-    // Toolbar buttons and File items after a setup form of the kind was opened.
+    // Toolbar buttons and File items after a setup form of the kind was opened
+    // (New, Open); the status line names no file written before.
     void showSetupState(int kind);
 
     // The form in the active MDI child window, and that form as a setup form.
