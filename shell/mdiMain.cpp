@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -150,11 +151,32 @@ mdiMain* mdiMain::instance()
     return g_instance;
 }
 
-QSize mdiMain::firstSize(const QSize& available)
+QSize mdiMain::firstSize(const QSize& available, const QMargins& frame)
 {
     // A scale factor can leave less room than the window was drawn for: the
     // forms scroll in a smaller one.
-    return QSize(1024, 768).boundedTo(available);
+    return QSize(1024, 768).boundedTo(available.shrunkBy(frame));
+}
+
+void mdiMain::fitFrame()
+{
+    // The frame is known only once the window manager has put it around the
+    // window; the window was sized before that, without it.
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    if (m_framed || frame == inner)
+        return;
+    m_framed = true;
+    const QRect available = screen()->availableGeometry();
+    if (available.contains(frame) || isMaximized() || isFullScreen())
+        return;
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QSize size = firstSize(available.size(), margins);
+    resize(size);
+    const QSize outer = size.grownBy(margins);
+    move(std::clamp(frame.x(), available.left(), available.right() + 1 - outer.width()),
+         std::clamp(frame.y(), available.top(), available.bottom() + 1 - outer.height()));
 }
 
 QAction* mdiMain::Toolbar_Button(int index) const
@@ -520,6 +542,8 @@ bool mdiMain::event(QEvent* event)
     if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
         return true;
     const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        fitFrame();
     if (event->type() == QEvent::WindowActivate && !m_ending)
         HandlerCall::fromEventLoop([this] { MDIForm_Activate(); });
     return handled;

@@ -25,8 +25,9 @@ public:
 
     // The one main window, or null when none exists.
     static mdiMain* instance();
-    // The window's size when it opens on a screen of that available area.
-    static QSize firstSize(const QSize& available);
+    // The window's size when it opens on a screen of that available area, the
+    // window manager's frame around it (title bar included) within the area.
+    static QSize firstSize(const QSize& available, const QMargins& frame = {});
 
     QMdiArea* mdiArea() const { return m_area; }
     QToolBar* Toolbar1() const { return m_toolbar; }
@@ -102,6 +103,9 @@ private:
     void createMenus();
     void createToolbar();
     void MDIForm_Resize();
+    // Once the window is framed: a frame larger than the screen's available
+    // area is brought within it, so that the status line stays on the screen.
+    void fitFrame();
     // The File items that act on a project: Save, Save As, Reset All, Export Data.
     void enableProjectItems(bool on);
     void onSubWindowActivated(QMdiSubWindow* window);
@@ -127,6 +131,7 @@ private:
     QAction* m_mnuDrive = nullptr;
     bool m_activating = false;
     bool m_activatedOnce = false;
+    bool m_framed = false;
     bool m_requesting = false;
     bool m_ending = false;
 };
