@@ -237,7 +237,7 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     // any other count stays until the user's Done.
     Forms::get(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
     if (Total_Axes == 0 && !Controller_Part_Number.isEmpty()) {
-        ControllerOptions::takeAxisCounts(Controller_Name, Controller_Part_Number);
+        ControllerOptions::takeAxisCounts(Controller_Name, ControllerOptions::saved());
         listAxes(form);
     }
     form.cmdController_Click();

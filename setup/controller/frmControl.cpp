@@ -101,7 +101,7 @@ void frmControl::configurationDone(bool complete)
         return;
     }
     // Counts the catalogue cannot give leave the dialog open and the system as it was.
-    ControllerOptions::takeAxisCounts(Controller_Name, Controller_Part_Number);
+    ControllerOptions::takeAxisCounts(Controller_Name, ControllerOptions::saved());
     if (auto* setup = setupForm<frmController_Setup>())
         setup->Show_Controller_Part_Number(true);
 }

@@ -1,8 +1,9 @@
 // Project files in shapes the original program writes and ours does not by
-// itself, each made from a seed by the lines its writer would hold: opened
-// through File > Open it shows no message and bills only what the catalogue
-// offers, and Save As, with the options dialog the opening showed still open,
-// writes it back byte for byte.
+// itself, each made from a seed by the lines its writer would hold, and seeds
+// on a catalogue holding rows twice: opened through File > Open it shows no
+// message and bills only what the catalogue offers, and Save As, with the
+// options dialog the opening showed still open or closed by Done, writes it
+// back byte for byte.
 
 #include "support/OfferedBill.h"
 #include "support/ProjectRoundTrip.h"
@@ -10,12 +11,14 @@
 
 #include "common/TestFiles.h"
 
+#include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/Report.h"
 #include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QPushButton>
 
 namespace {
 
@@ -28,6 +31,11 @@ struct Edit {
 };
 
 using Edits = QList<Edit>;
+
+QString seedPath(const char* seed)
+{
+    return QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/%1.dat").arg(QLatin1String(seed));
+}
 
 Edits emptied(int first, int last)
 {
@@ -68,6 +76,8 @@ struct Row {
     const char* seed;
     Edits edits;
     QStringList catalogue {};
+    // The options dialog closed by Done before Save As.
+    bool done = false;
 };
 
 void PrintTo(const Row& row, std::ostream* out)
@@ -99,6 +109,14 @@ const Row kRows[] = {
      emptied(132, 133) + emptied(136, 141) + emptied(143, 148) + Edits {{1171, {}}}},
     {"APartWayDriveSystem", SetupKinds::Drive, "lm-servo",
      emptied(3, 4) + emptied(7, 12) + emptied(14, 19) + Edits {{128, {}}}},
+    // Each accessory and card is offered and stored once.
+    {"ControllerAccessoriesHeldTwice", SetupKinds::Controller, "controller-accessories-cards", {},
+     {"INSERT INTO [Controller Accessories] SELECT * FROM [Controller Accessories]"}, true},
+    {"CardsHeldTwice", SetupKinds::DriveController, "drive-controller-accessories-cards", {},
+     {"INSERT INTO ExpIO SELECT * FROM ExpIO"}, true},
+    // The 12-axis configuration's row names the 16-axis part number too: the counts are the configuration's.
+    {"APartNumberHeldTwice", SetupKinds::Controller, "controller-sixteen-axes", {},
+     {"UPDATE [All Controllers] SET [Part Number]='BMC16-16E0-E' WHERE [Part Number]='BMC16-12E0-E'"}, true},
 };
 
 class OriginalFilesTest : public SetupFormFixture, public ::testing::WithParamInterface<Row> {
@@ -111,8 +129,7 @@ TEST_P(OriginalFilesTest, OpensQuietlyAndWritesBackByteForByte)
     const Row& row = GetParam();
     if (!row.catalogue.isEmpty())
         useCatalogueWith(row.catalogue);
-    const QList<QByteArray> seed =
-        fileBytes(QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/%1.dat").arg(row.seed)).split('\r');
+    const QList<QByteArray> seed = fileBytes(seedPath(row.seed)).split('\r');
     QList<QByteArray> lines = seed;
     for (const Edit& edit : row.edits)
         for (int i = 0; i < edit.count; ++i)
@@ -129,6 +146,13 @@ TEST_P(OriginalFilesTest, OpensQuietlyAndWritesBackByteForByte)
     EXPECT_EQ(main.windowTitle(), kTitle + QStringLiteral(" - original.dat"));
     Globals::Build_Report();
     EXPECT_EQ(OfferedBill::faults(), QStringList {});
+    if (row.done) {
+        Form* options = Forms::find(SetupKinds::find(row.kind)->optionsDialog);
+        ASSERT_NE(options, nullptr);
+        options->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
+        processEvents();
+        EXPECT_EQ(msg->prompts(), QStringList {});
+    }
 
     const QString saved = folder.filePath(QStringLiteral("saved.dat"));
     files->queuePath(saved);
