@@ -122,12 +122,18 @@ void OptionsLevelsDialog::fillLevel(int number)
 
 void OptionsLevelsDialog::offerLevel(int number)
 {
-    const bool shown = !m_passedThrough.at(number - 1);
-    level(number)->setHidden(!shown);
+    ListControl* list = level(number);
+    const QString& saved = (*m_design.options)[number];
+    // A saved value no longer offered leaves the level to the user, shown
+    // even where "N/A" is all it offers now.
+    const bool shown = !m_passedThrough.at(number - 1) || (!saved.isEmpty() && list->findEntry(saved) < 0);
+    list->setHidden(!shown);
     caption(number)->setHidden(!shown);
     // A level of one value chooses itself; one already chosen stays as it is,
-    // so that the saved levels below it stay too.
-    LoneEntry::choose(level(number), LoneEntry::AlsoInReplay);
+    // so that the saved levels below it stay too. A saved value is put back
+    // by the restore, never replaced by the one value left.
+    if (saved.isEmpty())
+        LoneEntry::choose(list, LoneEntry::AlsoInReplay);
 }
 
 void OptionsLevelsDialog::showResult(bool shown, bool opening)
@@ -161,6 +167,7 @@ void OptionsLevelsDialog::Form_Load()
         m_passedThrough.fill(false);
         fillLevel(1);
     }
+    m_toldLost = false;
     restoreOptions();
     Update_Accessories_Display();
     DialogSupport::setToolbarEnabled(false);
@@ -190,8 +197,14 @@ void OptionsLevelsDialog::restoreOptions()
         }
     }
     if (lost)
-        MsgBox::show(m_design.lostOption, MsgBox::OKOnly, Product_Title);
+        tellLost();
     offerLevel(1);
+}
+
+void OptionsLevelsDialog::tellLost()
+{
+    if (!std::exchange(m_toldLost, true))
+        MsgBox::show(m_design.lostOption, MsgBox::OKOnly, Product_Title);
 }
 
 void OptionsLevelsDialog::cmb1_Click(int Index)

@@ -67,6 +67,10 @@ public:
     ListControl* cmb1(int index) const;
     QLabel* lbl1(int index) const;
 
+    // Tells, once per opening, that a saved value is no longer offered: a
+    // level's, or another of the product's that the setup form could not put back.
+    void tellLost();
+
 protected:
     explicit OptionsLevelsDialog(Design design);
 
@@ -124,6 +128,7 @@ private:
     // While the saved levels are put back: the levels below keep their saved
     // values and the accessory choice stays.
     bool Restoring_Options = false;
+    bool m_toldLost = false;
     // Done or the close box: only then does closing touch the setup form
     // (not when the setup form or the main window takes it down).
     bool m_closedByUser = false;

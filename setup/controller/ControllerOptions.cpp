@@ -61,6 +61,11 @@ ControllerOptions::Configuration ControllerOptions::configuration(const QString&
     return c;
 }
 
+QVector<AccessoryStore::CardRow> ControllerOptions::cards(const QString& controller, const QStringList& values)
+{
+    return kTable.cards(controller, values, true);
+}
+
 ControllerOptions::AxisCounts ControllerOptions::axisCounts(const QString& controller, const QStringList& values)
 {
     const QString table = QStringLiteral("All Controllers");

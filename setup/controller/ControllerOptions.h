@@ -1,7 +1,10 @@
 #pragma once
 
+#include "shell/AccessoryStore.h"
+
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // What [All Controllers], [Controller Option Names] and [Controller
 // Accessories] hold for the six option levels of a controller: each level's
@@ -28,6 +31,8 @@ public:
     };
     // The configuration of the six values; empty values and no readiness without a row.
     static Configuration configuration(const QString& controller, const QStringList& values);
+    // The card rows the accessory dialog offers for the six saved values (OptionsTable::cards).
+    static QVector<AccessoryStore::CardRow> cards(const QString& controller, const QStringList& values);
 
     struct AxisCounts {
         int axes = 0;

@@ -84,11 +84,7 @@ AccessoryStore::Offer frmControl::Offered_Accessories()
     AccessoryStore::Offer offer;
     offer.accessories = accessories().offered();
     // Cards only where the saved configuration takes them.
-    const auto levels = Controller_Options.begin() + 1;
-    const ControllerOptions::Configuration c =
-        ControllerOptions::configuration(Controller_Name, QStringList(levels, levels + Levels));
-    offer.cards = AccessoryStore::Cards(
-        AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(c.jtrReady, c.duwReady, c.lumioReady)));
+    offer.cards = ControllerOptions::cards(Controller_Name, ControllerOptions::saved());
     offer.controllerOption2 = Controller_Options[2];
     offer.controllerOption3 = Controller_Options[3];
     return offer;

@@ -166,9 +166,6 @@ AccessoryStore::Offer frmDriveControl::Offered_Accessories()
 {
     AccessoryStore::Offer offer;
     offer.accessories = accessories().offered();
-    const Recordset& rs = Run_Query(kConfiguration, bound(savedOptions()));
-    if (!rs.eof())
-        offer.cards = AccessoryStore::Cards(AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(
-            rs.boolean(QStringLiteral("JTR Ready")), rs.boolean(QStringLiteral("DUW Ready")), false)));
+    offer.cards = kTable.cards(Drive_Controller_Name, savedOptions(), false);
     return offer;
 }

@@ -11,6 +11,8 @@
 
 #include "common/TestFiles.h"
 
+#include "platform/ListControl.h"
+#include "setup/common/OptionsLevelsDialog.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/Report.h"
@@ -163,6 +165,73 @@ TEST_P(OriginalFilesTest, OpensQuietlyAndWritesBackByteForByte)
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, OriginalFilesTest, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A seed's saved option the catalogue withdrew, leaving its level one entry.
+struct Withdrawn {
+    const char* name;
+    int kind;
+    const char* seed;
+    QString statement;
+    // The level's system index and the file line of its saved value.
+    int level;
+    int line;
+};
+
+void PrintTo(const Withdrawn& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+const Withdrawn kWithdrawn[] = {
+    {"AnEncoderOption", SetupKinds::Controller, "controller-three-axes",
+     "DELETE FROM [All Controllers] WHERE [Controller Name]='BMC300' AND Option2='E = Encoder'", 1, 1046},
+    // Its cards stay until the user configures it anew.
+    {"AFirstLevelWithCards", SetupKinds::Controller, "controller-accessories-cards",
+     "DELETE FROM [All Controllers] WHERE [Controller Name]='KEX200' AND Option1='D = DIN Rail'", 0, 1045},
+    // Its breakout ports went with it.
+    {"SixteenAxes", SetupKinds::Controller, "controller-sixteen-axes",
+     "DELETE FROM [All Controllers] WHERE [Controller Name]='BMC1600' AND Option1='16 = 16 Axes'", 0, 1045},
+    {"ASafeTorqueOffOptionWithCards", SetupKinds::DriveController, "drive-controller-accessories-cards",
+     "DELETE FROM [All DriveControllers] WHERE [DriveController Name]='BSC-230' AND "
+     "Option4='0 = No Safe Torque Off'",
+     4, 138},
+};
+
+class WithdrawnOptionTest : public SetupFormFixture, public ::testing::WithParamInterface<Withdrawn> {
+public:
+    WithdrawnOptionTest() : SetupFormFixture(GetParam().kind) {}
+};
+
+// The file opens, the options dialog tells it and leaves the level to the
+// user as one of several entries, and Save As keeps the saved value.
+TEST_P(WithdrawnOptionTest, IsToldAndNeverReplacedByTheEntryLeft)
+{
+    const Withdrawn& row = GetParam();
+    useCatalogueWith({row.statement});
+    const QString seed = seedPath(row.seed);
+    mdiMain& main = mainWindow();
+    files->queuePath(seed);
+    main.mnuOpen()->trigger();
+    EXPECT_EQ(msg->prompts(), QStringList {QStringLiteral("Previously selected %1 option no longer available or "
+                                                          "restructured.")
+                                               .arg(row.kind == SetupKinds::Controller ? "controller"
+                                                                                       : "DriveController")});
+    auto* options = Forms::find<OptionsLevelsDialog>(SetupKinds::find(row.kind)->optionsDialog);
+    ASSERT_NE(options, nullptr);
+    const ListControl* level = options->cmb1(row.level);
+    EXPECT_EQ(level->listCount(), 1);
+    EXPECT_EQ(level->listIndex(), -1);
+    EXPECT_FALSE(level->isHidden());
+
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("saved.dat"));
+    files->queuePath(saved);
+    main.mnuSave_As()->trigger();
+    EXPECT_EQ(fileBytes(saved).split('\r').value(row.line - 1), fileBytes(seed).split('\r').at(row.line - 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, WithdrawnOptionTest, ::testing::ValuesIn(kWithdrawn),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
