@@ -214,15 +214,20 @@ void OptionsLevelsDialog::cmb1_Click(int Index)
         return;
     const bool last = number == m_design.levels;
     // The accessory dialog open for the configuration that goes stores what it
-    // shows and closes: what it offers may not stand for the next one.
+    // shows and closes: what it offers may not stand for the next one. A level
+    // above the last drops the accessory choice too; a restore keeps it.
     if (!Restoring_Options)
-        if (const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(m_design.kind))
-            Dependents::closeWindows(context->stage, Current_Axis);
+        if (const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(m_design.kind)) {
+            if (last)
+                Dependents::closeWindows(context->stage, Current_Axis);
+            else
+                Dependents::drop(context->stage, Current_Axis);
+        }
     {
         FlagGuard loading(Loading_Lists, true);
-        withdrawConfiguration();
-        if (!last && !Restoring_Options)
-            accessoryRequest().choice->clear();
+        Dependents::drop(m_design.result, Current_Axis);
+        frmAccessories::strExpIO_Note.clear();
+        configurationWithdrawn();
         showResult(false);
         for (int below = number + 1; below <= m_design.levels; ++below) {
             level(below)->clear();

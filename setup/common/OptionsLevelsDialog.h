@@ -51,6 +51,8 @@ public:
         AccessoryChoice::List21* options;
         // What the dialog configures (of axis 1 for an axis' stage).
         Stage configures;
+        // What the chosen levels give: any choice withdraws it.
+        Stage result;
         Layout layout;
     };
 
@@ -80,8 +82,9 @@ protected:
     virtual QStringList levelCaptions() const = 0;
     // Sets the globals of the configuration of every level's value; gives the result text.
     virtual QString configure(const QStringList& chosen) = 0;
-    // Any choice: the configuration is gone until the last level is chosen again.
-    virtual void withdrawConfiguration() = 0;
+    // Any choice, once the result's values are dropped: what shows them
+    // follows until the last level is chosen again.
+    virtual void configurationWithdrawn() {}
     // Its key is the product: the picture shows it too.
     virtual AccessoryRequest accessoryRequest() const = 0;
     // Done, once the user accepted an incomplete configuration.

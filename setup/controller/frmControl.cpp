@@ -20,7 +20,7 @@ frmControl::frmControl()
     : OptionsLevelsDialog({SetupKinds::Controller, Levels, 0, QStringLiteral("Controller"),
                            QStringLiteral("picController"),
                            QStringLiteral("Previously selected controller option no longer available or restructured."),
-                           &Controller_Options, Stage::ControllerOptions,
+                           &Controller_Options, Stage::ControllerOptions, Stage::ControllerResult,
                            {7275, 8010, 3255, {3840, 360, 2160, 1860}, {240, 4800, 3255, 495},
                             {3840, 2640, 3135, 1815}, {3840, 4560, 1455, 375}, {5400, 6360, 1575, 495}}})
 {
@@ -51,13 +51,6 @@ QString frmControl::configure(const QStringList& chosen)
     frmAccessories::strExpIO_Note = c.expansionNotes;
     Controller_Part_Number = c.partNumber;
     return c.partNumber;
-}
-
-void frmControl::withdrawConfiguration()
-{
-    Controller_Part_Number.clear();
-    Controller_JTR_Ready = Controller_LUMIO_Ready = Controller_DUW_Ready = false;
-    frmAccessories::strExpIO_Note.clear();
 }
 
 namespace {
