@@ -125,9 +125,14 @@ QVector<AccessoryStore::CardRow> AccessoryStore::Cards(const QString& type)
         return rows;
     Recordset& rs = Globals::Run_Query(kExpIOQuery, {type});
     const QString quantity = QStringLiteral("Required Quantity");
-    for (; !rs.eof() && rows.size() < Card_Rows; rs.moveNext())
-        rows.append({rs.text(QStringLiteral("DUW Number")), rs.text(QStringLiteral("DUW Description")),
+    for (; !rs.eof() && rows.size() < Card_Rows; rs.moveNext()) {
+        const QString card = rs.text(QStringLiteral("DUW Number"));
+        // A card the catalogue holds twice has one row, and so one quantity.
+        if (std::ranges::any_of(rows, [&](const CardRow& row) { return row.card == card; }))
+            continue;
+        rows.append({card, rs.text(QStringLiteral("DUW Description")),
                      rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity)});
+    }
     return rows;
 }
 

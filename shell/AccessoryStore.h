@@ -60,8 +60,9 @@ public:
     // type a caption names ("JTR", "DUW", "LUMIO"), empty for none.
     static QString Expansion_Caption(bool jtr, bool duw, bool lumio);
     static QString Expansion_Type(const QString& caption);
-    // The card rows of an expansion type as the dialog shows them: the first
-    // Card_Rows, each with its required quantity ("0" when there is none).
+    // The card rows of an expansion type as the dialog shows them: each card
+    // once, the first Card_Rows, each with its required quantity ("0" when
+    // there is none).
     static QVector<CardRow> Cards(const QString& type);
 
     // Quantity of a controller accessory: "1", or for a breakout module

@@ -44,6 +44,14 @@ constexpr Value<Struct> value(Stage stage, bool kept, Stage qdServoStage)
     return {[](Struct& s) { s.*Member = Type(); }, memberName<Member>(), stage, kept, qdServoStage};
 }
 
+// A value of a struct the system holds as a member: its configuration.
+template <auto Member, auto Inner, class Struct>
+constexpr Value<Struct> nested(Stage stage, bool kept)
+{
+    using Type = std::remove_cvref_t<decltype((std::declval<Struct&>().*Member).*Inner)>;
+    return {[](Struct& s) { (s.*Member).*Inner = Type(); }, memberName<Inner>(), stage, kept, stage};
+}
+
 template <auto Member>
 constexpr Value<AxisSelections> axisValue(Stage stage, bool kept, Stage qdServoStage)
 {
@@ -102,24 +110,37 @@ constexpr Value<AxisSelections> kAxis[] = {
 };
 
 using C = ControllerSystem;
+using CC = ControllerConfiguration;
 // The controller system's values; the axis counts are no stage's but the system's.
 constexpr Value<ControllerSystem> kController[] = {
     value<&C::Controller_Name, C>(S::Controller, true, S::Controller),
     value<&C::Controller_Extra, C>(S::System, true, S::System),
     value<&C::breakout, C>(S::Breakout, true, S::Breakout),
-    value<&C::configuration, C>(S::ControllerOptions, true, S::ControllerOptions),
+    nested<&C::configuration, &CC::Controller_Options, C>(S::ControllerOptions, true),
+    nested<&C::configuration, &CC::Controller_Expansion_IO, C>(S::ControllerOptions, true),
+    nested<&C::configuration, &CC::Controller_Part_Number, C>(S::ControllerResult, true),
+    nested<&C::configuration, &CC::Controller_JTR_Ready, C>(S::ControllerResult, true),
+    nested<&C::configuration, &CC::Controller_LUMIO_Ready, C>(S::ControllerResult, true),
+    nested<&C::configuration, &CC::Controller_DUW_Ready, C>(S::ControllerResult, true),
+    nested<&C::configuration, &CC::Controller_Accessories, C>(S::ControllerAccessories, true),
     value<&C::Total_Axes, C>(S::System, true, S::System),
     value<&C::Total_Servos, C>(S::System, true, S::System),
     value<&C::Total_Steppers, C>(S::System, true, S::System),
 };
 
 using D = DriveControllerSystem;
+using DC = DriveControllerConfiguration;
 // The drive/controller's values, which are axis 1's.
 constexpr Value<DriveControllerSystem> kDriveController[] = {
     value<&D::Drive_Controller_Name, D>(S::Drive, true, S::Drive),
-    value<&D::configuration, D>(S::DriveConfiguration, true, S::DriveConfiguration),
+    nested<&D::configuration, &DC::Drive_Controller_Options, D>(S::DriveConfiguration, true),
+    nested<&D::configuration, &DC::Drive_Controller_Expansion_IO, D>(S::DriveConfiguration, true),
+    nested<&D::configuration, &DC::Drive_Controller_Option_Code, D>(S::DriveControllerResult, true),
+    nested<&D::configuration, &DC::Drive_Controller_JTR_Ready, D>(S::DriveControllerResult, true),
+    nested<&D::configuration, &DC::Drive_Controller_DUW_Ready, D>(S::DriveControllerResult, true),
+    nested<&D::configuration, &DC::Drive_Controller_Accessories, D>(S::DriveControllerAccessories, true),
     value<&D::Drive_Controller_Notes, D>(S::MotorResult, true, S::MotorResult),
-    value<&D::Drive_Controller_Part_Number, D>(S::DriveCode, false, S::DriveCode),
+    value<&D::Drive_Controller_Part_Number, D>(S::DriveControllerPartNumber, false, S::DriveControllerPartNumber),
     value<&D::Drive_Controller_Extra, D>(S::System, true, S::System),
     value<&D::Drive_Controller_Extra_2, D>(S::System, true, S::System),
 };
@@ -142,19 +163,22 @@ constexpr std::size_t memberCount()
 
 // Each member has exactly one row: a value added to a struct without its row,
 // or a row copied and left naming the member of the row it was copied from,
-// fails to build here.
-template <class Struct, std::size_t N>
+// fails to build here. A member listed through its own members (nested) has
+// a row for each of them instead.
+template <class Struct, class... Nested, std::size_t N>
 constexpr bool covers(const Value<Struct> (&values)[N])
 {
     for (std::size_t i = 0; i < N; ++i)
         for (std::size_t j = 0; j < i; ++j)
             if (values[i].member == values[j].member)
                 return false;
-    return N == memberCount<Struct>();
+    return N == memberCount<Struct>() + ((memberCount<Nested>() - 1) + ... + 0);
 }
 static_assert(covers(kAxis), "every value of an axis record names its stage in one row");
-static_assert(covers(kController), "every value of the controller system names its stage in one row");
-static_assert(covers(kDriveController), "every value of the drive/controller system names its stage in one row");
+static_assert(covers<ControllerSystem, ControllerConfiguration>(kController),
+              "every value of the controller system names its stage in one row");
+static_assert(covers<DriveControllerSystem, DriveControllerConfiguration>(kDriveController),
+              "every value of the drive/controller system names its stage in one row");
 
 int axisOf(int axis)
 {
@@ -189,10 +213,12 @@ QList<Stage> Dependents::parents(Stage stage)
         return {S::Axis};
     case S::Drive:
         return {S::Technology};
+    case S::ControllerResult:
     case S::ControllerAccessories:
         return {S::ControllerOptions};
     case S::DriveConfiguration:
         return {S::Drive};
+    case S::DriveControllerResult:
     case S::DriveControllerAccessories:
     case S::ControllerConnection:
         return {S::DriveConfiguration};
@@ -204,6 +230,10 @@ QList<Stage> Dependents::parents(Stage stage)
     case S::FeedbackCableLength:
     case S::Voltage:
         return {S::MotorResult};
+    case S::DriveControllerPartNumber:
+        return {S::DriveCode, S::DriveControllerResult};
+    case S::Curve:
+        return {S::DriveCode};
     default:
         // The rest follow one another in cascade order.
         return {static_cast<Stage>(static_cast<int>(stage) - 1)};

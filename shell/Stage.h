@@ -15,8 +15,12 @@ enum class Stage {
     Controller,
     Breakout,
     ControllerOptions,
+    // What the options name once the last level is chosen (part number,
+    // readiness for expansion cards): any option level chosen anew withdraws it.
+    ControllerResult,
     // The accessories chosen for a configuration: any option level chosen anew
-    // leaves the accessory dialog open for it standing for nothing.
+    // leaves the accessory dialog open for it standing for nothing, and a
+    // level above the last the choice too.
     ControllerAccessories,
     // One axis: Reset Axis, the axis copied over, the axis the form leaves.
     Axis,
@@ -25,6 +29,7 @@ enum class Stage {
     // accessories, drive/controller options and the controller connection.
     Drive,
     DriveConfiguration,
+    DriveControllerResult,
     DriveControllerAccessories,
     // The axis' connection to the controller: its cable with the length, part
     // number and notes, and the drive-specific controller accessory. A drive
@@ -45,7 +50,10 @@ enum class Stage {
     FeedbackCableLength,
     Voltage,
     Wiring,
-    // The drive code the voltage (and a stepper's wiring) gives, and the curve drawn for it.
+    // The drive code the voltage (and a stepper's wiring) gives, the
+    // drive/controller's part number it builds with the options' result, and
+    // the curve drawn for the drive code.
     DriveCode,
+    DriveControllerPartNumber,
     Curve,
 };

@@ -123,6 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case {"another controller", Stage::Controller, false, false,
               except(kAll, {"controller", "breakout", "controller part"})},
         Case {"the controller chosen again", Stage::ControllerOptions, false, false, except(kAll, {"controller part"})},
+        Case {"an option level chosen", Stage::ControllerResult, false, false, except(kAll, {"controller part"})},
         Case {"an axis reset", Stage::Axis, false, false,
               {"axis 2 drive", "controller", "breakout", "controller part", "extra 2"}},
         Case {"a drive the controller does not take: its connection, not its accessories",
