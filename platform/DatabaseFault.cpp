@@ -26,11 +26,6 @@ DatabaseFault DatabaseFault::missingColumn(const QString& path, const QString& c
     return DatabaseFault(QStringLiteral("%1 has no column \"%2\".").arg(database(path), column));
 }
 
-DatabaseFault DatabaseFault::emptyTable(const QString& path, const QString& table)
-{
-    return DatabaseFault(QStringLiteral("%1 has no row in table \"%2\".").arg(database(path), table));
-}
-
 DatabaseFault DatabaseFault::missingRow(const QString& path, const QString& table, const QString& name,
                                         const QString& key)
 {

@@ -13,7 +13,6 @@ public:
     static DatabaseFault missingTable(const QString& path, const QString& table);
     // column: "Table.Column", as SQLite names it.
     static DatabaseFault missingColumn(const QString& path, const QString& column);
-    static DatabaseFault emptyTable(const QString& path, const QString& table);
     // No row whose column holds the key.
     static DatabaseFault missingRow(const QString& path, const QString& table, const QString& column,
                                     const QString& key);
