@@ -36,8 +36,14 @@ DatabaseFault DatabaseFault::missingRow(const QString& path, const QString& tabl
 DatabaseFault DatabaseFault::badValue(const QString& path, const QString& table, const QString& name,
                                       const QString& key, const QString& wanted)
 {
+    return badValue(path, table, name, QStringList {key}, wanted);
+}
+
+DatabaseFault DatabaseFault::badValue(const QString& path, const QString& table, const QString& name,
+                                      const QStringList& key, const QString& wanted)
+{
     return DatabaseFault(QStringLiteral("%1 has no %2 in column \"%3\" for \"%4\".")
-                             .arg(database(path), wanted, column(table, name), key));
+                             .arg(database(path), wanted, column(table, name), key.join(QStringLiteral("\", \""))));
 }
 
 DatabaseFault DatabaseFault::inUse(const QString& path)

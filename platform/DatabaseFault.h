@@ -3,6 +3,7 @@
 #include "platform/DatabaseError.h"
 
 #include <QString>
+#include <QStringList>
 
 // A fault of the database file itself, told the user as what the file lacks
 // or holds wrongly, so that nothing else is blamed for it: a table, a column,
@@ -20,6 +21,9 @@ public:
     // 16") in the column.
     static DatabaseFault badValue(const QString& path, const QString& table, const QString& column,
                                   const QString& key, const QString& wanted);
+    // The same for a row keyed by several columns, their values in order.
+    static DatabaseFault badValue(const QString& path, const QString& table, const QString& column,
+                                  const QStringList& key, const QString& wanted);
     static DatabaseFault inUse(const QString& path);
     static DatabaseFault unreadable(const QString& path);
 

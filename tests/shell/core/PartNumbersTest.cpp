@@ -44,7 +44,6 @@ TEST_F(PartNumbersTest, DrivePartNumberJoinsPrefixCodeAndPortion)
     using Globals::Build_Drive_Part_Number;
     EXPECT_EQ(Build_Drive_Part_Number("QX-205", "12"), "QX212-X0");
     EXPECT_EQ(Build_Drive_Part_Number("qx-205", "12"), "QX212-X0"); // names match without regard to case
-    EXPECT_EQ(Build_Drive_Part_Number("Bare Drive", "12"), "12-C1");
     EXPECT_EQ(Build_Drive_Part_Number("Open Drive", "12"), "AB12");
     EXPECT_EQ(Build_Drive_Part_Number("Null Drive", "12"), "NB12");
     // Only the drive/controller builder treats "N/A" as absent.
@@ -62,7 +61,6 @@ TEST_F(PartNumbersTest, DriveControllerCodesFollowPowerLevelFirst)
     EXPECT_EQ(Build_DriveController_Part_Number("DCQ", "20", "-E1"), "DC20-E1");
     EXPECT_EQ(Build_DriveController_Part_Number("DCR", "20", "-E1"), "DC-E120");
     EXPECT_EQ(Build_DriveController_Part_Number("DCN", "20", "-E1"), "DC-E120"); // Null orders as false
-    EXPECT_EQ(Build_DriveController_Part_Number("Bare DC", "20", "-E1"), "20-E1");
 
     EXPECT_EQ(Build_DriveController_Part_Number("DCQ", "N/A", "-E1"), "DC-E1");
     EXPECT_EQ(Build_DriveController_Part_Number("DCR", "20", "N/A"), "DC20");
@@ -71,22 +69,34 @@ TEST_F(PartNumbersTest, DriveControllerCodesFollowPowerLevelFirst)
     EXPECT_EQ(Build_DriveController_Part_Number("DCQ", "20", "n/a"), "DC20n/a");
 }
 
-// No part number stands for a name without its construction row: the catalogue's fault is named.
+// No part number stands for a name without its construction row or its
+// prefix: the catalogue's fault is named.
 TEST_F(PartNumbersTest, MissingConstructionRowIsNamedAsTheCataloguesFault)
 {
-    const auto fault = [](const std::function<void()>& build) {
-        try {
-            build();
-        } catch (const DatabaseFault& e) {
-            return QString::fromUtf8(e.what());
-        }
-        return QString();
+    const QString drive = "The database System Databases97.mdb has %1 in column \"Drive Construction.%2\"%3.";
+    const QString driveController =
+        "The database System Databases97.mdb has %1 in column \"DriveController Construction.%2\"%3.";
+    const struct {
+        std::function<void()> build;
+        QString message;
+    } cases[] = {
+        {[] { Globals::Build_Drive_Part_Number("QX-999", "12"); },
+         drive.arg("no row for \"QX-999\"", "Drive Name", "")},
+        {[] { Globals::Build_DriveController_Part_Number("DCZ", "20", "-E1"); },
+         driveController.arg("no row for \"DCZ\"", "DriveController Name", "")},
+        {[] { Globals::Build_Drive_Part_Number("Bare Drive", "12"); },
+         drive.arg("no value", "Prefix", " for \"Bare Drive\"")},
+        {[] { Globals::Build_DriveController_Part_Number("Bare DC", "20", "-E1"); },
+         driveController.arg("no value", "Prefix", " for \"Bare DC\"")},
     };
-    EXPECT_EQ(fault([] { Globals::Build_Drive_Part_Number("QX-999", "12"); }),
-              "The database System Databases97.mdb has no row for \"QX-999\" in column \"Drive Construction.Drive "
-              "Name\".");
-    EXPECT_EQ(fault([] { Globals::Build_DriveController_Part_Number("DCZ", "20", "-E1"); }),
-              "The database System Databases97.mdb has no row for \"DCZ\" in column \"DriveController "
-              "Construction.DriveController Name\".");
+    for (const auto& c : cases) {
+        QString message;
+        try {
+            c.build();
+        } catch (const DatabaseFault& e) {
+            message = QString::fromUtf8(e.what());
+        }
+        EXPECT_EQ(message, c.message);
+    }
     EXPECT_TRUE(msg->messages().isEmpty());
 }
