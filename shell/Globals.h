@@ -237,6 +237,10 @@ void Open_Database();
 // product database lacks (nothing when none is open), so that a project is not
 // blamed for a broken catalogue. An empty table is valid: its lists are empty.
 void Require_Catalogue_Tables();
+// Throws DatabaseFault naming a column that a saved choice is found by where a
+// row of the open catalogue holds no value: a project file that names a
+// product the catalogue does not offer is then not blamed for it.
+void Require_Catalogue_Keys();
 // Test seam: Open_Database uses this folder instead of the executable's and,
 // after the message, throws DatabaseError instead of ending the program.
 // An empty folder goes back to the executable's.

@@ -180,8 +180,9 @@ TEST_F(ControllerProjectFileTest, ShortFilesLoadUpToTheirLastNeededLine)
 }
 
 // A fault of the catalogue is named at Open, not blamed on the project file:
-// a table it lacks, a command cable or drive accessory it cannot bill, a
-// series without a part-number type (which dropped the motor in silence).
+// a table it lacks, a command cable or drive accessory it cannot bill, a row
+// without its name, a series without a part-number type (which dropped the
+// motor in silence).
 TEST_F(ControllerProjectFileTest, OpenNamesTheCataloguesFaultNotTheFiles)
 {
     configureController("KEX200", kKex4Axes);
@@ -204,6 +205,9 @@ TEST_F(ControllerProjectFileTest, OpenNamesTheCataloguesFaultNotTheFiles)
         {"UPDATE Cables SET [Cable Part Number] = NULL",
          QString(database + "has no value in column \"Cables.Cable Part Number\" for \"%1\", \"%2\".")
              .arg(first.Controller_Cable, first.Controller_Cable_Length)},
+        {"UPDATE Motors SET [Motor Name] = NULL", database + "has a row without a value in column \"Motors.Motor Name\"."},
+        {"UPDATE Controllers SET [Controller Name] = NULL WHERE [Controller Name] = 'KEX200'",
+         database + "has a row without a value in column \"Controllers.Controller Name\"."},
         {QStringLiteral("UPDATE Motors SET [PartNumber Type] = NULL WHERE [Motor Name] = '%1'").arg(first.Motor_Series),
          QString(database + "has no known part-number type in column \"Motors.PartNumber Type\" for \"%1\".")
              .arg(first.Motor_Series)},
