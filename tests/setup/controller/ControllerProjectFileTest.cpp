@@ -192,10 +192,10 @@ TEST_F(ControllerProjectFileTest, OpenNamesTheCataloguesFaultNotTheFiles)
     const QString path = dir.filePath("kex.dat");
     ASSERT_TRUE(Write_File(path, form()->Save_String(), true));
     const QString database = "The database System Databases97.mdb ";
-    const QString commandCable = database + "has no value in column \"Controller to Drive.Cable\" for \"KEX200\", \"%1\".";
     QList<QPair<QString, QString>> cases = {
-        {"UPDATE [Controller to Drive] SET Cable = NULL", commandCable.arg(first.Drive_Name)},
-        {"UPDATE [Controller to Drive] SET Cable = ''", commandCable.arg(first.Drive_Name)},
+        {"UPDATE [Controller to Drive] SET Cable = NULL",
+         QString(database + "has no value in column \"Controller to Drive.Cable\" for \"KEX200\", \"%1\".")
+             .arg(first.Drive_Name)},
         {"UPDATE [Controller to Drive] SET Cable = 'CDC-XX'",
          database + "has no row for \"CDC-XX\" in column \"Cables.Cable\"."},
         {"UPDATE [Controller to Drive] SET ControllerDriveRequired_Accessory = NULL",
@@ -205,7 +205,8 @@ TEST_F(ControllerProjectFileTest, OpenNamesTheCataloguesFaultNotTheFiles)
         {"UPDATE Cables SET [Cable Part Number] = NULL",
          QString(database + "has no value in column \"Cables.Cable Part Number\" for \"%1\", \"%2\".")
              .arg(first.Controller_Cable, first.Controller_Cable_Length)},
-        {"UPDATE Motors SET [Motor Name] = NULL", database + "has a row without a value in column \"Motors.Motor Name\"."},
+        {"UPDATE Motors SET [Motor Name] = NULL",
+         database + "has a row without a value in column \"Motors.Motor Name\"."},
         {"UPDATE Controllers SET [Controller Name] = NULL WHERE [Controller Name] = 'KEX200'",
          database + "has a row without a value in column \"Controllers.Controller Name\"."},
         {QStringLiteral("UPDATE Motors SET [PartNumber Type] = NULL WHERE [Motor Name] = '%1'").arg(first.Motor_Series),

@@ -73,30 +73,24 @@ TEST_F(PartNumbersTest, DriveControllerCodesFollowPowerLevelFirst)
 // prefix: the catalogue's fault is named.
 TEST_F(PartNumbersTest, MissingConstructionRowIsNamedAsTheCataloguesFault)
 {
-    const QString drive = "The database System Databases97.mdb has %1 in column \"Drive Construction.%2\"%3.";
-    const QString driveController =
-        "The database System Databases97.mdb has %1 in column \"DriveController Construction.%2\"%3.";
-    const struct {
-        std::function<void()> build;
-        QString message;
-    } cases[] = {
-        {[] { Globals::Build_Drive_Part_Number("QX-999", "12"); },
-         drive.arg("no row for \"QX-999\"", "Drive Name", "")},
-        {[] { Globals::Build_DriveController_Part_Number("DCZ", "20", "-E1"); },
-         driveController.arg("no row for \"DCZ\"", "DriveController Name", "")},
-        {[] { Globals::Build_Drive_Part_Number("Bare Drive", "12"); },
-         drive.arg("no value", "Prefix", " for \"Bare Drive\"")},
-        {[] { Globals::Build_DriveController_Part_Number("Bare DC", "20", "-E1"); },
-         driveController.arg("no value", "Prefix", " for \"Bare DC\"")},
-    };
-    for (const auto& c : cases) {
-        QString message;
+    const auto fault = [](const std::function<void()>& build) {
         try {
-            c.build();
+            build();
         } catch (const DatabaseFault& e) {
-            message = QString::fromUtf8(e.what());
+            return QString::fromUtf8(e.what());
         }
-        EXPECT_EQ(message, c.message);
-    }
+        return QString();
+    };
+    EXPECT_EQ(fault([] { Globals::Build_Drive_Part_Number("QX-999", "12"); }),
+              "The database System Databases97.mdb has no row for \"QX-999\" in column \"Drive Construction.Drive "
+              "Name\".");
+    EXPECT_EQ(fault([] { Globals::Build_DriveController_Part_Number("DCZ", "20", "-E1"); }),
+              "The database System Databases97.mdb has no row for \"DCZ\" in column \"DriveController "
+              "Construction.DriveController Name\".");
+    const QString prefix =
+        "The database System Databases97.mdb has no value in column \"%1 Construction.Prefix\" for \"%2\".";
+    EXPECT_EQ(fault([] { Globals::Build_Drive_Part_Number("Bare Drive", "12"); }), prefix.arg("Drive", "Bare Drive"));
+    EXPECT_EQ(fault([] { Globals::Build_DriveController_Part_Number("Bare DC", "20", "-E1"); }),
+              prefix.arg("DriveController", "Bare DC"));
     EXPECT_TRUE(msg->messages().isEmpty());
 }
