@@ -234,9 +234,13 @@ QString Application_Folder();
 // foreign file), the user is told and the program ends.
 void Open_Database();
 // Throws DatabaseFault naming a table or column of the catalogue that the open
-// product database lacks, or a table of it without rows (nothing when none is
-// open), so that a project is not blamed for a broken catalogue.
+// product database lacks (nothing when none is open), so that a project is not
+// blamed for a broken catalogue. An empty table is valid: its lists are empty.
 void Require_Catalogue_Tables();
+// Throws DatabaseFault naming a column that a saved choice is found by where a
+// row of the open catalogue holds no value: a project file that names a
+// product the catalogue does not offer is then not blamed for it.
+void Require_Catalogue_Keys();
 // Test seam: Open_Database uses this folder instead of the executable's and,
 // after the message, throws DatabaseError instead of ending the program.
 // An empty folder goes back to the executable's.

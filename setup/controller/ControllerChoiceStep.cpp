@@ -1,5 +1,6 @@
 #include "setup/controller/ControllerChoiceStep.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
@@ -62,6 +63,18 @@ void ControllerChoiceStep::clearConfiguration() const
 bool ControllerChoiceStep::choose(const QString& controller) const
 {
     const AxisSnapshot before(m_k.cmbController);
+    const auto axes = Axis;
+    try {
+        return connect(controller, before);
+    } catch (const DatabaseFault&) {
+        Axis = axes;
+        before.restore();
+        throw;
+    }
+}
+
+bool ControllerChoiceStep::connect(const QString& controller, const AxisSnapshot& before) const
+{
     FlagGuard loading(Loading_Lists, true);
     // A controller without a picture keeps the previous one.
     if (Pictures::exists(controller))

@@ -1,5 +1,6 @@
 #include "setup/controller/ControllerConnection.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "setup/common/CableLengthStep.h"
@@ -120,14 +121,26 @@ void ControllerConnection::connect(AxisRecord& record, const QString& controller
         {controller, drive});
     const bool paired = !rs.eof();
     const QString cable = paired ? rs.text(QStringLiteral("Cable")) : QString();
-    record.Drive_Controller_Accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
+    const QString accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
+    // A pair whose cable or accessory the bill cannot hold changes nothing;
+    // "N/A" or "None" stands for no accessory.
+    if (paired) {
+        const QString table = QStringLiteral("Controller to Drive");
+        CableLengthStep::requireCable(table, QStringLiteral("Cable"), {controller, drive}, cable);
+        if (accessory.isEmpty())
+            throw DatabaseFault::badValue(System_Database.path(), table,
+                                          QStringLiteral("ControllerDriveRequired_Accessory"), {controller, drive},
+                                          QStringLiteral("value"));
+    }
     // Another cable has no length chosen yet; a replay keeps the stored one.
+    QString length = record.Controller_Cable_Length;
     if (cable != record.Controller_Cable && !Loading_Project)
-        record.Controller_Cable_Length.clear();
+        length.clear();
+    const QString part = length.isEmpty() ? QString() : CableLengthStep::partNumber(cable, length);
+    record.Drive_Controller_Accessory = accessory;
     record.Controller_Cable = cable;
-    record.Controller_Cable_Part_Number = record.Controller_Cable_Length.isEmpty()
-        ? QString()
-        : CableLengthStep::partNumber(cable, record.Controller_Cable_Length);
+    record.Controller_Cable_Length = length;
+    record.Controller_Cable_Part_Number = part;
     record.Controller_Cable_Notes = firstText(QStringLiteral("SELECT Cables.Cable, Cables.Notes From Cables "
                                                              "WHERE (((Cables.Cable)=?));"),
                                               {cable}, QStringLiteral("Notes"));
@@ -280,6 +293,7 @@ void ControllerConnection::breakoutLengthClick() const
 {
     if (!Required_Accessory.startsWith(kTnl))
         return;
+    CableLengthStep::chosenPartNumber(m_c.cmbReq_Accessories_length, Required_Accessory);
     Required_Accessory_Length = m_c.cmbReq_Accessories_length->text();
     writeText();
 }
@@ -287,7 +301,8 @@ void ControllerConnection::breakoutLengthClick() const
 void ControllerConnection::cableLengthClick() const
 {
     AxisRecord& record = Current_Record();
-    record.Controller_Cable_Length = m_c.cmbController_Cable_Length->text();
-    record.Controller_Cable_Part_Number = CableLengthStep::partNumber(record.Controller_Cable, record.Controller_Cable_Length);
+    ListControl* lengths = m_c.cmbController_Cable_Length;
+    record.Controller_Cable_Part_Number = CableLengthStep::chosenPartNumber(lengths, record.Controller_Cable);
+    record.Controller_Cable_Length = lengths->text();
     writeText();
 }

@@ -1,5 +1,6 @@
 #include "setup/controller/ControllerDriveChoiceStep.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/common/AxisSnapshot.h"
@@ -66,7 +67,13 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
                 m_connection.serveOtherAxes(m_k.cmbController->text());
             return false;
         }
-        m_connection.build(drive, ControllerConnection::DriveChosen);
+        try {
+            m_connection.build(drive, ControllerConnection::DriveChosen);
+        } catch (const DatabaseFault&) {
+            // A connection the catalogue cannot bill: the drive is not taken.
+            before.restore();
+            throw;
+        }
     }
     return true;
 }

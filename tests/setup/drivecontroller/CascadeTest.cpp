@@ -117,10 +117,16 @@ TEST_F(DriveControllerCascadeTest, ColbitumCaptionsAndATypelessSeries)
         captions << label(name)->text();
     EXPECT_EQ(captions, (QStringList {"Motor Diameter", "Voltage", "Feedback", "Shaft Options", "Options"}));
 
-    // Without a part-number type the frame size still lists its stacks.
+    // A series without a part-number type would bill no motor: it is not taken.
+    const AxisRecord before = record();
+    msg->clear();
     pick("cmbMotor_Series", "QDM");
-    pick("cmbFrame_size", "092 = 92 mm");
-    EXPECT_EQ(items("cmbStack_length"), (QStringList {"1", "2"}));
+    expectOnlyMessage("The database System Databases97.mdb has no known part-number type in column "
+                      "\"Motors.PartNumber Type\" for \"QDM\".",
+                      MsgBox::OKOnly);
+    EXPECT_EQ(text("cmbMotor_Series"), "CT");
+    EXPECT_EQ(record(), before);
+    EXPECT_FALSE(Loading_Lists);
 }
 
 TEST_F(DriveControllerCascadeTest, KeywayOnSize16AndTheGearheadPath)
