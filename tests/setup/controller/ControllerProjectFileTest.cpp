@@ -227,8 +227,9 @@ TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
 // A file's value is taken only where the catalogue offers it, on every axis:
 // an accessory the accessory dialogs do not offer, or with a quantity or
 // description they do not store, or where they do not store it (an entry
-// after an empty one), which the options dialog's close box would keep, or a
-// value of axis 2 no longer offered refuses the file.
+// after an empty one) or more often than they offer it, which the options
+// dialog's close box would keep, or a value of axis 2 no longer offered
+// refuses the file.
 TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefused)
 {
     openOptions("KEX200", kKex4Axes);
@@ -262,6 +263,8 @@ TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefus
         {{1107, "EVIL-1 = Evil thing"}, {1065, "Evil thing"}, {1128, "999"}},
         {{1128, "999"}},
         {{1129, "9"}},
+        {{1109, "LUM-AI04"}, {1130, "8"}, {1067, "4 Analog Inputs"}}, // the card's row offers it once
+        {{1109, "LUM-AI04"}, {1130, "8"}, {1067, "4 Analog Inputs"}, {1037, "0"}},
         {{141, "X = Discontinued"}},
         {{258, "999"}},
         {{1107, ""}, {1128, ""}, {1065, ""}},

@@ -179,8 +179,8 @@ TEST_F(DriveControllerProjectTest, TheCarriedExtraTextOutlivesAnotherDriveContro
 
 // An accessory or card the accessory dialog does not offer for the saved
 // configuration, or with a quantity or description it does not store, or
-// where it does not store it (an entry after an empty one), refuses the file
-// (the options dialog's close box would keep it).
+// where it does not store it (an entry after an empty one) or more often than
+// it offers it, refuses the file (the options dialog's close box would keep it).
 TEST_F(DriveControllerProjectTest, AnAccessoryTheCatalogueDoesNotOfferIsRefused)
 {
     configureSystem();
@@ -191,6 +191,8 @@ TEST_F(DriveControllerProjectTest, AnAccessoryTheCatalogueDoesNotOfferIsRefused)
         {{155, "Free with every drive"}},
         {{219, "9"}},
         {{198, "EVIL-CARD"}},
+        {{199, "TUQ16-IN"}, {220, "8"}, {157, "16 Digital Inputs"}}, // the card's row offers it once
+        {{199, "TUQ16-IN"}, {220, "8"}, {157, "16 Digital Inputs"}, {132, "0"}},
         {{264, "9 = Gone"}}, // cards of a configuration the catalogue does not have
         {{197, ""}, {218, ""}, {155, ""}},
     };
