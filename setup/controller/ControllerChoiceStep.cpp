@@ -80,7 +80,7 @@ bool ControllerChoiceStep::choose(const QString& controller) const
     const bool fits = driveChosen ? ControllerConnection::fits(controller, drive) : listDrives();
     if (fits && misfits.isEmpty()) {
         if (driveChosen)
-            m_connection.build(drive, ControllerConnection::ControllerChosen);
+            m_connection.build(drive);
     } else {
         if (driveChosen && !fits)
             m_connection.refuse();
@@ -91,7 +91,7 @@ bool ControllerChoiceStep::choose(const QString& controller) const
             Dependents::drop(Stage::Axis, a);
         m_k.show(m_k.cmdController);
         if (fits && driveChosen)
-            m_connection.build(drive, ControllerConnection::ControllerChosen);
+            m_connection.build(drive);
         else
             listDrives();
     }

@@ -68,7 +68,7 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
                 m_connection.serveOtherAxes(m_k.cmbController->text());
             return false;
         }
-        m_connection.build(drive, ControllerConnection::DriveChosen);
+        m_connection.build(drive);
     }
     return true;
 }

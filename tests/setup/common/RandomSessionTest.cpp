@@ -658,12 +658,16 @@ INSTANTIATE_TEST_SUITE_P(
         // The connection of a refused drive goes whole.
         Regression {"BreakoutOfARefusedDrive", SetupKinds::Controller, {"cmbMotor_Tech = Servo",
             "cmbMotor_Series = KX", "cmbDrive = BSD-230", "cmbController = 9Q10", "cmbDrive = BSC-230 => Yes"}},
-        // The one-entry rule holds for the breakout ports after reopens as in a replay.
+        // The one-entry rule holds for the breakout ports on every road: after
+        // reopens as in a replay, and after another controller over a connection left shown.
         Regression {"OneBreakoutEntryAfterReopens", SetupKinds::Controller, {"cmbController = KEX200",
             "cmbMotor_Tech = Stepper", "main.SaveAs = p1.dat", "main.Close", "main.Open = p1.dat",
             "cmbDrive = SMD-230", "main.Save", "main.Close", "main.Open = p1.dat", "main.ResetAxis", "main.Save",
             "main.Close", "main.Open = p1.dat", "frmControl.cmdDone", "cmbController = 9Q10",
             "cmbMotor_Tech = Stepper", "cmbDrive = SMD-48"}},
+        Regression {"BreakoutPortsOfAControllerAfterAnotherTechnology", SetupKinds::Controller,
+            {"cmbController = BMC1600", "cmbMotor_Tech = Direct Drive", "cmbDrive = BDD-460", "cmbMotor_Tech = Stepper",
+             "cmbController = 9Q10", "cmbDrive = BSD-460"}},
         // A smaller axis count keeps the axes beyond it, back when it grows.
         Regression {"AxisCountLoweredAndRaised", SetupKinds::Controller, fourConfiguredAxes() + QStringList {
             "cmdController", "frmControl.cmb1(2) = 2 = 2 Axes", "frmControl.cmb1(3) = E = Ethernet",
