@@ -103,6 +103,12 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
     return true;
 }
 
+bool AccessoryStore::Offers(const QStringList& offered, const QString& required)
+{
+    return required.isEmpty()
+        || std::ranges::any_of(offered, [&](const QString& accessory) { return required == Globals::Get_Code(accessory); });
+}
+
 QString AccessoryStore::Expansion_Caption(bool jtr, bool duw, bool lumio)
 {
     if (lumio)

@@ -1,9 +1,11 @@
 #include "shell/Dependents.h"
 
+#include "shell/AccessoryStore.h"
 #include "shell/AxisRecord.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <QPointer>
 
@@ -25,6 +27,9 @@ struct Value {
     Stage stage;
     bool kept;
     Stage qdServoStage;
+    // Only a file carries it on a drive/controller project, whose form
+    // neither shows nor chooses it: there only the project's drop empties it.
+    bool carried = false;
 };
 
 template <auto Member, class Struct>
@@ -44,6 +49,14 @@ constexpr Value<AxisSelections> axisValue(Stage stage, bool kept)
 {
     return value<Member, AxisSelections>(stage, kept, stage);
 }
+// A value of an axis' drive that a drive/controller project carries as its file wrote it.
+template <auto Member>
+constexpr Value<AxisSelections> carriedValue(Stage stage)
+{
+    Value<AxisSelections> v = axisValue<Member>(stage, true);
+    v.carried = true;
+    return v;
+}
 
 using A = AxisSelections;
 using S = Stage;
@@ -54,8 +67,8 @@ using S = Stage;
 constexpr Value<AxisSelections> kAxis[] = {
     axisValue<&A::Motor_Technology>(S::Technology, true),
     axisValue<&A::Drive_Name>(S::Drive, true),
-    axisValue<&A::Drive_Accessories>(S::DriveConfiguration, true),
-    axisValue<&A::Required_Drive_Accessory>(S::DriveConfiguration, true),
+    carriedValue<&A::Drive_Accessories>(S::DriveConfiguration),
+    carriedValue<&A::Required_Drive_Accessory>(S::DriveOffer),
     axisValue<&A::Controller_Cable>(S::DriveConfiguration, false),
     axisValue<&A::Controller_Cable_Notes>(S::DriveConfiguration, false),
     axisValue<&A::Drive_Controller_Accessory>(S::DriveConfiguration, false),
@@ -135,11 +148,14 @@ int axisOf(int axis)
 }
 
 template <class Struct, std::size_t N>
-void empty(Struct& s, const Value<Struct> (&values)[N], Stage stage, bool replaying, bool qdServo = false)
+void empty(Struct& s, const Value<Struct> (&values)[N], Stage stage, bool replaying, bool qdServo = false,
+           bool carrying = false)
 {
-    for (const Value<Struct>& v : values)
-        if (Dependents::within(qdServo ? v.qdServoStage : v.stage, stage) && !(replaying && v.kept))
+    for (const Value<Struct>& v : values) {
+        const Stage at = carrying && v.carried ? S::Project : qdServo ? v.qdServoStage : v.stage;
+        if (Dependents::within(at, stage) && !(replaying && v.kept))
             v.empty(s);
+    }
 }
 
 } // namespace
@@ -167,6 +183,7 @@ QList<Stage> Dependents::parents(Stage stage)
         return {S::Drive};
     case S::DriveControllerAccessories:
         return {S::DriveConfiguration};
+    case S::DriveOffer:
     case S::Series:
         return {S::Technology};
     case S::FrameSize:
@@ -229,10 +246,12 @@ void Dependents::drop(Stage stage, int axis, Keep keep)
         closeWindows(stage, axis, keep);
     if (keep == Values)
         return;
+    // A drive/controller project's one axis carries its drive's values as its file wrote them.
+    const bool carrying = SetupKinds::projectKind(System_Type) == SetupKinds::DriveController;
     const auto emptyAxis = [&](int a) {
         AxisRecord& record = Axis[static_cast<std::size_t>(a - 1)];
         empty<AxisSelections>(record, kAxis, stage, replaying,
-                              record.Part_Number_Type == QLatin1String("QD_Servo"));
+                              record.Part_Number_Type == QLatin1String("QD_Servo"), carrying && a == 1);
         if (a == 1)
             empty(sharedState.driveController, kDriveController, stage, replaying);
     };
@@ -243,4 +262,10 @@ void Dependents::drop(Stage stage, int axis, Keep keep)
     for (int a = 1; a <= static_cast<int>(Axis.size()); ++a)
         emptyAxis(a);
     empty(sharedState.controller, kController, stage, replaying);
+}
+
+void Dependents::driveChosen(const QStringList& offered, int axis)
+{
+    if (!AccessoryStore::Offers(offered, Axis[static_cast<std::size_t>(axisOf(axis) - 1)].Required_Drive_Accessory))
+        drop(S::DriveOffer, axis);
 }

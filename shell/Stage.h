@@ -26,6 +26,9 @@ enum class Stage {
     Drive,
     DriveConfiguration,
     DriveControllerAccessories,
+    // What only a file carries for an axis' drive (a required drive
+    // accessory): a drive chosen anew keeps it while it offers it too.
+    DriveOffer,
     Series,
     // The motor details in cascade order, below both the drive and the series.
     FrameSize,

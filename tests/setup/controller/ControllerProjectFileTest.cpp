@@ -402,6 +402,13 @@ TEST_F(ControllerProjectFileTest, DriveAccessoriesOfAnAxis)
               (QStringList {"CTB-26 = Command Terminal Block", "PS-48-10 = 48 VDC 10 A Power Supply"}));
     closeAccessories();
     EXPECT_TRUE(msg->messages().isEmpty());
+
+    // A required accessory a file carries stays while the axis' drive offers it.
+    axis(1).Required_Drive_Accessory = "CTB-26";
+    configure({"", "BSD-230"});
+    EXPECT_EQ(axis(1).Required_Drive_Accessory, "CTB-26");
+    configure({"", "ZU"});
+    EXPECT_EQ(axis(1).Required_Drive_Accessory, "");
 }
 
 // What the program writes, it reads: sixteen axes whose gearhead notes are as
