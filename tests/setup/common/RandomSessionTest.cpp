@@ -645,10 +645,6 @@ INSTANTIATE_TEST_SUITE_P(
             "frmControl.cmb1(0) = D = DIN Rail", "frmControl.cmb1(2) = 2 = 2 Axes",
             "frmControl.cmb1(3) = M = Modbus TCP", "frmControl.cmb1(5) = 0 = No Display", "frmControl.cmdAccessories",
             "frmAccessories.optExp(1)", "main.SaveAs = p1.dat", "frmAccessories.close"}},
-        Regression {"SavedUnderDriveControllerCards", SetupKinds::DriveController, {"cmbMotor_Tech = Stepper",
-            "cmdDriveController", "frmDriveControl.cmb1(1) = S = Step/Direction",
-            "frmDriveControl.cmb1(3) = 16 = 16 I/O", "frmDriveControl.cmdAccessories", "frmAccessories.optExp(1)",
-            "main.SaveAs = p1.dat", "frmAccessories.cmdDone"}},
         // The expansion choice goes with the cards it keeps, when the dialog stores them.
         Regression {"NoExpansionChosenOverStoredCards", SetupKinds::DriveController, {"cmbMotor_Tech = Stepper",
             "cmdDriveController", "frmDriveControl.cmb1(1) = S = Step/Direction",

@@ -264,7 +264,6 @@ TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefus
         {{1128, "999"}},
         {{1129, "9"}},
         {{1109, "LUM-AI04"}, {1130, "8"}, {1067, "4 Analog Inputs"}}, // the card's row offers it once
-        {{1109, "LUM-AI04"}, {1130, "8"}, {1067, "4 Analog Inputs"}, {1037, "0"}},
         {{141, "X = Discontinued"}},
         {{258, "999"}},
         {{1107, ""}, {1128, ""}, {1065, ""}},

@@ -202,7 +202,6 @@ TEST_F(DriveControllerProjectTest, AnAccessoryTheCatalogueDoesNotOfferIsRefused)
         {{219, "9"}},
         {{198, "EVIL-CARD"}},
         {{199, "TUQ16-IN"}, {220, "8"}, {157, "16 Digital Inputs"}}, // the card's row offers it once
-        {{199, "TUQ16-IN"}, {220, "8"}, {157, "16 Digital Inputs"}, {132, "0"}},
         {{264, "9 = Gone"}}, // cards of a configuration the catalogue does not have
         {{197, ""}, {218, ""}, {155, ""}},
     };
