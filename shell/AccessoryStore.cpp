@@ -93,8 +93,20 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
         });
         if (!accessory && !card)
             return false;
+        // The dialog stores each of its rows once: an entry no more often than
+        // it is offered, so that no card is billed past its row's quantities.
+        const auto offered = offer.accessories.count(entry[i])
+            + (cards ? std::ranges::count(offer.cards, entry[i], &CardRow::card) : 0);
+        if (std::ranges::count(entry, entry[i]) > offered)
+            return false;
     }
     return true;
+}
+
+bool AccessoryStore::Offers(const QStringList& offered, const QString& required)
+{
+    return required.isEmpty()
+        || std::ranges::any_of(offered, [&](const QString& accessory) { return required == Globals::Get_Code(accessory); });
 }
 
 QString AccessoryStore::Expansion_Caption(bool jtr, bool duw, bool lumio)

@@ -1,9 +1,11 @@
 #include "shell/Dependents.h"
 
+#include "shell/AccessoryStore.h"
 #include "shell/AxisRecord.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <QPointer>
 
@@ -27,6 +29,9 @@ struct Value {
     Stage stage;
     bool kept;
     Stage qdServoStage;
+    // Only a file carries it on a drive/controller project, whose form
+    // neither shows nor chooses it: there only the project's drop empties it.
+    bool carried = false;
 };
 
 // The member's name, within the name the compiler gives the function made for
@@ -62,6 +67,14 @@ constexpr Value<AxisSelections> axisValue(Stage stage, bool kept)
 {
     return value<Member, AxisSelections>(stage, kept, stage);
 }
+// A value of an axis' drive that a drive/controller project carries as its file wrote it.
+template <auto Member>
+constexpr Value<AxisSelections> carriedValue(Stage stage)
+{
+    Value<AxisSelections> v = axisValue<Member>(stage, true);
+    v.carried = true;
+    return v;
+}
 
 using A = AxisSelections;
 using S = Stage;
@@ -72,8 +85,8 @@ using S = Stage;
 constexpr Value<AxisSelections> kAxis[] = {
     axisValue<&A::Motor_Technology>(S::Technology, true),
     axisValue<&A::Drive_Name>(S::Drive, true),
-    axisValue<&A::Drive_Accessories>(S::DriveConfiguration, true),
-    axisValue<&A::Required_Drive_Accessory>(S::DriveConfiguration, true),
+    carriedValue<&A::Drive_Accessories>(S::DriveConfiguration),
+    carriedValue<&A::Required_Drive_Accessory>(S::DriveOffer),
     axisValue<&A::Controller_Cable>(S::ControllerConnection, false),
     axisValue<&A::Controller_Cable_Notes>(S::ControllerConnection, false),
     axisValue<&A::Drive_Controller_Accessory>(S::ControllerConnection, false),
@@ -187,11 +200,14 @@ int axisOf(int axis)
 }
 
 template <class Struct, std::size_t N>
-void empty(Struct& s, const Value<Struct> (&values)[N], Stage stage, bool replaying, bool qdServo = false)
+void empty(Struct& s, const Value<Struct> (&values)[N], Stage stage, bool replaying, bool qdServo = false,
+           bool carrying = false)
 {
-    for (const Value<Struct>& v : values)
-        if (Dependents::within(qdServo ? v.qdServoStage : v.stage, stage) && !(replaying && v.kept))
+    for (const Value<Struct>& v : values) {
+        const Stage at = carrying && v.carried ? S::Project : qdServo ? v.qdServoStage : v.stage;
+        if (Dependents::within(at, stage) && !(replaying && v.kept))
             v.empty(s);
+    }
 }
 
 } // namespace
@@ -222,6 +238,7 @@ QList<Stage> Dependents::parents(Stage stage)
     case S::DriveControllerAccessories:
     case S::ControllerConnection:
         return {S::DriveConfiguration};
+    case S::DriveOffer:
     case S::Series:
         return {S::Technology};
     case S::FrameSize:
@@ -288,10 +305,12 @@ void Dependents::drop(Stage stage, int axis, Keep keep)
         closeWindows(stage, axis, keep);
     if (keep == Values)
         return;
+    // A drive/controller project's one axis carries its drive's values as its file wrote them.
+    const bool carrying = SetupKinds::projectKind(System_Type) == SetupKinds::DriveController;
     const auto emptyAxis = [&](int a) {
         AxisRecord& record = Axis[static_cast<std::size_t>(a - 1)];
         empty<AxisSelections>(record, kAxis, stage, replaying,
-                              record.Part_Number_Type == QLatin1String("QD_Servo"));
+                              record.Part_Number_Type == QLatin1String("QD_Servo"), carrying && a == 1);
         if (a == 1)
             empty(sharedState.driveController, kDriveController, stage, replaying);
     };
@@ -302,4 +321,10 @@ void Dependents::drop(Stage stage, int axis, Keep keep)
     for (int a = 1; a <= static_cast<int>(Axis.size()); ++a)
         emptyAxis(a);
     empty(sharedState.controller, kController, stage, replaying);
+}
+
+void Dependents::driveChosen(const QStringList& offered, int axis)
+{
+    if (!AccessoryStore::Offers(offered, Axis[static_cast<std::size_t>(axisOf(axis) - 1)].Required_Drive_Accessory))
+        drop(S::DriveOffer, axis);
 }

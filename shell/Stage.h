@@ -35,6 +35,9 @@ enum class Stage {
     // number and notes, and the drive-specific controller accessory. A drive
     // the controller does not take leaves it standing for nothing.
     ControllerConnection,
+    // What only a file carries for an axis' drive (a required drive
+    // accessory): a drive chosen anew keeps it while it offers it too.
+    DriveOffer,
     Series,
     // The motor details in cascade order, below both the drive and the series.
     FrameSize,

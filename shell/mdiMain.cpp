@@ -76,6 +76,14 @@ void showForm(const QString& name)
         form->Show();
 }
 
+// Save writes what the user sees: an open accessory dialog stores what it
+// shows first, as when another window closes it, and stays open.
+void storeOpenAccessories()
+{
+    if (auto* accessories = Forms::find<frmAccessories>())
+        accessories->Store_Shown();
+}
+
 // Restores the normal mouse pointer however the request ends.
 class WaitCursor {
 public:
@@ -401,11 +409,13 @@ void mdiMain::mnuOpen_Click()
 
 void mdiMain::mnuSave_Click()
 {
+    storeOpenAccessories();
     ProjectFile::save(*this);
 }
 
 void mdiMain::mnuSave_As_Click()
 {
+    storeOpenAccessories();
     ProjectFile::saveAs(*this);
 }
 

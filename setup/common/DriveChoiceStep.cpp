@@ -8,6 +8,7 @@
 #include "shell/Dependents.h"
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
+#include "shell/Stage.h"
 
 #include <QPushButton>
 
@@ -46,9 +47,12 @@ void DriveChoiceStep::chosen(const QString& drive, const AxisSnapshot& before, A
 void DriveChoiceStep::finish(const QString& drive, bool seriesChosen, AxisRecord& record)
 {
     record.Drive_Name = drive;
-    // The accessories chosen for the old drive went with it.
-    if (!Loading_Project)
+    // The accessories chosen for the old drive went with it; what only a file
+    // carries for a drive stays while the new one offers it too.
+    if (!Loading_Project) {
+        Dependents::driveChosen(m_form.offeredDriveAccessories(drive));
         m_form.Update_Accessories_Display();
+    }
     m_c.show(m_c.driveButton);
     recorded(drive, record);
     Loading_Lists = false;

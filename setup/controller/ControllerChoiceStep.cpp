@@ -93,7 +93,7 @@ bool ControllerChoiceStep::connect(const QString& controller, const AxisSnapshot
     const bool fits = driveChosen ? ControllerConnection::fits(controller, drive) : listDrives();
     if (fits && misfits.isEmpty()) {
         if (driveChosen)
-            m_connection.build(drive, ControllerConnection::ControllerChosen);
+            m_connection.build(drive);
     } else {
         if (driveChosen && !fits)
             m_connection.refuse();
@@ -104,7 +104,7 @@ bool ControllerChoiceStep::connect(const QString& controller, const AxisSnapshot
             Dependents::drop(Stage::Axis, a);
         m_k.show(m_k.cmdController);
         if (fits && driveChosen)
-            m_connection.build(drive, ControllerConnection::ControllerChosen);
+            m_connection.build(drive);
         else
             listDrives();
     }

@@ -185,18 +185,12 @@ void ControllerConnection::refuse() const
     Dependents::drop(Stage::ControllerConnection);
 }
 
-void ControllerConnection::build(const QString& drive, Builder builder) const
+void ControllerConnection::build(const QString& drive) const
 {
     const QString controller = m_c.cmbController->text();
     AxisRecord& record = Current_Record();
 
     Required_Accessory = requiredAccessoryOf(controller);
-    // A drive chosen while the connection shows keeps the ports chosen, and so
-    // the breakout cable they name; otherwise the ports are listed afresh.
-    const bool portsAfresh = builder == ControllerChosen || m_c.txtController->isHidden();
-    if (!portsAfresh && Required_Accessory.startsWith(kTnl) && m_c.cmbAxis_Number->listIndex() >= 0)
-        Required_Accessory = completeBreakout(Required_Accessory, m_c.cmbAxis_Number->text());
-
     connect(record, controller, drive);
     // The lengths are listed afresh: only a length chosen in them makes the
     // cable a part; a replay selects the stored one next.
@@ -205,8 +199,9 @@ void ControllerConnection::build(const QString& drive, Builder builder) const
         record.Controller_Cable_Length.clear();
     writeText();
 
-    if (portsAfresh)
-        listPorts();
+    // Listed afresh whatever the form shows, so that the one-entry rule holds
+    // on every road; the ports and length chosen for the system stay chosen.
+    listPorts();
     listCableLengths();
     m_c.show(m_c.txtController);
     m_c.show(m_c.lblController);

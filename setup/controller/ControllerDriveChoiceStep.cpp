@@ -68,7 +68,7 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
             return false;
         }
         try {
-            m_connection.build(drive, ControllerConnection::DriveChosen);
+            m_connection.build(drive);
         } catch (const DatabaseFault&) {
             // A connection the catalogue cannot bill: the drive is not taken.
             before.restore();

@@ -255,8 +255,9 @@ TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
 // A file's value is taken only where the catalogue offers it, on every axis:
 // an accessory the accessory dialogs do not offer, or with a quantity or
 // description they do not store, or where they do not store it (an entry
-// after an empty one), which the options dialog's close box would keep, or a
-// value of axis 2 no longer offered refuses the file.
+// after an empty one) or more often than they offer it, which the options
+// dialog's close box would keep, or a value of axis 2 no longer offered
+// refuses the file.
 TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefused)
 {
     openOptions("KEX200", kKex4Axes);
@@ -290,6 +291,7 @@ TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefus
         {{1107, "EVIL-1 = Evil thing"}, {1065, "Evil thing"}, {1128, "999"}},
         {{1128, "999"}},
         {{1129, "9"}},
+        {{1109, "LUM-AI04"}, {1130, "8"}, {1067, "4 Analog Inputs"}}, // the card's row offers it once
         {{141, "X = Discontinued"}},
         {{258, "999"}},
         {{1107, ""}, {1128, ""}, {1065, ""}},
@@ -427,6 +429,13 @@ TEST_F(ControllerProjectFileTest, DriveAccessoriesOfAnAxis)
               (QStringList {"CTB-26 = Command Terminal Block", "PS-48-10 = 48 VDC 10 A Power Supply"}));
     closeAccessories();
     EXPECT_TRUE(msg->messages().isEmpty());
+
+    // A required accessory a file carries stays while the axis' drive offers it.
+    axis(1).Required_Drive_Accessory = "CTB-26";
+    configure({"", "BSD-230"});
+    EXPECT_EQ(axis(1).Required_Drive_Accessory, "CTB-26");
+    configure({"", "ZU"});
+    EXPECT_EQ(axis(1).Required_Drive_Accessory, "");
 }
 
 // What the program writes, it reads: sixteen axes whose gearhead notes are as
