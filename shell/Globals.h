@@ -30,7 +30,7 @@ using List21 = AccessoryChoice::List21;
 inline const QString Product_Title = QStringLiteral("Brevan Quenro");
 
 // What a controller's options dialog configures (setup kind 1); a new
-// controller starts it afresh in one assignment.
+// controller empties it through Dependents::drop.
 struct ControllerConfiguration {
     QString Controller_Part_Number;
     List21 Controller_Options;
@@ -51,7 +51,7 @@ struct ControllerBreakout {
     QString Required_Accessory_Length;
 };
 
-// The controller system of setup kind 1; its form's Reset starts it afresh in one assignment.
+// The controller system of setup kind 1; its form's Reset empties it through Dependents::drop.
 struct ControllerSystem {
     QString Controller_Name;
     QString Controller_Extra;
