@@ -255,6 +255,18 @@ void Require_Catalogue_Keys()
                 throw DatabaseFault::unnamedRow(System_Database.path(), table.name, column);
 }
 
+QList<Catalogue_Column> Catalogue_Columns()
+{
+    QList<Catalogue_Column> columns;
+    for (const CatalogueTable& table : kCatalogue) {
+        for (const QString& column : table.keys)
+            columns.append({table.name, column, true});
+        for (const QString& column : table.others)
+            columns.append({table.name, column, false});
+    }
+    return columns;
+}
+
 Recordset& Run_Query(const QString& sql, const QVariantList& params)
 {
     Shared_Recordset = System_Database.OpenRecordset(sql, params);

@@ -241,6 +241,15 @@ void Require_Catalogue_Tables();
 // row of the open catalogue holds no value: a project file that names a
 // product the catalogue does not offer is then not blamed for it.
 void Require_Catalogue_Keys();
+// A column of the catalogue the program reads. A needed column holds a value
+// in every row (Require_Catalogue_Keys names a row without one); in any other
+// an empty value is one the catalogue may hold.
+struct Catalogue_Column {
+    QString table;
+    QString column;
+    bool needed;
+};
+QList<Catalogue_Column> Catalogue_Columns();
 // Test seam: Open_Database uses this folder instead of the executable's and,
 // after the message, throws DatabaseError instead of ending the program.
 // An empty folder goes back to the executable's.
