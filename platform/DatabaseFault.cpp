@@ -61,3 +61,16 @@ DatabaseFault DatabaseFault::unreadable(const QString& path)
 {
     return DatabaseFault(QStringLiteral("%1 cannot be read.").arg(database(path)));
 }
+
+QString DatabaseFault::partNumberChanged(const QString& path, const QString& description, const QString& saved,
+                                         const QString& now)
+{
+    if (now.isEmpty())
+        return QStringLiteral("%1 no longer gives \"%2\" for \"%3\", which the project file holds.")
+            .arg(database(path), saved, description);
+    if (saved.isEmpty())
+        return QStringLiteral("%1 now gives \"%2\" for \"%3\", which the project file does not hold.")
+            .arg(database(path), now, description);
+    return QStringLiteral("%1 now gives \"%2\" for \"%3\", where the project file holds \"%4\".")
+        .arg(database(path), now, description, saved);
+}

@@ -29,6 +29,13 @@ public:
     static DatabaseFault inUse(const QString& path);
     static DatabaseFault unreadable(const QString& path);
 
+    // No fault but a change, told in the same wording: the line of the bill
+    // of material `description` for which the database gives the part number
+    // `now` where a project file holds `saved` (either empty: a line billed
+    // only by the other).
+    static QString partNumberChanged(const QString& path, const QString& description, const QString& saved,
+                                     const QString& now);
+
 private:
     explicit DatabaseFault(const QString& message) : DatabaseError(message) {}
 };

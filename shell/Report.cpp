@@ -27,27 +27,17 @@ QString shownPath(const QString& path)
 }
 
 // Writes the bill-of-material lines in their fixed columns and records each
-// one in the BOM arrays.
+// one in the bill.
 class BillOfMaterial {
 public:
-    explicit BillOfMaterial(QString& text)
-        : m_text(text)
+    BillOfMaterial(QString& text, Bill& bill)
+        : m_text(text), m_bill(bill)
     {
-        BOM_Count = 0;
     }
 
     void fixedLine(const QString& partNumber, const QString& description)
     {
-        line(QStringLiteral("1"), 1, partNumber, description);
-    }
-
-    // The quantity is written as it stands; one that is not a whole number
-    // cannot be counted and is recorded as 1.
-    void accessoryLine(const QString& quantity, const QString& partNumber, const QString& description)
-    {
-        bool whole = false;
-        const int count = quantity.trimmed().toInt(&whole);
-        line(quantity, whole ? count : 1, partNumber, description);
+        line(QStringLiteral("1"), partNumber, description);
     }
 
     // Every chosen entry of an accessory list, in list order.
@@ -56,7 +46,7 @@ public:
     {
         for (std::size_t i = 0; i < entries.size(); ++i) {
             if (!entries[i].isEmpty())
-                accessoryLine(quantities[i], Get_Code(entries[i]), descriptions[i] + suffix);
+                line(quantities[i], Get_Code(entries[i]), descriptions[i] + suffix);
         }
     }
 
@@ -75,22 +65,52 @@ public:
     }
 
 private:
-    void line(const QString& quantity, int count, const QString& partNumber, const QString& description)
+    void line(const QString& quantity, const QString& partNumber, const QString& description)
     {
         m_text += quantity + QString(23, QLatin1Char(' ')) + partNumber
                   + QString(std::max<qsizetype>(0, 24 - partNumber.size()), QLatin1Char(' ')) + description + kCrLf;
-        ++BOM_Count;
-        // The arrays keep entries 0 to 200 and grow beyond when a report needs more.
-        if (BOM_Count >= BOM_Quantity.size())
-            BOM_Quantity.resize(BOM_Count + 1);
-        if (BOM_Count >= BOM_Part_Number.size())
-            BOM_Part_Number.resize(BOM_Count + 1);
-        BOM_Quantity[BOM_Count] = count;
-        BOM_Part_Number[BOM_Count] = partNumber;
+        m_bill.append(BillLine {quantity, partNumber, description});
     }
 
     QString& m_text;
+    Bill& m_bill;
 };
+
+// The BOM arrays hold the bill's lines from entry 1; they keep entries 0 to
+// 200 and grow beyond when a bill needs more.
+void recordBill(const Bill& bill)
+{
+    BOM_Count = static_cast<int>(bill.size());
+    if (BOM_Count >= BOM_Quantity.size())
+        BOM_Quantity.resize(BOM_Count + 1);
+    if (BOM_Count >= BOM_Part_Number.size())
+        BOM_Part_Number.resize(BOM_Count + 1);
+    for (int i = 1; i <= BOM_Count; ++i) {
+        const BillLine& line = bill.at(i - 1);
+        // The quantity is written as it stands; one that is not a whole number
+        // cannot be counted and is recorded as 1.
+        bool whole = false;
+        const int count = line.quantity.trimmed().toInt(&whole);
+        BOM_Quantity[i] = whole ? count : 1;
+        BOM_Part_Number[i] = line.partNumber;
+    }
+}
+
+// The open project's report after the heading every kind shares, its bill
+// in `bill`; empty without a project of a known kind.
+QString projectReport(Bill& bill)
+{
+    // The open project's report, also while a dialog of it names its own context.
+    const SetupKinds::Kind* kind = SetupKinds::find(SetupKinds::projectKind(System_Type));
+    if (!kind)
+        return {};
+    if (auto* form = Forms::find<SetupForm>(kind->form))
+        form->settleBill();
+    QString text = QStringLiteral("Brevan Quenro Results") + kCrLf + QStringLiteral("Use Courier Font for best display")
+                   + kCrLf + kCrLf;
+    kind->writeReport(text, bill);
+    return text;
+}
 
 void optionalLine(QString& text, const QString& label, const QString& value)
 {
@@ -132,7 +152,7 @@ void billHeading(QString& text)
 
 } // namespace
 
-void driveReport(QString& text)
+void driveReport(QString& text, Bill& bill)
 {
     const AxisRecord& axis = Axis[0];
     text += QStringLiteral("DRIVE: ") + axis.Drive_Part_Number + kCrLf;
@@ -140,7 +160,7 @@ void driveReport(QString& text)
     singleAxisHeader(text, axis);
     billHeading(text);
 
-    BillOfMaterial bom(text);
+    BillOfMaterial bom(text, bill);
     const QString unit = QStringLiteral("ZU");
     if (!axis.Drive_Part_Number.isEmpty())
         bom.fixedLine(axis.Drive_Part_Number,
@@ -151,7 +171,7 @@ void driveReport(QString& text)
     motorAndCableLines(bom, axis, unit, QString());
 }
 
-void driveControllerReport(QString& text)
+void driveControllerReport(QString& text, Bill& bill)
 {
     const AxisRecord& axis = Axis[0];
     text += QStringLiteral("DRIVE/CONTROLLER: ") + Drive_Controller_Part_Number + kCrLf;
@@ -159,7 +179,7 @@ void driveControllerReport(QString& text)
     singleAxisHeader(text, axis);
     billHeading(text);
 
-    BillOfMaterial bom(text);
+    BillOfMaterial bom(text, bill);
     const QString unit = QStringLiteral("iQO");
     if (!Drive_Controller_Part_Number.isEmpty())
         bom.fixedLine(Drive_Controller_Part_Number,
@@ -172,7 +192,7 @@ void driveControllerReport(QString& text)
     motorAndCableLines(bom, axis, unit, QString());
 }
 
-void controllerReport(QString& text)
+void controllerReport(QString& text, Bill& bill)
 {
     // A count beyond the sixteen records stops at the last one.
     const int axes = std::clamp(Total_Axes, 0, static_cast<int>(Axis.size()));
@@ -196,7 +216,7 @@ void controllerReport(QString& text)
     }
     billHeading(text);
 
-    BillOfMaterial bom(text);
+    BillOfMaterial bom(text, bill);
     if (!Controller_Part_Number.isEmpty())
         bom.fixedLine(Controller_Part_Number, QStringLiteral("Controller"));
     bom.accessoryLines(Controller_Accessory_Entry, Controller_Accessory_Quantity, Controller_Accessory_Description);
@@ -223,18 +243,18 @@ void controllerReport(QString& text)
 
 QString Build_Report()
 {
-    BOM_Count = 0;
-    QString text;
-    // The open project's report, also while a dialog of it names its own context.
-    if (const SetupKinds::Kind* kind = SetupKinds::find(SetupKinds::projectKind(System_Type))) {
-        if (auto* form = Forms::find<SetupForm>(kind->form))
-            form->settleBill();
-        text = QStringLiteral("Brevan Quenro Results") + kCrLf + QStringLiteral("Use Courier Font for best display")
-               + kCrLf + kCrLf;
-        kind->writeReport(text);
-    }
+    Bill bill;
+    const QString text = projectReport(bill);
+    recordBill(bill);
     Report_Text = text;
     return text;
+}
+
+Bill Current_Bill()
+{
+    Bill bill;
+    projectReport(bill);
+    return bill;
 }
 
 std::optional<QString> Ask_Text_File(QWidget* parent)

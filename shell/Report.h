@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -8,15 +9,27 @@ class QWidget;
 
 namespace Globals {
 
+// One line of the bill of material, as the report writes it.
+struct BillLine {
+    QString quantity;
+    QString partNumber;
+    QString description;
+};
+using Bill = QList<BillLine>;
+
 // The results report of the current setup kind with its bill of material;
 // also sets Report_Text and refills BOM_Count, BOM_Quantity and BOM_Part_Number.
 QString Build_Report();
 
-// The body of each kind's report, after the heading they share: the kind
-// table (SetupKinds) names the one of each kind.
-void driveReport(QString& text);
-void driveControllerReport(QString& text);
-void controllerReport(QString& text);
+// The bill of material Build_Report writes for the project as it stands,
+// leaving Report_Text and the BOM arrays as they are.
+Bill Current_Bill();
+
+// The body of each kind's report, after the heading they share, with the
+// lines of its bill: the kind table (SetupKinds) names the one of each kind.
+void driveReport(QString& text, Bill& bill);
+void driveControllerReport(QString& text, Bill& bill);
+void controllerReport(QString& text, Bill& bill);
 
 // The Export Data command: asks for a file name, writes the report there and
 // opens it with its associated program once it is written.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/Report.h"
 #include "shell/Stage.h"
 
 #include <QList>
@@ -45,7 +46,7 @@ public:
         // controller setup shows its accessories in its options dialog only).
         bool formShowsAccessories;
         // The report's part of this kind, after the heading every kind shares.
-        void (*writeReport)(QString& text);
+        void (*writeReport)(QString& text, Globals::Bill& bill);
     };
 
     // The accessory dialog's contexts: the value of System_Type while it is

@@ -42,6 +42,13 @@ const std::array<Single, 19> kHeader = {{
     {&AxisRecord::Required_Drive_Accessory, true},
 }};
 
+// The line of a header field in a block beginning at firstLine.
+int fieldLine(int firstLine, Field field)
+{
+    const auto at = std::ranges::find(kHeader, field, &Single::field);
+    return firstLine + static_cast<int>(at - kHeader.begin());
+}
+
 // Lines 21 to 125, 21 entries each.
 const std::array<List, 5> kLists = {&AccessoryChoice::Entry, &AccessoryChoice::Quantity,
                                     &AccessoryChoice::Description, &AccessoryChoice::List_Index,
@@ -67,8 +74,7 @@ QString AxisProjectBlock::line(const QStringList& lines, int number)
 
 int AxisProjectBlock::driveNameLine(int firstLine)
 {
-    const auto drive = std::ranges::find(kHeader, &AxisRecord::Drive_Name, &Single::field);
-    return firstLine + static_cast<int>(drive - kHeader.begin());
+    return fieldLine(firstLine, &AxisRecord::Drive_Name);
 }
 
 void AxisProjectBlock::write(const AxisRecord& record, QString& text, Layout layout)
@@ -107,4 +113,10 @@ void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record, int fi
         record.Controller_Cable_Length = line(lines, number + 1);
         line(lines, number + 2);
     }
+}
+
+void AxisProjectBlock::readPartNumbers(const QStringList& lines, AxisRecord& record, int firstLine)
+{
+    for (Field field : {&AxisSelections::Motor_Part_Number, &AxisSelections::Drive_Part_Number})
+        record.*field = line(lines, fieldLine(firstLine, field));
 }

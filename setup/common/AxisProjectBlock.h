@@ -27,6 +27,9 @@ public:
     // restored line is missing.
     static void read(const QStringList& lines, AxisRecord& record, int firstLine = FirstLine,
                      Layout layout = SingleAxis);
+    // The motor's and the drive's part numbers the block holds, which read
+    // leaves to the replay to rebuild: what the file bills (CarriedBill).
+    static void readPartNumbers(const QStringList& lines, AxisRecord& record, int firstLine = FirstLine);
 
     // One value followed by its CR; a line break inside the value becomes a
     // bare LF so that the later lines keep their places.

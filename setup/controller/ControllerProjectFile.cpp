@@ -178,7 +178,7 @@ QString ControllerProjectFile::text()
     return text;
 }
 
-void ControllerProjectFile::read(const QStringList& lines)
+CarriedBill ControllerProjectFile::read(const QStringList& lines)
 {
     for (int a = 1; a <= kAxesInFile; ++a)
         AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
@@ -208,11 +208,18 @@ void ControllerProjectFile::read(const QStringList& lines)
 
     // A controller of more than eight axes has the extension, and so has a
     // file whose axes beyond the eighth hold a choice: whole either way.
-    if (Total_Axes > kAxesInFile || lines.size() >= ExtendedLines) {
+    const bool extended = Total_Axes > kAxesInFile || lines.size() >= ExtendedLines;
+    if (extended) {
         for (int a = kAxesInFile + 1; a <= kAxes; ++a)
             AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
         readAxisFields(lines, blockLine(kAxes + 1), kAxesInFile + 1, kAxes, false);
     }
+
+    CarriedBill carried;
+    carried.controller.configuration.Controller_Part_Number = AxisProjectBlock::line(lines, partNumberLine());
+    for (int a = 1; a <= (extended ? kAxes : kAxesInFile); ++a)
+        AxisProjectBlock::readPartNumbers(lines, carried.axes[static_cast<std::size_t>(a - 1)], blockLine(a));
+    return carried;
 }
 
 void ControllerProjectFile::replay(frmController_Setup& form, const ControllerControls& controller)

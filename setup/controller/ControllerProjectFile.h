@@ -1,5 +1,7 @@
 #pragma once
 
+#include "setup/common/CarriedBill.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,11 +26,12 @@ public:
     static QString text();
 
     // Copies the file's kept values into the axis records and the controller
-    // globals. Throws std::runtime_error when a line up to 1169 is missing, a
-    // number line holds no number, the axis count is not 0 to 16, or a count
-    // above 8 or a file as long as the extension comes without the whole
-    // extension; lines 1170 to 1193 may be missing.
-    static void read(const QStringList& lines);
+    // globals and gives what the file bills. Throws std::runtime_error when a
+    // line up to 1169 is missing, a number line holds no number, the axis
+    // count is not 0 to 16, or a count above 8 or a file as long as the
+    // extension comes without the whole extension; lines 1170 to 1193 may be
+    // missing.
+    static CarriedBill read(const QStringList& lines);
 
     // Puts the copied values back into the form's lists: axis 1 and the
     // controller as a user would choose them, every other axis with a drive

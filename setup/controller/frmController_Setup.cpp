@@ -432,6 +432,7 @@ QString frmController_Setup::Save_String()
 
 void frmController_Setup::replayProject()
 {
-    ControllerProjectFile::read(Project_Lines);
+    const CarriedBill carried = ControllerProjectFile::read(Project_Lines);
     ControllerProjectFile::replay(*this, m_k);
+    carried.tellChanges();
 }

@@ -4,6 +4,7 @@
 #include "setup/common/AccessoryList.h"
 #include "setup/common/AccessoryRequest.h"
 #include "setup/common/AxisProjectBlock.h"
+#include "setup/common/CarriedBill.h"
 #include "setup/common/DriveChoiceStep.h"
 #include "setup/common/DriveVoltageStep.h"
 #include "setup/common/MotorOptionsStep.h"
@@ -94,8 +95,11 @@ void frmDrive_Setup::replayProject()
                                  std::pair {130, &AxisRecord::Motor_Technology}})
         if (number <= Project_Lines.size())
             record.*field = Project_Lines.at(number - 1);
+    CarriedBill carried;
+    AxisProjectBlock::readPartNumbers(Project_Lines, carried.axes[0]);
     ProjectReplay::checkDriveAccessories(record, SetupKinds::Drive, offeredDriveAccessories(record.Drive_Name));
     ProjectReplay(m_controls).run(record);
     Update_Accessories_Display();
     Loading_Project = false;
+    carried.tellChanges();
 }

@@ -8,7 +8,9 @@ using namespace Globals;
 
 void DriveControllerPartNumber::build(const AxisRecord& record)
 {
-    if (!record.Drive_Code.isEmpty() && !Drive_Controller_Option_Code.isEmpty())
+    // The drive code exists once the drive part number is built from it: a
+    // voltage column may hold it as empty text, which adds nothing.
+    if (!record.Drive_Part_Number.isEmpty() && !Drive_Controller_Option_Code.isEmpty())
         Drive_Controller_Part_Number =
             Build_DriveController_Part_Number(record.Drive_Name, record.Drive_Code, Drive_Controller_Option_Code);
     if (record.Drive_Name == QLatin1String("iQO"))

@@ -10,7 +10,8 @@ struct AxisRecord;
 class DriveControllerPartNumber {
 public:
     // Drive_Controller_Part_Number from the axis' drive code and the option
-    // code when both exist; otherwise it keeps its value. The integrated
+    // code when both exist (an empty drive code too, once the chosen voltage
+    // gave it); otherwise it keeps its value. The integrated
     // drive/controller and motor "iQO" is sold as its motor: its part number
     // is the motor's, however it was reached.
     static void build(const AxisRecord& record);

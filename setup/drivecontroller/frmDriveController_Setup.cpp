@@ -2,6 +2,7 @@
 
 #include "setup/common/AccessoryList.h"
 #include "setup/common/AxisProjectBlock.h"
+#include "setup/common/CarriedBill.h"
 #include "setup/common/ProjectReplay.h"
 #include "setup/common/TextBox.h"
 #include "setup/drivecontroller/DriveControllerChoiceStep.h"
@@ -126,7 +127,9 @@ void frmDriveController_Setup::replayProject()
     AxisProjectBlock::read(lines, record);
     int number = AxisProjectBlock::LastLine + 1;
     Drive_Controller_Notes = AxisProjectBlock::line(lines, number++);
-    number += 2; // the part number and its extra text are rebuilt
+    // The part number and its extra text are rebuilt; the file's part number is what it bills.
+    const QString partNumber = AxisProjectBlock::line(lines, number++);
+    ++number;
     Drive_Controller_Name = AxisProjectBlock::line(lines, number++);
     bool isNumber = false;
     const int expansion = AxisProjectBlock::line(lines, number++).trimmed().toInt(&isNumber);
@@ -148,6 +151,9 @@ void frmDriveController_Setup::replayProject()
     for (int level = 1; level <= 4; ++level)
         tolerant(kFirstTolerantLine + 1 + level, Drive_Controller_Options[level]);
     tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
+    CarriedBill carried;
+    carried.driveController.Drive_Controller_Part_Number = partNumber;
+    AxisProjectBlock::readPartNumbers(lines, carried.axes[0]);
 
     ProjectReplay::checkAccessories(SetupKinds::DriveController, frmDriveControl::Offered_Accessories(),
                                     Drive_Controller_Accessories);
@@ -155,4 +161,5 @@ void frmDriveController_Setup::replayProject()
     cmdDriveController_Click();
     Update_Accessories_Display();
     Loading_Project = false;
+    carried.tellChanges();
 }

@@ -234,4 +234,100 @@ TEST_P(WithdrawnOptionTest, IsToldAndNeverReplacedByTheEntryLeft)
 INSTANTIATE_TEST_SUITE_P(Catalogue, WithdrawnOptionTest, ::testing::ValuesIn(kWithdrawn),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A seed on a catalogue that now gives another part number for one of its
+// lines, from values the catalogue may hold.
+struct Rebilled {
+    const char* name;
+    int kind;
+    const char* seed;
+    QStringList statements;
+    QString message;
+    // The changed lines as the reopened project bills them: description and part number (empty: no line).
+    QList<std::pair<QString, QString>> billed;
+};
+
+void PrintTo(const Rebilled& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+const QString kGives = QStringLiteral("The database System Databases97.mdb now gives ");
+
+const Rebilled kRebilled[] = {
+    {"AnEmptyDriveCode", SetupKinds::Drive, "kx-servo", {"UPDATE [Drive to Motor] SET [120VAC_Drive] = ''"},
+     kGives + "\"BSD23-A0\" for \"BSD-230 Drive\", where the project file holds \"BSD2303-A0\".",
+     {{"BSD-230 Drive", "BSD23-A0"}}},
+    {"AnEmptyControllerPortion", SetupKinds::Drive, "lm-servo",
+     {"UPDATE [Drive Construction] SET [DriveOnly_Controller_Portion] = ''"},
+     kGives + "\"BSD4604\" for \"BSD-460 Drive\", where the project file holds \"BSD4604-A0\".",
+     {{"BSD-460 Drive", "BSD4604"}}},
+    // Every line in one message, in bill order.
+    {"ABreakoutAndAnAxisDriveCode", SetupKinds::Controller, "controller-three-axes",
+     {"UPDATE [All Controllers] SET [Required Accessory] = 'BRK-301' WHERE [Controller Name] = 'BMC300'",
+      "UPDATE [Drive to Motor] SET [120VAC_Drive] = ''"},
+     kGives + "\"BRK-301\" for \"Controller Breakout\", where the project file holds \"BRK-300\".\r\n" + kGives
+         + "\"BSD23-A0\" for \"BSD-230 Drive Axis 2\", where the project file holds \"BSD2303-A0\".",
+     {{"Controller Breakout", "BRK-301"}, {"BSD-230 Drive Axis 2", "BSD23-A0"}}},
+    {"ABreakoutWithdrawn", SetupKinds::Controller, "controller-three-axes",
+     {"UPDATE [All Controllers] SET [Required Accessory] = 'N/A' WHERE [Controller Name] = 'BMC300'"},
+     "The database System Databases97.mdb no longer gives \"BRK-300\" for \"Controller Breakout\", which the "
+     "project file holds.",
+     {{"Controller Breakout", ""}}},
+    {"ABreakoutAdded", SetupKinds::Controller, "controller-accessories-cards",
+     {"UPDATE [All Controllers] SET [Required Accessory] = 'BRK-200' WHERE [Controller Name] = 'KEX200'"},
+     kGives + "\"BRK-200\" for \"Controller Breakout\", which the project file does not hold.",
+     {{"Controller Breakout", "BRK-200"}}},
+    {"NoOptionCode", SetupKinds::DriveController, "drive-controller-kx",
+     {"UPDATE [All DriveControllers] SET [PartNumber] = NULL"},
+     kGives + "\"BSC2306\" for \"BSC-230 Drive/Controller\", where the project file holds \"BSC2306-C10\".",
+     {{"BSC-230 Drive/Controller", "BSC2306"}}},
+    {"TheOptionCodeFirst", SetupKinds::DriveController, "drive-controller-accessories-cards",
+     {"UPDATE [DriveController Construction] SET [Power Level First] = NULL"},
+     kGives + "\"BSC23-E2006\" for \"BSC-230 Drive/Controller\", where the project file holds \"BSC2306-E20\".",
+     {{"BSC-230 Drive/Controller", "BSC23-E2006"}}},
+    // The part number is built without the empty code, not left out.
+    {"AnEmptyDriveCodeOfADriveController", SetupKinds::DriveController, "drive-controller-kx",
+     {"UPDATE [Drive to Motor] SET [120VAC_Drive] = ''"},
+     kGives + "\"BSC23-C10\" for \"BSC-230 Drive/Controller\", where the project file holds \"BSC2306-C10\".",
+     {{"BSC-230 Drive/Controller", "BSC23-C10"}}},
+};
+
+class RebilledTest : public SetupFormFixture, public ::testing::WithParamInterface<Rebilled> {
+public:
+    RebilledTest() : SetupFormFixture(GetParam().kind) {}
+};
+
+// The opening tells every changed line in one message that names the
+// catalogue; the project bills what the catalogue gives, and saved it opens
+// quietly.
+TEST_P(RebilledTest, IsToldLineByLineAndBillsWhatTheCatalogueGives)
+{
+    const Rebilled& row = GetParam();
+    useCatalogueWith(row.statements);
+    mdiMain& main = mainWindow();
+    files->queuePath(seedPath(row.seed));
+    main.mnuOpen()->trigger();
+    EXPECT_EQ(msg->prompts(), QStringList {row.message});
+
+    const Globals::Bill bill = Globals::Current_Bill();
+    for (const auto& [description, partNumber] : row.billed) {
+        const auto line = std::ranges::find(bill, description, &Globals::BillLine::description);
+        EXPECT_EQ(line == bill.end() ? QString() : line->partNumber, partNumber) << description.toStdString();
+    }
+    Globals::Build_Report();
+    EXPECT_EQ(OfferedBill::faults(), QStringList {});
+
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("saved.dat"));
+    files->queuePath(saved);
+    main.mnuSave_As()->trigger();
+    msg->clear();
+    files->queuePath(saved);
+    main.mnuOpen()->trigger();
+    EXPECT_EQ(msg->prompts(), QStringList {});
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, RebilledTest, ::testing::ValuesIn(kRebilled),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

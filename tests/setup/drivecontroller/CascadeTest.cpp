@@ -161,7 +161,9 @@ TEST_F(DriveControllerCascadeTest, KeywayOnSize16AndTheGearheadPath)
     EXPECT_TRUE(msg->messages().isEmpty());
 }
 
-TEST_F(DriveControllerCascadeTest, AVoltageWithoutADriveCodeHasNoPartNumber)
+// A voltage column holding empty text offers the voltage with an empty drive
+// code, which adds nothing to the part number but leaves it complete.
+TEST_F(DriveControllerCascadeTest, AnEmptyDriveCodeBuildsThePartNumberAndNoVoltageNone)
 {
     useCatalogueWith({"UPDATE [Drive to Motor] SET [230VAC_Drive]='' WHERE [Drive Name]='BSC-230' AND "
                       "[Motor Name]='KX' AND Frame_Size='23' AND Stack_Length='1'",
@@ -172,8 +174,8 @@ TEST_F(DriveControllerCascadeTest, AVoltageWithoutADriveCodeHasNoPartNumber)
     clickOptions("cmdDone");
     EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-E20");
     pick("cmbDriveVoltage", "230VAC");
-    EXPECT_TRUE(Drive_Controller_Part_Number.isEmpty());
-    EXPECT_EQ(box("txtDriveController")->text().section('\r', 0, 0), "Drive: Not Fully Configured");
+    EXPECT_EQ(Drive_Controller_Part_Number, "BSC23-E20");
+    EXPECT_EQ(box("txtDriveController")->text().section('\r', 0, 0), "Drive: BSC23-E20");
     pick("cmbDriveVoltage", "120VAC");
     EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-E20");
 
