@@ -44,10 +44,20 @@ QString ControllerConnection::completeBreakout(const QString& base, const QStrin
 
 QString ControllerConnection::requiredAccessoryOf(const QString& controller)
 {
-    return firstText(QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], "
-                                    "[All Controllers].[Required Accessory] "
-                                    "From [All Controllers] WHERE ((([All Controllers].[Controller Name])=?));"),
-                     {controller}, QStringLiteral("Required Accessory"));
+    const QString column = QStringLiteral("Required Accessory");
+    const Recordset& rs =
+        Run_Query(QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], "
+                                 "[All Controllers].[Required Accessory] "
+                                 "From [All Controllers] WHERE ((([All Controllers].[Controller Name])=?));"),
+                  {controller});
+    if (rs.eof())
+        return QString();
+    // "None" names none; an empty value would leave the breakout out of the bill in silence.
+    const QString accessory = rs.text(column);
+    if (accessory.isEmpty())
+        throw DatabaseFault::badValue(System_Database.path(), QStringLiteral("All Controllers"), column, controller,
+                                      QStringLiteral("value"));
+    return accessory;
 }
 
 bool ControllerConnection::fits(const QString& controller, const QString& drive)
@@ -226,6 +236,9 @@ void ControllerConnection::listPorts() const
                                               "(NOT ([All Controllers].[TNL Axes])=0))"
                                               "ORDER BY [All Controllers].[TNL Axes];"),
                                {m_c.cmbController->text()}, QStringLiteral("TNL Axes"));
+    // A breakout without ports may stand on rows without a count: the catalogue's to name.
+    if (m_c.cmbAxis_Number->listCount() == 0)
+        Require_Catalogue_Keys();
     m_c.show(m_c.cmbAxis_Number);
     m_c.show(m_c.lblAxis_Number);
     // The breakout serves every axis: shown again for another axis' drive, it

@@ -22,7 +22,8 @@ public:
     // stands for the count, any other keeps the first seven characters;
     // "-XX" ends the cable's name.
     static QString completeBreakout(const QString& base, const QString& ports);
-    // [All Controllers].[Required Accessory] of the controller; empty without a row.
+    // [All Controllers].[Required Accessory] of the controller; empty without a
+    // row. Throws DatabaseFault when its row holds none.
     static QString requiredAccessoryOf(const QString& controller);
     // Whether [Controller to Drive] pairs the two.
     static bool fits(const QString& controller, const QString& drive);
