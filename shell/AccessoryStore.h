@@ -21,8 +21,8 @@ public:
         QStringList accessories; // the chosen list entries, in list order
         bool expansion = false;  // the expansion option is chosen
         QVector<CardRow> cards;  // the card rows in row order
-        // Texts of the controller options dialog's cmb1(1) and cmb1(2)
-        // (option levels 2 and 3), for the breakout-module quantity.
+        // The controller's option levels 2 and 3 (Controller_Options), for
+        // the breakout-module quantity.
         QString controllerOption2;
         QString controllerOption3;
     };
