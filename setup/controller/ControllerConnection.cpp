@@ -105,9 +105,8 @@ QString ControllerConnection::breakoutPartNumber()
     return CableLengthStep::partNumber(Required_Accessory, Required_Accessory_Length);
 }
 
-void ControllerConnection::writeText() const
+QString ControllerConnection::text()
 {
-    Required_Accessory_Part_Number = breakoutPartNumber();
     const AxisRecord& record = Current_Record();
     const QString crlf = QStringLiteral("\r\n");
     // A breakout or a cable without its length shows its name, which is no part number.
@@ -115,13 +114,18 @@ void ControllerConnection::writeText() const
                                                                       : Required_Accessory_Part_Number;
     const QString cable =
         record.Controller_Cable_Length.isEmpty() ? record.Controller_Cable : record.Controller_Cable_Part_Number;
-    m_c.txtController->setText(QStringLiteral("Required Controller Accessories: ") + breakout + crlf
-                               + QStringLiteral("Drive Specific Controller Accessory: ")
-                               + record.Drive_Controller_Accessory + crlf + QStringLiteral("Cables: ") + cable + crlf
-                               + QStringLiteral("Notes: ") + record.Controller_Cable_Notes);
+    return QStringLiteral("Required Controller Accessories: ") + breakout + crlf
+        + QStringLiteral("Drive Specific Controller Accessory: ") + record.Drive_Controller_Accessory + crlf
+        + QStringLiteral("Cables: ") + cable + crlf + QStringLiteral("Notes: ") + record.Controller_Cable_Notes;
 }
 
-void ControllerConnection::connect(AxisRecord& record, const QString& controller, const QString& drive)
+void ControllerConnection::writeText() const
+{
+    Required_Accessory_Part_Number = breakoutPartNumber();
+    m_c.txtController->setText(text());
+}
+
+void ControllerConnection::connect(int axis, const QString& controller, const QString& drive)
 {
     const Recordset& rs = Run_Query(
         QStringLiteral("SELECT [Controller to Drive].[Controller Name], [Controller to Drive].[Drive Name], "
@@ -142,15 +146,14 @@ void ControllerConnection::connect(AxisRecord& record, const QString& controller
                                           QStringLiteral("ControllerDriveRequired_Accessory"), {controller, drive},
                                           QStringLiteral("value"));
     }
+    AxisRecord& record = Axis[static_cast<std::size_t>(axis - 1)];
     // Another cable has no length chosen yet; a replay keeps the stored one.
-    QString length = record.Controller_Cable_Length;
-    if (cable != record.Controller_Cable && !Loading_Project)
-        length.clear();
-    const QString part = length.isEmpty() ? QString() : CableLengthStep::partNumber(cable, length);
+    if (cable != record.Controller_Cable)
+        Dependents::drop(Stage::ControllerConnection, axis);
+    const QString& length = record.Controller_Cable_Length;
+    record.Controller_Cable_Part_Number = length.isEmpty() ? QString() : CableLengthStep::partNumber(cable, length);
     record.Drive_Controller_Accessory = accessory;
     record.Controller_Cable = cable;
-    record.Controller_Cable_Length = length;
-    record.Controller_Cable_Part_Number = part;
     record.Controller_Cable_Notes = firstText(QStringLiteral("SELECT Cables.Cable, Cables.Notes From Cables "
                                                              "WHERE (((Cables.Cable)=?));"),
                                               {cable}, QStringLiteral("Notes"));
@@ -177,6 +180,8 @@ void ControllerConnection::forgetBreakout() const
     for (QWidget* w : {static_cast<QWidget*>(m_c.cmbAxis_Number), m_c.lblAxis_Number,
                        static_cast<QWidget*>(m_c.cmbReq_Accessories_length), m_c.lblReq_Accessories_length})
         w->hide();
+    // The connection text shows no breakout of the former controller.
+    writeText();
 }
 
 void ControllerConnection::refuse() const
@@ -198,15 +203,11 @@ void ControllerConnection::refuse() const
 void ControllerConnection::build(const QString& drive) const
 {
     const QString controller = m_c.cmbController->text();
-    AxisRecord& record = Current_Record();
-
     Required_Accessory = requiredAccessoryOf(controller);
-    connect(record, controller, drive);
     // The lengths are listed afresh: only a length chosen in them makes the
-    // cable a part; a replay selects the stored one next.
-    record.Controller_Cable_Part_Number.clear();
-    if (!Loading_Project)
-        record.Controller_Cable_Length.clear();
+    // cable a part (a replay keeps the stored one and selects it next).
+    Dependents::drop(Stage::ControllerConnection, Current_Axis);
+    connect(Current_Axis, controller, drive);
     writeText();
 
     // Listed afresh whatever the form shows, so that the one-entry rule holds
