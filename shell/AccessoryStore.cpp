@@ -1,5 +1,6 @@
 #include "shell/AccessoryStore.h"
 
+#include "platform/DatabaseFault.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
 
@@ -137,13 +138,17 @@ QVector<AccessoryStore::CardRow> AccessoryStore::Cards(const QString& type)
         return rows;
     Recordset& rs = Globals::Run_Query(kExpIOQuery, {type});
     const QString quantity = QStringLiteral("Required Quantity");
+    const QString description = QStringLiteral("DUW Description");
     for (; !rs.eof() && rows.size() < Card_Rows; rs.moveNext()) {
         const QString card = rs.text(QStringLiteral("DUW Number"));
         // A card the catalogue holds twice has one row, and so one quantity.
         if (std::ranges::any_of(rows, [&](const CardRow& row) { return row.card == card; }))
             continue;
-        rows.append({card, rs.text(QStringLiteral("DUW Description")),
-                     rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity)});
+        // The description goes with the card into the project and the bill.
+        if (rs.text(description).isEmpty())
+            throw DatabaseFault::badValue(Globals::System_Database.path(), QStringLiteral("ExpIO"), description, card,
+                                          QStringLiteral("value"));
+        rows.append({card, rs.text(description), rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity)});
     }
     return rows;
 }

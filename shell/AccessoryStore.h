@@ -21,8 +21,8 @@ public:
         QStringList accessories; // the chosen list entries, in list order
         bool expansion = false;  // the expansion option is chosen
         QVector<CardRow> cards;  // the card rows in row order
-        // Texts of the controller options dialog's cmb1(1) and cmb1(2)
-        // (option levels 2 and 3), for the breakout-module quantity.
+        // The controller's option levels 2 and 3 (Controller_Options), for
+        // the breakout-module quantity.
         QString controllerOption2;
         QString controllerOption3;
     };
@@ -66,7 +66,7 @@ public:
     static QString Expansion_Type(const QString& caption);
     // The card rows of an expansion type as the dialog shows them: each card
     // once, the first Card_Rows, each with its required quantity ("0" when
-    // there is none).
+    // there is none). Throws DatabaseFault for a card without its description.
     static QVector<CardRow> Cards(const QString& type);
 
     // Quantity of a controller accessory: "1", or for a breakout module

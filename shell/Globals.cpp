@@ -42,15 +42,19 @@ Database s_checkedCatalogue;
 // tables is not the catalogue.
 struct CatalogueTable {
     QString name;
-    // The columns a saved choice is found by: a row that holds no value in
-    // one of them can be no choice a project file names.
-    QStringList keys;
+    // The columns that need a value in every row: a saved choice is found by
+    // them, or a step bills, lists or counts by them. A row without one is the
+    // catalogue's damage, never a choice withdrawn or a fault of a project
+    // file. The first names its row.
+    QStringList needed;
+    // Columns where an empty value means something (not offered, no code, no
+    // notes, false) or is never listed.
     QStringList others;
 };
 const QList<CatalogueTable> kCatalogue = {
-    {QStringLiteral("Drives"), {QStringLiteral("Drive Type"), QStringLiteral("Drive Name")}, {}},
+    {QStringLiteral("Drives"), {QStringLiteral("Drive Name"), QStringLiteral("Drive Type")}, {}},
     {QStringLiteral("DriveControllers"),
-     {QStringLiteral("DriveController Type"), QStringLiteral("DriveController Name")},
+     {QStringLiteral("DriveController Name"), QStringLiteral("DriveController Type")},
      {}},
     {QStringLiteral("Controllers"), {QStringLiteral("Controller Name")}, {}},
     {QStringLiteral("Motors"),
@@ -101,9 +105,9 @@ const QList<CatalogueTable> kCatalogue = {
      {QStringLiteral("DriveController Name")},
      {QStringLiteral("DriveController Accessory")}},
     {QStringLiteral("All DriveControllers"),
-     {QStringLiteral("DriveController Name")},
-     {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3"), QStringLiteral("Option4"),
-      QStringLiteral("PartNumber"), QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"),
+     {QStringLiteral("DriveController Name"), QStringLiteral("Option1"), QStringLiteral("Option2"),
+      QStringLiteral("Option3"), QStringLiteral("Option4")},
+     {QStringLiteral("PartNumber"), QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"),
       QStringLiteral("Expansion IO Notes")}},
     {QStringLiteral("DriveController Option Names"),
      {},
@@ -111,26 +115,27 @@ const QList<CatalogueTable> kCatalogue = {
       QStringLiteral("Drivecontroller Option2 Name"), QStringLiteral("Drivecontroller Option3 Name"),
       QStringLiteral("Drivecontroller Option4 Name")}},
     {QStringLiteral("All Controllers"),
-     {QStringLiteral("Controller Name")},
-     {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3"), QStringLiteral("Option4"),
-      QStringLiteral("Option5"), QStringLiteral("Option6"), QStringLiteral("Part Number"),
-      QStringLiteral("TotalAxes"), QStringLiteral("TotalServos"), QStringLiteral("TotalSteppers"),
-      QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"), QStringLiteral("LUMIO Ready"),
-      QStringLiteral("Expansion IO Notes"), QStringLiteral("Required Accessory"), QStringLiteral("TNL Axes")}},
+     {QStringLiteral("Controller Name"), QStringLiteral("Option1"), QStringLiteral("Option2"),
+      QStringLiteral("Option3"), QStringLiteral("Option4"), QStringLiteral("Option5"), QStringLiteral("Option6"),
+      QStringLiteral("Required Accessory"), QStringLiteral("TNL Axes")},
+     {QStringLiteral("Part Number"), QStringLiteral("TotalAxes"), QStringLiteral("TotalServos"),
+      QStringLiteral("TotalSteppers"), QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"),
+      QStringLiteral("LUMIO Ready"), QStringLiteral("Expansion IO Notes")}},
     {QStringLiteral("Controller Option Names"),
      {},
      {QStringLiteral("Controller Name"), QStringLiteral("Option1 Name"), QStringLiteral("Option2 Name"),
       QStringLiteral("Option3 Name"), QStringLiteral("Option4 Name"), QStringLiteral("Option5 Name"),
       QStringLiteral("Option6 Name")}},
+    // Its query lists every row: an empty accessory would be one to choose.
     {QStringLiteral("Controller Accessories"),
-     {QStringLiteral("Controller Name")},
-     {QStringLiteral("Controller Accessory")}},
+     {QStringLiteral("Controller Name"), QStringLiteral("Controller Accessory")},
+     {}},
     {QStringLiteral("Controller to Drive"),
      {QStringLiteral("Controller Name"), QStringLiteral("Drive Name")},
      {QStringLiteral("Tech"), QStringLiteral("Cable"), QStringLiteral("ControllerDriveRequired_Accessory")}},
     {QStringLiteral("ExpIO"),
-     {QStringLiteral("Expansion IO Type"), QStringLiteral("DUW Number")},
-     {QStringLiteral("DUW Description"), QStringLiteral("Required Quantity")}},
+     {QStringLiteral("DUW Number"), QStringLiteral("Expansion IO Type"), QStringLiteral("DUW Description")},
+     {QStringLiteral("Required Quantity")}},
 };
 
 void requireCatalogue(const Database& db)
@@ -239,7 +244,7 @@ void Require_Catalogue_Tables()
     if (System_Database.sharesConnectionWith(s_checkedCatalogue) && !System_Database.fileChanged())
         return;
     for (const CatalogueTable& table : kCatalogue)
-        System_Database.requireTable(table.name, table.keys + table.others);
+        System_Database.requireTable(table.name, table.needed + table.others);
     s_checkedCatalogue = System_Database;
 }
 
@@ -248,18 +253,26 @@ void Require_Catalogue_Keys()
     if (!System_Database.isOpen())
         return;
     for (const CatalogueTable& table : kCatalogue)
-        for (const QString& column : table.keys)
-            if (!Run_Query(QStringLiteral("SELECT [%2] FROM [%1] WHERE [%2] IS NULL OR [%2] = '' LIMIT 1")
-                               .arg(table.name, column))
-                     .eof())
+        for (const QString& column : table.needed) {
+            // The needed columns before this one hold a value in every row, its name too.
+            const QString& name = table.needed.first();
+            const Recordset& rs =
+                Run_Query(QStringLiteral("SELECT [%2] FROM [%1] WHERE [%3] IS NULL OR [%3] = '' LIMIT 1")
+                              .arg(table.name, name, column));
+            if (rs.eof())
+                continue;
+            if (column == name)
                 throw DatabaseFault::unnamedRow(System_Database.path(), table.name, column);
+            throw DatabaseFault::badValue(System_Database.path(), table.name, column, rs.text(name),
+                                          QStringLiteral("value"));
+        }
 }
 
 QList<Catalogue_Column> Catalogue_Columns()
 {
     QList<Catalogue_Column> columns;
     for (const CatalogueTable& table : kCatalogue) {
-        for (const QString& column : table.keys)
+        for (const QString& column : table.needed)
             columns.append({table.name, column, true});
         for (const QString& column : table.others)
             columns.append({table.name, column, false});

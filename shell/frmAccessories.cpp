@@ -15,7 +15,6 @@
 #include "shell/SetupForm.h"
 #include "shell/SetupKinds.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -56,12 +55,6 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
     label->setObjectName(name);
     label->setGeometry(geometry);
     return label;
-}
-
-QString optionText(const Form* form, int index)
-{
-    const auto* list = form->findChild<QComboBox*>(indexed("cmb1", index));
-    return list ? list->currentText() : QString();
 }
 
 void updateOwner(const QString& name)
@@ -290,12 +283,12 @@ int frmAccessories::store()
         choice.expansion = m_optExp[1]->value();
         for (int r = 0; r < Card_Rows; ++r)
             choice.cards.append({m_lblTuq_Card[r]->text(), m_lblTuq_Desc[r]->text(), m_cmbTuq[r]->text()});
-        // The breakout quantity follows the controller options dialog's levels 2 and 3.
+        // The breakout quantity follows the controller's options 2 and 3, as
+        // the options dialog chose them or, on a level it could not restore,
+        // as they were saved: as a reopen holds it to them.
         if (context && context->breakoutQuantity) {
-            if (const Form* control = Forms::find(opener->optionsDialog)) {
-                choice.controllerOption2 = optionText(control, 1);
-                choice.controllerOption3 = optionText(control, 2);
-            }
+            choice.controllerOption2 = Globals::Controller_Options[2];
+            choice.controllerOption3 = Globals::Controller_Options[3];
         }
         // The expansion choice is stored with the cards it keeps, not before:
         // a project saved while the dialog is open holds the two together.

@@ -14,6 +14,9 @@ QStringList AccessoryList::offered(const QString& sql, const QVariantList& param
     for (; !rs.eof() && accessories.size() < limit; rs.moveNext())
         if (const QString accessory = rs.text(column); !accessories.contains(accessory))
             accessories << accessory;
+    // An empty accessory is no choice: it would take the place of every empty stored entry.
+    if (accessories.removeAll(QString()) > 0)
+        Globals::Require_Catalogue_Keys();
     return accessories;
 }
 

@@ -116,6 +116,9 @@ void OptionsLevelsDialog::fillLevel(int number)
     ListControl* list = level(number);
     list->clear();
     listLevel(list, number, chosen(number - 1));
+    // Rows without a value, which no configuration can be chosen by, are the catalogue's to name.
+    if (list->listCount() == 0 || list->findEntry(QString()) >= 0)
+        Require_Catalogue_Keys();
     // "N/A" beside other values is a value like them: the level shows them all.
     m_passedThrough[number - 1] = list->items() == QStringList {kNotAvailable};
 }
@@ -203,8 +206,12 @@ void OptionsLevelsDialog::restoreOptions()
 
 void OptionsLevelsDialog::tellLost()
 {
-    if (!std::exchange(m_toldLost, true))
-        MsgBox::show(m_design.lostOption, MsgBox::OKOnly, Product_Title);
+    if (m_toldLost)
+        return;
+    // A value lost with a row the catalogue damaged is the catalogue's fault, not a withdrawn option.
+    Require_Catalogue_Keys();
+    m_toldLost = true;
+    MsgBox::show(m_design.lostOption, MsgBox::OKOnly, Product_Title);
 }
 
 void OptionsLevelsDialog::cmb1_Click(int Index)

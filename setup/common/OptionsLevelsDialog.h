@@ -39,8 +39,8 @@ public:
     struct Design {
         SetupKinds::Number kind;
         int levels;
-        // Level 1 is cmb1(firstIndex) and lbl1(firstIndex): tests, the
-        // accessory dialog and stored files know these names.
+        // Level 1 is cmb1(firstIndex) and lbl1(firstIndex): tests and stored
+        // files know these names.
         int firstIndex;
         // Names the window, the result and the Done question.
         QString product;

@@ -71,9 +71,16 @@ QVector<AccessoryStore::CardRow> OptionsTable::cards(const QString& product, con
         }
         return found;
     };
-    // Levels never chosen name no configuration: they keep no cards.
-    if (!collect(static_cast<int>(chosen.size()), bound(product, chosen)) && !chosen.value(0).isEmpty())
-        collect(0, {product});
+    // Levels never chosen name no configuration: they keep no cards. Levels
+    // the catalogue no longer holds named one it may have made ready for any
+    // type: their cards stay until the user configures it anew.
+    if (!collect(static_cast<int>(chosen.size()), bound(product, chosen)) && !chosen.value(0).isEmpty()) {
+        for (const QString& caption : {AccessoryStore::Expansion_Caption(true, false, false),
+                                       AccessoryStore::Expansion_Caption(false, true, false),
+                                       AccessoryStore::Expansion_Caption(false, false, lumio)})
+            if (const QString type = AccessoryStore::Expansion_Type(caption); !type.isEmpty())
+                types << type;
+    }
     QVector<AccessoryStore::CardRow> rows;
     for (const QString& type : types)
         rows += AccessoryStore::Cards(type);

@@ -28,8 +28,8 @@ public:
     // chosen levels name, by its columns "JTR Ready", "DUW Ready" and, with
     // `lumio`, "LUMIO Ready". Saved levels that name none the catalogue still
     // has (the options dialog tells so and leaves them to the user) offer the
-    // cards of every configuration of the product: its cards stay until the
-    // user configures it anew.
+    // cards of every expansion type: the configuration may have taken any, and
+    // its cards stay until the user configures it anew.
     QVector<AccessoryStore::CardRow> cards(const QString& product, const QStringList& chosen, bool lumio) const;
 
 private:

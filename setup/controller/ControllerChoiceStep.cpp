@@ -126,10 +126,10 @@ void ControllerChoiceStep::connectOtherAxes(const QString& controller) const
 {
     bool connected = m_c.driveList->listIndex() != -1;
     for (int a = 1; a <= static_cast<int>(Axis.size()); ++a) {
-        AxisRecord& record = Axis[static_cast<std::size_t>(a - 1)];
+        const AxisRecord& record = Axis[static_cast<std::size_t>(a - 1)];
         if (a == Current_Axis || record.Drive_Name.isEmpty())
             continue;
-        ControllerConnection::connect(record, controller, record.Drive_Name);
+        ControllerConnection::connect(a, controller, record.Drive_Name);
         connected = true;
     }
     // The current axis has no drive, another one has: the breakout serves it.

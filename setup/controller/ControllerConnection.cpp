@@ -44,10 +44,20 @@ QString ControllerConnection::completeBreakout(const QString& base, const QStrin
 
 QString ControllerConnection::requiredAccessoryOf(const QString& controller)
 {
-    return firstText(QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], "
-                                    "[All Controllers].[Required Accessory] "
-                                    "From [All Controllers] WHERE ((([All Controllers].[Controller Name])=?));"),
-                     {controller}, QStringLiteral("Required Accessory"));
+    const QString column = QStringLiteral("Required Accessory");
+    const Recordset& rs =
+        Run_Query(QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], "
+                                 "[All Controllers].[Required Accessory] "
+                                 "From [All Controllers] WHERE ((([All Controllers].[Controller Name])=?));"),
+                  {controller});
+    if (rs.eof())
+        return QString();
+    // "None" names none; an empty value would leave the breakout out of the bill in silence.
+    const QString accessory = rs.text(column);
+    if (accessory.isEmpty())
+        throw DatabaseFault::badValue(System_Database.path(), QStringLiteral("All Controllers"), column, controller,
+                                      QStringLiteral("value"));
+    return accessory;
 }
 
 bool ControllerConnection::fits(const QString& controller, const QString& drive)
@@ -95,9 +105,8 @@ QString ControllerConnection::breakoutPartNumber()
     return CableLengthStep::partNumber(Required_Accessory, Required_Accessory_Length);
 }
 
-void ControllerConnection::writeText() const
+QString ControllerConnection::text()
 {
-    Required_Accessory_Part_Number = breakoutPartNumber();
     const AxisRecord& record = Current_Record();
     const QString crlf = QStringLiteral("\r\n");
     // A breakout or a cable without its length shows its name, which is no part number.
@@ -105,13 +114,18 @@ void ControllerConnection::writeText() const
                                                                       : Required_Accessory_Part_Number;
     const QString cable =
         record.Controller_Cable_Length.isEmpty() ? record.Controller_Cable : record.Controller_Cable_Part_Number;
-    m_c.txtController->setText(QStringLiteral("Required Controller Accessories: ") + breakout + crlf
-                               + QStringLiteral("Drive Specific Controller Accessory: ")
-                               + record.Drive_Controller_Accessory + crlf + QStringLiteral("Cables: ") + cable + crlf
-                               + QStringLiteral("Notes: ") + record.Controller_Cable_Notes);
+    return QStringLiteral("Required Controller Accessories: ") + breakout + crlf
+        + QStringLiteral("Drive Specific Controller Accessory: ") + record.Drive_Controller_Accessory + crlf
+        + QStringLiteral("Cables: ") + cable + crlf + QStringLiteral("Notes: ") + record.Controller_Cable_Notes;
 }
 
-void ControllerConnection::connect(AxisRecord& record, const QString& controller, const QString& drive)
+void ControllerConnection::writeText() const
+{
+    Required_Accessory_Part_Number = breakoutPartNumber();
+    m_c.txtController->setText(text());
+}
+
+void ControllerConnection::connect(int axis, const QString& controller, const QString& drive)
 {
     const Recordset& rs = Run_Query(
         QStringLiteral("SELECT [Controller to Drive].[Controller Name], [Controller to Drive].[Drive Name], "
@@ -132,15 +146,14 @@ void ControllerConnection::connect(AxisRecord& record, const QString& controller
                                           QStringLiteral("ControllerDriveRequired_Accessory"), {controller, drive},
                                           QStringLiteral("value"));
     }
+    AxisRecord& record = Axis[static_cast<std::size_t>(axis - 1)];
     // Another cable has no length chosen yet; a replay keeps the stored one.
-    QString length = record.Controller_Cable_Length;
-    if (cable != record.Controller_Cable && !Loading_Project)
-        length.clear();
-    const QString part = length.isEmpty() ? QString() : CableLengthStep::partNumber(cable, length);
+    if (cable != record.Controller_Cable)
+        Dependents::drop(Stage::ControllerConnection, axis);
+    const QString& length = record.Controller_Cable_Length;
+    record.Controller_Cable_Part_Number = length.isEmpty() ? QString() : CableLengthStep::partNumber(cable, length);
     record.Drive_Controller_Accessory = accessory;
     record.Controller_Cable = cable;
-    record.Controller_Cable_Length = length;
-    record.Controller_Cable_Part_Number = part;
     record.Controller_Cable_Notes = firstText(QStringLiteral("SELECT Cables.Cable, Cables.Notes From Cables "
                                                              "WHERE (((Cables.Cable)=?));"),
                                               {cable}, QStringLiteral("Notes"));
@@ -167,6 +180,8 @@ void ControllerConnection::forgetBreakout() const
     for (QWidget* w : {static_cast<QWidget*>(m_c.cmbAxis_Number), m_c.lblAxis_Number,
                        static_cast<QWidget*>(m_c.cmbReq_Accessories_length), m_c.lblReq_Accessories_length})
         w->hide();
+    // The connection text shows no breakout of the former controller.
+    writeText();
 }
 
 void ControllerConnection::refuse() const
@@ -188,15 +203,11 @@ void ControllerConnection::refuse() const
 void ControllerConnection::build(const QString& drive) const
 {
     const QString controller = m_c.cmbController->text();
-    AxisRecord& record = Current_Record();
-
     Required_Accessory = requiredAccessoryOf(controller);
-    connect(record, controller, drive);
     // The lengths are listed afresh: only a length chosen in them makes the
-    // cable a part; a replay selects the stored one next.
-    record.Controller_Cable_Part_Number.clear();
-    if (!Loading_Project)
-        record.Controller_Cable_Length.clear();
+    // cable a part (a replay keeps the stored one and selects it next).
+    Dependents::drop(Stage::ControllerConnection, Current_Axis);
+    connect(Current_Axis, controller, drive);
     writeText();
 
     // Listed afresh whatever the form shows, so that the one-entry rule holds
@@ -226,6 +237,9 @@ void ControllerConnection::listPorts() const
                                               "(NOT ([All Controllers].[TNL Axes])=0))"
                                               "ORDER BY [All Controllers].[TNL Axes];"),
                                {m_c.cmbController->text()}, QStringLiteral("TNL Axes"));
+    // A breakout without ports may stand on rows without a count: the catalogue's to name.
+    if (m_c.cmbAxis_Number->listCount() == 0)
+        Require_Catalogue_Keys();
     m_c.show(m_c.cmbAxis_Number);
     m_c.show(m_c.lblAxis_Number);
     // The breakout serves every axis: shown again for another axis' drive, it

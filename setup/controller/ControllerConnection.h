@@ -22,7 +22,8 @@ public:
     // stands for the count, any other keeps the first seven characters;
     // "-XX" ends the cable's name.
     static QString completeBreakout(const QString& base, const QString& ports);
-    // [All Controllers].[Required Accessory] of the controller; empty without a row.
+    // [All Controllers].[Required Accessory] of the controller; empty without a
+    // row. Throws DatabaseFault when its row holds none.
     static QString requiredAccessoryOf(const QString& controller);
     // Whether [Controller to Drive] pairs the two.
     static bool fits(const QString& controller, const QString& drive);
@@ -36,10 +37,14 @@ public:
     // there: the controller's required accessory once an axis of the system
     // has a drive, a TNL breakout only with its ports and length chosen.
     static QString breakoutPartNumber();
+    // The connection text txtController shows for the system's breakout and
+    // the current axis' cable.
+    static QString text();
     // Required_Accessory_Part_Number as breakoutPartNumber gives it, and
     // txtController from it and the current axis' cable.
     void writeText() const;
-    // A new controller: the former one's breakout (Stage::Breakout) goes, and its lists.
+    // A new controller: the former one's breakout (Stage::Breakout) goes, and
+    // its lists; the connection text shows it gone.
     void forgetBreakout() const;
     // The controller's required accessory stands for a system whose axes
     // have drives, also while the current axis has none.
@@ -47,8 +52,10 @@ public:
     // The same once the current axis has no drive, when another axis has one.
     void serveOtherAxes(const QString& controller) const;
     // The axis' cable, its notes and its drive-specific accessory for the
-    // controller and the drive; the length stays for the same cable (and in a replay).
-    static void connect(AxisRecord& record, const QString& controller, const QString& drive);
+    // controller and the drive; the length stays for the same cable (and in a
+    // replay). Throws DatabaseFault for a pair the bill cannot hold, before any
+    // change, or a length without its part number, once the axis changed.
+    static void connect(int axis, const QString& controller, const QString& drive);
     // An incompatible drive: the connection area and both configure buttons
     // go, and so do the required accessory with its breakout and the axis'
     // connection (Stage::ControllerConnection).

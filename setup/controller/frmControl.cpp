@@ -14,8 +14,8 @@
 
 using namespace Globals;
 
-// Levels are numbered from 0: the accessory dialog reads levels 2 and 3, which
-// carry a controller's axis count, as cmb1(1) and cmb1(2).
+// Levels are numbered from 0: levels 2 and 3, which carry a controller's axis
+// count, are cmb1(1) and cmb1(2).
 frmControl::frmControl()
     : OptionsLevelsDialog({SetupKinds::Controller, Levels, 0, QStringLiteral("Controller"),
                            QStringLiteral("picController"),

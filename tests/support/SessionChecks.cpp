@@ -2,6 +2,8 @@
 
 #include "curves/frmCurve.h"
 #include "platform/ListControl.h"
+#include "setup/common/TextBox.h"
+#include "setup/controller/ControllerConnection.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
@@ -131,6 +133,11 @@ QStringList SessionChecks::screenFaults()
         if (shown != value)
             faults << QStringLiteral("%1 shows \"%2\", the record holds \"%3\"").arg(QLatin1String(name), shown, value);
     }
+    // The connection box shows what the record holds, or hides.
+    if (const auto* box = controller ? form->findChild<TextBox*>(QStringLiteral("txtController")) : nullptr;
+        box && !box->isHidden() && box->text() != ControllerConnection::text())
+        faults << QStringLiteral("txtController shows \"%1\", the record holds \"%2\"")
+                      .arg(box->text(), ControllerConnection::text());
     // A breakout cable is a part only once its ports are chosen: the user can choose them.
     if (controller && Required_Accessory.startsWith(QLatin1String("TNL")) && hiddenList(form, "cmbAxis_Number"))
         faults << QStringLiteral("the breakout \"%1\" lists no ports").arg(Required_Accessory);

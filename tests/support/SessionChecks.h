@@ -10,8 +10,8 @@ class Form;
 // when it holds).
 namespace SessionChecks {
 
-// The lists of the shown setup form that show other than the current axis
-// record (and the configuration globals) hold.
+// The lists and the controller connection box of the shown setup form that
+// show other than the current axis record (and the configuration globals) hold.
 QStringList screenFaults();
 
 // The shown setup form's kind; 0 when none is shown.

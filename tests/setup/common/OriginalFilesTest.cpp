@@ -196,6 +196,12 @@ const Withdrawn kWithdrawn[] = {
      "DELETE FROM [All DriveControllers] WHERE [DriveController Name]='BSC-230' AND "
      "Option4='0 = No Safe Torque Off'",
      4, 138},
+    // The withdrawn options took every row that takes the saved cards.
+    {"AnEthernetOptionWithLumioCards", SetupKinds::Controller, "controller-accessories-cards",
+     "DELETE FROM [All Controllers] WHERE [Controller Name]='KEX200' AND Option4='E = Ethernet'", 3, 1048},
+    {"AnIoOptionWithJtrCards", SetupKinds::DriveController, "drive-controller-accessories-cards",
+     "DELETE FROM [All DriveControllers] WHERE [DriveController Name]='BSC-230' AND Option3='2 = 16 DI / 8 DO'",
+     3, 137},
 };
 
 class WithdrawnOptionTest : public SetupFormFixture, public ::testing::WithParamInterface<Withdrawn> {
@@ -204,31 +210,41 @@ public:
 };
 
 // The file opens, the options dialog tells it and leaves the level to the
-// user as one of several entries, and Save As keeps the saved value.
+// user, and what Save As writes from it, before or after Done, keeps the saved
+// value and opens the same way.
 TEST_P(WithdrawnOptionTest, IsToldAndNeverReplacedByTheEntryLeft)
 {
     const Withdrawn& row = GetParam();
     useCatalogueWith({row.statement});
     const QString seed = seedPath(row.seed);
+    const QByteArray savedValue = fileBytes(seed).split('\r').at(row.line - 1);
     mdiMain& main = mainWindow();
-    files->queuePath(seed);
-    main.mnuOpen()->trigger();
-    EXPECT_EQ(msg->prompts(), QStringList {QStringLiteral("Previously selected %1 option no longer available or "
-                                                          "restructured.")
-                                               .arg(row.kind == SetupKinds::Controller ? "controller"
-                                                                                       : "DriveController")});
-    auto* options = Forms::find<OptionsLevelsDialog>(SetupKinds::find(row.kind)->optionsDialog);
-    ASSERT_NE(options, nullptr);
-    const ListControl* level = options->cmb1(row.level);
-    EXPECT_EQ(level->listCount(), 1);
-    EXPECT_EQ(level->listIndex(), -1);
-    EXPECT_FALSE(level->isHidden());
-
     QTemporaryDir folder;
-    const QString saved = folder.filePath(QStringLiteral("saved.dat"));
-    files->queuePath(saved);
-    main.mnuSave_As()->trigger();
-    EXPECT_EQ(fileBytes(saved).split('\r').value(row.line - 1), fileBytes(seed).split('\r').at(row.line - 1));
+    QString project = seed;
+    for (const bool done : {false, true, false}) {
+        SCOPED_TRACE(project.toStdString());
+        msg->clear();
+        files->queuePath(project);
+        main.mnuOpen()->trigger();
+        EXPECT_EQ(msg->prompts(), QStringList {QStringLiteral("Previously selected %1 option no longer available or "
+                                                              "restructured.")
+                                                   .arg(row.kind == SetupKinds::Controller ? "controller"
+                                                                                           : "DriveController")});
+        auto* options = Forms::find<OptionsLevelsDialog>(SetupKinds::find(row.kind)->optionsDialog);
+        ASSERT_NE(options, nullptr);
+        const ListControl* level = options->cmb1(row.level);
+        EXPECT_EQ(level->listCount(), 1);
+        EXPECT_EQ(level->listIndex(), -1);
+        EXPECT_FALSE(level->isHidden());
+        if (done) {
+            options->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
+            processEvents();
+        }
+        project = folder.filePath(QStringLiteral("saved%1.dat").arg(done));
+        files->queuePath(project);
+        main.mnuSave_As()->trigger();
+        EXPECT_EQ(fileBytes(project).split('\r').value(row.line - 1), savedValue);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, WithdrawnOptionTest, ::testing::ValuesIn(kWithdrawn),

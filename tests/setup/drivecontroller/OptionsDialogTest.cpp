@@ -169,21 +169,32 @@ TEST_F(OptionsDialogTest, MissingOptionNamesLeaveTheCaptionsEmpty)
 }
 
 // Options build the part number: a drive/controller without its construction
-// row opens none, and the catalogue's fault is named.
-TEST_F(OptionsDialogTest, NoOptionsOpenForADriveControllerWithoutItsConstructionRow)
+// row, or whose rows hold no option to list, opens none, and the catalogue's
+// fault is named.
+TEST_F(OptionsDialogTest, NoOptionsOpenForADriveControllerTheCatalogueCannotConfigure)
 {
-    useCatalogueWith({"DELETE FROM [DriveController Construction] WHERE [DriveController Name]='BSC-230'"});
-    configure(kBscKx);
-    pick("cmbDriveVoltage", "230VAC");
-    msg->clear();
-    click("cmdDriveController");
-    processEvents();
-    expectOnlyMessage("The database System Databases97.mdb has no row for \"BSC-230\" in column "
-                      "\"DriveController Construction.DriveController Name\".",
-                      MsgBox::OKOnly);
-    EXPECT_FALSE(Forms::isLoaded("frmDriveControl"));
-    EXPECT_TRUE(Drive_Controller_Part_Number.isEmpty());
-    EXPECT_EQ(box("txtDriveController")->text(), "Drive: Not Fully Configured\r\nNotes: " + kBscNotes);
+    const struct {
+        const char* statement;
+        const char* message;
+    } cases[] = {
+        {"DELETE FROM [DriveController Construction] WHERE [DriveController Name]='BSC-230'",
+         "has no row for \"BSC-230\" in column \"DriveController Construction.DriveController Name\"."},
+        {"UPDATE [All DriveControllers] SET Option1 = NULL WHERE [DriveController Name]='BSC-230'",
+         "has no value in column \"All DriveControllers.Option1\" for \"BSC-230\"."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.statement);
+        useCatalogueWith({c.statement});
+        configure(kBscKx);
+        pick("cmbDriveVoltage", "230VAC");
+        msg->clear();
+        click("cmdDriveController");
+        processEvents();
+        expectOnlyMessage(QStringLiteral("The database System Databases97.mdb ") + c.message, MsgBox::OKOnly);
+        EXPECT_FALSE(Forms::isLoaded("frmDriveControl"));
+        EXPECT_TRUE(Drive_Controller_Part_Number.isEmpty());
+        EXPECT_EQ(box("txtDriveController")->text(), "Drive: Not Fully Configured\r\nNotes: " + kBscNotes);
+    }
 }
 
 TEST_F(OptionsDialogTest, ASavedLevelNoLongerOfferedIsReportedOnce)

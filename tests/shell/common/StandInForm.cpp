@@ -31,10 +31,6 @@ StandInForm::StandInForm(const QString& name, int kind)
         const AxisRecord& r = Globals::Current_Record();
         note(QStringLiteral("cmbOptions"), options->text() + '|' + r.Shaft_Option + '|' + r.Gearhead_Code);
     });
-    for (int i = 0; i < 6; ++i) {
-        cmb1[i] = new ListControl(this);
-        cmb1[i]->setObjectName(QStringLiteral("cmb1(%1)").arg(i));
-    }
 }
 
 void StandInForm::note(const QString& call, const QString& detail) const

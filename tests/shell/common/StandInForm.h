@@ -6,7 +6,6 @@
 
 #include <QStringList>
 
-#include <array>
 
 class ListControl;
 
@@ -44,11 +43,9 @@ public:
     ListControl* cmbShaft_options() override { return shaft; }
     ListControl* cmbOptions() override { return options; }
 
-    // The lists the gearhead dialog writes into, and an options dialog's
-    // option lists "cmb1(0)" to "cmb1(5)".
+    // The lists the gearhead dialog writes into.
     ListControl* shaft;
     ListControl* options;
-    std::array<ListControl*, 6> cmb1 {};
 
 private:
     // "call:name", then "[detail]" when there is one.

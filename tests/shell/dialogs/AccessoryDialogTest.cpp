@@ -222,9 +222,8 @@ TEST_F(AccessoryDialogTest, ClosingStoresByContextAndTellsTheOpener)
     EXPECT_FALSE(main->Toolbar1()->isEnabled());
 
     Globals::Controller_Name = "KEX-2000";
-    auto* control = Forms::get<StandInForm>("frmControl");
-    control->cmb1[2]->addItem("A6 = 6 Axes");
-    control->cmb1[2]->setListIndex(0);
+    Globals::Controller_Options[3] = "A6 = 6 Axes";
+    Forms::get<StandInForm>("frmControl");
     dialog = open(1, offered);
     dialog->lstAccessories()->choose(2);
     done(dialog);
