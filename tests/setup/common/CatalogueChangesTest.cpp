@@ -45,7 +45,7 @@ const QString kCatalogue = QStringLiteral("System Databases97.mdb");
 const QString kCatalogueFault = QStringLiteral("The database ") + kCatalogue + QLatin1Char(' ');
 const QString kBillHeading = QStringLiteral("Bill of Material");
 const QString kDiscard = QStringLiteral(" not fully configured.\r\nHit Cancel to Return or OK to Discard.");
-constexpr int kShards = 16;
+constexpr int kShards = 24;
 
 // The tables whose rows are the levels of an options dialog, with the column
 // naming their product and the message telling a saved level withdrawn.
