@@ -19,9 +19,9 @@
 #include "common/TestFiles.h"
 
 #include "platform/DatabaseFault.h"
-#include "setup/common/OptionsLevelsDialog.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
 #include <QCoreApplication>
@@ -37,7 +37,6 @@
 #include <algorithm>
 #include <iostream>
 #include <map>
-#include <memory>
 
 namespace {
 
@@ -80,6 +79,13 @@ QString scratchFolder()
     const QFileInfo memory(QStringLiteral("/dev/shm"));
     return (memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath())
         + QStringLiteral("/quenro-catalogue-XXXXXX");
+}
+
+// What the program wrote there.
+QByteArray written(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(not written)");
 }
 
 // A writable copy of the sample catalogue changed by the statements; false
@@ -363,8 +369,8 @@ bool CatalogueChangesTest::open(const QString& path, QStringList& messages)
 {
     files->queuePath(path);
     mainWindow().mnuOpen_Click();
-    for (Form* form : Forms::loaded())
-        if (auto* options = dynamic_cast<OptionsLevelsDialog*>(form))
+    for (const SetupKinds::Kind& kind : SetupKinds::all())
+        if (Form* options = kind.optionsDialog.isEmpty() ? nullptr : Forms::find(kind.optionsDialog))
             options->findChild<QPushButton*>(QStringLiteral("cmdDone"))->click();
     processEvents();
     messages = msg->prompts();
@@ -378,7 +384,7 @@ QString CatalogueChangesTest::exportBill()
     QFile::remove(path);
     files->queuePath(path);
     mainWindow().mnuExport_Data_Click();
-    const QString report = QString::fromLatin1(fileBytes(path));
+    const QString report = QString::fromLatin1(written(path));
     return report.mid(report.indexOf(kBillHeading));
 }
 
@@ -388,7 +394,7 @@ QByteArray CatalogueChangesTest::saveAs(const QString& name)
     QFile::remove(path);
     files->queuePath(path);
     mainWindow().mnuSave_As_Click();
-    return fileBytes(path);
+    return written(path);
 }
 
 SeedRun CatalogueChangesTest::run(const QString& seed)
