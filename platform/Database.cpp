@@ -213,10 +213,7 @@ void Database::requireTable(const QString& table, const QStringList& columns) co
         fields << bracketed(table) + QLatin1Char('.') + bracketed(column);
     if (fields.isEmpty())
         fields << QStringLiteral("*");
-    const Recordset rs = OpenRecordset(
-        QStringLiteral("SELECT %1 FROM %2 LIMIT 1").arg(fields.join(QStringLiteral(", ")), bracketed(table)));
-    if (rs.eof())
-        throw DatabaseFault::emptyTable(path(), table);
+    OpenRecordset(QStringLiteral("SELECT %1 FROM %2 LIMIT 1").arg(fields.join(QStringLiteral(", ")), bracketed(table)));
 }
 
 QString Database::path() const

@@ -33,7 +33,7 @@ public:
     // The names of the file's tables.
     QStringList tableNames() const;
     // Throws DatabaseFault when the file lacks the table or one of its
-    // columns, or the table holds no row.
+    // columns; a table without rows has both.
     void requireTable(const QString& table, const QStringList& columns) const;
 
     // Runs a SELECT with every chosen value bound to a "?" placeholder, in order.

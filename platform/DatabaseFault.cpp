@@ -26,11 +26,6 @@ DatabaseFault DatabaseFault::missingColumn(const QString& path, const QString& c
     return DatabaseFault(QStringLiteral("%1 has no column \"%2\".").arg(database(path), column));
 }
 
-DatabaseFault DatabaseFault::emptyTable(const QString& path, const QString& table)
-{
-    return DatabaseFault(QStringLiteral("%1 has no row in table \"%2\".").arg(database(path), table));
-}
-
 DatabaseFault DatabaseFault::missingRow(const QString& path, const QString& table, const QString& name,
                                         const QString& key)
 {
@@ -41,8 +36,20 @@ DatabaseFault DatabaseFault::missingRow(const QString& path, const QString& tabl
 DatabaseFault DatabaseFault::badValue(const QString& path, const QString& table, const QString& name,
                                       const QString& key, const QString& wanted)
 {
+    return badValue(path, table, name, QStringList {key}, wanted);
+}
+
+DatabaseFault DatabaseFault::badValue(const QString& path, const QString& table, const QString& name,
+                                      const QStringList& key, const QString& wanted)
+{
     return DatabaseFault(QStringLiteral("%1 has no %2 in column \"%3\" for \"%4\".")
-                             .arg(database(path), wanted, column(table, name), key));
+                             .arg(database(path), wanted, column(table, name), key.join(QStringLiteral("\", \""))));
+}
+
+DatabaseFault DatabaseFault::unnamedRow(const QString& path, const QString& table, const QString& name)
+{
+    return DatabaseFault(
+        QStringLiteral("%1 has a row without a value in column \"%2\".").arg(database(path), column(table, name)));
 }
 
 DatabaseFault DatabaseFault::inUse(const QString& path)

@@ -3,6 +3,7 @@
 #include "platform/DatabaseError.h"
 
 #include <QString>
+#include <QStringList>
 
 // A fault of the database file itself, told the user as what the file lacks
 // or holds wrongly, so that nothing else is blamed for it: a table, a column,
@@ -13,7 +14,6 @@ public:
     static DatabaseFault missingTable(const QString& path, const QString& table);
     // column: "Table.Column", as SQLite names it.
     static DatabaseFault missingColumn(const QString& path, const QString& column);
-    static DatabaseFault emptyTable(const QString& path, const QString& table);
     // No row whose column holds the key.
     static DatabaseFault missingRow(const QString& path, const QString& table, const QString& column,
                                     const QString& key);
@@ -21,6 +21,11 @@ public:
     // 16") in the column.
     static DatabaseFault badValue(const QString& path, const QString& table, const QString& column,
                                   const QString& key, const QString& wanted);
+    // The same for a row keyed by several columns, their values in order.
+    static DatabaseFault badValue(const QString& path, const QString& table, const QString& column,
+                                  const QStringList& key, const QString& wanted);
+    // A row whose key column holds no value: no choice can name it.
+    static DatabaseFault unnamedRow(const QString& path, const QString& table, const QString& column);
     static DatabaseFault inUse(const QString& path);
     static DatabaseFault unreadable(const QString& path);
 

@@ -9,6 +9,9 @@
 LimitedTextEdit::LimitedTextEdit(int maxLength, QWidget* parent)
     : QPlainTextEdit(parent), m_maxLength(maxLength)
 {
+    // Tab and Shift+Tab move on to the next control, as from every box of the
+    // program: a keyboard user is never held in the box.
+    setTabChangesFocus(true);
 }
 
 qsizetype LimitedTextEdit::room() const

@@ -4,7 +4,8 @@
 
 // A text box of several lines that takes at most maxLength characters from the
 // user: what is typed, pasted or dropped beyond them is cut off before it goes
-// in (a huge paste costs nothing). Text set by code is taken whole.
+// in (a huge paste costs nothing). Text set by code is taken whole. Tab moves
+// the focus on and types nothing.
 class LimitedTextEdit : public QPlainTextEdit {
 public:
     explicit LimitedTextEdit(int maxLength, QWidget* parent = nullptr);

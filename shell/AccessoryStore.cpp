@@ -93,8 +93,20 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
         });
         if (!accessory && !card)
             return false;
+        // The dialog stores each of its rows once: an entry no more often than
+        // it is offered, so that no card is billed past its row's quantities.
+        const auto offered = offer.accessories.count(entry[i])
+            + (cards ? std::ranges::count(offer.cards, entry[i], &CardRow::card) : 0);
+        if (std::ranges::count(entry, entry[i]) > offered)
+            return false;
     }
     return true;
+}
+
+bool AccessoryStore::Offers(const QStringList& offered, const QString& required)
+{
+    return required.isEmpty()
+        || std::ranges::any_of(offered, [&](const QString& accessory) { return required == Globals::Get_Code(accessory); });
 }
 
 QString AccessoryStore::Expansion_Caption(bool jtr, bool duw, bool lumio)
@@ -125,9 +137,14 @@ QVector<AccessoryStore::CardRow> AccessoryStore::Cards(const QString& type)
         return rows;
     Recordset& rs = Globals::Run_Query(kExpIOQuery, {type});
     const QString quantity = QStringLiteral("Required Quantity");
-    for (; !rs.eof() && rows.size() < Card_Rows; rs.moveNext())
-        rows.append({rs.text(QStringLiteral("DUW Number")), rs.text(QStringLiteral("DUW Description")),
+    for (; !rs.eof() && rows.size() < Card_Rows; rs.moveNext()) {
+        const QString card = rs.text(QStringLiteral("DUW Number"));
+        // A card the catalogue holds twice has one row, and so one quantity.
+        if (std::ranges::any_of(rows, [&](const CardRow& row) { return row.card == card; }))
+            continue;
+        rows.append({card, rs.text(QStringLiteral("DUW Description")),
                      rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity)});
+    }
     return rows;
 }
 

@@ -52,16 +52,21 @@ public:
     // the offer: entries packed from the first, each an offered accessory
     // with its quantity and description or, in a context with the expansion
     // option, an offered card with its description and a quantity its row
-    // offers (1 to 8, or the row's own), whatever the expansion flag.
+    // offers (1 to 8, or the row's own), whatever the expansion flag, and
+    // none more often than it is offered.
     static bool Storable(int context, const Offer& offer, const AccessoryChoice& choice);
+    // Whether a required drive accessory is none or the part number of one
+    // of the offered drive accessories.
+    static bool Offers(const QStringList& offered, const QString& required);
 
     // The expansion option's caption for a configuration ready for these
     // types (the last ready one stands), empty when it takes none; and the
     // type a caption names ("JTR", "DUW", "LUMIO"), empty for none.
     static QString Expansion_Caption(bool jtr, bool duw, bool lumio);
     static QString Expansion_Type(const QString& caption);
-    // The card rows of an expansion type as the dialog shows them: the first
-    // Card_Rows, each with its required quantity ("0" when there is none).
+    // The card rows of an expansion type as the dialog shows them: each card
+    // once, the first Card_Rows, each with its required quantity ("0" when
+    // there is none).
     static QVector<CardRow> Cards(const QString& type);
 
     // Quantity of a controller accessory: "1", or for a breakout module

@@ -1,15 +1,18 @@
 #include "shell/Dependents.h"
 
+#include "shell/AccessoryStore.h"
 #include "shell/AxisRecord.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 
 #include <QPointer>
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 using namespace Globals;
 
@@ -21,17 +24,37 @@ namespace {
 template <class Struct>
 struct Value {
     void (*empty)(Struct&);
-    std::size_t size;
+    // The member the row names (memberName).
+    std::string_view member;
     Stage stage;
     bool kept;
     Stage qdServoStage;
+    // Only a file carries it on a drive/controller project, whose form
+    // neither shows nor chooses it: there only the project's drop empties it.
+    bool carried = false;
 };
+
+// The member's name, within the name the compiler gives the function made for
+// it: two rows naming one member give the same text.
+template <auto Member>
+constexpr std::string_view memberName()
+{
+    return __PRETTY_FUNCTION__;
+}
 
 template <auto Member, class Struct>
 constexpr Value<Struct> value(Stage stage, bool kept, Stage qdServoStage)
 {
     using Type = std::remove_cvref_t<decltype(std::declval<Struct&>().*Member)>;
-    return {[](Struct& s) { s.*Member = Type(); }, sizeof(Type), stage, kept, qdServoStage};
+    return {[](Struct& s) { s.*Member = Type(); }, memberName<Member>(), stage, kept, qdServoStage};
+}
+
+// A value of a struct the system holds as a member: its configuration.
+template <auto Member, auto Inner, class Struct>
+constexpr Value<Struct> nested(Stage stage, bool kept)
+{
+    using Type = std::remove_cvref_t<decltype((std::declval<Struct&>().*Member).*Inner)>;
+    return {[](Struct& s) { (s.*Member).*Inner = Type(); }, memberName<Inner>(), stage, kept, stage};
 }
 
 template <auto Member>
@@ -44,6 +67,14 @@ constexpr Value<AxisSelections> axisValue(Stage stage, bool kept)
 {
     return value<Member, AxisSelections>(stage, kept, stage);
 }
+// A value of an axis' drive that a drive/controller project carries as its file wrote it.
+template <auto Member>
+constexpr Value<AxisSelections> carriedValue(Stage stage)
+{
+    Value<AxisSelections> v = axisValue<Member>(stage, true);
+    v.carried = true;
+    return v;
+}
 
 using A = AxisSelections;
 using S = Stage;
@@ -54,13 +85,13 @@ using S = Stage;
 constexpr Value<AxisSelections> kAxis[] = {
     axisValue<&A::Motor_Technology>(S::Technology, true),
     axisValue<&A::Drive_Name>(S::Drive, true),
-    axisValue<&A::Drive_Accessories>(S::DriveConfiguration, true),
-    axisValue<&A::Required_Drive_Accessory>(S::DriveConfiguration, true),
-    axisValue<&A::Controller_Cable>(S::DriveConfiguration, false),
-    axisValue<&A::Controller_Cable_Notes>(S::DriveConfiguration, false),
-    axisValue<&A::Drive_Controller_Accessory>(S::DriveConfiguration, false),
-    axisValue<&A::Controller_Cable_Length>(S::DriveConfiguration, true),
-    axisValue<&A::Controller_Cable_Part_Number>(S::DriveConfiguration, false),
+    carriedValue<&A::Drive_Accessories>(S::DriveConfiguration),
+    carriedValue<&A::Required_Drive_Accessory>(S::DriveOffer),
+    axisValue<&A::Controller_Cable>(S::ControllerConnection, false),
+    axisValue<&A::Controller_Cable_Notes>(S::ControllerConnection, false),
+    axisValue<&A::Drive_Controller_Accessory>(S::ControllerConnection, false),
+    axisValue<&A::Controller_Cable_Length>(S::ControllerConnection, true),
+    axisValue<&A::Controller_Cable_Part_Number>(S::ControllerConnection, false),
     axisValue<&A::Motor_Series>(S::Series, true),
     axisValue<&A::Part_Number_Type>(S::Series, true),
     axisValue<&A::Frame_Size>(S::FrameSize, true),
@@ -92,41 +123,75 @@ constexpr Value<AxisSelections> kAxis[] = {
 };
 
 using C = ControllerSystem;
+using CC = ControllerConfiguration;
 // The controller system's values; the axis counts are no stage's but the system's.
 constexpr Value<ControllerSystem> kController[] = {
     value<&C::Controller_Name, C>(S::Controller, true, S::Controller),
     value<&C::Controller_Extra, C>(S::System, true, S::System),
     value<&C::breakout, C>(S::Breakout, true, S::Breakout),
-    value<&C::configuration, C>(S::ControllerOptions, true, S::ControllerOptions),
+    nested<&C::configuration, &CC::Controller_Options, C>(S::ControllerOptions, true),
+    nested<&C::configuration, &CC::Controller_Expansion_IO, C>(S::ControllerOptions, true),
+    nested<&C::configuration, &CC::Controller_Part_Number, C>(S::ControllerResult, true),
+    nested<&C::configuration, &CC::Controller_JTR_Ready, C>(S::ControllerResult, true),
+    nested<&C::configuration, &CC::Controller_LUMIO_Ready, C>(S::ControllerResult, true),
+    nested<&C::configuration, &CC::Controller_DUW_Ready, C>(S::ControllerResult, true),
+    nested<&C::configuration, &CC::Controller_Accessories, C>(S::ControllerAccessories, true),
     value<&C::Total_Axes, C>(S::System, true, S::System),
     value<&C::Total_Servos, C>(S::System, true, S::System),
     value<&C::Total_Steppers, C>(S::System, true, S::System),
 };
 
 using D = DriveControllerSystem;
+using DC = DriveControllerConfiguration;
 // The drive/controller's values, which are axis 1's.
 constexpr Value<DriveControllerSystem> kDriveController[] = {
     value<&D::Drive_Controller_Name, D>(S::Drive, true, S::Drive),
-    value<&D::configuration, D>(S::DriveConfiguration, true, S::DriveConfiguration),
+    nested<&D::configuration, &DC::Drive_Controller_Options, D>(S::DriveConfiguration, true),
+    nested<&D::configuration, &DC::Drive_Controller_Expansion_IO, D>(S::DriveConfiguration, true),
+    nested<&D::configuration, &DC::Drive_Controller_Option_Code, D>(S::DriveControllerResult, true),
+    nested<&D::configuration, &DC::Drive_Controller_JTR_Ready, D>(S::DriveControllerResult, true),
+    nested<&D::configuration, &DC::Drive_Controller_DUW_Ready, D>(S::DriveControllerResult, true),
+    nested<&D::configuration, &DC::Drive_Controller_Accessories, D>(S::DriveControllerAccessories, true),
     value<&D::Drive_Controller_Notes, D>(S::MotorResult, true, S::MotorResult),
-    value<&D::Drive_Controller_Part_Number, D>(S::DriveCode, false, S::DriveCode),
+    value<&D::Drive_Controller_Part_Number, D>(S::DriveControllerPartNumber, false, S::DriveControllerPartNumber),
     value<&D::Drive_Controller_Extra, D>(S::System, true, S::System),
     value<&D::Drive_Controller_Extra_2, D>(S::System, true, S::System),
 };
 
-// A value added to a struct without its row fails to build here.
-template <class Struct, std::size_t N>
+// Converts to the type of any member: a struct takes as many of these in
+// braces as it has members.
+struct AnyMember {
+    template <class Type>
+    operator Type() const;
+};
+
+template <class Struct, class... Members>
+constexpr std::size_t memberCount()
+{
+    if constexpr (requires { Struct {Members {}..., AnyMember {}}; })
+        return memberCount<Struct, Members..., AnyMember>();
+    else
+        return sizeof...(Members);
+}
+
+// Each member has exactly one row: a value added to a struct without its row,
+// or a row copied and left naming the member of the row it was copied from,
+// fails to build here. A member listed through its own members (nested) has
+// a row for each of them instead.
+template <class Struct, class... Nested, std::size_t N>
 constexpr bool covers(const Value<Struct> (&values)[N])
 {
-    std::size_t size = 0;
-    for (const Value<Struct>& v : values)
-        size += v.size;
-    constexpr std::size_t align = alignof(Struct);
-    return (size + align - 1) / align * align == sizeof(Struct);
+    for (std::size_t i = 0; i < N; ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (values[i].member == values[j].member)
+                return false;
+    return N == memberCount<Struct>() + ((memberCount<Nested>() - 1) + ... + 0);
 }
-static_assert(covers(kAxis), "every value of an axis record names its stage");
-static_assert(covers(kController), "every value of the controller system names its stage");
-static_assert(covers(kDriveController), "every value of the drive/controller system names its stage");
+static_assert(covers(kAxis), "every value of an axis record names its stage in one row");
+static_assert(covers<ControllerSystem, ControllerConfiguration>(kController),
+              "every value of the controller system names its stage in one row");
+static_assert(covers<DriveControllerSystem, DriveControllerConfiguration>(kDriveController),
+              "every value of the drive/controller system names its stage in one row");
 
 int axisOf(int axis)
 {
@@ -135,11 +200,14 @@ int axisOf(int axis)
 }
 
 template <class Struct, std::size_t N>
-void empty(Struct& s, const Value<Struct> (&values)[N], Stage stage, bool replaying, bool qdServo = false)
+void empty(Struct& s, const Value<Struct> (&values)[N], Stage stage, bool replaying, bool qdServo = false,
+           bool carrying = false)
 {
-    for (const Value<Struct>& v : values)
-        if (Dependents::within(qdServo ? v.qdServoStage : v.stage, stage) && !(replaying && v.kept))
+    for (const Value<Struct>& v : values) {
+        const Stage at = carrying && v.carried ? S::Project : qdServo ? v.qdServoStage : v.stage;
+        if (Dependents::within(at, stage) && !(replaying && v.kept))
             v.empty(s);
+    }
 }
 
 } // namespace
@@ -161,12 +229,16 @@ QList<Stage> Dependents::parents(Stage stage)
         return {S::Axis};
     case S::Drive:
         return {S::Technology};
+    case S::ControllerResult:
     case S::ControllerAccessories:
         return {S::ControllerOptions};
     case S::DriveConfiguration:
         return {S::Drive};
+    case S::DriveControllerResult:
     case S::DriveControllerAccessories:
+    case S::ControllerConnection:
         return {S::DriveConfiguration};
+    case S::DriveOffer:
     case S::Series:
         return {S::Technology};
     case S::FrameSize:
@@ -175,6 +247,10 @@ QList<Stage> Dependents::parents(Stage stage)
     case S::FeedbackCableLength:
     case S::Voltage:
         return {S::MotorResult};
+    case S::DriveControllerPartNumber:
+        return {S::DriveCode, S::DriveControllerResult};
+    case S::Curve:
+        return {S::DriveCode};
     default:
         // The rest follow one another in cascade order.
         return {static_cast<Stage>(static_cast<int>(stage) - 1)};
@@ -229,10 +305,12 @@ void Dependents::drop(Stage stage, int axis, Keep keep)
         closeWindows(stage, axis, keep);
     if (keep == Values)
         return;
+    // A drive/controller project's one axis carries its drive's values as its file wrote them.
+    const bool carrying = SetupKinds::projectKind(System_Type) == SetupKinds::DriveController;
     const auto emptyAxis = [&](int a) {
         AxisRecord& record = Axis[static_cast<std::size_t>(a - 1)];
         empty<AxisSelections>(record, kAxis, stage, replaying,
-                              record.Part_Number_Type == QLatin1String("QD_Servo"));
+                              record.Part_Number_Type == QLatin1String("QD_Servo"), carrying && a == 1);
         if (a == 1)
             empty(sharedState.driveController, kDriveController, stage, replaying);
     };
@@ -243,4 +321,10 @@ void Dependents::drop(Stage stage, int axis, Keep keep)
     for (int a = 1; a <= static_cast<int>(Axis.size()); ++a)
         emptyAxis(a);
     empty(sharedState.controller, kController, stage, replaying);
+}
+
+void Dependents::driveChosen(const QStringList& offered, int axis)
+{
+    if (!AccessoryStore::Offers(offered, Axis[static_cast<std::size_t>(axisOf(axis) - 1)].Required_Drive_Accessory))
+        drop(S::DriveOffer, axis);
 }

@@ -3,6 +3,7 @@
 #include "shell/Stage.h"
 
 #include <QList>
+#include <QStringList>
 
 // What a choice leaves standing for nothing, in one place: every value of the
 // axis records and of the systems' state names its stage in one table, and
@@ -31,6 +32,10 @@ public:
     // The first half of drop: a choice that may be refused closes the windows
     // before it takes its snapshot, so that what they store is kept on No.
     static void closeWindows(Stage stage, int axis = 0, Keep keep = Nothing);
+    // The axis names a drive chosen anew, whose accessory dialog offers these
+    // accessories: what only a file carries for a drive (Stage::DriveOffer)
+    // goes unless the new drive offers it too, so that the project still opens.
+    static void driveChosen(const QStringList& offered, int axis = 0);
 
     // Whether `stage` is `outer` or lies below it.
     static bool within(Stage stage, Stage outer);

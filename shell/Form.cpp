@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <algorithm>
+
 Form::Form(const QString& name, Kind kind)
     : m_name(name), m_kind(kind)
 {
@@ -122,7 +124,14 @@ void Form::moveTwips(int leftTwips, int topTwips)
 void Form::placeAboveScreenMiddle(int widthTwips, int heightTwips)
 {
     setSizeTwips(widthTwips, heightTwips);
-    moveTwips((Twips::screenWidth() - widthTwips) / 2, Twips::screenHeight() / 2 - heightTwips);
+    const QPoint at = aboveScreenMiddle({Twips::screenWidth(), Twips::screenHeight()}, {widthTwips, heightTwips});
+    moveTwips(at.x(), at.y());
+}
+
+QPoint Form::aboveScreenMiddle(QSize screenTwips, QSize formTwips)
+{
+    return {std::max(0, (screenTwips.width() - formTwips.width()) / 2),
+            std::max(0, screenTwips.height() / 2 - formTwips.height())};
 }
 
 int Form::widthTwips() const

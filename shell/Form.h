@@ -50,6 +50,10 @@ public:
     // Sizes the window and centres it across the screen with its lower edge on
     // the screen's middle, as the start and gearhead dialogs sit.
     void placeAboveScreenMiddle(int widthTwips, int heightTwips);
+    // Where such a window's frame goes on a screen of that size (all in
+    // twips): never above or left of the screen's edge, where its title bar
+    // could not be reached on a small or scaled screen.
+    static QPoint aboveScreenMiddle(QSize screenTwips, QSize formTwips);
     int widthTwips() const;
     int heightTwips() const;
     int topTwips() const;

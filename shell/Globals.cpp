@@ -1,6 +1,7 @@
 #include "shell/Globals.h"
 
 #include "platform/DatabaseError.h"
+#include "platform/DatabaseFault.h"
 #include "platform/DiskFile.h"
 #include "platform/MsgBox.h"
 #include "platform/Win1252.h"
@@ -39,19 +40,29 @@ Database s_checkedCatalogue;
 // The product catalogue as the program reads it: every table a form or
 // dialog reads, with the columns it reads. A file holding none of these
 // tables is not the catalogue.
-const QList<QPair<QString, QStringList>> kCatalogue = {
-    {QStringLiteral("Drives"), {QStringLiteral("Drive Type"), QStringLiteral("Drive Name")}},
+struct CatalogueTable {
+    QString name;
+    // The columns a saved choice is found by: a row that holds no value in
+    // one of them can be no choice a project file names.
+    QStringList keys;
+    QStringList others;
+};
+const QList<CatalogueTable> kCatalogue = {
+    {QStringLiteral("Drives"), {QStringLiteral("Drive Type"), QStringLiteral("Drive Name")}, {}},
     {QStringLiteral("DriveControllers"),
-     {QStringLiteral("DriveController Type"), QStringLiteral("DriveController Name")}},
-    {QStringLiteral("Controllers"), {QStringLiteral("Controller Name")}},
+     {QStringLiteral("DriveController Type"), QStringLiteral("DriveController Name")},
+     {}},
+    {QStringLiteral("Controllers"), {QStringLiteral("Controller Name")}, {}},
     {QStringLiteral("Motors"),
-     {QStringLiteral("Motor Name"), QStringLiteral("Motor Type"), QStringLiteral("Include with Drives"),
-      QStringLiteral("Include with DriveControllers"), QStringLiteral("PartNumber Type")}},
+     {QStringLiteral("Motor Name"), QStringLiteral("Motor Type")},
+     {QStringLiteral("Include with Drives"), QStringLiteral("Include with DriveControllers"),
+      QStringLiteral("PartNumber Type")}},
     {QStringLiteral("Drive to Motor"),
      {QStringLiteral("Drive Name"), QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"),
       QStringLiteral("Stack_Length"), QStringLiteral("Winding"), QStringLiteral("Feedback"),
-      QStringLiteral("Cable_Option"), QStringLiteral("Motor_Cable"), QStringLiteral("Feedback_Cable"),
-      QStringLiteral("Notes"), QStringLiteral("Drive_Notes"), QStringLiteral("Curve Database Motor Part Number"),
+      QStringLiteral("Cable_Option")},
+     {QStringLiteral("Motor_Cable"), QStringLiteral("Feedback_Cable"), QStringLiteral("Notes"),
+      QStringLiteral("Drive_Notes"), QStringLiteral("Curve Database Motor Part Number"),
       QStringLiteral("24VDC_Drive"), QStringLiteral("48VDC_Drive"), QStringLiteral("75VDC_Drive"),
       QStringLiteral("120VAC_Drive"), QStringLiteral("230VAC_Drive"), QStringLiteral("460VAC_Drive"),
       QStringLiteral("24VDC_Drive_Parallel"), QStringLiteral("48VDC_Drive_Parallel"),
@@ -59,59 +70,74 @@ const QList<QPair<QString, QStringList>> kCatalogue = {
       QStringLiteral("230VAC_Drive_Parallel"), QStringLiteral("460VAC_Drive_Parallel")}},
     {QStringLiteral("Shaft Options"),
      {QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"), QStringLiteral("Stack_Length"),
-      QStringLiteral("Shaft_Options")}},
+      QStringLiteral("Shaft_Options")},
+     {}},
     {QStringLiteral("Options"),
      {QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"), QStringLiteral("Stack_Length"),
       QStringLiteral("Winding"), QStringLiteral("Feedback"), QStringLiteral("Cable_Option"),
-      QStringLiteral("Options")}},
+      QStringLiteral("Options")},
+     {}},
     {QStringLiteral("Gearhead"),
-     {QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"), QStringLiteral("Stack_Length"), QStringLiteral("GXX"),
-      QStringLiteral("Notes")}},
+     {QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"), QStringLiteral("Stack_Length"),
+      QStringLiteral("GXX")},
+     {QStringLiteral("Notes")}},
     {QStringLiteral("Cables"),
-     {QStringLiteral("Cable"), QStringLiteral("Length"), QStringLiteral("Cable Part Number"), QStringLiteral("Notes")}},
-    {QStringLiteral("Drive Cross Ref"), {QStringLiteral("Drive Part Number"), QStringLiteral("Database Part Number")}},
+     {QStringLiteral("Cable"), QStringLiteral("Length")},
+     {QStringLiteral("Cable Part Number"), QStringLiteral("Notes")}},
+    {QStringLiteral("Drive Cross Ref"),
+     {},
+     {QStringLiteral("Drive Part Number"), QStringLiteral("Database Part Number")}},
     {QStringLiteral("Drive Construction"),
+     {},
      {QStringLiteral("Drive Name"), QStringLiteral("Prefix"), QStringLiteral("DriveOnly_Controller_Portion")}},
     {QStringLiteral("DriveController Construction"),
+     {},
      {QStringLiteral("DriveController Name"), QStringLiteral("Prefix"), QStringLiteral("Power Level First")}},
-    {QStringLiteral("Drive Only Accessories"), {QStringLiteral("Drive Name"), QStringLiteral("Drive Only Accessory")}},
-    {QStringLiteral("Drive Accessories"), {QStringLiteral("Drive Name"), QStringLiteral("Drive Accessory")}},
+    {QStringLiteral("Drive Only Accessories"),
+     {QStringLiteral("Drive Name")},
+     {QStringLiteral("Drive Only Accessory")}},
+    {QStringLiteral("Drive Accessories"), {QStringLiteral("Drive Name")}, {QStringLiteral("Drive Accessory")}},
     {QStringLiteral("DriveController Accessories"),
-     {QStringLiteral("DriveController Name"), QStringLiteral("DriveController Accessory")}},
+     {QStringLiteral("DriveController Name")},
+     {QStringLiteral("DriveController Accessory")}},
     {QStringLiteral("All DriveControllers"),
-     {QStringLiteral("DriveController Name"), QStringLiteral("Option1"), QStringLiteral("Option2"),
-      QStringLiteral("Option3"), QStringLiteral("Option4"), QStringLiteral("PartNumber"), QStringLiteral("JTR Ready"),
-      QStringLiteral("DUW Ready"), QStringLiteral("Expansion IO Notes")}},
+     {QStringLiteral("DriveController Name")},
+     {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3"), QStringLiteral("Option4"),
+      QStringLiteral("PartNumber"), QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"),
+      QStringLiteral("Expansion IO Notes")}},
     {QStringLiteral("DriveController Option Names"),
+     {},
      {QStringLiteral("DriveController Name"), QStringLiteral("Drivecontroller Option1 Name"),
       QStringLiteral("Drivecontroller Option2 Name"), QStringLiteral("Drivecontroller Option3 Name"),
       QStringLiteral("Drivecontroller Option4 Name")}},
     {QStringLiteral("All Controllers"),
-     {QStringLiteral("Controller Name"), QStringLiteral("Option1"), QStringLiteral("Option2"),
-      QStringLiteral("Option3"), QStringLiteral("Option4"), QStringLiteral("Option5"), QStringLiteral("Option6"),
-      QStringLiteral("Part Number"), QStringLiteral("TotalAxes"), QStringLiteral("TotalServos"),
-      QStringLiteral("TotalSteppers"), QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"),
-      QStringLiteral("LUMIO Ready"), QStringLiteral("Expansion IO Notes"), QStringLiteral("Required Accessory"),
-      QStringLiteral("TNL Axes")}},
+     {QStringLiteral("Controller Name")},
+     {QStringLiteral("Option1"), QStringLiteral("Option2"), QStringLiteral("Option3"), QStringLiteral("Option4"),
+      QStringLiteral("Option5"), QStringLiteral("Option6"), QStringLiteral("Part Number"),
+      QStringLiteral("TotalAxes"), QStringLiteral("TotalServos"), QStringLiteral("TotalSteppers"),
+      QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"), QStringLiteral("LUMIO Ready"),
+      QStringLiteral("Expansion IO Notes"), QStringLiteral("Required Accessory"), QStringLiteral("TNL Axes")}},
     {QStringLiteral("Controller Option Names"),
+     {},
      {QStringLiteral("Controller Name"), QStringLiteral("Option1 Name"), QStringLiteral("Option2 Name"),
       QStringLiteral("Option3 Name"), QStringLiteral("Option4 Name"), QStringLiteral("Option5 Name"),
       QStringLiteral("Option6 Name")}},
     {QStringLiteral("Controller Accessories"),
-     {QStringLiteral("Controller Name"), QStringLiteral("Controller Accessory")}},
+     {QStringLiteral("Controller Name")},
+     {QStringLiteral("Controller Accessory")}},
     {QStringLiteral("Controller to Drive"),
-     {QStringLiteral("Controller Name"), QStringLiteral("Drive Name"), QStringLiteral("Tech"), QStringLiteral("Cable"),
-      QStringLiteral("ControllerDriveRequired_Accessory")}},
+     {QStringLiteral("Controller Name"), QStringLiteral("Drive Name")},
+     {QStringLiteral("Tech"), QStringLiteral("Cable"), QStringLiteral("ControllerDriveRequired_Accessory")}},
     {QStringLiteral("ExpIO"),
-     {QStringLiteral("Expansion IO Type"), QStringLiteral("DUW Number"), QStringLiteral("DUW Description"),
-      QStringLiteral("Required Quantity")}},
+     {QStringLiteral("Expansion IO Type"), QStringLiteral("DUW Number")},
+     {QStringLiteral("DUW Description"), QStringLiteral("Required Quantity")}},
 };
 
 void requireCatalogue(const Database& db)
 {
     for (const QString& table : db.tableNames())
-        if (std::ranges::any_of(kCatalogue, [&](const auto& entry) {
-                return table.compare(entry.first, Qt::CaseInsensitive) == 0;
+        if (std::ranges::any_of(kCatalogue, [&](const CatalogueTable& entry) {
+                return table.compare(entry.name, Qt::CaseInsensitive) == 0;
             }))
             return;
     throw DatabaseError(QStringLiteral("The file holds no table of the product catalogue."));
@@ -212,9 +238,33 @@ void Require_Catalogue_Tables()
         return;
     if (System_Database.sharesConnectionWith(s_checkedCatalogue) && !System_Database.fileChanged())
         return;
-    for (const auto& [table, columns] : kCatalogue)
-        System_Database.requireTable(table, columns);
+    for (const CatalogueTable& table : kCatalogue)
+        System_Database.requireTable(table.name, table.keys + table.others);
     s_checkedCatalogue = System_Database;
+}
+
+void Require_Catalogue_Keys()
+{
+    if (!System_Database.isOpen())
+        return;
+    for (const CatalogueTable& table : kCatalogue)
+        for (const QString& column : table.keys)
+            if (!Run_Query(QStringLiteral("SELECT [%2] FROM [%1] WHERE [%2] IS NULL OR [%2] = '' LIMIT 1")
+                               .arg(table.name, column))
+                     .eof())
+                throw DatabaseFault::unnamedRow(System_Database.path(), table.name, column);
+}
+
+QList<Catalogue_Column> Catalogue_Columns()
+{
+    QList<Catalogue_Column> columns;
+    for (const CatalogueTable& table : kCatalogue) {
+        for (const QString& column : table.keys)
+            columns.append({table.name, column, true});
+        for (const QString& column : table.others)
+            columns.append({table.name, column, false});
+    }
+    return columns;
 }
 
 Recordset& Run_Query(const QString& sql, const QVariantList& params)

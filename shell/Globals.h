@@ -30,7 +30,7 @@ using List21 = AccessoryChoice::List21;
 inline const QString Product_Title = QStringLiteral("Brevan Quenro");
 
 // What a controller's options dialog configures (setup kind 1); a new
-// controller starts it afresh in one assignment.
+// controller empties it through Dependents::drop.
 struct ControllerConfiguration {
     QString Controller_Part_Number;
     List21 Controller_Options;
@@ -51,7 +51,7 @@ struct ControllerBreakout {
     QString Required_Accessory_Length;
 };
 
-// The controller system of setup kind 1; its form's Reset starts it afresh in one assignment.
+// The controller system of setup kind 1; its form's Reset empties it through Dependents::drop.
 struct ControllerSystem {
     QString Controller_Name;
     QString Controller_Extra;
@@ -234,9 +234,22 @@ QString Application_Folder();
 // foreign file), the user is told and the program ends.
 void Open_Database();
 // Throws DatabaseFault naming a table or column of the catalogue that the open
-// product database lacks, or a table of it without rows (nothing when none is
-// open), so that a project is not blamed for a broken catalogue.
+// product database lacks (nothing when none is open), so that a project is not
+// blamed for a broken catalogue. An empty table is valid: its lists are empty.
 void Require_Catalogue_Tables();
+// Throws DatabaseFault naming a column that a saved choice is found by where a
+// row of the open catalogue holds no value: a project file that names a
+// product the catalogue does not offer is then not blamed for it.
+void Require_Catalogue_Keys();
+// A column of the catalogue the program reads. A needed column holds a value
+// in every row (Require_Catalogue_Keys names a row without one); in any other
+// an empty value is one the catalogue may hold.
+struct Catalogue_Column {
+    QString table;
+    QString column;
+    bool needed;
+};
+QList<Catalogue_Column> Catalogue_Columns();
 // Test seam: Open_Database uses this folder instead of the executable's and,
 // after the message, throws DatabaseError instead of ending the program.
 // An empty folder goes back to the executable's.

@@ -17,6 +17,9 @@ const Recordset& constructionRow(const QString& sql, const QString& table, const
     const Recordset& rs = Run_Query(sql, {name});
     if (rs.eof())
         throw DatabaseFault::missingRow(System_Database.path(), table, nameColumn, name);
+    // Without its prefix the part number would name another product or none.
+    if (rs.text(kPrefix).isEmpty())
+        throw DatabaseFault::badValue(System_Database.path(), table, kPrefix, name, QStringLiteral("value"));
     return rs;
 }
 

@@ -33,6 +33,10 @@ constexpr qint64 kMaxAnswerBytes = 4 * 1024 * 1024;
 // elements each text is added to.
 constexpr int kMaxAnswerDepth = 32;
 int g_timeLimit = kDefaultTimeLimit;
+// What the last run's answers left out: the part numbers of the lines no
+// answer line came for, and the answer lines beyond those asked.
+QStringList g_unanswered;
+int g_surplus = 0;
 
 [[noreturn]] void fail(const QString& text)
 {
@@ -62,6 +66,14 @@ QString answeredText()
              BOM_Count == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
 }
 
+// "A", "A and B", "A, B and C".
+QString listed(const QStringList& items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+}
+
 QString entry(const QVector<QString>& list, int index)
 {
     return index >= 0 && index < list.size() ? list[index] : QString();
@@ -79,6 +91,8 @@ void clearAnswers()
     for (QVector<QString>* list : {&Response_Model, &Response_Promise_Date, &Response_Unit})
         std::fill(list->begin(), list->end(), QString());
     Response_Count = 0;
+    g_unanswered.clear();
+    g_surplus = 0;
 }
 
 void showInWaitDialog(frmXMLwaitdialog* wait, const QString& text)
@@ -263,7 +277,20 @@ QString Price_Availability_Request(int first, int count)
 
 QString Price_Shortfall()
 {
-    return Response_Count < BOM_Count ? answeredText() + QLatin1Char('.') : QString();
+    QStringList sentences;
+    if (!g_unanswered.isEmpty())
+        sentences << answeredText()
+                         + QStringLiteral("; the price table leaves the %1 of %2 empty.")
+                               .arg(g_unanswered.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
+                                    listed(g_unanswered));
+    if (g_surplus == 1)
+        sentences << QStringLiteral("The price and availability service answered 1 line more than was asked for; "
+                                    "the price table leaves it out.");
+    else if (g_surplus > 1)
+        sentences << QStringLiteral("The price and availability service answered %1 lines more than were asked "
+                                    "for; the price table leaves them out.")
+                         .arg(g_surplus);
+    return sentences.join(QLatin1Char(' '));
 }
 
 bool Request_Price_Availability()
@@ -290,18 +317,23 @@ bool Request_Price_Availability()
             return false;
         showInWaitDialog(wait, QString::fromUtf8(*body));
         Price_Response = *body;
-        Read_Price_Availability_Response();
+        // A batch's answers pair with its own lines by position: a short or a
+        // long answer moves no other batch's lines.
+        const int answered = Read_Price_Availability_Response(first, count);
+        for (int line = first + answered; line < first + count; ++line)
+            g_unanswered << entry(BOM_Part_Number, line);
+        g_surplus += std::max(answered - count, 0);
     }
     if (wait)
         wait->Hide();
-    // Answers pair with the bill by position: a run that answered none writes no table.
+    // A run that answered none writes no table.
     if (Response_Count == 0 && lines > 0)
         fail(answeredText() + QStringLiteral("; no price table was written."));
     Build_Price_Availability_Table();
     return true;
 }
 
-void Read_Price_Availability_Response()
+int Read_Price_Availability_Response(int first, int count)
 {
     // Read as it streams past, keeping only these elements: the cost grows with
     // the answer's size alone. Each text is that of the element and everything
@@ -351,14 +383,16 @@ void Read_Price_Availability_Response()
                       QStringLiteral(": "), reader.errorString(), QStringLiteral(").")));
 
     const QList<QString>& models = found[0];
-    for (qsizetype i = 0; i < models.size(); ++i) {
-        ++Response_Count;
-        store(Response_Model, Response_Count, models[i]);
+    const int placed = static_cast<int>(std::min<qsizetype>(models.size(), std::max(count, 0)));
+    for (int i = 0; i < placed; ++i) {
+        store(Response_Model, first + i, models[i]);
         // A missing date or unit of an answer line reads as empty text.
-        store(Response_Promise_Date, Response_Count, found[1].value(i));
-        store(Response_Unit, Response_Count, found[2].value(i));
+        store(Response_Promise_Date, first + i, found[1].value(i));
+        store(Response_Unit, first + i, found[2].value(i));
     }
+    Response_Count += placed;
     Price_Request_XML.clear();
+    return static_cast<int>(models.size());
 }
 
 void Build_Price_Availability_Table()

@@ -14,15 +14,19 @@ namespace Globals {
 // stops there), or answers none of the lines asked.
 bool Request_Price_Availability();
 
-// After a run, the sentence naming how many of the bill's lines the service
-// answered when it answered fewer than were asked; empty when it answered all.
+// After a run, what the user is told of answers that do not match the lines
+// asked: how many of the bill's lines were answered, naming the part numbers
+// of the lines left empty, and how many answer lines beyond those asked were
+// left out. Empty when every batch answered exactly its lines.
 QString Price_Shortfall();
 
-// Appends the Model, PromiseDate and Unit texts of Price_Response to the
-// answer arrays (from entry Response_Count + 1) and empties Price_Request_XML.
-// Throws std::runtime_error, appending nothing, when the answer is not
+// Places the Model, PromiseDate and Unit texts of Price_Response at the answer
+// arrays' entries first to first + count - 1, in order, adds how many it
+// placed to Response_Count and empties Price_Request_XML. Answer lines beyond
+// count are not stored. Returns how many answer lines the answer holds.
+// Throws std::runtime_error, storing nothing, when the answer is not
 // well-formed XML or nests its elements more than 32 levels deep.
-void Read_Price_Availability_Response();
+int Read_Price_Availability_Response(int first, int count);
 
 // One line per bill-of-material line: model, date as MM/DD/YYYY and unit, each
 // followed by two tabs, then CR LF.

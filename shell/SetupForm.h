@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class ListControl;
 
@@ -20,6 +21,9 @@ public:
     // Brings what the bill reads but the steps derive on their way up to the
     // record, so that the bill is the same however the user got there.
     virtual void settleBill() {}
+    // What the form's accessory dialog offers for a drive; none where the
+    // form chooses no drive accessories.
+    virtual QStringList offeredDriveAccessories(const QString& /*drive*/) const { return {}; }
 
     // The lists the gearhead dialog writes back into.
     virtual ListControl* cmbShaft_options() = 0;

@@ -15,8 +15,12 @@ enum class Stage {
     Controller,
     Breakout,
     ControllerOptions,
+    // What the options name once the last level is chosen (part number,
+    // readiness for expansion cards): any option level chosen anew withdraws it.
+    ControllerResult,
     // The accessories chosen for a configuration: any option level chosen anew
-    // leaves the accessory dialog open for it standing for nothing.
+    // leaves the accessory dialog open for it standing for nothing, and a
+    // level above the last the choice too.
     ControllerAccessories,
     // One axis: Reset Axis, the axis copied over, the axis the form leaves.
     Axis,
@@ -25,7 +29,15 @@ enum class Stage {
     // accessories, drive/controller options and the controller connection.
     Drive,
     DriveConfiguration,
+    DriveControllerResult,
     DriveControllerAccessories,
+    // The axis' connection to the controller: its cable with the length, part
+    // number and notes, and the drive-specific controller accessory. A drive
+    // the controller does not take leaves it standing for nothing.
+    ControllerConnection,
+    // What only a file carries for an axis' drive (a required drive
+    // accessory): a drive chosen anew keeps it while it offers it too.
+    DriveOffer,
     Series,
     // The motor details in cascade order, below both the drive and the series.
     FrameSize,
@@ -41,7 +53,10 @@ enum class Stage {
     FeedbackCableLength,
     Voltage,
     Wiring,
-    // The drive code the voltage (and a stepper's wiring) gives, and the curve drawn for it.
+    // The drive code the voltage (and a stepper's wiring) gives, the
+    // drive/controller's part number it builds with the options' result, and
+    // the curve drawn for the drive code.
     DriveCode,
+    DriveControllerPartNumber,
     Curve,
 };

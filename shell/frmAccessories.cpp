@@ -76,6 +76,16 @@ void updateSetupForm(const QString& name)
         form->Update_Accessories_Display();
 }
 
+void tellDropped(int dropped)
+{
+    if (dropped > 0)
+        MsgBox::show(QStringLiteral("Only %1 accessories and expansion IO cards can be stored. The last %2 chosen "
+                                    "were not stored.")
+                         .arg(AccessoryStore::Entries)
+                         .arg(dropped),
+                     MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);
+}
+
 } // namespace
 
 frmAccessories::frmAccessories()
@@ -266,9 +276,8 @@ void frmAccessories::cmdDone_Click()
     Unload();
 }
 
-void frmAccessories::Form_Unload(bool& cancel)
+int frmAccessories::store()
 {
-    (void)cancel;
     const int number = m_context;
     const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(number);
     const SetupKinds::Kind* opener = context ? SetupKinds::find(context->kind) : nullptr;
@@ -302,6 +311,20 @@ void frmAccessories::Form_Unload(bool& cancel)
                 updateSetupForm(opener->form);
         }
     }
+    return dropped;
+}
+
+void frmAccessories::Store_Shown()
+{
+    tellDropped(store());
+}
+
+void frmAccessories::Form_Unload(bool& cancel)
+{
+    (void)cancel;
+    const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(m_context);
+    const SetupKinds::Kind* opener = context ? SetupKinds::find(context->kind) : nullptr;
+    const int dropped = store();
 
     // Back to the options dialog that opened the dialog (the toolbar stays off
     // while it is open), else to the setup form.
@@ -310,11 +333,5 @@ void frmAccessories::Form_Unload(bool& cancel)
         Globals::System_Type = opener->number;
         DialogSupport::setToolbarEnabled(!context->byOptionsDialog);
     }
-
-    if (dropped > 0)
-        MsgBox::show(QStringLiteral("Only %1 accessories and expansion IO cards can be stored. The last %2 chosen "
-                                    "were not stored.")
-                         .arg(AccessoryStore::Entries)
-                         .arg(dropped),
-                     MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);
+    tellDropped(dropped);
 }

@@ -36,6 +36,10 @@ public:
     void optExp_Click(int Index);
     void cmdDone_Click();
 
+    // Stores what the dialog shows into its context and tells the opener, as
+    // its closing does, and stays open: File > Save writes what it shows.
+    void Store_Shown();
+
     // Stored quantities back into every card row whose card part number is
     // a stored entry (the openers' last step in contexts 1 and 2).
     void Restore_Card_Quantities(const Globals::List21& entry, const Globals::List21& quantity);
@@ -53,6 +57,8 @@ public:
     QLabel* lblTuq_Desc(int index) const;
 
 private:
+    // Store_Shown's storing; the number of chosen entries that found no room.
+    int store();
     void setQuantity(int row, const QString& quantity);
     void setWindowHeight(int heightTwips);
 

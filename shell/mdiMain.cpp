@@ -29,10 +29,12 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -72,6 +74,14 @@ void showForm(const QString& name)
 {
     if (Form* form = Forms::get(name))
         form->Show();
+}
+
+// Save writes what the user sees: an open accessory dialog stores what it
+// shows first, as when another window closes it, and stays open.
+void storeOpenAccessories()
+{
+    if (auto* accessories = Forms::find<frmAccessories>())
+        accessories->Store_Shown();
 }
 
 // Restores the normal mouse pointer however the request ends.
@@ -149,11 +159,32 @@ mdiMain* mdiMain::instance()
     return g_instance;
 }
 
-QSize mdiMain::firstSize(const QSize& available)
+QSize mdiMain::firstSize(const QSize& available, const QMargins& frame)
 {
     // A scale factor can leave less room than the window was drawn for: the
     // forms scroll in a smaller one.
-    return QSize(1024, 768).boundedTo(available);
+    return QSize(1024, 768).boundedTo(available.shrunkBy(frame));
+}
+
+void mdiMain::fitFrame()
+{
+    // The frame is known only once the window manager has put it around the
+    // window; the window was sized before that, without it.
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    if (m_framed || frame == inner)
+        return;
+    m_framed = true;
+    const QRect available = screen()->availableGeometry();
+    if (available.contains(frame) || isMaximized() || isFullScreen())
+        return;
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QSize size = firstSize(available.size(), margins);
+    resize(size);
+    const QSize outer = size.grownBy(margins);
+    move(std::clamp(frame.x(), available.left(), available.right() + 1 - outer.width()),
+         std::clamp(frame.y(), available.top(), available.bottom() + 1 - outer.height()));
 }
 
 QAction* mdiMain::Toolbar_Button(int index) const
@@ -244,6 +275,7 @@ void mdiMain::MDIForm_Load()
     for (int index : {3, 5, 6, 7})
         Toolbar_Button(index)->setEnabled(false);
     Toolbar_Button(8)->setVisible(false);
+    enableProjectItems(false);
     MDIForm_Resize();
 }
 
@@ -317,6 +349,9 @@ void mdiMain::showSetupState(int kind)
     for (int index : {2, 3, 5, 7})
         Toolbar_Button(index)->setEnabled(true);
     Toolbar_Button(6)->setEnabled(kind == SetupKinds::Controller);
+    enableProjectItems(true);
+    // A file named there belongs to what was on the screen before.
+    statusBar()->clearMessage();
 }
 
 void mdiMain::showStartState()
@@ -327,6 +362,15 @@ void mdiMain::showStartState()
     Toolbar_Button(2)->setEnabled(true);
     for (int index : {3, 5, 6, 7})
         Toolbar_Button(index)->setEnabled(false);
+    enableProjectItems(false);
+}
+
+void mdiMain::enableProjectItems(bool on)
+{
+    // As their toolbar buttons: without a project they would write an empty
+    // report or do nothing without a word.
+    for (QAction* item : {m_mnuSave, m_mnuSave_As, m_mnuReset_All, m_mnuExport_Data})
+        item->setEnabled(on);
 }
 
 Form* mdiMain::activeChildForm() const
@@ -365,11 +409,13 @@ void mdiMain::mnuOpen_Click()
 
 void mdiMain::mnuSave_Click()
 {
+    storeOpenAccessories();
     ProjectFile::save(*this);
 }
 
 void mdiMain::mnuSave_As_Click()
 {
+    storeOpenAccessories();
     ProjectFile::saveAs(*this);
 }
 
@@ -384,7 +430,9 @@ void mdiMain::mnuReset_All_Click()
 
 void mdiMain::mnuClose_Click()
 {
-    // Every window of the project goes with it, the curve window too.
+    // Every window of the project goes with it, the curve window too, and the
+    // line naming a file it wrote.
+    statusBar()->clearMessage();
     Dependents::drop(Stage::Project);
     unloadForms(childUnloadOrder());
     Forms::unload<frmAbout>();
@@ -460,6 +508,8 @@ void mdiMain::createXMLfor_Extranet()
     if (m_requesting)
         return;
     FlagGuard busy(m_requesting, true);
+    // A run that writes no table leaves no line naming an earlier one.
+    statusBar()->clearMessage();
 
     const QString waitName = frmXMLwaitdialog::Name;
     try {
@@ -473,7 +523,7 @@ void mdiMain::createXMLfor_Extranet()
             hideForm(waitName);
             return;
         }
-        // Answers pair with the bill by position: the lines left out are named.
+        // Lines left empty and answer lines left out are named.
         if (const QString shortfall = Globals::Price_Shortfall(); !shortfall.isEmpty())
             MsgBox::show(shortfall, MsgBox::OKOnly, Globals::Product_Title, MsgBox::Exclamation);
 
@@ -502,6 +552,8 @@ bool mdiMain::event(QEvent* event)
     if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty())
         return true;
     const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        fitFrame();
     if (event->type() == QEvent::WindowActivate && !m_ending)
         HandlerCall::fromEventLoop([this] { MDIForm_Activate(); });
     return handled;

@@ -25,8 +25,9 @@ public:
 
     // The one main window, or null when none exists.
     static mdiMain* instance();
-    // The window's size when it opens on a screen of that available area.
-    static QSize firstSize(const QSize& available);
+    // The window's size when it opens on a screen of that available area, the
+    // window manager's frame around it (title bar included) within the area.
+    static QSize firstSize(const QSize& available, const QMargins& frame = {});
 
     QMdiArea* mdiArea() const { return m_area; }
     QToolBar* Toolbar1() const { return m_toolbar; }
@@ -78,9 +79,10 @@ public:
     // Loads and shows the setup form of a kind and sets menu and toolbar for it
     // (New menu and start dialog).
     void openSetupForm(int kind);
-    // Caption, New menu and toolbar as when no setup form is open.
+    // Caption, New menu, File items and toolbar as when no setup form is open.
     void showStartState();
-    // Toolbar buttons after a setup form of the kind was opened.
+    // Toolbar buttons and File items after a setup form of the kind was opened
+    // (New, Open); the status line names no file written before.
     void showSetupState(int kind);
 
     // The form in the active MDI child window, and that form as a setup form.
@@ -101,6 +103,11 @@ private:
     void createMenus();
     void createToolbar();
     void MDIForm_Resize();
+    // Once the window is framed: a frame larger than the screen's available
+    // area is brought within it, so that the status line stays on the screen.
+    void fitFrame();
+    // The File items that act on a project: Save, Save As, Reset All, Export Data.
+    void enableProjectItems(bool on);
     void onSubWindowActivated(QMdiSubWindow* window);
     void endProgram();
 
@@ -124,6 +131,7 @@ private:
     QAction* m_mnuDrive = nullptr;
     bool m_activating = false;
     bool m_activatedOnce = false;
+    bool m_framed = false;
     bool m_requesting = false;
     bool m_ending = false;
 };

@@ -10,8 +10,10 @@ QStringList AccessoryList::offered(const QString& sql, const QVariantList& param
     constexpr auto limit = static_cast<qsizetype>(std::tuple_size_v<List21>);
     QStringList accessories;
     Recordset& rs = Globals::Run_Query(sql, params);
+    // A row the catalogue holds twice is offered once.
     for (; !rs.eof() && accessories.size() < limit; rs.moveNext())
-        accessories << rs.text(column);
+        if (const QString accessory = rs.text(column); !accessories.contains(accessory))
+            accessories << accessory;
     return accessories;
 }
 

@@ -18,7 +18,7 @@ public:
     using List21 = std::array<QString, 21>;
 
     // The column of the statement's rows as the accessory dialog offers them:
-    // the first 21, as the offered lists hold no more.
+    // each value once, the first 21, as the offered lists hold no more.
     static QStringList offered(const QString& sql, const QVariantList& params, const QString& column);
 
     // Fills the accessory dialog's list with what `offered` gives, records

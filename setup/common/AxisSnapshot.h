@@ -32,6 +32,9 @@ public:
     // the caller resetting what does not fit). A replay (Loading_Project) asks
     // nothing: it puts everything back and throws std::runtime_error.
     bool refuse(const QString& kind, bool resetCurrentAxis = true) const;
+    // Puts everything back as it was, running no handler: a choice the
+    // catalogue cannot complete is not taken.
+    void restore() const;
 
 private:
     struct Control {
@@ -45,7 +48,6 @@ private:
     };
 
     void take(QWidget* parent, const ListControl* chosen);
-    void restore() const;
 
     QList<Control> m_controls;
     AxisRecord m_record;

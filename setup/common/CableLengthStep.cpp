@@ -1,5 +1,6 @@
 #include "setup/common/CableLengthStep.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/ListControl.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
@@ -23,12 +24,52 @@ void CableLengthStep::fillLengths(ListControl* list, const QString& cable)
                                {cable}, QStringLiteral("length"));
 }
 
+namespace {
+
+const QString kCables = QStringLiteral("Cables");
+
+// "N/A" and "No Cable Required" stand for no cable: nothing to bill.
+bool isPart(const QString& cable)
+{
+    return cable != QLatin1String("N/A") && !cable.startsWith(QLatin1String("No"));
+}
+
+} // namespace
+
 QString CableLengthStep::partNumber(const QString& cable, const QString& length)
 {
+    const QString column = QStringLiteral("Cable Part Number");
     const Recordset& rs = Run_Query(QStringLiteral("SELECT Cables.Cable, Cables.Length, Cables.[Cable Part Number] "
                                                    "From Cables WHERE (((Cables.Cable)=?) AND ((Cables.Length)=?));"),
                                     {cable, length});
-    return rs.eof() ? QString() : rs.text(QStringLiteral("Cable Part Number"));
+    if (rs.eof())
+        return QString();
+    const QString part = rs.text(column);
+    // A cable billed without its part number would leave the bill in silence.
+    if (part.isEmpty() && isPart(cable))
+        throw DatabaseFault::badValue(System_Database.path(), kCables, column, {cable, length},
+                                      QStringLiteral("value"));
+    return part;
+}
+
+void CableLengthStep::requireCable(const QString& table, const QString& column, const QStringList& key,
+                                   const QString& cable)
+{
+    if (cable.isEmpty())
+        throw DatabaseFault::badValue(System_Database.path(), table, column, key, QStringLiteral("value"));
+    if (isPart(cable)
+        && Run_Query(QStringLiteral("SELECT Cables.Cable From Cables WHERE (((Cables.Cable)=?));"), {cable}).eof())
+        throw DatabaseFault::missingRow(System_Database.path(), kCables, QStringLiteral("Cable"), cable);
+}
+
+QString CableLengthStep::chosenPartNumber(ListControl* lengths, const QString& cable)
+{
+    try {
+        return partNumber(cable, lengths->text());
+    } catch (const DatabaseFault&) {
+        lengths->restore(lengths->items(), lengths->formerIndex());
+        throw;
+    }
 }
 
 void CableLengthStep::click(Cable cable)
@@ -38,19 +79,18 @@ void CableLengthStep::click(Cable cable)
     ListControl* other = motor ? m_c.cmbFeedback_Cable_Length : m_c.cmbMotor_Cable_Length;
     AxisRecord& record = Current_Record();
 
-    // The other cable takes the same length when it has none yet (and offers
-    // it: otherwise it stays unselected); its own handler runs completely first.
-    if (!Loading_Project && other->listIndex() < 0)
-        other->setText(own->text());
-
-    QString& length = motor ? record.Motor_Cable_Length : record.Feedback_Cable_Length;
-    QString& partNumber = motor ? record.Motor_Cable_Part_Number : record.Feedback_Cable_Part_Number;
-    const QString& name = motor ? record.Motor_Cable : record.Feedback_Cable;
-    length = own->text();
-    partNumber = CableLengthStep::partNumber(name, length);
+    const QString part = chosenPartNumber(own, motor ? record.Motor_Cable : record.Feedback_Cable);
+    (motor ? record.Motor_Cable_Length : record.Feedback_Cable_Length) = own->text();
+    (motor ? record.Motor_Cable_Part_Number : record.Feedback_Cable_Part_Number) = part;
 
     const QString crlf = QStringLiteral("\r\n");
     m_c.txtMotor->setText(QStringLiteral("Motor Cable: ") + record.Motor_Cable_Part_Number + crlf
                           + QStringLiteral("Feedback Cable: ") + record.Feedback_Cable_Part_Number + crlf
                           + QStringLiteral("Notes: ") + record.Motor_Notes);
+
+    // The other cable takes the same length when it has none yet (and offers
+    // it: otherwise it stays unselected). This one is taken first, so that a
+    // length the other cannot bill leaves this choice standing.
+    if (!Loading_Project && other->listIndex() < 0)
+        other->setText(own->text());
 }

@@ -3,6 +3,7 @@
 #include "setup/common/CascadeControls.h"
 
 #include <QString>
+#include <QStringList>
 
 class ListControl;
 
@@ -16,13 +17,25 @@ public:
     CableLengthStep(const CableLengthStep&) = delete;
     CableLengthStep& operator=(const CableLengthStep&) = delete;
 
+    // A length whose part number the catalogue lacks is not taken.
     void click(Cable cable);
 
     // Empties the list and fills it with the lengths table Cables holds for the
     // cable, one entry per row, nothing selected.
     static void fillLengths(ListControl* list, const QString& cable);
-    // Cables.[Cable Part Number] of the cable in that length; empty when there is none.
+    // Cables.[Cable Part Number] of the cable in that length; empty when the
+    // cable has no such length or is no part ("N/A", "No Cable Required").
+    // Throws DatabaseFault when the row of a part holds none.
     static QString partNumber(const QString& cable, const QString& length);
+    // The part number of the length just chosen in the list. A length whose
+    // part number the catalogue lacks is not taken: the list shows its former
+    // choice again and DatabaseFault is thrown.
+    static QString chosenPartNumber(ListControl* lengths, const QString& cable);
+    // The cable named in the column of the keyed row is one the bill can
+    // hold: throws DatabaseFault when the column is empty, or when the cable
+    // is a part that table Cables has no row for.
+    static void requireCable(const QString& table, const QString& column, const QStringList& key,
+                             const QString& cable);
 
 private:
     const CascadeControls& m_c;

@@ -5,9 +5,10 @@
 #include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
 #include "shell/AxisRecord.h"
-#include "shell/Stage.h"
+#include "shell/Dependents.h"
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
+#include "shell/Stage.h"
 
 #include <QPushButton>
 
@@ -33,9 +34,12 @@ void DriveChoiceStep::chosen(const QString& drive, const AxisSnapshot& before, A
 {
     const bool seriesChosen = m_c.cmbMotor_Series->listIndex() != -1;
     showPicture(drive);
-    if (!seriesChosen)
+    // The series list is filled afresh for the drive: nothing of a series stays behind it.
+    if (!seriesChosen) {
         m_c.cmbMotor_Series->clear();
-    emptyOwn(seriesChosen, record);
+        Dependents::drop(Stage::Series);
+    }
+    emptyOwn();
     if (listAfter(drive, seriesChosen, before))
         finish(drive, seriesChosen, record);
 }
@@ -43,9 +47,12 @@ void DriveChoiceStep::chosen(const QString& drive, const AxisSnapshot& before, A
 void DriveChoiceStep::finish(const QString& drive, bool seriesChosen, AxisRecord& record)
 {
     record.Drive_Name = drive;
-    // The accessories chosen for the old drive went with it.
-    if (!Loading_Project)
+    // The accessories chosen for the old drive went with it; what only a file
+    // carries for a drive stays while the new one offers it too.
+    if (!Loading_Project) {
+        Dependents::driveChosen(m_form.offeredDriveAccessories(drive));
         m_form.Update_Accessories_Display();
+    }
     m_c.show(m_c.driveButton);
     recorded(drive, record);
     Loading_Lists = false;

@@ -11,9 +11,10 @@ class SetupForm;
 
 // The drive list's choice. The drive may come before or after the motor
 // series: with a series chosen the step lists the frame sizes of drive and
-// series, else the series offered with the drive. It drops what the drive
-// before configured (Stage::Drive: a replay keeps it), records the drive, shows
-// the drive's button and lets the list after the drive select its only entry.
+// series, else the series offered with the drive, dropping Stage::Series. It
+// drops what the drive before configured (Stage::Drive: a replay keeps it),
+// records the drive, shows the drive's button and lets the list after the
+// drive select its only entry.
 // The defaults are the drive form's; a form that lists, keeps or shows more
 // overrides the hooks.
 class DriveChoiceStep {
@@ -28,9 +29,9 @@ public:
 protected:
     // The drive's picture; a drive without one hides the box.
     virtual void showPicture(const QString& drive) const;
-    // Empties what the form lists or keeps beside the cascade, before the
+    // Empties what the form lists or shows beside the cascade, before the
     // lists after the drive are filled.
-    virtual void emptyOwn(bool /*seriesChosen*/, AxisRecord& /*record*/) {}
+    virtual void emptyOwn() {}
     // Fills the lists after the drive. False when the choice was refused: the
     // axis reset, or put back as `before` holds it.
     virtual bool listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before);

@@ -1,5 +1,6 @@
 #include "setup/common/MotorOptionsStep.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "platform/MsgBox.h"
@@ -129,6 +130,15 @@ void MotorOptionsStep::click()
         }
         Loading_Lists = false;
         return;
+    }
+
+    // A motor whose cables the catalogue cannot bill is not taken.
+    try {
+        DriveToMotorRow::read(record, record.Feedback, DriveToMotorRow::VoltagesOnly).requireCables();
+    } catch (const DatabaseFault&) {
+        record.Motor_Option = previousOption;
+        m_c.cmbOptions->restore(m_c.cmbOptions->items(), m_c.cmbOptions->formerIndex());
+        throw;
     }
 
     // The gearhead dialog of a placeholder stands for nothing once another

@@ -1,8 +1,10 @@
 #include "setup/common/MotorPartNumber.h"
 
+#include "platform/DatabaseFault.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -93,4 +95,20 @@ std::optional<MotorPartNumber::Result> MotorPartNumber::build(const AxisRecord& 
         return result;
     }
     return std::nullopt;
+}
+
+QString MotorPartNumber::typeOf(const QString& series)
+{
+    const QString table = QStringLiteral("Motors");
+    const QString column = QStringLiteral("PartNumber Type");
+    const Recordset& rs = Globals::Run_Query(QStringLiteral("SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] "
+                                                            "From [Motors] WHERE ((([Motors].[Motor Name])=?));"),
+                                             {series});
+    if (rs.eof())
+        throw DatabaseFault::missingRow(Globals::System_Database.path(), table, QStringLiteral("Motor Name"), series);
+    const QString type = rs.text(column);
+    if (std::ranges::none_of(recipes(), [&](const Recipe& recipe) { return type == QLatin1String(recipe.type); }))
+        throw DatabaseFault::badValue(Globals::System_Database.path(), table, column, series,
+                                      QStringLiteral("known part-number type"));
+    return type;
 }

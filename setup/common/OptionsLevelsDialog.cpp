@@ -122,12 +122,18 @@ void OptionsLevelsDialog::fillLevel(int number)
 
 void OptionsLevelsDialog::offerLevel(int number)
 {
-    const bool shown = !m_passedThrough.at(number - 1);
-    level(number)->setHidden(!shown);
+    ListControl* list = level(number);
+    const QString& saved = (*m_design.options)[number];
+    // A saved value no longer offered leaves the level to the user, shown
+    // even where "N/A" is all it offers now.
+    const bool shown = !m_passedThrough.at(number - 1) || (!saved.isEmpty() && list->findEntry(saved) < 0);
+    list->setHidden(!shown);
     caption(number)->setHidden(!shown);
     // A level of one value chooses itself; one already chosen stays as it is,
-    // so that the saved levels below it stay too.
-    LoneEntry::choose(level(number), LoneEntry::AlsoInReplay);
+    // so that the saved levels below it stay too. A saved value is put back
+    // by the restore, never replaced by the one value left.
+    if (saved.isEmpty())
+        LoneEntry::choose(list, LoneEntry::AlsoInReplay);
 }
 
 void OptionsLevelsDialog::showResult(bool shown, bool opening)
@@ -161,6 +167,7 @@ void OptionsLevelsDialog::Form_Load()
         m_passedThrough.fill(false);
         fillLevel(1);
     }
+    m_toldLost = false;
     restoreOptions();
     Update_Accessories_Display();
     DialogSupport::setToolbarEnabled(false);
@@ -190,8 +197,14 @@ void OptionsLevelsDialog::restoreOptions()
         }
     }
     if (lost)
-        MsgBox::show(m_design.lostOption, MsgBox::OKOnly, Product_Title);
+        tellLost();
     offerLevel(1);
+}
+
+void OptionsLevelsDialog::tellLost()
+{
+    if (!std::exchange(m_toldLost, true))
+        MsgBox::show(m_design.lostOption, MsgBox::OKOnly, Product_Title);
 }
 
 void OptionsLevelsDialog::cmb1_Click(int Index)
@@ -201,15 +214,20 @@ void OptionsLevelsDialog::cmb1_Click(int Index)
         return;
     const bool last = number == m_design.levels;
     // The accessory dialog open for the configuration that goes stores what it
-    // shows and closes: what it offers may not stand for the next one.
+    // shows and closes: what it offers may not stand for the next one. A level
+    // above the last drops the accessory choice too; a restore keeps it.
     if (!Restoring_Options)
-        if (const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(m_design.kind))
-            Dependents::closeWindows(context->stage, Current_Axis);
+        if (const SetupKinds::AccessoryContext* context = SetupKinds::accessoryContext(m_design.kind)) {
+            if (last)
+                Dependents::closeWindows(context->stage, Current_Axis);
+            else
+                Dependents::drop(context->stage, Current_Axis);
+        }
     {
         FlagGuard loading(Loading_Lists, true);
-        withdrawConfiguration();
-        if (!last && !Restoring_Options)
-            accessoryRequest().choice->clear();
+        Dependents::drop(m_design.result, Current_Axis);
+        frmAccessories::strExpIO_Note.clear();
+        configurationWithdrawn();
         showResult(false);
         for (int below = number + 1; below <= m_design.levels; ++below) {
             level(below)->clear();

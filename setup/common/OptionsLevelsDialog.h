@@ -51,6 +51,8 @@ public:
         AccessoryChoice::List21* options;
         // What the dialog configures (of axis 1 for an axis' stage).
         Stage configures;
+        // What the chosen levels give: any choice withdraws it.
+        Stage result;
         Layout layout;
     };
 
@@ -67,6 +69,10 @@ public:
     ListControl* cmb1(int index) const;
     QLabel* lbl1(int index) const;
 
+    // Tells, once per opening, that a saved value is no longer offered: a
+    // level's, or another of the product's that the setup form could not put back.
+    void tellLost();
+
 protected:
     explicit OptionsLevelsDialog(Design design);
 
@@ -76,8 +82,9 @@ protected:
     virtual QStringList levelCaptions() const = 0;
     // Sets the globals of the configuration of every level's value; gives the result text.
     virtual QString configure(const QStringList& chosen) = 0;
-    // Any choice: the configuration is gone until the last level is chosen again.
-    virtual void withdrawConfiguration() = 0;
+    // Any choice, once the result's values are dropped: what shows them
+    // follows until the last level is chosen again.
+    virtual void configurationWithdrawn() {}
     // Its key is the product: the picture shows it too.
     virtual AccessoryRequest accessoryRequest() const = 0;
     // Done, once the user accepted an incomplete configuration.
@@ -124,6 +131,7 @@ private:
     // While the saved levels are put back: the levels below keep their saved
     // values and the accessory choice stays.
     bool Restoring_Options = false;
+    bool m_toldLost = false;
     // Done or the close box: only then does closing touch the setup form
     // (not when the setup form or the main window takes it down).
     bool m_closedByUser = false;

@@ -1,5 +1,7 @@
 #include "setup/common/OptionsTable.h"
 
+#include "shell/Globals.h"
+
 #include <utility>
 
 OptionsTable::OptionsTable(QString table, QString nameColumn)
@@ -46,4 +48,34 @@ QVariantList OptionsTable::bound(const QString& product, const QStringList& chos
     for (const QString& value : chosen)
         values << value;
     return values;
+}
+
+QVector<AccessoryStore::CardRow> OptionsTable::cards(const QString& product, const QStringList& chosen,
+                                                     bool lumio) const
+{
+    const QString jtr = QStringLiteral("JTR Ready");
+    const QString duw = QStringLiteral("DUW Ready");
+    const QString lumioReady = QStringLiteral("LUMIO Ready");
+    QStringList ready {jtr, duw};
+    if (lumio)
+        ready << lumioReady;
+    QStringList types;
+    const auto collect = [&](int levels, const QVariantList& params) {
+        bool found = false;
+        for (Recordset& rs = Globals::Run_Query(rowSql(levels, ready), params); !rs.eof(); rs.moveNext()) {
+            found = true;
+            const QString type = AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(
+                rs.boolean(jtr), rs.boolean(duw), lumio && rs.boolean(lumioReady)));
+            if (!types.contains(type))
+                types << type;
+        }
+        return found;
+    };
+    // Levels never chosen name no configuration: they keep no cards.
+    if (!collect(static_cast<int>(chosen.size()), bound(product, chosen)) && !chosen.value(0).isEmpty())
+        collect(0, {product});
+    QVector<AccessoryStore::CardRow> rows;
+    for (const QString& type : types)
+        rows += AccessoryStore::Cards(type);
+    return rows;
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "shell/AccessoryStore.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <QVector>
 
 // A catalogue table of product configurations: one row per configuration,
 // the product's name in one column and its option levels in Option1,
@@ -20,6 +23,14 @@ public:
     QString rowSql(int levels, const QStringList& columns) const;
 
     static QVariantList bound(const QString& product, const QStringList& chosen);
+
+    // The card rows the accessory dialog offers for the configuration the
+    // chosen levels name, by its columns "JTR Ready", "DUW Ready" and, with
+    // `lumio`, "LUMIO Ready". Saved levels that name none the catalogue still
+    // has (the options dialog tells so and leaves them to the user) offer the
+    // cards of every configuration of the product: its cards stay until the
+    // user configures it anew.
+    QVector<AccessoryStore::CardRow> cards(const QString& product, const QStringList& chosen, bool lumio) const;
 
 private:
     QString option(int level) const;

@@ -58,10 +58,7 @@ void ProjectReplay::checkAccessories(int context, const AccessoryStore::Offer& o
 void ProjectReplay::checkDriveAccessories(const AxisRecord& record, int context, const QStringList& offered)
 {
     checkAccessories(context, {offered, {}, {}, {}}, record.Drive_Accessories);
-    const QString& required = record.Required_Drive_Accessory;
-    if (!required.isEmpty() && std::ranges::none_of(offered, [&](const QString& accessory) {
-            return required == Get_Code(accessory);
-        }))
+    if (!AccessoryStore::Offers(offered, record.Required_Drive_Accessory))
         throw std::runtime_error("The required drive accessory is not offered for the drive.");
 }
 

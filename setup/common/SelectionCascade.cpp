@@ -1,10 +1,12 @@
 #include "setup/common/SelectionCascade.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/common/AxisSnapshot.h"
 #include "setup/common/LoneEntry.h"
+#include "setup/common/MotorPartNumber.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
 #include "shell/Dependents.h"
@@ -57,10 +59,6 @@ const QString kSeriesOfDrive = QStringLiteral(
     "[Drive to Motor] ON Motors.[Motor Name] = [Drive to Motor].[Motor Name] "
     "WHERE ((([Drive to Motor].[Drive Name])=?) AND "
     "((Motors.[%1])=True));");
-
-const QString kPartNumberType = QStringLiteral(
-    "SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] From [Motors] "
-    "WHERE ((([Motors].[Motor Name])=?));");
 
 const QString kStackLengths = QStringLiteral(
     "SELECT [Drive to Motor].[Drive Name], [Drive to Motor].[Motor Name], [Drive to Motor].Frame_Size, "
@@ -327,6 +325,14 @@ void SelectionCascade::motorSeriesClick()
 
 void SelectionCascade::seriesChosen(const QString& series, const AxisSnapshot& before, AxisRecord& record)
 {
+    // A series whose motors get no part number is not taken.
+    QString partNumberType;
+    try {
+        partNumberType = MotorPartNumber::typeOf(series);
+    } catch (const DatabaseFault&) {
+        before.restore();
+        throw;
+    }
     Pictures::showIn(m_c.picMotor_Series, series);
     if (m_c.driveList->listIndex() != -1) {
         if (!listAfterDrive(true, before))
@@ -337,8 +343,7 @@ void SelectionCascade::seriesChosen(const QString& series, const AxisSnapshot& b
     }
     Loading_Lists = false;
 
-    const Recordset& rs = Run_Query(kPartNumberType, {series});
-    record.Part_Number_Type = rs.eof() ? QString() : rs.text(QStringLiteral("PartNumber Type"));
+    record.Part_Number_Type = partNumberType;
     relabel(record.Part_Number_Type);
 
     record.Motor_Series = series;

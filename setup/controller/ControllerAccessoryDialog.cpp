@@ -2,10 +2,8 @@
 
 #include "setup/common/AccessoryList.h"
 #include "setup/common/AccessoryRequest.h"
-#include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
-#include "shell/frmAccessories.h"
 
 using namespace Globals;
 
@@ -19,13 +17,6 @@ const QString kDriveAccessoriesSql =
                    "ORDER BY [Drive Accessories].[Drive Accessory];");
 const QString kDriveAccessoryColumn = QStringLiteral("Drive Accessory");
 } // namespace
-
-void ControllerAccessoryDialog::closeDriveAccessories()
-{
-    if (const auto* open = Forms::find<frmAccessories>();
-        open && open->Context() == SetupKinds::ControllerAxisAccessories)
-        Forms::unload<frmAccessories>();
-}
 
 QStringList ControllerAccessoryDialog::offeredDriveAccessories(const QString& drive)
 {

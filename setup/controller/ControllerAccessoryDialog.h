@@ -15,7 +15,4 @@ public:
     static void showDriveAccessories(const QString& drive);
     // What the drive accessories dialog offers for the drive.
     static QStringList offeredDriveAccessories(const QString& drive);
-    // Closes the drive accessories of the current axis, if open, so that they
-    // store what they show there before another axis becomes current.
-    static void closeDriveAccessories();
 };

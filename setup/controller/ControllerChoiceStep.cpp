@@ -1,5 +1,6 @@
 #include "setup/controller/ControllerChoiceStep.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
@@ -62,6 +63,18 @@ void ControllerChoiceStep::clearConfiguration() const
 bool ControllerChoiceStep::choose(const QString& controller) const
 {
     const AxisSnapshot before(m_k.cmbController);
+    const auto axes = Axis;
+    try {
+        return connect(controller, before);
+    } catch (const DatabaseFault&) {
+        Axis = axes;
+        before.restore();
+        throw;
+    }
+}
+
+bool ControllerChoiceStep::connect(const QString& controller, const AxisSnapshot& before) const
+{
     FlagGuard loading(Loading_Lists, true);
     // A controller without a picture keeps the previous one.
     if (Pictures::exists(controller))
@@ -80,7 +93,7 @@ bool ControllerChoiceStep::choose(const QString& controller) const
     const bool fits = driveChosen ? ControllerConnection::fits(controller, drive) : listDrives();
     if (fits && misfits.isEmpty()) {
         if (driveChosen)
-            m_connection.build(drive, ControllerConnection::ControllerChosen);
+            m_connection.build(drive);
     } else {
         if (driveChosen && !fits)
             m_connection.refuse();
@@ -91,7 +104,7 @@ bool ControllerChoiceStep::choose(const QString& controller) const
             Dependents::drop(Stage::Axis, a);
         m_k.show(m_k.cmdController);
         if (fits && driveChosen)
-            m_connection.build(drive, ControllerConnection::ControllerChosen);
+            m_connection.build(drive);
         else
             listDrives();
     }

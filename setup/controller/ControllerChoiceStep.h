@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 
+class AxisSnapshot;
 class ControllerConnection;
 
 // The controller list's choice: checks the controller against a drive already
@@ -26,8 +27,10 @@ public:
 
 private:
     // A controller other than the last: false when it was refused and the
-    // former one stays.
+    // former one stays. A connection the catalogue cannot bill leaves every
+    // axis and the form as they were.
     bool choose(const QString& controller) const;
+    bool connect(const QString& controller, const AxisSnapshot& before) const;
     // The axes but the current one that the controller does not take
     // (ControllerConnection::takes), as a replay would refuse them.
     QList<int> otherAxesNotFitting(const QString& controller) const;

@@ -1,5 +1,6 @@
 #include "setup/controller/ControllerConnection.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/FlagGuard.h"
 #include "platform/ListControl.h"
 #include "setup/common/CableLengthStep.h"
@@ -120,14 +121,26 @@ void ControllerConnection::connect(AxisRecord& record, const QString& controller
         {controller, drive});
     const bool paired = !rs.eof();
     const QString cable = paired ? rs.text(QStringLiteral("Cable")) : QString();
-    record.Drive_Controller_Accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
+    const QString accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
+    // A pair whose cable or accessory the bill cannot hold changes nothing;
+    // "N/A" or "None" stands for no accessory.
+    if (paired) {
+        const QString table = QStringLiteral("Controller to Drive");
+        CableLengthStep::requireCable(table, QStringLiteral("Cable"), {controller, drive}, cable);
+        if (accessory.isEmpty())
+            throw DatabaseFault::badValue(System_Database.path(), table,
+                                          QStringLiteral("ControllerDriveRequired_Accessory"), {controller, drive},
+                                          QStringLiteral("value"));
+    }
     // Another cable has no length chosen yet; a replay keeps the stored one.
+    QString length = record.Controller_Cable_Length;
     if (cable != record.Controller_Cable && !Loading_Project)
-        record.Controller_Cable_Length.clear();
+        length.clear();
+    const QString part = length.isEmpty() ? QString() : CableLengthStep::partNumber(cable, length);
+    record.Drive_Controller_Accessory = accessory;
     record.Controller_Cable = cable;
-    record.Controller_Cable_Part_Number = record.Controller_Cable_Length.isEmpty()
-        ? QString()
-        : CableLengthStep::partNumber(cable, record.Controller_Cable_Length);
+    record.Controller_Cable_Length = length;
+    record.Controller_Cable_Part_Number = part;
     record.Controller_Cable_Notes = firstText(QStringLiteral("SELECT Cables.Cable, Cables.Notes From Cables "
                                                              "WHERE (((Cables.Cable)=?));"),
                                               {cable}, QStringLiteral("Notes"));
@@ -169,24 +182,15 @@ void ControllerConnection::refuse() const
     // Nothing of the connection stays chosen behind the hidden lists; the breakout's hide too.
     forgetBreakout();
     m_c.cmbController_Cable_Length->clear();
-    AxisRecord& record = Current_Record();
-    record.Controller_Cable.clear();
-    record.Controller_Cable_Part_Number.clear();
-    record.Controller_Cable_Length.clear();
+    Dependents::drop(Stage::ControllerConnection);
 }
 
-void ControllerConnection::build(const QString& drive, Builder builder) const
+void ControllerConnection::build(const QString& drive) const
 {
     const QString controller = m_c.cmbController->text();
     AxisRecord& record = Current_Record();
 
     Required_Accessory = requiredAccessoryOf(controller);
-    // A drive chosen while the connection shows keeps the ports chosen, and so
-    // the breakout cable they name; otherwise the ports are listed afresh.
-    const bool portsAfresh = builder == ControllerChosen || m_c.txtController->isHidden();
-    if (!portsAfresh && Required_Accessory.startsWith(kTnl) && m_c.cmbAxis_Number->listIndex() >= 0)
-        Required_Accessory = completeBreakout(Required_Accessory, m_c.cmbAxis_Number->text());
-
     connect(record, controller, drive);
     // The lengths are listed afresh: only a length chosen in them makes the
     // cable a part; a replay selects the stored one next.
@@ -195,8 +199,9 @@ void ControllerConnection::build(const QString& drive, Builder builder) const
         record.Controller_Cable_Length.clear();
     writeText();
 
-    if (portsAfresh)
-        listPorts();
+    // Listed afresh whatever the form shows, so that the one-entry rule holds
+    // on every road; the ports and length chosen for the system stay chosen.
+    listPorts();
     listCableLengths();
     m_c.show(m_c.txtController);
     m_c.show(m_c.lblController);
@@ -283,6 +288,7 @@ void ControllerConnection::breakoutLengthClick() const
 {
     if (!Required_Accessory.startsWith(kTnl))
         return;
+    CableLengthStep::chosenPartNumber(m_c.cmbReq_Accessories_length, Required_Accessory);
     Required_Accessory_Length = m_c.cmbReq_Accessories_length->text();
     writeText();
 }
@@ -290,7 +296,8 @@ void ControllerConnection::breakoutLengthClick() const
 void ControllerConnection::cableLengthClick() const
 {
     AxisRecord& record = Current_Record();
-    record.Controller_Cable_Length = m_c.cmbController_Cable_Length->text();
-    record.Controller_Cable_Part_Number = CableLengthStep::partNumber(record.Controller_Cable, record.Controller_Cable_Length);
+    ListControl* lengths = m_c.cmbController_Cable_Length;
+    record.Controller_Cable_Part_Number = CableLengthStep::chosenPartNumber(lengths, record.Controller_Cable);
+    record.Controller_Cable_Length = lengths->text();
     writeText();
 }

@@ -51,18 +51,13 @@ public:
     static void connect(AxisRecord& record, const QString& controller, const QString& drive);
     // An incompatible drive: the connection area and both configure buttons
     // go, and so do the required accessory with its breakout and the axis'
-    // controller cable with its length.
+    // connection (Stage::ControllerConnection).
     void refuse() const;
-    // Who builds the connection: the controller choice lists the breakout
-    // ports afresh; a drive choice lists them only while the connection is
-    // not shown yet, and otherwise keeps the ports chosen.
-    enum Builder { ControllerChosen, DriveChosen };
-
     // Reads the controller's required accessory and the axis' cable, notes and
     // drive-specific accessory for the chosen controller and the drive, lists
-    // the breakout ports and the cable lengths, selecting a list's only entry,
-    // and shows the connection text.
-    void build(const QString& drive, Builder builder) const;
+    // the breakout ports (keeping the system's chosen ones) and the cable
+    // lengths, selecting a list's only entry, and shows the connection text.
+    void build(const QString& drive) const;
 
     void portsClick() const;
     void breakoutLengthClick() const;

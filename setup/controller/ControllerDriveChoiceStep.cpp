@@ -1,5 +1,6 @@
 #include "setup/controller/ControllerDriveChoiceStep.h"
 
+#include "platform/DatabaseFault.h"
 #include "platform/ListControl.h"
 #include "platform/Pictures.h"
 #include "setup/common/AxisSnapshot.h"
@@ -28,13 +29,11 @@ void ControllerDriveChoiceStep::showPicture(const QString& drive) const
     m_c.show(m_c.picDrive);
 }
 
-void ControllerDriveChoiceStep::emptyOwn(bool seriesChosen, AxisRecord& record)
+void ControllerDriveChoiceStep::emptyOwn()
 {
     m_controllerChosen = m_k.cmbController->listIndex() != -1;
     if (!m_controllerChosen)
         m_k.cmbController->clear();
-    if (!Loading_Project && !seriesChosen)
-        record.Motor_Series.clear();
 }
 
 bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before)
@@ -68,7 +67,13 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
                 m_connection.serveOtherAxes(m_k.cmbController->text());
             return false;
         }
-        m_connection.build(drive, ControllerConnection::DriveChosen);
+        try {
+            m_connection.build(drive);
+        } catch (const DatabaseFault&) {
+            // A connection the catalogue cannot bill: the drive is not taken.
+            before.restore();
+            throw;
+        }
     }
     return true;
 }

@@ -19,7 +19,7 @@ public:
 protected:
     // A drive without a picture keeps the previous one.
     void showPicture(const QString& drive) const override;
-    void emptyOwn(bool seriesChosen, AxisRecord& record) override;
+    void emptyOwn() override;
     bool listAfter(const QString& drive, bool seriesChosen, const AxisSnapshot& before) override;
     void recorded(const QString& drive, AxisRecord& record) override;
     void selectSingle(bool seriesChosen) const override;

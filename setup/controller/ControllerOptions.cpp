@@ -61,20 +61,21 @@ ControllerOptions::Configuration ControllerOptions::configuration(const QString&
     return c;
 }
 
-ControllerOptions::AxisCounts ControllerOptions::axisCounts(const QString& controller, const QString& partNumber)
+QVector<AccessoryStore::CardRow> ControllerOptions::cards(const QString& controller, const QStringList& values)
+{
+    return kTable.cards(controller, values, true);
+}
+
+ControllerOptions::AxisCounts ControllerOptions::axisCounts(const QString& controller, const QStringList& values)
 {
     const QString table = QStringLiteral("All Controllers");
     const QString partColumn = QStringLiteral("Part Number");
+    const Recordset& rs = Run_Query(kTable.rowSql(Levels, {partColumn, QStringLiteral("TotalAxes"),
+                                                           QStringLiteral("TotalServos"), QStringLiteral("TotalSteppers")}),
+                                    OptionsTable::bound(controller, values));
+    const QString partNumber = rs.eof() ? QString() : rs.text(partColumn);
     if (partNumber.isEmpty())
         throw DatabaseFault::badValue(System_Database.path(), table, partColumn, controller, QStringLiteral("value"));
-    const Recordset& rs =
-        Run_Query(QStringLiteral("SELECT [All Controllers].[Part Number], "
-                                 "[All Controllers].[TotalAxes], [All Controllers].[TotalServos], "
-                                 "[All Controllers].[TotalSteppers] From [All Controllers] WHERE "
-                                 "(([All Controllers].[Part Number])=?);"),
-                  {partNumber});
-    if (rs.eof())
-        throw DatabaseFault::missingRow(System_Database.path(), table, partColumn, partNumber);
     // A count the form has no axes for is no count: Done would hide or lose axes by it.
     const int most = static_cast<int>(Axis.size());
     const auto count = [&](const QString& column, int least) {
@@ -91,12 +92,17 @@ ControllerOptions::AxisCounts ControllerOptions::axisCounts(const QString& contr
     return counts;
 }
 
-void ControllerOptions::takeAxisCounts(const QString& controller, const QString& partNumber)
+void ControllerOptions::takeAxisCounts(const QString& controller, const QStringList& values)
 {
-    const AxisCounts counts = axisCounts(controller, partNumber);
+    const AxisCounts counts = axisCounts(controller, values);
     Total_Axes = counts.axes;
     Total_Steppers = counts.steppers;
     Total_Servos = counts.servos;
+}
+
+QStringList ControllerOptions::saved()
+{
+    return {Controller_Options.begin() + 1, Controller_Options.begin() + 1 + Levels};
 }
 
 const QString& ControllerOptions::accessoriesSql()

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "shell/AccessoryStore.h"
+
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // What [All Controllers], [Controller Option Names] and [Controller
 // Accessories] hold for the six option levels of a controller: each level's
@@ -28,19 +31,25 @@ public:
     };
     // The configuration of the six values; empty values and no readiness without a row.
     static Configuration configuration(const QString& controller, const QStringList& values);
+    // The card rows the accessory dialog offers for the six saved values (OptionsTable::cards).
+    static QVector<AccessoryStore::CardRow> cards(const QString& controller, const QStringList& values);
 
     struct AxisCounts {
         int axes = 0;
         int servos = 0;
         int steppers = 0;
     };
-    // The axis counts of the controller's part number. Throws DatabaseFault
-    // naming [All Controllers] when the part number is empty or has no row,
-    // or a count is no whole number within the form's axes (at least one axis).
-    static AxisCounts axisCounts(const QString& controller, const QString& partNumber);
-    // The counts of the part number become the system's (as Done sets them);
-    // on a fault the system keeps its counts.
-    static void takeAxisCounts(const QString& controller, const QString& partNumber);
+    // The axis counts of the configuration of the six values, from the row
+    // that gives its part number (another row may hold the same number).
+    // Throws DatabaseFault naming [All Controllers] when it has no row or no
+    // part number, or a count is no whole number within the form's axes (at
+    // least one axis).
+    static AxisCounts axisCounts(const QString& controller, const QStringList& values);
+    // The counts of the configuration become the system's (as Done sets
+    // them); on a fault the system keeps its counts.
+    static void takeAxisCounts(const QString& controller, const QStringList& values);
+    // The six values Controller_Options holds.
+    static QStringList saved();
 
     // The controller's offered accessories, one row each in [Controller Accessory].
     static const QString& accessoriesSql();

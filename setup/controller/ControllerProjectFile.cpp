@@ -226,6 +226,15 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     // An axis 1 without a drive built no connection: the ports come from the controller.
     if (controller.cmbAxis_Number->listCount() == 0)
         ControllerConnection(controller).listPorts();
+    // Ports the catalogue no longer offers went with options it no longer
+    // offers: the list is left for the user, and the options dialog tells it.
+    const bool portsLost = !controller.cmbAxis_Number->isHidden() && !Breakout_Axes.isEmpty()
+        && controller.cmbAxis_Number->findEntry(Breakout_Axes) < 0;
+    if (portsLost) {
+        Breakout_Axes.clear();
+        Required_Accessory_Length.clear();
+        ControllerConnection(controller).writeText();
+    }
     selectWhenShown(controller.cmbAxis_Number, Breakout_Axes);
     selectWhenShown(controller.cmbReq_Accessories_length, Required_Accessory_Length);
     Loading_Project = false;
@@ -235,9 +244,11 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     // The restored options name the controller. A project saved before any
     // Done (an axis count of 0) takes the controller's count, as Done would;
     // any other count stays until the user's Done.
-    Forms::get(SetupKinds::find(SetupKinds::Controller)->optionsDialog);
+    frmControl* options = Forms::get<frmControl>();
+    if (portsLost && options)
+        options->tellLost();
     if (Total_Axes == 0 && !Controller_Part_Number.isEmpty()) {
-        ControllerOptions::takeAxisCounts(Controller_Name, Controller_Part_Number);
+        ControllerOptions::takeAxisCounts(Controller_Name, ControllerOptions::saved());
         listAxes(form);
     }
     form.cmdController_Click();

@@ -20,7 +20,7 @@ frmControl::frmControl()
     : OptionsLevelsDialog({SetupKinds::Controller, Levels, 0, QStringLiteral("Controller"),
                            QStringLiteral("picController"),
                            QStringLiteral("Previously selected controller option no longer available or restructured."),
-                           &Controller_Options, Stage::ControllerOptions,
+                           &Controller_Options, Stage::ControllerOptions, Stage::ControllerResult,
                            {7275, 8010, 3255, {3840, 360, 2160, 1860}, {240, 4800, 3255, 495},
                             {3840, 2640, 3135, 1815}, {3840, 4560, 1455, 375}, {5400, 6360, 1575, 495}}})
 {
@@ -53,13 +53,6 @@ QString frmControl::configure(const QStringList& chosen)
     return c.partNumber;
 }
 
-void frmControl::withdrawConfiguration()
-{
-    Controller_Part_Number.clear();
-    Controller_JTR_Ready = Controller_LUMIO_Ready = Controller_DUW_Ready = false;
-    frmAccessories::strExpIO_Note.clear();
-}
-
 namespace {
 AccessoryRequest accessories()
 {
@@ -84,11 +77,7 @@ AccessoryStore::Offer frmControl::Offered_Accessories()
     AccessoryStore::Offer offer;
     offer.accessories = accessories().offered();
     // Cards only where the saved configuration takes them.
-    const auto levels = Controller_Options.begin() + 1;
-    const ControllerOptions::Configuration c =
-        ControllerOptions::configuration(Controller_Name, QStringList(levels, levels + Levels));
-    offer.cards = AccessoryStore::Cards(
-        AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(c.jtrReady, c.duwReady, c.lumioReady)));
+    offer.cards = ControllerOptions::cards(Controller_Name, ControllerOptions::saved());
     offer.controllerOption2 = Controller_Options[2];
     offer.controllerOption3 = Controller_Options[3];
     return offer;
@@ -101,7 +90,7 @@ void frmControl::configurationDone(bool complete)
         return;
     }
     // Counts the catalogue cannot give leave the dialog open and the system as it was.
-    ControllerOptions::takeAxisCounts(Controller_Name, Controller_Part_Number);
+    ControllerOptions::takeAxisCounts(Controller_Name, ControllerOptions::saved());
     if (auto* setup = setupForm<frmController_Setup>())
         setup->Show_Controller_Part_Number(true);
 }

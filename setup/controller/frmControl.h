@@ -31,7 +31,6 @@ private:
     QStringList levelCaptions() const override;
     // The part number, its readiness for expansion kinds and their notes.
     QString configure(const QStringList& chosen) override;
-    void withdrawConfiguration() override;
     AccessoryRequest accessoryRequest() const override;
     // Complete: the setup form shows the part number and takes the axis counts.
     void configurationDone(bool complete) override;

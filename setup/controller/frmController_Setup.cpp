@@ -415,6 +415,11 @@ void frmController_Setup::Show_Controller_Part_Number(bool show)
     }
 }
 
+QStringList frmController_Setup::offeredDriveAccessories(const QString& drive) const
+{
+    return ControllerAccessoryDialog::offeredDriveAccessories(drive);
+}
+
 void frmController_Setup::settleBill()
 {
     Required_Accessory_Part_Number = ControllerConnection::breakoutPartNumber();

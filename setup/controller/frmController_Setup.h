@@ -38,6 +38,7 @@ public:
     void Update_Accessories_Display() override {}
     // The breakout, as the system holds it.
     void settleBill() override;
+    QStringList offeredDriveAccessories(const QString& drive) const override;
 
     // The axis list for a controller of that many axes (1 to 16), enabled, with
     // the copy list rebuilt; the axis that was selected is selected again (the

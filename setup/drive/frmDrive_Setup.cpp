@@ -61,6 +61,11 @@ void frmDrive_Setup::Update_Accessories_Display()
                         resultArea());
 }
 
+QStringList frmDrive_Setup::offeredDriveAccessories(const QString& drive) const
+{
+    return AccessoryList::offered(kAccessoriesSql, {drive}, kAccessoryColumn);
+}
+
 void frmDrive_Setup::cmdDriveAccessories_Click()
 {
     AccessoryRequest::driveAccessories(Current_Record(), m_controls.driveList->text(), kAccessoriesSql,
@@ -89,8 +94,7 @@ void frmDrive_Setup::replayProject()
                                  std::pair {130, &AxisRecord::Motor_Technology}})
         if (number <= Project_Lines.size())
             record.*field = Project_Lines.at(number - 1);
-    ProjectReplay::checkDriveAccessories(record, SetupKinds::Drive,
-                                         AccessoryList::offered(kAccessoriesSql, {record.Drive_Name}, kAccessoryColumn));
+    ProjectReplay::checkDriveAccessories(record, SetupKinds::Drive, offeredDriveAccessories(record.Drive_Name));
     ProjectReplay(m_controls).run(record);
     Update_Accessories_Display();
     Loading_Project = false;

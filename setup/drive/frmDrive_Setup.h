@@ -18,6 +18,7 @@ public:
     void Reset() override;
     QString Save_String() override;
     void Update_Accessories_Display() override;
+    QStringList offeredDriveAccessories(const QString& drive) const override;
 
     // The accessory button's handler.
     void cmdDriveAccessories_Click();

@@ -9,13 +9,11 @@
 
 using namespace Globals;
 
-void DriveControllerChoiceStep::emptyOwn(bool seriesChosen, AxisRecord& record)
+void DriveControllerChoiceStep::emptyOwn()
 {
     // The part-number box is the options dialog's and stays outside the result display.
     m_c.txtDrive->hide();
     m_c.lblDrive->hide();
-    if (!Loading_Project && !seriesChosen)
-        record.Motor_Series.clear();
 }
 
 void DriveControllerChoiceStep::recorded(const QString& driveController, AxisRecord&)

@@ -12,7 +12,7 @@ public:
     using DriveChoiceStep::DriveChoiceStep;
 
 protected:
-    void emptyOwn(bool seriesChosen, AxisRecord& record) override;
+    void emptyOwn() override;
     void recorded(const QString& driveController, AxisRecord& record) override;
     void selectSingle(bool seriesChosen) const override;
     void chosenAgain(const QString& driveController) override;

@@ -69,7 +69,7 @@ frmDriveControl::frmDriveControl()
           {SetupKinds::DriveController, Levels, 1, QStringLiteral("Drive/Controller"),
            QStringLiteral("picDriveController"),
            QStringLiteral("Previously selected DriveController option no longer available or restructured."),
-           &Drive_Controller_Options, Stage::DriveConfiguration,
+           &Drive_Controller_Options, Stage::DriveConfiguration, Stage::DriveControllerResult,
            // The part-number box holds four lines, down to the notes caption.
            {7290, 6060, 3480, {4080, 360, 2880, 2475}, {240, 3240, 3480, 1020}, {4080, 3240, 2880, 1620},
             {4080, 5040, 1380, 420}, {5580, 5040, 1380, 420}}})
@@ -100,13 +100,8 @@ QStringList frmDriveControl::levelCaptions() const
 
 QString frmDriveControl::configure(const QStringList& chosen)
 {
-    const Recordset& rs = Run_Query(kConfiguration, bound(chosen));
-    if (rs.eof()) {
-        // Options that name no configuration build nothing.
-        frmAccessories::strExpIO_Note.clear();
-        Drive_Controller_JTR_Ready = false;
-        Drive_Controller_DUW_Ready = false;
-    } else {
+    // Options that name no configuration build nothing.
+    if (const Recordset& rs = Run_Query(kConfiguration, bound(chosen)); !rs.eof()) {
         frmAccessories::strExpIO_Note = rs.text(QStringLiteral("Expansion IO Notes"));
         Drive_Controller_JTR_Ready = rs.boolean(QStringLiteral("JTR Ready"));
         Drive_Controller_DUW_Ready = rs.boolean(QStringLiteral("DUW Ready"));
@@ -126,10 +121,8 @@ QString frmDriveControl::showPartNumber() const
     return text;
 }
 
-void frmDriveControl::withdrawConfiguration()
+void frmDriveControl::configurationWithdrawn()
 {
-    Drive_Controller_Part_Number.clear();
-    Drive_Controller_Option_Code.clear();
     // A part number that is the motor's own does not wait for the options.
     DriveControllerPartNumber::build(Current_Record());
     if (auto* setup = setupForm<frmDriveController_Setup>())
@@ -166,9 +159,6 @@ AccessoryStore::Offer frmDriveControl::Offered_Accessories()
 {
     AccessoryStore::Offer offer;
     offer.accessories = accessories().offered();
-    const Recordset& rs = Run_Query(kConfiguration, bound(savedOptions()));
-    if (!rs.eof())
-        offer.cards = AccessoryStore::Cards(AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(
-            rs.boolean(QStringLiteral("JTR Ready")), rs.boolean(QStringLiteral("DUW Ready")), false)));
+    offer.cards = kTable.cards(Drive_Controller_Name, savedOptions(), false);
     return offer;
 }

@@ -29,8 +29,9 @@ private:
     QStringList levelCaptions() const override;
     // The option code, readiness and notes; the result is the part number with its notes.
     QString configure(const QStringList& chosen) override;
-    // Also hides the setup form's accessories, which the choice may drop.
-    void withdrawConfiguration() override;
+    // The part number of the motor's own stays; the setup form hides its
+    // accessories, which the choice may drop.
+    void configurationWithdrawn() override;
     AccessoryRequest accessoryRequest() const override;
     // Complete: the setup form shows the part number.
     void configurationDone(bool complete) override;

@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -28,8 +29,8 @@ void read(benchmark::State& state, const QByteArray& answer, bool refused)
         Globals::Response_Count = 0;
         Globals::Price_Response = answer;
         try {
-            Globals::Read_Price_Availability_Response();
-            asExpected = asExpected && !refused && Globals::Response_Count > 40000;
+            const int lines = Globals::Read_Price_Availability_Response(1, std::numeric_limits<int>::max() - 1);
+            asExpected = asExpected && !refused && lines > 40000 && Globals::Response_Count == lines;
         } catch (const std::runtime_error&) {
             asExpected = asExpected && refused;
         }

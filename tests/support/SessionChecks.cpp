@@ -44,6 +44,12 @@ QString listText(const Form* form, QLatin1StringView name)
     return list ? list->text() : QString();
 }
 
+bool hiddenList(const Form* form, const char* name)
+{
+    const auto* list = form->findChild<ListControl*>(QLatin1String(name));
+    return !list || list->isHidden();
+}
+
 // What a user chooses for an axis, by the names the project file and the report use.
 const std::pair<const char*, QString AxisSelections::*> kChoices[] = {
     {"Motor_Technology", &AxisSelections::Motor_Technology},
@@ -125,6 +131,9 @@ QStringList SessionChecks::screenFaults()
         if (shown != value)
             faults << QStringLiteral("%1 shows \"%2\", the record holds \"%3\"").arg(QLatin1String(name), shown, value);
     }
+    // A breakout cable is a part only once its ports are chosen: the user can choose them.
+    if (controller && Required_Accessory.startsWith(QLatin1String("TNL")) && hiddenList(form, "cmbAxis_Number"))
+        faults << QStringLiteral("the breakout \"%1\" lists no ports").arg(Required_Accessory);
     if (driveController && Drive_Controller_Name != r.Drive_Name)
         faults << QStringLiteral("the drive/controller is \"%1\", the record's drive \"%2\"")
                       .arg(Drive_Controller_Name, r.Drive_Name);

@@ -179,9 +179,9 @@ TEST_F(ControllerFormTest, TheSameControllerAgainStartsUnconfigured)
     EXPECT_EQ(box("txtController")->text().split("\r\n").at(0), "Required Controller Accessories: BRK-300");
 }
 
-// Names that are not there are not offered; a pairing whose rows are missing
-// ends its steps with empty values and nothing left set.
-TEST_F(ControllerFormTest, MissingNamesAndRowsGiveEmptyValues)
+// Names that are not there are not offered; a pairing whose command cable
+// the catalogue cannot bill is named as its fault and the drive not taken.
+TEST_F(ControllerFormTest, MissingNamesAreNotOfferedAndACableWithoutRowsIsNamed)
 {
     useCatalogueWith({"INSERT INTO Controllers VALUES (NULL)", "INSERT INTO Controllers VALUES ('')",
                       "INSERT INTO Controllers VALUES ('ZZ9')", "INSERT INTO Drives VALUES ('', 'XD-1')",
@@ -189,13 +189,29 @@ TEST_F(ControllerFormTest, MissingNamesAndRowsGiveEmptyValues)
     form();
     EXPECT_EQ(items("cmbController"), (QStringList {"9Q10", "BMC100", "BMC1600", "BMC300", "KEX200", "ZZ9"}));
     EXPECT_EQ(items("cmbMotor_Tech"), (QStringList {"Direct Drive", "Servo", "Stepper"}));
+    const QString noCable = "The database System Databases97.mdb has no row for \"CDC-XX\" in column \"Cables.Cable\".";
+    // The drive chosen for the controller, and another controller for the drive.
     pick("cmbController", "ZZ9");
+    pick("cmbMotor_Tech", "Servo");
+    AxisRecord before = axis(1);
+    const QStringList series = items("cmbMotor_Series");
+    msg->clear();
+    pick("cmbDrive", "BSD-230");
+    expectOnlyMessage(noCable, MsgBox::OKOnly);
+    EXPECT_EQ(text("cmbDrive"), "");
+    EXPECT_EQ(axis(1), before);
+    EXPECT_EQ(items("cmbMotor_Series"), series);
+    EXPECT_TRUE(hidden("txtController"));
+
+    form()->Reset();
+    pick("cmbController", "KEX200");
     configure({"Servo", "BSD-230"});
-    EXPECT_TRUE(items("cmbController_Cable_Length").isEmpty());
-    EXPECT_TRUE(hidden("cmbAxis_Number"));
-    EXPECT_EQ(box("txtController")->text(), connectionText("", "", "CDC-XX", ""));
-    EXPECT_EQ(axis(1).Drive_Name, "BSD-230");
-    EXPECT_EQ(items("cmbMotor_Series"), (QStringList {"KX", "LM", "QDM"}));
+    before = axis(1);
+    msg->clear();
+    pick("cmbController", "ZZ9");
+    expectOnlyMessage(noCable, MsgBox::OKOnly);
+    EXPECT_EQ(Controller_Name, "KEX200");
+    EXPECT_EQ(text("cmbController"), "KEX200");
+    EXPECT_EQ(axis(1), before);
     EXPECT_FALSE(Loading_Lists);
-    EXPECT_TRUE(msg->messages().isEmpty());
 }

@@ -179,23 +179,51 @@ TEST_F(ControllerProjectFileTest, ShortFilesLoadUpToTheirLastNeededLine)
     EXPECT_EQ(text("cmbController"), "");
 }
 
-// A table the catalogue lacks is named at Open, not blamed on the project file.
-TEST_F(ControllerProjectFileTest, OpenNamesATableTheCatalogueLacks)
+// A fault of the catalogue is named at Open, not blamed on the project file:
+// a table it lacks, a command cable or drive accessory it cannot bill, a row
+// without its name, a series without a part-number type (which dropped the
+// motor in silence).
+TEST_F(ControllerProjectFileTest, OpenNamesTheCataloguesFaultNotTheFiles)
 {
     configureController("KEX200", kKex4Axes);
     configureAxis(1, pathsOn("KEX200").at(0));
+    const AxisRecord& first = axis(1);
     QTemporaryDir dir;
     const QString path = dir.filePath("kex.dat");
     ASSERT_TRUE(Write_File(path, form()->Save_String(), true));
+    const QString database = "The database System Databases97.mdb ";
+    QList<QPair<QString, QString>> cases = {
+        {"UPDATE [Controller to Drive] SET Cable = NULL",
+         QString(database + "has no value in column \"Controller to Drive.Cable\" for \"KEX200\", \"%1\".")
+             .arg(first.Drive_Name)},
+        {"UPDATE [Controller to Drive] SET Cable = 'CDC-XX'",
+         database + "has no row for \"CDC-XX\" in column \"Cables.Cable\"."},
+        {"UPDATE [Controller to Drive] SET ControllerDriveRequired_Accessory = NULL",
+         QString(database + "has no value in column \"Controller to Drive.ControllerDriveRequired_Accessory\" for "
+                            "\"KEX200\", \"%1\".")
+             .arg(first.Drive_Name)},
+        {"UPDATE Cables SET [Cable Part Number] = NULL",
+         QString(database + "has no value in column \"Cables.Cable Part Number\" for \"%1\", \"%2\".")
+             .arg(first.Controller_Cable, first.Controller_Cable_Length)},
+        {"UPDATE Motors SET [Motor Name] = NULL",
+         database + "has a row without a value in column \"Motors.Motor Name\"."},
+        {"UPDATE Controllers SET [Controller Name] = NULL WHERE [Controller Name] = 'KEX200'",
+         database + "has a row without a value in column \"Controllers.Controller Name\"."},
+        {QStringLiteral("UPDATE Motors SET [PartNumber Type] = NULL WHERE [Motor Name] = '%1'").arg(first.Motor_Series),
+         QString(database + "has no known part-number type in column \"Motors.PartNumber Type\" for \"%1\".")
+             .arg(first.Motor_Series)},
+    };
     for (const char* table : {"Controller to Drive", "All Controllers", "Controller Option Names",
-                              "All DriveControllers", "DriveController Option Names", "ExpIO"}) {
-        SCOPED_TRACE(table);
-        useCatalogueWith({QStringLiteral("DROP TABLE [%1]").arg(table)});
+                              "All DriveControllers", "DriveController Option Names", "ExpIO"})
+        cases.append({QStringLiteral("DROP TABLE [%1]").arg(table),
+                      database + QStringLiteral("has no table \"%1\".").arg(table)});
+    for (const auto& [statement, message] : cases) {
+        SCOPED_TRACE(statement.toStdString());
+        useCatalogueWith({statement});
         msg->clear();
         files->queuePath(path);
         mainWindow().mnuOpen()->trigger();
-        EXPECT_EQ(msg->prompts(),
-                  QStringList {QStringLiteral("The database System Databases97.mdb has no table \"%1\".").arg(table)});
+        EXPECT_EQ(msg->prompts(), QStringList {message});
         EXPECT_TRUE(Project_Path.isEmpty());
     }
 }
@@ -227,8 +255,9 @@ TEST_F(ControllerProjectFileTest, OldQdServoFrameCodesOpenAsTheirItems)
 // A file's value is taken only where the catalogue offers it, on every axis:
 // an accessory the accessory dialogs do not offer, or with a quantity or
 // description they do not store, or where they do not store it (an entry
-// after an empty one), which the options dialog's close box would keep, or a
-// value of axis 2 no longer offered refuses the file.
+// after an empty one) or more often than they offer it, which the options
+// dialog's close box would keep, or a value of axis 2 no longer offered
+// refuses the file.
 TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefused)
 {
     openOptions("KEX200", kKex4Axes);
@@ -262,6 +291,7 @@ TEST_F(ControllerProjectFileTest, AValueTheCatalogueDoesNotOfferOnAnyAxisIsRefus
         {{1107, "EVIL-1 = Evil thing"}, {1065, "Evil thing"}, {1128, "999"}},
         {{1128, "999"}},
         {{1129, "9"}},
+        {{1109, "LUM-AI04"}, {1130, "8"}, {1067, "4 Analog Inputs"}}, // the card's row offers it once
         {{141, "X = Discontinued"}},
         {{258, "999"}},
         {{1107, ""}, {1128, ""}, {1065, ""}},
@@ -399,6 +429,13 @@ TEST_F(ControllerProjectFileTest, DriveAccessoriesOfAnAxis)
               (QStringList {"CTB-26 = Command Terminal Block", "PS-48-10 = 48 VDC 10 A Power Supply"}));
     closeAccessories();
     EXPECT_TRUE(msg->messages().isEmpty());
+
+    // A required accessory a file carries stays while the axis' drive offers it.
+    axis(1).Required_Drive_Accessory = "CTB-26";
+    configure({"", "BSD-230"});
+    EXPECT_EQ(axis(1).Required_Drive_Accessory, "CTB-26");
+    configure({"", "ZU"});
+    EXPECT_EQ(axis(1).Required_Drive_Accessory, "");
 }
 
 // What the program writes, it reads: sixteen axes whose gearhead notes are as

@@ -112,14 +112,30 @@ TEST_F(OptionsDialogTest, SixLevelsGiveThePartNumberAxisCountsAndTheAxisList)
 
 TEST_F(OptionsDialogTest, ALostOptionIsToldOnceAndDoneAsksBeforeDiscarding)
 {
-    configureController("KEX200", kKex4Axes);
-    Controller_Options[3] = "5 = 5 Axes";
-    click("cmdController");
-    ASSERT_EQ(msg->prompts(), QStringList {kLostOption});
-    EXPECT_EQ(levelTexts(), (QStringList {"D = DIN Rail", "24 = 24 VDC Logic Supply", "", "", "", ""}));
-    EXPECT_EQ(hiddenLevels(), "123---");
-    EXPECT_EQ(Controller_Part_Number, "");
-    EXPECT_FALSE(Controller_JTR_Ready || Controller_LUMIO_Ready || Controller_DUW_Ready);
+    // The level is left to the user, shown even where "N/A" is all it offers now.
+    const struct {
+        int level;
+        QString saved;
+        QStringList shown;
+        QString hidden;
+    } cases[] = {
+        {5, "8 = 8 MB Memory", {"D = DIN Rail", "24 = 24 VDC Logic Supply", "4 = 4 Axes", "E = Ethernet", "", ""},
+         "12345-"},
+        {3, "5 = 5 Axes", {"D = DIN Rail", "24 = 24 VDC Logic Supply", "", "", "", ""}, "123---"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.level);
+        msg->clear();
+        configureController("KEX200", kKex4Axes);
+        Controller_Options[c.level] = c.saved;
+        click("cmdController");
+        ASSERT_EQ(msg->prompts(), QStringList {kLostOption});
+        EXPECT_EQ(levelTexts(), c.shown);
+        EXPECT_EQ(hiddenLevels(), c.hidden);
+        EXPECT_EQ(Controller_Options[c.level], c.saved);
+        EXPECT_EQ(Controller_Part_Number, "");
+        EXPECT_FALSE(Controller_JTR_Ready || Controller_LUMIO_Ready || Controller_DUW_Ready);
+    }
 
     // Cancel stays in the dialog with nothing changed; OK closes it unconfigured.
     msg->clear();

@@ -112,25 +112,35 @@ TEST_F(BrokenCatalogueTest, ReplacedCatalogueIsReadAtTheNextReset)
 }
 
 // Open names the catalogue's fault, never the project file's: a renamed
-// column, an emptied table, a drive without its construction row.
+// column, a drive without its construction row, a series without a
+// part-number type (which opened billing no motor). An emptied table is a valid
+// catalogue: a project that uses none of its rows opens as saved, one that
+// names a product gone is refused as no longer available.
 TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
 {
     useCatalogueWith({});
     configure(kLmServo);
     pick("cmbDriveVoltage", "460VAC");
+    const AxisRecord saved = record();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("lm.dat"));
     ASSERT_TRUE(Globals::Write_File(path, form()->Save_String(), true));
     const struct {
         const char* statement;
-        QString message;
+        QString message; // empty: opens as saved
     } cases[] = {
         {"ALTER TABLE [Controller Accessories] RENAME COLUMN [Controller Accessory] TO Accessory",
          "The database System Databases97.mdb has no column \"Controller Accessories.Controller Accessory\"."},
-        {"DELETE FROM Drives", "The database System Databases97.mdb has no row in table \"Drives\"."},
-        {"DELETE FROM [Drive Construction]",
-         "The database System Databases97.mdb has no row in table \"Drive Construction\"."},
+        {"DELETE FROM Drives", kLoadError},
+        {"DELETE FROM [Drive Construction]", kNoBsd460},
         {"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'", kNoBsd460},
+        {"UPDATE Motors SET [PartNumber Type] = 'Foo_Servo' WHERE [Motor Name] = 'LM'",
+         "The database System Databases97.mdb has no known part-number type in column \"Motors.PartNumber Type\" "
+         "for \"LM\"."},
+        {"DELETE FROM [Drive Accessories]", {}},
+        {"DELETE FROM [Drive Only Accessories]", {}},
+        {"DELETE FROM Gearhead", {}},
+        {"DELETE FROM ExpIO", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.statement);
@@ -138,27 +148,64 @@ TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
         msg->clear();
         files->queuePath(path);
         mainWindow().mnuOpen()->trigger();
+        EXPECT_FALSE(Globals::Loading_Project || Globals::Loading_Lists);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(msg->prompts().isEmpty()) << msg->prompts().join('|').toStdString();
+            EXPECT_EQ(Globals::Project_Path, path);
+            EXPECT_EQ(record(), saved);
+            continue;
+        }
         EXPECT_EQ(msg->prompts(), QStringList {c.message});
         EXPECT_EQ(mainWindow().windowTitle(), kTitle);
         EXPECT_TRUE(Globals::Project_Path.isEmpty());
-        EXPECT_FALSE(Globals::Loading_Project || Globals::Loading_Lists);
         EXPECT_EQ(record(), AxisRecord {});
     }
 }
 
-// A voltage whose drive part number cannot be built is not taken: the fault
-// is named and the drive is never billed without its part number.
-TEST_F(BrokenCatalogueTest, NoVoltageIsTakenForADriveWithoutItsConstructionRow)
+// A choice the catalogue cannot bill is not taken: the fault is named, the
+// list shows its former entry again and the record is as before. A voltage
+// without the drive's construction row, a cable length without its part
+// number, a motor whose cable is missing, a series without a part-number type.
+TEST_F(BrokenCatalogueTest, AChoiceTheCatalogueCannotBillIsNotTaken)
 {
-    useCatalogueWith({"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'"});
-    configure(kLmServo);
-    const AxisRecord before = record();
-    msg->clear();
-    pick("cmbDriveVoltage", "460VAC");
-    expectOnlyMessage(kNoBsd460, MsgBox::OKOnly);
-    EXPECT_EQ(list("cmbDriveVoltage")->listIndex(), -1);
-    EXPECT_EQ(record(), before);
-    EXPECT_FALSE(Globals::Loading_Lists);
+    const QString database = "The database System Databases97.mdb ";
+    const QString lmRow = "\"BSD-460\", \"LM\", \"80\", \"2\", \"B\", \"R = Resolver\", \"C = Connectors\".";
+    const struct {
+        const char* statement;
+        const char* list;
+        const char* entry;
+        QString message;
+    } cases[] = {
+        {"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'", "cmbDriveVoltage", "460VAC", kNoBsd460},
+        {"UPDATE Cables SET [Cable Part Number] = NULL WHERE Cable = 'MPC-S3' AND Length = '10'",
+         "cmbMotor_Cable_Length", "10",
+         database + "has no value in column \"Cables.Cable Part Number\" for \"MPC-S3\", \"10\"."},
+        {"UPDATE Cables SET [Cable Part Number] = '' WHERE Cable = 'FBC-R'", "cmbFeedback_Cable_Length", "5",
+         database + "has no value in column \"Cables.Cable Part Number\" for \"FBC-R\", \"5\"."},
+        {"UPDATE [Drive to Motor] SET Feedback_Cable = NULL", "cmbOptions", "0 = Standard",
+         database + "has no value in column \"Drive to Motor.Feedback_Cable\" for " + lmRow},
+        {"DELETE FROM Cables WHERE Cable = 'MPC-S3'", "cmbOptions", "0 = Standard",
+         database + "has no row for \"MPC-S3\" in column \"Cables.Cable\"."},
+        {"UPDATE Motors SET [PartNumber Type] = 'Foo_Servo' WHERE [Motor Name] = 'LM'", "cmbMotor_Series", "LM",
+         database + "has no known part-number type in column \"Motors.PartNumber Type\" for \"LM\"."},
+    };
+    const QStringList path = kLmServo + QStringList {"460VAC", ""};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.statement);
+        useCatalogueWith({c.statement});
+        configure(path.mid(0, kCascadeLists.indexOf(c.list)));
+        const AxisRecord before = record();
+        const int former = list(c.list)->listIndex();
+        msg->clear();
+        pick(c.list, c.entry);
+        expectOnlyMessage(c.message, MsgBox::OKOnly);
+        EXPECT_EQ(list(c.list)->listIndex(), former);
+        EXPECT_EQ(record(), before);
+        EXPECT_FALSE(Globals::Loading_Lists);
+        Forms::unloadAll();
+        processEvents();
+        Globals::Reset_All_State();
+    }
 }
 
 // Another program's exclusive lock is named as such, at the start and in a session.

@@ -70,6 +70,13 @@ protected:
         EXPECT_EQ(form()->Save_String(), saved);
     }
 
+    static QString withLine(const QString& saved, int number, const QString& value)
+    {
+        QStringList lines = saved.split('\r');
+        lines[number - 1] = value;
+        return lines.join('\r');
+    }
+
     QString withLines(const QString& saved, int count)
     {
         QStringList lines = saved.split('\r');
@@ -217,6 +224,23 @@ TEST_F(DriveProjectFileTest, AStoredValueIsTakenOnlyWhereTheCatalogueOffersIt)
         EXPECT_FALSE(Globals::Loading_Project);
         EXPECT_EQ(record(), AxisRecord {});
         EXPECT_EQ(screen(), reset);
+    }
+}
+
+// A required accessory, which only a file carries, stays through another
+// drive that offers it too and goes with one that does not, so that the
+// project reopens.
+TEST_F(DriveProjectFileTest, ARequiredAccessoryStaysWhileTheDriveOffersIt)
+{
+    for (const auto& [required, kept] : {std::pair {"PRG-USB", "PRG-USB"}, {"FLT-460", ""}}) {
+        configure(kLmServo + QStringList {"460VAC"});
+        openProject(withLine(form()->Save_String(), 20, required));
+        pick("cmbDrive", "BSD-230");
+        EXPECT_EQ(record().Required_Drive_Accessory, kept);
+        const QString saved = form()->Save_String();
+        openProject(saved);
+        EXPECT_EQ(msg->prompts(), QStringList {});
+        EXPECT_EQ(form()->Save_String(), saved);
     }
 }
 

@@ -67,9 +67,12 @@ TEST_F(DriveControllerCascadeTest, CurveKeysGoWithDetailChoicesAndResetEmptiesTh
     Drive_Controller_Options[1] = "E = Ethernet";
     Drive_Controller_Accessory_Entry[0] = "HMI-4 = 4 in Operator Panel";
     Drive_Controller_JTR_Ready = Drive_Controller_DUW_Ready = true;
-    r.Drive_Accessory_Entry[0] = "stale";
+    r.Drive_Accessory_Entry[0] = "carried";
     setup()->Reset();
-    EXPECT_EQ(r, AxisRecord {});
+    // Only what a file carries for the axis' drive stays: the form never shows it.
+    AxisRecord carried;
+    carried.Drive_Accessory_Entry[0] = "carried";
+    EXPECT_EQ(r, carried);
     EXPECT_TRUE(Drive_Controller_Options[1].isEmpty());
     EXPECT_TRUE(Drive_Controller_Accessory_Entry[0].isEmpty());
     EXPECT_TRUE(Drive_Controller_Name.isEmpty());
@@ -117,10 +120,16 @@ TEST_F(DriveControllerCascadeTest, ColbitumCaptionsAndATypelessSeries)
         captions << label(name)->text();
     EXPECT_EQ(captions, (QStringList {"Motor Diameter", "Voltage", "Feedback", "Shaft Options", "Options"}));
 
-    // Without a part-number type the frame size still lists its stacks.
+    // A series without a part-number type would bill no motor: it is not taken.
+    const AxisRecord before = record();
+    msg->clear();
     pick("cmbMotor_Series", "QDM");
-    pick("cmbFrame_size", "092 = 92 mm");
-    EXPECT_EQ(items("cmbStack_length"), (QStringList {"1", "2"}));
+    expectOnlyMessage("The database System Databases97.mdb has no known part-number type in column "
+                      "\"Motors.PartNumber Type\" for \"QDM\".",
+                      MsgBox::OKOnly);
+    EXPECT_EQ(text("cmbMotor_Series"), "CT");
+    EXPECT_EQ(record(), before);
+    EXPECT_FALSE(Loading_Lists);
 }
 
 TEST_F(DriveControllerCascadeTest, KeywayOnSize16AndTheGearheadPath)

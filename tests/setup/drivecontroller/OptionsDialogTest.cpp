@@ -146,6 +146,7 @@ TEST_F(OptionsDialogTest, AccessoriesSurviveDoneAndReopeningButNotANewLevelAbove
     chooseLevels({"C = CAN Bus"});
     EXPECT_TRUE(Drive_Controller_Part_Number.isEmpty());
     EXPECT_TRUE(Drive_Controller_Option_Code.isEmpty());
+    EXPECT_FALSE(Drive_Controller_JTR_Ready || Drive_Controller_DUW_Ready);
     EXPECT_TRUE(entries().remove('|').isEmpty());
     EXPECT_TRUE(hidden("txtAccessories"));
     EXPECT_TRUE(level(4)->isHidden());

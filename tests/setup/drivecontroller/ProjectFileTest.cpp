@@ -163,24 +163,34 @@ TEST_F(DriveControllerProjectTest, TheExpansionLineIsAWholeNumber)
     expectFailedLoad(withLine(saved, 132, "x"));
 }
 
-// The extra text of line 133 is carried as the file holds it: a
-// drive/controller chosen again drops its configuration, not that text; Reset does.
-TEST_F(DriveControllerProjectTest, TheCarriedExtraTextOutlivesAnotherDriveController)
+// The extra text of line 133, and axis 1's drive accessory lines (20 to 125)
+// of a drive project the file followed, are carried as the file holds them: a
+// drive/controller chosen again drops its configuration, not those, nor does a
+// technology; Reset empties the extra text.
+TEST_F(DriveControllerProjectTest, CarriedValuesOutliveAnotherDriveControllerAndTechnology)
 {
     configureSystem();
-    openProject(withLine(setup()->Save_String(), 133, "carried"));
+    QString file = withLine(setup()->Save_String(), 133, "carried");
+    for (const auto& [number, value] : {std::pair {20, "FLT-230"}, {21, "FLT-230 = Line Filter, 230 VAC"}, {42, "1"},
+                                        {63, "Line Filter, 230 VAC"}})
+        file = withLine(file, number, value);
+    const auto carried = [](const QString& text) { return text.split('\r').mid(19, 106); };
+    openProject(file);
     ASSERT_TRUE(msg->messages().isEmpty());
     pick("cmbDriveController", "BSC-230");
     EXPECT_EQ(setup()->Save_String().split('\r').at(132), "carried");
     EXPECT_EQ(Drive_Controller_Options[1], "");
+    EXPECT_EQ(carried(setup()->Save_String()), carried(file));
+    pick("cmbMotor_Tech", "Stepper");
+    EXPECT_EQ(carried(setup()->Save_String()), carried(file));
     setup()->Reset();
     EXPECT_EQ(Drive_Controller_Extra_2, "");
 }
 
 // An accessory or card the accessory dialog does not offer for the saved
 // configuration, or with a quantity or description it does not store, or
-// where it does not store it (an entry after an empty one), refuses the file
-// (the options dialog's close box would keep it).
+// where it does not store it (an entry after an empty one) or more often than
+// it offers it, refuses the file (the options dialog's close box would keep it).
 TEST_F(DriveControllerProjectTest, AnAccessoryTheCatalogueDoesNotOfferIsRefused)
 {
     configureSystem();
@@ -191,7 +201,8 @@ TEST_F(DriveControllerProjectTest, AnAccessoryTheCatalogueDoesNotOfferIsRefused)
         {{155, "Free with every drive"}},
         {{219, "9"}},
         {{198, "EVIL-CARD"}},
-        {{264, "9 = Gone"}}, // cards of a configuration the catalogue does not have
+        {{199, "TUQ16-IN"}, {220, "8"}, {157, "16 Digital Inputs"}}, // the card's row offers it once
+        {{262, ""}, {263, ""}, {264, ""}, {265, ""}}, // cards of no configuration
         {{197, ""}, {218, ""}, {155, ""}},
     };
     for (const auto& edits : cases) {

@@ -3,6 +3,7 @@
 #include "common/StandInForm.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/SetupKinds.h"
 #include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,7 @@ const QList<Named>& values()
         {"technology", []() -> QString& { return axis(1).Motor_Technology; }},
         {"drive", []() -> QString& { return axis(1).Drive_Name; }},
         {"accessory", []() -> QString& { return axis(1).Drive_Accessory_Entry[0]; }},
+        {"required accessory", []() -> QString& { return axis(1).Required_Drive_Accessory; }},
         {"cable length", []() -> QString& { return axis(1).Controller_Cable_Length; }},
         {"series", []() -> QString& { return axis(1).Motor_Series; }},
         {"frame", []() -> QString& { return axis(1).Frame_Size; }},
@@ -57,6 +59,7 @@ struct Case {
     bool qdServo;
     bool replaying;
     QStringList kept;
+    int kind = SetupKinds::Controller;
 };
 
 class DependentsTest : public ::testing::TestWithParam<Case> {
@@ -106,6 +109,7 @@ TEST_P(DependentsTest, ADropEmptiesWhatDerivesFromItsStage)
     if (c.qdServo)
         axis(1).Part_Number_Type = QStringLiteral("QD_Servo");
     Loading_Project = c.replaying;
+    System_Type = c.kind;
     Dependents::drop(c.dropped);
     Loading_Project = false;
     QStringList kept;
@@ -123,10 +127,22 @@ INSTANTIATE_TEST_SUITE_P(
         Case {"another controller", Stage::Controller, false, false,
               except(kAll, {"controller", "breakout", "controller part"})},
         Case {"the controller chosen again", Stage::ControllerOptions, false, false, except(kAll, {"controller part"})},
+        Case {"an option level chosen", Stage::ControllerResult, false, false, except(kAll, {"controller part"})},
         Case {"an axis reset", Stage::Axis, false, false,
               {"axis 2 drive", "controller", "breakout", "controller part", "extra 2"}},
+        Case {"a drive the controller does not take: its connection, not its accessories",
+              Stage::ControllerConnection, false, false, except(kAll, {"cable length"})},
         Case {"a drive, after the series", Stage::Drive, false, false,
-              {"technology", "series", "axis 2 drive", "controller", "breakout", "controller part", "extra 2"}},
+              {"technology", "required accessory", "series", "axis 2 drive", "controller", "breakout",
+               "controller part", "extra 2"}},
+        // A drive/controller project carries its axis' drive accessories as its file wrote them.
+        Case {"a drive/controller", Stage::Drive, false, false,
+              {"technology", "accessory", "required accessory", "series", "axis 2 drive", "controller", "breakout",
+               "controller part", "extra 2"},
+              SetupKinds::DriveController},
+        Case {"a drive/controller's technology, which resets it", Stage::System, false, false,
+              {"accessory", "required accessory"}, SetupKinds::DriveController},
+        Case {"the project of a drive/controller", Stage::Project, false, false, {}, SetupKinds::DriveController},
         Case {"a series, after the drive", Stage::Series, false, false,
               except(kAll, {"series", "frame", "feedback", "shaft", "gearhead", "motor", "wiring", "drive part",
                             "frequency", "drive/controller notes"})},

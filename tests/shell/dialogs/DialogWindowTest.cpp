@@ -1,12 +1,15 @@
 #include "DialogFixture.h"
 
 #include "platform/Twips.h"
+#include "shell/Form.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/mdiMain.h"
 
 #include <QApplication>
 #include <QWindow>
+
+#include <tuple>
 
 namespace {
 
@@ -61,3 +64,17 @@ TEST_F(DialogWindowTest, DialogsAreModelessWindowsOwnedByTheMainWindow)
 }
 
 } // namespace
+
+// The start and gearhead dialogs sit with their lower edge on the screen's
+// middle, but never with their title bar above the screen (1024x768 at a scale
+// factor of 2 is 7680x5760 twips).
+TEST(DialogPlacement, AboveTheMiddleWithinTheScreen)
+{
+    const std::tuple<QSize, QSize, QPoint> cases[] = {
+        {{15360, 11520}, {4485, 3375}, {5437, 2385}},
+        {{7680, 5760}, {4485, 3375}, {1597, 0}},
+        {{4000, 3000}, {5520, 2595}, {0, 0}},
+    };
+    for (const auto& [screen, form, at] : cases)
+        EXPECT_EQ(Form::aboveScreenMiddle(screen, form), at) << screen.width() << "x" << screen.height();
+}

@@ -7,12 +7,15 @@
 #include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolBar>
 
 #include <stdexcept>
+#include <tuple>
 
 namespace {
 
@@ -86,6 +89,24 @@ TEST_F(GearDialogTest, HighlightShowsNotesAndANullNoteReadsEmpty)
     cmbGear(gear)->choose("GP16-03");
     EXPECT_EQ(txtNotes(gear)->toPlainText(), "");
     EXPECT_TRUE(msg->messages().isEmpty());
+}
+
+// Tab and Shift+Tab move on from the notes, as from every box of the program, and type nothing.
+TEST_F(GearDialogTest, TabLeavesTheNotesEitherWay)
+{
+    frmGear* gear = open(4);
+    cmbGear(gear)->choose("GP16-10");
+    QApplication::setActiveWindow(gear);
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*> keys[] = {
+        {Qt::Key_Tab, Qt::NoModifier, "cmdDone"}, {Qt::Key_Backtab, Qt::ShiftModifier, "cmbGear"}};
+    for (const auto& [key, modifiers, next] : keys) {
+        txtNotes(gear)->setFocus();
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QStringLiteral("\t"));
+        QApplication::sendEvent(txtNotes(gear), &press);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+    }
+    EXPECT_EQ(txtNotes(gear)->toPlainText(), "Ratio 10:1, backlash 8 arcmin");
 }
 
 TEST_F(GearDialogTest, DoneWritesShaftUnderLoadingThenGearheadThenSelectsTheNewOption)

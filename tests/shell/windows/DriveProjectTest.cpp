@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
@@ -118,8 +119,9 @@ TEST_F(DriveProject, SaveReopenExportAndPriceADriveSystem)
 }
 
 // Every file the program writes is named in the status bar until the next message, also when no
-// program opens it; an opener missing or failing is told in a message box. Every file dialog
-// starts where the one before it returned a path, never in the program's folder.
+// program opens it; an opener missing or failing is told in a message box. A price run that writes
+// nothing, an Open and a Close leave no older line. Every file dialog starts where the one before
+// it returned a path, never in the program's folder.
 TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
 {
     QString folder = FileDialog::startFolder();
@@ -130,6 +132,7 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
     EXPECT_EQ(files->calls().last().startFolder, folder);
     folder = QFileInfo(seed).absolutePath();
     ASSERT_TRUE(QDir(tmp.path()).mkdir(QStringLiteral("other")));
+    ASSERT_TRUE(QFile::copy(seed, path("kx-servo.dat")));
     HttpTestServer server;
     server.setResponder([](const HttpTestServer::Request& request) {
         return HttpTestServer::Reply{200, "OK", HttpTestServer::answerFor(request.body, "20240915", "EA"), false};
@@ -147,15 +150,23 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
          [this] { shell->setOpener(ShellOpen::Seam::Missing); main->mnuExport_Data()->trigger(); }},
         {"prices.txt", "Price table",
          [this] { shell->setOpener(ShellOpen::Seam::Fails); main->createXMLfor_Extranet(); }},
+        {"", "", [this] { files->queueCancel(); main->createXMLfor_Extranet(); }},
+        {"report.txt", "Report", [this] { shell->setOpener(ShellOpen::Seam::Opens); main->mnuExport_Data()->trigger(); }},
+        {"", "", [this] { files->queuePath(path("kx-servo.dat")); main->mnuOpen()->trigger(); }},
+        {"report.txt", "Report", [this] { main->mnuExport_Data()->trigger(); }},
+        {"", "", [this] { main->mnuClose()->trigger(); }},
     };
     QString written;
     for (const auto& [file, what, command] : writes) {
         if (!file.isEmpty())
             files->queuePath(written = path(file));
-        main->statusBar()->clearMessage();
+        // A command that writes says so itself; one that writes nothing takes the line before it away.
+        if (!what.isEmpty())
+            main->statusBar()->clearMessage();
         command();
         processEvents();
-        EXPECT_EQ(main->statusBar()->currentMessage(), what + " written to " + written);
+        const QString line = what.isEmpty() ? QString() : what + " written to " + written;
+        EXPECT_EQ(main->statusBar()->currentMessage(), line) << what.toStdString();
         // It stays until the next message: no time-out, and no menu opened and moved over (Escape closes it).
         const QTimer* timeout = main->statusBar()->findChild<QTimer*>();
         EXPECT_FALSE(timeout && timeout->isActive()) << what.toStdString();
@@ -167,13 +178,13 @@ TEST_F(DriveProject, EveryWrittenFileIsNamedInTheStatusBar)
         QApplication::sendEvent(menu, &escape);
         processEvents();
         EXPECT_FALSE(menu->isVisible());
-        EXPECT_EQ(main->statusBar()->currentMessage(), what + " written to " + written);
+        EXPECT_EQ(main->statusBar()->currentMessage(), line);
         if (!file.isEmpty()) {
             EXPECT_EQ(files->calls().last().startFolder, folder) << file.toStdString();
             folder = QFileInfo(written).absolutePath();
         }
     }
-    EXPECT_EQ(files->calls().size(), 7);
+    EXPECT_EQ(files->calls().size(), 11);
     // An opener missing or failing keeps its own message.
     const QString unopened = QStringLiteral("The file was written to %1.\nNo program on this computer is set up to open it.");
     EXPECT_EQ(msg->prompts(), QStringList({unopened.arg(path("report.txt")), unopened.arg(path("prices.txt"))}));

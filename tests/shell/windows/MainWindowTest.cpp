@@ -18,6 +18,8 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include <tuple>
+
 using MainWindow = WindowsFixture;
 
 namespace {
@@ -71,7 +73,10 @@ TEST_F(MainWindow, FirstActivationOpensTheStartDialogAndTheBackground)
     showMain();
     EXPECT_TRUE(shown("frmSelection"));
     EXPECT_EQ(Forms::loadedCount(), 1);
-    EXPECT_EQ(main->size(), mdiMain::firstSize(main->screen()->availableGeometry().size()));
+    // The frame (2 pixels around the window off screen) within the available area.
+    const QRect available = main->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(main->frameGeometry()));
+    EXPECT_EQ(main->size(), mdiMain::firstSize(available.size(), QMargins(2, 2, 2, 2)));
     QSize inner = main->mdiArea()->viewport()->size();
     ASSERT_FALSE(inner.isEmpty());
     EXPECT_EQ(main->backgroundPicture().size(), inner);
@@ -95,15 +100,19 @@ TEST_F(MainWindow, FirstActivationOpensTheStartDialogAndTheBackground)
 }
 
 // The window opens at the size it was drawn for where the screen has room, else as large as the
-// screen's available area (a scale factor of 2 halves it); the forms scroll in it.
+// screen's available area less the window manager's frame (a scale factor of 2 halves the area);
+// the forms scroll in it.
 TEST(MainWindowFirstSize, FitsTheScreensAvailableArea)
 {
-    const QList<QPair<QSize, QSize>> cases = {
-        {{1280, 984}, {1024, 768}}, {{1024, 768}, {1024, 768}}, {{640, 492}, {640, 492}},
-        {{1920, 540}, {1024, 540}}, {{800, 800}, {800, 768}},
+    const QMargins titleBar(1, 20, 1, 5);
+    const std::tuple<QSize, QMargins, QSize> cases[] = {
+        {{1280, 984}, {}, {1024, 768}},        {{1280, 984}, titleBar, {1024, 768}},
+        {{1024, 768}, {}, {1024, 768}},        {{1024, 768}, titleBar, {1022, 743}},
+        {{512, 384}, titleBar, {510, 359}},    {{640, 480}, titleBar, {638, 455}},
+        {{1920, 540}, titleBar, {1024, 515}},  {{800, 800}, {}, {800, 768}},
     };
-    for (const auto& [available, first] : cases)
-        EXPECT_EQ(mdiMain::firstSize(available), first) << available.width() << "x" << available.height();
+    for (const auto& [available, frame, first] : cases)
+        EXPECT_EQ(mdiMain::firstSize(available, frame), first) << available.width() << "x" << available.height();
 }
 
 TEST_F(MainWindow, ActivateCountsHiddenFormsBeforeOpeningTheStartDialog)

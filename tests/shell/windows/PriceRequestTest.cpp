@@ -42,6 +42,22 @@ QString partDetail(int item, const QString& model, int quantity)
         .arg(quantity);
 }
 
+// Answers each request with its own lines, changed by how many it asks for: a
+// request for 9 and one for fewer lose their last lines (a negative change) or
+// gain lines "EXTRA" after them.
+HttpTestServer::Responder answering(int changeOfNine, int changeOfFewer)
+{
+    return [=](const HttpTestServer::Request& request) {
+        const QByteArray end = "</PriceAvailabilityResponse>";
+        QByteArray answer = HttpTestServer::answerFor(request.body, "20240307", "EA").chopped(end.size());
+        const int change = request.body.count("<Model>") == 9 ? changeOfNine : changeOfFewer;
+        for (int k = change; k < 0; ++k)
+            answer.truncate(answer.lastIndexOf("<PartDetail>"));
+        answer += QByteArray("<PartDetail><Model>EXTRA</Model></PartDetail>").repeated(std::max(change, 0));
+        return HttpTestServer::Reply{200, "OK", answer + end};
+    };
+}
+
 } // namespace
 
 class PriceRequest : public WindowsFixture {
@@ -312,12 +328,22 @@ TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
     const QString answer = "The answer of the price and availability service ";
     const QString tooDeep = answer + "nests its elements more than 32 levels deep and was not read.";
     const QByteArray unanswered = QByteArray("\t\t//\t\t\t\t\r\n");
+    // The table of the bill below as each line's own answer fills it, the lines given left empty.
+    auto answeredBut = [&](const QList<int>& empty) {
+        QByteArray table;
+        for (int line = 1; line <= 10; ++line)
+            table += empty.contains(line) ? unanswered
+                                          : (line == 1 ? QByteArray("BSD-230-10") : "ACC-" + QByteArray::number(line - 1))
+                                                + "\t\t03/07/2024\t\tEA\t\t\r\n";
+        return table;
+    };
     struct Row {
         const char* what;
         HttpTestServer::Reply reply;
         QString message;
         qsizetype requests; // the first batch failing, the second is never sent
         QByteArray table; // none written when empty
+        HttpTestServer::Responder responder = {}; // instead of the reply
     };
     const Row rows[] = {
         {"HTTP error", {500, "Internal Server Error", "<oops/>"},
@@ -336,8 +362,17 @@ TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
          tooDeep, 1, {}},
         {"33 levels", {200, "OK", nested(33)}, tooDeep, 1, {}},
         {"32 levels, one line of each batch", {200, "OK", nested(32)},
-         "The price and availability service answered 2 of the 10 lines asked for.", 2,
-         QByteArray("M\t\t01/01/2024\t\tEA\t\t\r\n").repeated(2) + unanswered.repeated(8)},
+         "The price and availability service answered 2 of the 10 lines asked for; the price table leaves the lines "
+         "of ACC-1, ACC-2, ACC-3, ACC-4, ACC-5, ACC-6, ACC-7 and ACC-8 empty.",
+         2, "M\t\t01/01/2024\t\tEA\t\t\r\n" + unanswered.repeated(8) + "M\t\t01/01/2024\t\tEA\t\t\r\n"},
+        {"a short first batch", {}, "The price and availability service answered 9 of the 10 lines asked for; the "
+         "price table leaves the line of ACC-8 empty.", 2, answeredBut({9}), answering(-1, 0)},
+        {"each batch one line more", {}, "The price and availability service answered 2 lines more than were asked "
+         "for; the price table leaves them out.", 2, answeredBut({}), answering(1, 1)},
+        {"a short first batch and a long second one", {},
+         "The price and availability service answered 9 of the 10 lines asked for; the price table leaves the line of "
+         "ACC-8 empty. The price and availability service answered 1 line more than was asked for; the price table "
+         "leaves it out.", 2, answeredBut({9}), answering(-1, 1)},
         {"no line", {200, "OK", "<PriceAvailabilityResponse/>"},
          "The price and availability service answered 0 of the 10 lines asked for; no price table was written.", 2,
          {}},
@@ -346,7 +381,10 @@ TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         msg->clear();
-        server.setResponder([&](const HttpTestServer::Request&) { return row.reply; });
+        if (row.responder)
+            server.setResponder(row.responder);
+        else
+            server.setResponder([&](const HttpTestServer::Request&) { return row.reply; });
         const qsizetype sent = server.requests().size();
         const qsizetype asked = files->calls().size();
         const QString table = path("prices.txt");

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 
 #include <functional>
 
@@ -116,7 +117,7 @@ TEST_F(ProjectFiles, ASaveOnAFullDiskKeepsTheProjectOnDiskAndNamesTheReason)
     EXPECT_EQ(Globals::Project_Path, path("good.dat"));
 }
 
-TEST_F(ProjectFiles, SaveWithoutASetupFormAsksNothingAndWritesNothing)
+TEST_F(ProjectFiles, SaveAndExportWithoutASetupFormAskNothingAndWriteNothing)
 {
     StandInForm::config.saveText = QStringLiteral("4\rx\r");
     const QList<QPair<QString, std::function<void()>>> screens = {
@@ -130,13 +131,16 @@ TEST_F(ProjectFiles, SaveWithoutASetupFormAsksNothingAndWritesNothing)
     };
     for (const auto& [screen, reach] : screens) {
         reach();
-        for (QAction* command : {main->mnuSave(), main->mnuSave_As(), main->Toolbar_Button(3)}) {
+        EXPECT_EQ(buttonStates(), "110000");
+        for (QAction* command : {main->mnuSave(), main->mnuSave_As(), main->Toolbar_Button(3), main->mnuExport_Data(),
+                                 main->Toolbar_Button(5)}) {
             files->queuePath(path("nothing.dat"));
             command->trigger();
         }
         EXPECT_EQ(files->calls().size(), 0) << screen.toStdString();
         EXPECT_FALSE(QFile::exists(path("nothing.dat"))) << screen.toStdString();
         EXPECT_TRUE(msg->messages().isEmpty()) << screen.toStdString();
+        EXPECT_TRUE(main->statusBar()->currentMessage().isEmpty()) << screen.toStdString();
         EXPECT_EQ(main->windowTitle(), "Brevan Quenro");
     }
 }

@@ -38,6 +38,10 @@ QString WindowsFixture::buttonStates() const
     QString states;
     for (int index : {1, 2, 3, 5, 6, 7})
         states += main->Toolbar_Button(index)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    const std::pair<QAction*, int> items[] = {
+        {main->mnuSave(), 3}, {main->mnuSave_As(), 3}, {main->mnuExport_Data(), 5}, {main->mnuReset_All(), 7}};
+    for (const auto& [item, button] : items)
+        EXPECT_EQ(item->isEnabled(), main->Toolbar_Button(button)->isEnabled()) << item->objectName().toStdString();
     return states;
 }
 

@@ -20,7 +20,8 @@ protected:
 
     // Shows the main window and lets its first activation run.
     void showMain();
-    // The toolbar's enabled states of buttons 1, 2, 3, 5, 6, 7 as "110000".
+    // The toolbar's enabled states of buttons 1, 2, 3, 5, 6, 7 as "110000";
+    // checks that the File items acting on a project follow their buttons.
     QString buttonStates() const;
     QString path(const QString& name) const { return tmp.filePath(name); }
     static bool shown(const QString& formName);
