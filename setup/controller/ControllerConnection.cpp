@@ -184,6 +184,12 @@ void ControllerConnection::forgetBreakout() const
     writeText();
 }
 
+void ControllerConnection::forgetPorts()
+{
+    Breakout_Axes.clear();
+    Required_Accessory_Length.clear();
+}
+
 void ControllerConnection::refuse() const
 {
     for (QWidget* w : {static_cast<QWidget*>(m_c.txtController), m_c.lblController})
@@ -254,8 +260,7 @@ void ControllerConnection::listPorts() const
             return;
         }
         // The ports of another controller: its own are listed as for a first choice.
-        Breakout_Axes.clear();
-        Required_Accessory_Length.clear();
+        forgetPorts();
     }
     LoneEntry::choose(m_c.cmbAxis_Number);
 }

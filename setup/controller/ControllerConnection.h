@@ -46,6 +46,10 @@ public:
     // A new controller: the former one's breakout (Stage::Breakout) goes, and
     // its lists; the connection text shows it gone.
     void forgetBreakout() const;
+    // Ports the controller does not offer, and the length chosen with them,
+    // go: the list is left for the user. Also while a replay keeps values,
+    // which a drop of the breakout's stage would not empty then.
+    static void forgetPorts();
     // The controller's required accessory stands for a system whose axes
     // have drives, also while the current axis has none.
     void requireAccessoryOf(const QString& controller) const;

@@ -238,8 +238,7 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     const bool portsLost = !controller.cmbAxis_Number->isHidden() && !Breakout_Axes.isEmpty()
         && controller.cmbAxis_Number->findEntry(Breakout_Axes) < 0;
     if (portsLost) {
-        Breakout_Axes.clear();
-        Required_Accessory_Length.clear();
+        ControllerConnection::forgetPorts();
         ControllerConnection(controller).writeText();
     }
     selectWhenShown(controller.cmbAxis_Number, Breakout_Axes);
