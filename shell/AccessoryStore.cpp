@@ -8,6 +8,16 @@
 
 namespace {
 
+bool same(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+qsizetype countOf(const QStringList& list, const QString& text)
+{
+    return std::ranges::count_if(list, [&](const QString& item) { return same(item, text); });
+}
+
 // The axis count that a controller option carries in the last character of its code.
 QString axisCount(const QString& optionText)
 {
@@ -27,7 +37,7 @@ bool cardQuantity(const QString& quantity, const QString& rowQuantity)
     const int count = quantity.toInt(&whole);
     if (whole && count >= 1 && count <= 8 && quantity == QString::number(count))
         return true;
-    return quantity == rowQuantity && !quantity.isEmpty() && quantity != QLatin1String("0");
+    return same(quantity, rowQuantity) && !quantity.isEmpty() && quantity != QLatin1String("0");
 }
 
 // The dialog keeps cards only in a context that offers them, and only while its expansion option is chosen.
@@ -50,12 +60,12 @@ QString accessoryQuantity(int context, const QString& entry, const QString& opti
 QString AccessoryStore::Breakout_Quantity(const QString& entry, const QString& controllerName,
                                           const QString& controllerOption2, const QString& controllerOption3)
 {
-    if (entry.left(4) != QLatin1String("HX25"))
+    if (!entry.startsWith(QLatin1String("HX25"), Qt::CaseInsensitive))
         return QStringLiteral("1");
     QString n; // empty counts as 0
-    if (controllerName.left(3) == QLatin1String("KEX"))
+    if (controllerName.startsWith(QLatin1String("KEX"), Qt::CaseInsensitive))
         n = axisCount(controllerOption3);
-    if (controllerName.left(2) == QLatin1String("9Q"))
+    if (controllerName.startsWith(QLatin1String("9Q"), Qt::CaseInsensitive))
         n = axisCount(controllerOption2);
     if (n.isEmpty() || n == QLatin1String("0"))
         return QStringLiteral("1");
@@ -85,20 +95,73 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
         }
         if (ended)
             return false;
-        const bool accessory = offer.accessories.contains(entry[i])
+        const bool accessory = countOf(offer.accessories, entry[i]) > 0
             && quantity[i] == accessoryQuantity(context, entry[i], offer.controllerOption2, offer.controllerOption3)
-            && description[i] == Globals::Get_Description(entry[i]);
+            && same(description[i], Globals::Get_Description(entry[i]));
         const bool card = cards && std::ranges::any_of(offer.cards, [&](const CardRow& row) {
-            return row.card == entry[i] && row.description == description[i]
+            return same(row.card, entry[i]) && same(row.description, description[i])
                 && cardQuantity(quantity[i], row.quantity);
         });
         if (!accessory && !card)
             return false;
         // The dialog stores each of its rows once: an entry no more often than
         // it is offered, so that no card is billed past its row's quantities.
-        const auto offered = offer.accessories.count(entry[i])
-            + (cards ? std::ranges::count(offer.cards, entry[i], &CardRow::card) : 0);
-        if (std::ranges::count(entry, entry[i]) > offered)
+        const auto offered = countOf(offer.accessories, entry[i])
+            + (cards ? std::ranges::count_if(offer.cards, [&](const CardRow& row) { return same(row.card, entry[i]); })
+                     : 0);
+        if (std::ranges::count_if(entry, [&](const QString& e) { return same(e, entry[i]); }) > offered)
+            return false;
+    }
+    return true;
+}
+
+AccessoryChoice AccessoryStore::Offered_Part(int context, const Offer& offer, const AccessoryChoice& choice)
+{
+    const SetupKinds::AccessoryContext* target = SetupKinds::accessoryContext(context);
+    const bool cards = target && target->expansion;
+    AccessoryChoice kept = choice;
+    kept.Entry.fill(QString());
+    kept.Quantity.fill(QString());
+    kept.Description.fill(QString());
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < choice.Entry.size(); ++i) {
+        const QString& entry = choice.Entry[i];
+        if (entry.isEmpty() || std::any_of(kept.Entry.begin(), kept.Entry.begin() + k,
+                                           [&](const QString& e) { return same(e, entry); }))
+            continue;
+        const bool offered = countOf(offer.accessories, entry) > 0
+            || (cards && std::ranges::any_of(offer.cards, [&](const CardRow& row) {
+                    return same(row.card, entry) && cardQuantity(choice.Quantity[i], row.quantity);
+                }));
+        if (!offered)
+            continue;
+        kept.Entry[k] = entry;
+        kept.Quantity[k] = choice.Quantity[i];
+        kept.Description[k] = choice.Description[i];
+        ++k;
+    }
+    return kept;
+}
+
+bool AccessoryStore::Could_Be_Stored(const AccessoryChoice& choice)
+{
+    const List21& entry = choice.Entry;
+    bool ended = false;
+    for (std::size_t i = 0; i < entry.size(); ++i) {
+        if (entry[i].isEmpty()) {
+            ended = true;
+            continue;
+        }
+        if (ended)
+            return false;
+        int rows = 0;
+        for (std::size_t j = 0; j < i; ++j)
+            if (same(entry[j], entry[i])) {
+                if (!same(choice.Quantity[j], choice.Quantity[i]) || !same(choice.Description[j], choice.Description[i]))
+                    return false;
+                ++rows;
+            }
+        if (rows > 1)
             return false;
     }
     return true;
@@ -107,7 +170,7 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
 bool AccessoryStore::Offers(const QStringList& offered, const QString& required)
 {
     return required.isEmpty()
-        || std::ranges::any_of(offered, [&](const QString& accessory) { return required == Globals::Get_Code(accessory); });
+        || std::ranges::any_of(offered, [&](const QString& accessory) { return same(required, Globals::Get_Code(accessory)); });
 }
 
 QString AccessoryStore::Expansion_Caption(bool jtr, bool duw, bool lumio)

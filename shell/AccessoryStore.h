@@ -53,8 +53,18 @@ public:
     // with its quantity and description or, in a context with the expansion
     // option, an offered card with its description and a quantity its row
     // offers (1 to 8, or the row's own), whatever the expansion flag, and
-    // none more often than it is offered.
+    // none more often than it is offered. Texts compare without regard to
+    // case, as the catalogue's names do.
     static bool Storable(int context, const Offer& offer, const AccessoryChoice& choice);
+    // The lists without the entries the offer lacks (an accessory not
+    // listed, a card whose row is gone or does not offer its quantity) and
+    // without an entry's second row: what the dialog, opened over them, can
+    // show again.
+    static AccessoryChoice Offered_Part(int context, const Offer& offer, const AccessoryChoice& choice);
+    // Whether some accessory dialog could have stored the lists, whatever it
+    // offered: entries packed from the first, each in at most two rows that
+    // agree (the rows of a catalogue that holds its row twice, each selected).
+    static bool Could_Be_Stored(const AccessoryChoice& choice);
     // Whether a required drive accessory is none or the part number of one
     // of the offered drive accessories.
     static bool Offers(const QStringList& offered, const QString& required);

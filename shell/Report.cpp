@@ -186,9 +186,11 @@ void driveControllerReport(QString& text, Bill& bill)
                       axis.Drive_Name
                           + (axis.Motor_Series == unit ? QStringLiteral(" Drive/Controller and Motor")
                                                        : QStringLiteral(" Drive/Controller")));
-    // Recorded like every other line, so the price request asks about them too.
-    bom.accessoryLines(Drive_Controller_Accessory_Entry, Drive_Controller_Accessory_Quantity,
-                       Drive_Controller_Accessory_Description);
+    // Recorded like every other line, so the price request asks about them
+    // too; they belong to a configuration, which the options name.
+    if (!Drive_Controller_Option_Code.isEmpty())
+        bom.accessoryLines(Drive_Controller_Accessory_Entry, Drive_Controller_Accessory_Quantity,
+                           Drive_Controller_Accessory_Description);
     motorAndCableLines(bom, axis, unit, QString());
 }
 
@@ -217,9 +219,12 @@ void controllerReport(QString& text, Bill& bill)
     billHeading(text);
 
     BillOfMaterial bom(text, bill);
-    if (!Controller_Part_Number.isEmpty())
+    // The accessories and cards belong to the configuration: none without it,
+    // as when a saved option is no longer offered.
+    if (!Controller_Part_Number.isEmpty()) {
         bom.fixedLine(Controller_Part_Number, QStringLiteral("Controller"));
-    bom.accessoryLines(Controller_Accessory_Entry, Controller_Accessory_Quantity, Controller_Accessory_Description);
+        bom.accessoryLines(Controller_Accessory_Entry, Controller_Accessory_Quantity, Controller_Accessory_Description);
+    }
     bom.requiredLine(Required_Accessory_Part_Number, QStringLiteral("Controller Breakout"));
 
     const QString unit = QStringLiteral("ZU");

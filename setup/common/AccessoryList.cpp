@@ -32,7 +32,7 @@ void AccessoryList::offer(MultiList* list, const QString& sql, const QVariantLis
     }
     for (int p = 0; p < list->listCount(); ++p)
         for (const QString& entry : entries)
-            if (entry == listItem[p]) {
+            if (entry.compare(listItem[p], Qt::CaseInsensitive) == 0) {
                 list->setSelected(p, true);
                 break;
             }

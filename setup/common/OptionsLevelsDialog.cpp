@@ -9,6 +9,7 @@
 #include "setup/common/AccessoryList.h"
 #include "setup/common/FormControls.h"
 #include "setup/common/LoneEntry.h"
+#include "setup/common/Reconciliation.h"
 #include "setup/common/TextBox.h"
 #include "shell/Dependents.h"
 #include "shell/DialogSupport.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -109,6 +111,24 @@ QStringList OptionsLevelsDialog::chosen(int levels) const
     for (int number = 1; number <= levels; ++number)
         values << level(number)->text();
     return values;
+}
+
+bool OptionsLevelsDialog::configured() const
+{
+    return std::ranges::all_of(m_cmb1, [](const ListControl* list) { return list->listIndex() >= 0; });
+}
+
+void OptionsLevelsDialog::keepOfferedAccessories(Reconciliation& reconciliation) const
+{
+    if (!configured())
+        return;
+    const AccessoryRequest request = accessoryRequest();
+    if (!request.expansion || !request.expansion->chosen) {
+        reconciliation.keepOffered(request, offeredAccessories());
+        return;
+    }
+    *request.choice = AccessoryStore::Offered_Part(request.context, offeredAccessories(), *request.choice);
+    Reconciliation::storeAsShown(request);
 }
 
 void OptionsLevelsDialog::fillLevel(int number)

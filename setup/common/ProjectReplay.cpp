@@ -1,5 +1,7 @@
 #include "setup/common/ProjectReplay.h"
 
+#include "setup/common/Reconciliation.h"
+
 #include "platform/DatabaseFault.h"
 #include "platform/ListControl.h"
 #include "shell/AxisRecord.h"
@@ -15,9 +17,11 @@ namespace {
 const QString kQdServo = QStringLiteral("QD_Servo");
 } // namespace
 
-ProjectReplay::ProjectReplay(const CascadeControls& controls, Mode mode)
-    : m_c(controls), m_mode(mode)
+ProjectReplay::ProjectReplay(const CascadeControls& controls, Mode mode, Reconciliation* reconciliation)
+    : m_c(controls), m_mode(mode), m_reconciliation(reconciliation)
 {
+    if (mode != Axis && !reconciliation)
+        throw std::logic_error("A project file's replay reconciles it with the catalogue.");
 }
 
 ProjectReplay& ProjectReplay::withRules(const CascadeRules& rules)
@@ -33,10 +37,10 @@ ProjectReplay& ProjectReplay::withControllerDrives(std::function<void()> list)
 }
 
 template <class Step>
-void ProjectReplay::attempt(Step step) const
+void ProjectReplay::attempt(Stage stage, Step step) const
 {
     if (m_mode != Axis) {
-        step();
+        m_reconciliation->attempt(stage, Current_Axis, step);
         return;
     }
     try {
@@ -49,17 +53,10 @@ void ProjectReplay::attempt(Step step) const
     }
 }
 
-void ProjectReplay::checkAccessories(int context, const AccessoryStore::Offer& offer, const AccessoryChoice& choice)
+void ProjectReplay::checkAccessories(const AccessoryChoice& choice)
 {
-    if (!AccessoryStore::Storable(context, offer, choice))
-        throw std::runtime_error("An accessory of the project file is not offered as stored.");
-}
-
-void ProjectReplay::checkDriveAccessories(const AxisRecord& record, int context, const QStringList& offered)
-{
-    checkAccessories(context, {offered, {}, {}, {}}, record.Drive_Accessories);
-    if (!AccessoryStore::Offers(offered, record.Required_Drive_Accessory))
-        throw std::runtime_error("The required drive accessory is not offered for the drive.");
+    if (!AccessoryStore::Could_Be_Stored(choice))
+        throw std::runtime_error("The accessory lists of the project file are no dialog's.");
 }
 
 void ProjectReplay::select(ListControl* list, const QString& value)
@@ -91,23 +88,10 @@ QString ProjectReplay::lookUpTechnology(const AxisRecord& record) const
     return rs.text(m_rules.driveTechnologyColumn);
 }
 
-QString ProjectReplay::qdFrameSize(const QString& frameSize)
-{
-    static const QList<QPair<QString, QString>> codes = {
-        {QStringLiteral("66"), QStringLiteral("66 = 2 in")},   {QStringLiteral("72"), QStringLiteral("72 = 2 3/4 in")},
-        {QStringLiteral("89"), QStringLiteral("89 = 3 in")},   {QStringLiteral("114"), QStringLiteral("114 = 4 in")},
-        {QStringLiteral("142"), QStringLiteral("142 = 6 in")}, {QStringLiteral("190"), QStringLiteral("190 = 8 in")},
-    };
-    for (const auto& code : codes)
-        if (code.first == frameSize)
-            return code.second;
-    return frameSize;
-}
-
 void ProjectReplay::run(AxisRecord& record) const
 {
     // 1. Technology, looked up for files that have none.
-    attempt([&] {
+    attempt(Stage::Technology, [&] {
         if (!record.Motor_Technology.isEmpty())
             select(m_c.cmbMotor_Tech, record.Motor_Technology);
         else if (!record.Motor_Series.isEmpty() || !record.Drive_Name.isEmpty())
@@ -126,43 +110,52 @@ void ProjectReplay::run(AxisRecord& record) const
         m_controllerDrives();
     const bool seriesFirst = !driveOffered() && m_c.cmbMotor_Series->findEntry(record.Motor_Series) >= 0;
     if (seriesFirst)
-        attempt([&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
-    attempt([&] { selectOrClear(m_c.driveList, record.Drive_Name); });
+        attempt(Stage::Series, [&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
+    attempt(Stage::Drive, [&] { selectOrClear(m_c.driveList, record.Drive_Name); });
     if (!seriesFirst)
-        attempt([&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
+        attempt(Stage::Series, [&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
 
-    // The type tests read the type the series handler has just stored.
-    if (record.Part_Number_Type == kQdServo && record.Frame_Size.size() <= 3)
-        record.Frame_Size = qdFrameSize(record.Frame_Size);
-    attempt([&] { selectOrClear(m_c.cmbFrame_size, record.Frame_Size); });
-    attempt([&] { selectOrClear(m_c.cmbStack_length, record.Stack_Length); });
-    attempt([&] { selectOrClear(m_c.cmbWinding, record.Winding); });
+    attempt(Stage::FrameSize, [&] { selectOrClear(m_c.cmbFrame_size, record.Frame_Size); });
+    attempt(Stage::StackLength, [&] { selectOrClear(m_c.cmbStack_length, record.Stack_Length); });
+    attempt(Stage::Winding, [&] { selectOrClear(m_c.cmbWinding, record.Winding); });
 
     const bool qdServo = record.Part_Number_Type == kQdServo;
-    attempt([&] { selectOrClear(m_c.cmbFeedback, qdServo ? record.Shaft_Option : record.Feedback); });
+    attempt(Stage::FourthList,
+            [&] { selectOrClear(m_c.cmbFeedback, qdServo ? record.Shaft_Option : record.Feedback); });
     const QString fifth = qdServo ? record.Feedback : record.Shaft_Option;
     // The gearhead dialog adds the keyway entry to this series and frame; a
     // project saved with it needs it again.
     if (fifth == frmGear::Keyway && m_c.cmbShaft_options->findEntry(fifth) < 0
         && record.Motor_Series == QLatin1String("KX") && record.Frame_Size == QLatin1String("16"))
         m_c.cmbShaft_options->addItem(frmGear::Keyway);
-    attempt([&] { selectOrClear(m_c.cmbShaft_options, fifth); });
-    attempt([&] { selectOrClear(m_c.cmbCable_Option, record.Cable_Option); });
+    attempt(Stage::FifthList, [&] { selectOrClear(m_c.cmbShaft_options, fifth); });
+    attempt(Stage::CableOption, [&] { selectOrClear(m_c.cmbCable_Option, record.Cable_Option); });
 
-    attempt([&] {
+    attempt(Stage::MotorOption, [&] {
         if (!record.Motor_Option.isEmpty() && !record.Gearhead_Code.isEmpty()
             && record.Gearhead_Code != QLatin1String("GXX")) {
             // A stored gearhead is taken only where the user could have chosen it:
             // the motor offers the gearhead option and the gearhead dialog this code.
             const bool placeholder = std::ranges::any_of(
                 m_c.cmbOptions->items(), [](const QString& option) { return option.startsWith(QLatin1String("GXX")); });
-            if (!placeholder || !frmGear::Offered_Gearheads(record).contains(record.Gearhead_Code))
-                throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
-                                             .arg(record.Gearhead_Code)
-                                             .toStdString());
+            const QStringList gearheads = placeholder ? frmGear::Offered_Gearheads(record) : QStringList();
+            const auto code = std::ranges::find_if(gearheads, [&](const QString& offered) {
+                return offered.compare(record.Gearhead_Code, Qt::CaseInsensitive) == 0;
+            });
+            if (code == gearheads.end()) {
+                // The motor is offered: the gearhead, with the option it came
+                // with, is the user's to choose again.
+                if (!m_reconciliation || (!placeholder && m_c.cmbOptions->findEntry(record.Motor_Option) < 0))
+                    throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
+                                                 .arg(record.Gearhead_Code)
+                                                 .toStdString());
+                m_reconciliation->leave(Stage::MotorOption, Current_Axis);
+                return;
+            }
             // The notes stand as the file holds them: the user may have emptied them.
-            m_c.cmbOptions->addItem(record.Gearhead_Code);
-            select(m_c.cmbOptions, record.Gearhead_Code);
+            record.Gearhead_Code = *code;
+            m_c.cmbOptions->addItem(*code);
+            select(m_c.cmbOptions, *code);
         } else {
             selectOrClear(m_c.cmbOptions, record.Motor_Option);
         }
@@ -170,7 +163,7 @@ void ProjectReplay::run(AxisRecord& record) const
 
     // Only what the motor options step offered.
     const bool intoShownLists = m_mode != Project;
-    attempt([&] {
+    attempt(Stage::Voltage, [&] {
         if (m_mode == Axis) {
             // An axis without a voltage keeps none.
             if (!m_c.cmbDriveVoltage->isHidden() && !record.Drive_Voltage.isEmpty())
@@ -185,11 +178,12 @@ void ProjectReplay::run(AxisRecord& record) const
         }
     });
 
-    attempt([&] {
+    attempt(Stage::Wiring, [&] {
         if (!record.Motor_Wiring.isEmpty() && (!intoShownLists || !m_c.cmbWiring->isHidden()))
             select(m_c.cmbWiring, record.Motor_Wiring);
     });
 
-    attempt([&] { selectOrClear(m_c.cmbMotor_Cable_Length, record.Motor_Cable_Length); });
-    attempt([&] { selectOrClear(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable_Length); });
+    attempt(Stage::MotorCableLength, [&] { selectOrClear(m_c.cmbMotor_Cable_Length, record.Motor_Cable_Length); });
+    attempt(Stage::FeedbackCableLength,
+            [&] { selectOrClear(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable_Length); });
 }

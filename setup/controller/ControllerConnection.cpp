@@ -186,8 +186,8 @@ void ControllerConnection::forgetBreakout() const
 
 void ControllerConnection::forgetPorts()
 {
-    Breakout_Axes.clear();
-    Required_Accessory_Length.clear();
+    FlagGuard emptying(Loading_Project, false);
+    Dependents::drop(Stage::BreakoutPorts);
 }
 
 void ControllerConnection::refuse() const

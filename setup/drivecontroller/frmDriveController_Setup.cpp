@@ -2,8 +2,8 @@
 
 #include "setup/common/AccessoryList.h"
 #include "setup/common/AxisProjectBlock.h"
-#include "setup/common/CarriedBill.h"
 #include "setup/common/ProjectReplay.h"
+#include "setup/common/Reconciliation.h"
 #include "setup/common/TextBox.h"
 #include "setup/drivecontroller/DriveControllerChoiceStep.h"
 #include "setup/drivecontroller/DriveControllerMotorOptionsStep.h"
@@ -120,15 +120,17 @@ QString frmDriveController_Setup::Save_String()
     return text;
 }
 
-void frmDriveController_Setup::replayProject()
+void frmDriveController_Setup::readProject(AxisProjectBlock::Values values)
 {
     AxisRecord& record = Current_Record();
     const QStringList& lines = Project_Lines;
-    AxisProjectBlock::read(lines, record);
+    AxisProjectBlock::read(lines, record, AxisProjectBlock::FirstLine, AxisProjectBlock::SingleAxis, values);
     int number = AxisProjectBlock::LastLine + 1;
     Drive_Controller_Notes = AxisProjectBlock::line(lines, number++);
-    // The part number and its extra text are rebuilt; the file's part number is what it bills.
+    // The part number is rebuilt and its extra text only ever emptied.
     const QString partNumber = AxisProjectBlock::line(lines, number++);
+    if (values == AxisProjectBlock::Held)
+        Drive_Controller_Part_Number = partNumber;
     ++number;
     Drive_Controller_Name = AxisProjectBlock::line(lines, number++);
     bool isNumber = false;
@@ -151,15 +153,18 @@ void frmDriveController_Setup::replayProject()
     for (int level = 1; level <= 4; ++level)
         tolerant(kFirstTolerantLine + 1 + level, Drive_Controller_Options[level]);
     tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
-    CarriedBill carried;
-    carried.driveController.Drive_Controller_Part_Number = partNumber;
-    AxisProjectBlock::readPartNumbers(lines, carried.axes[0]);
+}
 
-    ProjectReplay::checkAccessories(SetupKinds::DriveController, frmDriveControl::Offered_Accessories(),
-                                    Drive_Controller_Accessories);
-    ProjectReplay(m_controls).withRules(m_rules).run(record);
+void frmDriveController_Setup::replayProject()
+{
+    readProject(AxisProjectBlock::Restored);
+    ProjectReplay::checkAccessories(Drive_Controller_Accessories);
+    Reconciliation reconciliation;
+    ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation).withRules(m_rules).run(Current_Record());
     cmdDriveController_Click();
+    if (auto* options = Forms::find<frmDriveControl>())
+        options->keepOfferedAccessories(reconciliation);
     Update_Accessories_Display();
     Loading_Project = false;
-    carried.tellChanges();
+    reconciliation.tell([this] { readProject(AxisProjectBlock::Held); }, false);
 }

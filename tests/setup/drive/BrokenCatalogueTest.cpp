@@ -20,6 +20,12 @@ const QString kNotFound = QStringLiteral("Database not found or opened with excl
 const QString kNoBsd460 = QStringLiteral(
     "The database System Databases97.mdb has no row for \"BSD-460\" in column \"Drive Construction.Drive Name\".");
 
+const QString kVoltageLeft = QStringLiteral("The project file and the database System Databases97.mdb differ; the "
+                                            "project now holds what the database offers:\r\n")
+    + kNoBsd460
+    + QStringLiteral("\r\nDrive input voltage: \"460VAC\" in the project file, none now.\r\n"
+                     "Drive part number: \"BSD4604-A0\" in the project file, none now.");
+
 class BrokenCatalogueTest : public DriveFormTest {};
 
 } // namespace
@@ -112,10 +118,11 @@ TEST_F(BrokenCatalogueTest, ReplacedCatalogueIsReadAtTheNextReset)
 }
 
 // Open names the catalogue's fault, never the project file's: a renamed
-// column, a drive without its construction row, a series without a
-// part-number type (which opened billing no motor). An emptied table is a valid
-// catalogue: a project that uses none of its rows opens as saved, one that
-// names a product gone is refused as no longer available.
+// column, a drive without its construction row (the voltage that needs it is
+// left for the user, the project opens), a series without a part-number type
+// (which opened billing no motor). An emptied table is a valid catalogue: a
+// project that uses none of its rows opens as saved, one that names a product
+// gone is refused as no longer available.
 TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
 {
     useCatalogueWith({});
@@ -132,8 +139,8 @@ TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
         {"ALTER TABLE [Controller Accessories] RENAME COLUMN [Controller Accessory] TO Accessory",
          "The database System Databases97.mdb has no column \"Controller Accessories.Controller Accessory\"."},
         {"DELETE FROM Drives", kLoadError},
-        {"DELETE FROM [Drive Construction]", kNoBsd460},
-        {"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'", kNoBsd460},
+        {"DELETE FROM [Drive Construction]", kVoltageLeft},
+        {"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'", kVoltageLeft},
         {"UPDATE Motors SET [PartNumber Type] = 'Foo_Servo' WHERE [Motor Name] = 'LM'",
          "The database System Databases97.mdb has no known part-number type in column \"Motors.PartNumber Type\" "
          "for \"LM\"."},
@@ -153,6 +160,13 @@ TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
             EXPECT_TRUE(msg->prompts().isEmpty()) << msg->prompts().join('|').toStdString();
             EXPECT_EQ(Globals::Project_Path, path);
             EXPECT_EQ(record(), saved);
+            continue;
+        }
+        if (c.message == kVoltageLeft) {
+            EXPECT_EQ(msg->prompts(), QStringList {kVoltageLeft});
+            EXPECT_EQ(Globals::Project_Path, path);
+            EXPECT_EQ(record().Drive_Voltage, QString());
+            EXPECT_EQ(record().Motor_Part_Number, saved.Motor_Part_Number);
             continue;
         }
         EXPECT_EQ(msg->prompts(), QStringList {c.message});
