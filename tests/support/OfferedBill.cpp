@@ -1,5 +1,6 @@
 #include "support/OfferedBill.h"
 
+#include "platform/DatabaseFault.h"
 #include "setup/common/InputVoltage.h"
 #include "setup/common/MotorPartNumber.h"
 #include "setup/controller/ControllerConnection.h"
@@ -256,12 +257,23 @@ void addDriveAccessories(QList<Offer>& offers, const QStringList& entries)
     offers << required;
 }
 
+// A part number the catalogue can build: none where its construction row is missing.
+std::optional<QString> built(const std::function<QString()>& build)
+{
+    try {
+        return build();
+    } catch (const DatabaseFault&) {
+        return std::nullopt;
+    }
+}
+
 QSet<QString> driveParts(const AxisRecord& axis, const QList<MotorRow>& rows)
 {
     QSet<QString> parts;
     for (const MotorRow& row : rows)
         for (const QString& code : row.driveCodes)
-            parts << Build_Drive_Part_Number(axis.Drive_Name, code);
+            if (const auto part = built([&] { return Build_Drive_Part_Number(axis.Drive_Name, code); }))
+                parts << *part;
     return parts;
 }
 
@@ -311,7 +323,10 @@ Owner driveControllerSystem()
                               option = kNotApplicable;
                           for (const MotorRow& row : rows)
                               for (const QString& code : row.driveCodes)
-                                  product.parts << Build_DriveController_Part_Number(axis.Drive_Name, code, option);
+                                  if (const auto part = built([&] {
+                                          return Build_DriveController_Part_Number(axis.Drive_Name, code, option);
+                                      }))
+                                      product.parts << *part;
                           jtr = jtr || rs.boolean(QStringLiteral("JTR Ready"));
                           duw = duw || rs.boolean(QStringLiteral("DUW Ready"));
                       });
