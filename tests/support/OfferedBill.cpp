@@ -41,10 +41,16 @@ struct Offer {
     std::optional<QString> description;
     bool taken = false;
 
+    // Names match without regard to case, as the catalogue's lookups do.
+    bool offers(const QString& part) const
+    {
+        return std::ranges::any_of(parts, [&](const QString& p) { return p.compare(part, Qt::CaseInsensitive) == 0; });
+    }
+
     bool takes(const QString& part, int quantity, const QString& text) const
     {
-        return !taken && parts.contains(part) && quantities.contains(quantity)
-            && (!description || *description == text);
+        return !taken && offers(part) && quantities.contains(quantity)
+            && (!description || description->compare(text, Qt::CaseInsensitive) == 0);
     }
 };
 
@@ -127,12 +133,15 @@ void addCards(QList<Offer>& offers, bool jtr, bool duw, bool lumio)
     const QString type = AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(jtr, duw, lumio));
     if (type.isEmpty())
         return;
-    int rows = 0;
+    // Each card once, however often the catalogue holds it.
+    QSet<QString> cards;
     eachRow(QStringLiteral("SELECT [DUW Number], [DUW Description], [Required Quantity] FROM ExpIO "
                            "WHERE [Expansion IO Type] = ? ORDER BY [DUW Number]"),
             {type}, [&](const Recordset& rs) {
-                if (rows++ >= AccessoryStore::Card_Rows)
+                const QString number = rs.text(QStringLiteral("DUW Number")).toLower();
+                if (cards.size() >= AccessoryStore::Card_Rows || cards.contains(number))
                     return;
+                cards << number;
                 Offer card(QStringLiteral("expansion card"), {rs.text(QStringLiteral("DUW Number"))}, {},
                            rs.text(QStringLiteral("DUW Description")));
                 for (int count = 1; count <= 8; ++count)
@@ -376,7 +385,7 @@ Owner controller()
     for (const QString& base : column(QStringLiteral("SELECT DISTINCT [Required Accessory] FROM [All Controllers] "
                                                      "WHERE [Controller Name] = ?"),
                                       {Controller_Name}, QStringLiteral("Required Accessory"))) {
-        if (!base.startsWith(QLatin1String("TNL"))) {
+        if (!base.startsWith(QLatin1String("TNL"), Qt::CaseInsensitive)) {
             breakout.parts << base;
             continue;
         }
@@ -400,8 +409,11 @@ Owner controllerAxis(int number)
                 paired = true;
                 const QString cable = rs.text(QStringLiteral("Cable"));
                 owner.offers << Offer(QStringLiteral("command cable"), cableParts(cable));
-                owner.offers.append(Offer(QStringLiteral("drive to controller accessory"),
-                                          {rs.text(QStringLiteral("ControllerDriveRequired_Accessory"))}));
+                // "N/A", an empty text and "No ..." are no part, in any case.
+                const QString required = rs.text(QStringLiteral("ControllerDriveRequired_Accessory")).trimmed();
+                if (!required.isEmpty() && required.compare(kNotApplicable, Qt::CaseInsensitive) != 0
+                    && !required.startsWith(QLatin1String("No"), Qt::CaseInsensitive))
+                    owner.offers.append(Offer(QStringLiteral("drive to controller accessory"), {required}));
             });
     if (paired)
         addDrive(owner.offers, axis, QStringLiteral("Drive Accessories"), QStringLiteral("Drive Accessory"));
@@ -411,7 +423,8 @@ Owner controllerAxis(int number)
 // What stands for a part number still to be chosen: a cable's name, a breakout's base.
 bool standIn(const QString& part)
 {
-    static const QRegularExpression placeholder(QStringLiteral("XX|^TNL-BKn$"));
+    static const QRegularExpression placeholder(QStringLiteral("XX|^TNL-BKn$"),
+                                                QRegularExpression::CaseInsensitiveOption);
     return placeholder.match(part).hasMatch()
         || !column(QStringLiteral("SELECT Cable FROM Cables WHERE Cable = ?"), {part}, QStringLiteral("Cable"))
                 .isEmpty();
@@ -437,13 +450,13 @@ QString why(const Owner& owner, const QString& part, int quantity, const QString
 {
     if (standIn(part))
         return QStringLiteral("is a placeholder for a part number still to be chosen");
-    const auto offer = std::ranges::find_if(owner.offers, [&](const Offer& o) { return o.parts.contains(part); });
+    const auto offer = std::ranges::find_if(owner.offers, [&](const Offer& o) { return o.offers(part); });
     if (offer == owner.offers.end())
         return QStringLiteral("is not offered for ") + owner.name;
     const QString as = QStringLiteral("is offered for %1 as its %2").arg(owner.name, offer->what);
     if (!offer->quantities.contains(quantity))
         return as + QStringLiteral(", but not %1 of it").arg(quantity);
-    if (offer->description && *offer->description != description)
+    if (offer->description && offer->description->compare(description, Qt::CaseInsensitive) != 0)
         return as + QStringLiteral(", described \"%1\"").arg(*offer->description);
     return as + QStringLiteral(", fewer times than billed");
 }
