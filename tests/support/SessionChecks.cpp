@@ -293,16 +293,24 @@ QStringList SessionChecks::changedChoices(const QList<QStringList>& before, cons
     return changed;
 }
 
+namespace {
+struct Lines {
+    int first;
+    int last;
+    bool contains(int line) const { return line >= first && line <= last; }
+};
+} // namespace
+
+bool SessionChecks::configurationLine(int kind, int line)
+{
+    return (kind == SetupKinds::Controller && Lines {1034, 1169}.contains(line))
+        || (kind == SetupKinds::DriveController && Lines {128, 265}.contains(line));
+}
+
 QStringList SessionChecks::differences(const QString& before, const QString& after, int kind, Leaving leaving)
 {
-    struct Lines {
-        int first;
-        int last;
-        bool contains(int line) const { return line >= first && line <= last; }
-    };
-    // The configuration's lines, and those an unconfigured project gains on reopening.
+    // The lines an unconfigured project gains on reopening.
     const bool controller = kind == SetupKinds::Controller;
-    const Lines configuration = controller ? Lines {1034, 1169} : Lines {128, 265};
     static const QList<Lines> driveController = {{128, 130}, {132, 154}, {176, 196}, {239, 259}, {262, 265}};
     static const QList<Lines> controllerLines = {{1034, 1034}, {1036, 1037}, {1041, 1064}, {1086, 1106}, {1149, 1169}};
     const QList<Lines> completing = kind == SetupKinds::DriveController ? driveController
@@ -322,7 +330,7 @@ QStringList SessionChecks::differences(const QString& before, const QString& aft
         // A count of 0 is among them: it takes the controller's own.
         const bool completion =
             unset(was) && std::ranges::any_of(completing, [&](Lines l) { return l.contains(line); });
-        const bool done = leaving == ByDone && configuration.contains(line) && !now.isEmpty();
+        const bool done = leaving == ByDone && configurationLine(kind, line) && !now.isEmpty();
         if (completion || done)
             continue;
         out << QStringLiteral("line %1: \"%2\" became \"%3\"").arg(line).arg(was, now);

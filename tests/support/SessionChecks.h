@@ -54,6 +54,11 @@ QList<QStringList> axisChoices();
 // The choices that changed, as "axis a: Drive_Name "SMD-48" became """.
 QStringList changedChoices(const QList<QStringList>& before, const QList<QStringList>& after);
 
+// Whether the line of a project file of the kind belongs to the
+// configuration its options dialog stores (levels, part number, cards,
+// accessories).
+bool configurationLine(int kind, int line);
+
 // How the options dialog that a reopening opens was left.
 enum Leaving { ByDone, ByCloseBox, LeftOpen };
 
