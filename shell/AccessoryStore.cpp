@@ -21,7 +21,7 @@ qsizetype countOf(const QStringList& list, const QString& text)
 // The axis count that a controller option carries in the last character of its code.
 QString axisCount(const QString& optionText)
 {
-    if (optionText.isEmpty() || optionText == QLatin1String("N/A"))
+    if (optionText.isEmpty() || optionText.compare(QLatin1String("N/A"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("0");
     return Globals::Get_Code(optionText).right(1);
 }

@@ -140,7 +140,8 @@ void OptionsLevelsDialog::fillLevel(int number)
     if (list->listCount() == 0 || list->findEntry(QString()) >= 0)
         Require_Catalogue_Keys();
     // "N/A" beside other values is a value like them: the level shows them all.
-    m_passedThrough[number - 1] = list->items() == QStringList {kNotAvailable};
+    m_passedThrough[number - 1] =
+        list->listCount() == 1 && list->items().first().compare(kNotAvailable, Qt::CaseInsensitive) == 0;
 }
 
 void OptionsLevelsDialog::offerLevel(int number)

@@ -41,10 +41,16 @@ struct Offer {
     std::optional<QString> description;
     bool taken = false;
 
+    // Names compare as the catalogue compares them, without regard to case.
+    bool offers(const QString& part) const
+    {
+        return std::ranges::any_of(parts, [&](const QString& p) { return p.compare(part, Qt::CaseInsensitive) == 0; });
+    }
+
     bool takes(const QString& part, int quantity, const QString& text) const
     {
-        return !taken && parts.contains(part) && quantities.contains(quantity)
-            && (!description || *description == text);
+        return !taken && offers(part) && quantities.contains(quantity)
+            && (!description || description->compare(text, Qt::CaseInsensitive) == 0);
     }
 };
 
@@ -437,7 +443,7 @@ QString why(const Owner& owner, const QString& part, int quantity, const QString
 {
     if (standIn(part))
         return QStringLiteral("is a placeholder for a part number still to be chosen");
-    const auto offer = std::ranges::find_if(owner.offers, [&](const Offer& o) { return o.parts.contains(part); });
+    const auto offer = std::ranges::find_if(owner.offers, [&](const Offer& o) { return o.offers(part); });
     if (offer == owner.offers.end())
         return QStringLiteral("is not offered for ") + owner.name;
     const QString as = QStringLiteral("is offered for %1 as its %2").arg(owner.name, offer->what);
