@@ -15,10 +15,15 @@ QStringList distinct(QStringList names)
     return names;
 }
 
-// "A", "A and B", "A, B and C", each name once.
-QString listed(const QStringList& names)
+// The service may answer thousands of lines no part asked for: that many are named.
+constexpr qsizetype kNamedAnswers = 10;
+
+// "A", "A and B", "A, B and C", each name once; past the limit the rest are counted.
+QString listed(const QStringList& names, qsizetype limit = -1)
 {
     const QStringList items = distinct(names);
+    if (limit >= 0 && items.size() > limit)
+        return items.first(limit).join(QStringLiteral(", ")) + QStringLiteral(" and %1 more").arg(items.size() - limit);
     if (items.size() < 2)
         return items.join(QString());
     return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
@@ -101,14 +106,14 @@ QString PriceShortfall::text() const
     if (m_notAskedCount > 0)
         sentences << (m_notAskedCount == 1 ? QStringLiteral("The answer for %1 belongs to no part asked.")
                                            : QStringLiteral("The answers for %1 belong to no part asked."))
-                         .arg(listed(m_notAsked));
+                         .arg(listed(m_notAsked, kNamedAnswers));
     if (m_withoutModel > 0)
         sentences << (m_withoutModel == 1
                           ? QStringLiteral("1 answer without a model belongs to no part asked.")
                           : QStringLiteral("%1 answers without a model belong to no part asked.").arg(m_withoutModel));
     if (!m_repeated.isEmpty())
         sentences << QStringLiteral("%1 %2 answered more often than asked.")
-                         .arg(listed(m_repeated),
+                         .arg(listed(m_repeated, kNamedAnswers),
                               distinct(m_repeated).size() == 1 ? QStringLiteral("was") : QStringLiteral("were"));
     if (!m_misplaced.isEmpty())
         sentences << QStringLiteral("By position, the price table holds other parts' answers at the %1%2.")
