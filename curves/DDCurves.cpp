@@ -5,6 +5,7 @@
 #include "curves/CurveNotFound.h"
 #include "curves/CurveNumbers.h"
 #include "curves/CurveTable.h"
+#include "curves/StoredRow.h"
 #include "curves/frmCurve.h"
 #include "shell/Forms.h"
 
@@ -23,15 +24,16 @@ void Open_DD_Database()
 int Get_DD_Motor_ID(const QString& MotorKey)
 {
     return CurveDatabase::First_ID(
-        DD_Curve_Database,
+        DD_Curve_Database, QStringLiteral("MotorData"), {MotorKey},
         QStringLiteral("SELECT MotorData.ID, MotorData.Voltage From MotorData WHERE ((MotorData.ProductKey)=?);"),
         {MotorKey});
 }
 
-int Get_DD_Drive_ID(int MotorID, const QString& DriveName)
+// The motor's key names a damaged row.
+int Get_DD_Drive_ID(int MotorID, const QString& DriveName, const QString& MotorKey)
 {
     return CurveDatabase::First_ID(
-        DD_Curve_Database,
+        DD_Curve_Database, QStringLiteral("Drives"), {MotorKey, DriveName},
         QStringLiteral("SELECT Drives.Name, Drives.MotorID, Drives.ID From Drives WHERE (((Drives.Name)=?) AND "
                        "((Drives.MotorID)=?));"),
         {DriveName, MotorID});
@@ -50,7 +52,7 @@ void Show_DD_Curve(const QString& MotorKey, const QString& DriveName)
         [&] {
             Open_DD_Database();
             const int m = Get_DD_Motor_ID(MotorKey);
-            return std::pair{m, Get_DD_Drive_ID(m, DriveName)};
+            return std::pair{m, Get_DD_Drive_ID(m, DriveName, MotorKey)};
         },
         Draw_DD_Curve);
 }
@@ -71,8 +73,10 @@ void Draw_DD_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, int D
         throw CurveNotFound();
 
     const CChangeUnits& units = Unit_Converter();
+    const StoredRow point(rs, DD_Curve_Database, QStringLiteral("MotorPerformance"),
+                          CurveDatabase::Points_Key(DD_Curve_Database, MotorID));
     auto speedOf = [&] {
-        const double rps = CurveNumbers::roundHalfEven(CurveDatabase::Stored_Number(rs, QStringLiteral("Speed")), 1);
+        const double rps = CurveNumbers::roundHalfEven(point.number(QStringLiteral("Speed")), 1);
         return units.ChangeUnits(rps, QStringLiteral("Speed"), SpeedUnits, QStringLiteral("rps"));
     };
 
@@ -82,9 +86,9 @@ void Draw_DD_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, int D
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
         const double s = speedOf();
         const double t = units.ChangeUnits(
-            CurveNumbers::roundHalfEven(CurveDatabase::Stored_Number(rs, QStringLiteral("Torque")), 2),
-            QStringLiteral("Torque"), TorqueUnits, QStringLiteral("N-m"));
-        if (rs.boolean(QStringLiteral("PeakCurve"))) {
+            CurveNumbers::roundHalfEven(point.number(QStringLiteral("Torque")), 2), QStringLiteral("Torque"),
+            TorqueUnits, QStringLiteral("N-m"));
+        if (point.yes(QStringLiteral("PeakCurve"))) {
             table.set(j, 3, s);
             table.set(j, 4, t);
             ++j;

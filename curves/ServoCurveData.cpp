@@ -3,6 +3,7 @@
 #include "curves/CurveDatabase.h"
 #include "curves/CurveNotFound.h"
 #include "curves/CurveNumbers.h"
+#include "curves/StoredRow.h"
 #include "shell/AxisRecord.h"
 
 namespace ServoCurveData {
@@ -31,32 +32,35 @@ int VsDefault_Limit(bool teldunRule)
     return Line_Voltage_Class == 460 ? 400 : 480;
 }
 
-double Number(const Recordset& rs, const char* field)
+// An amplifier row, named by its part number when damaged.
+StoredRow Drive_Row(const Recordset& rs)
 {
-    return CurveDatabase::Stored_Number(rs, QLatin1String(field));
+    return StoredRow(rs, Servo_Curve_Database, QStringLiteral("AmplifierDataTable"),
+                     [&rs] { return QStringList {rs.text(QStringLiteral("PartNumber"))}; });
 }
 
 // Reads the row into a drive record; the axis, when given, learns the frequency
 // as soon as it is read and keeps it when a later field fails.
 void Read_Drive_Row(const Recordset& rs, AxisRecord* axis)
 {
+    const StoredRow row = Drive_Row(rs);
     ServoDriveRecord d;
     d.PartNumber = rs.text(QStringLiteral("PartNumber"));
     d.Dname = rs.text(QStringLiteral("Dname"));
     d.AmpFamily = rs.text(QStringLiteral("Ampfamily"));
     d.UnitsofVoltage = rs.text(QStringLiteral("UnitsofVoltage"));
     d.VsDefault = rs.number(QStringLiteral("VsDefault"));
-    d.VsMaxAmplifier = Number(rs, "VsMaxAmplifier");
-    d.VsMinAmplifier = Number(rs, "VsMinAmplifier");
-    d.IrDrivePeakSine = Number(rs, "IrDrivePeakSine");
-    d.IpDrivePeakSine = Number(rs, "IpDrivePeakSine");
-    d.SwitchFreq = Number(rs, "SwitchFreq");
+    d.VsMaxAmplifier = row.number(QStringLiteral("VsMaxAmplifier"));
+    d.VsMinAmplifier = row.number(QStringLiteral("VsMinAmplifier"));
+    d.IrDrivePeakSine = row.number(QStringLiteral("IrDrivePeakSine"));
+    d.IpDrivePeakSine = row.number(QStringLiteral("IpDrivePeakSine"));
+    d.SwitchFreq = row.number(QStringLiteral("SwitchFreq"));
     if (axis)
         axis->Switching_Frequency = CurveNumbers::toText(d.SwitchFreq) + QStringLiteral(" kHz");
     d.SwitchFreqEnable = rs.boolean(QStringLiteral("SwitchFreqEnable"));
     d.Feedback = ServoFeedbackKinds::read(rs);
-    d.MaxContPower = Number(rs, "MaxContPower");
-    d.MaxPeakPower = Number(rs, "MaxPeakPower");
+    d.MaxContPower = row.number(QStringLiteral("MaxContPower"));
+    d.MaxPeakPower = row.number(QStringLiteral("MaxPeakPower"));
     Servo_Drive = d;
 }
 
@@ -109,30 +113,32 @@ bool Read_Motor(const QString& MotorKey)
     if (rs.eof())
         return false;
 
+    const StoredRow row(rs, Servo_Curve_Database, QStringLiteral("MotorData"),
+                        [&MotorKey] { return QStringList {MotorKey}; });
     ServoMotorRecord m;
     m.ProductKey = rs.text(QStringLiteral("ProductKey"));
-    m.MotorKb = Number(rs, "MotorKb");
-    m.WindingResistance = Number(rs, "WindingResistance");
-    m.MaxInductance = Number(rs, "MaxInductance");
-    m.MinInductance = Number(rs, "MinInductance");
-    m.WindingThermalResistance = Number(rs, "WindingThermalResistance");
-    m.MotorThermalResistance = Number(rs, "MotorThermalResistance");
-    m.MotorMaxBusVoltage = Number(rs, "MotorMaxBusVoltage");
-    m.WindingThermalTimeConstant = Number(rs, "WindingThermalTimeConstant");
-    m.MotorThermalTimeConstant = Number(rs, "MotorThermalTimeConstant");
-    m.Damping = Number(rs, "Damping");
-    m.Friction = Number(rs, "Friction");
-    m.RatedWindingTemp = Number(rs, "RatedWindingTemp");
+    m.MotorKb = row.number(QStringLiteral("MotorKb"));
+    m.WindingResistance = row.number(QStringLiteral("WindingResistance"));
+    m.MaxInductance = row.number(QStringLiteral("MaxInductance"));
+    m.MinInductance = row.number(QStringLiteral("MinInductance"));
+    m.WindingThermalResistance = row.number(QStringLiteral("WindingThermalResistance"));
+    m.MotorThermalResistance = row.number(QStringLiteral("MotorThermalResistance"));
+    m.MotorMaxBusVoltage = row.number(QStringLiteral("MotorMaxBusVoltage"));
+    m.WindingThermalTimeConstant = row.number(QStringLiteral("WindingThermalTimeConstant"));
+    m.MotorThermalTimeConstant = row.number(QStringLiteral("MotorThermalTimeConstant"));
+    m.Damping = row.number(QStringLiteral("Damping"));
+    m.Friction = row.number(QStringLiteral("Friction"));
+    m.RatedWindingTemp = row.number(QStringLiteral("RatedWindingTemp"));
     m.MotorAmbientTemp = rs.number(QStringLiteral("MotorAmbientTemp"));
-    m.MotorMaxWindingTemp = Number(rs, "MotorMaxWindingTemp");
-    m.MotorMaxCaseTemp = Number(rs, "MotorMaxCaseTemp");
-    m.MotorMinCaseTemp = Number(rs, "MotorMinCaseTemp");
-    m.MotorPoles = static_cast<int>(Number(rs, "MotorPoles"));
-    m.MaxSpeed = Number(rs, "MaxSpeed");
+    m.MotorMaxWindingTemp = row.number(QStringLiteral("MotorMaxWindingTemp"));
+    m.MotorMaxCaseTemp = row.number(QStringLiteral("MotorMaxCaseTemp"));
+    m.MotorMinCaseTemp = row.number(QStringLiteral("MotorMinCaseTemp"));
+    m.MotorPoles = static_cast<int>(row.number(QStringLiteral("MotorPoles")));
+    m.MaxSpeed = row.number(QStringLiteral("MaxSpeed"));
     m.FeedbackResolution = rs.integer(QStringLiteral("FeedbackResolution"));
-    m.EncoderMaxSpeed = Number(rs, "EncoderMaxSpeed");
-    m.MotorRptc = Number(rs, "MotorRptc");
-    m.Inertia = Number(rs, "Inertia");
+    m.EncoderMaxSpeed = row.number(QStringLiteral("EncoderMaxSpeed"));
+    m.MotorRptc = row.number(QStringLiteral("MotorRptc"));
+    m.Inertia = row.number(QStringLiteral("Inertia"));
     m.MotorSeriesName = rs.text(QStringLiteral("MotorSeriesName"));
     m.Feedback = ServoFeedbackKinds::read(rs);
     Servo_Motor = m;
@@ -161,9 +167,10 @@ QStringList Switching_Frequencies(const QString& DriveKey)
                        "From AmplifierDataTable WHERE ((AmplifierDataTable.PartNumber)=?)")
             + VsDefault_Condition(teldun) + QStringLiteral("ORDER BY AmplifierDataTable.SwitchFreq;"),
         {DriveKey, VsDefault_Limit(teldun)});
+    const StoredRow row = Drive_Row(rs);
     QStringList frequencies;
     for (; !rs.eof(); rs.moveNext())
-        frequencies << CurveNumbers::toText(Number(rs, "SwitchFreq"));
+        frequencies << CurveNumbers::toText(row.number(QStringLiteral("SwitchFreq")));
     return frequencies;
 }
 

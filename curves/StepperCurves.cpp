@@ -5,6 +5,7 @@
 #include "curves/CurveNotFound.h"
 #include "curves/CurveNumbers.h"
 #include "curves/CurveTable.h"
+#include "curves/StoredRow.h"
 #include "curves/frmCurve.h"
 #include "shell/Forms.h"
 
@@ -23,17 +24,18 @@ void Open_Stepper_Database()
 int Get_Stepper_Motor_ID(const QString& StepperKey)
 {
     return CurveDatabase::First_ID(
-        Stepper_Curve_Database,
+        Stepper_Curve_Database, QStringLiteral("MotorData"), {StepperKey},
         QStringLiteral("SELECT MotorData.MotorSeriesName, MotorData.FrameSize, MotorData.MotorStackNumber, "
                        "MotorData.MotorWindingLetter, MotorData.MotorWiringType, MotorData.MotorPartNumber, "
                        "MotorData.ID, MotorData.Voltage From MotorData WHERE ((MotorData.ProductKey)=?);"),
         {StepperKey});
 }
 
-int Get_Stepper_Drive_ID(int MotorID, const QString& DriveName)
+// The motor's key names a damaged row.
+int Get_Stepper_Drive_ID(int MotorID, const QString& DriveName, const QString& StepperKey)
 {
     return CurveDatabase::First_ID(
-        Stepper_Curve_Database,
+        Stepper_Curve_Database, QStringLiteral("Drives"), {StepperKey, DriveName},
         QStringLiteral("SELECT Drives.AmpFamily, Drives.Name, Drives.MotorID, Drives.ID From Drives WHERE "
                        "(((Drives.Name)=?) AND ((Drives.MotorID)=?));"),
         {DriveName, MotorID});
@@ -52,7 +54,7 @@ void Show_Stepper_Curve(const QString& MotorKey, const QString& DriveName)
         [&] {
             Open_Stepper_Database();
             const int m = Get_Stepper_Motor_ID(MotorKey);
-            return std::pair{m, Get_Stepper_Drive_ID(m, DriveName)};
+            return std::pair{m, Get_Stepper_Drive_ID(m, DriveName, MotorKey)};
         },
         Draw_Stepper_Curve);
 }
@@ -72,11 +74,13 @@ void Draw_Stepper_Curve(QString& SpeedUnits, QString& TorqueUnits, int MotorID, 
         throw CurveNotFound();
 
     const CChangeUnits& units = Unit_Converter();
+    const StoredRow point(rs, Stepper_Curve_Database, QStringLiteral("MotorPerformance"),
+                          CurveDatabase::Points_Key(Stepper_Curve_Database, MotorID, DriveID));
     CurveTable table(2);
     int i = 0;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
-        const double rps = CurveNumbers::roundHalfEven(CurveDatabase::Stored_Number(rs, QStringLiteral("Speed")), 0);
-        const double nm = CurveNumbers::roundHalfEven(CurveDatabase::Stored_Number(rs, QStringLiteral("Torque")), 2);
+        const double rps = CurveNumbers::roundHalfEven(point.number(QStringLiteral("Speed")), 0);
+        const double nm = CurveNumbers::roundHalfEven(point.number(QStringLiteral("Torque")), 2);
         table.set(i, 1, units.ChangeUnits(rps, QStringLiteral("Speed"), SpeedUnits, QStringLiteral("rps")));
         table.set(i, 2, units.ChangeUnits(nm, QStringLiteral("Torque"), TorqueUnits, QStringLiteral("N-m")));
         ++i;

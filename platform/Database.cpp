@@ -38,11 +38,33 @@ struct FileStamp {
 // How long a statement waits for a lock another connection holds.
 constexpr int kBusyWaitMs = 1000;
 
-// SQLITE_BUSY or SQLITE_LOCKED, also as an extended code: another connection holds the file.
+// SQLite's primary result code of an error (an extended code carries it in its low byte).
+int sqliteCode(const QSqlError& error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+// SQLITE_BUSY or SQLITE_LOCKED: another connection holds the file.
 bool isLock(const QSqlError& error)
 {
-    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const int code = sqliteCode(error);
     return code == 5 || code == 6;
+}
+
+// What the file itself is wrong with, by SQLite's code: held by another
+// program, damaged (SQLITE_CORRUPT), no database at all (SQLITE_NOTADB).
+DatabaseFault fileFault(const QString& path, const QSqlError& error)
+{
+    if (isLock(error))
+        return DatabaseFault::inUse(path);
+    switch (sqliteCode(error)) {
+    case 11:
+        return DatabaseFault::damaged(path);
+    case 26:
+        return DatabaseFault::notADatabase(path);
+    default:
+        return DatabaseFault::unreadable(path);
+    }
 }
 
 } // namespace
@@ -133,10 +155,14 @@ private:
 Database Database::open(const QString& path)
 {
     const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        throw DatabaseError(QStringLiteral("Database file not found: %1").arg(path));
+    if (!info.exists())
+        throw DatabaseError(QStringLiteral("The database file %1 was not found.").arg(path));
+    if (info.isDir())
+        throw DatabaseError(QStringLiteral("The database file %1 is a folder.").arg(path));
+    if (!info.isFile())
+        throw DatabaseError(QStringLiteral("The database file %1 is not a regular file.").arg(path));
     if (!info.isReadable())
-        throw DatabaseError(QStringLiteral("Database file cannot be read: %1").arg(path));
+        throw DatabaseError(QStringLiteral("The database file %1 may not be read.").arg(path));
 
     Database result;
     result.m_connection = Connection::shared(info.absoluteFilePath());
@@ -157,14 +183,10 @@ Database Database::open(const QString& path)
     // program's use of the file, told after this wait.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyWaitMs));
     if (!db.open())
-        throw DatabaseError(QStringLiteral("Database cannot be opened: %1: %2")
-                                .arg(path, db.lastError().text()));
+        throw fileFault(path, db.lastError());
     QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        if (isLock(probe.lastError()))
-            throw DatabaseFault::inUse(path);
-        throw DatabaseError(QStringLiteral("Not a database: %1: %2").arg(path, probe.lastError().text()));
-    }
+    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        throw fileFault(path, probe.lastError());
     Connection::remember(result.m_connection);
     return result;
 }
@@ -188,12 +210,10 @@ namespace {
 // The failed statement's fault, never its text: the missing table or column by name.
 DatabaseFault failure(const QString& path, const QSqlError& error)
 {
-    if (isLock(error))
-        return DatabaseFault::inUse(path);
     static const QRegularExpression missing(QStringLiteral("no such (table|column): (.+)$"));
     const QRegularExpressionMatch m = missing.match(error.databaseText().trimmed());
     if (!m.hasMatch())
-        return DatabaseFault::unreadable(path);
+        return fileFault(path, error);
     return m.captured(1) == QLatin1String("table") ? DatabaseFault::missingTable(path, m.captured(2))
                                                    : DatabaseFault::missingColumn(path, m.captured(2));
 }

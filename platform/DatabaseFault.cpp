@@ -62,6 +62,16 @@ DatabaseFault DatabaseFault::unreadable(const QString& path)
     return DatabaseFault(QStringLiteral("%1 cannot be read.").arg(database(path)));
 }
 
+DatabaseFault DatabaseFault::damaged(const QString& path)
+{
+    return DatabaseFault(QStringLiteral("%1 is damaged.").arg(database(path)));
+}
+
+DatabaseFault DatabaseFault::notADatabase(const QString& path)
+{
+    return DatabaseFault(QStringLiteral("The file %1 is not a database.").arg(QFileInfo(path).fileName()));
+}
+
 QString DatabaseFault::partNumberChanged(const QString& path, const QString& description, const QString& saved,
                                          const QString& now)
 {

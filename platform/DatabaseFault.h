@@ -7,8 +7,8 @@
 
 // A fault of the database file itself, told the user as what the file lacks
 // or holds wrongly, so that nothing else is blamed for it: a table, a column,
-// a row, a value, or the file held by another program. Every such text is
-// built here, in one wording.
+// a row, a value, the file held by another program, damaged or no database at
+// all. Every such text is built here, in one wording.
 class DatabaseFault : public DatabaseError {
 public:
     static DatabaseFault missingTable(const QString& path, const QString& table);
@@ -28,6 +28,8 @@ public:
     static DatabaseFault unnamedRow(const QString& path, const QString& table, const QString& column);
     static DatabaseFault inUse(const QString& path);
     static DatabaseFault unreadable(const QString& path);
+    static DatabaseFault damaged(const QString& path);
+    static DatabaseFault notADatabase(const QString& path);
 
     // No fault but a change, told in the same wording: the line of the bill
     // of material `description` for which the database gives the part number

@@ -13,9 +13,11 @@
 
 namespace {
 
+// The system's reasons come without a full stop; the user reads a sentence.
 [[noreturn]] void fail(const QString& reason)
 {
-    throw std::runtime_error(reason.toStdString());
+    const QString sentence = reason.endsWith(QLatin1Char('.')) ? reason : reason + QLatin1Char('.');
+    throw std::runtime_error(sentence.toStdString());
 }
 
 [[noreturn]] void refuse(const QString& reason)

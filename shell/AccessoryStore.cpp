@@ -21,7 +21,7 @@ qsizetype countOf(const QStringList& list, const QString& text)
 // The axis count that a controller option carries in the last character of its code.
 QString axisCount(const QString& optionText)
 {
-    if (optionText.isEmpty() || optionText == QLatin1String("N/A"))
+    if (optionText.isEmpty() || optionText.compare(QLatin1String("N/A"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("0");
     return Globals::Get_Code(optionText).right(1);
 }
@@ -37,7 +37,7 @@ bool cardQuantity(const QString& quantity, const QString& rowQuantity)
     const int count = quantity.toInt(&whole);
     if (whole && count >= 1 && count <= 8 && quantity == QString::number(count))
         return true;
-    return same(quantity, rowQuantity) && !quantity.isEmpty() && quantity != QLatin1String("0");
+    return quantity == rowQuantity && !quantity.isEmpty() && quantity != QLatin1String("0");
 }
 
 // The dialog keeps cards only in a context that offers them, and only while its expansion option is chosen.
@@ -95,21 +95,21 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
         }
         if (ended)
             return false;
-        const bool accessory = countOf(offer.accessories, entry[i]) > 0
+        // As the dialog spells them: a name in another case is stored again in the catalogue's.
+        const bool accessory = offer.accessories.contains(entry[i])
             && quantity[i] == accessoryQuantity(context, entry[i], offer.controllerOption2, offer.controllerOption3)
-            && same(description[i], Globals::Get_Description(entry[i]));
+            && description[i] == Globals::Get_Description(entry[i]);
         const bool card = cards && std::ranges::any_of(offer.cards, [&](const CardRow& row) {
-            return same(row.card, entry[i]) && same(row.description, description[i])
+            return row.card == entry[i] && row.description == description[i]
                 && cardQuantity(quantity[i], row.quantity);
         });
         if (!accessory && !card)
             return false;
         // The dialog stores each of its rows once: an entry no more often than
         // it is offered, so that no card is billed past its row's quantities.
-        const auto offered = countOf(offer.accessories, entry[i])
-            + (cards ? std::ranges::count_if(offer.cards, [&](const CardRow& row) { return same(row.card, entry[i]); })
-                     : 0);
-        if (std::ranges::count_if(entry, [&](const QString& e) { return same(e, entry[i]); }) > offered)
+        const auto offered = offer.accessories.count(entry[i])
+            + (cards ? std::ranges::count(offer.cards, entry[i], &CardRow::card) : 0);
+        if (std::ranges::count(entry, entry[i]) > offered)
             return false;
     }
     return true;

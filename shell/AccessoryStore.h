@@ -53,8 +53,7 @@ public:
     // with its quantity and description or, in a context with the expansion
     // option, an offered card with its description and a quantity its row
     // offers (1 to 8, or the row's own), whatever the expansion flag, and
-    // none more often than it is offered. Texts compare without regard to
-    // case, as the catalogue's names do.
+    // none more often than it is offered.
     static bool Storable(int context, const Offer& offer, const AccessoryChoice& choice);
     // The lists without the entries the offer lacks (an accessory not
     // listed, a card whose row is gone or does not offer its quantity) and

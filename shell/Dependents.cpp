@@ -73,8 +73,8 @@ qsizetype indexOf(const AccessoryChoice::List21& list, const QString& text, cons
 void describe(const AccessoryChoice& saved, const AccessoryChoice& now, const QString& what, int axis,
               Differences& out)
 {
-    QList<bool> taken(qsizetype(now.Entry.size()), false);
-    QList<bool> seen(qsizetype(saved.Entry.size()), false);
+    const QList<bool> none(qsizetype(now.Entry.size()), false);
+    QList<bool> taken = none;
     for (std::size_t i = 0; i < saved.Entry.size(); ++i) {
         const QString& entry = saved.Entry[i];
         if (entry.isEmpty())
@@ -82,13 +82,11 @@ void describe(const AccessoryChoice& saved, const AccessoryChoice& now, const QS
         const qsizetype at = indexOf(now.Entry, entry, taken);
         if (at < 0) {
             // Held in more rows than one, now in one.
-            const bool folded = indexOf(saved.Entry, entry, seen) < qsizetype(i) && indexOf(now.Entry, entry, {}) >= 0;
+            const bool folded = indexOf(saved.Entry, entry, none) < qsizetype(i) && indexOf(now.Entry, entry, none) >= 0;
             out.append({axis, what, entry, QString(), folded});
-            seen[qsizetype(i)] = true;
             continue;
         }
         taken[at] = true;
-        seen[qsizetype(i)] = true;
         const QString named = QStringLiteral("%1 \"%2\"").arg(what, now.Entry[std::size_t(at)]);
         describe(saved.Quantity[i], now.Quantity[std::size_t(at)], named + QStringLiteral(" quantity"), axis, out);
         describe(saved.Description[i], now.Description[std::size_t(at)], named + QStringLiteral(" description"), axis,

@@ -2,9 +2,11 @@
 
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/PriceShortfall.h"
 #include "shell/Report.h"
 #include "shell/frmXMLwaitdialog.h"
 
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -33,10 +35,8 @@ constexpr qint64 kMaxAnswerBytes = 4 * 1024 * 1024;
 // elements each text is added to.
 constexpr int kMaxAnswerDepth = 32;
 int g_timeLimit = kDefaultTimeLimit;
-// What the last run's answers left out: the part numbers of the lines no
-// answer line came for, and the answer lines beyond those asked.
-QStringList g_unanswered;
-int g_surplus = 0;
+// What the last run's answers left out.
+PriceShortfall g_shortfall;
 
 [[noreturn]] void fail(const QString& text)
 {
@@ -58,22 +58,6 @@ QString sentence(const QString& lead, const QString& joiner, const QString& reas
     return kept.isEmpty() ? lead + close : lead + joiner + kept + close;
 }
 
-// How many of the bill's lines the run's answers hold, without its full stop.
-QString answeredText()
-{
-    return QStringLiteral("The price and availability service answered %1 of the %2 %3 asked for")
-        .arg(QString::number(Response_Count), QString::number(BOM_Count),
-             BOM_Count == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
-}
-
-// "A", "A and B", "A, B and C".
-QString listed(const QStringList& items)
-{
-    if (items.size() < 2)
-        return items.join(QString());
-    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
-}
-
 QString entry(const QVector<QString>& list, int index)
 {
     return index >= 0 && index < list.size() ? list[index] : QString();
@@ -91,8 +75,7 @@ void clearAnswers()
     for (QVector<QString>* list : {&Response_Model, &Response_Promise_Date, &Response_Unit})
         std::fill(list->begin(), list->end(), QString());
     Response_Count = 0;
-    g_unanswered.clear();
-    g_surplus = 0;
+    g_shortfall = PriceShortfall();
 }
 
 void showInWaitDialog(frmXMLwaitdialog* wait, const QString& text)
@@ -105,9 +88,9 @@ void showInWaitDialog(frmXMLwaitdialog* wait, const QString& text)
 }
 
 // The text as XML 1.0 may hold it: the characters it forbids (control
-// characters, lone surrogate halves, U+FFFE and U+FFFF) are dropped, the
-// markup characters escaped.
-QString xmlText(const QString& text)
+// characters, lone surrogate halves, U+FFFE and U+FFFF) are dropped. A part
+// number is sent, and answered, so.
+QString xmlAllowed(const QString& text)
 {
     QString kept;
     kept.reserve(text.size());
@@ -122,7 +105,7 @@ QString xmlText(const QString& text)
         if (u == 0x9 || u == 0xA || u == 0xD || (u >= 0x20 && u <= 0xD7FF) || (u >= 0xE000 && u <= 0xFFFD))
             kept += c;
     }
-    return kept.toHtmlEscaped();
+    return kept;
 }
 
 [[noreturn]] void failTooLarge()
@@ -145,9 +128,23 @@ QUrl serviceUrl()
     return url;
 }
 
-// One POST, waited for in a local event loop so that the wait dialog stays
-// responsive. Nothing when the user cancelled.
-std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QPointer<frmXMLwaitdialog>& wait)
+// The run's time limit in seconds, as the user reads it.
+QString limitSeconds()
+{
+    return QString::number(Price_Time_Limit() / 1000.0);
+}
+
+// What one POST brings: its answer, or none when the user cancelled or the
+// run's time ran out first.
+struct Posted {
+    enum Outcome { Answered, Cancelled, Late } outcome;
+    QByteArray answer;
+};
+
+// One POST, waited for in a local event loop until the run's deadline, so that
+// the wait dialog stays responsive.
+Posted post(const QUrl& url, const QByteArray& body, const QPointer<frmXMLwaitdialog>& wait,
+            const QDeadlineTimer& deadline)
 {
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
@@ -185,7 +182,7 @@ std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QP
         });
     }
     Http_Ready_State = 1;
-    limit.start(Price_Time_Limit());
+    limit.start(std::chrono::milliseconds(deadline.remainingTime()));
     if (!reply->isFinished())
         loop.exec();
     limit.stop();
@@ -196,10 +193,7 @@ std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QP
     const QString where = url.toString();
     if (!reply->isFinished()) {
         reply->abort();
-        if (cancelled)
-            return std::nullopt;
-        fail(QStringLiteral("The price and availability service at %1 did not answer within %2 seconds.")
-                 .arg(where, QString::number(Price_Time_Limit() / 1000.0)));
+        return {cancelled ? Posted::Cancelled : Posted::Late, {}};
     }
     Http_Ready_State = 4;
 
@@ -223,8 +217,10 @@ std::optional<QByteArray> post(const QUrl& url, const QByteArray& body, const QP
     answer += reply->read(kMaxAnswerBytes + 1 - answer.size());
     if (answer.size() > kMaxAnswerBytes)
         failTooLarge();
-    return answer;
+    return {Posted::Answered, answer};
 }
+
+QList<QString> readAnswerLines(int first, int count);
 
 } // namespace
 
@@ -268,7 +264,7 @@ QString Price_Availability_Request(int first, int count)
                               "<RequestedQuantity>%3</RequestedQuantity> "
                               "<RequestedDeliveryDate /> "
                               "</PartDetail>")
-                   .arg(QString::number(k), xmlText(part), QString::number(quantity));
+                   .arg(QString::number(k), xmlAllowed(part).toHtmlEscaped(), QString::number(quantity));
     }
     xml += QStringLiteral("</PriceAvailabilityDetails>"
                           "</PriceAvailabilityRequest>");
@@ -277,20 +273,7 @@ QString Price_Availability_Request(int first, int count)
 
 QString Price_Shortfall()
 {
-    QStringList sentences;
-    if (!g_unanswered.isEmpty())
-        sentences << answeredText()
-                         + QStringLiteral("; the price table leaves the %1 of %2 empty.")
-                               .arg(g_unanswered.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"),
-                                    listed(g_unanswered));
-    if (g_surplus == 1)
-        sentences << QStringLiteral("The price and availability service answered 1 line more than was asked for; "
-                                    "the price table leaves it out.");
-    else if (g_surplus > 1)
-        sentences << QStringLiteral("The price and availability service answered %1 lines more than were asked "
-                                    "for; the price table leaves them out.")
-                         .arg(g_surplus);
-    return sentences.join(QLatin1Char(' '));
+    return g_shortfall.text();
 }
 
 bool Request_Price_Availability()
@@ -305,35 +288,57 @@ bool Request_Price_Availability()
     Report_Text = Build_Report();
     const int lines = BOM_Count;
     const int batches = lines <= kBatchLines ? 1 : (lines + kBatchLines - 1) / kBatchLines;
+    // The wait the dialog promises is the whole run's. The batches go one
+    // after the other, as the service has always been asked: one that takes
+    // a single request at a time answers them all the same.
+    const QDeadlineTimer deadline(Price_Time_Limit());
     for (int batch = 1; batch <= batches; ++batch) {
         showInWaitDialog(wait, QString());
         const int first = kBatchLines * (batch - 1) + 1;
         const int count = batch < batches ? kBatchLines : lines - kBatchLines * (batches - 1);
+        QStringList parts;
+        for (int line = first; line < first + count; ++line)
+            parts << entry(BOM_Part_Number, line);
         Price_Request_XML = Price_Availability_Request(first, count);
         showInWaitDialog(wait, Price_Request_XML);
 
-        const std::optional<QByteArray> body = post(url, Price_Request_XML.toUtf8(), wait);
-        if (!body)
+        const Posted posted = deadline.hasExpired() ? Posted {Posted::Late, {}}
+                                                    : post(url, Price_Request_XML.toUtf8(), wait, deadline);
+        if (posted.outcome == Posted::Cancelled)
             return false;
-        showInWaitDialog(wait, QString::fromUtf8(*body));
-        Price_Response = *body;
+        if (posted.outcome == Posted::Late) {
+            if (batch == 1)
+                fail(QStringLiteral("The price and availability service at %1 did not answer within %2 seconds.")
+                         .arg(url.toString(), limitSeconds()));
+            // What is not answered by then is left empty, as in a short answer.
+            for (int line = first + count; line <= lines; ++line)
+                parts << entry(BOM_Part_Number, line);
+            g_shortfall.addLate(parts, limitSeconds());
+            break;
+        }
+        showInWaitDialog(wait, QString::fromUtf8(posted.answer));
+        Price_Response = posted.answer;
         // A batch's answers pair with its own lines by position: a short or a
         // long answer moves no other batch's lines.
-        const int answered = Read_Price_Availability_Response(first, count);
-        for (int line = first + answered; line < first + count; ++line)
-            g_unanswered << entry(BOM_Part_Number, line);
-        g_surplus += std::max(answered - count, 0);
+        const QList<QString> models = readAnswerLines(first, count);
+        QStringList sent;
+        for (const QString& part : parts)
+            sent << xmlAllowed(part);
+        g_shortfall.addBatch(parts, sent, models);
     }
     if (wait)
         wait->Hide();
     // A run that answered none writes no table.
     if (Response_Count == 0 && lines > 0)
-        fail(answeredText() + QStringLiteral("; no price table was written."));
+        fail(g_shortfall.answeredText() + QStringLiteral("; no price table was written."));
     Build_Price_Availability_Table();
     return true;
 }
 
-int Read_Price_Availability_Response(int first, int count)
+namespace {
+
+// Read_Price_Availability_Response, giving the answer's Model texts.
+QList<QString> readAnswerLines(int first, int count)
 {
     // Read as it streams past, keeping only these elements: the cost grows with
     // the answer's size alone. Each text is that of the element and everything
@@ -392,7 +397,14 @@ int Read_Price_Availability_Response(int first, int count)
     }
     Response_Count += placed;
     Price_Request_XML.clear();
-    return static_cast<int>(models.size());
+    return models;
+}
+
+} // namespace
+
+int Read_Price_Availability_Response(int first, int count)
+{
+    return static_cast<int>(readAnswerLines(first, count).size());
 }
 
 void Build_Price_Availability_Table()

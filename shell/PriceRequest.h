@@ -5,19 +5,20 @@
 namespace Globals {
 
 // Sends the bill of material of the current setup to the price-and-availability
-// service in batches of 9 lines, collects the answers and builds
-// Price_Table_Text. Shows the wait dialog meanwhile. Returns false when the user
-// cancelled in the wait dialog; throws std::runtime_error, with a text for the
-// user, when the service is not configured, cannot be reached, does not answer
-// in time, answers with an HTTP error, with a document that
+// service in batches of 9 lines, one after the other within one time limit for
+// the whole run, collects the answers and builds Price_Table_Text; the lines
+// not answered when the time runs out are left empty. Shows the wait dialog
+// meanwhile. Returns false when the user cancelled in the wait dialog; throws
+// std::runtime_error, with a text for the user, when the service is not
+// configured, cannot be reached, does not answer the first batch in time,
+// answers with an HTTP error, with a document that
 // Read_Price_Availability_Response refuses or one larger than 4 MB (reading
 // stops there), or answers none of the lines asked.
 bool Request_Price_Availability();
 
-// After a run, what the user is told of answers that do not match the lines
-// asked: how many of the bill's lines were answered, naming the part numbers
-// of the lines left empty, and how many answer lines beyond those asked were
-// left out. Empty when every batch answered exactly its lines.
+// After a run, what the user is told of answers that are not each line's own
+// (PriceShortfall): empty when every line got its own answer at its place and
+// nothing else came.
 QString Price_Shortfall();
 
 // Places the Model, PromiseDate and Unit texts of Price_Response at the answer
@@ -41,7 +42,7 @@ QString Price_Availability_Request(int first, int count);
 // Quenro.ini beside the program; empty when neither is set.
 QString Price_Service_Url();
 
-// The time limit of one HTTP request in milliseconds (60 s); tests shorten it.
+// The time limit of a whole run in milliseconds (60 s); tests shorten it.
 // Zero or less restores the default.
 int Price_Time_Limit();
 void Set_Price_Time_Limit_For_Tests(int milliseconds);

@@ -150,7 +150,15 @@ void open(mdiMain& main)
             failure = QStringLiteral("The project %1 could not be loaded.").arg(fileName);
     }
 
-    main.showSetupState(kind);
+    // A form that could not be loaded (its catalogue would not open) leaves
+    // the start screen, with nothing to save or export.
+    if (const Form* shown = Forms::find(SetupKinds::formName(kind)); shown && shown->Visible()) {
+        main.showSetupState(kind);
+    } else {
+        main.showStartState();
+        if (Form* selection = Forms::get(frmSelection::Name))
+            selection->Show();
+    }
 
     // A load the form rejected keeps what it reached but names no file, so
     // that a later Save asks for a name instead of overwriting this one.

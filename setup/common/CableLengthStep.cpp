@@ -6,6 +6,7 @@
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
+#include "shell/PartNumbers.h"
 
 using namespace Globals;
 
@@ -31,7 +32,7 @@ const QString kCables = QStringLiteral("Cables");
 // "N/A" and "No Cable Required" stand for no cable: nothing to bill.
 bool isPart(const QString& cable)
 {
-    return cable != QLatin1String("N/A") && !cable.startsWith(QLatin1String("No"));
+    return !Names_No_Part(cable);
 }
 
 } // namespace

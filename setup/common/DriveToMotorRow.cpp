@@ -69,7 +69,7 @@ bool DriveToMotorRow::isNull(const QString& column) const
 
 bool DriveToMotorRow::offers(const QString& column) const
 {
-    return !isNull(column) && text(column) != QLatin1String("N/A");
+    return !isNull(column) && text(column).compare(QLatin1String("N/A"), Qt::CaseInsensitive) != 0;
 }
 
 void DriveToMotorRow::requireCables() const

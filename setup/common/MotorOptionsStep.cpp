@@ -30,8 +30,10 @@ MotorOptionsStep::MotorOptionsStep(const CascadeControls& controls, const Cascad
 bool MotorOptionsStep::refusesKeyway(const AxisRecord& record) const
 {
     // Whole list texts: a catalogue may name the keyway "K = Keyway" where it is valid.
-    return record.Gearhead_Code.isEmpty() && m_c.cmbShaft_options->text() == QLatin1String("K")
-        && m_c.cmbFrame_size->text() == QLatin1String("16") && m_c.cmbMotor_Series->text() == QLatin1String("KX");
+    return record.Gearhead_Code.isEmpty()
+        && m_c.cmbShaft_options->text().compare(QLatin1String("K"), Qt::CaseInsensitive) == 0
+        && m_c.cmbFrame_size->text() == QLatin1String("16")
+        && m_c.cmbMotor_Series->text().compare(QLatin1String("KX"), Qt::CaseInsensitive) == 0;
 }
 
 void MotorOptionsStep::restoreCatalogueKeyway(AxisRecord& record) const
@@ -114,7 +116,7 @@ void MotorOptionsStep::click()
     // until the dialog hands back another one. A replayed placeholder is
     // shown without the dialog: that belongs to a user's choice, and the
     // replay may go on to other axes.
-    const bool placeholder = option.left(3) == QLatin1String("GXX");
+    const bool placeholder = option.startsWith(QLatin1String("GXX"), Qt::CaseInsensitive);
     if (placeholder
         && (!Loading_Project || !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty()))) {
         if (!Loading_Project) {
@@ -162,7 +164,7 @@ void MotorOptionsStep::click()
     // What the former option gave goes: part numbers, notes, cables and their
     // lengths, the voltage with what it gave, and the curve drawn for them.
     Dependents::drop(Stage::MotorResult);
-    if (option.left(1) != QLatin1String("G"))
+    if (!option.startsWith(QLatin1String("G"), Qt::CaseInsensitive))
         record.Gearhead_Notes.clear();
 
     m_feedbackKey = record.Feedback;

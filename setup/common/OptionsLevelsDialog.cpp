@@ -123,11 +123,18 @@ void OptionsLevelsDialog::keepOfferedAccessories(Reconciliation& reconciliation)
     if (!configured())
         return;
     const AccessoryRequest request = accessoryRequest();
-    if (!request.expansion || !request.expansion->chosen) {
-        reconciliation.keepOffered(request, offeredAccessories());
+    const AccessoryStore::Offer offer = offeredAccessories();
+    // Cards stored before the expansion choice went off stay until the
+    // accessory dialog closes again, as the original's file holds them.
+    const bool choiceOff = !request.expansion || !request.expansion->chosen;
+    const bool cardsKept = choiceOff && std::ranges::any_of(request.choice->Entry, [&](const QString& entry) {
+        return !entry.isEmpty() && !offer.accessories.contains(entry, Qt::CaseInsensitive);
+    });
+    if (cardsKept) {
+        reconciliation.keepOffered(request, offer);
         return;
     }
-    *request.choice = AccessoryStore::Offered_Part(request.context, offeredAccessories(), *request.choice);
+    *request.choice = AccessoryStore::Offered_Part(request.context, offer, *request.choice);
     Reconciliation::storeAsShown(request);
 }
 
@@ -140,7 +147,8 @@ void OptionsLevelsDialog::fillLevel(int number)
     if (list->listCount() == 0 || list->findEntry(QString()) >= 0)
         Require_Catalogue_Keys();
     // "N/A" beside other values is a value like them: the level shows them all.
-    m_passedThrough[number - 1] = list->items() == QStringList {kNotAvailable};
+    m_passedThrough[number - 1] =
+        list->listCount() == 1 && list->items().first().compare(kNotAvailable, Qt::CaseInsensitive) == 0;
 }
 
 void OptionsLevelsDialog::offerLevel(int number)

@@ -72,10 +72,11 @@ public:
     QLabel* lbl1(int index) const;
 
     // A reopened configuration whose every level is chosen keeps what Done
-    // would store: with the expansion choice on, the accessories and cards it
-    // offers as the accessory dialog stores them (the cards its type requires
-    // among them); else what it offers of them, as the file holds them. A
-    // level left to choose leaves them as the file holds them.
+    // would store: the accessories and cards it offers as the accessory
+    // dialog stores them (the cards its type requires among them), or, with
+    // cards kept while the expansion choice is off, what it offers of them as
+    // the file holds them. A level left to choose leaves them as the file
+    // holds them.
     void keepOfferedAccessories(Reconciliation& reconciliation) const;
 
     // Tells, once per opening, that a saved value is no longer offered: a

@@ -126,18 +126,20 @@ void ProjectReplay::run(AxisRecord& record) const
     // The gearhead dialog adds the keyway entry to this series and frame; a
     // project saved with it needs it again.
     if (fifth == frmGear::Keyway && m_c.cmbShaft_options->findEntry(fifth) < 0
-        && record.Motor_Series == QLatin1String("KX") && record.Frame_Size == QLatin1String("16"))
+        && record.Motor_Series.compare(QLatin1String("KX"), Qt::CaseInsensitive) == 0
+        && record.Frame_Size == QLatin1String("16"))
         m_c.cmbShaft_options->addItem(frmGear::Keyway);
     attempt(Stage::FifthList, [&] { selectOrClear(m_c.cmbShaft_options, fifth); });
     attempt(Stage::CableOption, [&] { selectOrClear(m_c.cmbCable_Option, record.Cable_Option); });
 
     attempt(Stage::MotorOption, [&] {
         if (!record.Motor_Option.isEmpty() && !record.Gearhead_Code.isEmpty()
-            && record.Gearhead_Code != QLatin1String("GXX")) {
+            && record.Gearhead_Code.compare(QLatin1String("GXX"), Qt::CaseInsensitive) != 0) {
             // A stored gearhead is taken only where the user could have chosen it:
             // the motor offers the gearhead option and the gearhead dialog this code.
             const bool placeholder = std::ranges::any_of(
-                m_c.cmbOptions->items(), [](const QString& option) { return option.startsWith(QLatin1String("GXX")); });
+                m_c.cmbOptions->items(),
+                [](const QString& option) { return option.startsWith(QLatin1String("GXX"), Qt::CaseInsensitive); });
             const QStringList gearheads = placeholder ? frmGear::Offered_Gearheads(record) : QStringList();
             const auto code = std::ranges::find_if(gearheads, [&](const QString& offered) {
                 return offered.compare(record.Gearhead_Code, Qt::CaseInsensitive) == 0;

@@ -37,7 +37,7 @@ ControllerConnection::ControllerConnection(const ControllerControls& controls)
 
 QString ControllerConnection::completeBreakout(const QString& base, const QString& ports)
 {
-    if (base.mid(6, 1) == QLatin1String("n"))
+    if (base.mid(6, 1).compare(QLatin1String("n"), Qt::CaseInsensitive) == 0)
         return base.left(6) + ports + QStringLiteral("-XX");
     return base.left(7) + QStringLiteral("-XX");
 }
@@ -58,6 +58,18 @@ QString ControllerConnection::requiredAccessoryOf(const QString& controller)
         throw DatabaseFault::badValue(System_Database.path(), QStringLiteral("All Controllers"), column, controller,
                                       QStringLiteral("value"));
     return accessory;
+}
+
+QStringList ControllerConnection::controllers()
+{
+    QStringList names;
+    const QString column = QStringLiteral("Controller Name");
+    for (Recordset& rs = Run_Query(QStringLiteral("SELECT DISTINCT [Controllers].[Controller Name] FROM [Controllers]"
+                                                  "ORDER BY [Controllers].[Controller Name];"));
+         !rs.eof(); rs.moveNext())
+        if (!rs.isNull(column) && !rs.text(column).isEmpty())
+            names << rs.text(column);
+    return names;
 }
 
 bool ControllerConnection::fits(const QString& controller, const QString& drive)
@@ -88,7 +100,7 @@ bool ControllerConnection::takes(const QString& controller, const AxisRecord& re
 
 bool ControllerConnection::isBreakout(const QString& accessory)
 {
-    return accessory.startsWith(kTnl);
+    return accessory.startsWith(kTnl, Qt::CaseInsensitive);
 }
 
 QString ControllerConnection::breakoutPartNumber()
@@ -281,12 +293,12 @@ void ControllerConnection::listCableLengths() const
 
 void ControllerConnection::portsClick() const
 {
-    if (Loading_Lists || !Required_Accessory.startsWith(kTnl))
+    if (Loading_Lists || !isBreakout(Required_Accessory))
         return;
     const QString ports = m_c.cmbAxis_Number->text();
     // Completed from the base part every time, so that another count gives its own cable.
     QString base = requiredAccessoryOf(m_c.cmbController->text());
-    if (!base.startsWith(kTnl))
+    if (!isBreakout(base))
         base = Required_Accessory;
     Required_Accessory = completeBreakout(base, ports);
     // No length is chosen for the new cable yet, so it is no part yet. A
@@ -305,7 +317,7 @@ void ControllerConnection::portsClick() const
 
 void ControllerConnection::breakoutLengthClick() const
 {
-    if (!Required_Accessory.startsWith(kTnl))
+    if (!isBreakout(Required_Accessory))
         return;
     CableLengthStep::chosenPartNumber(m_c.cmbReq_Accessories_length, Required_Accessory);
     Required_Accessory_Length = m_c.cmbReq_Accessories_length->text();

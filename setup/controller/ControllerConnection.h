@@ -25,6 +25,9 @@ public:
     // [All Controllers].[Required Accessory] of the controller; empty without a
     // row. Throws DatabaseFault when its row holds none.
     static QString requiredAccessoryOf(const QString& controller);
+    // The controllers [Controllers] lists, in name order: the only ones the
+    // form takes, whichever list offers them, as the file's reopening does.
+    static QStringList controllers();
     // Whether [Controller to Drive] pairs the two.
     static bool fits(const QString& controller, const QString& drive);
     // Whether an axis goes with the controller as its replay holds it: its

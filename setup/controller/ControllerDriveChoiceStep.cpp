@@ -6,6 +6,7 @@
 #include "setup/common/AxisSnapshot.h"
 #include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
+#include "setup/controller/ControllerCascade.h"
 #include "setup/controller/ControllerConnection.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
@@ -47,7 +48,8 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
                                                       "WHERE ((([Controller to Drive].[Drive Name])=?))"
                                                       "ORDER BY [Controller to Drive].[Controller Name];"),
                                        {drive}, QStringLiteral("Controller Name"));
-        m_k.cmbController->setListIndex(-1);
+        // A pairing names no controller that the catalogue does not list.
+        ControllerCascade::narrow(m_k.cmbController, ControllerConnection::controllers());
         // With a series chosen the one controller is handled before the frame sizes are listed.
         if (seriesChosen)
             LoneEntry::choose(m_k.cmbController);

@@ -21,7 +21,7 @@ QStringList ControllerOptions::levelValues(const QString& controller, int level,
     for (Recordset& rs = Run_Query(kTable.levelSql(level), OptionsTable::bound(controller, above));
          !rs.eof(); rs.moveNext()) {
         const QString value = rs.text(column);
-        if (level == 1 && (value.isEmpty() || value == QLatin1String("N/A")))
+        if (level == 1 && (value.isEmpty() || value.compare(QLatin1String("N/A"), Qt::CaseInsensitive) == 0))
             continue;
         values << value;
     }

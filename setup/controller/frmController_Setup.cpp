@@ -257,10 +257,7 @@ void frmController_Setup::Reset()
 
     Open_Database();
 
-    SelectionCascade::fillRows(k.cmbController,
-                               QStringLiteral("SELECT DISTINCT [Controllers].[Controller Name] FROM [Controllers]"
-                                              "ORDER BY [Controllers].[Controller Name];"),
-                               {}, QStringLiteral("Controller Name"), false);
+    k.cmbController->addItems(ControllerConnection::controllers());
     m_controls.cmbMotor_Tech->clear();
     SelectionCascade::fillRows(m_controls.cmbMotor_Tech, m_rules.technologiesSql, {}, m_rules.technologiesColumn,
                                false);

@@ -38,7 +38,7 @@ QStringList directDriveRows()
          << "INSERT INTO Drives VALUES (5, 'BDD-E', 9, 'BDD')"
          << "INSERT INTO MotorPerformance VALUES (7, 0, 2, 2, 1, 0), (7, 0, 2, 6, 1, 1), (7, 1, 2, 2, 1, 0), "
             "(7, 1, 2, 5, 1, 1), (7, 2, 2, 1.8, 1, 0), (7, 2.25, 2, 3, 1, 1), (7, 3, 2, 1.5, 1, 0), "
-            "(7, 4, 2, 1.004, 1, NULL)"
+            "(7, 4, 2, 1.004, 1, 0)"
          << "INSERT INTO MotorPerformance VALUES (9, 1, 2, NULL, 1, 0)"
          << "INSERT INTO MotorData VALUES (10, 'DD-BIG', 'CT', '06', '230VAC')"
          << "INSERT INTO Drives VALUES (6, 'BDD-B', 10, 'BDD')";

@@ -222,14 +222,18 @@ TEST_F(ServoCurveTest, MissingDatabaseAndLibraryFailure)
     useTestFolder();
     useServoPair();
     EXPECT_EQ(showCurve(), nullptr);
-    EXPECT_EQ(msg->prompts(), (QStringList{"Database not found or already opened with exclusive rights",
+    EXPECT_EQ(msg->prompts(), (QStringList{"Database not found or already opened with exclusive rights\nThe "
+                                           "database file " + folder.filePath("BrevanServos_USA97.mDB")
+                                               + " was not found.",
                                            "Performance Curve Not Found"}));
 
     // No thermal resistance: the pretest has no finite answer. A Null model value is a gap in the data.
     const std::pair<const char*, const char*> failures[] = {
         {"UPDATE MotorData SET WindingThermalResistance=0, MotorThermalResistance=0 WHERE ProductKey='KX232AE'",
          "MotorTSModel::PretestLimits: division by zero"},
-        {"UPDATE MotorData SET MotorKb=NULL WHERE ProductKey='KX232AE'", "Performance Curve Not Found"},
+        {"UPDATE MotorData SET MotorKb=NULL WHERE ProductKey='KX232AE'",
+         "Performance Curve Not Found\nThe database BrevanServos_USA97.mDB has no number in column "
+         "\"MotorData.MotorKb\" for \"KX232AE\"."},
     };
     for (const auto& [change, message] : failures) {
         msg->clear();

@@ -11,6 +11,10 @@
 #include <QPlainTextEdit>
 #include <QValueAxis>
 
+#include <string_view>
+
+using namespace std::string_view_literals;
+
 class StoredCurveTest : public CurveFixture {
 protected:
     QString axisTitle(int i) const { return window()->MSChart1()->chart()->axes().value(i)->titleText(); }
@@ -66,7 +70,10 @@ TEST_F(StoredCurveTest, DirectDriveWithoutCurveIsNotFound)
                                        std::pair{"DD'5", "BDD-X"}, std::pair{"DD-BIG", "BDD-B"}}) {
         msg->clear();
         EXPECT_EQ(showDirectDrive(QString::fromLatin1(motor), QString::fromLatin1(drive)), nullptr) << motor;
-        EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"}) << motor;
+        const QString damage = "\nThe database BrevanDirectDrive97.mDB has no number in column "
+                               "\"MotorPerformance.Torque\" for \"DD-NULL\".";
+        EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found" + (motor == "DD-NULL"sv ? damage : "")})
+            << motor;
         EXPECT_EQ(Globals::Current_Form, "frmDrive_Setup");
     }
 }
@@ -77,7 +84,8 @@ TEST_F(StoredCurveTest, RedrawThatFailsKeepsTheWindowWithoutAChart)
     ASSERT_NE(w, nullptr);
     w->MotorID = 9; // points without torque
     w->cmbTorque_Units()->choose(QStringLiteral("N-m"));
-    EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found"});
+    EXPECT_EQ(msg->prompts(), QStringList{"Performance Curve Not Found\nThe database BrevanDirectDrive97.mDB has no "
+                                          "number in column \"MotorPerformance.Torque\" for \"DD-NULL\"."});
     EXPECT_EQ(window(), w);
     EXPECT_TRUE(w->MSChart1()->isHidden());
     EXPECT_FALSE(Globals::Loading_Lists);
@@ -162,7 +170,9 @@ TEST_F(StoredCurveTest, MissingDatabaseFallsBackOrEndsCleanly)
     Forms::unloadAll();
     Globals::Set_App_Folder_For_Tests(QStringLiteral("/nonexistent"));
     showCurve();
-    EXPECT_EQ(msg->prompts(), QStringList{"Database not found or already opened with exclusive rights"});
+    const QString missing = "Database not found or already opened with exclusive rights\nThe database file "
+                            "/nonexistent/BrevanSteppers97.mDB was not found.";
+    EXPECT_EQ(msg->prompts(), QStringList{missing});
     ASSERT_NE(window(), nullptr);
     EXPECT_EQ(row(4), "3000/0");
 
@@ -175,7 +185,6 @@ TEST_F(StoredCurveTest, MissingDatabaseFallsBackOrEndsCleanly)
     Globals::System_Type = 4;
     Globals::Current_Axis = 1;
     showStepperAxis(QStringLiteral("ST1"), QStringLiteral("SERIES"), QStringLiteral("48VDC"), QStringLiteral("SMD-A"));
-    EXPECT_EQ(msg->prompts(), QStringList({"Database not found or already opened with exclusive rights",
-                                           "Performance Curve Not Found"}));
+    EXPECT_EQ(msg->prompts(), QStringList({missing, "Performance Curve Not Found"}));
     EXPECT_EQ(window(), nullptr);
 }

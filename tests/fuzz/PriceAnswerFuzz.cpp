@@ -73,9 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const QStringList units = wholeDocumentTexts(document, QStringLiteral("Unit"));
             const qsizetype placed = std::min<qsizetype>(models.size(), Globals::BOM_Count);
             FUZZ_CHECK(Globals::Response_Count == placed, "an answer line for each Model element up to the lines asked");
+            // Each line's own answer at its place, as the catalogue names parts.
+            bool eachLineItsOwn = models.size() == Globals::BOM_Count;
+            for (int i = 0; eachLineItsOwn && i < models.size(); ++i)
+                eachLineItsOwn = models[i].trimmed().compare(Globals::BOM_Part_Number.value(i + 1),
+                                                             Qt::CaseInsensitive) == 0;
             if (failure.isEmpty())
-                FUZZ_CHECK(Globals::Price_Shortfall().isEmpty() == (models.size() == Globals::BOM_Count),
-                           "the user is told when the answer holds another number of lines than asked");
+                FUZZ_CHECK(Globals::Price_Shortfall().isEmpty() == eachLineItsOwn,
+                           "the user is told unless each line got its own answer at its place");
             for (int i = 0; i < placed; ++i) {
                 FUZZ_CHECK(Globals::Response_Model.value(i + 1) == models[i],
                            "the Model text of a whole-document read");

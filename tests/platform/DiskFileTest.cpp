@@ -64,7 +64,7 @@ protected:
                 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
                 && ::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) == 0
                 && ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-            ::_exit(!mounted ? 2 : writeFailure(target, "4\rnew\r") == "Read-only file system" ? 0 : 1);
+            ::_exit(!mounted ? 2 : writeFailure(target, "4\rnew\r") == "Read-only file system." ? 0 : 1);
         }
         int status = 0;
         return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : 2;
@@ -90,7 +90,7 @@ TEST_F(DiskFileTest, TargetsASaveMustNotReplaceStayAsTheyWere)
         {"folder.dat", [&] { QDir(dir.path()).mkdir("folder.dat"); }, "It is not a regular file."},
         {"fifo.dat", [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.dat")).constData(), 0644), 0); },
          "It is not a regular file."},
-        {"no folder/new.dat", [] {}, "No such file or directory"},
+        {"no folder/new.dat", [] {}, "No such file or directory."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target);
@@ -146,7 +146,7 @@ TEST_F(DiskFileTest, ReadTakesUpToTheLimitAndTellsAMissingFileFromARefusedOne)
     } catch (const DiskFile::Refused&) {
         ADD_FAILURE() << "a missing file counts as no file to read";
     } catch (const std::runtime_error& e) {
-        EXPECT_STREQ(e.what(), "No such file or directory");
+        EXPECT_STREQ(e.what(), "No such file or directory.");
     }
 }
 

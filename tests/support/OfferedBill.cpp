@@ -41,7 +41,7 @@ struct Offer {
     std::optional<QString> description;
     bool taken = false;
 
-    // Names match without regard to case, as the catalogue's lookups do.
+    // Names compare as the catalogue compares them, without regard to case.
     bool offers(const QString& part) const
     {
         return std::ranges::any_of(parts, [&](const QString& p) { return p.compare(part, Qt::CaseInsensitive) == 0; });

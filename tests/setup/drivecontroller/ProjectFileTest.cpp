@@ -269,6 +269,15 @@ TEST_F(DriveControllerProjectTest, AFileWithoutTechnologyAndSeriesFindsItByTheDr
 
     // An unknown name ends the load: no flag, no file name, no options dialog.
     expectFailedLoad(withLine(lines(saved, 259), 13, "BSC-999"));
+
+    // Nor what only a file carries: the next project's file holds none of it.
+    QString forged = withLine(lines(saved, 259), 13, "BSC-999");
+    for (const auto& [number, value] :
+         {std::pair {20, "FORGED-REQ"}, {21, "FORGED-ACC = Forged"}, {42, "7"}, {63, "Forged"}})
+        forged = withLine(forged, number, value);
+    expectFailedLoad(forged);
+    EXPECT_EQ(record(), AxisRecord {});
+    EXPECT_FALSE(setup()->Save_String().contains("FORGED"));
 }
 
 // One way through the form for every series of the catalogue (the walker of

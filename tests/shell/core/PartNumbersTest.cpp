@@ -65,8 +65,8 @@ TEST_F(PartNumbersTest, DriveControllerCodesFollowPowerLevelFirst)
     EXPECT_EQ(Build_DriveController_Part_Number("DCQ", "N/A", "-E1"), "DC-E1");
     EXPECT_EQ(Build_DriveController_Part_Number("DCR", "20", "N/A"), "DC20");
     EXPECT_EQ(Build_DriveController_Part_Number("DCQ", "N/A", "N/A"), "DC");
-    // The "N/A" test is case-sensitive.
-    EXPECT_EQ(Build_DriveController_Part_Number("DCQ", "20", "n/a"), "DC20n/a");
+    // "N/A" in another case is the catalogue's "N/A" too, as its names are.
+    EXPECT_EQ(Build_DriveController_Part_Number("DCQ", "20", "n/a"), "DC20");
 }
 
 // No part number stands for a name without its construction row or its

@@ -9,6 +9,7 @@
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/mdiMain.h"
+#include "support/SqliteFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +20,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -116,6 +119,68 @@ TEST_F(DriveProject, SaveReopenExportAndPriceADriveSystem)
         << table.toStdString();
     EXPECT_EQ(table.count("\r\n"), Globals::BOM_Count);
     EXPECT_EQ(shell->opened().last(), prices);
+}
+
+// An Open that meets a catalogue that cannot be opened leaves the start screen
+// with nothing to save or export, whatever project was open before.
+TEST_F(DriveProject, AnOpenOnACatalogueThatCannotBeOpenedEndsAtTheStartScreen)
+{
+    const QString seed = QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file/kx-servo.dat");
+    const QString name = QStringLiteral("System Databases97.mdb");
+    const QString catalogue = path(name);
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        QString cause;
+        bool locked = false;
+    } cases[] = {
+        {"random bytes", [&] { writeFileBytes(catalogue, QByteArray("not a catalogue at all ").repeated(200)); },
+         "The file " + name + " is not a database."},
+        {"0 bytes", [&] { writeFileBytes(catalogue, {}); }, "The file holds no table of the product catalogue."},
+        {"cut", [&] {
+             ASSERT_TRUE(SqliteFile::copySample(name, tmp.path()));
+             ASSERT_TRUE(QFile::resize(catalogue, QFileInfo(catalogue).size() / 2));
+         }, "The database " + name + " is damaged."},
+        {"missing", [] {}, "The database file " + catalogue + " was not found."},
+        {"a folder", [&] { ASSERT_TRUE(QDir(tmp.path()).mkdir(name)); },
+         "The database file " + catalogue + " is a folder."},
+        {"locked", [&] { ASSERT_TRUE(SqliteFile::copySample(name, tmp.path())); },
+         "The database " + name + " is in use by another program.", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Globals::Set_App_Folder_For_Tests(QString());
+        files->queuePath(seed);
+        main->mnuOpen()->trigger();
+        ASSERT_EQ(buttonStates(), "011101");
+        QFile::remove(catalogue);
+        QDir(catalogue).removeRecursively();
+        c.make();
+        Globals::Set_App_Folder_For_Tests(tmp.path());
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+        QSqlQuery lock;
+        if (c.locked) {
+            other.setDatabaseName(catalogue);
+            ASSERT_TRUE(other.open());
+            lock = QSqlQuery(other);
+            ASSERT_TRUE(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            ASSERT_TRUE(lock.exec(QStringLiteral("SELECT count(*) FROM Drives")));
+        }
+        msg->clear();
+        files->queuePath(seed);
+        main->mnuOpen()->trigger();
+        processEvents();
+        EXPECT_EQ(msg->prompts(), QStringList({"Database not found or opened with exclusive rights", c.cause}));
+        EXPECT_FALSE(Forms::isLoaded("frmDrive_Setup"));
+        EXPECT_TRUE(shown("frmSelection"));
+        EXPECT_EQ(buttonStates(), "110000");
+        EXPECT_EQ(main->windowTitle(), "Brevan Quenro");
+        EXPECT_FALSE(Globals::Loading_Project || Globals::Loading_Lists);
+        lock = QSqlQuery();
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other program"));
+    }
 }
 
 // Every file the program writes is named in the status bar until the next message, also when no

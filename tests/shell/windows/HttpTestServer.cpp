@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 #include <QTcpSocket>
+#include <QTimer>
 
 HttpTestServer::HttpTestServer()
 {
@@ -62,8 +63,15 @@ void HttpTestServer::onReadyRead(QTcpSocket* socket)
         out += "Content-Length: " + (reply.length.isEmpty() ? QByteArray::number(reply.body.size()) : reply.length)
                + "\r\n";
     out += reply.headers + "Connection: close\r\n\r\n" + reply.body;
-    socket->write(out);
-    socket->disconnectFromHost();
+    auto send = [socket, out] {
+        socket->write(out);
+        socket->disconnectFromHost();
+    };
+    // A client that gives up meanwhile closes the socket, and the answer goes with it.
+    if (reply.delay > 0)
+        QTimer::singleShot(reply.delay, socket, send);
+    else
+        send();
 }
 
 QByteArray HttpTestServer::answerFor(const QByteArray& requestBody, const QByteArray& promiseDate,

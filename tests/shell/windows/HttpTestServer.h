@@ -11,7 +11,8 @@
 class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 for the price request: it records each
-// request and answers through a responder (or never, when told to stay silent).
+// request and answers through a responder (or never, when told to stay silent,
+// or late).
 // While it lives, QUENRO_PRICE_SERVICE names it; the earlier value comes back after.
 class HttpTestServer : public QObject {
     Q_OBJECT
@@ -31,6 +32,8 @@ public:
         QByteArray length = {};
         // Further header lines, each ending in CR LF.
         QByteArray headers = {};
+        // Milliseconds the answer waits before it is sent.
+        int delay = 0;
     };
     using Responder = std::function<Reply(const Request&)>;
 

@@ -13,7 +13,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
+
+#include <functional>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -55,6 +58,25 @@ HttpTestServer::Responder answering(int changeOfNine, int changeOfFewer)
             answer.truncate(answer.lastIndexOf("<PartDetail>"));
         answer += QByteArray("<PartDetail><Model>EXTRA</Model></PartDetail>").repeated(std::max(change, 0));
         return HttpTestServer::Reply{200, "OK", answer + end};
+    };
+}
+
+// Answers each request with the Model texts its own gives, one line each with
+// the same date and unit: the service that answers out of order, leaves a line
+// out, answers another part or one twice.
+HttpTestServer::Responder answeringModels(const std::function<void(QList<QByteArray>&)>& change, int delay = 0)
+{
+    return [=](const HttpTestServer::Request& request) {
+        static const QRegularExpression model(QStringLiteral("<Model>(.*?)</Model>"));
+        QList<QByteArray> models;
+        for (auto it = model.globalMatch(QString::fromUtf8(request.body)); it.hasNext();)
+            models << it.next().captured(1).toUtf8();
+        change(models);
+        QByteArray answer = "<PriceAvailabilityResponse>";
+        for (const QByteArray& name : models)
+            answer += "<PartDetail><Model>" + name + "</Model><PromiseDate>20240307</PromiseDate><Unit>EA</Unit>"
+                      "</PartDetail>";
+        return HttpTestServer::Reply{200, "OK", answer + "</PriceAvailabilityResponse>", false, {}, {}, delay};
     };
 }
 
@@ -315,6 +337,28 @@ TEST_F(PriceRequest, AServiceThatNeverAnswersHitsTheTimeLimit)
     EXPECT_EQ(server.requests().size(), 1);
 }
 
+// The wait the dialog promises holds for the whole run: a service that takes
+// most of it for each batch leaves the lines it did not answer in time empty
+// and named, and is asked no more.
+TEST_F(PriceRequest, ThePromisedWaitIsOneLimitForTheWholeRun)
+{
+    Globals::Set_Price_Time_Limit_For_Tests(1200);
+    billOfMaterial(19);
+    server.setResponder(answeringModels([](QList<QByteArray>&) {}, 720));
+    files->queuePath(path("prices.txt"));
+    main->createXMLfor_Extranet();
+    QStringList late;
+    for (int k = 9; k <= 18; ++k)
+        late << QStringLiteral("ACC-%1").arg(k);
+    EXPECT_EQ(msg->prompts(), QStringList({"The price and availability service answered 9 of the 19 lines asked for "
+                                           "within 1.2 seconds; the price table leaves the lines of "
+                                           + late.mid(0, 9).join(", ") + " and ACC-18 empty."}));
+    EXPECT_EQ(server.requests().size(), 2);
+    const QByteArray table = fileBytes(path("prices.txt"));
+    EXPECT_TRUE(table.startsWith("BSD-230-10\t\t03/07/2024\t\tEA\t\t\r\nACC-1\t")) << table.toStdString();
+    EXPECT_TRUE(table.endsWith("ACC-8\t\t03/07/2024\t\tEA\t\t\r\n" + QByteArray("\t\t//\t\t\t\t\r\n").repeated(10)));
+}
+
 // An answer that fills no table or a short one, and the one sentence the user reads.
 TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
 {
@@ -337,6 +381,21 @@ TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
                                                 + "\t\t03/07/2024\t\tEA\t\t\r\n";
         return table;
     };
+    // The table whose lines hold the answers for these part numbers, an empty one none.
+    auto tableOf = [&](const QList<QByteArray>& models) {
+        QByteArray table;
+        for (const QByteArray& model : models)
+            table += model.isEmpty() ? unanswered : model + "\t\t03/07/2024\t\tEA\t\t\r\n";
+        return table;
+    };
+    // The service that answers ACC-2 as another part, and what the user is told of ACC-2's line.
+    auto answeringAcc2As = [](const QByteArray& other) {
+        return answeringModels(
+            [other](QList<QByteArray>& m) { std::replace(m.begin(), m.end(), QByteArray("ACC-2"), other); });
+    };
+    const QString acc2AnsweredAs = "The price and availability service answered 9 of the 10 lines asked for; no "
+                                   "answer came for ACC-2. ";
+    const QString acc2Holds = " By position, the price table holds other parts' answers at the line of ACC-2.";
     struct Row {
         const char* what;
         HttpTestServer::Reply reply;
@@ -362,17 +421,57 @@ TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
          tooDeep, 1, {}},
         {"33 levels", {200, "OK", nested(33)}, tooDeep, 1, {}},
         {"32 levels, one line of each batch", {200, "OK", nested(32)},
-         "The price and availability service answered 2 of the 10 lines asked for; the price table leaves the lines "
-         "of ACC-1, ACC-2, ACC-3, ACC-4, ACC-5, ACC-6, ACC-7 and ACC-8 empty.",
+         "The price and availability service answered 0 of the 10 lines asked for; no answer came for BSD-230-10, "
+         "ACC-1, ACC-2, ACC-3, ACC-4, ACC-5, ACC-6, ACC-7, ACC-8 and ACC-9. The answers for M belong to no part "
+         "asked. By position, the price table holds other parts' answers at the lines of BSD-230-10 and ACC-9 and "
+         "leaves the lines of ACC-1, ACC-2, ACC-3, ACC-4, ACC-5, ACC-6, ACC-7 and ACC-8 empty.",
          2, "M\t\t01/01/2024\t\tEA\t\t\r\n" + unanswered.repeated(8) + "M\t\t01/01/2024\t\tEA\t\t\r\n"},
         {"a short first batch", {}, "The price and availability service answered 9 of the 10 lines asked for; the "
          "price table leaves the line of ACC-8 empty.", 2, answeredBut({9}), answering(-1, 0)},
-        {"each batch one line more", {}, "The price and availability service answered 2 lines more than were asked "
-         "for; the price table leaves them out.", 2, answeredBut({}), answering(1, 1)},
+        {"each batch one line more", {}, "The answers for EXTRA belong to no part asked. The price and availability "
+         "service answered 2 lines more than were asked for; the price table leaves them out.", 2, answeredBut({}),
+         answering(1, 1)},
         {"a short first batch and a long second one", {},
          "The price and availability service answered 9 of the 10 lines asked for; the price table leaves the line of "
-         "ACC-8 empty. The price and availability service answered 1 line more than was asked for; the price table "
-         "leaves it out.", 2, answeredBut({9}), answering(-1, 1)},
+         "ACC-8 empty. The answer for EXTRA belongs to no part asked. The price and availability service answered 1 "
+         "line more than was asked for; the price table leaves it out.", 2, answeredBut({9}), answering(-1, 1)},
+        // Paired by position, each answer is held against its line's part number.
+        {"a line left out in the middle", {},
+         "The price and availability service answered 9 of the 10 lines asked for; no answer came for ACC-4. By "
+         "position, the price table holds other parts' answers at the lines of ACC-4, ACC-5, ACC-6 and ACC-7 and "
+         "leaves the line of ACC-8 empty.",
+         2, tableOf({"BSD-230-10", "ACC-1", "ACC-2", "ACC-3", "ACC-5", "ACC-6", "ACC-7", "ACC-8", "", "ACC-9"}),
+         answeringModels([](QList<QByteArray>& m) {
+             if (m.size() == 9)
+                 m.removeAt(4);
+         })},
+        {"two lines swapped", {},
+         "By position, the price table holds other parts' answers at the lines of BSD-230-10 and ACC-1.", 2,
+         tableOf({"ACC-1", "BSD-230-10", "ACC-2", "ACC-3", "ACC-4", "ACC-5", "ACC-6", "ACC-7", "ACC-8", "ACC-9"}),
+         answeringModels([](QList<QByteArray>& m) {
+             if (m.size() == 9)
+                 m.swapItemsAt(0, 1);
+         })},
+        {"a part not asked", {}, acc2AnsweredAs + "The answer for XYZ-1 belongs to no part asked." + acc2Holds, 2,
+         answeredBut({}).replace("ACC-2\t", "XYZ-1\t"), answeringAcc2As("XYZ-1")},
+        {"one line answered twice", {}, acc2AnsweredAs + "ACC-1 was answered more often than asked." + acc2Holds, 2,
+         answeredBut({}).replace("ACC-2\t", "ACC-1\t"), answeringAcc2As("ACC-1")},
+        {"many parts not asked", {},
+         "The answers for EXTRA-1, EXTRA-2, EXTRA-3, EXTRA-4, EXTRA-5, EXTRA-6, EXTRA-7, EXTRA-8, EXTRA-9, EXTRA-10 "
+         "and 2 more belong to no part asked. The price and availability service answered 12 lines more than were "
+         "asked for; the price table leaves them out.",
+         2, answeredBut({}), answeringModels([](QList<QByteArray>& m) {
+             for (int k = 1; k <= 12 && m.size() > 1; ++k)
+                 m << "EXTRA-" + QByteArray::number(k);
+         })},
+        // Named as the catalogue names its parts: without regard to case, the blanks around them layout.
+        {"another case", {}, {}, 2,
+         tableOf({" bsd-230-10", " acc-1", " acc-2", " acc-3", " acc-4", " acc-5", " acc-6", " acc-7", " acc-8",
+                  " acc-9"}),
+         answeringModels([](QList<QByteArray>& m) {
+             for (QByteArray& n : m)
+                 n = " " + n.toLower();
+         })},
         {"no line", {200, "OK", "<PriceAvailabilityResponse/>"},
          "The price and availability service answered 0 of the 10 lines asked for; no price table was written.", 2,
          {}},
@@ -392,7 +491,7 @@ TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
         if (!row.table.isEmpty())
             files->queuePath(table);
         main->createXMLfor_Extranet();
-        EXPECT_EQ(msg->prompts(), QStringList({row.message}));
+        EXPECT_EQ(msg->prompts(), row.message.isEmpty() ? QStringList() : QStringList({row.message}));
         EXPECT_EQ(server.requests().size(), sent + row.requests);
         EXPECT_EQ(files->calls().size(), asked + (row.table.isEmpty() ? 0 : 1));
         if (row.table.isEmpty())
@@ -406,15 +505,18 @@ TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
 
 TEST_F(PriceRequest, CancelInTheWaitDialogEndsTheRunQuietly)
 {
-    server.setResponder([](const HttpTestServer::Request&) { return HttpTestServer::Reply{200, "OK", {}, true}; });
-    billOfMaterial(2);
-    // The dialog stays responsive while the request waits: its Cancel is pressed meanwhile.
-    QTimer::singleShot(200, [] {
-        if (Form* wait = Forms::find(QStringLiteral("frmXMLwaitdialog"))) {
-            EXPECT_TRUE(wait->Visible());
-            wait->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-        }
+    // The dialog stays responsive while the request waits: its Cancel is
+    // pressed once the service holds the request, which it never answers.
+    server.setResponder([](const HttpTestServer::Request&) {
+        QTimer::singleShot(0, [] {
+            if (Form* wait = Forms::find(QStringLiteral("frmXMLwaitdialog"))) {
+                EXPECT_TRUE(wait->Visible());
+                wait->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+            }
+        });
+        return HttpTestServer::Reply{200, "OK", {}, true};
     });
+    billOfMaterial(2);
     main->createXMLfor_Extranet();
     EXPECT_EQ(server.requests().size(), 1);
     EXPECT_TRUE(msg->messages().isEmpty());

@@ -109,8 +109,8 @@ TEST_F(ProjectFiles, ASaveOnAFullDiskKeepsTheProjectOnDiskAndNamesTheReason)
         main->mnuSave()->trigger();
         main->mnuSave_As()->trigger();
     }
-    EXPECT_EQ(msg->prompts(), QStringList({"Unable to write the file " + path("good.dat") + ".\nFile too large",
-                                           "Unable to write the file " + path("fresh.dat") + ".\nFile too large"}));
+    EXPECT_EQ(msg->prompts(), QStringList({"Unable to write the file " + path("good.dat") + ".\nFile too large.",
+                                           "Unable to write the file " + path("fresh.dat") + ".\nFile too large."}));
     EXPECT_EQ(fileBytes(path("good.dat")), QByteArray("4\rgood\r"));
     EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden), before);
     EXPECT_EQ(main->windowTitle(), "Brevan Quenro - good.dat");
