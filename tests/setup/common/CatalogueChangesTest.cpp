@@ -30,7 +30,7 @@
 namespace {
 
 const QString kCatalogue = QStringLiteral("System Databases97.mdb");
-constexpr int kShards = 48;
+constexpr int kShards = 64;
 
 // A catalogue the changes start from, written into a folder; the text of a failure, or empty.
 struct Base {
@@ -42,6 +42,7 @@ const Base kBases[] = {
     {"sample", [](const QString& folder) {
          return SqliteFile::copySample(kCatalogue, folder) ? QString() : QStringLiteral("not copied");
      }},
+    {"maker's", [](const QString& folder) { return SqliteFile::writeMakerCatalogue(folder); }},
 };
 constexpr int kBaseCount = std::size(kBases);
 
@@ -150,6 +151,8 @@ TEST_P(CatalogueChangesTest, EverySeedOpensAsBeforeOrIsTold)
     struct Intact {
         QTemporaryDir folder {scratchFolder()};
         QList<ProjectOpening::Run> runs;
+        // A seed that does not open on the base as on the sample is no base to hold changes against.
+        QList<bool> usable;
         QList<CatalogueChange> changes;
     };
     std::array<Intact, kBaseCount> bases;
@@ -161,14 +164,15 @@ TEST_P(CatalogueChangesTest, EverySeedOpensAsBeforeOrIsTold)
         for (const QString& seed : m_seeds) {
             base.runs << runOn(base.folder.path(), seed);
             const ProjectOpening::Run& run = base.runs.last();
-            ASSERT_TRUE(run.thrown.isEmpty() && run.first.opened && run.first.messages.isEmpty()
-                        && run.first.saved == run.file && run.first.unoffered.isEmpty())
-                << kBases[b].name << " " << seed.toStdString() << ": " << run.thrown.toStdString()
-                << run.first.messages.join(" | ").toStdString() << run.first.unoffered.join(" | ").toStdString();
-            if (b > 0) {
-                EXPECT_EQ(run.first.billText, bases[0].runs.at(base.runs.size() - 1).first.billText)
-                    << kBases[b].name << " " << seed.toStdString();
-            }
+            const bool usable = run.thrown.isEmpty() && run.first.opened && run.first.messages.isEmpty()
+                && run.first.saved == run.file && run.first.unoffered.isEmpty()
+                && run.first.billText == bases[0].runs.at(base.runs.size() - 1).first.billText;
+            base.usable << usable;
+            // One shard tells it, the others leave the seed out.
+            if (!usable && GetParam() == 0)
+                ADD_FAILURE() << kBases[b].name << " " << seed.toStdString() << " does not open as on the sample: "
+                              << run.thrown.toStdString() << run.first.messages.join(" | ").toStdString()
+                              << run.first.unoffered.join(" | ").toStdString();
             held << QString::fromLatin1(run.file).split(QLatin1Char('\r')) << run.first.bill;
         }
         base.changes = CatalogueChange::all(base.folder.filePath(kCatalogue), held);
@@ -191,6 +195,8 @@ TEST_P(CatalogueChangesTest, EverySeedOpensAsBeforeOrIsTold)
                 continue;
             }
             for (qsizetype s = 0; s < m_seeds.size(); ++s) {
+                if (!bases[b].usable.at(s))
+                    continue;
                 const ProjectOpening::Run run = runOn(folder.path(), m_seeds.at(s));
                 const ChangedCatalogueOpening::Verdict verdict =
                     ChangedCatalogueOpening::judge(change, path, bases[b].runs.at(s), run);
