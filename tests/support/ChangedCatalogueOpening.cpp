@@ -39,6 +39,12 @@ bool sameText(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// A value saved empty or 0 is none.
+bool none(const QString& value)
+{
+    return value.isEmpty() || value == QLatin1String("0");
+}
+
 bool holdsLine(const QStringList& lines, const QString& value)
 {
     return std::ranges::any_of(lines, [&](const QString& line) { return sameText(line, value); });
@@ -132,7 +138,8 @@ struct Heard {
     QStringList faults;
 };
 
-Heard hear(const CatalogueChange& change, const QStringList& messages)
+// `asked`: Done asks of the project on the intact catalogue too, its configuration being incomplete.
+Heard hear(const CatalogueChange& change, const QStringList& messages, bool asked)
 {
     Heard h;
     const auto fault = [&](const QString& text) {
@@ -143,7 +150,7 @@ Heard hear(const CatalogueChange& change, const QStringList& messages)
     };
     for (const QString& message : messages) {
         if (message.endsWith(kDiscard)) {
-            if (!h.told)
+            if (!h.told && !asked)
                 h.faults << QStringLiteral("a level left unchosen untold, Done asks: ") + message.section('\r', 0, 0);
             h.discarded = true;
         } else if (message == kLostController || message == kLostDriveController) {
@@ -207,24 +214,23 @@ QStringList untoldLines(const QByteArray& intact, const QByteArray& changed, con
     for (qsizetype i = 0; i < x.size(); ++i) {
         const QString& was = x.at(i);
         const QString now = y.value(i);
-        if (was.isEmpty() || was == QLatin1String("0") || sameText(was, now) || toldLine(x, y, i, told)
-            || ((now.isEmpty() || now == QLatin1String("0"))
-                && SessionChecks::configurationLine(discarded, static_cast<int>(i + 1))))
+        if (none(was) || sameText(was, now) || toldLine(x, y, i, told)
+            || (none(now) && SessionChecks::configurationLine(discarded, static_cast<int>(i + 1))))
             continue;
         out << QStringLiteral("line %1 \"%2\" became \"%3\", untold").arg(i + 1).arg(was, now);
     }
     return out;
 }
 
-// The first line of two files that differs other than in case.
+// The first line of two files that differs other than in case or as one none for another.
 QString firstDifference(const QByteArray& a, const QByteArray& b)
 {
     const QStringList x = lines(a);
     const QStringList y = lines(b);
     for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i)
-        if (!sameText(x.value(i), y.value(i)))
+        if (!sameText(x.value(i), y.value(i)) && !(none(x.value(i)) && none(y.value(i))))
             return QStringLiteral("line %1 \"%2\" became \"%3\"").arg(i + 1).arg(x.value(i), y.value(i));
-    return QStringLiteral("in case only");
+    return {};
 }
 
 const AxisRecord* axisOf(const ProjectValues& held, int axis)
@@ -337,6 +343,15 @@ std::optional<Levels> levelsOf(int kind, const ProjectValues& held)
 
 } // namespace
 
+QStringList ChangedCatalogueOpening::toldAnew(const CatalogueChange& change, const QStringList& messages)
+{
+    const Heard heard = hear(change, messages, true);
+    QStringList out = heard.faults;
+    if (!heard.claims.isEmpty())
+        out << QStringLiteral("%1 values named anew").arg(heard.claims.size());
+    return out;
+}
+
 QStringList ChangedCatalogueOpening::gone(const QString& path, int kind, const ProjectValues& held)
 {
     const Database db = Database::open(path);
@@ -405,17 +420,16 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
     if (!gone.isEmpty())
         v.faults << QStringLiteral("opened, though %1").arg(gone.join(QLatin1String("; ")));
 
-    const Heard heard = hear(change, first.messages);
+    const bool asked = std::ranges::any_of(intact.first.messages, [](const QString& m) { return m.endsWith(kDiscard); });
+    const Heard heard = hear(change, first.messages, asked);
     v.faults << heard.faults;
     v.outcome = heard.told ? Told : first.saved == intact.first.saved && first.billText == intact.first.billText
         ? Identical
         : Quiet;
     const QString told = first.messages.join(QLatin1Char('\n'));
     const int discarded = heard.discarded ? kind : 0;
-    if (!heard.told && !sameText(QString::fromLatin1(first.saved), QString::fromLatin1(intact.first.saved)))
-        v.faults << QStringLiteral("the file changed in silence: ") + firstDifference(intact.first.saved, first.saved);
-    else
-        v.faults << untoldLines(intact.first.saved, first.saved, told, discarded);
+    for (const QString& line : untoldLines(intact.first.saved, first.saved, told, discarded))
+        v.faults << (heard.told ? line : QStringLiteral("the file changed in silence: ") + line);
 
     // A bill line that came or went is named by the message, stands on a line
     // of the configuration the user discarded or that was told without its
@@ -471,7 +485,7 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
         v.faults << QStringLiteral("what Save As wrote is refused: ") + again.messages.join(QLatin1String(" | "));
         return v;
     }
-    const Heard reheard = hear(change, again.messages);
+    const Heard reheard = hear(change, again.messages, asked || heard.discarded);
     if (!reheard.claims.isEmpty() || !reheard.faults.isEmpty()
         || std::ranges::any_of(reheard.lost, [&](const QString& m) { return !heard.lost.contains(m); })
         || std::ranges::any_of(reheard.catalogueFaults,
@@ -479,7 +493,7 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
         v.faults << QStringLiteral("what Save As wrote opens with: ") + again.messages.join(QLatin1String(" | "));
     if (!again.unoffered.isEmpty())
         v.faults << QStringLiteral("reopened, bills ") + again.unoffered.first();
-    if (again.saved != first.saved)
-        v.faults << QStringLiteral("what Save As wrote saves otherwise: ") + firstDifference(first.saved, again.saved);
+    if (const QString difference = firstDifference(first.saved, again.saved); !difference.isEmpty())
+        v.faults << QStringLiteral("what Save As wrote saves otherwise: ") + difference;
     return v;
 }

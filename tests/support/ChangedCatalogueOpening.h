@@ -47,6 +47,11 @@ public:
     static Verdict judge(const CatalogueChange& change, const QString& changed,
                          const ProjectOpening::Run& intact, const ProjectOpening::Run& run);
 
+    // The messages that tell more than an opening on the changed catalogue
+    // may tell again and again: the options dialog's message, Done's
+    // question after it and the catalogue's faults the change explains.
+    static QStringList toldAnew(const CatalogueChange& change, const QStringList& messages);
+
     // The values of the project that the catalogue at `path` no longer
     // offers so that it can be shown at all (its product, drive or motor),
     // as readable lines; none when every one is offered.

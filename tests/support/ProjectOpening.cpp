@@ -45,12 +45,21 @@ ProjectOpening::Once ProjectOpening::open(const QString& path, const QString& sa
     AppFixture::processEvents();
     once.messages = m_msg.prompts();
     m_msg.clear();
+    if (Project_Path.isEmpty()) {
+        once.title = m_main.windowTitle();
+        return once;
+    }
+    Once shown = this->shown(savedName);
+    shown.messages = once.messages;
+    return shown;
+}
+
+ProjectOpening::Once ProjectOpening::shown(const QString& savedName)
+{
+    Once once;
     once.title = m_main.windowTitle();
     once.opened = !Project_Path.isEmpty();
     once.values = ProjectValues::current();
-    if (!once.opened)
-        return once;
-
     const QDir folder(m_folder);
     const QString report = folder.filePath(QStringLiteral("report.txt"));
     QFile::remove(report);

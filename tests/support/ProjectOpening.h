@@ -43,6 +43,9 @@ public:
     ProjectOpening(mdiMain& main, FileDialog::Seam& files, MsgBox::Seam& msg, QString folder);
 
     Run run(const QString& path);
+    // The project open now, as an opening leaves it: exported, checked and
+    // saved under the name in the folder.
+    Once shown(const QString& savedName);
 
 private:
     Once open(const QString& path, const QString& savedName);

@@ -5,9 +5,13 @@
 // was reached.
 
 #include "support/AppFixture.h"
+#include "support/CatalogueChange.h"
+#include "support/ChangedCatalogueOpening.h"
 #include "support/OfferedBill.h"
+#include "support/ProjectOpening.h"
 #include "support/SessionChecks.h"
 #include "support/SessionDriver.h"
+#include "support/SqliteFile.h"
 
 #include "platform/Win1252.h"
 #include "shell/Form.h"
@@ -18,6 +22,7 @@
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -34,6 +39,12 @@
 using namespace Globals;
 
 namespace {
+
+const QString kCatalogue = QStringLiteral("System Databases97.mdb");
+// The line of a session's actions that saves, reopens on a copy of the
+// catalogue changed by the statements and goes on there.
+const QString kCatalogueLine = QStringLiteral("main.Catalogue = ");
+const QString kChangedCatalogueRoad = QStringLiteral("reopened on a catalogue with one change");
 
 struct Outcome {
     QString fault;  // empty when the session kept every promise
@@ -191,6 +202,7 @@ protected:
         QDir().mkpath(m_dir.path());
         m_written.clear();
         m_justSaved.reset();
+        m_change.reset();
         for (const auto& [name, written] : fixtureFiles()) {
             QFile::copy(QDir(s_fixtureFolder).filePath(name), m_dir.filePath(name));
             m_written[m_dir.filePath(name)] = written;
@@ -204,14 +216,35 @@ protected:
         const int count = !seed ? static_cast<int>(actions.size())
             : longer            ? std::uniform_int_distribution<int>(60, 150)(rng)
                                 : std::uniform_int_distribution<int>(5, 60)(rng);
+        // One seeded session in four goes on, halfway, on a catalogue with one change.
+        const bool changing = seed && *seed % 4 == 3;
         QStringList impossible;
+        const auto outcome = [&](const QString& fault, int reached) {
+            Outcome o {fault, reached, impossible, driver.roads()};
+            if (m_change)
+                o.roads << kChangedCatalogueRoad;
+            return o;
+        };
         for (int i = 0; i < count; ++i) {
             const QList<QStringList> choices = SessionChecks::axisChoices();
+            if (changing && i == count / 2) {
+                if (const QString fault = changeCatalogue({}, &rng, actions); !fault.isEmpty())
+                    return outcome(fault, i + 1);
+                if (m_change)
+                    continue;
+            }
             if (seed) {
                 const qsizetype before = actions.size();
                 driver.step(rng, anyWindow, actions);
                 if (actions.size() == before)
                     break;
+            } else if (actions.at(i).startsWith(kCatalogueLine)) {
+                if (const QString fault = changeCatalogue(actions.at(i).mid(kCatalogueLine.size()), nullptr, actions);
+                    !fault.isEmpty())
+                    return outcome(fault, i + 1);
+                if (!m_change)
+                    impossible << actions.at(i);
+                continue;
             } else if (!driver.perform(actions.at(i))) {
                 impossible << actions.at(i);
                 continue;
@@ -221,9 +254,92 @@ protected:
             if (fault.isEmpty())
                 fault = sessionFault(windows);
             if (!fault.isEmpty())
-                return {fault, i + 1, impossible, driver.roads()};
+                return outcome(fault, i + 1);
         }
-        return {roundTripFault(main, windows), static_cast<int>(actions.size()), impossible, driver.roads()};
+        return outcome(m_change ? changedRoundTripFault() : roundTripFault(main, windows),
+                       static_cast<int>(actions.size()));
+    }
+
+    // The changed-catalogue road: the project saved on the sample catalogue,
+    // opened on it, then on a copy with one change (`given`, else drawn from
+    // the guard's), the second opening held against the first by
+    // ChangedCatalogueOpening; the session goes on there with the files it
+    // writes from now on. Nothing when no project is shown.
+    QString changeCatalogue(const QString& given, std::mt19937* rng, QStringList& actions)
+    {
+        if (SessionChecks::shownKind() == 0)
+            return {};
+        const QString folder = m_dir.filePath(QStringLiteral("catalogue"));
+        QDir().mkpath(folder);
+        ProjectOpening opening(mainWindow(), *files, *msg, folder);
+        opening.shown(QStringLiteral("before.dat"));
+        const QString file = QDir(folder).filePath(QStringLiteral("before.dat"));
+        const ProjectOpening::Run intact = opening.run(file);
+        if (const QStringList told = doneAsks(intact.first.messages, false);
+            !intact.thrown.isEmpty() || !intact.first.opened || !told.isEmpty())
+            return QStringLiteral("reopened on the sample: ") + intact.thrown + told.join(QLatin1String(" | "));
+        const QString sample = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kCatalogue;
+        const QList<CatalogueChange> changes =
+            CatalogueChange::all(sample, QString::fromLatin1(intact.file).split(QLatin1Char('\r')) + intact.first.bill);
+        const auto change = given.isEmpty()
+            ? changes.begin() + std::uniform_int_distribution<qsizetype>(0, changes.size() - 1)(*rng)
+            : std::ranges::find(changes, given, &CatalogueChange::text);
+        if (change == changes.end())
+            return QStringLiteral("the change is none of the guard's: ") + given;
+        // The curve databases go with it.
+        for (const QString& name : QDir(QCoreApplication::applicationDirPath()).entryList({QStringLiteral("*.m?b")}))
+            if (!SqliteFile::copySample(name, m_catalogue.path()))
+                return QStringLiteral("the catalogue cannot be copied");
+        const QString catalogue = m_catalogue.filePath(kCatalogue);
+        if (!SqliteFile::run(catalogue, change->statements).isEmpty())
+            return {};
+        if (given.isEmpty())
+            actions << kCatalogueLine + change->text();
+        m_change = *change;
+        // The files written on the sample stay behind.
+        for (const QString& name : QDir(m_dir.path()).entryList({QStringLiteral("*.dat")}, QDir::Files))
+            QFile::remove(m_dir.filePath(name));
+        m_written.clear();
+        Set_App_Folder_For_Tests(m_catalogue.path());
+        const ChangedCatalogueOpening::Verdict verdict =
+            ChangedCatalogueOpening::judge(*m_change, catalogue, intact, opening.run(file));
+        return verdict.faults.isEmpty() ? QString()
+                                        : QStringLiteral("changed catalogue: %1 (%2)")
+                                              .arg(verdict.faults.join(QLatin1String("; ")), m_change->text());
+    }
+
+    // Done's question whether to discard an incomplete configuration among
+    // the messages (`asks`), or the others.
+    static QStringList doneAsks(const QStringList& messages, bool asks)
+    {
+        QStringList out;
+        for (const QString& message : messages)
+            if (message.contains(QLatin1String(" not fully configured.\r\n")) == asks)
+                out << message;
+        return out;
+    }
+
+    // At the end of the changed-catalogue road: the project as the session
+    // left it, saved and opened on the same changed copy, held against itself.
+    QString changedRoundTripFault()
+    {
+        if (SessionChecks::shownKind() == 0)
+            return {};
+        const QString folder = m_dir.filePath(QStringLiteral("catalogue"));
+        ProjectOpening opening(mainWindow(), *files, *msg, folder);
+        ProjectOpening::Run left;
+        left.first = opening.shown(QStringLiteral("left.dat"));
+        left.file = left.first.saved;
+        if (!left.first.unoffered.isEmpty())
+            return QStringLiteral("bill: ") + left.first.unoffered.join(QLatin1String("; "));
+        const ProjectOpening::Run reopened = opening.run(QDir(folder).filePath(QStringLiteral("left.dat")));
+        // Done asks of an incomplete configuration at every reopen, as it asked of the session's.
+        left.first.messages = doneAsks(reopened.first.messages, true);
+        const ChangedCatalogueOpening::Verdict verdict =
+            ChangedCatalogueOpening::judge(*m_change, m_catalogue.filePath(kCatalogue), left, reopened);
+        return verdict.faults.isEmpty() ? QString()
+                                        : QStringLiteral("reopened on the changed catalogue: %1 (%2)")
+                                              .arg(verdict.faults.join(QLatin1String("; ")), m_change->text());
     }
 
     // What the line itself must keep: the axes' choices where it chooses
@@ -255,8 +371,11 @@ protected:
                 return fault;
         }
         if (command == QLatin1String("main.Open")) {
-            if (!msg->messages().isEmpty())
-                return QStringLiteral("open: ") + msg->prompts().join(QLatin1String(" | "));
+            // On a changed catalogue the options dialog's message and the catalogue's faults may come again.
+            if (const QStringList told =
+                    m_change ? ChangedCatalogueOpening::toldAnew(*m_change, msg->prompts()) : msg->prompts();
+                !told.isEmpty())
+                return QStringLiteral("open: ") + told.join(QLatin1String(" | "));
             const auto written = m_written.find(file);
             if (written == m_written.end())
                 return {};
@@ -300,7 +419,7 @@ protected:
     QString sessionFault(SessionChecks::OpenWindows& windows)
     {
         for (const MsgBox::Message& m : msg->messages())
-            if (m.icon == MsgBox::Critical)
+            if (m.icon == MsgBox::Critical && (!m_change || !ChangedCatalogueOpening::toldAnew(*m_change, {m.prompt}).isEmpty()))
                 return QStringLiteral("message: ") + m.prompt;
         msg->clear();
         if (const QStringList screen = SessionChecks::screenFaults(); !screen.isEmpty())
@@ -444,10 +563,14 @@ protected:
         std::printf("kind %d%s: %u sessions, %d failed\n", kind, anyWindow ? " (any window)" : "", ran, failed);
         for (const QString& road : SessionDriver::roadNames())
             std::printf("road %s: %d sessions\n", qPrintable(road), roads.value(road));
+        std::printf("road %s: %d sessions\n", qPrintable(kChangedCatalogueRoad), roads.value(kChangedCatalogueRoad));
         return failed;
     }
 
     QTemporaryDir m_dir;
+    // On the changed-catalogue road: the change, and the folder of the changed catalogue.
+    std::optional<CatalogueChange> m_change;
+    QTemporaryDir m_catalogue;
     // Every file the session wrote, and the fixed ones, as written.
     std::map<QString, Written> m_written;
     // A project was opened or closed: what its windows were opened for goes.
