@@ -172,14 +172,16 @@ QList<MotorRow> motorRows(const AxisRecord& axis)
              axis.Cable_Option},
             [&](const Recordset& rs) {
                 MotorRow row {{}, rs.text(QStringLiteral("Motor_Cable")), rs.text(QStringLiteral("Feedback_Cable"))};
-                for (const QString& field : rs.fieldNames()) {
-                    const bool code = field.endsWith(QLatin1String("_Drive"), Qt::CaseInsensitive)
-                        || field.endsWith(QLatin1String("_Drive_Parallel"), Qt::CaseInsensitive);
-                    const bool atVoltage = !voltage
-                        || field.compare(voltage->plainColumn, Qt::CaseInsensitive) == 0
-                        || field.compare(voltage->parallelColumn, Qt::CaseInsensitive) == 0;
-                    if (code && atVoltage && !rs.isNull(field) && rs.text(field) != kNotApplicable)
-                        row.driveCodes << rs.text(field);
+                const auto offers = [&](const QString& field) {
+                    return !rs.isNull(field) && rs.text(field) != kNotApplicable;
+                };
+                for (const InputVoltage::Item& item : InputVoltage::items()) {
+                    if ((voltage && voltage != &item) || !(offers(item.plainColumn) || offers(item.parallelColumn)))
+                        continue;
+                    // The plain column is the drive code as it is, "N/A" or empty too, where the pair offers the voltage.
+                    row.driveCodes << rs.text(item.plainColumn);
+                    if (offers(item.parallelColumn))
+                        row.driveCodes << rs.text(item.parallelColumn);
                 }
                 rows << row;
             });
