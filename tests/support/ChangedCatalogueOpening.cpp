@@ -205,8 +205,11 @@ bool toldLine(const QStringList& intact, const QStringList& changed, qsizetype l
 // Every line of the intact run's saved file whose value the changed run's
 // holds otherwise, untold: a value the file holds empty (0) is none, which a
 // reopening may complete; `discarded`, the kind whose configuration the user
-// discarded at Done, which empties its lines.
-QStringList untoldLines(const QByteArray& intact, const QByteArray& changed, const QString& told, int discarded)
+// discarded at Done, which empties its lines; `done`, the kind whose
+// configuration Done finished since the intact file was saved, which gives
+// its lines their values.
+QStringList untoldLines(const QByteArray& intact, const QByteArray& changed, const QString& told, int discarded,
+                        int done)
 {
     const QStringList x = lines(intact);
     const QStringList y = lines(changed);
@@ -214,8 +217,10 @@ QStringList untoldLines(const QByteArray& intact, const QByteArray& changed, con
     for (qsizetype i = 0; i < x.size(); ++i) {
         const QString& was = x.at(i);
         const QString now = y.value(i);
+        const int line = static_cast<int>(i + 1);
         if (none(was) || sameText(was, now) || toldLine(x, y, i, told)
-            || (none(now) && SessionChecks::configurationLine(discarded, static_cast<int>(i + 1))))
+            || (none(now) && SessionChecks::configurationLine(discarded, line))
+            || (!now.isEmpty() && SessionChecks::configurationLine(done, line)))
             continue;
         out << QStringLiteral("line %1 \"%2\" became \"%3\", untold").arg(i + 1).arg(was, now);
     }
@@ -258,12 +263,11 @@ void axisGone(const Database& db, int kind, const ProjectValues& held, int axis,
         && !exists(db, QStringLiteral("[%1] WHERE [%2] = ?").arg(products, type), {r.Motor_Technology}))
         gone(QStringLiteral("no product of the technology \"%1\"").arg(r.Motor_Technology));
     // The technology lists drives and series; a drive lists its series, a series its drives.
+    // A controller chosen after the technology lists every drive of its own.
     const bool driveListed = !r.Drive_Name.isEmpty()
         && (kind == SetupKinds::Controller && !controller.isEmpty()
-                ? exists(db,
-                         QStringLiteral("[Controller to Drive] WHERE Tech = ? AND [Controller Name] = ? "
-                                        "AND [Drive Name] = ?"),
-                         {r.Motor_Technology, controller, r.Drive_Name})
+                ? exists(db, QStringLiteral("[Controller to Drive] WHERE [Controller Name] = ? AND [Drive Name] = ?"),
+                         {controller, r.Drive_Name})
                 : exists(db, QStringLiteral("[%1] WHERE [%2] = ? AND [%3] = ?").arg(products, name, type),
                          {r.Drive_Name, r.Motor_Technology}));
     const bool seriesListed = !r.Motor_Series.isEmpty()
@@ -390,7 +394,7 @@ QStringList ChangedCatalogueOpening::withdrawnLevels(const QString& path, int ki
 
 ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueChange& change, const QString& changed,
                                                                 const ProjectOpening::Run& intact,
-                                                                const ProjectOpening::Run& run)
+                                                                const ProjectOpening::Run& run, Reference reference)
 {
     Verdict v;
     const ProjectOpening::Once& first = run.first;
@@ -428,13 +432,15 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
         : Quiet;
     const QString told = first.messages.join(QLatin1Char('\n'));
     const int discarded = heard.discarded ? kind : 0;
-    for (const QString& line : untoldLines(intact.first.saved, first.saved, told, discarded))
+    const int done = reference == Shown ? kind : 0;
+    for (const QString& line : untoldLines(intact.first.saved, first.saved, told, discarded, done))
         v.faults << (heard.told ? line : QStringLiteral("the file changed in silence: ") + line);
 
     // A bill line that came or went is named by the message, stands on a line
-    // of the configuration the user discarded or that was told without its
-    // part number, or is one the file does not hold (a cable's part number),
-    // which the program cannot know changed.
+    // of the configuration the user discarded, that was told without its part
+    // number or that Done finished, or on a line the opening completed from
+    // none, or is one the file does not hold (a cable's part number), which
+    // the program cannot know changed.
     const QStringList intactLines = lines(intact.first.saved);
     const QStringList savedLines = lines(first.saved);
     QStringList named = quoted(told);
@@ -450,6 +456,9 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
     for (int line = 1; unresolved && line <= intactLines.size(); ++line)
         if (SessionChecks::configurationLine(kind, line))
             named << intactLines.at(line - 1);
+    for (int line = 1; line <= savedLines.size(); ++line)
+        if (SessionChecks::configurationLine(done, line) || none(intactLines.value(line - 1)))
+            named << savedLines.at(line - 1);
     const auto holds = [](const QStringList& file, const QString& part) {
         return std::ranges::any_of(file, [&](const QString& l) { return l.contains(part, Qt::CaseInsensitive); });
     };

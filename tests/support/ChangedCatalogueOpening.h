@@ -43,9 +43,14 @@ public:
         QStringList faults;
     };
 
+    // What the intact run holds: the file opened as the run opens it, or the
+    // project as it was shown when saved, whose configuration the run's Done
+    // finishes (SessionChecks::differences).
+    enum Reference { Opened, Shown };
+
     // `changed`: the catalogue file the run opened on.
-    static Verdict judge(const CatalogueChange& change, const QString& changed,
-                         const ProjectOpening::Run& intact, const ProjectOpening::Run& run);
+    static Verdict judge(const CatalogueChange& change, const QString& changed, const ProjectOpening::Run& intact,
+                         const ProjectOpening::Run& run, Reference reference = Opened);
 
     // The messages that tell more than an opening on the changed catalogue
     // may tell again and again: the options dialog's message, Done's

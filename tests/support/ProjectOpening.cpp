@@ -60,7 +60,14 @@ ProjectOpening::Once ProjectOpening::shown(const QString& savedName)
     once.title = m_main.windowTitle();
     once.opened = !Project_Path.isEmpty();
     once.values = ProjectValues::current();
+    // Saved first: Save As stores what an open accessory dialog shows, and the bill is the saved project's.
     const QDir folder(m_folder);
+    const QString saved = folder.filePath(savedName);
+    QFile::remove(saved);
+    m_files.queuePath(saved);
+    m_main.mnuSave_As_Click();
+    once.saved = written(saved);
+
     const QString report = folder.filePath(QStringLiteral("report.txt"));
     QFile::remove(report);
     m_files.queuePath(report);
@@ -70,12 +77,6 @@ ProjectOpening::Once ProjectOpening::shown(const QString& savedName)
     for (int i = 1; i <= BOM_Count; ++i)
         once.bill << QStringLiteral("%1 %2").arg(BOM_Quantity.value(i)).arg(BOM_Part_Number.value(i));
     once.unoffered = OfferedBill::faults();
-
-    const QString saved = folder.filePath(savedName);
-    QFile::remove(saved);
-    m_files.queuePath(saved);
-    m_main.mnuSave_As_Click();
-    once.saved = written(saved);
     m_msg.clear();
     return once;
 }

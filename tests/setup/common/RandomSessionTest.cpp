@@ -2,7 +2,8 @@
 // order, what is saved reopens as it was left, each list shows what the
 // record holds, each open window configures what the project holds and the
 // bill holds only parts the catalogue offers, the same however the record
-// was reached.
+// was reached; a session that goes on on a changed catalogue reopens there as
+// an opening on a changed catalogue must.
 
 #include "support/AppFixture.h"
 #include "support/CatalogueChange.h"
@@ -336,7 +337,8 @@ protected:
         // Done asks of an incomplete configuration at every reopen, as it asked of the session's.
         left.first.messages = doneAsks(reopened.first.messages, true);
         const ChangedCatalogueOpening::Verdict verdict =
-            ChangedCatalogueOpening::judge(*m_change, m_catalogue.filePath(kCatalogue), left, reopened);
+            ChangedCatalogueOpening::judge(*m_change, m_catalogue.filePath(kCatalogue), left, reopened,
+                                           ChangedCatalogueOpening::Shown);
         return verdict.faults.isEmpty() ? QString()
                                         : QStringLiteral("reopened on the changed catalogue: %1 (%2)")
                                               .arg(verdict.faults.join(QLatin1String("; ")), m_change->text());
