@@ -4,7 +4,6 @@
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -99,16 +98,12 @@ std::optional<MotorPartNumber::Result> MotorPartNumber::build(const AxisRecord& 
 
 QString MotorPartNumber::typeOf(const QString& series)
 {
-    const QString table = QStringLiteral("Motors");
     const QString column = QStringLiteral("PartNumber Type");
     const Recordset& rs = Globals::Run_Query(QStringLiteral("SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] "
                                                             "From [Motors] WHERE ((([Motors].[Motor Name])=?));"),
                                              {series});
     if (rs.eof())
-        throw DatabaseFault::missingRow(Globals::System_Database.path(), table, QStringLiteral("Motor Name"), series);
-    const QString type = rs.text(column);
-    if (std::ranges::none_of(recipes(), [&](const Recipe& recipe) { return type == QLatin1String(recipe.type); }))
-        throw DatabaseFault::badValue(Globals::System_Database.path(), table, column, series,
-                                      QStringLiteral("known part-number type"));
-    return type;
+        throw DatabaseFault::missingRow(Globals::System_Database.path(), QStringLiteral("Motors"),
+                                        QStringLiteral("Motor Name"), series);
+    return rs.text(column);
 }

@@ -46,7 +46,7 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
                                                       "[Controller to Drive].[Drive Name] From [Controller to Drive] "
                                                       "WHERE ((([Controller to Drive].[Drive Name])=?))"
                                                       "ORDER BY [Controller to Drive].[Controller Name];"),
-                                       {drive}, QStringLiteral("Controller Name"));
+                                       {drive}, QStringLiteral("Controller Name"), false);
         m_k.cmbController->setListIndex(-1);
         // With a series chosen the one controller is handled before the frame sizes are listed.
         if (seriesChosen)
