@@ -50,10 +50,12 @@ public:
         }
     }
 
-    // Breakout and required accessories: none when "N/A", empty or starting with "No".
+    // Breakout and required accessories: none when "N/A" (however written), empty or starting with "No".
     void requiredLine(const QString& partNumber, const QString& description)
     {
-        if (partNumber.isEmpty() || partNumber == QLatin1String("N/A") || partNumber.startsWith(QLatin1String("No")))
+        const QString part = partNumber.trimmed();
+        if (part.isEmpty() || part.compare(QLatin1String("N/A"), Qt::CaseInsensitive) == 0
+            || partNumber.startsWith(QLatin1String("No")))
             return;
         fixedLine(partNumber, description);
     }

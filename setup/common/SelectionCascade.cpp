@@ -279,10 +279,11 @@ void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepin
             series << rs.text(name);
     m_c.cmbMotor_Series->addItems(series);
 
-    LoneEntry::choose(m_c.driveList);
-    LoneEntry::choose(m_c.cmbMotor_Series);
+    // Enabled first: a lone entry the catalogue refuses leaves its list to the user.
     m_c.driveList->setEnabled(true);
     m_c.cmbMotor_Series->setEnabled(true);
+    LoneEntry::choose(m_c.driveList);
+    LoneEntry::choose(m_c.cmbMotor_Series);
 }
 
 bool SelectionCascade::listDrivesOfSeries()
