@@ -267,6 +267,21 @@ void cardWithoutDescription(DescriptionCatalogueTest& t)
     DescriptionCatalogueTest::processEvents();
 }
 
+// An empty controller accessory is never offered.
+void controllerAccessories(DescriptionCatalogueTest& t)
+{
+    t.click("cmdController");
+    DescriptionCatalogueTest::processEvents();
+    Form* options = DescriptionCatalogueTest::dialog("frmControl");
+    ASSERT_NE(options, nullptr);
+    frmAccessories* accessories = t.openAccessories("cmdAccessories", options);
+    ASSERT_NE(accessories, nullptr);
+    EXPECT_EQ(accessories->lstAccessories()->items(), QStringList {"PS-24-05 = 24 VDC 5 A Power Supply"});
+    accessories->findChild<QPushButton*>("cmdDone")->click();
+    options->findChild<QPushButton*>("cmdDone")->click();
+    DescriptionCatalogueTest::processEvents();
+}
+
 const QStringList kEmptyAccessories {"DELETE FROM [Drive Only Accessories]", "DELETE FROM [Drive Accessories]",
                                      "DELETE FROM [DriveController Accessories]",
                                      "DELETE FROM [Controller Accessories]", "DELETE FROM ExpIO"};
@@ -361,7 +376,8 @@ INSTANTIATE_TEST_SUITE_P(
               {{"Servo", "BSD-900", "QE", "40", "1", "A", "E = Encoder"}}, {}, curveWithout, {},
               {"cmb1(0) D = DIN Rail [D = DIN Rail]", "cmb1(1)  []", "cmb1(2) hidden N/A [N/A]",
                "cmb1(3) 2 = 2 Axes [2 = 2 Axes]", "cmb1(4) hidden N/A [N/A]", "cmb1(5) N/A [1 = Display|N/A]"},
-              {{"txtController", "Required Controller Accessories: \r\nDrive Specific Controller Accessory: \r\n"
+              {{"cmbController", "ZC900 [9Q10|BMC100|BMC1600|BMC300|KEX200|ZC900|ZT900]"},
+               {"txtController", "Required Controller Accessories: \r\nDrive Specific Controller Accessory: \r\n"
                                  "Cables: \r\nNotes: "},
                {"cmbController_Cable_Length", "hidden  []"},
                {"cmbAxis_Number", "hidden  []"},
@@ -369,7 +385,8 @@ INSTANTIATE_TEST_SUITE_P(
               {"1|ZC9-D2|Controller", "1|09-X|BSD-900 Drive Axis 1"}},
         // A command cable without rows offers no length; "n/a" is no accessory.
         Road {"CableWithoutRowsAndLowerCaseNotAvailable", SetupKinds::Controller,
-              {"ZC900", "", "", "", "", "", "N/A"}, {{"Stepper", "SMD-900", "SZ", "17", "1", "A"}}, {}, nullptr, {},
+              {"ZC900", "", "", "", "", "", "N/A"}, {{"Stepper", "SMD-900", "SZ", "17", "1", "A"}}, {},
+              controllerAccessories, {},
               {"cmb1(0) D = DIN Rail [D = DIN Rail]", "cmb1(1)  []", "cmb1(2) hidden N/A [N/A]",
                "cmb1(3) 2 = 2 Axes [2 = 2 Axes]", "cmb1(4) hidden N/A [N/A]", "cmb1(5) N/A [1 = Display|N/A]"},
               {{"txtController", "Required Controller Accessories: \r\nDrive Specific Controller Accessory: n/a\r\n"
