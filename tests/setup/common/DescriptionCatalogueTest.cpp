@@ -21,7 +21,6 @@
 #include "shell/frmAccessories.h"
 #include "shell/mdiMain.h"
 
-#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -134,13 +133,33 @@ public:
         return caption;
     }
 
+    // The options dialog the setup form's button opens.
+    Form* openOptions(bool controller)
+    {
+        click(controller ? "cmdController" : "cmdDriveController");
+        processEvents();
+        return dialog(controller ? "frmControl" : "frmDriveControl");
+    }
+
+    // On the options dialog just opened: the accessory dialog, its list as offered; closed again with the options.
+    QStringList offeredInOptions(bool controller)
+    {
+        Form* options = openOptions(controller);
+        frmAccessories* accessories = options ? openAccessories("cmdAccessories", options) : nullptr;
+        if (!accessories)
+            return {QStringLiteral("(no accessory dialog)")};
+        const QStringList offered = accessories->lstAccessories()->items();
+        accessories->findChild<QPushButton*>("cmdDone")->click();
+        options->findChild<QPushButton*>("cmdDone")->click();
+        processEvents();
+        return offered;
+    }
+
     void configureLevels(const QStringList& levels, bool controller)
     {
         if (levels.isEmpty())
             return;
-        click(controller ? "cmdController" : "cmdDriveController");
-        processEvents();
-        Form* options = dialog(controller ? "frmControl" : "frmDriveControl");
+        Form* options = openOptions(controller);
         ASSERT_NE(options, nullptr);
         for (qsizetype l = 0; l < levels.size(); ++l) {
             const QString name = QStringLiteral("cmb1(%1)").arg(controller ? l : l + 1);
@@ -175,13 +194,6 @@ public:
     }
 };
 
-QAction* menuOf(mdiMain& main, int kind)
-{
-    return kind == SetupKinds::Drive ? main.mnuDrive()
-        : kind == SetupKinds::DriveController ? main.mnuDrive_Controller()
-                                              : main.mnuController_Only();
-}
-
 } // namespace
 
 TEST_P(DescriptionCatalogueTest, EachOddRowGivesWhatItMeansAndReopens)
@@ -190,8 +202,7 @@ TEST_P(DescriptionCatalogueTest, EachOddRowGivesWhatItMeansAndReopens)
     QTemporaryDir folder;
     ASSERT_EQ(SqliteFile::writeDescriptionCatalogue(folder.path(), road.variant), QString());
     Globals::Set_App_Folder_For_Tests(folder.path());
-    mdiMain& main = mainWindow();
-    menuOf(main, road.kind)->trigger();
+    newProject();
     takeRoad();
     ASSERT_FALSE(HasFatalFailure());
     EXPECT_EQ(msg->prompts(), road.messages);
@@ -200,7 +211,7 @@ TEST_P(DescriptionCatalogueTest, EachOddRowGivesWhatItMeansAndReopens)
     for (const Shown& s : road.shown)
         EXPECT_EQ(state(s.control), s.state) << s.control;
     EXPECT_EQ(bill(), road.bill);
-    EXPECT_EQ(ProjectRoundTrip(main, *files, *msg).differences(), QString());
+    EXPECT_EQ(ProjectRoundTrip(mainWindow(), *files, *msg).differences(), QString());
 }
 
 namespace {
@@ -240,13 +251,11 @@ void curveWithout(DescriptionCatalogueTest& t)
 // or "N/A"; a card without a description is chosen and billed as it stands.
 void cardWithoutDescription(DescriptionCatalogueTest& t)
 {
-    t.click("cmdDriveController");
-    DescriptionCatalogueTest::processEvents();
-    Form* options = DescriptionCatalogueTest::dialog("frmDriveControl");
+    EXPECT_EQ(t.offeredInOptions(false), (QStringList {"FLT-9 = Line Filter", "None"}));
+    Form* options = t.openOptions(false);
     ASSERT_NE(options, nullptr);
     frmAccessories* accessories = t.openAccessories("cmdAccessories", options);
     ASSERT_NE(accessories, nullptr);
-    EXPECT_EQ(accessories->lstAccessories()->items(), (QStringList {"FLT-9 = Line Filter", "None"}));
     accessories->optExp(1)->choose();
     QStringList rows;
     int nameless = -1;
@@ -262,7 +271,6 @@ void cardWithoutDescription(DescriptionCatalogueTest& t)
     ASSERT_GE(nameless, 0);
     accessories->cmbTuq(nameless)->choose("2");
     accessories->findChild<QPushButton*>("cmdDone")->click();
-    DescriptionCatalogueTest::processEvents();
     options->findChild<QPushButton*>("cmdDone")->click();
     DescriptionCatalogueTest::processEvents();
 }
@@ -270,16 +278,7 @@ void cardWithoutDescription(DescriptionCatalogueTest& t)
 // An empty controller accessory is never offered.
 void controllerAccessories(DescriptionCatalogueTest& t)
 {
-    t.click("cmdController");
-    DescriptionCatalogueTest::processEvents();
-    Form* options = DescriptionCatalogueTest::dialog("frmControl");
-    ASSERT_NE(options, nullptr);
-    frmAccessories* accessories = t.openAccessories("cmdAccessories", options);
-    ASSERT_NE(accessories, nullptr);
-    EXPECT_EQ(accessories->lstAccessories()->items(), QStringList {"PS-24-05 = 24 VDC 5 A Power Supply"});
-    accessories->findChild<QPushButton*>("cmdDone")->click();
-    options->findChild<QPushButton*>("cmdDone")->click();
-    DescriptionCatalogueTest::processEvents();
+    EXPECT_EQ(t.offeredInOptions(true), QStringList {"PS-24-05 = 24 VDC 5 A Power Supply"});
 }
 
 const QStringList kEmptyAccessories {"DELETE FROM [Drive Only Accessories]", "DELETE FROM [Drive Accessories]",
