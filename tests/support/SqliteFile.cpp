@@ -44,12 +44,12 @@ bool SqliteFile::copySample(const QString& fileName, const QString& folder)
     return QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
 }
 
-QString SqliteFile::writeDescriptionCatalogue(const QString& folder, const QStringList& variant)
+QString SqliteFile::writeMakerCatalogue(const QString& folder, const QStringList& variant)
 {
     const QString name = QStringLiteral("System Databases97.mdb");
     if (!copySample(name, folder))
         return QStringLiteral("The sample catalogue cannot be copied into ") + folder;
-    QFile sql(QStringLiteral(QUENRO_TEST_FIXTURES "/description_catalogue.sql"));
+    QFile sql(QStringLiteral(QUENRO_TEST_FIXTURES "/maker_catalogue.sql"));
     if (!sql.open(QIODevice::ReadOnly | QIODevice::Text))
         return sql.fileName() + QStringLiteral(": ") + sql.errorString();
     QStringList statements;

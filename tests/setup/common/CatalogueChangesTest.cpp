@@ -9,7 +9,9 @@
 // A column needs a value where the program says so: there an empty value is
 // damage, to be named as the catalogue's. An empty value in any other column
 // is one the catalogue may hold: it may withdraw what the seed uses, as a
-// value the column holds would, and an emptied note may follow into the file.
+// value the column holds or the seed's own rows gone would, it may change what
+// the seed opens with as a value the column holds would, and an emptied note
+// may follow into the file.
 // The changes come from the program's list of the columns it reads and the
 // sample catalogue's rows, so that a new table, column or option is covered as
 // it comes. Each failing case is one line: the change, the seed, what went wrong.

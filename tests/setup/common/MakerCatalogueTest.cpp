@@ -1,4 +1,4 @@
-// The description catalogue (SqliteFile::writeDescriptionCatalogue) taken
+// The maker's catalogue (SqliteFile::writeMakerCatalogue) taken
 // through the three setup forms: each odd row's road gives the lists, hidden
 // controls, part numbers, bill and messages its values mean, and what the road
 // saves reopens quietly as it was, billing only what the catalogue offers.
@@ -27,8 +27,8 @@
 
 namespace {
 
-class DescriptionCatalogueTest;
-using Step = void (*)(DescriptionCatalogueTest&);
+class MakerCatalogueTest;
+using Step = void (*)(MakerCatalogueTest&);
 
 // A control of the setup form as the user sees it.
 struct Shown {
@@ -67,9 +67,9 @@ const QStringList kLists {"cmbMotor_Tech",    "",           "cmbMotor_Series",  
                           "cmbCable_Option",  "cmbOptions", "cmbDriveVoltage",       "cmbWiring",
                           "cmbMotor_Cable_Length", "cmbFeedback_Cable_Length"};
 
-class DescriptionCatalogueTest : public SetupFormFixture, public ::testing::WithParamInterface<Road> {
+class MakerCatalogueTest : public SetupFormFixture, public ::testing::WithParamInterface<Road> {
 public:
-    DescriptionCatalogueTest() : SetupFormFixture(GetParam().kind) {}
+    MakerCatalogueTest() : SetupFormFixture(GetParam().kind) {}
     using SetupFormFixture::click;
     using SetupFormFixture::pick;
 
@@ -196,11 +196,11 @@ public:
 
 } // namespace
 
-TEST_P(DescriptionCatalogueTest, EachOddRowGivesWhatItMeansAndReopens)
+TEST_P(MakerCatalogueTest, EachOddRowGivesWhatItMeansAndReopens)
 {
     const Road& road = GetParam();
     QTemporaryDir folder;
-    ASSERT_EQ(SqliteFile::writeDescriptionCatalogue(folder.path(), road.variant), QString());
+    ASSERT_EQ(SqliteFile::writeMakerCatalogue(folder.path(), road.variant), QString());
     Globals::Set_App_Folder_For_Tests(folder.path());
     newProject();
     takeRoad();
@@ -217,20 +217,20 @@ TEST_P(DescriptionCatalogueTest, EachOddRowGivesWhatItMeansAndReopens)
 namespace {
 
 // The gearhead list stops at its first empty code: it offers none, and Done leaves the option as it was.
-void gearheadListEmpty(DescriptionCatalogueTest& t)
+void gearheadListEmpty(MakerCatalogueTest& t)
 {
     t.pick("cmbOptions", "GXX = Gearhead");
-    Form* gear = DescriptionCatalogueTest::dialog("frmGear");
+    Form* gear = MakerCatalogueTest::dialog("frmGear");
     ASSERT_NE(gear, nullptr);
     EXPECT_EQ(gear->findChild<ListControl*>("cmbGear")->items(), QStringList {});
     gear->findChild<QPushButton*>("cmdDone")->click();
-    DescriptionCatalogueTest::processEvents();
+    MakerCatalogueTest::processEvents();
     EXPECT_FALSE(Forms::isLoaded("frmGear"));
     t.pick("cmbOptions", "N/A");
 }
 
 // Accessories empty, "N/A" or "None" are never offered to a drive.
-void driveAccessoriesAndCurve(DescriptionCatalogueTest& t)
+void driveAccessoriesAndCurve(MakerCatalogueTest& t)
 {
     frmAccessories* accessories = t.openAccessories("cmdDriveAccessories");
     ASSERT_NE(accessories, nullptr);
@@ -238,18 +238,18 @@ void driveAccessoriesAndCurve(DescriptionCatalogueTest& t)
                                                           ? QStringList {"TB-9 = Terminal Block"}
                                                           : QStringList {});
     accessories->findChild<QPushButton*>("cmdDone")->click();
-    DescriptionCatalogueTest::processEvents();
+    MakerCatalogueTest::processEvents();
     EXPECT_EQ(t.curveWindow(), "Performance Curve");
 }
 
-void curveWithout(DescriptionCatalogueTest& t)
+void curveWithout(MakerCatalogueTest& t)
 {
     EXPECT_EQ(t.curveWindow(), "Performance Curve");
 }
 
 // A drive/controller lists "None" among its accessories, never an empty one
 // or "N/A"; a card without a description is chosen and billed as it stands.
-void cardWithoutDescription(DescriptionCatalogueTest& t)
+void cardWithoutDescription(MakerCatalogueTest& t)
 {
     EXPECT_EQ(t.offeredInOptions(false), (QStringList {"FLT-9 = Line Filter", "None"}));
     Form* options = t.openOptions(false);
@@ -272,11 +272,11 @@ void cardWithoutDescription(DescriptionCatalogueTest& t)
     accessories->cmbTuq(nameless)->choose("2");
     accessories->findChild<QPushButton*>("cmdDone")->click();
     options->findChild<QPushButton*>("cmdDone")->click();
-    DescriptionCatalogueTest::processEvents();
+    MakerCatalogueTest::processEvents();
 }
 
 // An empty controller accessory is never offered.
-void controllerAccessories(DescriptionCatalogueTest& t)
+void controllerAccessories(MakerCatalogueTest& t)
 {
     EXPECT_EQ(t.offeredInOptions(true), QStringList {"PS-24-05 = 24 VDC 5 A Power Supply"});
 }
@@ -286,7 +286,7 @@ const QStringList kEmptyAccessories {"DELETE FROM [Drive Only Accessories]", "DE
                                      "DELETE FROM [Controller Accessories]", "DELETE FROM ExpIO"};
 
 INSTANTIATE_TEST_SUITE_P(
-    Roads, DescriptionCatalogueTest,
+    Roads, MakerCatalogueTest,
     ::testing::Values(
         // Rows without a name are not listed, nor a series whose include flag
         // is Null; a Null voltage column offers nothing, an empty code its
@@ -409,7 +409,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
-class SeedsOnDescriptionCatalogueTest : public AppFixture {
+class SeedsOnMakerCatalogueTest : public AppFixture {
 protected:
     // The seed opened through File > Open (the options dialogs it shows
     // closed by Done): what was told, the saved text and the bill.
@@ -425,19 +425,19 @@ protected:
         const SetupKinds::Kind* kind = SetupKinds::find(SetupKinds::projectKind(Globals::System_Type));
         auto* form = kind ? Forms::find<SetupForm>(kind->form) : nullptr;
         return msg->prompts().join('|') + "\r---\r" + (form ? form->Save_String() : QString()) + "\r---\r"
-            + DescriptionCatalogueTest::bill().join("\r");
+            + MakerCatalogueTest::bill().join("\r");
     }
 };
 
 } // namespace
 
-TEST_F(SeedsOnDescriptionCatalogueTest, EverySeedOpensAsOnTheSample)
+TEST_F(SeedsOnMakerCatalogueTest, EverySeedOpensAsOnTheSample)
 {
     const QDir seeds(QStringLiteral(QUENRO_TEST_SOURCE_DIR "/fuzz/seeds/project_file"));
     const QStringList names = seeds.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
     ASSERT_FALSE(names.isEmpty());
     QTemporaryDir folder;
-    ASSERT_EQ(SqliteFile::writeDescriptionCatalogue(folder.path()), QString());
+    ASSERT_EQ(SqliteFile::writeMakerCatalogue(folder.path()), QString());
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         Globals::Set_App_Folder_For_Tests({});
