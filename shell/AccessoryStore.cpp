@@ -1,6 +1,5 @@
 #include "shell/AccessoryStore.h"
 
-#include "platform/DatabaseFault.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
 
@@ -203,10 +202,7 @@ QVector<AccessoryStore::CardRow> AccessoryStore::Cards(const QString& type)
         // A card the catalogue holds twice has one row, and so one quantity.
         if (std::ranges::any_of(rows, [&](const CardRow& row) { return row.card == card; }))
             continue;
-        // The description goes with the card into the project and the bill.
-        if (rs.text(description).isEmpty())
-            throw DatabaseFault::badValue(Globals::System_Database.path(), QStringLiteral("ExpIO"), description, card,
-                                          QStringLiteral("value"));
+        // The card's description is shown and billed as it stands, empty too.
         rows.append({card, rs.text(description), rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity)});
     }
     return rows;

@@ -9,7 +9,9 @@
 // A column needs a value where the program says so: there an empty value is
 // damage, to be named as the catalogue's. An empty value in any other column
 // is one the catalogue may hold: it may withdraw what the seed uses, as a
-// value the column holds would, and an emptied note may follow into the file.
+// value the column holds or the seed's own rows gone would, it may change what
+// the seed opens with as a value the column holds would, and an emptied note
+// may follow into the file.
 // The changes come from the program's list of the columns it reads and the
 // sample catalogue's rows, so that a new table, column or option is covered as
 // it comes. Each failing case is one line: the change, the seed, what went wrong.
@@ -359,7 +361,8 @@ private:
     // the rest of the table kept.
     QString withoutItsRows(const QString& table, qsizetype seed);
     // Whether the seed meets the message too when the changed column holds, in
-    // every row, one of the values it holds in the intact catalogue.
+    // every row, one of the values it holds in the intact catalogue; for an
+    // empty message, whether it then opens untold yet bills or saves otherwise.
     bool toldByAValue(const Change& change, qsizetype seed, const QString& message);
 
     QTemporaryDir m_dir {scratchFolder()};
@@ -481,7 +484,11 @@ bool CatalogueChangesTest::toldByAValue(const Change& change, qsizetype seed, co
         const SeedRun control = runOn({QStringLiteral("UPDATE %1 SET %2 = %3")
                                            .arg(bracketed(change.table), bracketed(change.column), literal(value))},
                                       seed);
-        if ((told = control.opening.contains(message) || control.reopening.contains(message)))
+        const SeedRun& intact = m_intact.at(seed);
+        told = message.isEmpty() ? control.opened && control.opening.isEmpty()
+                && (control.bill != intact.bill || control.saved != intact.saved)
+                                 : control.opening.contains(message) || control.reopening.contains(message);
+        if (told)
             break;
     }
     Globals::Set_App_Folder_For_Tests(folder);
@@ -518,9 +525,11 @@ QString CatalogueChangesTest::misleads(const Change& change, qsizetype seed, con
     }
     case Change::Null:
     case Change::EmptyText:
-        // An empty value the catalogue may hold withdraws what the seed uses as a value of the column would.
+        // An empty value the catalogue may hold withdraws what the seed uses as
+        // a value of the column would, or as the seed's own rows gone would:
+        // a row a key is empty in is no longer offered.
         if (!change.needed)
-            return toldByAValue(change, seed, message)
+            return toldByAValue(change, seed, message) || withoutItsRows(change.table, seed) == message
                 ? QString()
                 : QStringLiteral("told withdrawn, though no value of the column withdraws it: ") + message;
         [[fallthrough]];
@@ -538,9 +547,13 @@ QString CatalogueChangesTest::verdict(const Change& change, qsizetype seed, cons
     if (changed.opening.isEmpty()) {
         if (!changed.opened)
             return QStringLiteral("refused in silence");
-        if (changed.bill != intact.bill)
+        // An empty value the catalogue may hold changes the project as a value
+        // of the column would: what the reopening tells of it is not this guard's.
+        const bool asAValue = !change.needed && (change.kind == Change::Null || change.kind == Change::EmptyText);
+        if (changed.bill != intact.bill && !(asAValue && toldByAValue(change, seed, {})))
             return QStringLiteral("bill changed in silence: ") + billDifference(intact.bill, changed.bill);
-        if (changed.saved != intact.saved && !followsNotes(change, intact.saved, changed.saved))
+        if (changed.saved != intact.saved && !followsNotes(change, intact.saved, changed.saved)
+            && !(asAValue && toldByAValue(change, seed, {})))
             return QStringLiteral("file changed in silence, ")
                 + ProjectRoundTrip::firstDifference(QString::fromLatin1(intact.saved),
                                                      QString::fromLatin1(changed.saved), QStringLiteral("\r"));
