@@ -210,8 +210,13 @@ void OptionsLevelsDialog::restoreOptions()
         for (int number = 1; number <= m_design.levels; ++number) {
             const QString saved = (*m_design.options)[number];
             ListControl* list = level(number);
+            // An empty value with a saved level below it was the level's empty entry, chosen.
+            bool savedBelow = false;
+            for (int below = number + 1; below <= m_design.levels; ++below)
+                savedBelow = savedBelow || !(*m_design.options)[below].isEmpty();
+            const bool emptyChosen = saved.isEmpty() && savedBelow && list->findEntry(QString()) >= 0;
             // Empty, or already chosen as the only value of its level.
-            if (saved.isEmpty() || (list->listIndex() >= 0 && list->text() == saved))
+            if ((saved.isEmpty() && !emptyChosen) || (list->listIndex() >= 0 && list->text() == saved))
                 continue;
             // The levels below a lost one stay empty and cannot be restored either.
             try {
@@ -227,6 +232,19 @@ void OptionsLevelsDialog::restoreOptions()
     if (lost)
         tellLost();
     offerLevel(1);
+}
+
+void OptionsLevelsDialog::restoreEmptyLastLevel()
+{
+    ListControl* last = level(m_design.levels);
+    if (last->listIndex() >= 0 || !(*m_design.options)[m_design.levels].isEmpty() || last->findEntry(QString()) < 0)
+        return;
+    {
+        FlagGuard running(Loading_Lists, false);
+        FlagGuard restoring(Restoring_Options, true);
+        last->setText(QString());
+    }
+    offerLevel(m_design.levels);
 }
 
 void OptionsLevelsDialog::tellLost()

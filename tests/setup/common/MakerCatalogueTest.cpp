@@ -216,6 +216,13 @@ TEST_P(MakerCatalogueTest, EachOddRowGivesWhatItMeansAndReopens)
 
 namespace {
 
+// The empty entry of a list chosen, and the lists after it chosen too: the
+// file holds the empty value between chosen ones, which a reopening chooses again.
+void emptyStackChosen(MakerCatalogueTest& t)
+{
+    t.pick("cmbStack_length", "");
+}
+
 // The gearhead list stops at its first empty code: it offers none, and Done leaves the option as it was.
 void gearheadListEmpty(MakerCatalogueTest& t)
 {
@@ -323,6 +330,8 @@ INSTANTIATE_TEST_SUITE_P(
                {"txtMotor_Part", "Motor: QN501"},
                {"txtDrive", "Drive: 09-X\r\nNotes: "}},
               {"1|09-X|BSD-900 Drive", "1|QN501|QN Series Motor"}},
+        Road {"AChosenEmptyEntryReopens", SetupKinds::Drive, {}, {{"Servo", "", "QN", "50"}}, {}, emptyStackChosen,
+              {}, {}, {{"cmbStack_length", " [|1]"}, {"cmbWinding", "N/A [N/A]"}}, {}},
         // A stepper without a feedback cable; a Null parallel column gives no
         // wiring, an empty code offers its voltage; a cable part number "N/A" bills nothing.
         Road {"StepperWithoutFeedbackCable", SetupKinds::Drive, {},

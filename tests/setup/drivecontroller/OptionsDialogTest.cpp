@@ -361,4 +361,12 @@ TEST_F(OptionsDialogTest, AnEmptyLevelValueIsChosenAndCountsAtDone)
     EXPECT_TRUE(msg->messages().isEmpty());
     EXPECT_FALSE(Forms::isLoaded("frmDriveControl"));
     EXPECT_EQ(box("txtDriveController")->text(), "Drive: BSC2306-S10\r\nNotes: " + kBscNotes);
+
+    // Saved, it reopens chosen: the file named the configuration's part number.
+    const QString saved = dc()->Save_String();
+    openProject(saved);
+    EXPECT_EQ(msg->prompts(), QStringList {});
+    EXPECT_EQ(level(4)->listIndex(), 0);
+    EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-S10");
+    EXPECT_EQ(dc()->Save_String(), saved);
 }
