@@ -1,6 +1,5 @@
 #include "shell/AccessoryStore.h"
 
-#include "platform/DatabaseFault.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
 
@@ -16,6 +15,13 @@ bool same(const QString& a, const QString& b)
 qsizetype countOf(const QStringList& list, const QString& text)
 {
     return std::ranges::count_if(list, [&](const QString& item) { return same(item, text); });
+}
+
+// The dialog packs what it stores from the first entry on.
+bool packed(const AccessoryStore::List21& entry)
+{
+    const auto end = std::ranges::find(entry, QString());
+    return std::all_of(end, entry.end(), [](const QString& e) { return e.isEmpty(); });
 }
 
 // The axis count that a controller option carries in the last character of its code.
@@ -86,15 +92,9 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
     // chosen and the cards only when it closes, so a project saved in between
     // holds the cards of the last closing with the option off.
     const bool cards = target && target->expansion;
-    bool ended = false;
-    for (std::size_t i = 0; i < entry.size(); ++i) {
-        // The dialog packs what it stores from the first entry on.
-        if (entry[i].isEmpty()) {
-            ended = true;
-            continue;
-        }
-        if (ended)
-            return false;
+    if (!packed(entry))
+        return false;
+    for (std::size_t i = 0; i < entry.size() && !entry[i].isEmpty(); ++i) {
         // As the dialog spells them: a name in another case is stored again in the catalogue's.
         const bool accessory = offer.accessories.contains(entry[i])
             && quantity[i] == accessoryQuantity(context, entry[i], offer.controllerOption2, offer.controllerOption3)
@@ -146,14 +146,9 @@ AccessoryChoice AccessoryStore::Offered_Part(int context, const Offer& offer, co
 bool AccessoryStore::Could_Be_Stored(const AccessoryChoice& choice)
 {
     const List21& entry = choice.Entry;
-    bool ended = false;
-    for (std::size_t i = 0; i < entry.size(); ++i) {
-        if (entry[i].isEmpty()) {
-            ended = true;
-            continue;
-        }
-        if (ended)
-            return false;
+    if (!packed(entry))
+        return false;
+    for (std::size_t i = 0; i < entry.size() && !entry[i].isEmpty(); ++i) {
         int rows = 0;
         for (std::size_t j = 0; j < i; ++j)
             if (same(entry[j], entry[i])) {
@@ -207,10 +202,7 @@ QVector<AccessoryStore::CardRow> AccessoryStore::Cards(const QString& type)
         // A card the catalogue holds twice has one row, and so one quantity.
         if (std::ranges::any_of(rows, [&](const CardRow& row) { return row.card == card; }))
             continue;
-        // The description goes with the card into the project and the bill.
-        if (rs.text(description).isEmpty())
-            throw DatabaseFault::badValue(Globals::System_Database.path(), QStringLiteral("ExpIO"), description, card,
-                                          QStringLiteral("value"));
+        // The card's description is shown and billed as it stands, empty too.
         rows.append({card, rs.text(description), rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity)});
     }
     return rows;

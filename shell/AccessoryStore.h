@@ -75,7 +75,7 @@ public:
     static QString Expansion_Type(const QString& caption);
     // The card rows of an expansion type as the dialog shows them: each card
     // once, the first Card_Rows, each with its required quantity ("0" when
-    // there is none). Throws DatabaseFault for a card without its description.
+    // there is none) and its description as it stands.
     static QVector<CardRow> Cards(const QString& type);
 
     // Quantity of a controller accessory: "1", or for a breakout module

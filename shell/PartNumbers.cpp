@@ -15,11 +15,9 @@ const Recordset& constructionRow(const QString& sql, const QString& table, const
                                  const QString& name)
 {
     const Recordset& rs = Run_Query(sql, {name});
+    // Without its row no part number can be built; a Null or empty prefix adds nothing.
     if (rs.eof())
         throw DatabaseFault::missingRow(System_Database.path(), table, nameColumn, name);
-    // Without its prefix the part number would name another product or none.
-    if (rs.text(kPrefix).isEmpty())
-        throw DatabaseFault::badValue(System_Database.path(), table, kPrefix, name, QStringLiteral("value"));
     return rs;
 }
 

@@ -5,8 +5,8 @@
 // Part numbers of drives and drive/controllers, built from their construction
 // rows and the codes the selection cascade produced. Each runs its query
 // through Shared_Recordset and throws DatabaseFault naming the table when the
-// catalogue has no construction row for the name, or one without its prefix,
-// so that no incomplete part number stands for the drive.
+// catalogue has no construction row for the name, so that no incomplete part
+// number stands for the drive.
 namespace Globals {
 
 // Whether a catalogue text stands for no part: empty, "N/A", or, where the

@@ -51,7 +51,7 @@ public:
         }
     }
 
-    // Breakout and required accessories: none when "N/A", empty or starting with "No".
+    // Breakout and required accessories: none when "N/A" (however written), empty or starting with "No".
     void requiredLine(const QString& partNumber, const QString& description)
     {
         if (!Names_No_Part(partNumber))

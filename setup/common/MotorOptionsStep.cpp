@@ -18,6 +18,7 @@
 #include "shell/frmGear.h"
 
 #include <algorithm>
+#include <tuple>
 
 using namespace Globals;
 
@@ -134,9 +135,15 @@ void MotorOptionsStep::click()
         return;
     }
 
-    // A motor whose cables the catalogue cannot bill is not taken.
+    // The cables' lengths are read before anything changes: a cable row
+    // without its length is the catalogue's to name, and the option is not
+    // taken. A cable without rows (or none) offers no length.
+    QStringList motorLengths;
+    QStringList feedbackLengths;
     try {
-        DriveToMotorRow::read(record, record.Feedback, DriveToMotorRow::VoltagesOnly).requireCables();
+        const DriveToMotorRow cables = DriveToMotorRow::read(record, record.Feedback, DriveToMotorRow::VoltagesOnly);
+        motorLengths = CableLengthStep::lengths(cables.text(QStringLiteral("Motor_Cable")));
+        feedbackLengths = CableLengthStep::lengths(cables.text(QStringLiteral("Feedback_Cable")));
     } catch (const DatabaseFault&) {
         record.Motor_Option = previousOption;
         m_c.cmbOptions->restore(m_c.cmbOptions->items(), m_c.cmbOptions->formerIndex());
@@ -207,17 +214,18 @@ void MotorOptionsStep::click()
                               + record.Drive_Notes);
     m_c.txtMotor_Part->setText(QStringLiteral("Motor: ") + record.Motor_Part_Number);
 
-    CableLengthStep::fillLengths(m_c.cmbMotor_Cable_Length, record.Motor_Cable);
-    CableLengthStep::fillLengths(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable);
     // The refilled lists have no length chosen, and neither has the record
-    // since the drop above; a replay keeps its stored lengths.
-    if (m_c.cmbMotor_Cable_Length->listCount() > 0) {
-        m_c.show(m_c.cmbMotor_Cable_Length);
-        m_c.show(m_c.lblMotor_Cable_Length);
-    }
-    if (m_c.cmbFeedback_Cable_Length->listCount() > 0) {
-        m_c.show(m_c.cmbFeedback_Cable_Length);
-        m_c.show(m_c.lblFeedback_Cable_Length);
+    // since the drop above; a replay keeps its stored lengths. A list without
+    // lengths keeps its hidden state: nothing is billed for that cable.
+    for (const auto& [list, label, offered] :
+         {std::tuple {m_c.cmbMotor_Cable_Length, m_c.lblMotor_Cable_Length, &motorLengths},
+          std::tuple {m_c.cmbFeedback_Cable_Length, m_c.lblFeedback_Cable_Length, &feedbackLengths}}) {
+        list->clear();
+        list->addItems(*offered);
+        if (!offered->isEmpty()) {
+            m_c.show(list);
+            m_c.show(label);
+        }
     }
 
     showResultsBeforeFlag();

@@ -5,7 +5,6 @@
 #include "shell/Globals.h"
 #include "shell/PartNumbers.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -100,20 +99,17 @@ std::optional<MotorPartNumber::Result> MotorPartNumber::build(const AxisRecord& 
 
 QString MotorPartNumber::typeOf(const QString& series)
 {
-    const QString table = QStringLiteral("Motors");
     const QString column = QStringLiteral("PartNumber Type");
     const Recordset& rs = Globals::Run_Query(QStringLiteral("SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] "
                                                             "From [Motors] WHERE ((([Motors].[Motor Name])=?));"),
                                              {series});
     if (rs.eof())
-        throw DatabaseFault::missingRow(Globals::System_Database.path(), table, QStringLiteral("Motor Name"), series);
-    // A known type in another case is that type.
-    QString type = rs.text(column);
+        throw DatabaseFault::missingRow(Globals::System_Database.path(), QStringLiteral("Motors"),
+                                        QStringLiteral("Motor Name"), series);
+    // A known type in another case is that type; any other stands as it is.
+    const QString type = rs.text(column);
     for (const Recipe& recipe : recipes())
         if (type.compare(QLatin1String(recipe.type), Qt::CaseInsensitive) == 0)
-            type = QLatin1String(recipe.type);
-    if (std::ranges::none_of(recipes(), [&](const Recipe& recipe) { return type == QLatin1String(recipe.type); }))
-        throw DatabaseFault::badValue(Globals::System_Database.path(), table, column, series,
-                                      QStringLiteral("known part-number type"));
+            return QLatin1String(recipe.type);
     return type;
 }

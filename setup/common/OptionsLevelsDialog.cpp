@@ -143,9 +143,6 @@ void OptionsLevelsDialog::fillLevel(int number)
     ListControl* list = level(number);
     list->clear();
     listLevel(list, number, chosen(number - 1));
-    // Rows without a value, which no configuration can be chosen by, are the catalogue's to name.
-    if (list->listCount() == 0 || list->findEntry(QString()) >= 0)
-        Require_Catalogue_Keys();
     // "N/A" beside other values is a value like them: the level shows them all.
     m_passedThrough[number - 1] =
         list->listCount() == 1 && list->items().first().compare(kNotAvailable, Qt::CaseInsensitive) == 0;
@@ -213,8 +210,13 @@ void OptionsLevelsDialog::restoreOptions()
         for (int number = 1; number <= m_design.levels; ++number) {
             const QString saved = (*m_design.options)[number];
             ListControl* list = level(number);
+            // An empty value with a saved level below it was the level's empty entry, chosen.
+            bool savedBelow = false;
+            for (int below = number + 1; below <= m_design.levels; ++below)
+                savedBelow = savedBelow || !(*m_design.options)[below].isEmpty();
+            const bool emptyChosen = saved.isEmpty() && savedBelow && list->findEntry(QString()) >= 0;
             // Empty, or already chosen as the only value of its level.
-            if (saved.isEmpty() || (list->listIndex() >= 0 && list->text() == saved))
+            if ((saved.isEmpty() && !emptyChosen) || (list->listIndex() >= 0 && list->text() == saved))
                 continue;
             // The levels below a lost one stay empty and cannot be restored either.
             try {
@@ -232,12 +234,23 @@ void OptionsLevelsDialog::restoreOptions()
     offerLevel(1);
 }
 
+void OptionsLevelsDialog::restoreEmptyLastLevel()
+{
+    ListControl* last = level(m_design.levels);
+    if (last->listIndex() >= 0 || !(*m_design.options)[m_design.levels].isEmpty() || last->findEntry(QString()) < 0)
+        return;
+    {
+        FlagGuard running(Loading_Lists, false);
+        FlagGuard restoring(Restoring_Options, true);
+        last->setText(QString());
+    }
+    offerLevel(m_design.levels);
+}
+
 void OptionsLevelsDialog::tellLost()
 {
     if (m_toldLost)
         return;
-    // A value lost with a row the catalogue damaged is the catalogue's fault, not a withdrawn option.
-    Require_Catalogue_Keys();
     m_toldLost = true;
     MsgBox::show(m_design.lostOption, MsgBox::OKOnly, Product_Title);
 }
@@ -289,7 +302,10 @@ void OptionsLevelsDialog::cmb1_Click(int Index)
 
 void OptionsLevelsDialog::cmdDone_Click()
 {
-    const bool complete = !chosen(m_design.levels).contains(QString());
+    // A chosen level counts, an empty entry chosen too; one left unchosen does not.
+    bool complete = true;
+    for (int number = 1; number <= m_design.levels; ++number)
+        complete = complete && level(number)->listIndex() >= 0;
     const QString question =
         m_design.product + QStringLiteral(" not fully configured.\r\nHit Cancel to Return or OK to Discard.");
     if (!complete && MsgBox::show(question, MsgBox::OKCancel, Product_Title) == MsgBox::Cancel)

@@ -79,6 +79,10 @@ public:
     // holds them.
     void keepOfferedAccessories(Reconciliation& reconciliation) const;
 
+    // A project file whose configuration named its result: a last level it
+    // saved empty was that level's empty entry, chosen, and is put back.
+    void restoreEmptyLastLevel();
+
     // Tells, once per opening, that a saved value is no longer offered: a
     // level's, or another of the product's that the setup form could not put back.
     void tellLost();

@@ -115,13 +115,29 @@ void ProjectReplay::run(AxisRecord& record) const
     if (!seriesFirst)
         attempt(Stage::Series, [&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
 
-    attempt(Stage::FrameSize, [&] { selectOrClear(m_c.cmbFrame_size, record.Frame_Size); });
-    attempt(Stage::StackLength, [&] { selectOrClear(m_c.cmbStack_length, record.Stack_Length); });
-    attempt(Stage::Winding, [&] { selectOrClear(m_c.cmbWinding, record.Winding); });
-
+    // The motor's details in the order the lists take them: an empty value
+    // with a value after it was the list's empty entry, chosen.
     const bool qdServo = record.Part_Number_Type == kQdServo;
-    attempt(Stage::FourthList,
-            [&] { selectOrClear(m_c.cmbFeedback, qdServo ? record.Shaft_Option : record.Feedback); });
+    using Field = QString AxisSelections::*;
+    const QList<Field> details = {&AxisSelections::Frame_Size, &AxisSelections::Stack_Length,
+                                  &AxisSelections::Winding,
+                                  qdServo ? &AxisSelections::Shaft_Option : &AxisSelections::Feedback,
+                                  qdServo ? &AxisSelections::Feedback : &AxisSelections::Shaft_Option,
+                                  &AxisSelections::Cable_Option, &AxisSelections::Motor_Option,
+                                  &AxisSelections::Drive_Voltage};
+    const auto detail = [&](ListControl* list, qsizetype position) {
+        const QString& value = record.*details.at(position);
+        const bool chosenAfter = std::any_of(details.begin() + position + 1, details.end(),
+                                             [&](Field later) { return !(record.*later).isEmpty(); });
+        if (value.isEmpty() && chosenAfter && list->findEntry(QString()) >= 0)
+            select(list, QString());
+        else
+            selectOrClear(list, value);
+    };
+    attempt(Stage::FrameSize, [&] { detail(m_c.cmbFrame_size, 0); });
+    attempt(Stage::StackLength, [&] { detail(m_c.cmbStack_length, 1); });
+    attempt(Stage::Winding, [&] { detail(m_c.cmbWinding, 2); });
+    attempt(Stage::FourthList, [&] { detail(m_c.cmbFeedback, 3); });
     const QString fifth = qdServo ? record.Feedback : record.Shaft_Option;
     // The gearhead dialog adds the keyway entry to this series and frame; a
     // project saved with it needs it again.
@@ -129,8 +145,8 @@ void ProjectReplay::run(AxisRecord& record) const
         && record.Motor_Series.compare(QLatin1String("KX"), Qt::CaseInsensitive) == 0
         && record.Frame_Size == QLatin1String("16"))
         m_c.cmbShaft_options->addItem(frmGear::Keyway);
-    attempt(Stage::FifthList, [&] { selectOrClear(m_c.cmbShaft_options, fifth); });
-    attempt(Stage::CableOption, [&] { selectOrClear(m_c.cmbCable_Option, record.Cable_Option); });
+    attempt(Stage::FifthList, [&] { detail(m_c.cmbShaft_options, 4); });
+    attempt(Stage::CableOption, [&] { detail(m_c.cmbCable_Option, 5); });
 
     attempt(Stage::MotorOption, [&] {
         if (!record.Motor_Option.isEmpty() && !record.Gearhead_Code.isEmpty()
@@ -159,7 +175,7 @@ void ProjectReplay::run(AxisRecord& record) const
             m_c.cmbOptions->addItem(*code);
             select(m_c.cmbOptions, *code);
         } else {
-            selectOrClear(m_c.cmbOptions, record.Motor_Option);
+            detail(m_c.cmbOptions, 6);
         }
     });
 

@@ -47,7 +47,7 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
                                                       "[Controller to Drive].[Drive Name] From [Controller to Drive] "
                                                       "WHERE ((([Controller to Drive].[Drive Name])=?))"
                                                       "ORDER BY [Controller to Drive].[Controller Name];"),
-                                       {drive}, QStringLiteral("Controller Name"));
+                                       {drive}, QStringLiteral("Controller Name"), false);
         // A pairing names no controller that the catalogue does not list.
         ControllerCascade::narrow(m_k.cmbController, ControllerConnection::controllers());
         // With a series chosen the one controller is handled before the frame sizes are listed.

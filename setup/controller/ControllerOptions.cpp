@@ -20,8 +20,11 @@ QStringList ControllerOptions::levelValues(const QString& controller, int level,
     QStringList values;
     for (Recordset& rs = Run_Query(kTable.levelSql(level), OptionsTable::bound(controller, above));
          !rs.eof(); rs.moveNext()) {
+        // A Null names no configuration a choice could find; level 1 lists no
+        // empty value and no "N/A" either, the levels below list both.
         const QString value = rs.text(column);
-        if (level == 1 && (value.isEmpty() || value.compare(QLatin1String("N/A"), Qt::CaseInsensitive) == 0))
+        if (rs.isNull(column)
+            || (level == 1 && (value.isEmpty() || value.compare(QLatin1String("N/A"), Qt::CaseInsensitive) == 0)))
             continue;
         values << value;
     }

@@ -267,6 +267,8 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     // Done (an axis count of 0) takes the controller's count, as Done would;
     // any other count stays until the user's Done.
     frmControl* options = Forms::get<frmControl>();
+    if (options && !AxisProjectBlock::line(Project_Lines, partNumberLine()).isEmpty())
+        options->restoreEmptyLastLevel();
     if (portsLost && options)
         options->tellLost();
     if (Total_Axes == 0 && !Controller_Part_Number.isEmpty()) {

@@ -23,6 +23,8 @@ namespace {
 
 // Lines 260 to 266 may be missing in files of older versions.
 constexpr int kFirstTolerantLine = 260;
+// The drive/controller's part number, which the options and the voltage build.
+constexpr int kPartNumberLine = AxisProjectBlock::LastLine + 2;
 
 // The drive/controller lists of lines 134 to 259, in file order.
 const std::array<List21*, 6> kConfigurationLists = {
@@ -128,7 +130,8 @@ void frmDriveController_Setup::readProject(AxisProjectBlock::Values values)
     int number = AxisProjectBlock::LastLine + 1;
     Drive_Controller_Notes = AxisProjectBlock::line(lines, number++);
     // The part number is rebuilt and its extra text only ever emptied.
-    const QString partNumber = AxisProjectBlock::line(lines, number++);
+    const QString partNumber = AxisProjectBlock::line(lines, kPartNumberLine);
+    ++number;
     if (values == AxisProjectBlock::Held)
         Drive_Controller_Part_Number = partNumber;
     ++number;
@@ -162,8 +165,11 @@ void frmDriveController_Setup::replayProject()
     Reconciliation reconciliation;
     ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation).withRules(m_rules).run(Current_Record());
     cmdDriveController_Click();
-    if (auto* options = Forms::find<frmDriveControl>())
+    if (auto* options = Forms::find<frmDriveControl>()) {
+        if (!AxisProjectBlock::line(Project_Lines, kPartNumberLine).isEmpty())
+            options->restoreEmptyLastLevel();
         options->keepOfferedAccessories(reconciliation);
+    }
     Update_Accessories_Display();
     Loading_Project = false;
     reconciliation.tell([this] { readProject(AxisProjectBlock::Held); }, false);

@@ -411,11 +411,13 @@ Owner controllerAxis(int number)
                 paired = true;
                 const QString cable = rs.text(QStringLiteral("Cable"));
                 owner.offers << Offer(QStringLiteral("command cable"), cableParts(cable));
-                // "N/A", an empty text and "No ..." are no part, in any case.
-                const QString required = rs.text(QStringLiteral("ControllerDriveRequired_Accessory")).trimmed();
-                if (!required.isEmpty() && required.compare(kNotApplicable, Qt::CaseInsensitive) != 0
-                    && !required.startsWith(QLatin1String("No"), Qt::CaseInsensitive))
-                    owner.offers.append(Offer(QStringLiteral("drive to controller accessory"), {required}));
+                // "N/A" in any case, empty text or "No ..." is no part.
+                const QString accessory = rs.text(QStringLiteral("ControllerDriveRequired_Accessory"));
+                const bool part = !accessory.trimmed().isEmpty()
+                    && accessory.trimmed().compare(kNotApplicable, Qt::CaseInsensitive) != 0
+                    && !accessory.startsWith(QLatin1String("No"));
+                owner.offers.append(Offer(QStringLiteral("drive to controller accessory"),
+                                          part ? QSet<QString> {accessory} : QSet<QString> {}));
             });
     if (paired)
         addDrive(owner.offers, axis, QStringLiteral("Drive Accessories"), QStringLiteral("Drive Accessory"));
