@@ -227,7 +227,7 @@ QSet<QString> motorParts(const AxisRecord& axis, const QList<MotorRow>& rows)
                                    "AND (Feedback = ? OR Feedback = 'Any') "
                                    "AND (Cable_Option = ? OR Cable_Option = 'Any')"),
                     size + QVariantList {axis.Winding, feedback, axis.Cable_Option}, QStringLiteral("Options"))) {
-            if (option.startsWith(QLatin1String("GXX")))
+            if (option.startsWith(QLatin1String("GXX"), Qt::CaseInsensitive))
                 gearhead = true;
             else
                 options << option;
