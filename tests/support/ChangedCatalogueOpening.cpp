@@ -301,6 +301,10 @@ void axisGone(const Database& db, int kind, const ProjectValues& held, int axis,
         }
     if (!exists(db, row, keys))
         gone(QStringLiteral("no [Drive to Motor] row for the motor %1").arg(r.Motor_Part_Number));
+    // The drive form takes no frame size of a series without a part-number type.
+    if (kind == SetupKinds::Drive && !r.Frame_Size.isEmpty()
+        && !exists(db, QStringLiteral("Motors WHERE [Motor Name] = ? AND [PartNumber Type] <> ''"), {r.Motor_Series}))
+        gone(QStringLiteral("the series \"%1\" has no part-number type").arg(r.Motor_Series));
     const QVariantList size {r.Motor_Series, r.Frame_Size, r.Stack_Length};
     const QString ofSize = QStringLiteral("[Motor Name] = ? AND Frame_Size = ? AND Stack_Length = ?");
     // The gearhead dialog adds the keyway to this series and frame.
