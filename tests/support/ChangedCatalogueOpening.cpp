@@ -103,6 +103,7 @@ bool explained(const CatalogueChange& change, const QString& fault)
 // One line of the one message: "<What>: ..." with the value the file holds
 // and the one the project now holds, either empty for none.
 struct Claim {
+    QString what;
     QString saved;
     QString now;
 };
@@ -110,19 +111,19 @@ struct Claim {
 std::optional<Claim> claim(const QString& line)
 {
     static const QRegularExpression::PatternOption all = QRegularExpression::DotMatchesEverythingOption;
-    static const QRegularExpression both(QStringLiteral("^.*: \"(.*)\" in the project file, \"(.*)\" now\\.$"), all);
-    static const QRegularExpression savedOnly(QStringLiteral("^.*: \"(.*)\" in the project file, none now\\.$"), all);
-    static const QRegularExpression nowOnly(QStringLiteral("^.*: \"(.*)\" now, not in the project file\\.$"), all);
+    static const QRegularExpression both(QStringLiteral("^(.*): \"(.*)\" in the project file, \"(.*)\" now\\.$"), all);
+    static const QRegularExpression savedOnly(QStringLiteral("^(.*): \"(.*)\" in the project file, none now\\.$"), all);
+    static const QRegularExpression nowOnly(QStringLiteral("^(.*): \"(.*)\" now, not in the project file\\.$"), all);
     static const QRegularExpression folded(
-        QStringLiteral("^.*: \"(.*)\" in several rows in the project file, in one now\\.$"), all);
+        QStringLiteral("^(.*): \"(.*)\" in several rows in the project file, in one now\\.$"), all);
     if (const auto m = both.match(line); m.hasMatch())
-        return Claim {m.captured(1), m.captured(2)};
+        return Claim {m.captured(1), m.captured(2), m.captured(3)};
     if (const auto m = savedOnly.match(line); m.hasMatch())
-        return Claim {m.captured(1), {}};
+        return Claim {m.captured(1), m.captured(2), {}};
     if (const auto m = nowOnly.match(line); m.hasMatch())
-        return Claim {{}, m.captured(1)};
+        return Claim {m.captured(1), {}, m.captured(2)};
     if (const auto m = folded.match(line); m.hasMatch())
-        return Claim {m.captured(1), m.captured(1)};
+        return Claim {m.captured(1), m.captured(2), m.captured(2)};
     return std::nullopt;
 }
 
@@ -203,13 +204,13 @@ bool toldLine(const QStringList& intact, const QStringList& changed, qsizetype l
 }
 
 // Every line of the intact run's saved file whose value the changed run's
-// holds otherwise, untold: a value the file holds empty (0) is none, which a
-// reopening may complete; `discarded`, the kind whose configuration the user
-// discarded at Done, which empties its lines; `done`, the kind whose
-// configuration Done finished since the intact file was saved, which gives
-// its lines their values.
-QStringList untoldLines(const QByteArray& intact, const QByteArray& changed, const QString& told, int discarded,
-                        int done)
+// holds otherwise, untold: a value the opened file holds empty (0) is none,
+// which a reopening may complete; `cleared`, the kind whose configuration the
+// user discarded at Done or was told without its part number, which empties
+// its lines; `done`, the kind whose configuration Done finished since the
+// intact file was saved, which gives its lines their values.
+QStringList untoldLines(const QByteArray& intact, const QByteArray& changed, const QStringList& file,
+                        const QString& told, int cleared, int done)
 {
     const QStringList x = lines(intact);
     const QStringList y = lines(changed);
@@ -218,8 +219,8 @@ QStringList untoldLines(const QByteArray& intact, const QByteArray& changed, con
         const QString& was = x.at(i);
         const QString now = y.value(i);
         const int line = static_cast<int>(i + 1);
-        if (none(was) || sameText(was, now) || toldLine(x, y, i, told)
-            || (none(now) && SessionChecks::configurationLine(discarded, line))
+        if (none(was) || none(file.value(i)) || sameText(was, now) || toldLine(x, y, i, told)
+            || (none(now) && SessionChecks::configurationLine(cleared, line))
             || (!now.isEmpty() && SessionChecks::configurationLine(done, line)))
             continue;
         out << QStringLiteral("line %1 \"%2\" became \"%3\", untold").arg(i + 1).arg(was, now);
@@ -247,7 +248,7 @@ const AxisRecord* axisOf(const ProjectValues& held, int axis)
 void axisGone(const Database& db, int kind, const ProjectValues& held, int axis, QStringList& out)
 {
     const AxisRecord& r = *axisOf(held, axis);
-    if (r.Drive_Name.isEmpty() && r.Motor_Series.isEmpty())
+    if (r.Motor_Technology.isEmpty() && r.Drive_Name.isEmpty() && r.Motor_Series.isEmpty())
         return;
     const bool driveController = kind == SetupKinds::DriveController;
     const QString& controller = held.controller.Controller_Name;
@@ -285,10 +286,9 @@ void axisGone(const Database& db, int kind, const ProjectValues& held, int axis,
         && !exists(db, QStringLiteral("[Controller to Drive] WHERE [Controller Name] = ? AND [Drive Name] = ?"),
                    {controller, r.Drive_Name}))
         gone(QStringLiteral("\"%1\" no longer drives \"%2\"").arg(controller, r.Drive_Name));
-    if (r.Motor_Series.isEmpty())
+    // The motor's row by the keys the file holds; a series alone the technology lists.
+    if (r.Motor_Series.isEmpty() || (r.Drive_Name.isEmpty() && r.Frame_Size.isEmpty()))
         return;
-
-    // The motor's row by the keys the file holds.
     QString row = QStringLiteral("[Drive to Motor] WHERE [Motor Name] = ?");
     QVariantList keys {r.Motor_Series};
     const std::pair<const char*, const QString*> motorKeys[] = {
@@ -301,8 +301,8 @@ void axisGone(const Database& db, int kind, const ProjectValues& held, int axis,
         }
     if (!exists(db, row, keys))
         gone(QStringLiteral("no [Drive to Motor] row for the motor %1").arg(r.Motor_Part_Number));
-    // The drive form takes no frame size of a series without a part-number type.
-    if (kind == SetupKinds::Drive && !r.Frame_Size.isEmpty()
+    // The drive form lists no stack length for a series without a part-number type.
+    if (kind == SetupKinds::Drive && !r.Stack_Length.isEmpty()
         && !exists(db, QStringLiteral("Motors WHERE [Motor Name] = ? AND [PartNumber Type] <> ''"), {r.Motor_Series}))
         gone(QStringLiteral("the series \"%1\" has no part-number type").arg(r.Motor_Series));
     const QVariantList size {r.Motor_Series, r.Frame_Size, r.Stack_Length};
@@ -349,6 +349,25 @@ std::optional<Levels> levelsOf(int kind, const ProjectValues& held)
     return std::nullopt;
 }
 
+// The options levels the project holds that the file holds too, on a line
+// of its configuration: a reopening completes the others (one-entry levels).
+QList<std::pair<int, QString>> savedLevels(int kind, const ProjectValues& held, const QStringList& file)
+{
+    const std::optional<Levels> levels = levelsOf(kind, held);
+    QList<std::pair<int, QString>> out;
+    if (!levels || levels->name.isEmpty())
+        return out;
+    for (int level = 1; level <= levels->count; ++level) {
+        const QString& value = (*levels->saved)[static_cast<std::size_t>(level)];
+        for (int line = 1; !value.isEmpty() && line <= file.size(); ++line)
+            if (SessionChecks::configurationLine(kind, line) && file.at(line - 1) == value) {
+                out.append({level, value});
+                break;
+            }
+    }
+    return out;
+}
+
 } // namespace
 
 QStringList ChangedCatalogueOpening::toldAnew(const CatalogueChange& change, const QStringList& messages)
@@ -373,23 +392,22 @@ QStringList ChangedCatalogueOpening::gone(const QString& path, int kind, const P
     return out;
 }
 
-QStringList ChangedCatalogueOpening::withdrawnLevels(const QString& path, int kind, const ProjectValues& held)
+QStringList ChangedCatalogueOpening::withdrawnLevels(const QString& path, int kind, const ProjectValues& held,
+                                                     const QStringList& file)
 {
+    const QList<std::pair<int, QString>> saved = savedLevels(kind, held, file);
     const std::optional<Levels> levels = levelsOf(kind, held);
-    if (!levels || levels->name.isEmpty())
+    if (saved.isEmpty() || !levels)
         return {};
     const Database db = Database::open(path);
     QString rows = QStringLiteral("[%1] WHERE [%2] = ?").arg(levels->table, levels->product);
     QVariantList values {levels->name};
     QStringList out;
-    for (int level = 1; level <= levels->count; ++level) {
-        const QString& saved = (*levels->saved)[static_cast<std::size_t>(level)];
-        if (saved.isEmpty())
-            continue;
+    for (const auto& [level, value] : saved) {
         rows += QStringLiteral(" AND Option%1 = ?").arg(level);
-        values << saved;
+        values << value;
         if (!exists(db, rows, values)) {
-            out << QStringLiteral("level %1 \"%2\"").arg(level).arg(saved);
+            out << QStringLiteral("level %1 \"%2\"").arg(level).arg(value);
             break;
         }
     }
@@ -428,52 +446,54 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
     if (!gone.isEmpty())
         v.faults << QStringLiteral("opened, though %1").arg(gone.join(QLatin1String("; ")));
 
-    const bool asked = std::ranges::any_of(intact.first.messages, [](const QString& m) { return m.endsWith(kDiscard); });
+    // Done asks of a configuration the file holds no level of, or that it asked of on the intact catalogue too.
+    const QStringList file = lines(run.file);
+    const bool asked = savedLevels(kind, held, file).isEmpty()
+        || std::ranges::any_of(intact.first.messages, [](const QString& m) { return m.endsWith(kDiscard); });
     const Heard heard = hear(change, first.messages, asked);
     v.faults << heard.faults;
     v.outcome = heard.told ? Told : first.saved == intact.first.saved && first.billText == intact.first.billText
         ? Identical
         : Quiet;
     const QString told = first.messages.join(QLatin1Char('\n'));
-    const int discarded = heard.discarded ? kind : 0;
-    const int done = reference == Shown ? kind : 0;
-    for (const QString& line : untoldLines(intact.first.saved, first.saved, told, discarded, done))
-        v.faults << (heard.told ? line : QStringLiteral("the file changed in silence: ") + line);
-
-    // A bill line that came or went is named by the message, stands on a line
-    // of the configuration the user discarded, that was told without its part
-    // number or that Done finished, or on a line the opening completed from
-    // none, or is one the file does not hold (a cable's part number), which
-    // the program cannot know changed.
     const QStringList intactLines = lines(intact.first.saved);
     const QStringList savedLines = lines(first.saved);
-    QStringList named = quoted(told);
     const auto ofConfiguration = [&](const QString& value) {
         for (int line = 1; line <= intactLines.size(); ++line)
             if (SessionChecks::configurationLine(kind, line) && sameText(intactLines.at(line - 1), value))
                 return true;
         return false;
     };
-    const bool unresolved = heard.discarded || std::ranges::any_of(heard.claims, [&](const Claim& c) {
-        return c.now.isEmpty() && ofConfiguration(c.saved);
+    const bool cleared = heard.discarded || std::ranges::any_of(heard.claims, [&](const Claim& c) {
+        return c.what.endsWith(QLatin1String("part number")) && c.now.isEmpty() && ofConfiguration(c.saved);
     });
-    for (int line = 1; unresolved && line <= intactLines.size(); ++line)
-        if (SessionChecks::configurationLine(kind, line))
-            named << intactLines.at(line - 1);
-    for (int line = 1; line <= savedLines.size(); ++line)
-        if (SessionChecks::configurationLine(done, line) || none(intactLines.value(line - 1)))
-            named << savedLines.at(line - 1);
-    const auto holds = [](const QStringList& file, const QString& part) {
-        return std::ranges::any_of(file, [&](const QString& l) { return l.contains(part, Qt::CaseInsensitive); });
+    const int done = reference == Shown ? kind : 0;
+    for (const QString& line : untoldLines(intact.first.saved, first.saved, file, told, cleared ? kind : 0, done))
+        v.faults << (heard.told ? line : QStringLiteral("the file changed in silence: ") + line);
+
+    // A bill line that came or went is named by the message, or is one the
+    // file does not hold (a cable's part number), which the program cannot
+    // know changed. A configuration finished otherwise (its axis counts among
+    // it) bills otherwise: its lines tell what differs.
+    const bool configured = [&] {
+        for (int line = 1; line <= std::max(intactLines.size(), savedLines.size()); ++line)
+            if (SessionChecks::configurationLine(kind, line) && !sameText(intactLines.value(line - 1), savedLines.value(line - 1))
+                && !(none(intactLines.value(line - 1)) && none(savedLines.value(line - 1))))
+                return false;
+        return true;
+    }();
+    const QStringList named = quoted(told);
+    const auto holds = [](const QStringList& lines, const QString& part) {
+        return std::ranges::any_of(lines, [&](const QString& l) { return l.contains(part, Qt::CaseInsensitive); });
     };
-    for (const QString& line : billChanges(intact.first.bill, first.bill)) {
+    for (const QString& line : configured ? billChanges(intact.first.bill, first.bill) : QStringList()) {
         const QString p = part(line);
-        if ((holds(intactLines, p) || holds(savedLines, p))
+        if ((holds(file, p) || holds(savedLines, p))
             && std::ranges::none_of(named, [&](const QString& n) { return n.contains(p, Qt::CaseInsensitive); }))
             v.faults << QStringLiteral("the bill line \"%1\" came or went, untold").arg(line);
     }
     for (const Claim& c : heard.claims) {
-        if (!c.saved.isEmpty() && !holdsLine(lines(run.file), c.saved))
+        if (!c.saved.isEmpty() && !holdsLine(file, c.saved))
             v.faults << QStringLiteral("told the file holds \"%1\", which it does not").arg(c.saved);
         if (!c.now.isEmpty() && !holdsLine(savedLines, c.now))
             v.faults << QStringLiteral("told the project now holds \"%1\", which Save As does not write").arg(c.now);
@@ -481,7 +501,7 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
 
     // A saved option no longer offered keeps the options dialog's own message
     // and stays in the record, for the user to choose again.
-    const QStringList withdrawn = withdrawnLevels(changed, kind, held);
+    const QStringList withdrawn = withdrawnLevels(changed, kind, held, file);
     const QString lost = kind == SetupKinds::Controller ? kLostController : kLostDriveController;
     for (const QString& level : withdrawn) {
         if (!heard.lost.contains(lost))

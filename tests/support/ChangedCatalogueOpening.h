@@ -61,6 +61,8 @@ public:
     // offers so that it can be shown at all (its product, drive or motor),
     // as readable lines; none when every one is offered.
     static QStringList gone(const QString& path, int kind, const ProjectValues& held);
-    // The saved options levels the catalogue no longer offers with the levels above them.
-    static QStringList withdrawnLevels(const QString& path, int kind, const ProjectValues& held);
+    // The saved options levels the catalogue no longer offers with the levels
+    // above them; only those the project file holds, reopening completes the others.
+    static QStringList withdrawnLevels(const QString& path, int kind, const ProjectValues& held,
+                                       const QStringList& file);
 };

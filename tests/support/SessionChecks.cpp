@@ -324,7 +324,8 @@ QStringList SessionChecks::differences(const QString& before, const QString& aft
     for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i) {
         const QString was = x.value(i);
         const QString now = y.value(i);
-        if (was == now)
+        // Names compare without regard to case, as the catalogue's lookups do.
+        if (was.compare(now, Qt::CaseInsensitive) == 0)
             continue;
         const int line = static_cast<int>(i + 1);
         // A count of 0 is among them: it takes the controller's own.

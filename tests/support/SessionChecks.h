@@ -62,8 +62,8 @@ bool configurationLine(int kind, int line);
 // How the options dialog that a reopening opens was left.
 enum Leaving { ByDone, ByCloseBox, LeftOpen };
 
-// The lines of two project texts that differ, "line n: "a" became "b"",
-// apart from what reopening a project of the kind completes from an empty
+// The lines of two project texts that differ other than in case, "line n:
+// "a" became "b"", apart from what reopening a project of the kind completes from an empty
 // value: the options dialog it opens chooses the levels of one value, with
 // the configuration they name, and an axis count of 0 takes the
 // controller's own. Done finishes the configuration as in a session: its

@@ -301,6 +301,7 @@ protected:
         for (const QString& name : QDir(m_dir.path()).entryList({QStringLiteral("*.dat")}, QDir::Files))
             QFile::remove(m_dir.filePath(name));
         m_written.clear();
+        m_forget = true;
         Set_App_Folder_For_Tests(m_catalogue.path());
         const ChangedCatalogueOpening::Verdict verdict =
             ChangedCatalogueOpening::judge(*m_change, catalogue, intact, opening.run(file));
