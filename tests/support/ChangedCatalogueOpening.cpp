@@ -205,7 +205,8 @@ bool toldLine(const QStringList& intact, const QStringList& changed, qsizetype l
 
 // Every line of the intact run's saved file whose value the changed run's
 // holds otherwise, untold: a value the opened file holds empty (0) is none,
-// which a reopening may complete; `cleared`, the kind whose configuration the
+// which a reopening may complete, and one the changed run holds as the file
+// does is kept, whatever the intact opening made of it; `cleared`, the kind whose configuration the
 // user discarded at Done or was told without its part number, which empties
 // its lines; `done`, the kind whose configuration Done finished since the
 // intact file was saved, which gives its lines their values.
@@ -219,7 +220,8 @@ QStringList untoldLines(const QByteArray& intact, const QByteArray& changed, con
         const QString& was = x.at(i);
         const QString now = y.value(i);
         const int line = static_cast<int>(i + 1);
-        if (none(was) || none(file.value(i)) || sameText(was, now) || toldLine(x, y, i, told)
+        if (none(was) || none(file.value(i)) || sameText(was, now) || sameText(file.at(i), now)
+            || toldLine(x, y, i, told)
             || (none(now) && SessionChecks::configurationLine(cleared, line))
             || (!now.isEmpty() && SessionChecks::configurationLine(done, line)))
             continue;
@@ -282,6 +284,14 @@ void axisGone(const Database& db, int kind, const ProjectValues& held, int axis,
         gone(QStringLiteral("the drive \"%1\" is not offered").arg(r.Drive_Name));
     if (!r.Motor_Series.isEmpty() && !seriesListed && !seriesOfDrive)
         gone(QStringLiteral("the series \"%1\" is not offered").arg(r.Motor_Series));
+    // A series chosen under a controller before a drive narrows the controller's drives of the technology to its own.
+    if (kind == SetupKinds::Controller && !controller.isEmpty() && r.Drive_Name.isEmpty() && !r.Motor_Series.isEmpty()
+        && !exists(db,
+                   QStringLiteral("[Drive to Motor] INNER JOIN [Controller to Drive] ON [Controller to Drive].[Drive Name] = "
+                                  "[Drive to Motor].[Drive Name] WHERE [Controller to Drive].[Controller Name] = ? AND "
+                                  "[Controller to Drive].Tech = ? AND [Drive to Motor].[Motor Name] = ?"),
+                   {controller, r.Motor_Technology, r.Motor_Series}))
+        gone(QStringLiteral("no drive of \"%1\" drives the series \"%2\"").arg(controller, r.Motor_Series));
     if (kind == SetupKinds::Controller && !controller.isEmpty() && !r.Drive_Name.isEmpty()
         && !exists(db, QStringLiteral("[Controller to Drive] WHERE [Controller Name] = ? AND [Drive Name] = ?"),
                    {controller, r.Drive_Name}))

@@ -280,8 +280,9 @@ QStringList SessionChecks::changedChoices(const QList<QStringList>& before, cons
         QStringList axis;
         for (qsizetype f = 0; f < std::ssize(kChoices); ++f)
             // The gearhead placeholder stands for the option Cancel leaves.
-            if (before[a].value(f) != after[a].value(f) && !before[a].value(f).startsWith(QLatin1String("GXX"))
-                && !after[a].value(f).startsWith(QLatin1String("GXX")))
+            if (before[a].value(f).compare(after[a].value(f), Qt::CaseInsensitive) != 0
+                && !before[a].value(f).startsWith(QLatin1String("GXX"), Qt::CaseInsensitive)
+                && !after[a].value(f).startsWith(QLatin1String("GXX"), Qt::CaseInsensitive))
                 axis << QStringLiteral("%1 \"%2\" became \"%3\"")
                             .arg(QLatin1String(kChoices[f].first), before[a].value(f), after[a].value(f));
         // The first few say what went.

@@ -51,7 +51,7 @@ QStringList strayWindows(int kind);
 // Every axis' choices (what its lists show, with its gearhead), one
 // list per axis.
 QList<QStringList> axisChoices();
-// The choices that changed, as "axis a: Drive_Name "SMD-48" became """.
+// The choices that changed other than in case, as "axis a: Drive_Name "SMD-48" became """.
 QStringList changedChoices(const QList<QStringList>& before, const QList<QStringList>& after);
 
 // Whether the line of a project file of the kind belongs to the
