@@ -296,10 +296,11 @@ void axisGone(const Database& db, int kind, const ProjectValues& held, int axis,
         && !exists(db, QStringLiteral("[Controller to Drive] WHERE [Controller Name] = ? AND [Drive Name] = ?"),
                    {controller, r.Drive_Name}))
         gone(QStringLiteral("\"%1\" no longer drives \"%2\"").arg(controller, r.Drive_Name));
-    // The motor's row by the keys the file holds; a series alone the technology lists.
-    if (r.Motor_Series.isEmpty() || (r.Drive_Name.isEmpty() && r.Frame_Size.isEmpty()))
+    // The motor's row by the keys the file holds: a series chosen lists the
+    // frame sizes of its drive, the incompatibility prompt where there are none.
+    if (r.Motor_Series.isEmpty())
         return;
-    QString row = QStringLiteral("[Drive to Motor] WHERE [Motor Name] = ?");
+    QString row = QStringLiteral("[Drive to Motor] WHERE [Motor Name] = ? AND Frame_Size IS NOT NULL");
     QVariantList keys {r.Motor_Series};
     const std::pair<const char*, const QString*> motorKeys[] = {
         {"Drive Name", &r.Drive_Name}, {"Frame_Size", &r.Frame_Size}, {"Stack_Length", &r.Stack_Length},
