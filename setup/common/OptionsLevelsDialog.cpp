@@ -134,8 +134,15 @@ void OptionsLevelsDialog::keepOfferedAccessories(Reconciliation& reconciliation)
         reconciliation.keepOffered(request, offer);
         return;
     }
-    *request.choice = AccessoryStore::Offered_Part(request.context, offer, *request.choice);
+    const AccessoryChoice saved = *request.choice;
+    *request.choice = AccessoryStore::Offered_Part(request.context, offer, saved);
     Reconciliation::storeAsShown(request);
+    // A file whose dialog never listed anything keeps that while its choice
+    // stays: the list is the dialog's own, filled when it next opens.
+    const AccessoryChoice& stored = *request.choice;
+    if (std::ranges::all_of(saved.List_Item, &QString::isEmpty) && stored.Entry == saved.Entry
+        && stored.Quantity == saved.Quantity && stored.Description == saved.Description)
+        *request.choice = saved;
 }
 
 void OptionsLevelsDialog::fillLevel(int number)
