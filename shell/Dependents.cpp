@@ -159,6 +159,19 @@ constexpr Value<Struct> nested(const char* label, Stage stage, bool kept)
             label, memberName<Inner>(), stage, kept, stage};
 }
 
+// A choice kept as a number, nonzero when chosen: chosen either way is no
+// difference, and a file's choice is told by the number it holds.
+template <auto Member, auto Inner, class Struct>
+constexpr Value<Struct> nestedFlag(const char* label, Stage stage)
+{
+    Value<Struct> row = nested<Member, Inner, Struct>(label, stage, true);
+    row.compare = [](const Struct& saved, const Struct& now, const QString& what, int axis, Differences& out) {
+        if ((saved.*Member).*Inner != 0 && (now.*Member).*Inner == 0)
+            out.append({axis, what, QString::number((saved.*Member).*Inner), QString()});
+    };
+    return row;
+}
+
 template <auto Member>
 constexpr Value<AxisSelections> axisValue(const char* label, Stage stage, bool kept, Stage qdServoStage)
 {
@@ -241,8 +254,8 @@ constexpr Value<ControllerSystem> kController[] = {
     nested<&C::configuration, &CC::Controller_Options, C>("controller option", S::ControllerOptions, true),
     // The expansion choice goes with the cards it keeps: a configuration chosen
     // anew would otherwise take the cards its type requires at Done.
-    nested<&C::configuration, &CC::Controller_Expansion_IO, C>("controller expansion I/O", S::ControllerAccessories,
-                                                               true),
+    nestedFlag<&C::configuration, &CC::Controller_Expansion_IO, C>("controller expansion I/O",
+                                                                   S::ControllerAccessories),
     nested<&C::configuration, &CC::Controller_Part_Number, C>("controller part number", S::ControllerResult, true),
     nested<&C::configuration, &CC::Controller_JTR_Ready, C>("controller JTR readiness", S::ControllerResult, true),
     nested<&C::configuration, &CC::Controller_LUMIO_Ready, C>("controller LUMIO readiness", S::ControllerResult, true),
@@ -259,8 +272,8 @@ using DC = DriveControllerConfiguration;
 constexpr Value<DriveControllerSystem> kDriveController[] = {
     value<&D::Drive_Controller_Name, D>("drive/controller", S::Drive, true, S::Drive),
     nested<&D::configuration, &DC::Drive_Controller_Options, D>("drive/controller option", S::DriveConfiguration, true),
-    nested<&D::configuration, &DC::Drive_Controller_Expansion_IO, D>("drive/controller expansion I/O",
-                                                                     S::DriveControllerAccessories, true),
+    nestedFlag<&D::configuration, &DC::Drive_Controller_Expansion_IO, D>("drive/controller expansion I/O",
+                                                                         S::DriveControllerAccessories),
     nested<&D::configuration, &DC::Drive_Controller_Option_Code, D>("drive/controller option code", S::DriveControllerResult, true),
     nested<&D::configuration, &DC::Drive_Controller_JTR_Ready, D>("drive/controller JTR readiness", S::DriveControllerResult, true),
     nested<&D::configuration, &DC::Drive_Controller_DUW_Ready, D>("drive/controller DUW readiness", S::DriveControllerResult, true),

@@ -36,6 +36,12 @@ ProjectReplay& ProjectReplay::withControllerDrives(std::function<void()> list)
     return *this;
 }
 
+ProjectReplay& ProjectReplay::withVoltageLine(bool held)
+{
+    m_voltageLine = held;
+    return *this;
+}
+
 template <class Step>
 void ProjectReplay::attempt(Stage stage, Step step) const
 {
@@ -189,7 +195,7 @@ void ProjectReplay::run(AxisRecord& record) const
         } else if (!record.Drive_Voltage.isEmpty()) {
             if (!intoShownLists || !m_c.cmbDriveVoltage->isHidden())
                 select(m_c.cmbDriveVoltage, record.Drive_Voltage);
-        } else if (m_c.cmbOptions->listIndex() != -1) {
+        } else if (m_c.cmbOptions->listIndex() != -1 && !m_voltageLine) {
             m_c.cmbDriveVoltage->setListIndex(0); // an empty list selects nothing
         } else {
             m_c.cmbDriveVoltage->setListIndex(-1);

@@ -43,6 +43,10 @@ public:
     // How the drive list comes to hold every drive of the chosen controller,
     // as it does when the controller is chosen after the technology.
     ProjectReplay& withControllerDrives(std::function<void()> list);
+    // Whether the file holds the axis' voltage line, followed by another: an
+    // empty one is then the user's to choose, where an older file, which ends
+    // before it, takes the first voltage offered.
+    ProjectReplay& withVoltageLine(bool held);
 
     // In the file's modes throws std::runtime_error (or DatabaseError) when a
     // stored value that refuses the file is not offered any more or the
@@ -71,4 +75,5 @@ private:
     Mode m_mode;
     Reconciliation* m_reconciliation;
     std::function<void()> m_controllerDrives;
+    bool m_voltageLine = false;
 };

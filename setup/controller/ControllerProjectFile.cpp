@@ -231,6 +231,13 @@ void ControllerProjectFile::read(const QStringList& lines, AxisProjectBlock::Val
     }
 }
 
+bool ControllerProjectFile::holdsVoltageLine(const QStringList& lines, int number)
+{
+    // The extension always holds its axes' voltages; a line held is followed
+    // by another, the empty text after the file's last CR at least.
+    return number > kAxesInFile || lines.size() > Lines - 3 * kAxesInFile + number;
+}
+
 void ControllerProjectFile::replay(frmController_Setup& form, const ControllerControls& controller,
                                    Reconciliation& reconciliation)
 {

@@ -33,6 +33,8 @@ public:
     // file as long as the extension comes without the whole extension; lines
     // 1170 to 1193 may be missing.
     static void read(const QStringList& lines, AxisProjectBlock::Values values);
+    // Whether the file holds the axis' voltage line, which older files lack.
+    static bool holdsVoltageLine(const QStringList& lines, int axis);
 
     // Puts the copied values back into the form's lists: axis 1 and the
     // controller as a user would choose them, every other axis with a drive

@@ -313,6 +313,8 @@ void frmController_Setup::Load_Axis(ProjectReplay::Mode mode, Reconciliation* re
 ProjectReplay frmController_Setup::axisReplay(ProjectReplay::Mode mode, Reconciliation* reconciliation) const
 {
     ProjectReplay replay(m_controls, mode, reconciliation);
+    if (mode == ProjectReplay::ControllerProject)
+        replay.withVoltageLine(ControllerProjectFile::holdsVoltageLine(Project_Lines, Current_Axis));
     replay.withControllerDrives([this] {
         if (m_k.cmbController->listIndex() >= 0)
             m_controllerChoice->listDrives();

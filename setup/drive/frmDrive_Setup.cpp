@@ -102,7 +102,9 @@ void frmDrive_Setup::replayProject()
     AxisRecord& record = Current_Record();
     ProjectReplay::checkAccessories(record.Drive_Accessories);
     Reconciliation reconciliation;
-    ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation).run(record);
+    ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation)
+        .withVoltageLine(Project_Lines.size() > 128)
+        .run(record);
     reconciliation.keepOfferedDriveAccessories(
         AccessoryRequest::driveAccessories(record, m_controls.driveList->text(), kAccessoriesSql, kAccessoryColumn,
                                            SetupKinds::Drive),

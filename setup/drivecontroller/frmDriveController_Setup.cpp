@@ -140,7 +140,8 @@ void frmDriveController_Setup::readProject(AxisProjectBlock::Values values)
     const int expansion = AxisProjectBlock::line(lines, number++).trimmed().toInt(&isNumber);
     if (!isNumber)
         throw std::runtime_error("The expansion I/O line is no number.");
-    Drive_Controller_Expansion_IO = expansion != 0;
+    // Held, the number the file wrote, which its message names.
+    Drive_Controller_Expansion_IO = values == AxisProjectBlock::Held ? expansion : int(expansion != 0);
     Drive_Controller_Extra_2 = AxisProjectBlock::line(lines, number++);
     for (List21* list : kConfigurationLists)
         for (QString& entry : *list)
@@ -163,7 +164,10 @@ void frmDriveController_Setup::replayProject()
     readProject(AxisProjectBlock::Restored);
     ProjectReplay::checkAccessories(Drive_Controller_Accessories);
     Reconciliation reconciliation;
-    ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation).withRules(m_rules).run(Current_Record());
+    ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation)
+        .withRules(m_rules)
+        .withVoltageLine(Project_Lines.size() > kFirstTolerantLine)
+        .run(Current_Record());
     cmdDriveController_Click();
     if (auto* options = Forms::find<frmDriveControl>()) {
         if (!AxisProjectBlock::line(Project_Lines, kPartNumberLine).isEmpty())

@@ -134,6 +134,21 @@ const Row kRows[] = {
     {"MotorNamesInAnotherCase", SetupKinds::Drive, "lm-servo",
      {"UPDATE [Drive to Motor] SET [Motor Name]=lower([Motor Name])"}, {}, {}, {}, {}},
     {"ADriveSavedInAnotherCase", SetupKinds::Drive, "lm-servo", {}, {{13, "bsd-460"}, {5, "lm"}}, {}, {}, {}},
+    // A voltage left for the user stays unchosen when what Save As wrote opens again.
+    {"AVoltageGone", SetupKinds::DriveController, "drive-controller-accessories-cards",
+     {"UPDATE [Drive to Motor] SET [230VAC_Drive] = NULL"}, {},
+     {told({"Drive input voltage: \"230VAC\" in the project file, none now.",
+            "Drive part number: \"BSC2306\" in the project file, none now.",
+            "Drive/controller part number: \"BSC2306-E20\" in the project file, none now."})},
+     {"FLT-230"},
+     {"BSC2306-E20"}},
+    // A withdrawn expansion choice is named by the number the file holds.
+    {"ExpansionWithdrawn", SetupKinds::DriveController, "drive-controller-accessories-cards",
+     {"UPDATE [All DriveControllers] SET [JTR Ready] = NULL"}, {},
+     {told({"Drive/controller expansion I/O: \"-1\" in the project file, none now.",
+            "Drive/controller accessory: \"TUQ16-IN\" in the project file, none now."})},
+     {"BSC2306-E20"},
+     {"TUQ16-IN"}},
     // A line the program cannot know the cause of: the wording blames neither side.
     {"AHandEditedPartNumber", SetupKinds::Drive, "lm-servo", {}, {{15, "BSD4604-A9"}},
      {told({"Drive part number: \"BSD4604-A9\" in the project file, \"BSD4604-A0\" now."})}, {"BSD4604-A0"}, {}},

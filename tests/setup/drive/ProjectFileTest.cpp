@@ -376,6 +376,14 @@ TEST_F(DriveProjectFileTest, FilesWithoutTheirOptionalLastLinesLoad)
     EXPECT_EQ(again.at(127), "400VAC");
     EXPECT_EQ(again.at(129), "Servo");
 
+    // Held empty, as an opening that left the voltage for the user saves it:
+    // the voltage stays the user's to choose, also when opened again.
+    openProject(withLine(saved, 128, ""));
+    EXPECT_EQ(text("cmbDriveVoltage"), "");
+    EXPECT_EQ(form()->Save_String().split('\r').at(127), "");
+    msg->clear();
+    expectRoundTrip();
+
     openProject(withLines(saved, 126)); // the empty text after the last CR stands in for the gearhead
     EXPECT_TRUE(msg->messages().isEmpty());
     EXPECT_TRUE(record().Gearhead_Code.isEmpty());
