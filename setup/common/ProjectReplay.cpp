@@ -67,7 +67,8 @@ void ProjectReplay::checkAccessories(const AccessoryChoice& choice)
 
 void ProjectReplay::select(ListControl* list, const QString& value)
 {
-    if (!list->setText(value))
+    // A handler that does not take the choice puts the former entry back.
+    if (!list->setText(value) || list->text().compare(value, Qt::CaseInsensitive) != 0)
         throw std::runtime_error(QStringLiteral("\"%1\" is not offered in %2.")
                                      .arg(value, list->objectName())
                                      .toStdString());

@@ -81,6 +81,17 @@ void Reconciliation::attempt(Stage stage, int axis, const std::function<void()>&
     }
 }
 
+bool Reconciliation::attemptDerived(const std::function<void()>& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const DatabaseFault& fault) {
+        m_faults << QString::fromUtf8(fault.what());
+        return false;
+    }
+}
+
 void Reconciliation::leave(Stage stage, int axis)
 {
     // A replay keeps what it restores: this value goes all the same.

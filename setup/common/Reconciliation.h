@@ -35,6 +35,10 @@ public:
     // (0 for a value of the system): what it cannot put back refuses the
     // file (it throws on) or is left for the user.
     void attempt(Stage stage, int axis, const std::function<void()>& step);
+    // A step that derives what only Done would otherwise derive: the
+    // catalogue's fault it meets is told and the project keeps what the file
+    // left, as before any Done. False when the step failed.
+    bool attemptDerived(const std::function<void()>& step);
     // The value at the stage, and every value below it, emptied for the user
     // to choose again, also while the replay keeps values.
     void leave(Stage stage, int axis);

@@ -16,6 +16,9 @@ QStringList ControllerOptions::levelValues(const QString& controller, int level,
 {
     if (level < 1 || level > Levels || above.size() != level - 1)
         throw std::logic_error("A controller option level is listed with the values of the levels above it.");
+    // Rows without a name are no controller's: none chosen lists nothing.
+    if (controller.isEmpty())
+        return {};
     const QString column = QStringLiteral("Option%1").arg(level);
     QStringList values;
     for (Recordset& rs = Run_Query(kTable.levelSql(level), OptionsTable::bound(controller, above));

@@ -242,6 +242,7 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
                                    Reconciliation& reconciliation)
 {
     checkAccessories();
+    const bool breakoutSaved = ControllerConnection::isBreakout(Required_Accessory);
     ProjectReplay::selectOrClear(controller.cmbController, Controller_Name);
     Current_Axis = 1;
     form.axisReplay(ProjectReplay::ControllerProject, &reconciliation).run(axis(1));
@@ -257,7 +258,9 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     // offers: the list is left for the user, and the options dialog tells it.
     const bool portsLost = !controller.cmbAxis_Number->isHidden() && !Breakout_Axes.isEmpty()
         && controller.cmbAxis_Number->findEntry(Breakout_Axes) < 0;
-    if (portsLost) {
+    // A breakout that is none now takes the ports and length chosen for it.
+    const bool breakoutLost = breakoutSaved && !ControllerConnection::isBreakout(Required_Accessory);
+    if (portsLost || (breakoutLost && !Breakout_Axes.isEmpty())) {
         ControllerConnection::forgetPorts();
         ControllerConnection(controller).writeText();
     }
@@ -278,10 +281,11 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
         options->restoreEmptyLastLevel();
     if (portsLost && options)
         options->tellLost();
-    if (Total_Axes == 0 && !Controller_Part_Number.isEmpty()) {
-        ControllerOptions::takeAxisCounts(Controller_Name, ControllerOptions::saved());
-        listAxes(form);
-    }
+    if (Total_Axes == 0 && !Controller_Part_Number.isEmpty())
+        reconciliation.attemptDerived([&] {
+            ControllerOptions::takeAxisCounts(Controller_Name, ControllerOptions::saved());
+            listAxes(form);
+        });
     form.cmdController_Click();
     if (options)
         options->keepOfferedAccessories(reconciliation);

@@ -168,7 +168,10 @@ void frmDriveController_Setup::replayProject()
         .withRules(m_rules)
         .withVoltageLine(Project_Lines.size() > kFirstTolerantLine)
         .run(Current_Record());
-    cmdDriveController_Click();
+    // Options the catalogue cannot build a part number for open no dialog, as
+    // for the user: the file opens and the fault is told.
+    if (!reconciliation.attemptDerived([this] { cmdDriveController_Click(); }))
+        Forms::unload<frmDriveControl>();
     if (auto* options = Forms::find<frmDriveControl>()) {
         if (!AxisProjectBlock::line(Project_Lines, kPartNumberLine).isEmpty())
             options->restoreEmptyLastLevel();

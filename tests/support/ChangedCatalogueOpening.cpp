@@ -297,8 +297,9 @@ void axisGone(const Database& db, int kind, const ProjectValues& held, int axis,
                    {controller, r.Drive_Name}))
         gone(QStringLiteral("\"%1\" no longer drives \"%2\"").arg(controller, r.Drive_Name));
     // The motor's row by the keys the file holds: a series chosen lists the
-    // frame sizes of its drive, the incompatibility prompt where there are none.
-    if (r.Motor_Series.isEmpty())
+    // frame sizes of its drive, the incompatibility prompt where there are
+    // none; without a drive it lists the drives, none at all, and prompts nothing.
+    if (r.Motor_Series.isEmpty() || r.Drive_Name.isEmpty())
         return;
     QString row = QStringLiteral("[Drive to Motor] WHERE [Motor Name] = ? AND Frame_Size IS NOT NULL");
     QVariantList keys {r.Motor_Series};
@@ -312,8 +313,8 @@ void axisGone(const Database& db, int kind, const ProjectValues& held, int axis,
         }
     if (!exists(db, row, keys))
         gone(QStringLiteral("no [Drive to Motor] row for the motor %1").arg(r.Motor_Part_Number));
-    // The drive form lists no stack length for a series without a part-number type.
-    if (kind == SetupKinds::Drive && !r.Stack_Length.isEmpty()
+    // The drive form takes no frame size for a series without a part-number type.
+    if (kind == SetupKinds::Drive && !r.Frame_Size.isEmpty()
         && !exists(db, QStringLiteral("Motors WHERE [Motor Name] = ? AND [PartNumber Type] <> ''"), {r.Motor_Series}))
         gone(QStringLiteral("the series \"%1\" has no part-number type").arg(r.Motor_Series));
     const QVariantList size {r.Motor_Series, r.Frame_Size, r.Stack_Length};
@@ -478,10 +479,6 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
     const bool cleared = heard.discarded || std::ranges::any_of(heard.claims, [&](const Claim& c) {
         return c.what.endsWith(QLatin1String("part number")) && c.now.isEmpty() && ofConfiguration(c.saved);
     });
-    const int done = reference == Shown ? kind : 0;
-    for (const QString& line : untoldLines(intact.first.saved, first.saved, file, told, cleared ? kind : 0, done))
-        v.faults << (heard.told ? line : QStringLiteral("the file changed in silence: ") + line);
-
     // A bill line that came or went is named by the message, or is one the
     // file does not hold (a cable's part number), which the program cannot
     // know changed. A configuration finished otherwise (its axis counts among
@@ -493,13 +490,31 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
                 return false;
         return true;
     }();
+    // Done, which the opening presses, finishes a configuration it left
+    // unfinished on the intact catalogue: its lines take what Done gives them.
+    const auto asks = [](const QStringList& messages) {
+        return std::ranges::any_of(messages, [](const QString& m) { return m.endsWith(kDiscard); });
+    };
+    const int done = reference == Shown || (asks(intact.first.messages) && !asks(first.messages)) ? kind : 0;
+    for (const QString& line : untoldLines(intact.first.saved, first.saved, file, told, cleared ? kind : 0, done))
+        v.faults << (heard.told ? line : QStringLiteral("the file changed in silence: ") + line);
+
     const QStringList named = quoted(told);
     const auto holds = [](const QStringList& lines, const QString& part) {
         return std::ranges::any_of(lines, [&](const QString& l) { return l.contains(part, Qt::CaseInsensitive); });
     };
+    // A configuration the options message leaves incomplete bills none of the
+    // accessories and cards its record keeps for it.
+    const AccessoryChoice* kept = kind == SetupKinds::Controller ? &held.controller.configuration.Controller_Accessories
+        : kind == SetupKinds::DriveController   ? &held.driveController.configuration.Drive_Controller_Accessories
+                                                : nullptr;
+    const bool incomplete = heard.lost.contains(kLostController) || heard.lost.contains(kLostDriveController);
+    const auto waits = [&](const QString& p) {
+        return incomplete && kept && holds(QStringList(kept->Entry.begin(), kept->Entry.end()), p);
+    };
     for (const QString& line : configured ? billChanges(intact.first.bill, first.bill) : QStringList()) {
         const QString p = part(line);
-        if ((holds(file, p) || holds(savedLines, p))
+        if ((holds(file, p) || holds(savedLines, p)) && !waits(p)
             && std::ranges::none_of(named, [&](const QString& n) { return n.contains(p, Qt::CaseInsensitive); }))
             v.faults << QStringLiteral("the bill line \"%1\" came or went, untold").arg(line);
     }

@@ -14,6 +14,8 @@
 #include "shell/frmGear.h"
 #include "shell/frmSelection.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 using namespace Globals;
@@ -81,6 +83,8 @@ QString curveCaption(const AxisRecord& r)
         key += QStringLiteral(" @") + r.Drive_Voltage;
     else if (r.Part_Number_Type == QLatin1String("Stepper"))
         key += QStringLiteral("__(%1,%2)").arg(r.Motor_Wiring.left(3), r.Drive_Voltage);
+    else if (r.Part_Number_Type != QLatin1String("Colbitum"))
+        return QStringLiteral("Performance Curve"); // no curve for another or no type
     return QStringLiteral("Performance Curve for a %1 & %2").arg(r.Curve_Drive_Part_Number, key);
 }
 
@@ -336,6 +340,30 @@ QStringList SessionChecks::differences(const QString& before, const QString& aft
         if (completion || done)
             continue;
         out << QStringLiteral("line %1: \"%2\" became \"%3\"").arg(line).arg(was, now);
+    }
+    return out;
+}
+
+QStringList SessionChecks::withoutRequiredCardsBack(const QStringList& prompts)
+{
+    static const QRegularExpression cardBack(
+        QStringLiteral("^(?:Controller|Drive/controller) accessory: \"([^\"]*)\" now, not in the project file\\.$"));
+    QStringList out;
+    for (const QString& prompt : prompts) {
+        const QStringList lines = prompt.split(QStringLiteral("\r\n"));
+        const bool onlyCards =
+            lines.size() > 1 && lines.first().contains(QLatin1String(" differ; the project now holds "))
+            && std::all_of(lines.begin() + 1, lines.end(), [](const QString& line) {
+                   const QRegularExpressionMatch m = cardBack.match(line);
+                   return m.hasMatch()
+                       && !Run_Query(QStringLiteral("SELECT [DUW Number] FROM ExpIO WHERE [DUW Number] = ? AND "
+                                                    "[Required Quantity] IS NOT NULL AND [Required Quantity] <> '' "
+                                                    "AND [Required Quantity] <> '0'"),
+                                     {m.captured(1)})
+                               .eof();
+               });
+        if (!onlyCards)
+            out << prompt;
     }
     return out;
 }

@@ -71,4 +71,9 @@ enum Leaving { ByDone, ByCloseBox, LeftOpen };
 // always a difference.
 QStringList differences(const QString& before, const QString& after, int kind, Leaving leaving);
 
+// The messages of a reopening less one that names nothing but cards the
+// catalogue requires coming back: a file holds no card at 0, and the
+// reopening proposes a required card again, as the accessory dialog does.
+QStringList withoutRequiredCardsBack(const QStringList& prompts);
+
 } // namespace SessionChecks
