@@ -503,12 +503,16 @@ ChangedCatalogueOpening::Verdict ChangedCatalogueOpening::judge(const CatalogueC
     const auto holds = [](const QStringList& lines, const QString& part) {
         return std::ranges::any_of(lines, [&](const QString& l) { return l.contains(part, Qt::CaseInsensitive); });
     };
-    // A configuration the options message leaves incomplete bills none of the
-    // accessories and cards its record keeps for it.
+    // A configuration the options message leaves incomplete, or whose
+    // drive/controller the catalogue cannot build a part number for, bills
+    // none of the accessories and cards its record keeps for it.
     const AccessoryChoice* kept = kind == SetupKinds::Controller ? &held.controller.configuration.Controller_Accessories
         : kind == SetupKinds::DriveController   ? &held.driveController.configuration.Drive_Controller_Accessories
                                                 : nullptr;
-    const bool incomplete = heard.lost.contains(kLostController) || heard.lost.contains(kLostDriveController);
+    const bool incomplete = heard.lost.contains(kLostController) || heard.lost.contains(kLostDriveController)
+        || std::ranges::any_of(heard.catalogueFaults, [](const QString& f) {
+               return f.contains(QLatin1String("\"DriveController Construction."));
+           });
     const auto waits = [&](const QString& p) {
         return incomplete && kept && holds(QStringList(kept->Entry.begin(), kept->Entry.end()), p);
     };

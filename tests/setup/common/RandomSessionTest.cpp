@@ -894,6 +894,11 @@ INSTANTIATE_TEST_SUITE_P(
             "main.Catalogue = INSERT INTO [Controller to Drive] SELECT * FROM [Controller to Drive]; UPDATE [All "
             "DriveControllers] SET [DriveController Name] = ''",
             "main.ResetAll"}},
+        Regression {"CardsOfOptionsWithoutAConstruction", SetupKinds::DriveController, {"cmbMotor_Tech = Servo",
+            "cmbDriveController = BSC-230", "cmdDriveController", "frmDriveControl.cmb1(1) = C = CAN Bus",
+            "frmDriveControl.cmb1(3) = 1 = 8 DI / 4 DO", "frmDriveControl.cmb1(4) = S = Safe Torque Off",
+            "frmDriveControl.cmdAccessories", "frmAccessories.optExp(1)", "frmAccessories.cmbTuq(1) = 6",
+            "main.Catalogue = UPDATE [DriveController Construction] SET [DriveController Name] = ''"}},
         Regression {"ARequiredCardSetToNone", SetupKinds::Controller, {"main.Open = controller.dat",
             "frmControl.cmdAccessories", "frmAccessories.optExp(1)", "frmAccessories.cmdDone",
             "frmControl.cmdAccessories", "frmAccessories.cmbTuq(9) = 0"}}),
