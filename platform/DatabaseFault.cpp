@@ -46,12 +46,6 @@ DatabaseFault DatabaseFault::badValue(const QString& path, const QString& table,
                              .arg(database(path), wanted, column(table, name), key.join(QStringLiteral("\", \""))));
 }
 
-DatabaseFault DatabaseFault::unnamedRow(const QString& path, const QString& table, const QString& name)
-{
-    return DatabaseFault(
-        QStringLiteral("%1 has a row without a value in column \"%2\".").arg(database(path), column(table, name)));
-}
-
 DatabaseFault DatabaseFault::inUse(const QString& path)
 {
     return DatabaseFault(QStringLiteral("%1 is in use by another program.").arg(database(path)));

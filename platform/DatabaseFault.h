@@ -24,8 +24,6 @@ public:
     // The same for a row keyed by several columns, their values in order.
     static DatabaseFault badValue(const QString& path, const QString& table, const QString& column,
                                   const QStringList& key, const QString& wanted);
-    // A row whose key column holds no value: no choice can name it.
-    static DatabaseFault unnamedRow(const QString& path, const QString& table, const QString& column);
     static DatabaseFault inUse(const QString& path);
     static DatabaseFault unreadable(const QString& path);
     static DatabaseFault damaged(const QString& path);

@@ -1,6 +1,5 @@
 #include "shell/AccessoryStore.h"
 
-#include "platform/DatabaseFault.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
 
@@ -8,10 +7,27 @@
 
 namespace {
 
+bool same(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+qsizetype countOf(const QStringList& list, const QString& text)
+{
+    return std::ranges::count_if(list, [&](const QString& item) { return same(item, text); });
+}
+
+// The dialog packs what it stores from the first entry on.
+bool packed(const AccessoryStore::List21& entry)
+{
+    const auto end = std::ranges::find(entry, QString());
+    return std::all_of(end, entry.end(), [](const QString& e) { return e.isEmpty(); });
+}
+
 // The axis count that a controller option carries in the last character of its code.
 QString axisCount(const QString& optionText)
 {
-    if (optionText.isEmpty() || optionText == QLatin1String("N/A"))
+    if (optionText.isEmpty() || optionText.compare(QLatin1String("N/A"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("0");
     return Globals::Get_Code(optionText).right(1);
 }
@@ -50,12 +66,12 @@ QString accessoryQuantity(int context, const QString& entry, const QString& opti
 QString AccessoryStore::Breakout_Quantity(const QString& entry, const QString& controllerName,
                                           const QString& controllerOption2, const QString& controllerOption3)
 {
-    if (entry.left(4) != QLatin1String("HX25"))
+    if (!entry.startsWith(QLatin1String("HX25"), Qt::CaseInsensitive))
         return QStringLiteral("1");
     QString n; // empty counts as 0
-    if (controllerName.left(3) == QLatin1String("KEX"))
+    if (controllerName.startsWith(QLatin1String("KEX"), Qt::CaseInsensitive))
         n = axisCount(controllerOption3);
-    if (controllerName.left(2) == QLatin1String("9Q"))
+    if (controllerName.startsWith(QLatin1String("9Q"), Qt::CaseInsensitive))
         n = axisCount(controllerOption2);
     if (n.isEmpty() || n == QLatin1String("0"))
         return QStringLiteral("1");
@@ -76,15 +92,10 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
     // chosen and the cards only when it closes, so a project saved in between
     // holds the cards of the last closing with the option off.
     const bool cards = target && target->expansion;
-    bool ended = false;
-    for (std::size_t i = 0; i < entry.size(); ++i) {
-        // The dialog packs what it stores from the first entry on.
-        if (entry[i].isEmpty()) {
-            ended = true;
-            continue;
-        }
-        if (ended)
-            return false;
+    if (!packed(entry))
+        return false;
+    for (std::size_t i = 0; i < entry.size() && !entry[i].isEmpty(); ++i) {
+        // As the dialog spells them: a name in another case is stored again in the catalogue's.
         const bool accessory = offer.accessories.contains(entry[i])
             && quantity[i] == accessoryQuantity(context, entry[i], offer.controllerOption2, offer.controllerOption3)
             && description[i] == Globals::Get_Description(entry[i]);
@@ -104,10 +115,57 @@ bool AccessoryStore::Storable(int context, const Offer& offer, const AccessoryCh
     return true;
 }
 
+AccessoryChoice AccessoryStore::Offered_Part(int context, const Offer& offer, const AccessoryChoice& choice)
+{
+    const SetupKinds::AccessoryContext* target = SetupKinds::accessoryContext(context);
+    const bool cards = target && target->expansion;
+    AccessoryChoice kept = choice;
+    kept.Entry.fill(QString());
+    kept.Quantity.fill(QString());
+    kept.Description.fill(QString());
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < choice.Entry.size(); ++i) {
+        const QString& entry = choice.Entry[i];
+        if (entry.isEmpty() || std::any_of(kept.Entry.begin(), kept.Entry.begin() + k,
+                                           [&](const QString& e) { return same(e, entry); }))
+            continue;
+        const bool offered = countOf(offer.accessories, entry) > 0
+            || (cards && std::ranges::any_of(offer.cards, [&](const CardRow& row) {
+                    return same(row.card, entry) && cardQuantity(choice.Quantity[i], row.quantity);
+                }));
+        if (!offered)
+            continue;
+        kept.Entry[k] = entry;
+        kept.Quantity[k] = choice.Quantity[i];
+        kept.Description[k] = choice.Description[i];
+        ++k;
+    }
+    return kept;
+}
+
+bool AccessoryStore::Could_Be_Stored(const AccessoryChoice& choice)
+{
+    const List21& entry = choice.Entry;
+    if (!packed(entry))
+        return false;
+    for (std::size_t i = 0; i < entry.size() && !entry[i].isEmpty(); ++i) {
+        int rows = 0;
+        for (std::size_t j = 0; j < i; ++j)
+            if (same(entry[j], entry[i])) {
+                if (!same(choice.Quantity[j], choice.Quantity[i]) || !same(choice.Description[j], choice.Description[i]))
+                    return false;
+                ++rows;
+            }
+        if (rows > 1)
+            return false;
+    }
+    return true;
+}
+
 bool AccessoryStore::Offers(const QStringList& offered, const QString& required)
 {
     return required.isEmpty()
-        || std::ranges::any_of(offered, [&](const QString& accessory) { return required == Globals::Get_Code(accessory); });
+        || std::ranges::any_of(offered, [&](const QString& accessory) { return same(required, Globals::Get_Code(accessory)); });
 }
 
 QString AccessoryStore::Expansion_Caption(bool jtr, bool duw, bool lumio)
@@ -144,10 +202,7 @@ QVector<AccessoryStore::CardRow> AccessoryStore::Cards(const QString& type)
         // A card the catalogue holds twice has one row, and so one quantity.
         if (std::ranges::any_of(rows, [&](const CardRow& row) { return row.card == card; }))
             continue;
-        // The description goes with the card into the project and the bill.
-        if (rs.text(description).isEmpty())
-            throw DatabaseFault::badValue(Globals::System_Database.path(), QStringLiteral("ExpIO"), description, card,
-                                          QStringLiteral("value"));
+        // The card's description is shown and billed as it stands, empty too.
         rows.append({card, rs.text(description), rs.isNull(quantity) ? QStringLiteral("0") : rs.text(quantity)});
     }
     return rows;

@@ -55,6 +55,15 @@ public:
     // offers (1 to 8, or the row's own), whatever the expansion flag, and
     // none more often than it is offered.
     static bool Storable(int context, const Offer& offer, const AccessoryChoice& choice);
+    // The lists without the entries the offer lacks (an accessory not
+    // listed, a card whose row is gone or does not offer its quantity) and
+    // without an entry's second row: what the dialog, opened over them, can
+    // show again.
+    static AccessoryChoice Offered_Part(int context, const Offer& offer, const AccessoryChoice& choice);
+    // Whether some accessory dialog could have stored the lists, whatever it
+    // offered: entries packed from the first, each in at most two rows that
+    // agree (the rows of a catalogue that holds its row twice, each selected).
+    static bool Could_Be_Stored(const AccessoryChoice& choice);
     // Whether a required drive accessory is none or the part number of one
     // of the offered drive accessories.
     static bool Offers(const QStringList& offered, const QString& required);
@@ -66,7 +75,7 @@ public:
     static QString Expansion_Type(const QString& caption);
     // The card rows of an expansion type as the dialog shows them: each card
     // once, the first Card_Rows, each with its required quantity ("0" when
-    // there is none). Throws DatabaseFault for a card without its description.
+    // there is none) and its description as it stands.
     static QVector<CardRow> Cards(const QString& type);
 
     // Quantity of a controller accessory: "1", or for a breakout module

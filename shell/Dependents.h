@@ -2,6 +2,8 @@
 
 #include "shell/Stage.h"
 
+#include <QString>
+
 #include <QList>
 #include <QStringList>
 
@@ -11,6 +13,8 @@
 // Each cascade choice, a new controller or drive/controller, Reset, Reset
 // Axis, an axis switch, a copy, and File > Open, Close and New drop their
 // stage; an axis count is no stage and drops nothing.
+struct ProjectValues;
+
 class Dependents {
 public:
     enum Keep {
@@ -19,6 +23,9 @@ public:
         // The record stays as it is: only the windows that work on it through
         // the form's lists go (the axis the form leaves).
         Values,
+        // Every value at or below the stage goes, and no window: a setup form
+        // that refused a file stays as its Reset leaves it.
+        Windows,
     };
 
     // Closes the windows that configure something at or below the stage, the
@@ -36,6 +43,23 @@ public:
     // accessories: what only a file carries for a drive (Stage::DriveOffer)
     // goes unless the new drive offers it too, so that the project still opens.
     static void driveChosen(const QStringList& offered, int axis = 0);
+
+    // A value that one state of a project holds otherwise than another: its
+    // axis (0 for the system's values), what the user knows it by, and its
+    // text in each ("" for none). `folded`: an entry held in several rows in
+    // `saved`, in one in `now`.
+    struct Difference {
+        int axis = 0;
+        QString what;
+        QString saved;
+        QString now;
+        bool folded = false;
+    };
+    // Every value of the table that `now` holds otherwise than `saved`, in
+    // table order, axis by axis then the systems'. A value `saved` holds
+    // empty (0, false) is none, which a reopening may complete; texts compare
+    // without regard to case, as the catalogue's names do.
+    static QList<Difference> differences(const ProjectValues& saved, const ProjectValues& now);
 
     // Whether `stage` is `outer` or lies below it.
     static bool within(Stage stage, Stage outer);

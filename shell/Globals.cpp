@@ -1,7 +1,6 @@
 #include "shell/Globals.h"
 
 #include "platform/DatabaseError.h"
-#include "platform/DatabaseFault.h"
 #include "platform/DiskFile.h"
 #include "platform/MsgBox.h"
 #include "platform/Win1252.h"
@@ -39,103 +38,143 @@ Database s_checkedCatalogue;
 
 // The product catalogue as the program reads it: every table a form or
 // dialog reads, with the columns it reads. A file holding none of these
-// tables is not the catalogue.
+// tables is not the catalogue. Beside each table, what an absent value means.
 struct CatalogueTable {
     QString name;
-    // The columns that need a value in every row: a saved choice is found by
-    // them, or a step bills, lists or counts by them. A row without one is the
-    // catalogue's damage, never a choice withdrawn or a fault of a project
-    // file. The first names its row.
+    // The columns a step that uses them needs a value in: the step names a
+    // row without one (Null or empty) as the catalogue's damage, never as a
+    // choice withdrawn or a fault of a project file.
     QStringList needed;
-    // Columns where an empty value means something (not offered, no code, no
-    // notes, false) or is never listed.
+    // The columns where a Null or an empty value means something (no entry,
+    // not offered, no code, no part, no notes, false), or is damage only as
+    // Null where a step says so.
     QStringList others;
 };
 const QList<CatalogueTable> kCatalogue = {
-    {QStringLiteral("Drives"), {QStringLiteral("Drive Name"), QStringLiteral("Drive Type")}, {}},
+    // A row without a name or a type is not listed.
+    {QStringLiteral("Drives"), {}, {QStringLiteral("Drive Name"), QStringLiteral("Drive Type")}},
     {QStringLiteral("DriveControllers"),
-     {QStringLiteral("DriveController Name"), QStringLiteral("DriveController Type")},
-     {}},
-    {QStringLiteral("Controllers"), {QStringLiteral("Controller Name")}, {}},
+     {},
+     {QStringLiteral("DriveController Name"), QStringLiteral("DriveController Type")}},
+    {QStringLiteral("Controllers"), {}, {QStringLiteral("Controller Name")}},
+    // A series without a name or a type is not listed, and neither is one
+    // whose include flag is false, empty or Null. A part-number type the
+    // program builds none for (another or none) keeps the captions, builds no
+    // motor part number and opens the curve window without a curve; without
+    // one the drive form takes no frame size.
     {QStringLiteral("Motors"),
-     {QStringLiteral("Motor Name"), QStringLiteral("Motor Type")},
-     {QStringLiteral("Include with Drives"), QStringLiteral("Include with DriveControllers"),
-      QStringLiteral("PartNumber Type")}},
+     {},
+     {QStringLiteral("Motor Name"), QStringLiteral("Motor Type"), QStringLiteral("Include with Drives"),
+      QStringLiteral("Include with DriveControllers"), QStringLiteral("PartNumber Type")}},
+    // Keys and listed values: a Null is no entry, an empty text an entry like
+    // any other ("N/A" and empty add no code). A cable Null, empty or without
+    // rows in Cables offers no length and bills nothing. A voltage column
+    // offers its voltage unless it is Null or "N/A". Notes and the curve key
+    // are shown or looked up as they stand.
     {QStringLiteral("Drive to Motor"),
+     {},
      {QStringLiteral("Drive Name"), QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"),
       QStringLiteral("Stack_Length"), QStringLiteral("Winding"), QStringLiteral("Feedback"),
-      QStringLiteral("Cable_Option")},
-     {QStringLiteral("Motor_Cable"), QStringLiteral("Feedback_Cable"), QStringLiteral("Notes"),
-      QStringLiteral("Drive_Notes"), QStringLiteral("Curve Database Motor Part Number"),
+      QStringLiteral("Cable_Option"), QStringLiteral("Motor_Cable"), QStringLiteral("Feedback_Cable"),
+      QStringLiteral("Notes"), QStringLiteral("Drive_Notes"), QStringLiteral("Curve Database Motor Part Number"),
       QStringLiteral("24VDC_Drive"), QStringLiteral("48VDC_Drive"), QStringLiteral("75VDC_Drive"),
       QStringLiteral("120VAC_Drive"), QStringLiteral("230VAC_Drive"), QStringLiteral("460VAC_Drive"),
       QStringLiteral("24VDC_Drive_Parallel"), QStringLiteral("48VDC_Drive_Parallel"),
       QStringLiteral("75VDC_Drive_Parallel"), QStringLiteral("120VAC_Drive_Parallel"),
       QStringLiteral("230VAC_Drive_Parallel"), QStringLiteral("460VAC_Drive_Parallel")}},
+    // Filters and listed values as above.
     {QStringLiteral("Shaft Options"),
+     {},
      {QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"), QStringLiteral("Stack_Length"),
-      QStringLiteral("Shaft_Options")},
-     {}},
+      QStringLiteral("Shaft_Options")}},
     {QStringLiteral("Options"),
+     {},
      {QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"), QStringLiteral("Stack_Length"),
       QStringLiteral("Winding"), QStringLiteral("Feedback"), QStringLiteral("Cable_Option"),
-      QStringLiteral("Options")},
-     {}},
+      QStringLiteral("Options")}},
+    // The gearhead list stops at its first empty code.
     {QStringLiteral("Gearhead"),
+     {},
      {QStringLiteral("Motor Name"), QStringLiteral("Frame_Size"), QStringLiteral("Stack_Length"),
-      QStringLiteral("GXX")},
-     {QStringLiteral("Notes")}},
+      QStringLiteral("GXX"), QStringLiteral("Notes")}},
+    // A cable's lengths find its part number: a length is needed where its
+    // cable's lengths are listed, a part number where a part's length is
+    // chosen ("N/A" and "No ..." cables are no parts). A row without a cable
+    // is no cable's.
     {QStringLiteral("Cables"),
-     {QStringLiteral("Cable"), QStringLiteral("Length")},
-     {QStringLiteral("Cable Part Number"), QStringLiteral("Notes")}},
+     {QStringLiteral("Length"), QStringLiteral("Cable Part Number")},
+     {QStringLiteral("Cable"), QStringLiteral("Notes")}},
+    // No cross reference leaves the curve key empty.
     {QStringLiteral("Drive Cross Ref"),
      {},
      {QStringLiteral("Drive Part Number"), QStringLiteral("Database Part Number")}},
+    // A name without its construction row has no part number, which the step
+    // building it names; a Null or empty piece adds nothing.
     {QStringLiteral("Drive Construction"),
      {},
      {QStringLiteral("Drive Name"), QStringLiteral("Prefix"), QStringLiteral("DriveOnly_Controller_Portion")}},
     {QStringLiteral("DriveController Construction"),
      {},
      {QStringLiteral("DriveController Name"), QStringLiteral("Prefix"), QStringLiteral("Power Level First")}},
+    // An accessory empty, "N/A" or "None" is never listed (for a
+    // drive/controller only empty and "N/A"); a row without a name belongs to
+    // no product.
     {QStringLiteral("Drive Only Accessories"),
-     {QStringLiteral("Drive Name")},
-     {QStringLiteral("Drive Only Accessory")}},
-    {QStringLiteral("Drive Accessories"), {QStringLiteral("Drive Name")}, {QStringLiteral("Drive Accessory")}},
+     {},
+     {QStringLiteral("Drive Name"), QStringLiteral("Drive Only Accessory")}},
+    {QStringLiteral("Drive Accessories"), {}, {QStringLiteral("Drive Name"), QStringLiteral("Drive Accessory")}},
     {QStringLiteral("DriveController Accessories"),
-     {QStringLiteral("DriveController Name")},
-     {QStringLiteral("DriveController Accessory")}},
+     {},
+     {QStringLiteral("DriveController Name"), QStringLiteral("DriveController Accessory")}},
+    // Levels: a Null is never listed, nor an empty value on level 1; below it
+    // an empty value is an entry like any other, and a lone "N/A" chooses
+    // itself unseen. A Null or empty part number gives the option code "N/A".
     {QStringLiteral("All DriveControllers"),
+     {},
      {QStringLiteral("DriveController Name"), QStringLiteral("Option1"), QStringLiteral("Option2"),
-      QStringLiteral("Option3"), QStringLiteral("Option4")},
-     {QStringLiteral("PartNumber"), QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"),
-      QStringLiteral("Expansion IO Notes")}},
+      QStringLiteral("Option3"), QStringLiteral("Option4"), QStringLiteral("PartNumber"), QStringLiteral("JTR Ready"),
+      QStringLiteral("DUW Ready"), QStringLiteral("Expansion IO Notes")}},
+    // Captions only.
     {QStringLiteral("DriveController Option Names"),
      {},
      {QStringLiteral("DriveController Name"), QStringLiteral("Drivecontroller Option1 Name"),
       QStringLiteral("Drivecontroller Option2 Name"), QStringLiteral("Drivecontroller Option3 Name"),
       QStringLiteral("Drivecontroller Option4 Name")}},
+    // Done needs the configuration's part number (the controller's bill line)
+    // and its counts, and names a row without them. Levels: a Null is never
+    // listed, nor an empty value or "N/A" on level 1. A required accessory
+    // empty, "N/A" or "No ..." is none, a Null one is named where the
+    // controller meets a drive. Breakout ports holding 0, Null or nothing are
+    // not offered; a "TNL" breakout left without any for want of a count is
+    // named where its ports are listed, and no other controller reads them.
     {QStringLiteral("All Controllers"),
+     {QStringLiteral("Part Number"), QStringLiteral("TotalAxes"), QStringLiteral("TotalServos"),
+      QStringLiteral("TotalSteppers")},
      {QStringLiteral("Controller Name"), QStringLiteral("Option1"), QStringLiteral("Option2"),
       QStringLiteral("Option3"), QStringLiteral("Option4"), QStringLiteral("Option5"), QStringLiteral("Option6"),
-      QStringLiteral("Required Accessory"), QStringLiteral("TNL Axes")},
-     {QStringLiteral("Part Number"), QStringLiteral("TotalAxes"), QStringLiteral("TotalServos"),
-      QStringLiteral("TotalSteppers"), QStringLiteral("JTR Ready"), QStringLiteral("DUW Ready"),
-      QStringLiteral("LUMIO Ready"), QStringLiteral("Expansion IO Notes")}},
+      QStringLiteral("Required Accessory"), QStringLiteral("TNL Axes"), QStringLiteral("JTR Ready"),
+      QStringLiteral("DUW Ready"), QStringLiteral("LUMIO Ready"), QStringLiteral("Expansion IO Notes")}},
     {QStringLiteral("Controller Option Names"),
      {},
      {QStringLiteral("Controller Name"), QStringLiteral("Option1 Name"), QStringLiteral("Option2 Name"),
       QStringLiteral("Option3 Name"), QStringLiteral("Option4 Name"), QStringLiteral("Option5 Name"),
       QStringLiteral("Option6 Name")}},
-    // Its query lists every row: an empty accessory would be one to choose.
+    // An empty accessory is no choice and is not listed.
     {QStringLiteral("Controller Accessories"),
-     {QStringLiteral("Controller Name"), QStringLiteral("Controller Accessory")},
-     {}},
+     {},
+     {QStringLiteral("Controller Name"), QStringLiteral("Controller Accessory")}},
+    // A cable or accessory empty, "N/A" or "No ..." is none (a cable without
+    // rows offers no length); a Null one is named where the pair connects.
     {QStringLiteral("Controller to Drive"),
-     {QStringLiteral("Controller Name"), QStringLiteral("Drive Name")},
-     {QStringLiteral("Tech"), QStringLiteral("Cable"), QStringLiteral("ControllerDriveRequired_Accessory")}},
+     {},
+     {QStringLiteral("Controller Name"), QStringLiteral("Drive Name"), QStringLiteral("Tech"),
+      QStringLiteral("Cable"), QStringLiteral("ControllerDriveRequired_Accessory")}},
+    // A card without a part number is no row; its description is shown and
+    // billed as it stands; a quantity empty or "0" stores nothing.
     {QStringLiteral("ExpIO"),
-     {QStringLiteral("DUW Number"), QStringLiteral("Expansion IO Type"), QStringLiteral("DUW Description")},
-     {QStringLiteral("Required Quantity")}},
+     {},
+     {QStringLiteral("Expansion IO Type"), QStringLiteral("DUW Number"), QStringLiteral("DUW Description"),
+      QStringLiteral("Required Quantity")}},
 };
 
 void requireCatalogue(const Database& db)
@@ -246,26 +285,6 @@ void Require_Catalogue_Tables()
     for (const CatalogueTable& table : kCatalogue)
         System_Database.requireTable(table.name, table.needed + table.others);
     s_checkedCatalogue = System_Database;
-}
-
-void Require_Catalogue_Keys()
-{
-    if (!System_Database.isOpen())
-        return;
-    for (const CatalogueTable& table : kCatalogue)
-        for (const QString& column : table.needed) {
-            // The needed columns before this one hold a value in every row, its name too.
-            const QString& name = table.needed.first();
-            const Recordset& rs =
-                Run_Query(QStringLiteral("SELECT [%2] FROM [%1] WHERE [%3] IS NULL OR [%3] = '' LIMIT 1")
-                              .arg(table.name, name, column));
-            if (rs.eof())
-                continue;
-            if (column == name)
-                throw DatabaseFault::unnamedRow(System_Database.path(), table.name, column);
-            throw DatabaseFault::badValue(System_Database.path(), table.name, column, rs.text(name),
-                                          QStringLiteral("value"));
-        }
 }
 
 QList<Catalogue_Column> Catalogue_Columns()

@@ -237,14 +237,10 @@ void Open_Database();
 // product database lacks (nothing when none is open), so that a project is not
 // blamed for a broken catalogue. An empty table is valid: its lists are empty.
 void Require_Catalogue_Tables();
-// Throws DatabaseFault naming a needed column (Catalogue_Columns) where a row
-// of the open catalogue holds no value, by the row's name when it has one: a
-// project file that names a product the catalogue does not offer, or a saved
-// option no longer listed, is then not blamed on the file or told withdrawn.
-void Require_Catalogue_Keys();
-// A column of the catalogue the program reads. A needed column holds a value
-// in every row (Require_Catalogue_Keys names a row without one); in any other
-// an empty value is one the catalogue may hold.
+// A column of the catalogue the program reads. A step that uses a needed
+// column names a row without its value (Null or empty) as the catalogue's
+// damage; in any other column such a value means something, or is damage
+// only as Null where a step says so.
 struct Catalogue_Column {
     QString table;
     QString column;

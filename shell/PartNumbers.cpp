@@ -15,11 +15,9 @@ const Recordset& constructionRow(const QString& sql, const QString& table, const
                                  const QString& name)
 {
     const Recordset& rs = Run_Query(sql, {name});
+    // Without its row no part number can be built; a Null or empty prefix adds nothing.
     if (rs.eof())
         throw DatabaseFault::missingRow(System_Database.path(), table, nameColumn, name);
-    // Without its prefix the part number would name another product or none.
-    if (rs.text(kPrefix).isEmpty())
-        throw DatabaseFault::badValue(System_Database.path(), table, kPrefix, name, QStringLiteral("value"));
     return rs;
 }
 
@@ -58,8 +56,8 @@ QString Build_DriveController_Part_Number(const QString& driveControllerName, co
     const QString prefix = rs.text(kPrefix);
 
     // A code "N/A" is left out; with both left out only the prefix remains.
-    const bool hasDrive = driveCode != kNotApplicable;
-    const bool hasOption = optionCode != kNotApplicable;
+    const bool hasDrive = driveCode.compare(kNotApplicable, Qt::CaseInsensitive) != 0;
+    const bool hasOption = optionCode.compare(kNotApplicable, Qt::CaseInsensitive) != 0;
     if (!hasDrive)
         return hasOption ? prefix + optionCode : prefix;
     if (!hasOption)
@@ -75,6 +73,22 @@ void Require_Drive_Construction(const QString& driveName)
 void Require_DriveController_Construction(const QString& driveControllerName)
 {
     driveControllerConstruction(driveControllerName);
+}
+
+bool Is_Not_Applicable(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    return trimmed.isEmpty() || trimmed.compare(kNotApplicable, Qt::CaseInsensitive) == 0;
+}
+
+bool Names_No_Part(const QString& text)
+{
+    // "No" begins such a name as the catalogue writes it; in another case only
+    // as a word of its own, so that a part number like "NOR-5" stays one.
+    const QString trimmed = text.trimmed();
+    return Is_Not_Applicable(trimmed) || trimmed.startsWith(QLatin1String("No"))
+        || trimmed.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0
+        || trimmed.startsWith(QLatin1String("No "), Qt::CaseInsensitive);
 }
 
 } // namespace Globals

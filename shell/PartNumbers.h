@@ -5,9 +5,16 @@
 // Part numbers of drives and drive/controllers, built from their construction
 // rows and the codes the selection cascade produced. Each runs its query
 // through Shared_Recordset and throws DatabaseFault naming the table when the
-// catalogue has no construction row for the name, or one without its prefix,
-// so that no incomplete part number stands for the drive.
+// catalogue has no construction row for the name, so that no incomplete part
+// number stands for the drive.
 namespace Globals {
+
+// Whether a catalogue text stands for no part: empty, "N/A", or, where the
+// text may name none ("None", "No Cable Required"), one beginning with "No",
+// told apart as the catalogue tells its names apart: without regard to case
+// or to blanks around it.
+bool Is_Not_Applicable(const QString& text);
+bool Names_No_Part(const QString& text);
 
 // Prefix + drive code + controller portion; a Null piece adds nothing.
 QString Build_Drive_Part_Number(const QString& driveName, const QString& driveCode);

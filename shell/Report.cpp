@@ -5,6 +5,7 @@
 #include "platform/ShellOpen.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
+#include "shell/PartNumbers.h"
 #include "shell/SetupForm.h"
 #include "shell/SetupKinds.h"
 
@@ -50,17 +51,16 @@ public:
         }
     }
 
-    // Breakout and required accessories: none when "N/A", empty or starting with "No".
+    // Breakout and required accessories: none when "N/A" (however written), empty or starting with "No".
     void requiredLine(const QString& partNumber, const QString& description)
     {
-        if (partNumber.isEmpty() || partNumber == QLatin1String("N/A") || partNumber.startsWith(QLatin1String("No")))
-            return;
-        fixedLine(partNumber, description);
+        if (!Names_No_Part(partNumber))
+            fixedLine(partNumber, description);
     }
 
     void cableLine(const QString& partNumber, const QString& description)
     {
-        if (!partNumber.isEmpty() && partNumber != QLatin1String("N/A"))
+        if (!Is_Not_Applicable(partNumber))
             fixedLine(partNumber, description);
     }
 
@@ -131,10 +131,16 @@ void singleAxisHeader(QString& text, const AxisRecord& axis)
         text += QStringLiteral("GEARHEAD NOTES: ") + axis.Gearhead_Notes;
 }
 
+// A series whose motor is the drive's own: the drive line bills both.
+bool isUnit(const AxisRecord& axis, const QString& unitSeries)
+{
+    return axis.Motor_Series.compare(unitSeries, Qt::CaseInsensitive) == 0;
+}
+
 void motorAndCableLines(BillOfMaterial& bom, const AxisRecord& axis, const QString& unitSeries,
                         const QString& suffix)
 {
-    if (axis.Motor_Series != unitSeries && !axis.Motor_Part_Number.isEmpty())
+    if (!isUnit(axis, unitSeries) && !axis.Motor_Part_Number.isEmpty())
         bom.fixedLine(axis.Motor_Part_Number, axis.Motor_Series + QStringLiteral(" Series Motor") + suffix);
     bom.cableLine(axis.Motor_Cable_Part_Number, QStringLiteral("Motor Power Cable") + suffix);
     bom.cableLine(axis.Feedback_Cable_Part_Number, QStringLiteral("Motor Feedback Cable") + suffix);
@@ -165,7 +171,7 @@ void driveReport(QString& text, Bill& bill)
     if (!axis.Drive_Part_Number.isEmpty())
         bom.fixedLine(axis.Drive_Part_Number,
                       axis.Drive_Name
-                          + (axis.Motor_Series == unit ? QStringLiteral(" Drive and Motor") : QStringLiteral(" Drive")));
+                          + (isUnit(axis, unit) ? QStringLiteral(" Drive and Motor") : QStringLiteral(" Drive")));
     bom.accessoryLines(axis.Drive_Accessory_Entry, axis.Drive_Accessory_Quantity, axis.Drive_Accessory_Description);
     bom.requiredLine(axis.Required_Drive_Accessory, QStringLiteral("Required Drive Accessory"));
     motorAndCableLines(bom, axis, unit, QString());
@@ -184,11 +190,13 @@ void driveControllerReport(QString& text, Bill& bill)
     if (!Drive_Controller_Part_Number.isEmpty())
         bom.fixedLine(Drive_Controller_Part_Number,
                       axis.Drive_Name
-                          + (axis.Motor_Series == unit ? QStringLiteral(" Drive/Controller and Motor")
+                          + (isUnit(axis, unit) ? QStringLiteral(" Drive/Controller and Motor")
                                                        : QStringLiteral(" Drive/Controller")));
-    // Recorded like every other line, so the price request asks about them too.
-    bom.accessoryLines(Drive_Controller_Accessory_Entry, Drive_Controller_Accessory_Quantity,
-                       Drive_Controller_Accessory_Description);
+    // Recorded like every other line, so the price request asks about them
+    // too; they belong to a configuration, which the options name.
+    if (!Drive_Controller_Option_Code.isEmpty())
+        bom.accessoryLines(Drive_Controller_Accessory_Entry, Drive_Controller_Accessory_Quantity,
+                           Drive_Controller_Accessory_Description);
     motorAndCableLines(bom, axis, unit, QString());
 }
 
@@ -217,9 +225,12 @@ void controllerReport(QString& text, Bill& bill)
     billHeading(text);
 
     BillOfMaterial bom(text, bill);
-    if (!Controller_Part_Number.isEmpty())
+    // The accessories and cards belong to the configuration: none without it,
+    // as when a saved option is no longer offered.
+    if (!Controller_Part_Number.isEmpty()) {
         bom.fixedLine(Controller_Part_Number, QStringLiteral("Controller"));
-    bom.accessoryLines(Controller_Accessory_Entry, Controller_Accessory_Quantity, Controller_Accessory_Description);
+        bom.accessoryLines(Controller_Accessory_Entry, Controller_Accessory_Quantity, Controller_Accessory_Description);
+    }
     bom.requiredLine(Required_Accessory_Part_Number, QStringLiteral("Controller Breakout"));
 
     const QString unit = QStringLiteral("ZU");
@@ -232,7 +243,7 @@ void controllerReport(QString& text, Bill& bill)
         if (!axis.Drive_Part_Number.isEmpty())
             bom.fixedLine(axis.Drive_Part_Number,
                           axis.Drive_Name
-                              + (axis.Motor_Series == unit ? QStringLiteral(" Drive/Motor") : QStringLiteral(" Drive"))
+                              + (isUnit(axis, unit) ? QStringLiteral(" Drive/Motor") : QStringLiteral(" Drive"))
                               + suffix);
         bom.accessoryLines(axis.Drive_Accessory_Entry, axis.Drive_Accessory_Quantity, axis.Drive_Accessory_Description,
                            suffix);

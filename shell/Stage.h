@@ -13,7 +13,11 @@ enum class Stage {
     // The controller of a controller system, and below it what another
     // controller leaves standing for nothing: its breakout and its options.
     Controller,
+    // The breakout: its accessory, the ports chosen for it, then the cable
+    // length chosen for those ports and the part number they give.
     Breakout,
+    BreakoutPorts,
+    BreakoutLength,
     ControllerOptions,
     // What the options name once the last level is chosen (part number,
     // readiness for expansion cards): any option level chosen anew withdraws it.
@@ -35,6 +39,8 @@ enum class Stage {
     // number and notes, and the drive-specific controller accessory. A drive
     // the controller does not take leaves it standing for nothing.
     ControllerConnection,
+    // The length chosen for that cable and the part number it gives.
+    ControllerCableLength,
     // What only a file carries for an axis' drive (a required drive
     // accessory): a drive chosen anew keeps it while it offers it too.
     DriveOffer,

@@ -256,7 +256,7 @@ void frmAccessories::Restore_Card_Quantities(const Globals::List21& entry, const
         if (card.isEmpty())
             continue;
         for (int q = 0; q < static_cast<int>(entry.size()); ++q) {
-            if (entry[q] == card) {
+            if (entry[q].compare(card, Qt::CaseInsensitive) == 0) {
                 setQuantity(r, quantity[q]);
                 break;
             }

@@ -96,7 +96,7 @@ QString frmGear::Gearhead_Notes(const AxisRecord& r, const QString& code)
 
 void frmGear::Return_To(const QString& option)
 {
-    if (!option.startsWith(QLatin1String("GXX")))
+    if (!option.startsWith(QLatin1String("GXX"), Qt::CaseInsensitive))
         m_optionBefore = option;
 }
 
@@ -159,7 +159,7 @@ void frmGear::closeAsCancel()
 QString frmGear::Saved_Option(const AxisRecord& record)
 {
     const auto* open = Forms::find<frmGear>();
-    if (!open || &record != &Globals::Current_Record() || !record.Motor_Option.startsWith(QLatin1String("GXX")))
+    if (!open || &record != &Globals::Current_Record() || !record.Motor_Option.startsWith(QLatin1String("GXX"), Qt::CaseInsensitive))
         return record.Motor_Option;
     return open->m_optionBefore;
 }
@@ -190,7 +190,7 @@ void frmGear::restoreOption(SetupForm* caller)
 {
     ListControl* options = caller->cmbOptions();
     // An option the user chose meanwhile stands.
-    if (!options->text().startsWith(QLatin1String("GXX")))
+    if (!options->text().startsWith(QLatin1String("GXX"), Qt::CaseInsensitive))
         return;
     // A curve shown meanwhile was drawn for the placeholder.
     Dependents::closeWindows(Stage::MotorResult);

@@ -10,13 +10,11 @@ QStringList AccessoryList::offered(const QString& sql, const QVariantList& param
     constexpr auto limit = static_cast<qsizetype>(std::tuple_size_v<List21>);
     QStringList accessories;
     Recordset& rs = Globals::Run_Query(sql, params);
-    // A row the catalogue holds twice is offered once.
+    // A row the catalogue holds twice is offered once. An empty accessory is
+    // no choice: it would take the place of every empty stored entry.
     for (; !rs.eof() && accessories.size() < limit; rs.moveNext())
-        if (const QString accessory = rs.text(column); !accessories.contains(accessory))
+        if (const QString accessory = rs.text(column); !accessory.isEmpty() && !accessories.contains(accessory))
             accessories << accessory;
-    // An empty accessory is no choice: it would take the place of every empty stored entry.
-    if (accessories.removeAll(QString()) > 0)
-        Globals::Require_Catalogue_Keys();
     return accessories;
 }
 
@@ -32,7 +30,7 @@ void AccessoryList::offer(MultiList* list, const QString& sql, const QVariantLis
     }
     for (int p = 0; p < list->listCount(); ++p)
         for (const QString& entry : entries)
-            if (entry == listItem[p]) {
+            if (entry.compare(listItem[p], Qt::CaseInsensitive) == 0) {
                 list->setSelected(p, true);
                 break;
             }

@@ -3,6 +3,9 @@
 #include "shell/AxisRecord.h"
 #include "shell/frmGear.h"
 
+#include <QList>
+#include <QPair>
+
 #include <algorithm>
 #include <array>
 #include <stdexcept>
@@ -49,6 +52,20 @@ int fieldLine(int firstLine, Field field)
     return firstLine + static_cast<int>(at - kHeader.begin());
 }
 
+// Frame sizes of "QD_Servo" files written before they were code-and-description items.
+QString qdFrameSize(const QString& frameSize)
+{
+    static const QList<QPair<QString, QString>> codes = {
+        {QStringLiteral("66"), QStringLiteral("66 = 2 in")},   {QStringLiteral("72"), QStringLiteral("72 = 2 3/4 in")},
+        {QStringLiteral("89"), QStringLiteral("89 = 3 in")},   {QStringLiteral("114"), QStringLiteral("114 = 4 in")},
+        {QStringLiteral("142"), QStringLiteral("142 = 6 in")}, {QStringLiteral("190"), QStringLiteral("190 = 8 in")},
+    };
+    for (const auto& code : codes)
+        if (code.first == frameSize)
+            return code.second;
+    return frameSize;
+}
+
 // Lines 21 to 125, 21 entries each.
 const std::array<List, 5> kLists = {&AccessoryChoice::Entry, &AccessoryChoice::Quantity,
                                     &AccessoryChoice::Description, &AccessoryChoice::List_Index,
@@ -93,14 +110,17 @@ void AxisProjectBlock::write(const AxisRecord& record, QString& text, Layout lay
     }
 }
 
-void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record, int firstLine, Layout layout)
+void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record, int firstLine, Layout layout,
+                            Values values)
 {
     int number = firstLine;
     for (const Single& s : kHeader) {
-        if (s.restored)
+        if (s.restored || values == Held)
             record.*s.field = line(lines, number);
         ++number;
     }
+    if (record.Part_Number_Type == QLatin1String("QD_Servo") && record.Frame_Size.size() <= 3)
+        record.Frame_Size = qdFrameSize(record.Frame_Size);
     for (List list : kLists)
         for (QString& entry : record.Drive_Accessories.*list)
             entry = line(lines, number++);
@@ -110,13 +130,12 @@ void AxisProjectBlock::read(const QStringList& lines, AxisRecord& record, int fi
     if (layout == ControllerAxis) {
         // The cable and its notes come back with the axis' drive; a block cut
         // short fails even at its last line.
+        const QString cable = line(lines, number);
         record.Controller_Cable_Length = line(lines, number + 1);
-        line(lines, number + 2);
+        const QString notes = line(lines, number + 2);
+        if (values == Held) {
+            record.Controller_Cable = cable;
+            record.Controller_Cable_Notes = notes;
+        }
     }
-}
-
-void AxisProjectBlock::readPartNumbers(const QStringList& lines, AxisRecord& record, int firstLine)
-{
-    for (Field field : {&AxisSelections::Motor_Part_Number, &AxisSelections::Drive_Part_Number})
-        record.*field = line(lines, fieldLine(firstLine, field));
 }

@@ -13,6 +13,9 @@ struct AxisRecord;
 class AxisProjectBlock {
 public:
     enum Layout { SingleAxis, ControllerAxis };
+    // What a read takes: what a replay puts back (the choices), or every
+    // value the file holds, those the replay rebuilds from the catalogue too.
+    enum Values { Restored, Held };
 
     static constexpr int FirstLine = 2;
     static constexpr int LastLine = 127;
@@ -22,14 +25,11 @@ public:
 
     // Appends the block's values, each followed by a CR.
     static void write(const AxisRecord& record, QString& text, Layout layout = SingleAxis);
-    // Restores the block's kept values from the file's lines (element 0 is line 1),
+    // Reads the block's values from the file's lines (element 0 is line 1),
     // the block beginning at line firstLine. Throws std::runtime_error when a
-    // restored line is missing.
+    // line is missing.
     static void read(const QStringList& lines, AxisRecord& record, int firstLine = FirstLine,
-                     Layout layout = SingleAxis);
-    // The motor's and the drive's part numbers the block holds, which read
-    // leaves to the replay to rebuild: what the file bills (CarriedBill).
-    static void readPartNumbers(const QStringList& lines, AxisRecord& record, int firstLine = FirstLine);
+                     Layout layout = SingleAxis, Values values = Restored);
 
     // One value followed by its CR; a line break inside the value becomes a
     // bare LF so that the later lines keep their places.

@@ -2,26 +2,16 @@
 
 #include "platform/DatabaseFault.h"
 #include "platform/ListControl.h"
-#include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
+#include "shell/PartNumbers.h"
 
 using namespace Globals;
 
 CableLengthStep::CableLengthStep(const CascadeControls& controls)
     : m_c(controls)
 {
-}
-
-void CableLengthStep::fillLengths(ListControl* list, const QString& cable)
-{
-    list->clear();
-    SelectionCascade::fillRows(list,
-                               QStringLiteral("SELECT Cables.Cable, Cables.Length "
-                                              "From Cables WHERE (((Cables.Cable)=?))"
-                                              "ORDER BY Cables.Length;"),
-                               {cable}, QStringLiteral("length"));
 }
 
 namespace {
@@ -31,10 +21,36 @@ const QString kCables = QStringLiteral("Cables");
 // "N/A" and "No Cable Required" stand for no cable: nothing to bill.
 bool isPart(const QString& cable)
 {
-    return cable != QLatin1String("N/A") && !cable.startsWith(QLatin1String("No"));
+    return !Names_No_Part(cable);
 }
 
 } // namespace
+
+QStringList CableLengthStep::lengths(const QString& cable)
+{
+    const QString column = QStringLiteral("Length");
+    QStringList out;
+    if (cable.isEmpty())
+        return out;
+    for (Recordset& rs = Run_Query(QStringLiteral("SELECT Cables.Cable, Cables.Length "
+                                                  "From Cables WHERE (((Cables.Cable)=?))"
+                                                  "ORDER BY Cables.Length;"),
+                                   {cable});
+         !rs.eof(); rs.moveNext()) {
+        // A length is what the cable's part number is found by.
+        if (rs.text(column).isEmpty())
+            throw DatabaseFault::badValue(System_Database.path(), kCables, column, cable, QStringLiteral("value"));
+        out << rs.text(column);
+    }
+    return out;
+}
+
+void CableLengthStep::fillLengths(ListControl* list, const QString& cable)
+{
+    const QStringList offered = lengths(cable);
+    list->clear();
+    list->addItems(offered);
+}
 
 QString CableLengthStep::partNumber(const QString& cable, const QString& length)
 {
@@ -50,16 +66,6 @@ QString CableLengthStep::partNumber(const QString& cable, const QString& length)
         throw DatabaseFault::badValue(System_Database.path(), kCables, column, {cable, length},
                                       QStringLiteral("value"));
     return part;
-}
-
-void CableLengthStep::requireCable(const QString& table, const QString& column, const QStringList& key,
-                                   const QString& cable)
-{
-    if (cable.isEmpty())
-        throw DatabaseFault::badValue(System_Database.path(), table, column, key, QStringLiteral("value"));
-    if (isPart(cable)
-        && Run_Query(QStringLiteral("SELECT Cables.Cable From Cables WHERE (((Cables.Cable)=?));"), {cable}).eof())
-        throw DatabaseFault::missingRow(System_Database.path(), kCables, QStringLiteral("Cable"), cable);
 }
 
 QString CableLengthStep::chosenPartNumber(ListControl* lengths, const QString& cable)

@@ -20,8 +20,11 @@ public:
     // A length whose part number the catalogue lacks is not taken.
     void click(Cable cable);
 
-    // Empties the list and fills it with the lengths table Cables holds for the
-    // cable, one entry per row, nothing selected.
+    // The lengths table Cables holds for the cable, one per row, in length
+    // order; none for a cable without rows (or none named). Throws
+    // DatabaseFault for a row without its length, which no choice can name.
+    static QStringList lengths(const QString& cable);
+    // Empties the list and fills it with the cable's lengths, nothing selected.
     static void fillLengths(ListControl* list, const QString& cable);
     // Cables.[Cable Part Number] of the cable in that length; empty when the
     // cable has no such length or is no part ("N/A", "No Cable Required").
@@ -31,11 +34,6 @@ public:
     // part number the catalogue lacks is not taken: the list shows its former
     // choice again and DatabaseFault is thrown.
     static QString chosenPartNumber(ListControl* lengths, const QString& cable);
-    // The cable named in the column of the keyed row is one the bill can
-    // hold: throws DatabaseFault when the column is empty, or when the cable
-    // is a part that table Cables has no row for.
-    static void requireCable(const QString& table, const QString& column, const QStringList& key,
-                             const QString& cable);
 
 private:
     const CascadeControls& m_c;

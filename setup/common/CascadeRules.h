@@ -24,7 +24,7 @@ struct CascadeRules {
                                                  "ORDER BY [Motors].[Motor Name];");
     QString includeColumn = QStringLiteral("Include with Drives");
 
-    // The drive form ignores a frame size chosen before the series' type is known.
+    // The drive form takes no frame size for a series without a part-number type.
     bool frameSizeNeedsPartNumberType = true;
     // After a series chosen first, a one-entry drive list selects itself.
     bool seriesSelectsSingleDrive = true;

@@ -1,6 +1,5 @@
 #include "setup/common/DriveToMotorRow.h"
 
-#include "setup/common/CableLengthStep.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
 
@@ -69,18 +68,5 @@ bool DriveToMotorRow::isNull(const QString& column) const
 
 bool DriveToMotorRow::offers(const QString& column) const
 {
-    return !isNull(column) && text(column) != QLatin1String("N/A");
-}
-
-void DriveToMotorRow::requireCables() const
-{
-    if (!m_found)
-        return;
-    QStringList key;
-    for (const char* column : {"Drive Name", "Motor Name", "Frame_Size", "Stack_Length", "Winding", "Feedback",
-                               "Cable_Option"})
-        key << text(QLatin1String(column));
-    for (const char* column : {"Motor_Cable", "Feedback_Cable"})
-        CableLengthStep::requireCable(QStringLiteral("Drive to Motor"), QLatin1String(column), key,
-                                      text(QLatin1String(column)));
+    return !isNull(column) && text(column).compare(QLatin1String("N/A"), Qt::CaseInsensitive) != 0;
 }

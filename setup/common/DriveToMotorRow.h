@@ -24,9 +24,6 @@ public:
     // A drive-code column offers its voltage or wiring unless it is "N/A"; a
     // Null column never offers, an empty text does.
     bool offers(const QString& column) const;
-    // Throws DatabaseFault when a cable the found row names cannot be billed
-    // (CableLengthStep::requireCable).
-    void requireCables() const;
 
 private:
     QHash<QString, QVariant> m_values;

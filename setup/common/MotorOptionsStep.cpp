@@ -18,6 +18,7 @@
 #include "shell/frmGear.h"
 
 #include <algorithm>
+#include <tuple>
 
 using namespace Globals;
 
@@ -30,8 +31,10 @@ MotorOptionsStep::MotorOptionsStep(const CascadeControls& controls, const Cascad
 bool MotorOptionsStep::refusesKeyway(const AxisRecord& record) const
 {
     // Whole list texts: a catalogue may name the keyway "K = Keyway" where it is valid.
-    return record.Gearhead_Code.isEmpty() && m_c.cmbShaft_options->text() == QLatin1String("K")
-        && m_c.cmbFrame_size->text() == QLatin1String("16") && m_c.cmbMotor_Series->text() == QLatin1String("KX");
+    return record.Gearhead_Code.isEmpty()
+        && m_c.cmbShaft_options->text().compare(QLatin1String("K"), Qt::CaseInsensitive) == 0
+        && m_c.cmbFrame_size->text() == QLatin1String("16")
+        && m_c.cmbMotor_Series->text().compare(QLatin1String("KX"), Qt::CaseInsensitive) == 0;
 }
 
 void MotorOptionsStep::restoreCatalogueKeyway(AxisRecord& record) const
@@ -114,7 +117,7 @@ void MotorOptionsStep::click()
     // until the dialog hands back another one. A replayed placeholder is
     // shown without the dialog: that belongs to a user's choice, and the
     // replay may go on to other axes.
-    const bool placeholder = option.left(3) == QLatin1String("GXX");
+    const bool placeholder = option.startsWith(QLatin1String("GXX"), Qt::CaseInsensitive);
     if (placeholder
         && (!Loading_Project || !(m_rules.gearheadOnlyWithoutGearhead && !record.Gearhead_Code.isEmpty()))) {
         if (!Loading_Project) {
@@ -132,9 +135,15 @@ void MotorOptionsStep::click()
         return;
     }
 
-    // A motor whose cables the catalogue cannot bill is not taken.
+    // The cables' lengths are read before anything changes: a cable row
+    // without its length is the catalogue's to name, and the option is not
+    // taken. A cable without rows (or none) offers no length.
+    QStringList motorLengths;
+    QStringList feedbackLengths;
     try {
-        DriveToMotorRow::read(record, record.Feedback, DriveToMotorRow::VoltagesOnly).requireCables();
+        const DriveToMotorRow cables = DriveToMotorRow::read(record, record.Feedback, DriveToMotorRow::VoltagesOnly);
+        motorLengths = CableLengthStep::lengths(cables.text(QStringLiteral("Motor_Cable")));
+        feedbackLengths = CableLengthStep::lengths(cables.text(QStringLiteral("Feedback_Cable")));
     } catch (const DatabaseFault&) {
         record.Motor_Option = previousOption;
         m_c.cmbOptions->restore(m_c.cmbOptions->items(), m_c.cmbOptions->formerIndex());
@@ -162,7 +171,7 @@ void MotorOptionsStep::click()
     // What the former option gave goes: part numbers, notes, cables and their
     // lengths, the voltage with what it gave, and the curve drawn for them.
     Dependents::drop(Stage::MotorResult);
-    if (option.left(1) != QLatin1String("G"))
+    if (!option.startsWith(QLatin1String("G"), Qt::CaseInsensitive))
         record.Gearhead_Notes.clear();
 
     m_feedbackKey = record.Feedback;
@@ -205,17 +214,18 @@ void MotorOptionsStep::click()
                               + record.Drive_Notes);
     m_c.txtMotor_Part->setText(QStringLiteral("Motor: ") + record.Motor_Part_Number);
 
-    CableLengthStep::fillLengths(m_c.cmbMotor_Cable_Length, record.Motor_Cable);
-    CableLengthStep::fillLengths(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable);
     // The refilled lists have no length chosen, and neither has the record
-    // since the drop above; a replay keeps its stored lengths.
-    if (m_c.cmbMotor_Cable_Length->listCount() > 0) {
-        m_c.show(m_c.cmbMotor_Cable_Length);
-        m_c.show(m_c.lblMotor_Cable_Length);
-    }
-    if (m_c.cmbFeedback_Cable_Length->listCount() > 0) {
-        m_c.show(m_c.cmbFeedback_Cable_Length);
-        m_c.show(m_c.lblFeedback_Cable_Length);
+    // since the drop above; a replay keeps its stored lengths. A list without
+    // lengths keeps its hidden state: nothing is billed for that cable.
+    for (const auto& [list, label, offered] :
+         {std::tuple {m_c.cmbMotor_Cable_Length, m_c.lblMotor_Cable_Length, &motorLengths},
+          std::tuple {m_c.cmbFeedback_Cable_Length, m_c.lblFeedback_Cable_Length, &feedbackLengths}}) {
+        list->clear();
+        list->addItems(*offered);
+        if (!offered->isEmpty()) {
+            m_c.show(list);
+            m_c.show(label);
+        }
     }
 
     showResultsBeforeFlag();

@@ -3,8 +3,8 @@
 #include "platform/DatabaseFault.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
+#include "shell/PartNumbers.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -78,18 +78,18 @@ const std::vector<Recipe>& recipes()
 std::optional<MotorPartNumber::Result> MotorPartNumber::build(const AxisRecord& record)
 {
     for (const Recipe& recipe : recipes()) {
-        if (record.Part_Number_Type != QLatin1String(recipe.type))
+        if (record.Part_Number_Type.compare(QLatin1String(recipe.type), Qt::CaseInsensitive) != 0)
             continue;
         Result result;
         for (const Segment& segment : recipe.segments) {
             const QString& value = record.*segment.field;
-            if (value.isEmpty() || value == QLatin1String("N/A"))
+            if (Globals::Is_Not_Applicable(value))
                 continue;
             const bool option = segment.field == &AxisRecord::Motor_Option;
-            if (option && recipe.stepperDropsNone && value == QLatin1String("None"))
+            if (option && recipe.stepperDropsNone && value.compare(QLatin1String("None"), Qt::CaseInsensitive) == 0)
                 continue;
             result.partNumber += QLatin1String(segment.before) + Globals::Get_Code(value) + QLatin1String(segment.after);
-            if (option && record.Part_Number_Type == QLatin1String("Colbitum"))
+            if (option && QLatin1String(recipe.type) == QLatin1String("Colbitum"))
                 result.clearsGearhead = true;
         }
         return result;
@@ -99,16 +99,17 @@ std::optional<MotorPartNumber::Result> MotorPartNumber::build(const AxisRecord& 
 
 QString MotorPartNumber::typeOf(const QString& series)
 {
-    const QString table = QStringLiteral("Motors");
     const QString column = QStringLiteral("PartNumber Type");
     const Recordset& rs = Globals::Run_Query(QStringLiteral("SELECT [Motors].[Motor Name], [Motors].[PartNumber Type] "
                                                             "From [Motors] WHERE ((([Motors].[Motor Name])=?));"),
                                              {series});
     if (rs.eof())
-        throw DatabaseFault::missingRow(Globals::System_Database.path(), table, QStringLiteral("Motor Name"), series);
+        throw DatabaseFault::missingRow(Globals::System_Database.path(), QStringLiteral("Motors"),
+                                        QStringLiteral("Motor Name"), series);
+    // A known type in another case is that type; any other stands as it is.
     const QString type = rs.text(column);
-    if (std::ranges::none_of(recipes(), [&](const Recipe& recipe) { return type == QLatin1String(recipe.type); }))
-        throw DatabaseFault::badValue(Globals::System_Database.path(), table, column, series,
-                                      QStringLiteral("known part-number type"));
+    for (const Recipe& recipe : recipes())
+        if (type.compare(QLatin1String(recipe.type), Qt::CaseInsensitive) == 0)
+            return QLatin1String(recipe.type);
     return type;
 }

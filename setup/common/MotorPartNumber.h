@@ -19,7 +19,8 @@ public:
 
     // Nothing for a type other than "L7_Servo", "QD_Servo", "Stepper" and "Colbitum".
     static std::optional<Result> build(const AxisRecord& record);
-    // [Motors].[PartNumber Type] of the series; throws DatabaseFault when the
-    // catalogue has no row for the series or gives it no type built here.
+    // [Motors].[PartNumber Type] of the series, as it stands: a type built
+    // here, another one or none. Throws DatabaseFault when the catalogue has
+    // no row for the series.
     static QString typeOf(const QString& series);
 };

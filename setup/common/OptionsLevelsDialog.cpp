@@ -9,6 +9,7 @@
 #include "setup/common/AccessoryList.h"
 #include "setup/common/FormControls.h"
 #include "setup/common/LoneEntry.h"
+#include "setup/common/Reconciliation.h"
 #include "setup/common/TextBox.h"
 #include "shell/Dependents.h"
 #include "shell/DialogSupport.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -111,16 +113,46 @@ QStringList OptionsLevelsDialog::chosen(int levels) const
     return values;
 }
 
+bool OptionsLevelsDialog::configured() const
+{
+    return std::ranges::all_of(m_cmb1, [](const ListControl* list) { return list->listIndex() >= 0; });
+}
+
+void OptionsLevelsDialog::keepOfferedAccessories(Reconciliation& reconciliation) const
+{
+    if (!configured())
+        return;
+    const AccessoryRequest request = accessoryRequest();
+    const AccessoryStore::Offer offer = offeredAccessories();
+    // Cards stored before the expansion choice went off stay until the
+    // accessory dialog closes again, as the original's file holds them.
+    const bool choiceOff = !request.expansion || !request.expansion->chosen;
+    const bool cardsKept = choiceOff && std::ranges::any_of(request.choice->Entry, [&](const QString& entry) {
+        return !entry.isEmpty() && !offer.accessories.contains(entry, Qt::CaseInsensitive);
+    });
+    if (cardsKept) {
+        reconciliation.keepOffered(request, offer);
+        return;
+    }
+    const AccessoryChoice saved = *request.choice;
+    *request.choice = AccessoryStore::Offered_Part(request.context, offer, saved);
+    Reconciliation::storeAsShown(request);
+    // A file whose dialog never listed anything keeps that while its choice
+    // stays: the list is the dialog's own, filled when it next opens.
+    const AccessoryChoice& stored = *request.choice;
+    if (std::ranges::all_of(saved.List_Item, &QString::isEmpty) && stored.Entry == saved.Entry
+        && stored.Quantity == saved.Quantity && stored.Description == saved.Description)
+        *request.choice = saved;
+}
+
 void OptionsLevelsDialog::fillLevel(int number)
 {
     ListControl* list = level(number);
     list->clear();
     listLevel(list, number, chosen(number - 1));
-    // Rows without a value, which no configuration can be chosen by, are the catalogue's to name.
-    if (list->listCount() == 0 || list->findEntry(QString()) >= 0)
-        Require_Catalogue_Keys();
     // "N/A" beside other values is a value like them: the level shows them all.
-    m_passedThrough[number - 1] = list->items() == QStringList {kNotAvailable};
+    m_passedThrough[number - 1] =
+        list->listCount() == 1 && list->items().first().compare(kNotAvailable, Qt::CaseInsensitive) == 0;
 }
 
 void OptionsLevelsDialog::offerLevel(int number)
@@ -185,8 +217,13 @@ void OptionsLevelsDialog::restoreOptions()
         for (int number = 1; number <= m_design.levels; ++number) {
             const QString saved = (*m_design.options)[number];
             ListControl* list = level(number);
+            // An empty value with a saved level below it was the level's empty entry, chosen.
+            bool savedBelow = false;
+            for (int below = number + 1; below <= m_design.levels; ++below)
+                savedBelow = savedBelow || !(*m_design.options)[below].isEmpty();
+            const bool emptyChosen = saved.isEmpty() && savedBelow && list->findEntry(QString()) >= 0;
             // Empty, or already chosen as the only value of its level.
-            if (saved.isEmpty() || (list->listIndex() >= 0 && list->text() == saved))
+            if ((saved.isEmpty() && !emptyChosen) || (list->listIndex() >= 0 && list->text() == saved))
                 continue;
             // The levels below a lost one stay empty and cannot be restored either.
             try {
@@ -204,12 +241,23 @@ void OptionsLevelsDialog::restoreOptions()
     offerLevel(1);
 }
 
+void OptionsLevelsDialog::restoreEmptyLastLevel()
+{
+    ListControl* last = level(m_design.levels);
+    if (last->listIndex() >= 0 || !(*m_design.options)[m_design.levels].isEmpty() || last->findEntry(QString()) < 0)
+        return;
+    {
+        FlagGuard running(Loading_Lists, false);
+        FlagGuard restoring(Restoring_Options, true);
+        last->setText(QString());
+    }
+    offerLevel(m_design.levels);
+}
+
 void OptionsLevelsDialog::tellLost()
 {
     if (m_toldLost)
         return;
-    // A value lost with a row the catalogue damaged is the catalogue's fault, not a withdrawn option.
-    Require_Catalogue_Keys();
     m_toldLost = true;
     MsgBox::show(m_design.lostOption, MsgBox::OKOnly, Product_Title);
 }
@@ -261,7 +309,10 @@ void OptionsLevelsDialog::cmb1_Click(int Index)
 
 void OptionsLevelsDialog::cmdDone_Click()
 {
-    const bool complete = !chosen(m_design.levels).contains(QString());
+    // A chosen level counts, an empty entry chosen too; one left unchosen does not.
+    bool complete = true;
+    for (int number = 1; number <= m_design.levels; ++number)
+        complete = complete && level(number)->listIndex() >= 0;
     const QString question =
         m_design.product + QStringLiteral(" not fully configured.\r\nHit Cancel to Return or OK to Discard.");
     if (!complete && MsgBox::show(question, MsgBox::OKCancel, Product_Title) == MsgBox::Cancel)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "setup/common/AccessoryRequest.h"
+#include "shell/AccessoryStore.h"
 #include "shell/AccessoryOwner.h"
 #include "shell/Form.h"
 #include "shell/Forms.h"
@@ -14,6 +15,7 @@
 
 class ListControl;
 class QLabel;
+class Reconciliation;
 class TextBox;
 
 // The options dialog of a product chosen on a setup form: option levels, each
@@ -69,6 +71,18 @@ public:
     ListControl* cmb1(int index) const;
     QLabel* lbl1(int index) const;
 
+    // A reopened configuration whose every level is chosen keeps what Done
+    // would store: the accessories and cards it offers as the accessory
+    // dialog stores them (the cards its type requires among them), or, with
+    // cards kept while the expansion choice is off, what it offers of them as
+    // the file holds them. A level left to choose leaves them as the file
+    // holds them.
+    void keepOfferedAccessories(Reconciliation& reconciliation) const;
+
+    // A project file whose configuration named its result: a last level it
+    // saved empty was that level's empty entry, chosen, and is put back.
+    void restoreEmptyLastLevel();
+
     // Tells, once per opening, that a saved value is no longer offered: a
     // level's, or another of the product's that the setup form could not put back.
     void tellLost();
@@ -87,6 +101,8 @@ protected:
     virtual void configurationWithdrawn() {}
     // Its key is the product: the picture shows it too.
     virtual AccessoryRequest accessoryRequest() const = 0;
+    // What the accessory dialog offers for the configuration.
+    virtual AccessoryStore::Offer offeredAccessories() const = 0;
     // Done, once the user accepted an incomplete configuration.
     virtual void configurationDone(bool complete) = 0;
     // However the dialog went; byUser for Done and the close box.
@@ -110,6 +126,8 @@ private:
     int levelOf(int index) const;
     // The texts of the first `levels` levels.
     QStringList chosen(int levels) const;
+    // Whether every level holds a choice.
+    bool configured() const;
     void fillLevel(int number);
     void offerLevel(int number);
     void restoreOptions();

@@ -1,5 +1,7 @@
 #include "setup/common/ProjectReplay.h"
 
+#include "setup/common/Reconciliation.h"
+
 #include "platform/DatabaseFault.h"
 #include "platform/ListControl.h"
 #include "shell/AxisRecord.h"
@@ -15,9 +17,11 @@ namespace {
 const QString kQdServo = QStringLiteral("QD_Servo");
 } // namespace
 
-ProjectReplay::ProjectReplay(const CascadeControls& controls, Mode mode)
-    : m_c(controls), m_mode(mode)
+ProjectReplay::ProjectReplay(const CascadeControls& controls, Mode mode, Reconciliation* reconciliation)
+    : m_c(controls), m_mode(mode), m_reconciliation(reconciliation)
 {
+    if (mode != Axis && !reconciliation)
+        throw std::logic_error("A project file's replay reconciles it with the catalogue.");
 }
 
 ProjectReplay& ProjectReplay::withRules(const CascadeRules& rules)
@@ -32,11 +36,17 @@ ProjectReplay& ProjectReplay::withControllerDrives(std::function<void()> list)
     return *this;
 }
 
+ProjectReplay& ProjectReplay::withVoltageLine(bool held)
+{
+    m_voltageLine = held;
+    return *this;
+}
+
 template <class Step>
-void ProjectReplay::attempt(Step step) const
+void ProjectReplay::attempt(Stage stage, Step step) const
 {
     if (m_mode != Axis) {
-        step();
+        m_reconciliation->attempt(stage, Current_Axis, step);
         return;
     }
     try {
@@ -49,22 +59,16 @@ void ProjectReplay::attempt(Step step) const
     }
 }
 
-void ProjectReplay::checkAccessories(int context, const AccessoryStore::Offer& offer, const AccessoryChoice& choice)
+void ProjectReplay::checkAccessories(const AccessoryChoice& choice)
 {
-    if (!AccessoryStore::Storable(context, offer, choice))
-        throw std::runtime_error("An accessory of the project file is not offered as stored.");
-}
-
-void ProjectReplay::checkDriveAccessories(const AxisRecord& record, int context, const QStringList& offered)
-{
-    checkAccessories(context, {offered, {}, {}, {}}, record.Drive_Accessories);
-    if (!AccessoryStore::Offers(offered, record.Required_Drive_Accessory))
-        throw std::runtime_error("The required drive accessory is not offered for the drive.");
+    if (!AccessoryStore::Could_Be_Stored(choice))
+        throw std::runtime_error("The accessory lists of the project file are no dialog's.");
 }
 
 void ProjectReplay::select(ListControl* list, const QString& value)
 {
-    if (!list->setText(value))
+    // A handler that does not take the choice puts the former entry back.
+    if (!list->setText(value) || list->text().compare(value, Qt::CaseInsensitive) != 0)
         throw std::runtime_error(QStringLiteral("\"%1\" is not offered in %2.")
                                      .arg(value, list->objectName())
                                      .toStdString());
@@ -91,23 +95,10 @@ QString ProjectReplay::lookUpTechnology(const AxisRecord& record) const
     return rs.text(m_rules.driveTechnologyColumn);
 }
 
-QString ProjectReplay::qdFrameSize(const QString& frameSize)
-{
-    static const QList<QPair<QString, QString>> codes = {
-        {QStringLiteral("66"), QStringLiteral("66 = 2 in")},   {QStringLiteral("72"), QStringLiteral("72 = 2 3/4 in")},
-        {QStringLiteral("89"), QStringLiteral("89 = 3 in")},   {QStringLiteral("114"), QStringLiteral("114 = 4 in")},
-        {QStringLiteral("142"), QStringLiteral("142 = 6 in")}, {QStringLiteral("190"), QStringLiteral("190 = 8 in")},
-    };
-    for (const auto& code : codes)
-        if (code.first == frameSize)
-            return code.second;
-    return frameSize;
-}
-
 void ProjectReplay::run(AxisRecord& record) const
 {
     // 1. Technology, looked up for files that have none.
-    attempt([&] {
+    attempt(Stage::Technology, [&] {
         if (!record.Motor_Technology.isEmpty())
             select(m_c.cmbMotor_Tech, record.Motor_Technology);
         else if (!record.Motor_Series.isEmpty() || !record.Drive_Name.isEmpty())
@@ -126,51 +117,78 @@ void ProjectReplay::run(AxisRecord& record) const
         m_controllerDrives();
     const bool seriesFirst = !driveOffered() && m_c.cmbMotor_Series->findEntry(record.Motor_Series) >= 0;
     if (seriesFirst)
-        attempt([&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
-    attempt([&] { selectOrClear(m_c.driveList, record.Drive_Name); });
+        attempt(Stage::Series, [&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
+    attempt(Stage::Drive, [&] { selectOrClear(m_c.driveList, record.Drive_Name); });
     if (!seriesFirst)
-        attempt([&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
+        attempt(Stage::Series, [&] { selectOrClear(m_c.cmbMotor_Series, record.Motor_Series); });
 
-    // The type tests read the type the series handler has just stored.
-    if (record.Part_Number_Type == kQdServo && record.Frame_Size.size() <= 3)
-        record.Frame_Size = qdFrameSize(record.Frame_Size);
-    attempt([&] { selectOrClear(m_c.cmbFrame_size, record.Frame_Size); });
-    attempt([&] { selectOrClear(m_c.cmbStack_length, record.Stack_Length); });
-    attempt([&] { selectOrClear(m_c.cmbWinding, record.Winding); });
-
+    // The motor's details in the order the lists take them: an empty value
+    // with a value after it was the list's empty entry, chosen.
     const bool qdServo = record.Part_Number_Type == kQdServo;
-    attempt([&] { selectOrClear(m_c.cmbFeedback, qdServo ? record.Shaft_Option : record.Feedback); });
+    using Field = QString AxisSelections::*;
+    const QList<Field> details = {&AxisSelections::Frame_Size, &AxisSelections::Stack_Length,
+                                  &AxisSelections::Winding,
+                                  qdServo ? &AxisSelections::Shaft_Option : &AxisSelections::Feedback,
+                                  qdServo ? &AxisSelections::Feedback : &AxisSelections::Shaft_Option,
+                                  &AxisSelections::Cable_Option, &AxisSelections::Motor_Option,
+                                  &AxisSelections::Drive_Voltage};
+    const auto detail = [&](ListControl* list, qsizetype position) {
+        const QString& value = record.*details.at(position);
+        const bool chosenAfter = std::any_of(details.begin() + position + 1, details.end(),
+                                             [&](Field later) { return !(record.*later).isEmpty(); });
+        if (value.isEmpty() && chosenAfter && list->findEntry(QString()) >= 0)
+            select(list, QString());
+        else
+            selectOrClear(list, value);
+    };
+    attempt(Stage::FrameSize, [&] { detail(m_c.cmbFrame_size, 0); });
+    attempt(Stage::StackLength, [&] { detail(m_c.cmbStack_length, 1); });
+    attempt(Stage::Winding, [&] { detail(m_c.cmbWinding, 2); });
+    attempt(Stage::FourthList, [&] { detail(m_c.cmbFeedback, 3); });
     const QString fifth = qdServo ? record.Feedback : record.Shaft_Option;
     // The gearhead dialog adds the keyway entry to this series and frame; a
     // project saved with it needs it again.
     if (fifth == frmGear::Keyway && m_c.cmbShaft_options->findEntry(fifth) < 0
-        && record.Motor_Series == QLatin1String("KX") && record.Frame_Size == QLatin1String("16"))
+        && record.Motor_Series.compare(QLatin1String("KX"), Qt::CaseInsensitive) == 0
+        && record.Frame_Size == QLatin1String("16"))
         m_c.cmbShaft_options->addItem(frmGear::Keyway);
-    attempt([&] { selectOrClear(m_c.cmbShaft_options, fifth); });
-    attempt([&] { selectOrClear(m_c.cmbCable_Option, record.Cable_Option); });
+    attempt(Stage::FifthList, [&] { detail(m_c.cmbShaft_options, 4); });
+    attempt(Stage::CableOption, [&] { detail(m_c.cmbCable_Option, 5); });
 
-    attempt([&] {
+    attempt(Stage::MotorOption, [&] {
         if (!record.Motor_Option.isEmpty() && !record.Gearhead_Code.isEmpty()
-            && record.Gearhead_Code != QLatin1String("GXX")) {
+            && record.Gearhead_Code.compare(QLatin1String("GXX"), Qt::CaseInsensitive) != 0) {
             // A stored gearhead is taken only where the user could have chosen it:
             // the motor offers the gearhead option and the gearhead dialog this code.
             const bool placeholder = std::ranges::any_of(
-                m_c.cmbOptions->items(), [](const QString& option) { return option.startsWith(QLatin1String("GXX")); });
-            if (!placeholder || !frmGear::Offered_Gearheads(record).contains(record.Gearhead_Code))
-                throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
-                                             .arg(record.Gearhead_Code)
-                                             .toStdString());
+                m_c.cmbOptions->items(),
+                [](const QString& option) { return option.startsWith(QLatin1String("GXX"), Qt::CaseInsensitive); });
+            const QStringList gearheads = placeholder ? frmGear::Offered_Gearheads(record) : QStringList();
+            const auto code = std::ranges::find_if(gearheads, [&](const QString& offered) {
+                return offered.compare(record.Gearhead_Code, Qt::CaseInsensitive) == 0;
+            });
+            if (code == gearheads.end()) {
+                // The motor is offered: the gearhead, with the option it came
+                // with, is the user's to choose again.
+                if (!m_reconciliation || (!placeholder && m_c.cmbOptions->findEntry(record.Motor_Option) < 0))
+                    throw std::runtime_error(QStringLiteral("The gearhead \"%1\" is not offered for this motor.")
+                                                 .arg(record.Gearhead_Code)
+                                                 .toStdString());
+                m_reconciliation->leave(Stage::MotorOption, Current_Axis);
+                return;
+            }
             // The notes stand as the file holds them: the user may have emptied them.
-            m_c.cmbOptions->addItem(record.Gearhead_Code);
-            select(m_c.cmbOptions, record.Gearhead_Code);
+            record.Gearhead_Code = *code;
+            m_c.cmbOptions->addItem(*code);
+            select(m_c.cmbOptions, *code);
         } else {
-            selectOrClear(m_c.cmbOptions, record.Motor_Option);
+            detail(m_c.cmbOptions, 6);
         }
     });
 
     // Only what the motor options step offered.
     const bool intoShownLists = m_mode != Project;
-    attempt([&] {
+    attempt(Stage::Voltage, [&] {
         if (m_mode == Axis) {
             // An axis without a voltage keeps none.
             if (!m_c.cmbDriveVoltage->isHidden() && !record.Drive_Voltage.isEmpty())
@@ -178,18 +196,19 @@ void ProjectReplay::run(AxisRecord& record) const
         } else if (!record.Drive_Voltage.isEmpty()) {
             if (!intoShownLists || !m_c.cmbDriveVoltage->isHidden())
                 select(m_c.cmbDriveVoltage, record.Drive_Voltage);
-        } else if (m_c.cmbOptions->listIndex() != -1) {
+        } else if (m_c.cmbOptions->listIndex() != -1 && !m_voltageLine) {
             m_c.cmbDriveVoltage->setListIndex(0); // an empty list selects nothing
         } else {
             m_c.cmbDriveVoltage->setListIndex(-1);
         }
     });
 
-    attempt([&] {
+    attempt(Stage::Wiring, [&] {
         if (!record.Motor_Wiring.isEmpty() && (!intoShownLists || !m_c.cmbWiring->isHidden()))
             select(m_c.cmbWiring, record.Motor_Wiring);
     });
 
-    attempt([&] { selectOrClear(m_c.cmbMotor_Cable_Length, record.Motor_Cable_Length); });
-    attempt([&] { selectOrClear(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable_Length); });
+    attempt(Stage::MotorCableLength, [&] { selectOrClear(m_c.cmbMotor_Cable_Length, record.Motor_Cable_Length); });
+    attempt(Stage::FeedbackCableLength,
+            [&] { selectOrClear(m_c.cmbFeedback_Cable_Length, record.Feedback_Cable_Length); });
 }

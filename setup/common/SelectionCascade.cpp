@@ -248,7 +248,7 @@ bool SelectionCascade::listAfterDrive(bool seriesChosen, const AxisSnapshot& bef
 void SelectionCascade::listSeriesOfDrive() const
 {
     fillDistinct(m_c.cmbMotor_Series, kSeriesOfDrive.arg(m_rules.includeColumn), {m_c.driveList->text()},
-                 QStringLiteral("Motor Name"));
+                 QStringLiteral("Motor Name"), false);
     m_c.cmbMotor_Series->setListIndex(-1);
 }
 
@@ -257,7 +257,7 @@ QStringList SelectionCascade::drivesOfSeries(const QString& series)
     QStringList drives;
     const QString column = QStringLiteral("Drive Name");
     for (Recordset& rs = Run_Query(kDrivesOfSeries, {series}); !rs.eof(); rs.moveNext())
-        if (!drives.contains(rs.text(column)))
+        if (!rs.text(column).isEmpty() && !drives.contains(rs.text(column)))
             drives << rs.text(column);
     return drives;
 }
@@ -269,25 +269,27 @@ void SelectionCascade::technologyChosen(const std::function<void()>& resetKeepin
     const QString technology = m_c.cmbMotor_Tech->text();
     Current_Record().Motor_Technology = technology;
 
+    // A row without a name offers nothing to choose.
     fillRows(m_c.driveList, m_rules.technologyDrivesSql, technologyDriveParams(technology),
-             m_rules.technologyDriveColumn);
+             m_rules.technologyDriveColumn, false);
     const QString name = QStringLiteral("Motor Name");
     QStringList series;
     for (Recordset& rs = Run_Query(m_rules.technologySeriesSql, {technology}); !rs.eof(); rs.moveNext())
-        if (rs.boolean(m_rules.includeColumn) && !rs.isNull(name))
+        if (rs.boolean(m_rules.includeColumn) && !rs.text(name).isEmpty())
             series << rs.text(name);
     m_c.cmbMotor_Series->addItems(series);
 
-    LoneEntry::choose(m_c.driveList);
-    LoneEntry::choose(m_c.cmbMotor_Series);
+    // Enabled first: a lone entry the catalogue refuses leaves its list to the user.
     m_c.driveList->setEnabled(true);
     m_c.cmbMotor_Series->setEnabled(true);
+    LoneEntry::choose(m_c.driveList);
+    LoneEntry::choose(m_c.cmbMotor_Series);
 }
 
 bool SelectionCascade::listDrivesOfSeries()
 {
     m_c.driveList->clear();
-    fillDistinct(m_c.driveList, kDrivesOfSeries, {m_c.cmbMotor_Series->text()}, QStringLiteral("Drive Name"));
+    fillDistinct(m_c.driveList, kDrivesOfSeries, {m_c.cmbMotor_Series->text()}, QStringLiteral("Drive Name"), false);
     m_c.driveList->setListIndex(-1);
     return true;
 }
@@ -325,7 +327,8 @@ void SelectionCascade::motorSeriesClick()
 
 void SelectionCascade::seriesChosen(const QString& series, const AxisSnapshot& before, AxisRecord& record)
 {
-    // A series whose motors get no part number is not taken.
+    // Any type is taken as it stands: another one keeps the captions and
+    // builds no motor part number; only a series without its row is refused.
     QString partNumberType;
     try {
         partNumberType = MotorPartNumber::typeOf(series);
@@ -404,10 +407,14 @@ void SelectionCascade::detailClick(Stage stage)
     if (stage >= MotorOptions)
         return;
     AxisRecord& record = Current_Record();
-    if (stage == FrameSize && m_rules.frameSizeNeedsPartNumberType && record.Part_Number_Type.isEmpty())
-        return;
     if (Loading_Lists)
         return;
+    // Without a type the choice is not taken: the list shows its former entry
+    // again, as the record holds it, and the stack lengths stay empty.
+    if (stage == FrameSize && m_rules.frameSizeNeedsPartNumberType && record.Part_Number_Type.isEmpty()) {
+        m_c.cmbFrame_size->restore(m_c.cmbFrame_size->items(), m_c.cmbFrame_size->formerIndex());
+        return;
+    }
     FlagGuard loading(Loading_Lists, true);
 
     const auto lists = m_c.detailLists();

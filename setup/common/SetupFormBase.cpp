@@ -2,6 +2,7 @@
 
 #include "curves/frmCurve.h"
 #include "platform/DatabaseFault.h"
+#include "platform/FlagGuard.h"
 #include "platform/HandlerCall.h"
 #include "platform/ListControl.h"
 #include "platform/Twips.h"
@@ -180,11 +181,16 @@ void SetupFormBase::Load_Previous_Values()
         ResultArea::Batch batch(m_resultArea, ResultArea::Batch::AtOnce);
         replayProject();
     } catch (const std::exception& e) {
-        // Nothing of a refused file stays: what the replay reached could still be exported.
+        // Nothing of a refused file stays: what the replay reached could still
+        // be exported, and what only files carry written into another project.
         try {
             Reset();
         } catch (const std::exception&) {
             // A catalogue that fails again has said so; the load error follows.
+        }
+        {
+            FlagGuard emptying(Loading_Project, false);
+            Dependents::drop(Stage::Project, 0, Dependents::Windows);
         }
         if (dynamic_cast<const DatabaseFault*>(&e))
             throw;

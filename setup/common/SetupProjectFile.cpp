@@ -63,8 +63,6 @@ void SetupProjectFile::loadFailed()
     Project_Path.clear();
     if (mdiMain* main = mdiMain::instance())
         main->setWindowTitle(Product_Title);
-    // The value the file names may stand in a row the catalogue holds without its name.
-    Require_Catalogue_Keys();
     MsgBox::show(QStringLiteral("Error Incompatible File Format or Motor/Drive No Longer Available"), MsgBox::OKOnly,
                  Product_Title);
 }

@@ -13,7 +13,6 @@ public:
     static void open(Form& self, SetupForm& setup, int ownKind);
 
     // Leaves no flag set and names no file, so that a later Save cannot
-    // overwrite it by mistake; the user is told, or DatabaseFault is thrown
-    // when the catalogue holds a row without its name (Require_Catalogue_Keys).
+    // overwrite it by mistake; the user is told.
     static void loadFailed();
 };

@@ -115,7 +115,8 @@ void SingleAxisSetupForm::Reset()
 
     if (!Keep_Technology) {
         m_controls.cmbMotor_Tech->clear();
-        SelectionCascade::fillRows(m_controls.cmbMotor_Tech, m_rules.technologiesSql, {}, m_rules.technologiesColumn);
+        SelectionCascade::fillRows(m_controls.cmbMotor_Tech, m_rules.technologiesSql, {}, m_rules.technologiesColumn,
+                                   false);
     }
     Loading_Lists = false;
 }

@@ -23,9 +23,13 @@ QStringList ControllerAccessoryDialog::offeredDriveAccessories(const QString& dr
     return AccessoryList::offered(kDriveAccessoriesSql, {drive}, kDriveAccessoryColumn);
 }
 
+AccessoryRequest ControllerAccessoryDialog::request(const QString& drive)
+{
+    return AccessoryRequest::driveAccessories(Current_Record(), drive, kDriveAccessoriesSql, kDriveAccessoryColumn,
+                                              SetupKinds::ControllerAxisAccessories);
+}
+
 void ControllerAccessoryDialog::showDriveAccessories(const QString& drive)
 {
-    AccessoryRequest::driveAccessories(Current_Record(), drive, kDriveAccessoriesSql, kDriveAccessoryColumn,
-                                       SetupKinds::ControllerAxisAccessories)
-        .open(true);
+    request(drive).open(true);
 }

@@ -11,7 +11,7 @@ ControllerCascade::ControllerCascade(const CascadeControls& controls, const Casc
 int ControllerCascade::narrow(ListControl* list, const QStringList& names)
 {
     for (int i = list->listCount() - 1; i >= 0; --i)
-        if (!names.contains(list->list(i)))
+        if (!names.contains(list->list(i), Qt::CaseInsensitive))
             list->removeItem(i);
     list->setListIndex(-1);
     return list->listCount();

@@ -37,7 +37,7 @@ ControllerConnection::ControllerConnection(const ControllerControls& controls)
 
 QString ControllerConnection::completeBreakout(const QString& base, const QString& ports)
 {
-    if (base.mid(6, 1) == QLatin1String("n"))
+    if (base.mid(6, 1).compare(QLatin1String("n"), Qt::CaseInsensitive) == 0)
         return base.left(6) + ports + QStringLiteral("-XX");
     return base.left(7) + QStringLiteral("-XX");
 }
@@ -52,12 +52,23 @@ QString ControllerConnection::requiredAccessoryOf(const QString& controller)
                   {controller});
     if (rs.eof())
         return QString();
-    // "None" names none; an empty value would leave the breakout out of the bill in silence.
-    const QString accessory = rs.text(column);
-    if (accessory.isEmpty())
+    // An empty text, "N/A" or "No ..." requires none; a Null names nothing at all.
+    if (rs.isNull(column))
         throw DatabaseFault::badValue(System_Database.path(), QStringLiteral("All Controllers"), column, controller,
                                       QStringLiteral("value"));
-    return accessory;
+    return rs.text(column);
+}
+
+QStringList ControllerConnection::controllers()
+{
+    QStringList names;
+    const QString column = QStringLiteral("Controller Name");
+    for (Recordset& rs = Run_Query(QStringLiteral("SELECT DISTINCT [Controllers].[Controller Name] FROM [Controllers]"
+                                                  "ORDER BY [Controllers].[Controller Name];"));
+         !rs.eof(); rs.moveNext())
+        if (!rs.isNull(column) && !rs.text(column).isEmpty())
+            names << rs.text(column);
+    return names;
 }
 
 bool ControllerConnection::fits(const QString& controller, const QString& drive)
@@ -88,7 +99,7 @@ bool ControllerConnection::takes(const QString& controller, const AxisRecord& re
 
 bool ControllerConnection::isBreakout(const QString& accessory)
 {
-    return accessory.startsWith(kTnl);
+    return accessory.startsWith(kTnl, Qt::CaseInsensitive);
 }
 
 QString ControllerConnection::breakoutPartNumber()
@@ -134,18 +145,16 @@ void ControllerConnection::connect(int axis, const QString& controller, const QS
                        "(([Controller to Drive].[Drive Name])=?));"),
         {controller, drive});
     const bool paired = !rs.eof();
+    // A pair whose cable or accessory is Null names nothing the connection
+    // could show or bill: it changes nothing. An empty one, "N/A" or "No ..."
+    // is none; a cable without rows in Cables offers no length.
+    for (const char* column : {"Cable", "ControllerDriveRequired_Accessory"})
+        if (paired && rs.isNull(QLatin1String(column)))
+            throw DatabaseFault::badValue(System_Database.path(), QStringLiteral("Controller to Drive"),
+                                          QLatin1String(column), {controller, drive}, QStringLiteral("value"));
     const QString cable = paired ? rs.text(QStringLiteral("Cable")) : QString();
     const QString accessory = paired ? rs.text(QStringLiteral("ControllerDriveRequired_Accessory")) : QString();
-    // A pair whose cable or accessory the bill cannot hold changes nothing;
-    // "N/A" or "None" stands for no accessory.
-    if (paired) {
-        const QString table = QStringLiteral("Controller to Drive");
-        CableLengthStep::requireCable(table, QStringLiteral("Cable"), {controller, drive}, cable);
-        if (accessory.isEmpty())
-            throw DatabaseFault::badValue(System_Database.path(), table,
-                                          QStringLiteral("ControllerDriveRequired_Accessory"), {controller, drive},
-                                          QStringLiteral("value"));
-    }
+    CableLengthStep::lengths(cable);
     AxisRecord& record = Axis[static_cast<std::size_t>(axis - 1)];
     // Another cable has no length chosen yet; a replay keeps the stored one.
     if (cable != record.Controller_Cable)
@@ -186,8 +195,8 @@ void ControllerConnection::forgetBreakout() const
 
 void ControllerConnection::forgetPorts()
 {
-    Breakout_Axes.clear();
-    Required_Accessory_Length.clear();
+    FlagGuard emptying(Loading_Project, false);
+    Dependents::drop(Stage::BreakoutPorts);
 }
 
 void ControllerConnection::refuse() const
@@ -236,16 +245,25 @@ void ControllerConnection::listPorts() const
             w->hide();
         return;
     }
+    const QString controller = m_c.cmbController->text();
+    const QString column = QStringLiteral("TNL Axes");
     SelectionCascade::fillRows(m_c.cmbAxis_Number,
                                QStringLiteral("SELECT DISTINCT [All Controllers].[Controller Name], "
                                               "[All Controllers].[TNL Axes] From [All Controllers] WHERE "
                                               "((([All Controllers].[Controller Name])=?) AND "
                                               "(NOT ([All Controllers].[TNL Axes])=0))"
                                               "ORDER BY [All Controllers].[TNL Axes];"),
-                               {m_c.cmbController->text()}, QStringLiteral("TNL Axes"));
-    // A breakout without ports may stand on rows without a count: the catalogue's to name.
-    if (m_c.cmbAxis_Number->listCount() == 0)
-        Require_Catalogue_Keys();
+                               {controller}, column, false);
+    // A breakout offers no ports when its rows hold 0; rows without a count
+    // in their place leave it unbuildable: the catalogue's to name.
+    if (m_c.cmbAxis_Number->listCount() == 0
+        && !Run_Query(QStringLiteral("SELECT [All Controllers].[Controller Name] From [All Controllers] WHERE "
+                                     "[All Controllers].[Controller Name]=? AND "
+                                     "([All Controllers].[TNL Axes] IS NULL OR [All Controllers].[TNL Axes]='');"),
+                      {controller})
+                .eof())
+        throw DatabaseFault::badValue(System_Database.path(), QStringLiteral("All Controllers"), column, controller,
+                                      QStringLiteral("value"));
     m_c.show(m_c.cmbAxis_Number);
     m_c.show(m_c.lblAxis_Number);
     // The breakout serves every axis: shown again for another axis' drive, it
@@ -281,14 +299,23 @@ void ControllerConnection::listCableLengths() const
 
 void ControllerConnection::portsClick() const
 {
-    if (Loading_Lists || !Required_Accessory.startsWith(kTnl))
+    if (Loading_Lists || !isBreakout(Required_Accessory))
         return;
     const QString ports = m_c.cmbAxis_Number->text();
     // Completed from the base part every time, so that another count gives its own cable.
     QString base = requiredAccessoryOf(m_c.cmbController->text());
-    if (!base.startsWith(kTnl))
+    if (!isBreakout(base))
         base = Required_Accessory;
-    Required_Accessory = completeBreakout(base, ports);
+    const QString breakout = completeBreakout(base, ports);
+    // A breakout cable with a row without its length takes no ports.
+    QStringList offered;
+    try {
+        offered = CableLengthStep::lengths(breakout);
+    } catch (const DatabaseFault&) {
+        m_c.cmbAxis_Number->restore(m_c.cmbAxis_Number->items(), m_c.cmbAxis_Number->formerIndex());
+        throw;
+    }
+    Required_Accessory = breakout;
     // No length is chosen for the new cable yet, so it is no part yet. A
     // replay selects the stored length next, which completes it.
     if (!Loading_Project)
@@ -297,7 +324,8 @@ void ControllerConnection::portsClick() const
     writeText();
 
     ListControl* lengths = m_c.cmbReq_Accessories_length;
-    CableLengthStep::fillLengths(lengths, Required_Accessory);
+    lengths->clear();
+    lengths->addItems(offered);
     LoneEntry::choose(lengths);
     m_c.show(lengths);
     m_c.show(m_c.lblReq_Accessories_length);
@@ -305,7 +333,7 @@ void ControllerConnection::portsClick() const
 
 void ControllerConnection::breakoutLengthClick() const
 {
-    if (!Required_Accessory.startsWith(kTnl))
+    if (!isBreakout(Required_Accessory))
         return;
     CableLengthStep::chosenPartNumber(m_c.cmbReq_Accessories_length, Required_Accessory);
     Required_Accessory_Length = m_c.cmbReq_Accessories_length->text();

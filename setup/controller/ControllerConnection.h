@@ -23,8 +23,11 @@ public:
     // "-XX" ends the cable's name.
     static QString completeBreakout(const QString& base, const QString& ports);
     // [All Controllers].[Required Accessory] of the controller; empty without a
-    // row. Throws DatabaseFault when its row holds none.
+    // row. Throws DatabaseFault when its row holds Null.
     static QString requiredAccessoryOf(const QString& controller);
+    // The controllers [Controllers] lists, in name order: the only ones the
+    // form takes, whichever list offers them, as the file's reopening does.
+    static QStringList controllers();
     // Whether [Controller to Drive] pairs the two.
     static bool fits(const QString& controller, const QString& drive);
     // Whether an axis goes with the controller as its replay holds it: its
@@ -57,8 +60,9 @@ public:
     void serveOtherAxes(const QString& controller) const;
     // The axis' cable, its notes and its drive-specific accessory for the
     // controller and the drive; the length stays for the same cable (and in a
-    // replay). Throws DatabaseFault for a pair the bill cannot hold, before any
-    // change, or a length without its part number, once the axis changed.
+    // replay). Throws DatabaseFault for a pair whose cable or accessory is
+    // Null or whose cable has a row without its length, before any change, or
+    // for a length without its part number, once the axis changed.
     static void connect(int axis, const QString& controller, const QString& drive);
     // An incompatible drive: the connection area and both configure buttons
     // go, and so do the required accessory with its breakout and the axis'
@@ -75,7 +79,9 @@ public:
     void cableLengthClick() const;
 
     // The controller's breakout port counts, when its required accessory is a
-    // TNL breakout (a single count is chosen at once); else the breakout lists hide.
+    // TNL breakout (a single count is chosen at once); else the breakout lists
+    // hide. Throws DatabaseFault for a breakout whose rows offer no count
+    // because they hold none.
     void listPorts() const;
 
 private:

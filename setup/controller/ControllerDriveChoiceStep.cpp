@@ -6,6 +6,7 @@
 #include "setup/common/AxisSnapshot.h"
 #include "setup/common/LoneEntry.h"
 #include "setup/common/SelectionCascade.h"
+#include "setup/controller/ControllerCascade.h"
 #include "setup/controller/ControllerConnection.h"
 #include "shell/AxisRecord.h"
 #include "shell/Globals.h"
@@ -46,8 +47,9 @@ bool ControllerDriveChoiceStep::listAfter(const QString& drive, bool seriesChose
                                                       "[Controller to Drive].[Drive Name] From [Controller to Drive] "
                                                       "WHERE ((([Controller to Drive].[Drive Name])=?))"
                                                       "ORDER BY [Controller to Drive].[Controller Name];"),
-                                       {drive}, QStringLiteral("Controller Name"));
-        m_k.cmbController->setListIndex(-1);
+                                       {drive}, QStringLiteral("Controller Name"), false);
+        // A pairing names no controller that the catalogue does not list.
+        ControllerCascade::narrow(m_k.cmbController, ControllerConnection::controllers());
         // With a series chosen the one controller is handled before the frame sizes are listed.
         if (seriesChosen)
             LoneEntry::choose(m_k.cmbController);

@@ -16,12 +16,18 @@ QStringList ControllerOptions::levelValues(const QString& controller, int level,
 {
     if (level < 1 || level > Levels || above.size() != level - 1)
         throw std::logic_error("A controller option level is listed with the values of the levels above it.");
+    // Rows without a name are no controller's: none chosen lists nothing.
+    if (controller.isEmpty())
+        return {};
     const QString column = QStringLiteral("Option%1").arg(level);
     QStringList values;
     for (Recordset& rs = Run_Query(kTable.levelSql(level), OptionsTable::bound(controller, above));
          !rs.eof(); rs.moveNext()) {
+        // A Null names no configuration a choice could find; level 1 lists no
+        // empty value and no "N/A" either, the levels below list both.
         const QString value = rs.text(column);
-        if (level == 1 && (value.isEmpty() || value == QLatin1String("N/A")))
+        if (rs.isNull(column)
+            || (level == 1 && (value.isEmpty() || value.compare(QLatin1String("N/A"), Qt::CaseInsensitive) == 0)))
             continue;
         values << value;
     }

@@ -16,7 +16,7 @@ public:
 
     // The values of level (1 to 6) for the values chosen on the levels above
     // (above.size() == level - 1), in the catalogue's order. Level 1 leaves out
-    // "N/A", empty and Null values; the others list every value.
+    // "N/A", empty and Null values; the others every value but Null.
     static QStringList levelValues(const QString& controller, int level, const QStringList& above);
 
     // The six level captions, empty without a row.

@@ -10,12 +10,14 @@
 #include "setup/controller/frmController_Setup.h"
 #include "setup/common/AxisProjectBlock.h"
 #include "setup/common/ProjectReplay.h"
+#include "setup/common/Reconciliation.h"
 #include "shell/Forms.h"
 #include "shell/Globals.h"
 #include "shell/SetupKinds.h"
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 using namespace Globals;
 
@@ -80,7 +82,7 @@ int integer(const QString& text)
 }
 
 // A value goes only into a list that is shown: a hidden list's stale value
-// refuses no file. An empty value clears the list.
+// is no difference. An empty value clears the list.
 void selectWhenShown(ListControl* list, const QString& value)
 {
     if (value.isEmpty())
@@ -89,14 +91,12 @@ void selectWhenShown(ListControl* list, const QString& value)
         ProjectReplay::select(list, value);
 }
 
-// Every axis' drive accessories and the controller's accessories as their
-// accessory dialogs offer them; throws otherwise.
+// Lists no dialog could have stored refuse the file.
 void checkAccessories()
 {
     for (const AxisRecord& record : Axis)
-        ProjectReplay::checkDriveAccessories(record, SetupKinds::ControllerAxisAccessories,
-                                             ControllerAccessoryDialog::offeredDriveAccessories(record.Drive_Name));
-    ProjectReplay::checkAccessories(SetupKinds::Controller, frmControl::Offered_Accessories(), Controller_Accessories);
+        ProjectReplay::checkAccessories(record.Drive_Accessories);
+    ProjectReplay::checkAccessories(Controller_Accessories);
 }
 
 // The line of the controller's part number, the first of its lines after the eighth block.
@@ -117,22 +117,36 @@ void listAxes(frmController_Setup& form)
     form.Update_Replicate();
 }
 
+// The drive accessories of the current axis that its drive still offers.
+void keepOfferedAccessories(Reconciliation& reconciliation)
+{
+    AxisRecord& record = Current_Record();
+    reconciliation.keepOfferedDriveAccessories(ControllerAccessoryDialog::request(record.Drive_Name), record);
+}
+
 // Every axis but the first with a drive is shown once, held to the catalogue
 // as axis 1 is, so that its part numbers are in the report at once; an axis
 // beyond the count too, which the count hides and keeps. Axis 1 is shown at the end.
-void replayAxes(frmController_Setup& form, ListControl* axes)
+void replayAxes(frmController_Setup& form, ListControl* axes, Reconciliation& reconciliation)
 {
     bool moved = false;
     for (int a = 2; a <= kAxes; ++a) {
-        if (axis(a).Drive_Name.isEmpty())
+        if (axis(a).Drive_Name.isEmpty()) {
+            // No drive offers what such an axis holds for one.
+            FlagGuard replaying(Loading_Project, true);
+            const int shown = std::exchange(Current_Axis, a);
+            keepOfferedAccessories(reconciliation);
+            Current_Axis = shown;
             continue;
+        }
         if (a <= axes->listCount()) {
             FlagGuard loading(Loading_Lists, true);
             axes->setListIndex(a - 1);
         }
         FlagGuard replaying(Loading_Project, true);
         Current_Axis = a;
-        form.Load_Axis(ProjectReplay::ControllerProject);
+        form.Load_Axis(ProjectReplay::ControllerProject, &reconciliation);
+        keepOfferedAccessories(reconciliation);
         moved = true;
     }
     if (!moved)
@@ -178,13 +192,15 @@ QString ControllerProjectFile::text()
     return text;
 }
 
-CarriedBill ControllerProjectFile::read(const QStringList& lines)
+void ControllerProjectFile::read(const QStringList& lines, AxisProjectBlock::Values values)
 {
     for (int a = 1; a <= kAxesInFile; ++a)
-        AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
+        AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout, values);
 
     // The controller's lines follow the eighth block; its part number (the
     // first of them) comes back from the options dialog.
+    if (values == AxisProjectBlock::Held)
+        Controller_Part_Number = AxisProjectBlock::line(lines, partNumberLine());
     int number = partNumberLine() + 1;
     const auto next = [&] { return AxisProjectBlock::line(lines, number++); };
     Controller_Name = next();
@@ -208,27 +224,32 @@ CarriedBill ControllerProjectFile::read(const QStringList& lines)
 
     // A controller of more than eight axes has the extension, and so has a
     // file whose axes beyond the eighth hold a choice: whole either way.
-    const bool extended = Total_Axes > kAxesInFile || lines.size() >= ExtendedLines;
-    if (extended) {
+    if (Total_Axes > kAxesInFile || lines.size() >= ExtendedLines) {
         for (int a = kAxesInFile + 1; a <= kAxes; ++a)
-            AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout);
+            AxisProjectBlock::read(lines, axis(a), blockLine(a), kLayout, values);
         readAxisFields(lines, blockLine(kAxes + 1), kAxesInFile + 1, kAxes, false);
     }
-
-    CarriedBill carried;
-    carried.controller.configuration.Controller_Part_Number = AxisProjectBlock::line(lines, partNumberLine());
-    for (int a = 1; a <= (extended ? kAxes : kAxesInFile); ++a)
-        AxisProjectBlock::readPartNumbers(lines, carried.axes[static_cast<std::size_t>(a - 1)], blockLine(a));
-    return carried;
 }
 
-void ControllerProjectFile::replay(frmController_Setup& form, const ControllerControls& controller)
+bool ControllerProjectFile::holdsVoltageLine(const QStringList& lines, int number)
+{
+    // The extension always holds its axes' voltages; a line held is followed
+    // by another, the empty text after the file's last CR at least.
+    return number > kAxesInFile || lines.size() > Lines - 3 * kAxesInFile + number;
+}
+
+void ControllerProjectFile::replay(frmController_Setup& form, const ControllerControls& controller,
+                                   Reconciliation& reconciliation)
 {
     checkAccessories();
+    const bool breakoutSaved = ControllerConnection::isBreakout(Required_Accessory);
     ProjectReplay::selectOrClear(controller.cmbController, Controller_Name);
     Current_Axis = 1;
-    form.axisReplay(ProjectReplay::ControllerProject).run(axis(1));
-    ProjectReplay::selectOrClear(controller.cmbController_Cable_Length, axis(1).Controller_Cable_Length);
+    form.axisReplay(ProjectReplay::ControllerProject, &reconciliation).run(axis(1));
+    reconciliation.attempt(Stage::ControllerCableLength, 1, [&] {
+        ProjectReplay::selectOrClear(controller.cmbController_Cable_Length, axis(1).Controller_Cable_Length);
+    });
+    keepOfferedAccessories(reconciliation);
 
     // An axis 1 without a drive built no connection: the ports come from the controller.
     if (controller.cmbAxis_Number->listCount() == 0)
@@ -237,25 +258,35 @@ void ControllerProjectFile::replay(frmController_Setup& form, const ControllerCo
     // offers: the list is left for the user, and the options dialog tells it.
     const bool portsLost = !controller.cmbAxis_Number->isHidden() && !Breakout_Axes.isEmpty()
         && controller.cmbAxis_Number->findEntry(Breakout_Axes) < 0;
-    if (portsLost) {
+    // A breakout that is none now takes the ports and length chosen for it.
+    const bool breakoutLost = breakoutSaved && !ControllerConnection::isBreakout(Required_Accessory);
+    if (portsLost || (breakoutLost && !Breakout_Axes.isEmpty())) {
         ControllerConnection::forgetPorts();
         ControllerConnection(controller).writeText();
     }
     selectWhenShown(controller.cmbAxis_Number, Breakout_Axes);
-    selectWhenShown(controller.cmbReq_Accessories_length, Required_Accessory_Length);
+    reconciliation.attempt(Stage::BreakoutLength, 0, [&] {
+        selectWhenShown(controller.cmbReq_Accessories_length, Required_Accessory_Length);
+    });
+    ControllerConnection(controller).writeText();
     Loading_Project = false;
     listAxes(form);
-    replayAxes(form, controller.cmbAxis);
+    replayAxes(form, controller.cmbAxis, reconciliation);
 
     // The restored options name the controller. A project saved before any
     // Done (an axis count of 0) takes the controller's count, as Done would;
     // any other count stays until the user's Done.
     frmControl* options = Forms::get<frmControl>();
+    if (options && !AxisProjectBlock::line(Project_Lines, partNumberLine()).isEmpty())
+        options->restoreEmptyLastLevel();
     if (portsLost && options)
         options->tellLost();
-    if (Total_Axes == 0 && !Controller_Part_Number.isEmpty()) {
-        ControllerOptions::takeAxisCounts(Controller_Name, ControllerOptions::saved());
-        listAxes(form);
-    }
+    if (Total_Axes == 0 && !Controller_Part_Number.isEmpty())
+        reconciliation.attemptDerived([&] {
+            ControllerOptions::takeAxisCounts(Controller_Name, ControllerOptions::saved());
+            listAxes(form);
+        });
     form.cmdController_Click();
+    if (options)
+        options->keepOfferedAccessories(reconciliation);
 }

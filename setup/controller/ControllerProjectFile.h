@@ -1,11 +1,12 @@
 #pragma once
 
-#include "setup/common/CarriedBill.h"
+#include "setup/common/AxisProjectBlock.h"
 
 #include <QString>
 #include <QStringList>
 
 struct ControllerControls;
+class Reconciliation;
 class frmController_Setup;
 
 // The content of a controller project file (setup kind 1): the blocks of
@@ -25,18 +26,23 @@ public:
     // The project text from the axis records and the controller globals.
     static QString text();
 
-    // Copies the file's kept values into the axis records and the controller
-    // globals and gives what the file bills. Throws std::runtime_error when a
-    // line up to 1169 is missing, a number line holds no number, the axis
-    // count is not 0 to 16, or a count above 8 or a file as long as the
-    // extension comes without the whole extension; lines 1170 to 1193 may be
-    // missing.
-    static CarriedBill read(const QStringList& lines);
+    // Copies the file's values into the axis records and the controller
+    // globals: what a replay puts back, or every value it holds. Throws
+    // std::runtime_error when a line up to 1169 is missing, a number line
+    // holds no number, the axis count is not 0 to 16, or a count above 8 or a
+    // file as long as the extension comes without the whole extension; lines
+    // 1170 to 1193 may be missing.
+    static void read(const QStringList& lines, AxisProjectBlock::Values values);
+    // Whether the file holds the axis' voltage line, which older files lack.
+    static bool holdsVoltageLine(const QStringList& lines, int axis);
 
     // Puts the copied values back into the form's lists: axis 1 and the
     // controller as a user would choose them, every other axis with a drive
     // once (those beyond the count too), so that all their part numbers are
-    // rebuilt, axis 1 shown at the end; then opens the options dialog. An accessory, or a value of any
-    // axis, the catalogue does not offer throws. Clears Loading_Project.
-    static void replay(frmController_Setup& form, const ControllerControls& controller);
+    // rebuilt, axis 1 shown at the end; then opens the options dialog. What
+    // the catalogue does not offer as the file holds it refuses the file
+    // (throws) or is left for the user, as the reconciliation says. Clears
+    // Loading_Project.
+    static void replay(frmController_Setup& form, const ControllerControls& controller,
+                       Reconciliation& reconciliation);
 };

@@ -32,6 +32,7 @@ private:
     // The part number, its readiness for expansion kinds and their notes.
     QString configure(const QStringList& chosen) override;
     AccessoryRequest accessoryRequest() const override;
+    AccessoryStore::Offer offeredAccessories() const override { return Offered_Accessories(); }
     // Complete: the setup form shows the part number and takes the axis counts.
     void configurationDone(bool complete) override;
     // Done and the close box give the setup form the controller's axes.

@@ -6,6 +6,7 @@
 #include "setup/common/FormControls.h"
 #include "setup/common/MotorOptionsStep.h"
 #include "setup/common/ProjectReplay.h"
+#include "setup/common/Reconciliation.h"
 #include "setup/common/ResultArea.h"
 #include "setup/common/SelectionCascade.h"
 #include "setup/common/TextBox.h"
@@ -256,10 +257,7 @@ void frmController_Setup::Reset()
 
     Open_Database();
 
-    SelectionCascade::fillRows(k.cmbController,
-                               QStringLiteral("SELECT DISTINCT [Controllers].[Controller Name] FROM [Controllers]"
-                                              "ORDER BY [Controllers].[Controller Name];"),
-                               {}, QStringLiteral("Controller Name"), false);
+    k.cmbController->addItems(ControllerConnection::controllers());
     m_controls.cmbMotor_Tech->clear();
     SelectionCascade::fillRows(m_controls.cmbMotor_Tech, m_rules.technologiesSql, {}, m_rules.technologiesColumn,
                                false);
@@ -286,13 +284,13 @@ void frmController_Setup::resetAxis(bool keepTechnology)
     m_connection->writeText();
 }
 
-void frmController_Setup::Load_Axis(ProjectReplay::Mode mode)
+void frmController_Setup::Load_Axis(ProjectReplay::Mode mode, Reconciliation* reconciliation)
 {
     ResultArea::Batch batch(resultArea(), ResultArea::Batch::AtOnce);
     resetAxis(false);
     AxisRecord& record = Current_Record();
     // Each stored value is selected in cascade order; its handler fills the next list.
-    axisReplay(mode).run(record);
+    axisReplay(mode, reconciliation).run(record);
     const auto replay = [](ListControl* l, const QString& value) {
         try {
             ProjectReplay::selectOrClear(l, value);
@@ -300,19 +298,23 @@ void frmController_Setup::Load_Axis(ProjectReplay::Mode mode)
             // A value no longer offered leaves the list unselected.
         }
     };
-    if (mode == ProjectReplay::Axis)
-        replay(m_k.cmbController_Cable_Length, record.Controller_Cable_Length);
+    if (reconciliation)
+        reconciliation->attempt(Stage::ControllerCableLength, Current_Axis, [&] {
+            ProjectReplay::selectOrClear(m_k.cmbController_Cable_Length, record.Controller_Cable_Length);
+        });
     else
-        ProjectReplay::selectOrClear(m_k.cmbController_Cable_Length, record.Controller_Cable_Length);
+        replay(m_k.cmbController_Cable_Length, record.Controller_Cable_Length);
     // The controller-wide breakout values: a project file holds them to the catalogue with axis 1.
     replay(m_k.cmbAxis_Number, Breakout_Axes);
     replay(m_k.cmbReq_Accessories_length, Required_Accessory_Length);
     m_connection->writeText();
 }
 
-ProjectReplay frmController_Setup::axisReplay(ProjectReplay::Mode mode) const
+ProjectReplay frmController_Setup::axisReplay(ProjectReplay::Mode mode, Reconciliation* reconciliation) const
 {
-    ProjectReplay replay(m_controls, mode);
+    ProjectReplay replay(m_controls, mode, reconciliation);
+    if (mode == ProjectReplay::ControllerProject)
+        replay.withVoltageLine(ControllerProjectFile::holdsVoltageLine(Project_Lines, Current_Axis));
     replay.withControllerDrives([this] {
         if (m_k.cmbController->listIndex() >= 0)
             m_controllerChoice->listDrives();
@@ -432,7 +434,8 @@ QString frmController_Setup::Save_String()
 
 void frmController_Setup::replayProject()
 {
-    const CarriedBill carried = ControllerProjectFile::read(Project_Lines);
-    ControllerProjectFile::replay(*this, m_k);
-    carried.tellChanges();
+    ControllerProjectFile::read(Project_Lines, AxisProjectBlock::Restored);
+    Reconciliation reconciliation;
+    ControllerProjectFile::replay(*this, m_k, reconciliation);
+    reconciliation.tell([] { ControllerProjectFile::read(Project_Lines, AxisProjectBlock::Held); }, true);
 }

@@ -15,6 +15,8 @@ class ListControl;
 // The setup form of kind 1: one controller with a drive and a motor on each of
 // up to 16 axes. The cascade lists show the current axis' record; the axis
 // list switches the axis and the copy list takes another axis' selections.
+class Reconciliation;
+
 class frmController_Setup : public SetupFormBase {
     Q_OBJECT
 public:
@@ -28,9 +30,9 @@ public:
     void Reset_Axis() override;
     // Replays the current axis' record into the lists (Loading_Project set by
     // the caller); in a strict mode a value not offered throws.
-    void Load_Axis(ProjectReplay::Mode mode = ProjectReplay::Axis);
+    void Load_Axis(ProjectReplay::Mode mode = ProjectReplay::Axis, Reconciliation* reconciliation = nullptr);
     // The replay of an axis record into this form's lists.
-    ProjectReplay axisReplay(ProjectReplay::Mode mode) const;
+    ProjectReplay axisReplay(ProjectReplay::Mode mode, Reconciliation* reconciliation = nullptr) const;
     // The copy list: every axis of the controller but the current one.
     void Update_Replicate();
     QString Save_String() override;

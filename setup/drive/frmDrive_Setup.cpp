@@ -4,11 +4,11 @@
 #include "setup/common/AccessoryList.h"
 #include "setup/common/AccessoryRequest.h"
 #include "setup/common/AxisProjectBlock.h"
-#include "setup/common/CarriedBill.h"
 #include "setup/common/DriveChoiceStep.h"
 #include "setup/common/DriveVoltageStep.h"
 #include "setup/common/MotorOptionsStep.h"
 #include "setup/common/ProjectReplay.h"
+#include "setup/common/Reconciliation.h"
 #include "setup/common/TextBox.h"
 #include "shell/Globals.h"
 
@@ -87,19 +87,29 @@ QString frmDrive_Setup::Save_String()
 
 void frmDrive_Setup::replayProject()
 {
+    const auto read = [](AxisProjectBlock::Values values) {
+        AxisRecord& record = Current_Record();
+        AxisProjectBlock::read(Project_Lines, record, AxisProjectBlock::FirstLine, AxisProjectBlock::SingleAxis,
+                               values);
+        // Files of older versions end here: voltage, wiring and technology stay empty.
+        for (auto [number, field] : {std::pair {128, &AxisRecord::Drive_Voltage},
+                                     std::pair {129, &AxisRecord::Motor_Wiring},
+                                     std::pair {130, &AxisRecord::Motor_Technology}})
+            if (number <= Project_Lines.size())
+                record.*field = Project_Lines.at(number - 1);
+    };
+    read(AxisProjectBlock::Restored);
     AxisRecord& record = Current_Record();
-    AxisProjectBlock::read(Project_Lines, record);
-    // Files of older versions end here: voltage, wiring and technology stay empty.
-    for (auto [number, field] : {std::pair {128, &AxisRecord::Drive_Voltage},
-                                 std::pair {129, &AxisRecord::Motor_Wiring},
-                                 std::pair {130, &AxisRecord::Motor_Technology}})
-        if (number <= Project_Lines.size())
-            record.*field = Project_Lines.at(number - 1);
-    CarriedBill carried;
-    AxisProjectBlock::readPartNumbers(Project_Lines, carried.axes[0]);
-    ProjectReplay::checkDriveAccessories(record, SetupKinds::Drive, offeredDriveAccessories(record.Drive_Name));
-    ProjectReplay(m_controls).run(record);
+    ProjectReplay::checkAccessories(record.Drive_Accessories);
+    Reconciliation reconciliation;
+    ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation)
+        .withVoltageLine(Project_Lines.size() > 128)
+        .run(record);
+    reconciliation.keepOfferedDriveAccessories(
+        AccessoryRequest::driveAccessories(record, m_controls.driveList->text(), kAccessoriesSql, kAccessoryColumn,
+                                           SetupKinds::Drive),
+        record);
     Update_Accessories_Display();
     Loading_Project = false;
-    carried.tellChanges();
+    reconciliation.tell([&] { read(AxisProjectBlock::Held); }, false);
 }

@@ -23,7 +23,7 @@ void DriveControllerMotorOptionsStep::showNoDriveResult(AxisRecord& record)
 void DriveControllerMotorOptionsStep::showResultsBeforeFlag()
 {
     MotorOptionsStep::showResultsBeforeFlag();
-    if (Current_Record().Motor_Series == QLatin1String("iQO")) {
+    if (Current_Record().Motor_Series.compare(QLatin1String("iQO"), Qt::CaseInsensitive) == 0) {
         m_c.txtMotor_Part->hide();
         m_c.lblMotor_Part->hide();
     }

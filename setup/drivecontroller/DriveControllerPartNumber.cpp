@@ -13,7 +13,7 @@ void DriveControllerPartNumber::build(const AxisRecord& record)
     if (!record.Drive_Part_Number.isEmpty() && !Drive_Controller_Option_Code.isEmpty())
         Drive_Controller_Part_Number =
             Build_DriveController_Part_Number(record.Drive_Name, record.Drive_Code, Drive_Controller_Option_Code);
-    if (record.Drive_Name == QLatin1String("iQO"))
+    if (record.Drive_Name.compare(QLatin1String("iQO"), Qt::CaseInsensitive) == 0)
         Drive_Controller_Part_Number = record.Motor_Part_Number;
 }
 

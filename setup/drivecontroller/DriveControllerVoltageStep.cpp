@@ -17,6 +17,6 @@ void DriveControllerVoltageStep::showDriveResult(AxisRecord& record, bool)
 
 void DriveControllerVoltageStep::showCurveButton(const AxisRecord& record, bool voltageStep)
 {
-    if (!voltageStep || record.Motor_Series != QLatin1String("iQO"))
+    if (!voltageStep || record.Motor_Series.compare(QLatin1String("iQO"), Qt::CaseInsensitive) != 0)
         m_c.show(m_c.cmdCurve);
 }

@@ -80,6 +80,9 @@ frmDriveControl::frmDriveControl()
 
 void frmDriveControl::listLevel(ListControl* list, int level, const QStringList& above) const
 {
+    // Rows without a name are no drive/controller's: none chosen lists nothing.
+    if (Drive_Controller_Name.isEmpty())
+        return;
     // Level 1 lists no empty value; below it an empty value is an option like any other.
     SelectionCascade::fillDistinct(list, kTable.levelSql(level), bound(above), QStringLiteral("Option%1").arg(level),
                                    level > 1);

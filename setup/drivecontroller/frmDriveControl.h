@@ -33,6 +33,7 @@ private:
     // accessories, which the choice may drop.
     void configurationWithdrawn() override;
     AccessoryRequest accessoryRequest() const override;
+    AccessoryStore::Offer offeredAccessories() const override { return Offered_Accessories(); }
     // Complete: the setup form shows the part number.
     void configurationDone(bool complete) override;
     // The setup form shows the accessories stored.

@@ -2,8 +2,8 @@
 
 #include "setup/common/AccessoryList.h"
 #include "setup/common/AxisProjectBlock.h"
-#include "setup/common/CarriedBill.h"
 #include "setup/common/ProjectReplay.h"
+#include "setup/common/Reconciliation.h"
 #include "setup/common/TextBox.h"
 #include "setup/drivecontroller/DriveControllerChoiceStep.h"
 #include "setup/drivecontroller/DriveControllerMotorOptionsStep.h"
@@ -23,6 +23,8 @@ namespace {
 
 // Lines 260 to 266 may be missing in files of older versions.
 constexpr int kFirstTolerantLine = 260;
+// The drive/controller's part number, which the options and the voltage build.
+constexpr int kPartNumberLine = AxisProjectBlock::LastLine + 2;
 
 // The drive/controller lists of lines 134 to 259, in file order.
 const std::array<List21*, 6> kConfigurationLists = {
@@ -120,22 +122,26 @@ QString frmDriveController_Setup::Save_String()
     return text;
 }
 
-void frmDriveController_Setup::replayProject()
+void frmDriveController_Setup::readProject(AxisProjectBlock::Values values)
 {
     AxisRecord& record = Current_Record();
     const QStringList& lines = Project_Lines;
-    AxisProjectBlock::read(lines, record);
+    AxisProjectBlock::read(lines, record, AxisProjectBlock::FirstLine, AxisProjectBlock::SingleAxis, values);
     int number = AxisProjectBlock::LastLine + 1;
     Drive_Controller_Notes = AxisProjectBlock::line(lines, number++);
-    // The part number and its extra text are rebuilt; the file's part number is what it bills.
-    const QString partNumber = AxisProjectBlock::line(lines, number++);
+    // The part number is rebuilt and its extra text only ever emptied.
+    const QString partNumber = AxisProjectBlock::line(lines, kPartNumberLine);
+    ++number;
+    if (values == AxisProjectBlock::Held)
+        Drive_Controller_Part_Number = partNumber;
     ++number;
     Drive_Controller_Name = AxisProjectBlock::line(lines, number++);
     bool isNumber = false;
     const int expansion = AxisProjectBlock::line(lines, number++).trimmed().toInt(&isNumber);
     if (!isNumber)
         throw std::runtime_error("The expansion I/O line is no number.");
-    Drive_Controller_Expansion_IO = expansion != 0;
+    // Held, the number the file wrote, which its message names.
+    Drive_Controller_Expansion_IO = values == AxisProjectBlock::Held ? expansion : int(expansion != 0);
     Drive_Controller_Extra_2 = AxisProjectBlock::line(lines, number++);
     for (List21* list : kConfigurationLists)
         for (QString& entry : *list)
@@ -151,15 +157,27 @@ void frmDriveController_Setup::replayProject()
     for (int level = 1; level <= 4; ++level)
         tolerant(kFirstTolerantLine + 1 + level, Drive_Controller_Options[level]);
     tolerant(kFirstTolerantLine + 6, record.Motor_Technology);
-    CarriedBill carried;
-    carried.driveController.Drive_Controller_Part_Number = partNumber;
-    AxisProjectBlock::readPartNumbers(lines, carried.axes[0]);
+}
 
-    ProjectReplay::checkAccessories(SetupKinds::DriveController, frmDriveControl::Offered_Accessories(),
-                                    Drive_Controller_Accessories);
-    ProjectReplay(m_controls).withRules(m_rules).run(record);
-    cmdDriveController_Click();
+void frmDriveController_Setup::replayProject()
+{
+    readProject(AxisProjectBlock::Restored);
+    ProjectReplay::checkAccessories(Drive_Controller_Accessories);
+    Reconciliation reconciliation;
+    ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation)
+        .withRules(m_rules)
+        .withVoltageLine(Project_Lines.size() > kFirstTolerantLine)
+        .run(Current_Record());
+    // Options the catalogue cannot build a part number for open no dialog, as
+    // for the user: the file opens and the fault is told.
+    if (!reconciliation.attemptDerived([this] { cmdDriveController_Click(); }))
+        Forms::unload<frmDriveControl>();
+    if (auto* options = Forms::find<frmDriveControl>()) {
+        if (!AxisProjectBlock::line(Project_Lines, kPartNumberLine).isEmpty())
+            options->restoreEmptyLastLevel();
+        options->keepOfferedAccessories(reconciliation);
+    }
     Update_Accessories_Display();
     Loading_Project = false;
-    carried.tellChanges();
+    reconciliation.tell([this] { readProject(AxisProjectBlock::Held); }, false);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "setup/common/AxisProjectBlock.h"
 #include "setup/common/SingleAxisSetupForm.h"
 
 #include <QString>
@@ -36,4 +37,8 @@ public:
 
 protected:
     void replayProject() override;
+
+private:
+    // The file's values into the record and the drive/controller globals.
+    void readProject(AxisProjectBlock::Values values);
 };

@@ -1,5 +1,6 @@
 #include "support/OfferedBill.h"
 
+#include "platform/DatabaseFault.h"
 #include "setup/common/InputVoltage.h"
 #include "setup/common/MotorPartNumber.h"
 #include "setup/controller/ControllerConnection.h"
@@ -40,10 +41,16 @@ struct Offer {
     std::optional<QString> description;
     bool taken = false;
 
+    // Names compare as the catalogue compares them, without regard to case.
+    bool offers(const QString& part) const
+    {
+        return std::ranges::any_of(parts, [&](const QString& p) { return p.compare(part, Qt::CaseInsensitive) == 0; });
+    }
+
     bool takes(const QString& part, int quantity, const QString& text) const
     {
-        return !taken && parts.contains(part) && quantities.contains(quantity)
-            && (!description || *description == text);
+        return !taken && offers(part) && quantities.contains(quantity)
+            && (!description || description->compare(text, Qt::CaseInsensitive) == 0);
     }
 };
 
@@ -126,12 +133,15 @@ void addCards(QList<Offer>& offers, bool jtr, bool duw, bool lumio)
     const QString type = AccessoryStore::Expansion_Type(AccessoryStore::Expansion_Caption(jtr, duw, lumio));
     if (type.isEmpty())
         return;
-    int rows = 0;
+    // Each card once, however often the catalogue holds it.
+    QSet<QString> cards;
     eachRow(QStringLiteral("SELECT [DUW Number], [DUW Description], [Required Quantity] FROM ExpIO "
                            "WHERE [Expansion IO Type] = ? ORDER BY [DUW Number]"),
             {type}, [&](const Recordset& rs) {
-                if (rows++ >= AccessoryStore::Card_Rows)
+                const QString number = rs.text(QStringLiteral("DUW Number")).toLower();
+                if (cards.size() >= AccessoryStore::Card_Rows || cards.contains(number))
                     return;
+                cards << number;
                 Offer card(QStringLiteral("expansion card"), {rs.text(QStringLiteral("DUW Number"))}, {},
                            rs.text(QStringLiteral("DUW Description")));
                 for (int count = 1; count <= 8; ++count)
@@ -162,14 +172,16 @@ QList<MotorRow> motorRows(const AxisRecord& axis)
              axis.Cable_Option},
             [&](const Recordset& rs) {
                 MotorRow row {{}, rs.text(QStringLiteral("Motor_Cable")), rs.text(QStringLiteral("Feedback_Cable"))};
-                for (const QString& field : rs.fieldNames()) {
-                    const bool code = field.endsWith(QLatin1String("_Drive"), Qt::CaseInsensitive)
-                        || field.endsWith(QLatin1String("_Drive_Parallel"), Qt::CaseInsensitive);
-                    const bool atVoltage = !voltage
-                        || field.compare(voltage->plainColumn, Qt::CaseInsensitive) == 0
-                        || field.compare(voltage->parallelColumn, Qt::CaseInsensitive) == 0;
-                    if (code && atVoltage && !rs.isNull(field) && rs.text(field) != kNotApplicable)
-                        row.driveCodes << rs.text(field);
+                const auto offers = [&](const QString& field) {
+                    return !rs.isNull(field) && rs.text(field) != kNotApplicable;
+                };
+                for (const InputVoltage::Item& item : InputVoltage::items()) {
+                    if ((voltage && voltage != &item) || !(offers(item.plainColumn) || offers(item.parallelColumn)))
+                        continue;
+                    // The plain column is the drive code as it is, "N/A" or empty too, where the pair offers the voltage.
+                    row.driveCodes << rs.text(item.plainColumn);
+                    if (offers(item.parallelColumn))
+                        row.driveCodes << rs.text(item.parallelColumn);
                 }
                 rows << row;
             });
@@ -215,7 +227,7 @@ QSet<QString> motorParts(const AxisRecord& axis, const QList<MotorRow>& rows)
                                    "AND (Feedback = ? OR Feedback = 'Any') "
                                    "AND (Cable_Option = ? OR Cable_Option = 'Any')"),
                     size + QVariantList {axis.Winding, feedback, axis.Cable_Option}, QStringLiteral("Options"))) {
-            if (option.startsWith(QLatin1String("GXX")))
+            if (option.startsWith(QLatin1String("GXX"), Qt::CaseInsensitive))
                 gearhead = true;
             else
                 options << option;
@@ -256,12 +268,23 @@ void addDriveAccessories(QList<Offer>& offers, const QStringList& entries)
     offers << required;
 }
 
+// A part number the catalogue can build: none where its construction row is missing.
+std::optional<QString> built(const std::function<QString()>& build)
+{
+    try {
+        return build();
+    } catch (const DatabaseFault&) {
+        return std::nullopt;
+    }
+}
+
 QSet<QString> driveParts(const AxisRecord& axis, const QList<MotorRow>& rows)
 {
     QSet<QString> parts;
     for (const MotorRow& row : rows)
         for (const QString& code : row.driveCodes)
-            parts << Build_Drive_Part_Number(axis.Drive_Name, code);
+            if (const auto part = built([&] { return Build_Drive_Part_Number(axis.Drive_Name, code); }))
+                parts << *part;
     return parts;
 }
 
@@ -311,7 +334,10 @@ Owner driveControllerSystem()
                               option = kNotApplicable;
                           for (const MotorRow& row : rows)
                               for (const QString& code : row.driveCodes)
-                                  product.parts << Build_DriveController_Part_Number(axis.Drive_Name, code, option);
+                                  if (const auto part = built([&] {
+                                          return Build_DriveController_Part_Number(axis.Drive_Name, code, option);
+                                      }))
+                                      product.parts << *part;
                           jtr = jtr || rs.boolean(QStringLiteral("JTR Ready"));
                           duw = duw || rs.boolean(QStringLiteral("DUW Ready"));
                       });
@@ -361,7 +387,7 @@ Owner controller()
     for (const QString& base : column(QStringLiteral("SELECT DISTINCT [Required Accessory] FROM [All Controllers] "
                                                      "WHERE [Controller Name] = ?"),
                                       {Controller_Name}, QStringLiteral("Required Accessory"))) {
-        if (!base.startsWith(QLatin1String("TNL"))) {
+        if (!base.startsWith(QLatin1String("TNL"), Qt::CaseInsensitive)) {
             breakout.parts << base;
             continue;
         }
@@ -385,8 +411,13 @@ Owner controllerAxis(int number)
                 paired = true;
                 const QString cable = rs.text(QStringLiteral("Cable"));
                 owner.offers << Offer(QStringLiteral("command cable"), cableParts(cable));
+                // "N/A" in any case, empty text or "No ..." is no part.
+                const QString accessory = rs.text(QStringLiteral("ControllerDriveRequired_Accessory"));
+                const bool part = !accessory.trimmed().isEmpty()
+                    && accessory.trimmed().compare(kNotApplicable, Qt::CaseInsensitive) != 0
+                    && !accessory.startsWith(QLatin1String("No"));
                 owner.offers.append(Offer(QStringLiteral("drive to controller accessory"),
-                                          {rs.text(QStringLiteral("ControllerDriveRequired_Accessory"))}));
+                                          part ? QSet<QString> {accessory} : QSet<QString> {}));
             });
     if (paired)
         addDrive(owner.offers, axis, QStringLiteral("Drive Accessories"), QStringLiteral("Drive Accessory"));
@@ -396,7 +427,8 @@ Owner controllerAxis(int number)
 // What stands for a part number still to be chosen: a cable's name, a breakout's base.
 bool standIn(const QString& part)
 {
-    static const QRegularExpression placeholder(QStringLiteral("XX|^TNL-BKn$"));
+    static const QRegularExpression placeholder(QStringLiteral("XX|^TNL-BKn$"),
+                                                QRegularExpression::CaseInsensitiveOption);
     return placeholder.match(part).hasMatch()
         || !column(QStringLiteral("SELECT Cable FROM Cables WHERE Cable = ?"), {part}, QStringLiteral("Cable"))
                 .isEmpty();
@@ -422,13 +454,13 @@ QString why(const Owner& owner, const QString& part, int quantity, const QString
 {
     if (standIn(part))
         return QStringLiteral("is a placeholder for a part number still to be chosen");
-    const auto offer = std::ranges::find_if(owner.offers, [&](const Offer& o) { return o.parts.contains(part); });
+    const auto offer = std::ranges::find_if(owner.offers, [&](const Offer& o) { return o.offers(part); });
     if (offer == owner.offers.end())
         return QStringLiteral("is not offered for ") + owner.name;
     const QString as = QStringLiteral("is offered for %1 as its %2").arg(owner.name, offer->what);
     if (!offer->quantities.contains(quantity))
         return as + QStringLiteral(", but not %1 of it").arg(quantity);
-    if (offer->description && *offer->description != description)
+    if (offer->description && offer->description->compare(description, Qt::CaseInsensitive) != 0)
         return as + QStringLiteral(", described \"%1\"").arg(*offer->description);
     return as + QStringLiteral(", fewer times than billed");
 }

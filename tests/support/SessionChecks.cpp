@@ -14,6 +14,8 @@
 #include "shell/frmGear.h"
 #include "shell/frmSelection.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 using namespace Globals;
@@ -81,6 +83,8 @@ QString curveCaption(const AxisRecord& r)
         key += QStringLiteral(" @") + r.Drive_Voltage;
     else if (r.Part_Number_Type == QLatin1String("Stepper"))
         key += QStringLiteral("__(%1,%2)").arg(r.Motor_Wiring.left(3), r.Drive_Voltage);
+    else if (r.Part_Number_Type != QLatin1String("Colbitum"))
+        return QStringLiteral("Performance Curve"); // no curve for another or no type
     return QStringLiteral("Performance Curve for a %1 & %2").arg(r.Curve_Drive_Part_Number, key);
 }
 
@@ -280,8 +284,9 @@ QStringList SessionChecks::changedChoices(const QList<QStringList>& before, cons
         QStringList axis;
         for (qsizetype f = 0; f < std::ssize(kChoices); ++f)
             // The gearhead placeholder stands for the option Cancel leaves.
-            if (before[a].value(f) != after[a].value(f) && !before[a].value(f).startsWith(QLatin1String("GXX"))
-                && !after[a].value(f).startsWith(QLatin1String("GXX")))
+            if (before[a].value(f).compare(after[a].value(f), Qt::CaseInsensitive) != 0
+                && !before[a].value(f).startsWith(QLatin1String("GXX"), Qt::CaseInsensitive)
+                && !after[a].value(f).startsWith(QLatin1String("GXX"), Qt::CaseInsensitive))
                 axis << QStringLiteral("%1 \"%2\" became \"%3\"")
                             .arg(QLatin1String(kChoices[f].first), before[a].value(f), after[a].value(f));
         // The first few say what went.
@@ -293,16 +298,24 @@ QStringList SessionChecks::changedChoices(const QList<QStringList>& before, cons
     return changed;
 }
 
+namespace {
+struct Lines {
+    int first;
+    int last;
+    bool contains(int line) const { return line >= first && line <= last; }
+};
+} // namespace
+
+bool SessionChecks::configurationLine(int kind, int line)
+{
+    return (kind == SetupKinds::Controller && Lines {1034, 1169}.contains(line))
+        || (kind == SetupKinds::DriveController && Lines {128, 265}.contains(line));
+}
+
 QStringList SessionChecks::differences(const QString& before, const QString& after, int kind, Leaving leaving)
 {
-    struct Lines {
-        int first;
-        int last;
-        bool contains(int line) const { return line >= first && line <= last; }
-    };
-    // The configuration's lines, and those an unconfigured project gains on reopening.
+    // The lines an unconfigured project gains on reopening.
     const bool controller = kind == SetupKinds::Controller;
-    const Lines configuration = controller ? Lines {1034, 1169} : Lines {128, 265};
     static const QList<Lines> driveController = {{128, 130}, {132, 154}, {176, 196}, {239, 259}, {262, 265}};
     static const QList<Lines> controllerLines = {{1034, 1034}, {1036, 1037}, {1041, 1064}, {1086, 1106}, {1149, 1169}};
     const QList<Lines> completing = kind == SetupKinds::DriveController ? driveController
@@ -316,16 +329,41 @@ QStringList SessionChecks::differences(const QString& before, const QString& aft
     for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i) {
         const QString was = x.value(i);
         const QString now = y.value(i);
-        if (was == now)
+        // Names compare without regard to case, as the catalogue's lookups do.
+        if (was.compare(now, Qt::CaseInsensitive) == 0)
             continue;
         const int line = static_cast<int>(i + 1);
         // A count of 0 is among them: it takes the controller's own.
         const bool completion =
             unset(was) && std::ranges::any_of(completing, [&](Lines l) { return l.contains(line); });
-        const bool done = leaving == ByDone && configuration.contains(line) && !now.isEmpty();
+        const bool done = leaving == ByDone && configurationLine(kind, line) && !now.isEmpty();
         if (completion || done)
             continue;
         out << QStringLiteral("line %1: \"%2\" became \"%3\"").arg(line).arg(was, now);
+    }
+    return out;
+}
+
+QStringList SessionChecks::withoutRequiredCardsBack(const QStringList& prompts)
+{
+    static const QRegularExpression cardBack(
+        QStringLiteral("^(?:Controller|Drive/controller) accessory: \"([^\"]*)\" now, not in the project file\\.$"));
+    QStringList out;
+    for (const QString& prompt : prompts) {
+        const QStringList lines = prompt.split(QStringLiteral("\r\n"));
+        const bool onlyCards =
+            lines.size() > 1 && lines.first().contains(QLatin1String(" differ; the project now holds "))
+            && std::all_of(lines.begin() + 1, lines.end(), [](const QString& line) {
+                   const QRegularExpressionMatch m = cardBack.match(line);
+                   return m.hasMatch()
+                       && !Run_Query(QStringLiteral("SELECT [DUW Number] FROM ExpIO WHERE [DUW Number] = ? AND "
+                                                    "[Required Quantity] IS NOT NULL AND [Required Quantity] <> '' "
+                                                    "AND [Required Quantity] <> '0'"),
+                                     {m.captured(1)})
+                               .eof();
+               });
+        if (!onlyCards)
+            out << prompt;
     }
     return out;
 }

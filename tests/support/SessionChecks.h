@@ -51,19 +51,29 @@ QStringList strayWindows(int kind);
 // Every axis' choices (what its lists show, with its gearhead), one
 // list per axis.
 QList<QStringList> axisChoices();
-// The choices that changed, as "axis a: Drive_Name "SMD-48" became """.
+// The choices that changed other than in case, as "axis a: Drive_Name "SMD-48" became """.
 QStringList changedChoices(const QList<QStringList>& before, const QList<QStringList>& after);
+
+// Whether the line of a project file of the kind belongs to the
+// configuration its options dialog stores (levels, part number, cards,
+// accessories).
+bool configurationLine(int kind, int line);
 
 // How the options dialog that a reopening opens was left.
 enum Leaving { ByDone, ByCloseBox, LeftOpen };
 
-// The lines of two project texts that differ, "line n: "a" became "b"",
-// apart from what reopening a project of the kind completes from an empty
+// The lines of two project texts that differ other than in case, "line n:
+// "a" became "b"", apart from what reopening a project of the kind completes from an empty
 // value: the options dialog it opens chooses the levels of one value, with
 // the configuration they name, and an axis count of 0 takes the
 // controller's own. Done finishes the configuration as in a session: its
 // lines take what Done gives them. A value that was saved and is gone is
 // always a difference.
 QStringList differences(const QString& before, const QString& after, int kind, Leaving leaving);
+
+// The messages of a reopening less one that names nothing but cards the
+// catalogue requires coming back: a file holds no card at 0, and the
+// reopening proposes a required card again, as the accessory dialog does.
+QStringList withoutRequiredCardsBack(const QStringList& prompts);
 
 } // namespace SessionChecks

@@ -351,6 +351,7 @@ void SessionDriver::step(std::mt19937& rng, bool anyWindow, QStringList& actions
         actions.last() += kEntry + m_asked;
     if (!m_answers.isEmpty())
         actions.last() += kAnswers + m_answers.join(QLatin1Char(' '));
+    m_answers.clear();
     noteRoads(actions.last(), before);
 }
 
@@ -399,7 +400,10 @@ bool SessionDriver::perform(const QString& line)
 {
     const qsizetype answers = line.lastIndexOf(kAnswers);
     m_answers = answers < 0 ? QStringList() : line.mid(answers + kAnswers.size()).split(QLatin1Char(' '));
-    return run(answers < 0 ? line : line.left(answers));
+    const bool performed = run(answers < 0 ? line : line.left(answers));
+    // The answers are this action's: a question a later one asks is not answered by them.
+    m_answers.clear();
+    return performed;
 }
 
 bool SessionDriver::runMenu(const QString& command, const QString& argument)

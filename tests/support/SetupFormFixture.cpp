@@ -7,8 +7,10 @@
 #include "shell/Globals.h"
 #include "shell/SetupForm.h"
 #include "shell/SetupKinds.h"
+#include "shell/mdiMain.h"
 #include "support/SqliteFile.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -151,4 +153,13 @@ void SetupFormFixture::openProject(const QString& text)
     Globals::Project_Lines = text.split(QLatin1Char('\r'));
     Globals::System_Type = Globals::Project_Lines.value(0).toInt();
     setup()->Load_Previous_Values();
+}
+
+void SetupFormFixture::newProject()
+{
+    mdiMain& main = mainWindow();
+    QAction* item = m_kind == SetupKinds::Drive ? main.mnuDrive()
+        : m_kind == SetupKinds::DriveController ? main.mnuDrive_Controller()
+                                                : main.mnuController_Only();
+    item->trigger();
 }

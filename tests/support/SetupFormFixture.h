@@ -64,6 +64,8 @@ protected:
 
     // Replays a project text the way the main window's Open does.
     void openProject(const QString& text);
+    // File > New of the fixture's kind in the main window.
+    void newProject();
 
 private:
     int m_kind;

@@ -7,6 +7,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <utility>
+
 QString SqliteFile::run(const QString& path, const QStringList& statements)
 {
     const QString connection = QStringLiteral("sqlite-file-writer");
@@ -40,4 +42,24 @@ bool SqliteFile::copySample(const QString& fileName, const QString& folder)
     if (!QFile::copy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName, target))
         return false;
     return QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+QString SqliteFile::writeMakerCatalogue(const QString& folder, const QStringList& variant)
+{
+    const QString name = QStringLiteral("System Databases97.mdb");
+    if (!copySample(name, folder))
+        return QStringLiteral("The sample catalogue cannot be copied into ") + folder;
+    QFile sql(QStringLiteral(QUENRO_TEST_FIXTURES "/maker_catalogue.sql"));
+    if (!sql.open(QIODevice::ReadOnly | QIODevice::Text))
+        return sql.fileName() + QStringLiteral(": ") + sql.errorString();
+    QStringList statements;
+    QString statement;
+    for (const QString& line : QString::fromUtf8(sql.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("--")) || line.trimmed().isEmpty())
+            continue;
+        statement += line;
+        if (statement.endsWith(QLatin1Char(';')))
+            statements << std::exchange(statement, QString());
+    }
+    return run(QDir(folder).filePath(name), statements + variant);
 }

@@ -10,7 +10,6 @@
 #include "shell/SetupKinds.h"
 #include "shell/mdiMain.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 
@@ -167,19 +166,12 @@ protected:
     }
 };
 
-QAction* menuOf(mdiMain& main, int kind)
-{
-    return kind == SetupKinds::Drive ? main.mnuDrive()
-        : kind == SetupKinds::DriveController ? main.mnuDrive_Controller()
-                                              : main.mnuController_Only();
-}
-
 } // namespace
 
 TEST_P(ChangedMindTest, TheAxisSavesAndReopensAsBeforeTheChange)
 {
     mdiMain& main = mainWindow();
-    menuOf(main, GetParam().kind)->trigger();
+    newProject();
     configureAxis();
     ASSERT_EQ(msg->prompts(), QStringList {});
     const QString saved = setup()->Save_String();

@@ -176,6 +176,8 @@ struct Withdrawn {
     // The level's system index and the file line of its saved value.
     int level;
     int line;
+    // The part number the seed bills for the configuration, which no longer names one.
+    QString partNumber;
 };
 
 void PrintTo(const Withdrawn& row, std::ostream* out)
@@ -185,23 +187,27 @@ void PrintTo(const Withdrawn& row, std::ostream* out)
 
 const Withdrawn kWithdrawn[] = {
     {"AnEncoderOption", SetupKinds::Controller, "controller-three-axes",
-     "DELETE FROM [All Controllers] WHERE [Controller Name]='BMC300' AND Option2='E = Encoder'", 1, 1046},
+     "DELETE FROM [All Controllers] WHERE [Controller Name]='BMC300' AND Option2='E = Encoder'", 1, 1046,
+     "Controller part number: \"BMC3-E0E\""},
     // Its cards stay until the user configures it anew.
     {"AFirstLevelWithCards", SetupKinds::Controller, "controller-accessories-cards",
-     "DELETE FROM [All Controllers] WHERE [Controller Name]='KEX200' AND Option1='D = DIN Rail'", 0, 1045},
+     "DELETE FROM [All Controllers] WHERE [Controller Name]='KEX200' AND Option1='D = DIN Rail'", 0, 1045,
+     "Controller part number: \"KEX2D-4E0\""},
     // Its breakout ports went with it.
     {"SixteenAxes", SetupKinds::Controller, "controller-sixteen-axes",
-     "DELETE FROM [All Controllers] WHERE [Controller Name]='BMC1600' AND Option1='16 = 16 Axes'", 0, 1045},
+     "DELETE FROM [All Controllers] WHERE [Controller Name]='BMC1600' AND Option1='16 = 16 Axes'", 0, 1045,
+     "Controller part number: \"BMC16-16E0-E\""},
     {"ASafeTorqueOffOptionWithCards", SetupKinds::DriveController, "drive-controller-accessories-cards",
      "DELETE FROM [All DriveControllers] WHERE [DriveController Name]='BSC-230' AND "
      "Option4='0 = No Safe Torque Off'",
-     4, 138},
+     4, 138, "Drive/controller part number: \"BSC2306-E20\""},
     // The withdrawn options took every row that takes the saved cards.
     {"AnEthernetOptionWithLumioCards", SetupKinds::Controller, "controller-accessories-cards",
-     "DELETE FROM [All Controllers] WHERE [Controller Name]='KEX200' AND Option4='E = Ethernet'", 3, 1048},
+     "DELETE FROM [All Controllers] WHERE [Controller Name]='KEX200' AND Option4='E = Ethernet'", 3, 1048,
+     "Controller part number: \"KEX2D-4E0\""},
     {"AnIoOptionWithJtrCards", SetupKinds::DriveController, "drive-controller-accessories-cards",
      "DELETE FROM [All DriveControllers] WHERE [DriveController Name]='BSC-230' AND Option3='2 = 16 DI / 8 DO'",
-     3, 137},
+     3, 137, "Drive/controller part number: \"BSC2306-E20\""},
 };
 
 class WithdrawnOptionTest : public SetupFormFixture, public ::testing::WithParamInterface<Withdrawn> {
@@ -210,8 +216,9 @@ public:
 };
 
 // The file opens, the options dialog tells it and leaves the level to the
-// user, and what Save As writes from it, before or after Done, keeps the saved
-// value and opens the same way.
+// user, the opening tells the part number that went with it, and what Save As
+// writes from it, before or after Done, keeps the saved value and opens
+// telling only the dialog's message.
 TEST_P(WithdrawnOptionTest, IsToldAndNeverReplacedByTheEntryLeft)
 {
     const Withdrawn& row = GetParam();
@@ -226,10 +233,16 @@ TEST_P(WithdrawnOptionTest, IsToldAndNeverReplacedByTheEntryLeft)
         msg->clear();
         files->queuePath(project);
         main.mnuOpen()->trigger();
-        EXPECT_EQ(msg->prompts(), QStringList {QStringLiteral("Previously selected %1 option no longer available or "
-                                                              "restructured.")
-                                                   .arg(row.kind == SetupKinds::Controller ? "controller"
-                                                                                           : "DriveController")});
+        const QStringList prompts = msg->prompts();
+        EXPECT_EQ(prompts.value(0), QStringLiteral("Previously selected %1 option no longer available or restructured.")
+                                        .arg(row.kind == SetupKinds::Controller ? "controller" : "DriveController"));
+        if (project == seed) {
+            ASSERT_EQ(prompts.size(), 2);
+            EXPECT_TRUE(prompts.at(1).contains(row.partNumber + " in the project file, none now."))
+                << prompts.at(1).toStdString();
+        } else {
+            EXPECT_EQ(prompts.size(), 1) << prompts.join('|').toStdString();
+        }
         auto* options = Forms::find<OptionsLevelsDialog>(SetupKinds::find(row.kind)->optionsDialog);
         ASSERT_NE(options, nullptr);
         const ListControl* level = options->cmb1(row.level);
@@ -267,44 +280,44 @@ void PrintTo(const Rebilled& row, std::ostream* out)
     *out << row.name;
 }
 
-const QString kGives = QStringLiteral("The database System Databases97.mdb now gives ");
+const QString kDiffer = QStringLiteral("The project file and the database System Databases97.mdb differ; the project "
+                                       "now holds what the database offers:\r\n");
 
 const Rebilled kRebilled[] = {
     {"AnEmptyDriveCode", SetupKinds::Drive, "kx-servo", {"UPDATE [Drive to Motor] SET [120VAC_Drive] = ''"},
-     kGives + "\"BSD23-A0\" for \"BSD-230 Drive\", where the project file holds \"BSD2303-A0\".",
+     kDiffer + "Drive part number: \"BSD2303-A0\" in the project file, \"BSD23-A0\" now.",
      {{"BSD-230 Drive", "BSD23-A0"}}},
     {"AnEmptyControllerPortion", SetupKinds::Drive, "lm-servo",
      {"UPDATE [Drive Construction] SET [DriveOnly_Controller_Portion] = ''"},
-     kGives + "\"BSD4604\" for \"BSD-460 Drive\", where the project file holds \"BSD4604-A0\".",
+     kDiffer + "Drive part number: \"BSD4604-A0\" in the project file, \"BSD4604\" now.",
      {{"BSD-460 Drive", "BSD4604"}}},
-    // Every line in one message, in bill order.
+    // Every value in one message, the axes' first.
     {"ABreakoutAndAnAxisDriveCode", SetupKinds::Controller, "controller-three-axes",
      {"UPDATE [All Controllers] SET [Required Accessory] = 'BRK-301' WHERE [Controller Name] = 'BMC300'",
       "UPDATE [Drive to Motor] SET [120VAC_Drive] = ''"},
-     kGives + "\"BRK-301\" for \"Controller Breakout\", where the project file holds \"BRK-300\".\r\n" + kGives
-         + "\"BSD23-A0\" for \"BSD-230 Drive Axis 2\", where the project file holds \"BSD2303-A0\".",
+     kDiffer + "Axis 2 drive part number: \"BSD2303-A0\" in the project file, \"BSD23-A0\" now.\r\n"
+         + "Controller breakout: \"BRK-300\" in the project file, \"BRK-301\" now.",
      {{"Controller Breakout", "BRK-301"}, {"BSD-230 Drive Axis 2", "BSD23-A0"}}},
     {"ABreakoutWithdrawn", SetupKinds::Controller, "controller-three-axes",
      {"UPDATE [All Controllers] SET [Required Accessory] = 'N/A' WHERE [Controller Name] = 'BMC300'"},
-     "The database System Databases97.mdb no longer gives \"BRK-300\" for \"Controller Breakout\", which the "
-     "project file holds.",
-     {{"Controller Breakout", ""}}},
+     kDiffer + "Controller breakout: \"BRK-300\" in the project file, \"N/A\" now.", {{"Controller Breakout", ""}}},
     {"ABreakoutAdded", SetupKinds::Controller, "controller-accessories-cards",
      {"UPDATE [All Controllers] SET [Required Accessory] = 'BRK-200' WHERE [Controller Name] = 'KEX200'"},
-     kGives + "\"BRK-200\" for \"Controller Breakout\", which the project file does not hold.",
+     kDiffer + "Controller breakout: \"TNL-BKn\" in the project file, \"BRK-200\" now.",
      {{"Controller Breakout", "BRK-200"}}},
     {"NoOptionCode", SetupKinds::DriveController, "drive-controller-kx",
      {"UPDATE [All DriveControllers] SET [PartNumber] = NULL"},
-     kGives + "\"BSC2306\" for \"BSC-230 Drive/Controller\", where the project file holds \"BSC2306-C10\".",
+     kDiffer + "Drive/controller part number: \"BSC2306-C10\" in the project file, \"BSC2306\" now.",
      {{"BSC-230 Drive/Controller", "BSC2306"}}},
     {"TheOptionCodeFirst", SetupKinds::DriveController, "drive-controller-accessories-cards",
      {"UPDATE [DriveController Construction] SET [Power Level First] = NULL"},
-     kGives + "\"BSC23-E2006\" for \"BSC-230 Drive/Controller\", where the project file holds \"BSC2306-E20\".",
+     kDiffer + "Drive/controller part number: \"BSC2306-E20\" in the project file, \"BSC23-E2006\" now.",
      {{"BSC-230 Drive/Controller", "BSC23-E2006"}}},
     // The part number is built without the empty code, not left out.
     {"AnEmptyDriveCodeOfADriveController", SetupKinds::DriveController, "drive-controller-kx",
      {"UPDATE [Drive to Motor] SET [120VAC_Drive] = ''"},
-     kGives + "\"BSC23-C10\" for \"BSC-230 Drive/Controller\", where the project file holds \"BSC2306-C10\".",
+     kDiffer + "Drive part number: \"BSC2306\" in the project file, \"BSC23\" now.\r\n"
+         + "Drive/controller part number: \"BSC2306-C10\" in the project file, \"BSC23-C10\" now.",
      {{"BSC-230 Drive/Controller", "BSC23-C10"}}},
 };
 
@@ -313,9 +326,8 @@ public:
     RebilledTest() : SetupFormFixture(GetParam().kind) {}
 };
 
-// The opening tells every changed line in one message that names the
-// catalogue; the project bills what the catalogue gives, and saved it opens
-// quietly.
+// The opening tells every changed value in one message; the project bills
+// what the catalogue gives, and saved it opens quietly.
 TEST_P(RebilledTest, IsToldLineByLineAndBillsWhatTheCatalogueGives)
 {
     const Rebilled& row = GetParam();

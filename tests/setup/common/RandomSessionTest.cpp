@@ -2,12 +2,17 @@
 // order, what is saved reopens as it was left, each list shows what the
 // record holds, each open window configures what the project holds and the
 // bill holds only parts the catalogue offers, the same however the record
-// was reached.
+// was reached; a session that goes on on a changed catalogue reopens there as
+// an opening on a changed catalogue must.
 
 #include "support/AppFixture.h"
+#include "support/CatalogueChange.h"
+#include "support/ChangedCatalogueOpening.h"
 #include "support/OfferedBill.h"
+#include "support/ProjectOpening.h"
 #include "support/SessionChecks.h"
 #include "support/SessionDriver.h"
+#include "support/SqliteFile.h"
 
 #include "platform/Win1252.h"
 #include "shell/Form.h"
@@ -18,6 +23,7 @@
 #include "shell/mdiMain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -34,6 +40,12 @@
 using namespace Globals;
 
 namespace {
+
+const QString kCatalogue = QStringLiteral("System Databases97.mdb");
+// The line of a session's actions that saves, reopens on a copy of the
+// catalogue changed by the statements and goes on there.
+const QString kCatalogueLine = QStringLiteral("main.Catalogue = ");
+const QString kChangedCatalogueRoad = QStringLiteral("reopened on a catalogue with one change");
 
 struct Outcome {
     QString fault;  // empty when the session kept every promise
@@ -191,6 +203,7 @@ protected:
         QDir().mkpath(m_dir.path());
         m_written.clear();
         m_justSaved.reset();
+        m_change.reset();
         for (const auto& [name, written] : fixtureFiles()) {
             QFile::copy(QDir(s_fixtureFolder).filePath(name), m_dir.filePath(name));
             m_written[m_dir.filePath(name)] = written;
@@ -204,14 +217,35 @@ protected:
         const int count = !seed ? static_cast<int>(actions.size())
             : longer            ? std::uniform_int_distribution<int>(60, 150)(rng)
                                 : std::uniform_int_distribution<int>(5, 60)(rng);
+        // One seeded session in four goes on, halfway, on a catalogue with one change.
+        const bool changing = seed && *seed % 4 == 3;
         QStringList impossible;
+        const auto outcome = [&](const QString& fault, int reached) {
+            Outcome o {fault, reached, impossible, driver.roads()};
+            if (m_change)
+                o.roads << kChangedCatalogueRoad;
+            return o;
+        };
         for (int i = 0; i < count; ++i) {
             const QList<QStringList> choices = SessionChecks::axisChoices();
+            if (changing && i == count / 2) {
+                if (const QString fault = changeCatalogue({}, &rng, actions); !fault.isEmpty())
+                    return outcome(fault, i + 1);
+                if (m_change)
+                    continue;
+            }
             if (seed) {
                 const qsizetype before = actions.size();
                 driver.step(rng, anyWindow, actions);
                 if (actions.size() == before)
                     break;
+            } else if (actions.at(i).startsWith(kCatalogueLine)) {
+                if (const QString fault = changeCatalogue(actions.at(i).mid(kCatalogueLine.size()), nullptr, actions);
+                    !fault.isEmpty())
+                    return outcome(fault, i + 1);
+                if (!m_change)
+                    impossible << actions.at(i);
+                continue;
             } else if (!driver.perform(actions.at(i))) {
                 impossible << actions.at(i);
                 continue;
@@ -221,9 +255,94 @@ protected:
             if (fault.isEmpty())
                 fault = sessionFault(windows);
             if (!fault.isEmpty())
-                return {fault, i + 1, impossible, driver.roads()};
+                return outcome(fault, i + 1);
         }
-        return {roundTripFault(main, windows), static_cast<int>(actions.size()), impossible, driver.roads()};
+        return outcome(m_change ? changedRoundTripFault() : roundTripFault(main, windows),
+                       static_cast<int>(actions.size()));
+    }
+
+    // The changed-catalogue road: the project saved on the sample catalogue,
+    // opened on it, then on a copy with one change (`given`, else drawn from
+    // the guard's), the second opening held against the first by
+    // ChangedCatalogueOpening; the session goes on there with the files it
+    // writes from now on. Nothing when no project is shown.
+    QString changeCatalogue(const QString& given, std::mt19937* rng, QStringList& actions)
+    {
+        if (SessionChecks::shownKind() == 0)
+            return {};
+        const QString folder = m_dir.filePath(QStringLiteral("catalogue"));
+        QDir().mkpath(folder);
+        ProjectOpening opening(mainWindow(), *files, *msg, folder);
+        opening.shown(QStringLiteral("before.dat"));
+        const QString file = QDir(folder).filePath(QStringLiteral("before.dat"));
+        const ProjectOpening::Run intact = opening.run(file);
+        if (const QStringList told = doneAsks(intact.first.messages, false);
+            !intact.thrown.isEmpty() || !intact.first.opened || !told.isEmpty())
+            return QStringLiteral("reopened on the sample: ") + intact.thrown + told.join(QLatin1String(" | "));
+        const QString sample = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kCatalogue;
+        const QList<CatalogueChange> changes =
+            CatalogueChange::all(sample, QString::fromLatin1(intact.file).split(QLatin1Char('\r')) + intact.first.bill);
+        const auto change = given.isEmpty()
+            ? changes.begin() + std::uniform_int_distribution<qsizetype>(0, changes.size() - 1)(*rng)
+            : std::ranges::find(changes, given, &CatalogueChange::text);
+        if (change == changes.end())
+            return QStringLiteral("the change is none of the guard's: ") + given;
+        // The curve databases go with it.
+        for (const QString& name : QDir(QCoreApplication::applicationDirPath()).entryList({QStringLiteral("*.m?b")}))
+            if (!SqliteFile::copySample(name, m_catalogue.path()))
+                return QStringLiteral("the catalogue cannot be copied");
+        const QString catalogue = m_catalogue.filePath(kCatalogue);
+        if (!SqliteFile::run(catalogue, change->statements).isEmpty())
+            return {};
+        if (given.isEmpty())
+            actions << kCatalogueLine + change->text();
+        m_change = *change;
+        // The files written on the sample stay behind.
+        for (const QString& name : QDir(m_dir.path()).entryList({QStringLiteral("*.dat")}, QDir::Files))
+            QFile::remove(m_dir.filePath(name));
+        m_written.clear();
+        m_forget = true;
+        Set_App_Folder_For_Tests(m_catalogue.path());
+        const ChangedCatalogueOpening::Verdict verdict =
+            ChangedCatalogueOpening::judge(*m_change, catalogue, intact, opening.run(file));
+        return verdict.faults.isEmpty() ? QString()
+                                        : QStringLiteral("changed catalogue: %1 (%2)")
+                                              .arg(verdict.faults.join(QLatin1String("; ")), m_change->text());
+    }
+
+    // Done's question whether to discard an incomplete configuration among
+    // the messages (`asks`), or the others.
+    static QStringList doneAsks(const QStringList& messages, bool asks)
+    {
+        QStringList out;
+        for (const QString& message : messages)
+            if (message.contains(QLatin1String(" not fully configured.\r\n")) == asks)
+                out << message;
+        return out;
+    }
+
+    // At the end of the changed-catalogue road: the project as the session
+    // left it, saved and opened on the same changed copy, held against itself.
+    QString changedRoundTripFault()
+    {
+        if (SessionChecks::shownKind() == 0)
+            return {};
+        const QString folder = m_dir.filePath(QStringLiteral("catalogue"));
+        ProjectOpening opening(mainWindow(), *files, *msg, folder);
+        ProjectOpening::Run left;
+        left.first = opening.shown(QStringLiteral("left.dat"));
+        left.file = left.first.saved;
+        if (!left.first.unoffered.isEmpty())
+            return QStringLiteral("bill: ") + left.first.unoffered.join(QLatin1String("; "));
+        const ProjectOpening::Run reopened = opening.run(QDir(folder).filePath(QStringLiteral("left.dat")));
+        // Done asks of an incomplete configuration at every reopen, as it asked of the session's.
+        left.first.messages = doneAsks(reopened.first.messages, true);
+        const ChangedCatalogueOpening::Verdict verdict =
+            ChangedCatalogueOpening::judge(*m_change, m_catalogue.filePath(kCatalogue), left, reopened,
+                                           ChangedCatalogueOpening::Shown);
+        return verdict.faults.isEmpty() ? QString()
+                                        : QStringLiteral("reopened on the changed catalogue: %1 (%2)")
+                                              .arg(verdict.faults.join(QLatin1String("; ")), m_change->text());
     }
 
     // What the line itself must keep: the axes' choices where it chooses
@@ -255,14 +374,20 @@ protected:
                 return fault;
         }
         if (command == QLatin1String("main.Open")) {
-            if (!msg->messages().isEmpty())
-                return QStringLiteral("open: ") + msg->prompts().join(QLatin1String(" | "));
+            // On a changed catalogue the options dialog's message and the catalogue's faults may come again.
+            if (const QStringList told = SessionChecks::withoutRequiredCardsBack(
+                    m_change ? ChangedCatalogueOpening::toldAnew(*m_change, msg->prompts()) : msg->prompts());
+                !told.isEmpty())
+                return QStringLiteral("open: ") + told.join(QLatin1String(" | "));
+            const bool cardsBack =
+                SessionChecks::withoutRequiredCardsBack(msg->prompts()).size() != msg->prompts().size();
             const auto written = m_written.find(file);
             if (written == m_written.end())
                 return {};
             const QString text = SessionChecks::projectText();
             if (const QStringList changed =
-                    SessionChecks::differences(written->second.text, text, kind, SessionChecks::LeftOpen);
+                    SessionChecks::differences(written->second.text, text, kind,
+                                               cardsBack ? SessionChecks::ByDone : SessionChecks::LeftOpen);
                 !changed.isEmpty())
                 return QStringLiteral("reopened (open): ") + changed.join(QLatin1String("; "));
             // The same record has the same bill; one the reopen completed may differ in what it completed.
@@ -300,7 +425,7 @@ protected:
     QString sessionFault(SessionChecks::OpenWindows& windows)
     {
         for (const MsgBox::Message& m : msg->messages())
-            if (m.icon == MsgBox::Critical)
+            if (m.icon == MsgBox::Critical && (!m_change || !ChangedCatalogueOpening::toldAnew(*m_change, {m.prompt}).isEmpty()))
                 return QStringLiteral("message: ") + m.prompt;
         msg->clear();
         if (const QStringList screen = SessionChecks::screenFaults(); !screen.isEmpty())
@@ -326,8 +451,10 @@ protected:
         files->queuePath(path);
         main.mnuOpen()->trigger();
         processEvents();
-        if (!msg->messages().isEmpty())
-            return QStringLiteral("open: ") + msg->prompts().join(QLatin1String(" | "));
+        const QStringList told = SessionChecks::withoutRequiredCardsBack(msg->prompts());
+        if (!told.isEmpty())
+            return QStringLiteral("open: ") + told.join(QLatin1String(" | "));
+        m_cardsBack = told.size() != msg->prompts().size();
         for (Form* window : SessionDriver::windows()) {
             if (window->Name() != SetupKinds::find(System_Type)->optionsDialog)
                 continue;
@@ -373,7 +500,9 @@ protected:
                 return fault;
             m_forget = true;
             const QString reopened = SessionChecks::projectText();
-            if (const QStringList changed = SessionChecks::differences(saved, reopened, kind, leaving);
+            // Required cards told back make the configuration's lines what Done gives them.
+            if (const QStringList changed =
+                    SessionChecks::differences(saved, reopened, kind, m_cardsBack ? SessionChecks::ByDone : leaving);
                 !changed.isEmpty())
                 return QStringLiteral("reopened (%1): ").arg(how) + changed.join(QLatin1String("; "));
             if (QString fault = sessionFault(windows); !fault.isEmpty())
@@ -444,16 +573,22 @@ protected:
         std::printf("kind %d%s: %u sessions, %d failed\n", kind, anyWindow ? " (any window)" : "", ran, failed);
         for (const QString& road : SessionDriver::roadNames())
             std::printf("road %s: %d sessions\n", qPrintable(road), roads.value(road));
+        std::printf("road %s: %d sessions\n", qPrintable(kChangedCatalogueRoad), roads.value(kChangedCatalogueRoad));
         return failed;
     }
 
     QTemporaryDir m_dir;
+    // On the changed-catalogue road: the change, and the folder of the changed catalogue.
+    std::optional<CatalogueChange> m_change;
+    QTemporaryDir m_catalogue;
     // Every file the session wrote, and the fixed ones, as written.
     std::map<QString, Written> m_written;
     // A project was opened or closed: what its windows were opened for goes.
     bool m_forget = false;
     // The text the action before wrote, when it was File > Save or Save As.
     std::optional<QString> m_justSaved;
+    // The last reopening told required cards back.
+    bool m_cardsBack = false;
     static inline QString s_fixtureFolder;
 };
 
@@ -741,7 +876,32 @@ INSTANTIATE_TEST_SUITE_P(
             "frmControl.cmb1(3) = E = Ethernet", "frmControl.cmb1(5) = 0 = No Display", "frmControl.cmdAccessories",
             "frmControl.cmb1(3) = M = Modbus TCP", "frmAccessories.optExp(1)", "frmControl.cmb1(5) = 0 = No Display",
             "frmAccessories.lstAccessories = PS-24-10 = 24 VDC 10 A Power Supply", "frmAccessories.cmbTuq(2) = 3",
-            "frmAccessories.cmdDone"}, 4}),
+            "frmAccessories.cmdDone"}, 4},
+        // Reopened on a changed catalogue: what the catalogue cannot give goes
+        // with what derives from it, and a step the form cannot take refuses.
+        Regression {"PortsOfABreakoutGone", SetupKinds::Controller, {"main.Open = controller.dat",
+            "main.Catalogue = UPDATE [All Controllers] SET [Required Accessory] = ''",
+            "frmController_Setup.cmbReplicate = Axis 2"}},
+        Regression {"FrameSizeOfASeriesWithoutType", SetupKinds::Drive, {"cmbMotor_Tech = Stepper",
+            "cmbDrive = SMD-230", "cmbMotor_Series = ST", "cmbFrame_size = 42",
+            "main.Catalogue = UPDATE [Motors] SET [PartNumber Type] = NULL", "cmbFrame_size = 42"}, 1},
+        Regression {"AxisCountsTheCatalogueCannotGive", SetupKinds::Controller, {
+            "main.Catalogue = UPDATE [All Controllers] SET [TotalSteppers] = ''", "main.Close",
+            "main.New = frmController_Setup", "main.Save = p2.dat", "cmbController = BMC1600", "main.Save",
+            "main.Open = p2.dat", "frmControl.cmb1(0) = 16 = 16 Axes", "frmControl.cmb1(1) = R = Resolver",
+            "frmControl.cmb1(2) = 0 = No I/O", "main.Save", "main.Open = p2.dat"}},
+        Regression {"OptionsRowsWithoutAName", SetupKinds::DriveController, {"cmbMotor_Tech = Stepper",
+            "main.Catalogue = INSERT INTO [Controller to Drive] SELECT * FROM [Controller to Drive]; UPDATE [All "
+            "DriveControllers] SET [DriveController Name] = ''",
+            "main.ResetAll"}},
+        Regression {"CardsOfOptionsWithoutAConstruction", SetupKinds::DriveController, {"cmbMotor_Tech = Servo",
+            "cmbDriveController = BSC-230", "cmdDriveController", "frmDriveControl.cmb1(1) = C = CAN Bus",
+            "frmDriveControl.cmb1(3) = 1 = 8 DI / 4 DO", "frmDriveControl.cmb1(4) = S = Safe Torque Off",
+            "frmDriveControl.cmdAccessories", "frmAccessories.optExp(1)", "frmAccessories.cmbTuq(1) = 6",
+            "main.Catalogue = UPDATE [DriveController Construction] SET [DriveController Name] = ''"}},
+        Regression {"ARequiredCardSetToNone", SetupKinds::Controller, {"main.Open = controller.dat",
+            "frmControl.cmdAccessories", "frmAccessories.optExp(1)", "frmAccessories.cmdDone",
+            "frmControl.cmdAccessories", "frmAccessories.cmbTuq(9) = 0"}}),
     [](const ::testing::TestParamInfo<Regression>& info) { return std::string(info.param.name); });
 
 } // namespace

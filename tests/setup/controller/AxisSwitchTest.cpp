@@ -201,7 +201,14 @@ TEST_F(AxisSwitchTest, AQdServoAxisWithABareFrameCodeShowsItsItem)
                "W = Washdown Seal"});
     const AxisRecord record = axis(3);
     ASSERT_FALSE(record.Drive_Part_Number.isEmpty());
-    axis(3).Frame_Size = "190";
+    // An older file holds the bare code: the axis opens, and shows again, with its item.
+    QStringList lines = form()->Save_String().split('\r');
+    // Axis 3's block begins at line 260; its frame size is its fifth line.
+    ASSERT_EQ(lines.at(263), "190 = 8 in");
+    lines[263] = "190";
+    openProject(lines.join('\r'));
+    EXPECT_EQ(msg->prompts(), QStringList {});
+    switchTo(3);
     switchTo(1);
     switchTo(3);
     EXPECT_EQ(text("cmbFrame_size"), "190 = 8 in");

@@ -179,9 +179,9 @@ TEST_F(ControllerFormTest, TheSameControllerAgainStartsUnconfigured)
     EXPECT_EQ(box("txtController")->text().split("\r\n").at(0), "Required Controller Accessories: BRK-300");
 }
 
-// Names that are not there are not offered; a pairing whose command cable
-// the catalogue cannot bill is named as its fault and the drive not taken.
-TEST_F(ControllerFormTest, MissingNamesAreNotOfferedAndACableWithoutRowsIsNamed)
+// Names that are not there are not offered; a pairing whose drive accessory
+// is Null is named as the catalogue's fault and the drive not taken.
+TEST_F(ControllerFormTest, MissingNamesAreNotOfferedAndANullDriveAccessoryIsNamed)
 {
     useCatalogueWith({"INSERT INTO Controllers VALUES (NULL)", "INSERT INTO Controllers VALUES ('')",
                       "INSERT INTO Controllers VALUES ('ZZ9')", "INSERT INTO Drives VALUES ('', 'XD-1')",
@@ -189,7 +189,8 @@ TEST_F(ControllerFormTest, MissingNamesAreNotOfferedAndACableWithoutRowsIsNamed)
     form();
     EXPECT_EQ(items("cmbController"), (QStringList {"9Q10", "BMC100", "BMC1600", "BMC300", "KEX200", "ZZ9"}));
     EXPECT_EQ(items("cmbMotor_Tech"), (QStringList {"Direct Drive", "Servo", "Stepper"}));
-    const QString noCable = "The database System Databases97.mdb has no row for \"CDC-XX\" in column \"Cables.Cable\".";
+    const QString noCable = "The database System Databases97.mdb has no value in column \"Controller to "
+                            "Drive.ControllerDriveRequired_Accessory\" for \"ZZ9\", \"BSD-230\".";
     // The drive chosen for the controller, and another controller for the drive.
     pick("cmbController", "ZZ9");
     pick("cmbMotor_Tech", "Servo");

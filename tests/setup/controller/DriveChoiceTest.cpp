@@ -172,3 +172,26 @@ TEST_F(ControllerFormTest, DriveWithoutFrameSizesForTheSeriesAsks)
     EXPECT_EQ(axis(1).Drive_Name, "");
     EXPECT_EQ(text("cmbController"), "KEX200");
 }
+
+// A drive lists the controllers that accept it only where the catalogue lists
+// them: the form takes no controller that its project's reopening would refuse.
+TEST_F(ControllerFormTest, ADriveListsOnlyTheControllersTheCatalogueLists)
+{
+    for (const auto& [statement, controllers] :
+         {std::pair {QString("DELETE FROM Controllers"), QStringList {}},
+          std::pair {QString("DELETE FROM Controllers WHERE [Controller Name] = 'KEX200'"), QStringList {"BMC300"}}}) {
+        SCOPED_TRACE(statement.toStdString());
+        useCatalogueWith({statement});
+        form();
+        pick("cmbMotor_Tech", "Servo");
+        pick("cmbMotor_Series", "KX");
+        list("cmbMotor_Series")->setListIndex(-1);
+        pick("cmbDrive", "BSD-48");
+        EXPECT_EQ(items("cmbController"), controllers);
+        // One left chooses itself.
+        EXPECT_EQ(Controller_Name, controllers.size() == 1 ? controllers.first() : QString());
+        Forms::unloadAll();
+        processEvents();
+        Reset_All_State();
+    }
+}

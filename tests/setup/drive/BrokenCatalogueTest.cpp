@@ -20,6 +20,12 @@ const QString kNotFound = QStringLiteral("Database not found or opened with excl
 const QString kNoBsd460 = QStringLiteral(
     "The database System Databases97.mdb has no row for \"BSD-460\" in column \"Drive Construction.Drive Name\".");
 
+const QString kVoltageLeft = QStringLiteral("The project file and the database System Databases97.mdb differ; the "
+                                            "project now holds what the database offers:\r\n")
+    + kNoBsd460
+    + QStringLiteral("\r\nDrive input voltage: \"460VAC\" in the project file, none now.\r\n"
+                     "Drive part number: \"BSD4604-A0\" in the project file, none now.");
+
 class BrokenCatalogueTest : public DriveFormTest {};
 
 } // namespace
@@ -112,8 +118,8 @@ TEST_F(BrokenCatalogueTest, ReplacedCatalogueIsReadAtTheNextReset)
 }
 
 // Open names the catalogue's fault, never the project file's: a renamed
-// column, a drive without its construction row, a series without a
-// part-number type (which opened billing no motor). An emptied table is a valid
+// column, a drive without its construction row (the voltage that needs it is
+// left for the user, the project opens). An emptied table is a valid
 // catalogue: a project that uses none of its rows opens as saved, one that
 // names a product gone is refused as no longer available.
 TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
@@ -132,11 +138,10 @@ TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
         {"ALTER TABLE [Controller Accessories] RENAME COLUMN [Controller Accessory] TO Accessory",
          "The database System Databases97.mdb has no column \"Controller Accessories.Controller Accessory\"."},
         {"DELETE FROM Drives", kLoadError},
-        {"DELETE FROM [Drive Construction]", kNoBsd460},
-        {"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'", kNoBsd460},
-        {"UPDATE Motors SET [PartNumber Type] = 'Foo_Servo' WHERE [Motor Name] = 'LM'",
-         "The database System Databases97.mdb has no known part-number type in column \"Motors.PartNumber Type\" "
-         "for \"LM\"."},
+        {"DELETE FROM [Drive Construction]", kVoltageLeft},
+        {"DELETE FROM [Drive Construction] WHERE [Drive Name] = 'BSD-460'", kVoltageLeft},
+        // A series without a name is not listed: no damage to name, the motor is no longer offered.
+        {"UPDATE Motors SET [Motor Name] = NULL WHERE [Motor Name] = 'LM'", kLoadError},
         {"DELETE FROM [Drive Accessories]", {}},
         {"DELETE FROM [Drive Only Accessories]", {}},
         {"DELETE FROM Gearhead", {}},
@@ -155,6 +160,13 @@ TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
             EXPECT_EQ(record(), saved);
             continue;
         }
+        if (c.message == kVoltageLeft) {
+            EXPECT_EQ(msg->prompts(), QStringList {kVoltageLeft});
+            EXPECT_EQ(Globals::Project_Path, path);
+            EXPECT_EQ(record().Drive_Voltage, QString());
+            EXPECT_EQ(record().Motor_Part_Number, saved.Motor_Part_Number);
+            continue;
+        }
         EXPECT_EQ(msg->prompts(), QStringList {c.message});
         EXPECT_EQ(mainWindow().windowTitle(), kTitle);
         EXPECT_TRUE(Globals::Project_Path.isEmpty());
@@ -165,11 +177,10 @@ TEST_F(BrokenCatalogueTest, OpenNamesTheCataloguesFaultNotTheFiles)
 // A choice the catalogue cannot bill is not taken: the fault is named, the
 // list shows its former entry again and the record is as before. A voltage
 // without the drive's construction row, a cable length without its part
-// number, a motor whose cable is missing, a series without a part-number type.
+// number, a motor whose cable has a row without its length.
 TEST_F(BrokenCatalogueTest, AChoiceTheCatalogueCannotBillIsNotTaken)
 {
     const QString database = "The database System Databases97.mdb ";
-    const QString lmRow = "\"BSD-460\", \"LM\", \"80\", \"2\", \"B\", \"R = Resolver\", \"C = Connectors\".";
     const struct {
         const char* statement;
         const char* list;
@@ -182,12 +193,8 @@ TEST_F(BrokenCatalogueTest, AChoiceTheCatalogueCannotBillIsNotTaken)
          database + "has no value in column \"Cables.Cable Part Number\" for \"MPC-S3\", \"10\"."},
         {"UPDATE Cables SET [Cable Part Number] = '' WHERE Cable = 'FBC-R'", "cmbFeedback_Cable_Length", "5",
          database + "has no value in column \"Cables.Cable Part Number\" for \"FBC-R\", \"5\"."},
-        {"UPDATE [Drive to Motor] SET Feedback_Cable = NULL", "cmbOptions", "0 = Standard",
-         database + "has no value in column \"Drive to Motor.Feedback_Cable\" for " + lmRow},
-        {"DELETE FROM Cables WHERE Cable = 'MPC-S3'", "cmbOptions", "0 = Standard",
-         database + "has no row for \"MPC-S3\" in column \"Cables.Cable\"."},
-        {"UPDATE Motors SET [PartNumber Type] = 'Foo_Servo' WHERE [Motor Name] = 'LM'", "cmbMotor_Series", "LM",
-         database + "has no known part-number type in column \"Motors.PartNumber Type\" for \"LM\"."},
+        {"UPDATE Cables SET Length = NULL WHERE Cable = 'MPC-S3' AND Length = '10'", "cmbOptions", "0 = Standard",
+         database + "has no value in column \"Cables.Length\" for \"MPC-S3\"."},
     };
     const QStringList path = kLmServo + QStringList {"460VAC", ""};
     for (const auto& c : cases) {

@@ -78,7 +78,9 @@ TEST(MotorPartNumberTest, RecipesLeaveOutNotApplicableAndEmptyPieces)
     EXPECT_EQ(partNumber(colbitum), "40210E-SC");
 
     EXPECT_FALSE(MotorPartNumber::build(motor("Linear", "LX", "1", "1", "A", "E", "S", "C", "0")));
-    EXPECT_FALSE(MotorPartNumber::build(motor("l7_servo", "KX", "1", "1", "A", "E", "S", "C", "0")));
+    // A type in another case is that type.
+    EXPECT_EQ(partNumber(motor("l7_servo", "KX", "1", "1", "A", "E", "S", "C", "0")),
+              partNumber(motor("L7_Servo", "KX", "1", "1", "A", "E", "S", "C", "0")));
 }
 
 class DriveMotorOptionsTest : public DriveFormTest {

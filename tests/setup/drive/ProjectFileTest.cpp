@@ -9,6 +9,7 @@
 #include "shell/Report.h"
 #include "shell/frmAccessories.h"
 #include "shell/mdiMain.h"
+#include "support/OfferedBill.h"
 #include "support/ProjectRoundTrip.h"
 
 #include <QAction>
@@ -178,32 +179,37 @@ TEST_F(DriveProjectFileTest, ReopenedGearheadOnAKeywayedSize16)
 // A stored value goes into the part numbers, the report and the price request
 // only where the catalogue offers it: a gearhead the gearhead dialog does not
 // offer, a drive accessory (its quantity and description as the accessory
-// dialog stores them, packed from the first entry) or a required accessory
-// other than the part number of one offered for the drive refuses the file,
-// and the form is left as Reset leaves it.
+// dialog stores them) or a required accessory other than the part number of
+// one offered for the drive is left for the user, named in the opening's
+// message, and billed by nobody; lists no accessory dialog stores (not packed
+// from the first entry) refuse the file, which leaves the form as Reset leaves it.
 TEST_F(DriveProjectFileTest, AStoredValueIsTakenOnlyWhereTheCatalogueOffersIt)
 {
     const QStringList lm = kLmServo + QStringList {"460VAC"};
     const QString filter = "FLT-460 = Line Filter, 460 VAC";
+    const QString gone = " in the project file, none now.";
     const struct {
         QStringList configuration;
         QList<QPair<int, QString>> lines; // line number, forged value
-        bool opens = false;
+        QString told;                     // empty: opens quietly; "refused": the load error
     } cases[] = {
-        {kCtDirectDrive + QStringList {"460VAC"}, {{127, "ZZZ"}}}, // no gearhead option at all
-        {lm, {{127, "G99"}}},
+        {kCtDirectDrive + QStringList {"460VAC"}, {{127, "ZZZ"}}, "Gearhead: \"ZZZ\"" + gone}, // no gearhead option
+        {lm, {{127, "G99"}}, "Gearhead: \"G99\"" + gone},
         // KX 16 offers gearheads, but this one is a size-23 gearhead.
-        {{"Servo", "BSD-230", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "0 = Standard"}, {{127, "GP23-005"}}},
-        {lm, {{20, "FORGED-REQ4"}}},
-        {lm, {{21, "FORGED-ACC4 = Evil"}, {42, "1"}, {63, "Evil"}}},
-        {lm, {{21, filter}, {42, "999999"}, {63, "Line Filter, 460 VAC"}}},
-        {lm, {{21, filter}, {42, "1"}, {63, "Free with every drive"}}},
-        {lm, {{21, QString(1 << 20, 'X')}, {42, "1"}}},
+        {{"Servo", "BSD-230", "KX", "16", "1", "", "", "S = Smooth Shaft", "", "0 = Standard"},
+         {{127, "GP23-005"}},
+         "Gearhead: \"GP23-005\"" + gone},
+        {lm, {{20, "FORGED-REQ4"}}, "Required drive accessory: \"FORGED-REQ4\"" + gone},
+        {lm, {{21, "FORGED-ACC4 = Evil"}, {42, "1"}, {63, "Evil"}}, "Drive accessory: \"FORGED-ACC4 = Evil\"" + gone},
+        {lm, {{21, filter}, {42, "999999"}, {63, "Line Filter, 460 VAC"}}, "quantity: \"999999\" in the project file"},
+        {lm, {{21, filter}, {42, "1"}, {63, "Free with every drive"}}, "\"Free with every drive\" in the project file"},
+        {lm, {{21, QString(1 << 20, 'X')}, {42, "1"}}, QString(1 << 20, 'X') + "\"" + gone},
         // Offered for this drive on the controller form only.
-        {lm, {{21, "CTB-26 = Command Terminal Block"}, {42, "1"}, {63, "Command Terminal Block"}}},
-        {lm, {{20, "FLT-460"}}, true},
-        {lm, {{20, filter}}}, // the whole entry would be billed as the part number
-        {lm, {{22, filter}, {43, "1"}, {64, "Line Filter, 460 VAC"}}}, // billed, yet not shown
+        {lm, {{21, "CTB-26 = Command Terminal Block"}, {42, "1"}, {63, "Command Terminal Block"}},
+         "\"CTB-26 = Command Terminal Block\"" + gone},
+        {lm, {{20, "FLT-460"}}, {}},
+        {lm, {{20, filter}}, "\"" + filter + "\"" + gone}, // the whole entry would be billed as the part number
+        {lm, {{22, filter}, {43, "1"}, {64, "Line Filter, 460 VAC"}}, "refused"}, // billed, yet not shown
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lines.first().second.left(20).toStdString());
@@ -215,15 +221,26 @@ TEST_F(DriveProjectFileTest, AStoredValueIsTakenOnlyWhereTheCatalogueOffersIt)
         const QStringList reset = screen();
         msg->clear();
         openProject(lines.join('\r'));
-        if (c.opens) {
+        EXPECT_FALSE(Globals::Loading_Project);
+        if (c.told.isEmpty()) {
             EXPECT_EQ(msg->prompts(), QStringList {});
             EXPECT_EQ(form()->Save_String(), lines.join('\r'));
             continue;
         }
-        EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
-        EXPECT_FALSE(Globals::Loading_Project);
-        EXPECT_EQ(record(), AxisRecord {});
-        EXPECT_EQ(screen(), reset);
+        if (c.told == QLatin1String("refused")) {
+            EXPECT_EQ(msg->prompts(), QStringList {kLoadError});
+            EXPECT_EQ(record(), AxisRecord {});
+            EXPECT_EQ(screen(), reset);
+            continue;
+        }
+        ASSERT_EQ(msg->prompts().size(), 1);
+        EXPECT_TRUE(msg->prompts().first().contains(c.told)) << msg->prompts().first().left(300).toStdString();
+        Globals::Build_Report();
+        EXPECT_EQ(OfferedBill::faults(), QStringList {});
+        // What was left for the user stays out of the next file, which opens quietly.
+        msg->clear();
+        openProject(form()->Save_String());
+        EXPECT_EQ(msg->prompts(), QStringList {});
     }
 }
 
@@ -358,6 +375,14 @@ TEST_F(DriveProjectFileTest, FilesWithoutTheirOptionalLastLinesLoad)
     QStringList again = form()->Save_String().split('\r');
     EXPECT_EQ(again.at(127), "400VAC");
     EXPECT_EQ(again.at(129), "Servo");
+
+    // Held empty, as an opening that left the voltage for the user saves it:
+    // the voltage stays the user's to choose, also when opened again.
+    openProject(withLine(saved, 128, ""));
+    EXPECT_EQ(text("cmbDriveVoltage"), "");
+    EXPECT_EQ(form()->Save_String().split('\r').at(127), "");
+    msg->clear();
+    expectRoundTrip();
 
     openProject(withLines(saved, 126)); // the empty text after the last CR stands in for the gearhead
     EXPECT_TRUE(msg->messages().isEmpty());

@@ -120,15 +120,20 @@ TEST_F(DriveControllerCascadeTest, ColbitumCaptionsAndATypelessSeries)
         captions << label(name)->text();
     EXPECT_EQ(captions, (QStringList {"Motor Diameter", "Voltage", "Feedback", "Shaft Options", "Options"}));
 
-    // A series without a part-number type would bill no motor: it is not taken.
-    const AxisRecord before = record();
+    // A series without a part-number type is taken as it stands: the captions
+    // stay, and on this form its frame size runs in full.
     msg->clear();
     pick("cmbMotor_Series", "QDM");
-    expectOnlyMessage("The database System Databases97.mdb has no known part-number type in column "
-                      "\"Motors.PartNumber Type\" for \"QDM\".",
-                      MsgBox::OKOnly);
-    EXPECT_EQ(text("cmbMotor_Series"), "CT");
-    EXPECT_EQ(record(), before);
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_EQ(record().Motor_Series, "QDM");
+    EXPECT_EQ(record().Part_Number_Type, "");
+    QStringList kept;
+    for (const char* name : {"lblStack_Length", "lblWinding", "lblFeedback", "lblShaft_Options", "lblMotor_Options"})
+        kept << label(name)->text();
+    EXPECT_EQ(kept, captions);
+    pick("cmbFrame_size", "092 = 92 mm");
+    EXPECT_EQ(items("cmbStack_length"), (QStringList {"1", "2"}));
+    EXPECT_EQ(record().Frame_Size, "092 = 92 mm");
     EXPECT_FALSE(Loading_Lists);
 }
 

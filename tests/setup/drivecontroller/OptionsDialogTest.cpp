@@ -169,8 +169,7 @@ TEST_F(OptionsDialogTest, MissingOptionNamesLeaveTheCaptionsEmpty)
 }
 
 // Options build the part number: a drive/controller without its construction
-// row, or whose rows hold no option to list, opens none, and the catalogue's
-// fault is named.
+// row opens none, and the catalogue's fault is named.
 TEST_F(OptionsDialogTest, NoOptionsOpenForADriveControllerTheCatalogueCannotConfigure)
 {
     const struct {
@@ -179,8 +178,6 @@ TEST_F(OptionsDialogTest, NoOptionsOpenForADriveControllerTheCatalogueCannotConf
     } cases[] = {
         {"DELETE FROM [DriveController Construction] WHERE [DriveController Name]='BSC-230'",
          "has no row for \"BSC-230\" in column \"DriveController Construction.DriveController Name\"."},
-        {"UPDATE [All DriveControllers] SET Option1 = NULL WHERE [DriveController Name]='BSC-230'",
-         "has no value in column \"All DriveControllers.Option1\" for \"BSC-230\"."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.statement);
@@ -343,3 +340,33 @@ TEST_F(OptionsDialogTest, CardQuantitiesComeBackOnEveryCardRow)
 }
 
 } // namespace
+
+// An empty value beside another on a level below the first is an option like
+// any other: it is listed and shown, and chosen it builds the part number and
+// counts at Done.
+TEST_F(OptionsDialogTest, AnEmptyLevelValueIsChosenAndCountsAtDone)
+{
+    useCatalogueWith({"UPDATE [All DriveControllers] SET Option4='' WHERE [DriveController Name]='BSC-230' AND "
+                      "Option1='S = Serial RS-485' AND Option3='1 = 8 DI / 4 DO' AND "
+                      "Option4='0 = No Safe Torque Off'"});
+    configure(kBscKx);
+    pick("cmbDriveVoltage", "230VAC");
+    openOptions();
+    chooseLevels({"S = Serial RS-485", "", "1 = 8 DI / 4 DO"});
+    EXPECT_EQ(levels().at(3), " [|S = Safe Torque Off]");
+    ASSERT_TRUE(level(4)->choose(QString()));
+    EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-S10");
+    msg->clear();
+    clickOptions("cmdDone");
+    EXPECT_TRUE(msg->messages().isEmpty());
+    EXPECT_FALSE(Forms::isLoaded("frmDriveControl"));
+    EXPECT_EQ(box("txtDriveController")->text(), "Drive: BSC2306-S10\r\nNotes: " + kBscNotes);
+
+    // Saved, it reopens chosen: the file named the configuration's part number.
+    const QString saved = dc()->Save_String();
+    openProject(saved);
+    EXPECT_EQ(msg->prompts(), QStringList {});
+    EXPECT_EQ(level(4)->listIndex(), 0);
+    EXPECT_EQ(Drive_Controller_Part_Number, "BSC2306-S10");
+    EXPECT_EQ(dc()->Save_String(), saved);
+}

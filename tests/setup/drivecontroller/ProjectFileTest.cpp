@@ -13,6 +13,7 @@
 #include "shell/Globals.h"
 #include "shell/frmAccessories.h"
 #include "shell/mdiMain.h"
+#include "support/OfferedBill.h"
 #include "support/ProjectRoundTrip.h"
 
 #include <QAction>
@@ -188,29 +189,50 @@ TEST_F(DriveControllerProjectTest, CarriedValuesOutliveAnotherDriveControllerAnd
 }
 
 // An accessory or card the accessory dialog does not offer for the saved
-// configuration, or with a quantity or description it does not store, or
-// where it does not store it (an entry after an empty one) or more often than
-// it offers it, refuses the file (the options dialog's close box would keep it).
-TEST_F(DriveControllerProjectTest, AnAccessoryTheCatalogueDoesNotOfferIsRefused)
+// configuration, or with a quantity or description it does not store, is left
+// for the user and named in the opening's message, and the bill holds what
+// the catalogue offers; cards of options that name no configuration stay in
+// the file but wait for one to be billed. What no dialog stores (an entry
+// after an empty one, one card in two rows of other quantities) refuses the file.
+TEST_F(DriveControllerProjectTest, AnAccessoryTheCatalogueDoesNotOfferIsLeftForTheUser)
 {
     configureSystem();
     const QString saved = setup()->Save_String();
-    const QList<QPair<int, QString>> cases[] = {
-        {{197, "EVIL-1 = Evil thing"}, {155, "Evil thing"}},
-        {{218, "999"}},
-        {{155, "Free with every drive"}},
-        {{219, "9"}},
-        {{198, "EVIL-CARD"}},
-        {{199, "TUQ16-IN"}, {220, "8"}, {157, "16 Digital Inputs"}}, // the card's row offers it once
-        {{262, ""}, {263, ""}, {264, ""}, {265, ""}}, // cards of no configuration
-        {{197, ""}, {218, ""}, {155, ""}},
+    const QString gone = " in the project file, none now.";
+    const struct {
+        QList<QPair<int, QString>> edits;
+        QString told; // empty: refused
+    } cases[] = {
+        {{{197, "EVIL-1 = Evil thing"}, {155, "Evil thing"}}, "accessory: \"EVIL-1 = Evil thing\"" + gone},
+        {{{218, "999"}}, "quantity: \"999\" in the project file, \"1\" now."},
+        {{{155, "Free with every drive"}}, "description: \"Free with every drive\" in the project file"},
+        {{{219, "9"}}, "\"TUQ16-IN\"" + gone},
+        {{{198, "EVIL-CARD"}}, "accessory: \"EVIL-CARD\"" + gone},
+        {{{262, ""}, {263, ""}, {264, ""}, {265, ""}}, "Drive/controller part number: \"BSC2306-E20\"" + gone},
+        {{{199, "TUQ16-IN"}, {220, "8"}, {157, "16 Digital Inputs"}}, {}},
+        {{{197, ""}, {218, ""}, {155, ""}}, {}},
     };
-    for (const auto& edits : cases) {
-        SCOPED_TRACE(edits.first().first);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.edits.first().first);
         QString text = saved;
-        for (const auto& [number, value] : edits)
+        for (const auto& [number, value] : c.edits)
             text = withLine(text, number, value);
-        expectFailedLoad(text);
+        if (c.told.isEmpty()) {
+            expectFailedLoad(text);
+            continue;
+        }
+        msg->clear();
+        openProject(text);
+        ASSERT_FALSE(msg->prompts().isEmpty());
+        EXPECT_TRUE(msg->prompts().last().contains(c.told)) << msg->prompts().join('|').toStdString();
+        Build_Report();
+        EXPECT_EQ(OfferedBill::faults(), QStringList {});
+        // What Save writes opens with nothing new told.
+        const QStringList before = msg->prompts();
+        msg->clear();
+        openProject(setup()->Save_String());
+        EXPECT_TRUE(msg->prompts().size() < before.size() || msg->prompts().isEmpty())
+            << msg->prompts().join('|').toStdString();
     }
 }
 
@@ -247,6 +269,15 @@ TEST_F(DriveControllerProjectTest, AFileWithoutTechnologyAndSeriesFindsItByTheDr
 
     // An unknown name ends the load: no flag, no file name, no options dialog.
     expectFailedLoad(withLine(lines(saved, 259), 13, "BSC-999"));
+
+    // Nor what only a file carries: the next project's file holds none of it.
+    QString forged = withLine(lines(saved, 259), 13, "BSC-999");
+    for (const auto& [number, value] :
+         {std::pair {20, "FORGED-REQ"}, {21, "FORGED-ACC = Forged"}, {42, "7"}, {63, "Forged"}})
+        forged = withLine(forged, number, value);
+    expectFailedLoad(forged);
+    EXPECT_EQ(record(), AxisRecord {});
+    EXPECT_FALSE(setup()->Save_String().contains("FORGED"));
 }
 
 // One way through the form for every series of the catalogue (the walker of

@@ -112,6 +112,7 @@ TEST_F(ReportTest, DriveControllerSystemReportRecordsItsAccessories)
 {
     Globals::System_Type = 2;
     Globals::Drive_Controller_Part_Number = "DCQ20-E1";
+    Globals::Drive_Controller_Option_Code = "E1";
     Globals::Drive_Controller_Notes = "Ethernet option";
     setAccessory(Globals::Drive_Controller_Accessory_Entry, Globals::Drive_Controller_Accessory_Quantity,
                  Globals::Drive_Controller_Accessory_Description, 0, "IOX-8 = IO Expansion", "1", "IO Expansion");
@@ -147,6 +148,11 @@ TEST_F(ReportTest, DriveControllerSystemReportRecordsItsAccessories)
                       "1                       MPC-ST-3                Motor Power Cable\r\n"));
     // The accessory line is recorded too, so the price request asks about it.
     EXPECT_EQ(bomParts(), (QStringList{"DCQ20-E1", "IOX-8", "ST23-2S", "MPC-ST-3"}));
+
+    // Options the catalogue no longer offers name no configuration: its accessories wait for one.
+    Globals::Drive_Controller_Option_Code.clear();
+    Globals::Build_Report();
+    EXPECT_EQ(bomParts(), (QStringList{"DCQ20-E1", "ST23-2S", "MPC-ST-3"}));
 }
 
 TEST_F(ReportTest, ControllerSystemReportListsEveryAxis)
@@ -318,11 +324,11 @@ TEST_F(ReportTest, IntegratedUnitsNameTheMotorOnTheDriveLine)
     EXPECT_FALSE(bomParts().contains("KX16-2B-K-E1"));
     EXPECT_EQ(Globals::BOM_Count, 6);
 
-    // The test is case-sensitive: "zu" is an ordinary series.
+    // A series name in another case is the same series, as the catalogue compares names.
     Axis[0].Motor_Series = "zu";
     lines = billLines(Globals::Build_Report());
-    EXPECT_EQ(lines[0], "1                       QX205-24-X0             QX-205 Drive");
-    EXPECT_TRUE(lines.contains("1                       KX16-2B-K-E1            zu Series Motor"));
+    EXPECT_EQ(lines[0], "1                       QX205-24-X0             QX-205 Drive and Motor");
+    EXPECT_FALSE(bomParts().contains("KX16-2B-K-E1"));
 
     Globals::System_Type = 2;
     Globals::Drive_Controller_Part_Number = "IQO-50-E1";

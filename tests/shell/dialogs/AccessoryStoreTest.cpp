@@ -62,7 +62,8 @@ TEST(AccessoryStoreRules, BreakoutQuantityFollowsTheControllerAxisCount)
         {"HX25-8 = Breakout module", "9Q-40", "B4 = 4 Axes", "A6 = 6 Axes", "2"},
         {"HX25-8 = Breakout module", "9Q-40", "N/A", "A6 = 6 Axes", "1"},
         {"HX25-8 = Breakout module", "ZEN-10", "B4 = 4 Axes", "A6 = 6 Axes", "1"},
-        {"HX25-8 = Breakout module", "kex-2000", "", "A6 = 6 Axes", "1"},
+        // Names compare as the catalogue's do, without regard to case.
+        {"hx25-8 = Breakout module", "kex-2000", "", "A6 = 6 Axes", "4"},
         {"HX2 = Short code", "KEX-2000", "", "A6 = 6 Axes", "1"},
         {"PS-24 = Power supply 24 V", "KEX-2000", "", "A6 = 6 Axes", "1"},
     };

@@ -505,15 +505,18 @@ TEST_F(PriceRequest, AnAnswerThatFillsTheTableShortIsNamed)
 
 TEST_F(PriceRequest, CancelInTheWaitDialogEndsTheRunQuietly)
 {
-    server.setResponder([](const HttpTestServer::Request&) { return HttpTestServer::Reply{200, "OK", {}, true}; });
-    billOfMaterial(2);
-    // The dialog stays responsive while the request waits: its Cancel is pressed meanwhile.
-    QTimer::singleShot(200, [] {
-        if (Form* wait = Forms::find(QStringLiteral("frmXMLwaitdialog"))) {
-            EXPECT_TRUE(wait->Visible());
-            wait->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-        }
+    // The dialog stays responsive while the request waits: its Cancel is
+    // pressed once the service holds the request, which it never answers.
+    server.setResponder([](const HttpTestServer::Request&) {
+        QTimer::singleShot(0, [] {
+            if (Form* wait = Forms::find(QStringLiteral("frmXMLwaitdialog"))) {
+                EXPECT_TRUE(wait->Visible());
+                wait->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+            }
+        });
+        return HttpTestServer::Reply{200, "OK", {}, true};
     });
+    billOfMaterial(2);
     main->createXMLfor_Extranet();
     EXPECT_EQ(server.requests().size(), 1);
     EXPECT_TRUE(msg->messages().isEmpty());
