@@ -27,6 +27,8 @@ const QString kAccessoriesSql = QStringLiteral(
     "Not ([Drive Only Accessories].[Drive Only Accessory])='None')) "
     "ORDER BY [Drive Only Accessories].[Drive Only Accessory];");
 const QString kAccessoryColumn = QStringLiteral("Drive Only Accessory");
+// The first of the lines older files end before: voltage, wiring, technology.
+constexpr int kVoltageLine = 128;
 
 } // namespace
 
@@ -92,9 +94,9 @@ void frmDrive_Setup::replayProject()
         AxisProjectBlock::read(Project_Lines, record, AxisProjectBlock::FirstLine, AxisProjectBlock::SingleAxis,
                                values);
         // Files of older versions end here: voltage, wiring and technology stay empty.
-        for (auto [number, field] : {std::pair {128, &AxisRecord::Drive_Voltage},
-                                     std::pair {129, &AxisRecord::Motor_Wiring},
-                                     std::pair {130, &AxisRecord::Motor_Technology}})
+        for (auto [number, field] : {std::pair {kVoltageLine, &AxisRecord::Drive_Voltage},
+                                     std::pair {kVoltageLine + 1, &AxisRecord::Motor_Wiring},
+                                     std::pair {kVoltageLine + 2, &AxisRecord::Motor_Technology}})
             if (number <= Project_Lines.size())
                 record.*field = Project_Lines.at(number - 1);
     };
@@ -103,7 +105,7 @@ void frmDrive_Setup::replayProject()
     ProjectReplay::checkAccessories(record.Drive_Accessories);
     Reconciliation reconciliation;
     ProjectReplay(m_controls, ProjectReplay::Project, &reconciliation)
-        .withVoltageLine(Project_Lines.size() > 128)
+        .withVoltageLine(Project_Lines.size() > kVoltageLine)
         .run(record);
     reconciliation.keepOfferedDriveAccessories(
         AccessoryRequest::driveAccessories(record, m_controls.driveList->text(), kAccessoriesSql, kAccessoryColumn,

@@ -375,12 +375,11 @@ protected:
         }
         if (command == QLatin1String("main.Open")) {
             // On a changed catalogue the options dialog's message and the catalogue's faults may come again.
-            if (const QStringList told = SessionChecks::withoutRequiredCardsBack(
-                    m_change ? ChangedCatalogueOpening::toldAnew(*m_change, msg->prompts()) : msg->prompts());
+            const QStringList kept = SessionChecks::withoutRequiredCardsBack(msg->prompts());
+            const bool cardsBack = kept.size() != msg->prompts().size();
+            if (const QStringList told = m_change ? ChangedCatalogueOpening::toldAnew(*m_change, kept) : kept;
                 !told.isEmpty())
                 return QStringLiteral("open: ") + told.join(QLatin1String(" | "));
-            const bool cardsBack =
-                SessionChecks::withoutRequiredCardsBack(msg->prompts()).size() != msg->prompts().size();
             const auto written = m_written.find(file);
             if (written == m_written.end())
                 return {};
